@@ -1,0 +1,29 @@
+// The records the main window's module owns for the whole run: the dataset and
+// the shared start values and flags that other windows read. Later analyses add
+// their shared records (analysis set, chart data set, titles) here.
+#pragma once
+
+#include "dataset/Dataset.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zel {
+
+struct View3D {
+    std::int16_t rotation = 15;
+    std::int16_t perspective = 30;
+    std::int16_t elevation = 0;
+};
+
+struct Workspace {
+    Dataset dataset;
+    View3D view3d;
+    // The four statistics-line switches of the variable graphs.
+    std::array<std::int16_t, 4> statLineSwitches{1, 1, 0, 0};
+    std::int16_t rememberedGraphType = 0;
+    std::int16_t rememberedGraphStyle = 0;
+    std::int16_t dataLabelFlag = 0;
+};
+
+} // namespace zel

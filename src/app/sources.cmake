@@ -1,0 +1,5 @@
+# Pure application-shell code (zelcore).
+zel_sources(zelcore
+  src/app/Workspace.h
+  src/app/WindowGeometry.h src/app/WindowGeometry.cpp
+)

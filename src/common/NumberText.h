@@ -1,0 +1,34 @@
+// Number texts shared by every window and file: the general number text, the
+// signed number text of the files, fixed display patterns, the lenient parse
+// of typed numbers and rounding of halves to even.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+// Shortest decimal text with up to 15 significant digits: "0.5", "12", "-3",
+// "1E+15", "1.5E-05". Exponent form from 1E+15 upwards and below 1E-04 in magnitude.
+std::string generalNumberText(double value);
+
+// As generalNumberText, but a value of 0 or more gets one leading blank in place
+// of the sign, and a magnitude below 1 has no digit before the point:
+// 0.5 -> " .5", -0.25 -> "-.25", 3 -> " 3". No trailing blank.
+std::string signedNumberText(double value);
+
+// A fixed display pattern such as "###0.00" or "#######0.00": '0' is a digit that
+// is always shown, '#' a digit shown only when significant, '.' the decimal point.
+// Digits beyond the pattern's integer part are still shown; the fraction is
+// rounded half away from zero to the pattern's decimals.
+std::string formatPattern(double value, std::string_view pattern);
+
+// Lenient parse of a typed number: blanks, tabs, CR and LF anywhere are ignored,
+// reading stops at the first character that cannot continue a number, and a text
+// without a number gives 0. "1.5abc" -> 1.5, "abc" -> 0, " 1 2 " -> 12.
+double lenientParse(std::string_view text);
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+} // namespace zel

@@ -1,0 +1,120 @@
+// DataGrid: the spreadsheet grid every table of the program uses (the data
+// sheet, result tables, dialog grids, the toolbar cells). A QTableView over its
+// own table model; cells are addressed like the program has always addressed
+// them: a current cell (0 = heading, -1 = every column or row) and an optional
+// block to its far corner (-1 = last). No per-cell objects: texts are kept
+// sparsely and may come from a text provider, formats are kept per block.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QTableView>
+
+#include <functional>
+#include <memory>
+
+class GridModel;
+
+class DataGrid : public QTableView {
+    Q_OBJECT
+public:
+    enum class CellType { Text = 1, Real = 2, Integer = 3, Button = 7, CheckBox = 10 };
+    enum class EnterAction { Stay = 0, MoveRight = 5 };
+    enum class Action { SelectBlock = 2, Print = 13, Copy = 22, Cut = 23, Paste = 24 };
+
+    explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
+
+    // Data columns and rows (the heading column 0 and heading row 0 are extra).
+    void setColumnCount(int cols);
+    int columnCount() const;
+    void setRowCount(int rows);
+    int rowCount() const;
+
+    // Addressing. 0 = the heading, -1 = every column / every row.
+    void setCurrentCol(int col);
+    int currentCol() const;
+    void setCurrentRow(int row);
+    int currentRow() const;
+    void setBlockCol2(int col); // -1 = last column
+    void setBlockRow2(int row); // -1 = last row
+    void setBlockMode(bool on); // while on, format settings apply to the whole block
+    bool blockMode() const;
+
+    // Text of the addressed cell (headings included).
+    void setCellText(const QString& text);
+    QString cellText() const;
+    // Direct access to one cell without moving the current cell.
+    void setText(int col, int row, const QString& text);
+    QString text(int col, int row) const;
+    // Forgets every stored text of the data cells (headings stay); the text
+    // provider, when set, then supplies them.
+    void clearStoredTexts();
+    // Forgets the stored text of one data cell.
+    void clearStoredText(int col, int row);
+    // Supplies the text of data cells that have no stored text (the data sheet
+    // shows its dataset this way without copying it into the grid).
+    void setTextProvider(std::function<QString(int col, int row)> provider);
+
+    // Formats of the addressed cells (or the block while block mode is on).
+    void setCellType(CellType type);
+    void setDecimalPlaces(int decimals); // for real cells
+    void setIntegerRange(int min, int max);
+    void setButtonPicture(const QPixmap& picture);
+    void setButtonCaption(const QString& caption);
+    void setButtonColors(const QColor& face, const QColor& shadow, const QColor& highlight, const QColor& text);
+    void setCheckCaption(const QString& caption);
+    void setCheckValue(bool checked);
+    bool checkValue() const;
+    void setRightAligned(bool right);
+    void setBackColor(const QColor& color);
+    QColor backColor(int col, int row) const;
+
+    // Widths in characters (col -1 = every column, 0 = the row-heading column),
+    // heights in points (row -1 = every row, 0 = the heading row).
+    void setColumnWidthAt(int col, double chars);
+    double columnWidthAt(int col) const;
+    void setRowHeightAt(int row, double points);
+    double rowHeightAt(int row) const;
+
+    // Select-block, print, copy, cut, paste.
+    void doAction(Action action);
+
+    void setEnterAction(EnterAction action);
+    EnterAction enterAction() const;
+    void setReplaceMode(bool replace); // on: typing replaces the text; off: adds to it
+    bool replaceMode() const;
+
+    void setHeadingsVisible(bool visible);
+    void setScrollBarsVisible(bool visible);
+    void setGridLinesVisible(bool visible);
+
+    // The selected block in data-cell coordinates (1-based), or an empty rect.
+    QRect selectedBlock() const;
+
+    // Printing settings kept for the print action.
+    struct PrintSettings {
+        QString jobName;
+        QString header;   // markup: "/c" centres what follows, "/n" new line, "/P" page number
+        QString footer;
+        QString abortMessage;
+        bool border = true;
+        int marginLeft = 0, marginTop = 0, marginRight = 0, marginBottom = 0; // twips
+    };
+    PrintSettings& printSettings();
+    // The print action calls this; the printing module installs it.
+    void setPrintHandler(std::function<void(DataGrid&)> handler);
+
+    GridModel* gridModel() const;
+
+signals:
+    // The user changed the content of a data cell (typing, paste, cut).
+    void cellChanged(int col, int row);
+    void mouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void mouseMoved(const QPoint& pos);
+    void buttonClicked(int col, int row);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,61 @@
+// DataSheet: binds the main window's grid `grid1` to the dataset. It fills the
+// sheet from the dataset, turns the user's cell edits into values, and carries
+// the sheet's clipboard and selection commands.
+#pragma once
+
+#include "common/Status.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <string>
+
+class DataGrid;
+namespace zel {
+class Dataset;
+}
+
+class DataSheet : public QObject {
+    Q_OBJECT
+public:
+    DataSheet(DataGrid* grid, zel::Dataset& dataset, QObject* parent = nullptr);
+
+    DataGrid* grid() const { return m_grid; }
+    zel::Dataset& dataset() const { return m_dataset; }
+
+    // Start-up set-up: row-heading column 8 characters, every cell right-aligned.
+    void setUp();
+
+    // Puts the whole dataset into the sheet: counts, row headings "NO." + r,
+    // variable names, white background with masked rows yellow, and the values
+    // as general number text; active cell (1, 1).
+    void fill();
+    // Only the structure (counts, headings, colours); value cells show empty
+    // until setShownValueCount() says how many values (row-major) are shown.
+    void fillStructure();
+    void setShownValueCount(std::size_t count);
+
+    // Reads the dataset's files into the dataset and fills the sheet, keeping what
+    // was read when the reading fails. Returns the reading's status.
+    zel::Status load(const std::string& namesPath, const std::string& valuesPath);
+
+    // The column-width slider: every column becomes this many characters wide.
+    void setColumnWidthChars(int chars);
+
+    // Edit commands.
+    void copy();
+    void cut();
+    void paste();
+    void selectAll(); // columns 1..K, rows 1..N, never the headings
+
+signals:
+    // A cell edit reached the dataset (the unsaved flag is now 1).
+    void edited(int col, int row);
+
+private:
+    void onCellChanged(int col, int row);
+
+    DataGrid* m_grid;
+    zel::Dataset& m_dataset;
+    std::size_t m_shownValues = 0;
+};

@@ -1,0 +1,39 @@
+// Reading and writing a dataset's two files: the names file (base + ".QCN":
+// counts, variable names, masks, data labels) and the values file (base + ".QCS":
+// every value on one line). Code page 932, CR LF line ends.
+#pragma once
+
+#include "common/Status.h"
+#include "dataset/Dataset.h"
+
+#include <cstddef>
+#include <string>
+
+namespace zel {
+
+struct DatasetReadResult {
+    Status status;            // ok, or the description of the failure
+    bool headerRead = false;  // N and K were read and the dataset resized
+    std::size_t valuesRead = 0; // values read from the values file, in row-major order
+};
+
+// Reads the names file, then the values file, into ds. On a failure the reading
+// stops there; whatever was read before it stays in ds. Never allocates more
+// value storage than the values file can fill.
+DatasetReadResult readDataset(const std::string& namesPath, const std::string& valuesPath, Dataset& ds);
+
+// Writes base + ".QCN" and base + ".QCS". Both files are written to temporary
+// files beside them and renamed into place, so a failed save leaves the previous
+// files whole. Refuses (with a message naming it) a text with a character that
+// code page 932 cannot represent, before anything is written.
+Status writeDataset(const Dataset& ds, const std::string& base);
+
+// The existence test of the file commands: the names file can be opened and read
+// through completely (header, K names, N masks, N labels).
+bool namesFileReadable(const std::string& namesPath);
+
+// The bytes of the two files, for tests and for writers that need them in memory.
+Result<std::string> namesFileBytes(const Dataset& ds);
+std::string valuesFileBytes(const Dataset& ds);
+
+} // namespace zel
