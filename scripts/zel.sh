@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Set-up, build, run and test ZEL on Debian 12.
+#   bash scripts/zel.sh run    install what is missing, build (Release), start zel32 on the sample dataset
+#   bash scripts/zel.sh test   install what is missing, build, run every test through CTest
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+MODE=${1:-run}
+BUILD=${ZEL_BUILD_DIR:-$ROOT/build-release}
+FUZZ_BUILD=${ZEL_FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
+SAMPLE=$ROOT/examples/shaft_diameter.QCS
+
+PACKAGES=(build-essential pkg-config cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk fonts-ipafont-gothic
+          xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return
+    fi
+    echo "== Installing: ${missing[*]}"
+    local SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    echo "== Building (Release) in $BUILD"
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEL_STRICT_SOURCES=ON >/dev/null
+    cmake --build "$BUILD" -j "$(nproc)"
+}
+
+run_program() {
+    if [ -n "${DISPLAY:-}" ]; then
+        exec "$BUILD/zel32" "$SAMPLE"
+    fi
+    mkdir -p "$ROOT/out"
+    local shot=$ROOT/out/zel32-screenshot.png
+    echo "== No display: running zel32 under Xvfb and saving a screenshot"
+    xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD/zel32" --screenshot "$shot" "$SAMPLE"
+    echo "== Screenshot of zel32 with $SAMPLE: $shot"
+}
+
+fuzz_smoke() {
+    if ! command -v clang++ >/dev/null; then
+        echo "== clang++ not found: fuzz targets skipped"
+        return
+    fi
+    echo "== Building the fuzz targets (clang, libFuzzer)"
+    CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DZEL_WITH_QT=OFF -DZEL_BUILD_TESTS=OFF -DZEL_BUILD_BENCH=OFF -DZEL_BUILD_FUZZ=ON \
+        -DZEL_STRICT_SOURCES=ON >/dev/null
+    cmake --build "$FUZZ_BUILD" -j "$(nproc)"
+    local failed=0 passed=0
+    for f in "$FUZZ_BUILD"/fuzz/fuzz_*; do
+        [ -x "$f" ] || continue
+        local name corpus
+        name=$(basename "$f")
+        corpus=$(mktemp -d)
+        [ -d "$ROOT/fuzz/corpus/$name" ] && cp -r "$ROOT/fuzz/corpus/$name/." "$corpus/"
+        echo "== $name: 30 s of fuzzing"
+        if "$f" -max_total_time=30 -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$corpus.log" 2>&1; then
+            passed=$((passed + 1))
+        else
+            failed=$((failed + 1))
+            tail -40 "$corpus.log"
+        fi
+        rm -rf "$corpus" "$corpus.log"
+    done
+    echo "fuzz: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
+
+case "$MODE" in
+run)
+    install_missing
+    build
+    run_program
+    ;;
+test)
+    install_missing
+    build
+    echo "== Running the tests"
+    (cd "$BUILD" && ctest --output-on-failure -j "$(nproc)")
+    fuzz_smoke
+    ;;
+*)
+    echo "usage: bash scripts/zel.sh run|test" >&2
+    exit 2
+    ;;
+esac
