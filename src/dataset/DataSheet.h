@@ -11,14 +11,17 @@
 #include <string>
 
 class DataGrid;
+class QColor;
 namespace zel {
 class Dataset;
 }
 
 class DataSheet : public QObject {
     Q_OBJECT
-public:
+  public:
     DataSheet(DataGrid* grid, zel::Dataset& dataset, QObject* parent = nullptr);
+    // Takes the sheet's text provider back from the grid when the grid outlives it.
+    ~DataSheet() override;
 
     DataGrid* grid() const { return m_grid; }
     zel::Dataset& dataset() const { return m_dataset; }
@@ -34,6 +37,8 @@ public:
     // until setShownValueCount() says how many values (row-major) are shown.
     void fillStructure();
     void setShownValueCount(std::size_t count);
+    // How many values (row-major) the sheet shows.
+    std::size_t shownValueCount() const { return m_shownValues; }
 
     // Reads the dataset's files into the dataset and fills the sheet, keeping what
     // was read when the reading fails. Returns the reading's status.
@@ -48,12 +53,17 @@ public:
     void paste();
     void selectAll(); // columns 1..K, rows 1..N, never the headings
 
-signals:
+  signals:
     // A cell edit reached the dataset (the unsaved flag is now 1).
     void edited(int col, int row);
 
-private:
+  private:
     void onCellChanged(int col, int row);
+    void installTextProvider();
+    // The value of (col, row) is shown (read, and within the counts).
+    bool isShown(int col, int row) const;
+    void colourBlock(int col1, int row1, int col2, int row2, const QColor& color);
+    void setActiveCell(int col, int row);
 
     DataGrid* m_grid;
     zel::Dataset& m_dataset;

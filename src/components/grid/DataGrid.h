@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPixmap>
+#include <QStringList>
 #include <QTableView>
 
 #include <functional>
@@ -17,7 +19,7 @@ class GridModel;
 
 class DataGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     enum class CellType { Text = 1, Real = 2, Integer = 3, Button = 7, CheckBox = 10 };
     enum class EnterAction { Stay = 0, MoveRight = 5 };
     enum class Action { SelectBlock = 2, Print = 13, Copy = 22, Cut = 23, Paste = 24 };
@@ -62,7 +64,8 @@ public:
     void setIntegerRange(int min, int max);
     void setButtonPicture(const QPixmap& picture);
     void setButtonCaption(const QString& caption);
-    void setButtonColors(const QColor& face, const QColor& shadow, const QColor& highlight, const QColor& text);
+    void setButtonColors(const QColor& face, const QColor& shadow, const QColor& highlight,
+                         const QColor& text);
     void setCheckCaption(const QString& caption);
     void setCheckValue(bool checked);
     bool checkValue() const;
@@ -80,6 +83,9 @@ public:
     // Select-block, print, copy, cut, paste.
     void doAction(Action action);
 
+    // True while a cell's editor is open.
+    bool isEditing() const;
+
     void setEnterAction(EnterAction action);
     EnterAction enterAction() const;
     void setReplaceMode(bool replace); // on: typing replaces the text; off: adds to it
@@ -95,7 +101,7 @@ public:
     // Printing settings kept for the print action.
     struct PrintSettings {
         QString jobName;
-        QString header;   // markup: "/c" centres what follows, "/n" new line, "/P" page number
+        QString header; // markup: "/c" centres what follows, "/n" new line, "/P" page number
         QString footer;
         QString abortMessage;
         bool border = true;
@@ -107,14 +113,54 @@ public:
 
     GridModel* gridModel() const;
 
-signals:
+    // Colour of the area the cells leave free (the toolbar cells use grey).
+    void setGridBackground(const QColor& color);
+    // Without scroll bars the grid asks for exactly the size of its cells.
+    QSize sizeHint() const override;
+    // Rows of copied text end with CR LF; paste accepts CR LF, LF or CR.
+    static QString toTabSeparated(const QList<QStringList>& rows);
+    static QList<QStringList> fromTabSeparated(const QString& text);
+
+  signals:
     // The user changed the content of a data cell (typing, paste, cut).
     void cellChanged(int col, int row);
     void mouseUp(Qt::MouseButton button, const QPoint& globalPos);
     void mouseMoved(const QPoint& pos);
     void buttonClicked(int col, int row);
 
-private:
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+  public slots:
+    void keyboardSearch(const QString& search) override;
+
+  private:
+    void syncActiveCell();
+    QModelIndex activeIndex() const;
+    QRect formatRange() const;
+    QRect blockRange() const;
+    QRect selectionRect() const;
+    void forEachAddressedTextCell(const std::function<void(int, int)>& fn) const;
+    void applyFormat(int prop, const QVariant& value);
+    void notifyChanged(int col, int row);
+    void commitOpenEditor();
+    void startTypingEdit(const QString& typed);
+    void moveRight();
+    void toggleCheck(const QModelIndex& index);
+    void clearCells(const QRect& cells);
+    void copySelection();
+    void pasteAtActiveCell();
+    void applySizes();
+    double charWidth() const;
+    int pxForChars(double chars) const;
+    void paintCorner(QWidget* corner);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,0 +1,53 @@
+// GridDelegate: draws the cells of a DataGrid (text, numbers, push buttons,
+// check boxes, the selection and the active cell) and runs its line editor.
+// Enter and Escape are handled here at once, so that the grid can apply its
+// Enter action right after the edit is stored.
+#pragma once
+
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QStyledItemDelegate>
+
+class GridModel;
+class QAbstractItemView;
+struct GridCellFormat;
+
+class GridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    GridDelegate(QAbstractItemView* view, GridModel* model);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+    // The push-button cell held down by the mouse (drawn sunken).
+    void setPressed(const QModelIndex& index) { m_pressed = index; }
+    // The editor opened last (the grid fills it when typing starts an edit).
+    QWidget* lastEditor() const { return m_lastEditor; }
+
+    static bool isChecked(const QString& text);
+
+  signals:
+    // Enter stored the edit and closed the editor.
+    void enterCommitted();
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+  private:
+    void paintButton(QPainter* p, const QRect& rect, const GridCellFormat& f, bool down) const;
+    void paintCheck(QPainter* p, const QRect& rect, const GridCellFormat& f, bool checked) const;
+
+    QAbstractItemView* m_view;
+    GridModel* m_model;
+    QPersistentModelIndex m_pressed;
+    mutable QPointer<QWidget> m_lastEditor;
+};
