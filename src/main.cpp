@@ -1,2 +1,63 @@
-// zel32 entry point (filled in by the application shell).
-int main() { return 0; }
+// zel32: the desktop program, and the headless --convert command.
+#include "app/AppSettings.h"
+#include "app/CommandLine.h"
+#include "app/QSettingsStore.h"
+#include "app/form1.h"
+#include "app/rip.h"
+#include "dataset/Convert.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+int runProgram(int argc, char** argv, const std::string& dataset) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEL"));
+    // The program ends through its closing window, never by a window count.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPointSize(9);
+    QApplication::setFont(font);
+
+    zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+
+    auto* splash = new rip;
+    splash->show();
+    QApplication::processEvents();
+    form1 main(QString::fromLocal8Bit(dataset.c_str()));
+    QApplication::processEvents();
+    main.show();
+    splash->close();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const zel::CommandLine cl = zel::parseCommandLine(args);
+    switch (cl.mode) {
+    case zel::CommandLine::Mode::Help:
+        std::cout << zel::usageText();
+        return 0;
+    case zel::CommandLine::Mode::Version:
+        std::cout << zel::versionMessage() << '\n';
+        return 0;
+    case zel::CommandLine::Mode::Error:
+        std::cerr << "zel32: " << cl.error << '\n' << zel::usageText();
+        return zel::kExitUsage;
+    case zel::CommandLine::Mode::Convert:
+        return zel::runConvert(cl.convertIn, cl.convertOut, std::cerr);
+    case zel::CommandLine::Mode::Gui:
+        break;
+    }
+    return runProgram(argc, argv, cl.dataset);
+}

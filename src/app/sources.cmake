@@ -2,4 +2,6 @@
 zel_sources(zelcore
   src/app/Workspace.h
   src/app/WindowGeometry.h src/app/WindowGeometry.cpp
+  src/app/AppSettings.h src/app/AppSettings.cpp
+  src/app/CommandLine.h src/app/CommandLine.cpp
 )

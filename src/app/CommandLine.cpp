@@ -1,0 +1,64 @@
+// Parsing the command line of zel32.
+#include "app/CommandLine.h"
+
+#include "ZelVersion.h"
+
+namespace zel {
+
+namespace {
+CommandLine failure(std::string message) {
+    CommandLine c;
+    c.mode = CommandLine::Mode::Error;
+    c.error = std::move(message);
+    return c;
+}
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine c;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
+            positional.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--help" || a == "-h") {
+            c.mode = CommandLine::Mode::Help;
+            return c;
+        } else if (a == "--version") {
+            c.mode = CommandLine::Mode::Version;
+            return c;
+        } else if (a == "--convert") {
+            if (args.size() - i - 1 != 2) return failure("--convert needs exactly two files: IN OUT");
+            if (!positional.empty()) return failure("--convert takes no dataset argument");
+            c.mode = CommandLine::Mode::Convert;
+            c.convertIn = args[i + 1];
+            c.convertOut = args[i + 2];
+            return c;
+        } else {
+            return failure("unknown option: " + a);
+        }
+    }
+    if (positional.size() > 1) return failure("only one dataset can be opened");
+    if (!positional.empty()) c.dataset = positional.front();
+    return c;
+}
+
+std::string usageText() {
+    return "Usage:\n"
+           "  zel32 [DATASET]          start ZEL, opening DATASET (.QCS, .QCN or .QCK)\n"
+           "  zel32 --convert IN OUT   convert between a dataset and a .csv file\n"
+           "  zel32 --help             show this help\n"
+           "  zel32 --version          show the version\n";
+}
+
+std::string versionMessage() {
+    return "zel32 " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRevision);
+}
+
+} // namespace zel

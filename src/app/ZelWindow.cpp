@@ -1,0 +1,165 @@
+// The window base class: one instance per kind, geometry in the settings store.
+#include "app/ZelWindow.h"
+
+#include "app/AppSettings.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+namespace {
+// Every ZelWindow alive, oldest first.
+QList<ZelWindow*>& registry() {
+    static QList<ZelWindow*> windows;
+    return windows;
+}
+} // namespace
+
+ZelWindow::ZelWindow(const QString& name, QWidget* parent) : QDialog(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (auto row = zel::findWindowSuffix(name.toStdString())) {
+        m_suffix = QString::fromUtf8(row->suffix.data(), static_cast<qsizetype>(row->suffix.size()));
+        m_graph = row->graph;
+    }
+    registry().append(this);
+}
+
+ZelWindow::~ZelWindow() {
+    registry().removeAll(this);
+}
+
+ZelWindow* ZelWindow::find(const QString& name) {
+    for (ZelWindow* w : openWindows())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+QList<ZelWindow*> ZelWindow::openWindows() {
+    QList<ZelWindow*> open;
+    for (ZelWindow* w : registry())
+        if (!w->m_closed) open.append(w);
+    return open;
+}
+
+void ZelWindow::closeWindows(const QStringList& names) {
+    for (const QString& name : names)
+        if (ZelWindow* w = find(name)) w->close();
+}
+
+void ZelWindow::closeAll() {
+    // One after the other; a window may refuse, so each is tried once.
+    const QList<ZelWindow*> open = openWindows();
+    for (const QPointer<ZelWindow> w : open)
+        if (w && !w->m_closed) w->close();
+}
+
+void ZelWindow::bringForward() {
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (!isVisible()) show();
+    raise();
+    activateWindow();
+}
+
+void ZelWindow::setDesignGeometry(const zel::TwipsRect& rect) {
+    m_design = rect;
+    m_hasDesign = true;
+}
+
+QSizeF ZelWindow::screenTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize px = screen ? screen->geometry().size() : QSize(1024, 768);
+    return {zel::Twips::fromPixels(px.width()), zel::Twips::fromPixels(px.height())};
+}
+
+zel::TwipsRect ZelWindow::twipsGeometryOf(const QWidget* w) {
+    const QRect frame = w->frameGeometry();
+    return {zel::Twips::fromPixels(frame.x()), zel::Twips::fromPixels(frame.y()),
+            zel::Twips::fromPixels(frame.width()), zel::Twips::fromPixels(frame.height())};
+}
+
+void ZelWindow::setTwipsGeometryOf(QWidget* w, const zel::TwipsRect& rect) {
+    // Position and size are the outer frame's; the frame's own extent is taken
+    // off the size handed to the client area.
+    const QSize extra = w->frameGeometry().size() - w->geometry().size();
+    w->move(zel::Twips::toPixels(rect.left), zel::Twips::toPixels(rect.top));
+    const int width = std::max(1, zel::Twips::toPixels(rect.width) - extra.width());
+    const int height = std::max(1, zel::Twips::toPixels(rect.height) - extra.height());
+    w->resize(width, height);
+}
+
+zel::WindowState ZelWindow::stateOf(const QWidget* w) {
+    const Qt::WindowStates s = w->windowState();
+    if (s & Qt::WindowMinimized) return zel::WindowState::Minimized;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return zel::WindowState::Maximized;
+    return zel::WindowState::Normal;
+}
+
+zel::TwipsRect ZelWindow::twipsGeometry() const {
+    return twipsGeometryOf(this);
+}
+void ZelWindow::setTwipsGeometry(const zel::TwipsRect& rect) {
+    setTwipsGeometryOf(this, rect);
+}
+zel::WindowState ZelWindow::state() const {
+    return stateOf(this);
+}
+
+void ZelWindow::centreOnScreen() {
+    if (state() != zel::WindowState::Normal) return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QSize size = frameGeometry().size();
+    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void ZelWindow::restoreGeometryFromStore() {
+    m_restored = true;
+    if (m_suffix.isEmpty()) return;
+    zel::TwipsRect defaults;
+    if (m_graph) {
+        const QSizeF screen = screenTwips();
+        defaults = zel::graphWindowDefaults(screen.width(), screen.height());
+    } else if (m_hasDesign) {
+        defaults = m_design;
+    } else {
+        defaults = twipsGeometry();
+    }
+    setTwipsGeometry(zel::readGeometry(zel::appSettings(), m_suffix.toStdString(), defaults));
+}
+
+void ZelWindow::recordGeometryToStore() {
+    if (m_recorded || m_suffix.isEmpty() || !m_restored) return;
+    m_recorded = true;
+    zel::recordGeometry(zel::appSettings(), m_suffix.toStdString(), twipsGeometry(), state());
+}
+
+void ZelWindow::markClosed() {
+    recordGeometryToStore();
+    m_closed = true;
+}
+
+void ZelWindow::showEvent(QShowEvent* e) {
+    if (!m_restored) restoreGeometryFromStore();
+    if (m_centreOnShow) centreOnScreen();
+    m_recorded = false;
+    m_closed = false;
+    QDialog::showEvent(e);
+}
+
+void ZelWindow::done(int r) {
+    // accept(), reject() and the close box all end here or in the close event;
+    // either way the window records its geometry and goes away for good.
+    markClosed();
+    QDialog::done(r);
+    close();
+}
+
+bool ZelWindow::event(QEvent* e) {
+    if (e->type() != QEvent::Close) return QDialog::event(e);
+    const bool handled = QDialog::event(e);
+    if (e->isAccepted()) markClosed();
+    return handled;
+}

@@ -1,0 +1,110 @@
+// ZelWindow: the base class of every window of the program except the main
+// window. A window exists at most once per kind (its objectName); opening it
+// again brings the open one forward. A window listed in the window-suffix table
+// restores its geometry from the settings store when it is shown and records it
+// when it closes in the normal state. Closing deletes the window and everything
+// it computed.
+#pragma once
+
+#include "app/WindowGeometry.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+#include <utility>
+
+class ZelWindow : public QDialog {
+    Q_OBJECT
+  public:
+    // name: the window's kind, used as objectName and to find its geometry keys.
+    explicit ZelWindow(const QString& name, QWidget* parent = nullptr);
+    ~ZelWindow() override;
+
+    // Opens the one window of kind T: an open one (not yet closing) is brought
+    // forward and returned as it is; otherwise a new T(args...) is created and
+    // shown (modeless).
+    template <class T, class... Args> static T* open(Args&&... args) {
+        if (T* existing = findOpen<T>()) {
+            existing->bringForward();
+            return existing;
+        }
+        T* w = new T(std::forward<Args>(args)...);
+        w->show();
+        return w;
+    }
+
+    // Creates a new T(args...) unless one is open, and runs it modally. Returns
+    // QDialog::Rejected without running anything when one is open already (it is
+    // brought forward instead).
+    template <class T, class... Args> static int openModal(Args&&... args) {
+        if (T* existing = findOpen<T>()) {
+            existing->bringForward();
+            return QDialog::Rejected;
+        }
+        T* w = new T(std::forward<Args>(args)...);
+        return w->exec(); // deletes the window when it closes
+    }
+
+    template <class T> static T* findOpen() {
+        for (ZelWindow* w : openWindows())
+            if (T* t = dynamic_cast<T*>(w)) return t;
+        return nullptr;
+    }
+
+    // The open window of this kind (objectName), or nullptr.
+    static ZelWindow* find(const QString& name);
+    // Every open window, oldest first (windows that are closing are left out).
+    static QList<ZelWindow*> openWindows();
+    // Closes the named windows that are open, one after the other.
+    static void closeWindows(const QStringList& names);
+    // Closes every open window, one after the other.
+    static void closeAll();
+
+    // Shows a minimised window normally again, raises and activates it.
+    void bringForward();
+
+    // The suffix of the geometry keys ("" = records nothing).
+    QString geometrySuffix() const { return m_suffix; }
+    // Geometry defaults of a window that is not a graph window: its design
+    // position and size. Without it, the window's own size and position when it
+    // is first shown serve.
+    void setDesignGeometry(const zel::TwipsRect& rect);
+
+    // Current position and outer size in twips, and the state.
+    zel::TwipsRect twipsGeometry() const;
+    void setTwipsGeometry(const zel::TwipsRect& rect);
+    zel::WindowState state() const;
+
+    // Centres the window on the screen (when in the normal state).
+    void centreOnScreen();
+    // Centres it each time it is shown, once its size is final.
+    void setCentredOnShow(bool on) { m_centreOnShow = on; }
+
+    // The screen size in twips.
+    static QSizeF screenTwips();
+    // The same for any top-level widget (the main window uses them too).
+    static zel::TwipsRect twipsGeometryOf(const QWidget* w);
+    static void setTwipsGeometryOf(QWidget* w, const zel::TwipsRect& rect);
+    static zel::WindowState stateOf(const QWidget* w);
+
+    void done(int r) override;
+
+  protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void restoreGeometryFromStore();
+    void recordGeometryToStore();
+    void markClosed();
+
+    QString m_suffix;
+    bool m_graph = false;
+    bool m_hasDesign = false;
+    zel::TwipsRect m_design;
+    bool m_restored = false;
+    bool m_recorded = false;
+    bool m_closed = false;
+    bool m_centreOnShow = false;
+};

@@ -1,0 +1,399 @@
+// The main window: layout, load and close sequences, the data sheet, menus.
+#include "app/form1.h"
+
+#include "app/AppSettings.h"
+#include "app/MessageBox.h"
+#include "app/WindowGeometry.h"
+#include "app/ZelWindow.h"
+#include "app/endform.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+#include "dataset/StartupPath.h"
+#include "dataset/nymode.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+const QString kNoDatasetHint = QStringLiteral("※　ファイルの新規作成　または　呼び出しを行います。");
+const QString kDatasetHint = QStringLiteral("※　データの解析を行います。");
+const QString kFileCaption = QStringLiteral("ファイル名 …");
+const QString kDesignCaption = QStringLiteral("ZEL");
+const QString kUnsavedQuestion =
+    QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？");
+const QString kUnsavedTitle = QStringLiteral("ファイルの保存");
+const QString kReadTitle = QStringLiteral("データの呼出し");
+
+// Places a child in twips.
+void place(QWidget* w, double left, double top, double width, double height) {
+    w->setGeometry(zel::Twips::toPixels(left), zel::Twips::toPixels(top), zel::Twips::toPixels(width),
+                   zel::Twips::toPixels(height));
+}
+
+int px(double twips) {
+    return zel::Twips::toPixels(twips);
+}
+
+QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
+                 const QKeySequence& shortcut = QKeySequence()) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+    return a;
+}
+
+} // namespace
+
+form1::form1(const QString& startupArgument, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("form1"));
+    setWindowTitle(kDesignCaption);
+    buildLayout();
+    buildMenus();
+    runLoadSequence(startupArgument);
+}
+
+form1::~form1() = default;
+
+void form1::buildLayout() {
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setMouseTracking(true);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+
+    // The toolbar's row: ten button cells from left 10, top 10, 460 high.
+    m_toolbarRow = new QWidget(m_client);
+    m_toolbarRow->setObjectName(QStringLiteral("toolbarRow"));
+    place(m_toolbarRow, 10, 10, 10 * (4 * 120 + 10), kToolbarButtonHeight);
+
+    m_leftPanel = new QFrame(m_client);
+    m_leftPanel->setObjectName(QStringLiteral("leftPanel"));
+    m_leftPanel->setFrameShape(QFrame::Panel);
+    m_leftPanel->setFrameShadow(QFrame::Raised);
+    place(m_leftPanel, 0, kPanelTop, kLeftPanelWidth, kPanelHeight);
+    m_analysisList = new QComboBox(m_leftPanel);
+    m_analysisList->setObjectName(QStringLiteral("Combo1"));
+    m_analysisList->setEditable(false);
+    place(m_analysisList, 60, 90, kLeftPanelWidth - 120, 330);
+
+    m_rightPanel = new QFrame(m_client);
+    m_rightPanel->setObjectName(QStringLiteral("rightPanel"));
+    m_rightPanel->setFrameShape(QFrame::Panel);
+    m_rightPanel->setFrameShadow(QFrame::Raised);
+    place(m_rightPanel, kRightPanelLeft, kPanelTop, 6000, kPanelHeight);
+    m_fileCaption = new QLabel(kFileCaption, m_rightPanel);
+    m_fileCaption->setObjectName(QStringLiteral("Label1"));
+    place(m_fileCaption, 120, 105, kNameDisplayOffset - 180, 300);
+    m_nameDisplay = new QLabel(m_rightPanel);
+    m_nameDisplay->setObjectName(QStringLiteral("Label2"));
+    m_nameDisplay->setFrameShape(QFrame::Panel);
+    m_nameDisplay->setFrameShadow(QFrame::Sunken);
+    place(m_nameDisplay, kNameDisplayOffset, 105, 3000, 300);
+
+    m_slider = new QScrollBar(Qt::Horizontal, m_client);
+    m_slider->setObjectName(QStringLiteral("HScroll1"));
+    m_slider->setRange(2, 20);
+    m_slider->setSingleStep(1);
+    m_slider->setPageStep(1);
+    m_slider->setValue(8);
+    place(m_slider, 0, kSliderTop, kSliderWidth, kSliderHeight);
+    connect(m_slider, &QScrollBar::valueChanged, this, &form1::onColumnWidthChanged);
+
+    m_hint = new QLabel(kNoDatasetHint, m_client);
+    m_hint->setObjectName(QStringLiteral("Label3"));
+    place(m_hint, kSliderWidth, kSliderTop, 6000, kSliderHeight);
+
+    m_grid = new DataGrid(m_client);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    place(m_grid, 0, kSliderTop + kSliderHeight + 20, 6000, 3000);
+    m_sheet = new DataSheet(m_grid, m_workspace.dataset, this);
+    connect(m_grid, &DataGrid::mouseUp, this, &form1::onSheetMouseUp);
+    connect(m_grid, &DataGrid::mouseMoved, this, [this] { emit popupCaptionHideRequested(); });
+}
+
+void form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    m_fileMenu = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    m_fileMenu->setObjectName(QStringLiteral("FILE_M"));
+    m_exit = addItem(m_fileMenu, QStringLiteral("終了(&E)"), QStringLiteral("SYUURYOU"));
+    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    closeOnOpening(m_fileMenu,
+                   {QStringLiteral("LoadForm"), QStringLiteral("saveform"), QStringLiteral("sinkform"),
+                    QStringLiteral("tydata"), QStringLiteral("rot"), QStringLiteral("inmode")});
+
+    m_editMenu = bar->addMenu(QStringLiteral("編集(&E)"));
+    m_editMenu->setObjectName(QStringLiteral("EDIT_M"));
+    m_copy = addItem(m_editMenu, QStringLiteral("コピー(&C)"), QStringLiteral("COPPY"),
+                     QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_paste = addItem(m_editMenu, QStringLiteral("貼り付け(&P)"), QStringLiteral("HARITUKE"),
+                      QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_cut = addItem(m_editMenu, QStringLiteral("切り取り(&T)"), QStringLiteral("KIRITORI"));
+    m_selectAll = addItem(m_editMenu, QStringLiteral("すべて選択(&A)"), QStringLiteral("msubes"));
+    m_popupSeparator = m_editMenu->addSeparator();
+    m_popupSeparator->setObjectName(QStringLiteral("esepa"));
+    m_popupGraph = addItem(m_editMenu, QStringLiteral("グラフの作成(&G)"), QStringLiteral("tugi"));
+    setPopupItemsVisible(false);
+    connect(m_copy, &QAction::triggered, m_sheet, &DataSheet::copy);
+    connect(m_paste, &QAction::triggered, m_sheet, &DataSheet::paste);
+    connect(m_cut, &QAction::triggered, m_sheet, &DataSheet::cut);
+    connect(m_selectAll, &QAction::triggered, m_sheet, &DataSheet::selectAll);
+    connect(m_popupGraph, &QAction::triggered, this, &form1::graphCommandRequested);
+    closeOnOpening(m_editMenu, {QStringLiteral("gyousou"), QStringLiteral("gyoudel"),
+                                QStringLiteral("retusou"), QStringLiteral("retudel")});
+    addDatasetCommand(m_copy);
+    addDatasetCommand(m_paste);
+    addDatasetCommand(m_cut);
+
+    m_optionMenu = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    m_optionMenu->setObjectName(QStringLiteral("OPTION_M"));
+    m_inputMode = addItem(m_optionMenu, QStringLiteral("入力モードの設定(&M)"), QStringLiteral("N_MODE"));
+    connect(m_inputMode, &QAction::triggered, this, &form1::openInputMode);
+    closeOnOpening(m_optionMenu,
+                   {QStringLiteral("masukuf"), QStringLiteral("nymode"), QStringLiteral("henhenf"),
+                    QStringLiteral("parekos"), QStringLiteral("rgset")});
+}
+
+void form1::closeOnOpening(QMenu* menu, const QStringList& windowNames) {
+    if (!m_closedOnOpening.contains(menu)) {
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu] { ZelWindow::closeWindows(m_closedOnOpening.value(menu)); });
+    }
+    m_closedOnOpening[menu] += windowNames;
+}
+
+QStringList form1::windowsClosedBy(QMenu* menu) const {
+    return m_closedOnOpening.value(menu);
+}
+
+void form1::closeAnalysisWindows() {
+    ZelWindow::closeWindows(m_analysisWindows);
+}
+
+void form1::addDatasetCommand(QAction* action) {
+    m_datasetActions.append(action);
+    action->setEnabled(m_workspace.dataset.exists());
+}
+
+void form1::addDatasetWidget(QWidget* widget) {
+    m_datasetWidgets.append(widget);
+    widget->setEnabled(m_workspace.dataset.exists());
+}
+
+void form1::runLoadSequence(const QString& startupArgument) {
+    zel::SettingsStore& store = zel::appSettings();
+    // 1-2. The version text and the version rule.
+    m_version = zel::versionText();
+    zel::applyVersionRule(store, m_version);
+    // 3. Position, size and state.
+    restoreMainGeometry();
+    // 4. The 3-D view angles and the shared start values.
+    m_workspace.view3d.rotation = static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Rotation", 15));
+    m_workspace.view3d.perspective =
+        static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Perspective", 30));
+    m_workspace.view3d.elevation =
+        static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Elevation", 0));
+    m_workspace.statLineSwitches = {1, 1, 0, 0};
+    m_workspace.rememberedGraphType = 0;
+    m_workspace.rememberedGraphStyle = 0;
+    m_workspace.dataLabelFlag = 0;
+    m_workspace.dataset.resize(zel::Dataset::kInitialSamples, zel::Dataset::kInitialVariables);
+    m_workspace.dataset.unsaved = 0;
+    // 5. The data sheet before any dataset: its empty design grid.
+    m_grid->setColumnCount(zel::Dataset::kInitialVariables);
+    m_grid->setRowCount(zel::Dataset::kInitialSamples);
+    m_sheet->setUp();
+    m_slider->setValue(8);
+    m_sheet->setColumnWidthChars(m_slider->value());
+    // 6. The help file in the program's folder.
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    m_helpFilePath = folder + QStringLiteral("ZEL32.hlp");
+    // 7.
+    buildToolbar();
+    // 8.
+    setStartCommandStates();
+    // 9.
+    fillAnalysisList();
+    applyResizeRule();
+    // 10.
+    if (!startupArgument.isEmpty()) openStartupDataset(startupArgument);
+}
+
+void form1::restoreMainGeometry() {
+    zel::SettingsStore& store = zel::appSettings();
+    const QSizeF screen = ZelWindow::screenTwips();
+    const zel::TwipsRect r =
+        zel::readGeometry(store, "", zel::mainWindowDefaults(screen.width(), screen.height()));
+    ZelWindow::setTwipsGeometryOf(this, r);
+    switch (zel::readWindowState(store)) {
+    case zel::WindowState::Minimized:
+        setWindowState(Qt::WindowMinimized);
+        break;
+    case zel::WindowState::Maximized:
+        setWindowState(Qt::WindowMaximized);
+        break;
+    case zel::WindowState::Normal:
+        break;
+    }
+}
+
+void form1::buildToolbar() {
+    // The toolbar's ten buttons and their pop-up caption go into m_toolbarRow.
+}
+
+void form1::fillAnalysisList() {
+    // The analysis list (Combo1) is filled here with the analyses, first one selected.
+}
+
+void form1::setStartCommandStates() {
+    for (QAction* a : std::as_const(m_datasetActions))
+        a->setEnabled(false);
+    for (QWidget* w : std::as_const(m_datasetWidgets))
+        w->setEnabled(false);
+    m_grid->setEnabled(false);
+}
+
+void form1::setDatasetName(const QString& text) {
+    m_nameDisplay->setText(text);
+    if (text.isEmpty()) return;
+    for (QAction* a : std::as_const(m_datasetActions))
+        a->setEnabled(true);
+    for (QWidget* w : std::as_const(m_datasetWidgets))
+        w->setEnabled(true);
+    m_grid->setEnabled(true);
+    m_hint->setText(kDatasetHint);
+    setWindowTitle(QStringLiteral("[ZEL] ") + text);
+}
+
+QString form1::datasetName() const {
+    return m_nameDisplay->text();
+}
+QString form1::hintText() const {
+    return m_hint->text();
+}
+
+void form1::openStartupDataset(const QString& argument) {
+    const auto path = zel::parseStartupPath(argument.toStdString());
+    // Without a folder, or too short to name the files, nothing is opened.
+    if (!path || path->basePath.empty()) return;
+    zel::Dataset& ds = m_workspace.dataset;
+    QDir::setCurrent(QString::fromStdString(path->folder));
+    ds.valuesPath = path->valuesPath;
+    ds.namesPath = path->namesPath;
+    ds.limitsPath = path->limitsPath;
+    ds.basePath = path->basePath;
+    setDatasetName(QString::fromStdString(ds.basePath));
+    const zel::Status status = m_sheet->load(ds.namesPath, ds.valuesPath);
+    if (!status) MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
+    m_grid->setCurrentCol(1);
+    m_grid->setCurrentRow(1);
+    ds.saveInPlace = 0;
+    ds.drive = path->drive;
+    ds.folder = path->folder;
+    ds.fileName = path->fileName;
+}
+
+double form1::innerWidthTwips() const {
+    return zel::Twips::fromPixels(m_client->width());
+}
+
+double form1::innerHeightTwips() const {
+    return zel::Twips::fromPixels(m_client->height());
+}
+
+void form1::applyResizeRule() {
+    // The client area follows the window only once it is laid out.
+    if (!m_client->isVisible()) {
+        const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+        m_client->resize(width(), std::max(0, height() - menu));
+    }
+    const double outerWidth = ZelWindow::twipsGeometryOf(this).width;
+    const double innerWidth = innerWidthTwips();
+    const double innerHeight = innerHeightTwips();
+    const double toolbar = m_toolbarShown ? kToolbarButtonHeight + 130 : 110;
+
+    const double sheetWidth = outerWidth - 150;
+    if (sheetWidth > 0) m_grid->resize(px(sheetWidth), m_grid->height());
+    const double sheetHeight = innerHeight - kSliderHeight - kPanelHeight - toolbar;
+    if (sheetHeight > 0) m_grid->resize(m_grid->width(), px(sheetHeight));
+    const double rightWidth = innerWidth - kLeftPanelWidth;
+    if (rightWidth > 0) m_rightPanel->resize(px(rightWidth), m_rightPanel->height());
+    const double hintWidth = innerWidth - kSliderWidth;
+    if (hintWidth > 0) m_hint->resize(px(hintWidth), m_hint->height());
+    const double nameWidth = zel::Twips::fromPixels(m_rightPanel->width()) - kNameDisplayOffset;
+    if (nameWidth > 0) m_nameDisplay->resize(px(nameWidth), m_nameDisplay->height());
+}
+
+void form1::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    applyResizeRule();
+}
+
+void form1::onColumnWidthChanged(int chars) {
+    m_sheet->setColumnWidthChars(chars);
+    if (m_workspace.dataset.exists()) m_grid->setFocus();
+}
+
+void form1::onBackgroundMouseMove() {
+    emit popupCaptionHideRequested();
+    m_rememberedButton = -1;
+}
+
+bool form1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_client && e->type() == QEvent::MouseMove) onBackgroundMouseMove();
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void form1::setPopupItemsVisible(bool visible) {
+    m_popupSeparator->setVisible(visible);
+    m_popupGraph->setVisible(visible);
+}
+
+void form1::onSheetMouseUp(Qt::MouseButton button, const QPoint& globalPos) {
+    if (button != Qt::RightButton) {
+        setPopupItemsVisible(false);
+        return;
+    }
+    showEditPopup(globalPos);
+}
+
+void form1::showEditPopup(const QPoint& globalPos) {
+    closeAnalysisWindows();
+    ZelWindow::closeWindows(m_closedOnOpening.value(m_editMenu));
+    setPopupItemsVisible(true);
+    m_editMenu->exec(globalPos);
+    setPopupItemsVisible(false);
+}
+
+void form1::openInputMode() {
+    ZelWindow::open<nymode>(m_grid, this);
+}
+
+void form1::closeEvent(QCloseEvent* e) {
+    zel::Dataset& ds = m_workspace.dataset;
+    // 1. The close question.
+    if (ds.exists() && ds.unsaved == 1 && !MessageBox::confirm(this, kUnsavedQuestion, kUnsavedTitle)) {
+        e->ignore();
+        return;
+    }
+    // 2-4.
+    ds.unsaved = 0;
+    zel::recordMainWindowClose(zel::appSettings(), ZelWindow::twipsGeometryOf(this), ZelWindow::stateOf(this),
+                               m_version);
+    // 5. Every other window closes, one after the other.
+    ZelWindow::closeAll();
+    // 6. The closing window ends the program.
+    ZelWindow::open<endform>();
+    e->accept();
+}

@@ -1,0 +1,145 @@
+// form1: the main window. It owns the workspace (the one dataset and the shared
+// records), shows the dataset in the data sheet grid1, carries the menus, and
+// runs the program's load and close sequences.
+#pragma once
+
+#include "app/Workspace.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class DataGrid;
+class DataSheet;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+class form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the load sequence; a non-empty startupArgument names the dataset to
+    // open (taken unchanged).
+    explicit form1(const QString& startupArgument = QString(), QWidget* parent = nullptr);
+    ~form1() override;
+
+    zel::Workspace& workspace() { return m_workspace; }
+    DataGrid* grid() const { return m_grid; }
+    DataSheet* sheet() const { return m_sheet; }
+
+    // The version text V of this run ("100").
+    const std::string& versionText() const { return m_version; }
+    QString helpFilePath() const { return m_helpFilePath; }
+
+    // The dataset-name display. A non-empty text switches to the state with a
+    // dataset: the dataset commands and the sheet enabled, the hint line and
+    // the caption "[ZEL] " + text.
+    void setDatasetName(const QString& text);
+    QString datasetName() const;
+    QString hintText() const;
+
+    // Commands that need a dataset. Later menus add theirs here.
+    void addDatasetCommand(QAction* action);
+    void addDatasetWidget(QWidget* widget);
+
+    // Opening this menu first closes the named windows. Calling it again for
+    // the same menu adds to its list.
+    void closeOnOpening(QMenu* menu, const QStringList& windowNames);
+    QStringList windowsClosedBy(QMenu* menu) const;
+    // The analysis windows that the Analysis menu and the sheet's pop-up close.
+    void setAnalysisWindowNames(const QStringList& names) { m_analysisWindows = names; }
+    const QStringList& analysisWindowNames() const { return m_analysisWindows; }
+    void closeAnalysisWindows();
+
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* editMenu() const { return m_editMenu; }
+    QMenu* optionMenu() const { return m_optionMenu; }
+
+    // The toolbar button whose pop-up caption shows (-1 = none).
+    int rememberedButtonIndex() const { return m_rememberedButton; }
+    void setRememberedButtonIndex(int index) { m_rememberedButton = index; }
+    bool toolbarShown() const { return m_toolbarShown; }
+    // Height of the first toolbar button in twips (a button is 23 points high).
+    static constexpr int kToolbarButtonHeight = 460;
+
+    // The layout's twips (relative to the window's client area below the menu bar).
+    static constexpr int kPanelTop = 540;
+    static constexpr int kPanelHeight = 510;
+    static constexpr int kLeftPanelWidth = 2625;
+    static constexpr int kRightPanelLeft = 2610;
+    static constexpr int kNameDisplayOffset = 1890;
+    static constexpr int kSliderTop = 1080;
+    static constexpr int kSliderWidth = 1170;
+    static constexpr int kSliderHeight = 255;
+
+    // Inner (client) size in twips.
+    double innerWidthTwips() const;
+    double innerHeightTwips() const;
+
+  signals:
+    // The graph command ("グラフの作成(&G)" of the pop-up menu).
+    void graphCommandRequested();
+    // The pop-up caption is to be hidden (the mouse left the toolbar).
+    void popupCaptionHideRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void buildLayout();
+    void buildMenus();
+    void runLoadSequence(const QString& startupArgument);
+    void restoreMainGeometry();
+    void buildToolbar();
+    void setStartCommandStates();
+    void fillAnalysisList();
+    void openStartupDataset(const QString& argument);
+    void applyResizeRule();
+    void onSheetMouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void onColumnWidthChanged(int chars);
+    void onBackgroundMouseMove();
+    void showEditPopup(const QPoint& globalPos);
+    void setPopupItemsVisible(bool visible);
+    void openInputMode();
+
+    zel::Workspace m_workspace;
+    std::string m_version;
+    QString m_helpFilePath;
+    int m_rememberedButton = -1;
+    bool m_toolbarShown = true;
+
+    QWidget* m_client = nullptr;
+    QWidget* m_toolbarRow = nullptr;
+    QFrame* m_leftPanel = nullptr;
+    QComboBox* m_analysisList = nullptr;
+    QFrame* m_rightPanel = nullptr;
+    QLabel* m_fileCaption = nullptr;
+    QLabel* m_nameDisplay = nullptr;
+    QScrollBar* m_slider = nullptr;
+    QLabel* m_hint = nullptr;
+    DataGrid* m_grid = nullptr;
+    DataSheet* m_sheet = nullptr;
+
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_optionMenu = nullptr;
+    QAction* m_exit = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_paste = nullptr;
+    QAction* m_cut = nullptr;
+    QAction* m_selectAll = nullptr;
+    QAction* m_popupSeparator = nullptr;
+    QAction* m_popupGraph = nullptr;
+    QAction* m_inputMode = nullptr;
+
+    QList<QAction*> m_datasetActions;
+    QList<QWidget*> m_datasetWidgets;
+    QHash<QMenu*, QStringList> m_closedOnOpening;
+    QStringList m_analysisWindows;
+    bool m_closing = false;
+};

@@ -1,0 +1,764 @@
+// The application shell driven as a user drives it: the main window's load and
+// close sequences with the settings store, window geometry of the window base
+// class, the message boxes, the splash, closing and geometry-deletion windows.
+#include "app/AppSettings.h"
+#include "app/MessageBox.h"
+#include "app/QSettingsStore.h"
+#include "app/ZelWindow.h"
+#include "app/dsf.h"
+#include "app/endform.h"
+#include "app/form1.h"
+#include "app/rip.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/nymode.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A plain window of any kind, for the base-class rules.
+class PlainWindow : public ZelWindow {
+  public:
+    explicit PlainWindow(const QString& name, QWidget* parent = nullptr) : ZelWindow(name, parent) {
+        setDesignGeometry({1500, 1200, 4500, 3000});
+    }
+};
+class TableWindow : public PlainWindow {
+  public:
+    TableWindow() : PlainWindow(QStringLiteral("XR1")) {}
+};
+class ChartWindow : public PlainWindow {
+  public:
+    ChartWindow() : PlainWindow(QStringLiteral("xrkanri")) {}
+};
+
+struct BoxSeen {
+    bool shown = false;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+// Runs act on the next message box once it is up. The returned watch can be
+// deleted when no box came.
+QTimer* whenBoxShown(std::function<void(QMessageBox*)> act) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            if (++*tries > 300) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(box);
+    });
+    timer->start(10);
+    return timer;
+}
+
+// Answers the next message box with the given button, noting what it showed.
+QTimer* answerNextBox(BoxSeen* seen, QMessageBox::StandardButton which) {
+    return whenBoxShown([=](QMessageBox* box) {
+        seen->shown = true;
+        seen->text = box->text();
+        seen->title = box->windowTitle();
+        seen->icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            seen->buttons << b->text();
+        seen->buttons.sort();
+        if (box->defaultButton()) seen->defaultButton = box->defaultButton()->text();
+        box->button(which)->click();
+    });
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir m_xdg;
+    zel::SettingsStore* m_store = nullptr;
+    QString iniPath() const { return m_xdg.path() + QStringLiteral("/ZEL/ZEL.ini"); }
+    QSizeF screen() const { return ZelWindow::screenTwips(); }
+    // A store where the current version closed last with the given geometry.
+    void storeMainGeometry(const QString& l, const QString& t, const QString& w, const QString& h) {
+        m_store->write("Setting", "zel_ver", "100");
+        m_store->write("Setting", "left", l.toStdString());
+        m_store->write("Setting", "top", t.toStdString());
+        m_store->write("Setting", "width", w.toStdString());
+        m_store->write("Setting", "height", h.toStdString());
+    }
+    // Closes the main window (OK to any question) and removes the closing window.
+    void closeMain(form1& f) {
+        f.close();
+        QVERIFY(!f.isVisible());
+        QPointer<endform> e = ZelWindow::findOpen<endform>();
+        QVERIFY(e);
+        delete e.data();
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(m_xdg.isValid());
+        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
+    }
+    void init() {
+        QFile::remove(iniPath());
+        m_store = &zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+    }
+    void cleanup() {
+        ZelWindow::closeAll();
+        flushDeletes();
+        QVERIFY(ZelWindow::openWindows().isEmpty());
+    }
+
+    void storeLivesInTheXdgConfigFolder() {
+        QCOMPARE(zel::QSettingsStore::defaultPath(), iniPath());
+        m_store->write("Setting", "left", " 1234");
+        m_store->write("graph3d", "Rotation", "20");
+        zel::QSettingsStore again;
+        QCOMPARE(again.read("Setting", "left", ""), std::string(" 1234"));
+        QCOMPARE(again.readNumber("Setting", "left", 0), 1234.0);
+        m_store->write("Setting", "name", "a,b ファイル");
+        QCOMPARE(zel::QSettingsStore().read("Setting", "name", ""), std::string("a,b ファイル"));
+        m_store->deleteSection("Setting");
+        m_store->deleteSection("NoSuchSection");
+        m_store->deleteSection("");
+        QVERIFY(!zel::QSettingsStore().contains("Setting", "left"));
+        QCOMPARE(zel::QSettingsStore().read("graph3d", "Rotation", ""), std::string("20"));
+    }
+
+    void emptyStoreStartsAtTheDefaults() {
+        form1 f;
+        QVERIFY(!m_store->contains("Setting", "zel_ver"));
+        const QSizeF s = screen();
+        QCOMPARE(ZelWindow::twipsGeometryOf(&f), (zel::mainWindowDefaults(s.width(), s.height())));
+        QCOMPARE(f.windowState(), Qt::WindowNoState);
+        QCOMPARE(f.windowTitle(), QStringLiteral("ZEL"));
+        QCOMPARE(f.versionText(), std::string("100"));
+        QVERIFY(f.helpFilePath().endsWith(QStringLiteral("/ZEL32.hlp")));
+        // The shared start values.
+        const zel::Workspace& w = f.workspace();
+        QCOMPARE(w.view3d.rotation, 15);
+        QCOMPARE(w.view3d.perspective, 30);
+        QCOMPARE(w.view3d.elevation, 0);
+        QCOMPARE(w.dataset.sampleCount(), 18);
+        QCOMPARE(w.dataset.variableCount(), 9);
+        QCOMPARE(w.dataset.unsaved, 0);
+        // The sheet before any dataset: 9 x 18, empty, disabled.
+        QCOMPARE(f.grid()->columnCount(), 9);
+        QCOMPARE(f.grid()->rowCount(), 18);
+        QCOMPARE(f.grid()->text(1, 1), QString());
+        QVERIFY(!f.grid()->isEnabled());
+        QCOMPARE(f.hintText(), QStringLiteral("※　ファイルの新規作成　または　呼び出しを行います。"));
+        QCOMPARE(f.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("ファイル名 …"));
+        QCOMPARE(f.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value(), 8);
+        f.show();
+        closeMain(f);
+        QCOMPARE(m_store->read("Setting", "zel_ver", ""), std::string("100"));
+        QCOMPARE(m_store->read("Setting", "windowstate", ""), std::string("0"));
+    }
+
+    void graph3dAnglesAreRead() {
+        m_store->write("graph3d", "Rotation", " 45");
+        m_store->write("graph3d", "Perspective", "60");
+        m_store->write("graph3d", "Elevation", "-10");
+        form1 f;
+        QCOMPARE(f.workspace().view3d.rotation, 45);
+        QCOMPARE(f.workspace().view3d.perspective, 60);
+        QCOMPARE(f.workspace().view3d.elevation, -10);
+    }
+
+    void versionChangeSendsEveryWindowBackToItsDefaultsOnce() {
+        m_store->write("Setting", "zel_ver", "099");
+        m_store->write("Setting", "left", " 900");
+        m_store->write("Setting", "width", " 9000");
+        m_store->write("Setting", "left_xr", " 3000");
+        m_store->write("Setting", "width_x", " 3000");
+        form1 f;
+        const QSizeF s = screen();
+        QCOMPARE(ZelWindow::twipsGeometryOf(&f), (zel::mainWindowDefaults(s.width(), s.height())));
+        QVERIFY(!m_store->contains("Setting", "left_xr"));
+        auto* table = ZelWindow::open<TableWindow>();
+        QCOMPARE(table->twipsGeometry(), (zel::TwipsRect{1500, 1200, 4500, 3000}));
+        auto* chart = ZelWindow::open<ChartWindow>();
+        QCOMPARE(chart->twipsGeometry(), (zel::graphWindowDefaults(s.width(), s.height())));
+        f.show();
+        closeMain(f);
+        QCOMPARE(m_store->read("Setting", "zel_ver", ""), std::string("100"));
+        // The windows closed by the main window recorded their geometry.
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 1500"));
+        // The next start keeps everything.
+        form1 again;
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 1500"));
+    }
+
+    void closingMaximisedKeepsTheNormalGeometry() {
+        storeMainGeometry(" 1500", " 1200", " 8010", " 6000");
+        {
+            form1 f;
+            QCOMPARE(ZelWindow::twipsGeometryOf(&f), (zel::TwipsRect{1500, 1200, 8010, 6000}));
+            f.showMaximized();
+            QVERIFY(f.windowState() & Qt::WindowMaximized);
+            closeMain(f);
+        }
+        QCOMPARE(m_store->read("Setting", "windowstate", ""), std::string("2"));
+        QCOMPARE(m_store->read("Setting", "left", ""), std::string(" 1500"));
+        QCOMPARE(m_store->read("Setting", "width", ""), std::string(" 8010"));
+        form1 next;
+        QVERIFY(next.windowState() & Qt::WindowMaximized);
+    }
+
+    void closingMinimisedStoresStateOne() {
+        storeMainGeometry(" 1500", " 1200", " 8000", " 6000");
+        {
+            form1 f;
+            f.show();
+            f.showMinimized();
+            closeMain(f);
+        }
+        QCOMPARE(m_store->read("Setting", "windowstate", ""), std::string("1"));
+        QCOMPARE(m_store->read("Setting", "height", ""), std::string(" 6000"));
+        form1 next;
+        QVERIFY(next.windowState() & Qt::WindowMinimized);
+    }
+
+    void sizeRuleNeedsMoreThan7000By4000() {
+        storeMainGeometry(" 1500", " 1200", " 8000", " 6000");
+        {
+            form1 f;
+            f.show();
+            // 465 x 334 pixels: 6975 x 5010 twips, not wider than 7000.
+            ZelWindow::setTwipsGeometryOf(&f, {300, 300, 6975, 5010});
+            closeMain(f);
+        }
+        QCOMPARE(m_store->read("Setting", "width", ""), std::string(" 8000"));
+        QCOMPARE(m_store->read("Setting", "windowstate", ""), std::string("0"));
+        {
+            form1 f;
+            f.show();
+            ZelWindow::setTwipsGeometryOf(&f, {300, 450, 7500, 4500});
+            closeMain(f);
+        }
+        QCOMPARE(m_store->read("Setting", "left", ""), std::string(" 300"));
+        QCOMPARE(m_store->read("Setting", "top", ""), std::string(" 450"));
+        QCOMPARE(m_store->read("Setting", "width", ""), std::string(" 7500"));
+        QCOMPARE(m_store->read("Setting", "height", ""), std::string(" 4500"));
+    }
+
+    void cancelInTheCloseQuestionChangesNothing() {
+        form1 f;
+        f.show();
+        f.setDatasetName(QStringLiteral("/tmp/lot"));
+        f.workspace().dataset.basePath = "/tmp/lot";
+        f.workspace().dataset.unsaved = 1;
+        QPointer<TableWindow> table = ZelWindow::open<TableWindow>();
+        const QByteArray before = fileBytes(iniPath());
+
+        BoxSeen seen;
+        answerNextBox(&seen, QMessageBox::Cancel);
+        f.close();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.text, QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？"));
+        QCOMPARE(seen.title, QStringLiteral("ファイルの保存"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
+        QCOMPARE(seen.defaultButton, QStringLiteral("キャンセル"));
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.workspace().dataset.unsaved, 1);
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(fileBytes(iniPath()), before);
+        QVERIFY(!ZelWindow::findOpen<endform>());
+
+        // OK goes through the whole sequence.
+        BoxSeen ok;
+        answerNextBox(&ok, QMessageBox::Ok);
+        closeMain(f);
+        QVERIFY(ok.shown);
+        QCOMPARE(f.workspace().dataset.unsaved, 0);
+        flushDeletes();
+        QVERIFY(!table);
+        QCOMPARE(m_store->read("Setting", "zel_ver", ""), std::string("100"));
+    }
+
+    void noQuestionWithoutAnUnsavedDataset() {
+        form1 f;
+        f.show();
+        f.workspace().dataset.unsaved = 1; // no base path: nothing to lose
+        closeMain(f);
+        QCOMPARE(f.workspace().dataset.unsaved, 0);
+    }
+
+    void windowGeometryIsRecordedOnlyInTheNormalState() {
+        QPointer<TableWindow> w = ZelWindow::open<TableWindow>();
+        QCOMPARE(w->objectName(), QStringLiteral("XR1"));
+        QCOMPARE(w->geometrySuffix(), QStringLiteral("xr"));
+        w->setTwipsGeometry({600, 750, 6000, 4500});
+        w->close();
+        flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 600"));
+        QCOMPARE(m_store->read("Setting", "top_xr", ""), std::string(" 750"));
+        QCOMPARE(m_store->read("Setting", "width_xr", ""), std::string(" 6000"));
+        QCOMPARE(m_store->read("Setting", "height_xr", ""), std::string(" 4500"));
+
+        // Reopened where it was.
+        w = ZelWindow::open<TableWindow>();
+        QCOMPARE(w->twipsGeometry(), (zel::TwipsRect{600, 750, 6000, 4500}));
+        // Maximised or minimised, nothing is written.
+        w->showMaximized();
+        w->close();
+        w = ZelWindow::open<TableWindow>();
+        w->showMinimized();
+        w->reject(); // a dialog's own ending counts as closing too
+        flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 600"));
+
+        // accept() records like the close box.
+        w = ZelWindow::open<TableWindow>();
+        w->setTwipsGeometry({900, 750, 6000, 4500});
+        w->accept();
+        flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 900"));
+    }
+
+    void windowsWithoutSuffixRecordNothing() {
+        auto* w = new PlainWindow(QStringLiteral("dsf"));
+        w->show();
+        w->close();
+        flushDeletes();
+        QVERIFY(!m_store->contains("Setting", "left_"));
+        QVERIFY(!m_store->contains("Setting", "left"));
+    }
+
+    void oneInstancePerKind() {
+        TableWindow* a = ZelWindow::open<TableWindow>();
+        a->showMinimized();
+        TableWindow* b = ZelWindow::open<TableWindow>();
+        QCOMPARE(a, b);
+        QVERIFY(!(b->windowState() & Qt::WindowMinimized));
+        QCOMPARE(ZelWindow::openWindows().size(), 1);
+        QCOMPARE(ZelWindow::find(QStringLiteral("XR1")), a);
+        ChartWindow* c = ZelWindow::open<ChartWindow>();
+        QCOMPARE(ZelWindow::openWindows().size(), 2);
+        // Closing by name leaves the others open; a closing window is not found.
+        ZelWindow::closeWindows({QStringLiteral("XR1"), QStringLiteral("nosuch")});
+        QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
+        QCOMPARE(ZelWindow::find(QStringLiteral("xrkanri")), c);
+        TableWindow* d = ZelWindow::open<TableWindow>();
+        QVERIFY(d != nullptr);
+        QCOMPARE(ZelWindow::openWindows().size(), 2);
+        // A modal window opened twice runs once.
+        QCOMPARE(ZelWindow::openModal<TableWindow>(), int(QDialog::Rejected));
+        QCOMPARE(ZelWindow::openWindows().size(), 2);
+    }
+
+    void modalWindowRunsAndGoesAway() {
+        QTimer::singleShot(0, [] {
+            if (auto* w = qobject_cast<ZelWindow*>(QApplication::activeModalWidget())) w->accept();
+        });
+        QCOMPARE(ZelWindow::openModal<TableWindow>(), int(QDialog::Accepted));
+        flushDeletes();
+        QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 1500"));
+    }
+
+    void geometryDeletionYes() {
+        m_store->write("Setting", "left_xr", " 10");
+        m_store->write("graph3d", "Rotation", "20");
+        QPointer<dsf> d = ZelWindow::open<dsf>();
+        QCOMPARE(d->windowTitle(), QStringLiteral("レジストリ情報"));
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("記録されたウインドウの位置サイズ情報を削除します。"));
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("よろしいですか？"));
+        auto* yes = d->findChild<QPushButton*>(QStringLiteral("Command1"));
+        QCOMPARE(yes->text(), QStringLiteral("はい"));
+        QTest::mouseClick(yes, Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!d);
+        QVERIFY(!m_store->contains("Setting", "left_xr"));
+        QCOMPARE(m_store->read("graph3d", "Rotation", ""), std::string("20"));
+        QVERIFY(!m_store->contains("Setting", "left_dsf"));
+    }
+
+    void geometryDeletionNo() {
+        m_store->write("Setting", "left_xr", " 150");
+        QPointer<dsf> d = ZelWindow::open<dsf>();
+        auto* no = d->findChild<QPushButton*>(QStringLiteral("Command2"));
+        QCOMPARE(no->text(), QStringLiteral("いいえ"));
+        QTest::mouseClick(no, Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!d);
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 150"));
+        // An open window writes its geometry again after a deletion.
+        auto* w = ZelWindow::open<TableWindow>();
+        auto* yes = ZelWindow::open<dsf>()->findChild<QPushButton*>(QStringLiteral("Command1"));
+        QTest::mouseClick(yes, Qt::LeftButton);
+        QVERIFY(!m_store->contains("Setting", "left_xr"));
+        w->close();
+        QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 150"));
+    }
+
+    void resizeRule() {
+        form1 f;
+        f.show();
+        f.resize(700, 500);
+        QCoreApplication::processEvents();
+        auto* client = f.centralWidget();
+        const int innerW = client->width(), innerH = client->height();
+        const int outerW = f.frameGeometry().width();
+        auto px = [](double twips) { return zel::Twips::toPixels(twips); };
+        QCOMPARE(f.grid()->width(), px(outerW * 15 - 150));
+        QCOMPARE(f.grid()->height(), px(innerH * 15 - 255 - 510 - (460 + 130)));
+        auto* right = f.findChild<QWidget*>(QStringLiteral("rightPanel"));
+        QCOMPARE(right->width(), px(innerW * 15 - 2625));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("Label3"))->width(), px(innerW * 15 - 1170));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("Label2"))->width(), px(right->width() * 15 - 1890));
+        // The rows sit where the layout puts them.
+        QCOMPARE(right->geometry(), QRect(px(2610), px(540), right->width(), px(510)));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("leftPanel"))->geometry(),
+                 QRect(0, px(540), px(2625), px(510)));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("HScroll1"))->geometry(),
+                 QRect(0, px(1080), px(1170), px(255)));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("Label2"))->x(), px(1890));
+
+        // A window too small for a positive value leaves that value alone.
+        const QSize sheetBefore = f.grid()->size();
+        f.resize(120, 60);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.grid()->height(), sheetBefore.height());
+        QCOMPARE(f.grid()->width(), px(f.frameGeometry().width() * 15 - 150));
+        QCOMPARE(f.findChild<QWidget*>(QStringLiteral("rightPanel"))->width(), right->width());
+    }
+
+    void startupOpenWithAMissingValuesFile() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCN"),
+                            dir.path() + QStringLiteral("/lot.QCN")));
+        const QString arg = dir.path() + QStringLiteral("/lot.QCS");
+        BoxSeen seen;
+        answerNextBox(&seen, QMessageBox::Ok);
+        form1 f(arg);
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.title, QStringLiteral("データの呼出し"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QVERIFY(!seen.text.isEmpty());
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+
+        const zel::Dataset& ds = f.workspace().dataset;
+        const std::string base = (dir.path() + QStringLiteral("/lot")).toStdString();
+        QCOMPARE(ds.basePath, base);
+        QCOMPARE(ds.valuesPath, base + ".QCS");
+        QCOMPARE(ds.namesPath, base + ".QCN");
+        QCOMPARE(ds.limitsPath, base + ".QCK");
+        QCOMPARE(ds.folder, dir.path().toStdString());
+        QCOMPARE(ds.fileName, std::string("lot.QCS"));
+        QCOMPARE(ds.drive, dir.path().left(2).toStdString());
+        QCOMPARE(ds.saveInPlace, 0);
+        QCOMPARE(ds.sampleCount(), 3);
+        QCOMPARE(ds.variableCount(), 2);
+        QCOMPARE(ds.name(1), std::string("外径"));
+        QCOMPARE(ds.mask(2), 1);
+        QCOMPARE(ds.label(3), std::string("第３ロット"));
+        // The sheet structure is built; the dataset state is entered.
+        QCOMPARE(f.grid()->columnCount(), 2);
+        QCOMPARE(f.grid()->rowCount(), 3);
+        QCOMPARE(f.grid()->text(2, 0), QStringLiteral("重量"));
+        QCOMPARE(f.grid()->text(0, 1), QStringLiteral("NO.1"));
+        QCOMPARE(f.grid()->currentCol(), 1);
+        QCOMPARE(f.grid()->currentRow(), 1);
+        QVERIFY(f.grid()->isEnabled());
+        QCOMPARE(f.datasetName(), QString::fromStdString(base));
+        QCOMPARE(f.windowTitle(), QStringLiteral("[ZEL] ") + QString::fromStdString(base));
+        QCOMPARE(f.hintText(), QStringLiteral("※　データの解析を行います。"));
+        QVERIFY(f.findChild<QAction*>(QStringLiteral("COPPY"))->isEnabled());
+    }
+
+    void startupOpenOfACompleteDataset() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCN"),
+                            dir.path() + QStringLiteral("/lot.QCN")));
+        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCS"),
+                            dir.path() + QStringLiteral("/lot.QCS")));
+        BoxSeen seen;
+        QPointer<QTimer> watch = answerNextBox(&seen, QMessageBox::Ok);
+        form1 f(dir.path() + QStringLiteral("/lot.QCN"));
+        QCoreApplication::processEvents();
+        QVERIFY(!seen.shown);
+        delete watch.data();
+        QCOMPARE(f.workspace().dataset.value(1, 1), 12.5);
+        QCOMPARE(f.grid()->text(1, 1), QStringLiteral("12.5"));
+        // A name without a folder opens nothing.
+        form1 g(QStringLiteral("lot.QCS"));
+        QVERIFY(f.findChild<QAction*>(QStringLiteral("COPPY"))->isEnabled());
+        QCOMPARE(g.datasetName(), QString());
+        QVERIFY(!g.grid()->isEnabled());
+    }
+
+    void menusAndCommandStates() {
+        form1 f;
+        auto action = [&](const char* name) { return f.findChild<QAction*>(QString::fromLatin1(name)); };
+        QCOMPARE(f.fileMenu()->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+        QCOMPARE(f.editMenu()->title(), QStringLiteral("編集(&E)"));
+        QCOMPARE(f.optionMenu()->title(), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+        QCOMPARE(action("SYUURYOU")->text(), QStringLiteral("終了(&E)"));
+        QCOMPARE(action("COPPY")->text(), QStringLiteral("コピー(&C)"));
+        QCOMPARE(action("COPPY")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(action("HARITUKE")->text(), QStringLiteral("貼り付け(&P)"));
+        QCOMPARE(action("HARITUKE")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
+        QCOMPARE(action("KIRITORI")->text(), QStringLiteral("切り取り(&T)"));
+        QCOMPARE(action("msubes")->text(), QStringLiteral("すべて選択(&A)"));
+        QCOMPARE(action("tugi")->text(), QStringLiteral("グラフの作成(&G)"));
+        QVERIFY(action("esepa")->isSeparator());
+        QCOMPARE(action("N_MODE")->text(), QStringLiteral("入力モードの設定(&M)"));
+        // Before a dataset: copy, paste, cut greyed; select-all and the rest work.
+        QVERIFY(!action("COPPY")->isEnabled());
+        QVERIFY(!action("HARITUKE")->isEnabled());
+        QVERIFY(!action("KIRITORI")->isEnabled());
+        QVERIFY(action("msubes")->isEnabled());
+        QVERIFY(action("N_MODE")->isEnabled());
+        QVERIFY(!action("esepa")->isVisible());
+        QVERIFY(!action("tugi")->isVisible());
+        action("msubes")->trigger();
+        QCOMPARE(f.grid()->selectedBlock(), QRect(1, 1, 9, 18));
+
+        // An empty name changes nothing.
+        f.setDatasetName(QString());
+        QVERIFY(!action("COPPY")->isEnabled());
+        f.setDatasetName(QStringLiteral("/data/lot"));
+        QVERIFY(action("COPPY")->isEnabled());
+        QVERIFY(action("HARITUKE")->isEnabled());
+        QVERIFY(action("KIRITORI")->isEnabled());
+        QVERIFY(f.grid()->isEnabled());
+        QCOMPARE(f.windowTitle(), QStringLiteral("[ZEL] /data/lot"));
+        QCOMPARE(f.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("/data/lot"));
+    }
+
+    void openingAMenuClosesItsWindows() {
+        form1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.findChild<QAction*>(QStringLiteral("N_MODE"))->trigger();
+        QPointer<ZelWindow> ny = ZelWindow::find(QStringLiteral("nymode"));
+        QVERIFY(ny);
+        QCOMPARE(ny->parentWidget(), &f);
+        // Again: the same dialog comes forward.
+        f.findChild<QAction*>(QStringLiteral("N_MODE"))->trigger();
+        QCOMPARE(ZelWindow::find(QStringLiteral("nymode")), ny.data());
+        auto* table = ZelWindow::open<TableWindow>();
+        f.optionMenu()->popup(f.mapToGlobal(QPoint(10, 10)));
+        f.optionMenu()->hide();
+        flushDeletes();
+        QVERIFY(!ny);
+        QCOMPARE(ZelWindow::find(QStringLiteral("XR1")), table);
+        QVERIFY(f.windowsClosedBy(f.fileMenu()).contains(QStringLiteral("inmode")));
+        QCOMPARE(f.windowsClosedBy(f.editMenu()).size(), 4);
+        // Later menus add to the lists through the same mechanism.
+        f.closeOnOpening(f.fileMenu(), {QStringLiteral("XR1")});
+        f.fileMenu()->popup(f.mapToGlobal(QPoint(10, 10)));
+        f.fileMenu()->hide();
+        QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
+    }
+
+    void sheetPopupMenu() {
+        form1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.setDatasetName(QStringLiteral("/data/lot"));
+        f.setAnalysisWindowNames({QStringLiteral("XR1")});
+        auto* esepa = f.findChild<QAction*>(QStringLiteral("esepa"));
+        auto* tugi = f.findChild<QAction*>(QStringLiteral("tugi"));
+        ZelWindow::open<TableWindow>();
+        ZelWindow::open<PlainWindow>(QStringLiteral("gyousou"));
+        ZelWindow::open<ChartWindow>(); // not in the analysis list given here
+        QSignalSpy graph(&f, &form1::graphCommandRequested);
+
+        bool seenVisible = false;
+        QMenu* seenMenu = nullptr;
+        QTimer::singleShot(50, [&] {
+            seenMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            seenVisible = esepa->isVisible() && tugi->isVisible();
+            if (seenMenu) seenMenu->close();
+        });
+        emit f.grid()->mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
+        QCOMPARE(seenMenu, f.editMenu());
+        QVERIFY(seenVisible);
+        QVERIFY(!esepa->isVisible());
+        QVERIFY(!tugi->isVisible());
+        flushDeletes();
+        QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
+        QVERIFY(!ZelWindow::find(QStringLiteral("gyousou")));
+        QVERIFY(ZelWindow::find(QStringLiteral("xrkanri")));
+        QCOMPARE(graph.count(), 0);
+
+        // Choosing "グラフの作成(&G)" gives the graph command and hides the items again.
+        QTimer::singleShot(50, [&] {
+            if (auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                m->setActiveAction(tugi);
+                QTest::keyClick(m, Qt::Key_Return);
+            }
+        });
+        emit f.grid()->mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
+        QTRY_COMPARE(graph.count(), 1);
+        QVERIFY(!tugi->isVisible());
+
+        // Other buttons only hide them.
+        esepa->setVisible(true);
+        tugi->setVisible(true);
+        emit f.grid()->mouseUp(Qt::LeftButton, f.mapToGlobal(QPoint(50, 50)));
+        QVERIFY(!esepa->isVisible());
+        QVERIFY(!tugi->isVisible());
+        QVERIFY(ZelWindow::find(QStringLiteral("xrkanri")));
+    }
+
+    void columnWidthSlider() {
+        form1 f;
+        f.setDatasetName(QStringLiteral("/data/lot"));
+        auto* slider = f.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+        QCOMPARE(slider->minimum(), 2);
+        QCOMPARE(slider->maximum(), 20);
+        QCOMPARE(f.grid()->columnWidthAt(1), 8.0);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the right arrow
+        QCOMPARE(slider->value(), 9);
+        QCOMPARE(f.grid()->columnWidthAt(1), 9.0);
+        QCOMPARE(f.grid()->columnWidthAt(9), 9.0);
+        QCOMPARE(f.grid()->columnWidthAt(0), 8.0);
+        slider->setValue(20);
+        QCOMPARE(f.grid()->columnWidthAt(5), 20.0);
+    }
+
+    void mouseOverTheBackgroundForgetsTheButton() {
+        form1 f;
+        f.show();
+        QSignalSpy hide(&f, &form1::popupCaptionHideRequested);
+        f.setRememberedButtonIndex(3);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 700), QPointF(5, 700), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(f.centralWidget(), &move);
+        QCOMPARE(f.rememberedButtonIndex(), -1);
+        QCOMPARE(hide.count(), 1);
+        // Over the sheet: the caption hides, the index stays.
+        f.setRememberedButtonIndex(4);
+        emit f.grid()->mouseMoved(QPoint(3, 3));
+        QCOMPARE(hide.count(), 2);
+        QCOMPARE(f.rememberedButtonIndex(), 4);
+    }
+
+    void exitCommandClosesTheMainWindow() {
+        form1 f;
+        f.show();
+        f.findChild<QAction*>(QStringLiteral("SYUURYOU"))->trigger();
+        QVERIFY(!f.isVisible());
+        QVERIFY(ZelWindow::findOpen<endform>());
+        delete ZelWindow::findOpen<endform>();
+    }
+
+    void messageBoxKinds() {
+        BoxSeen refusal;
+        answerNextBox(&refusal, QMessageBox::Ok);
+        MessageBox::refusal(nullptr, QStringLiteral("だめです"), QStringLiteral("題"));
+        QCOMPARE(refusal.icon, QMessageBox::Warning);
+        QCOMPARE(refusal.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(refusal.text, QStringLiteral("だめです"));
+        QCOMPARE(refusal.title, QStringLiteral("題"));
+
+        BoxSeen ask;
+        answerNextBox(&ask, QMessageBox::Ok);
+        QVERIFY(MessageBox::confirm(nullptr, QStringLiteral("よろしいですか？"), QStringLiteral("題")));
+        QCOMPARE(ask.icon, QMessageBox::Question);
+        QCOMPARE(ask.defaultButton, QStringLiteral("キャンセル"));
+        BoxSeen cancel;
+        answerNextBox(&cancel, QMessageBox::Cancel);
+        QVERIFY(!MessageBox::confirm(nullptr, QStringLiteral("よろしいですか？"), QStringLiteral("題")));
+        // Escape and Enter both keep the safe answer.
+        whenBoxShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QVERIFY(!MessageBox::confirm(nullptr, QStringLiteral("a"), QStringLiteral("b")));
+        whenBoxShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QVERIFY(!MessageBox::confirm(nullptr, QStringLiteral("a"), QStringLiteral("b")));
+
+        BoxSeen info;
+        answerNextBox(&info, QMessageBox::Ok);
+        MessageBox::info(nullptr, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
+                         QStringLiteral("ZEL"));
+        QCOMPARE(info.icon, QMessageBox::NoIcon);
+        QCOMPARE(info.buttons, QStringList{QStringLiteral("OK")});
+    }
+
+    void splashShowsTheVersionCentred() {
+        QPointer<rip> r = new rip;
+        QCOMPARE(r->versionText(), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(r->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("Version 1.0.0"));
+        r->show();
+        const QRect screenArea = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(r->frameGeometry().center().x() / 2, screenArea.center().x() / 2);
+        QCOMPARE(r->frameGeometry().center().y() / 2, screenArea.center().y() / 2);
+        const QImage picture = r->grab().toImage();
+        QVERIFY(picture.pixelColor(5, 5) != picture.pixelColor(picture.width() - 5, picture.height() - 5));
+        r->close();
+        flushDeletes();
+        QVERIFY(!r);
+        QVERIFY(!m_store->contains("Setting", "left_"));
+    }
+
+    void closingWindowEndsTheProgramThroughItsTimer() {
+        QPointer<endform> e = ZelWindow::open<endform>();
+        QCOMPARE(e->windowTitle(), QStringLiteral("終了"));
+        QCOMPARE(e->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("ＺＥＬを終了します．．"));
+        const QRect screenArea = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(e->frameGeometry().center().x() - screenArea.center().x()) <= 1);
+        QVERIFY(qAbs(e->frameGeometry().center().y() - screenArea.center().y()) <= 1);
+        // The program's event loop runs until the closing window ends it; a
+        // guard ends it with another status if nothing does.
+        QElapsedTimer clock;
+        clock.start();
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        guard.start(3000);
+        const int status = QCoreApplication::exec();
+        QCOMPARE(status, 0);
+        QVERIFY(clock.elapsed() >= 90);
+        QVERIFY(clock.elapsed() < 3000);
+        delete e.data();
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
