@@ -17,6 +17,12 @@ std::string generalNumberText(double value);
 // 0.5 -> " .5", -0.25 -> "-.25", 3 -> " 3". No trailing blank.
 std::string signedNumberText(double value);
 
+// The same texts written into a buffer of at least kNumberTextMax characters,
+// for writers of many numbers; they return the end of the text (no terminator).
+constexpr int kNumberTextMax = 32;
+char* writeGeneralNumberText(char* out, double value);
+char* writeSignedNumberText(char* out, double value);
+
 // A fixed display pattern such as "###0.00" or "#######0.00": '0' is a digit that
 // is always shown, '#' a digit shown only when significant, '.' the decimal point.
 // Digits beyond the pattern's integer part are still shown; the fraction is

@@ -10,8 +10,8 @@
 namespace zel {
 
 class Dataset {
-public:
-    static constexpr int kMaxCount = 32767;   // N and K are 16-bit signed counts
+  public:
+    static constexpr int kMaxCount = 32767;    // N and K are 16-bit signed counts
     static constexpr int kInitialSamples = 18; // counts before any dataset exists
     static constexpr int kInitialVariables = 9;
 
@@ -20,7 +20,7 @@ public:
     int sampleCount() const { return m_n; }
     int variableCount() const { return m_k; }
 
-    // Sets new counts (each 0..kMaxCount) and clears every name, mask, label and
+    // Sets new counts (each clamped to 0..kMaxCount) and clears every name, mask, label and
     // value. Value storage is allocated lazily: a value never written reads 0.
     void resize(int samples, int variables);
     // Allocates value storage for all N x K values up front (a reader that knows
@@ -33,12 +33,14 @@ public:
     const std::vector<double>& storedValues() const { return m_values; }
     std::vector<double>& storedValues() { return m_values; }
 
-    const std::string& name(int variable) const { return m_names[variable]; }
-    void setName(int variable, std::string text) { m_names[variable] = std::move(text); }
-    std::int16_t mask(int sample) const { return m_masks[sample]; }
-    void setMask(int sample, std::int16_t m) { m_masks[sample] = m; }
-    const std::string& label(int sample) const { return m_labels[sample]; }
-    void setLabel(int sample, std::string text) { m_labels[sample] = std::move(text); }
+    // Names 1..K, masks and labels 1..N. An index outside reads "" or 0 and is
+    // ignored when written.
+    const std::string& name(int variable) const;
+    void setName(int variable, std::string text);
+    std::int16_t mask(int sample) const;
+    void setMask(int sample, std::int16_t m);
+    const std::string& label(int sample) const;
+    void setLabel(int sample, std::string text);
 
     // Number of samples whose mask is 0.
     int usedSampleCount() const;
@@ -59,13 +61,13 @@ public:
     std::int16_t unsaved = 0;
     std::int16_t saveInPlace = 0;
 
-private:
+  private:
     int m_n = kInitialSamples;
     int m_k = kInitialVariables;
-    std::vector<std::string> m_names;        // 0..K, index 0 unused
-    std::vector<std::int16_t> m_masks;       // 0..N
-    std::vector<std::string> m_labels;       // 0..N
-    std::vector<double> m_values;            // row-major, (i-1)*K + (j-1)
+    std::vector<std::string> m_names;  // 0..K, index 0 unused
+    std::vector<std::int16_t> m_masks; // 0..N
+    std::vector<std::string> m_labels; // 0..N
+    std::vector<double> m_values;      // row-major, (i-1)*K + (j-1)
 };
 
 } // namespace zel

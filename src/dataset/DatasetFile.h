@@ -7,13 +7,15 @@
 #include "dataset/Dataset.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zel {
 
 struct DatasetReadResult {
-    Status status;            // ok, or the description of the failure
-    bool headerRead = false;  // N and K were read and the dataset resized
+    Status status;              // ok, or the description of the failure
+    bool headerRead = false;    // N and K were read and the dataset resized
     std::size_t valuesRead = 0; // values read from the values file, in row-major order
 };
 
@@ -21,6 +23,13 @@ struct DatasetReadResult {
 // stops there; whatever was read before it stays in ds. Never allocates more
 // value storage than the values file can fill.
 DatasetReadResult readDataset(const std::string& namesPath, const std::string& valuesPath, Dataset& ds);
+
+// The same reading from the two files' bytes (code page 932). valuesBytes is
+// nothing when the values file could not be read. The paths only go into the
+// failure messages.
+DatasetReadResult readDatasetBytes(std::string_view namesBytes, std::optional<std::string_view> valuesBytes,
+                                   Dataset& ds, const std::string& namesPath = {},
+                                   const std::string& valuesPath = {});
 
 // Writes base + ".QCN" and base + ".QCS". Both files are written to temporary
 // files beside them and renamed into place, so a failed save leaves the previous
@@ -35,5 +44,8 @@ bool namesFileReadable(const std::string& namesPath);
 // The bytes of the two files, for tests and for writers that need them in memory.
 Result<std::string> namesFileBytes(const Dataset& ds);
 std::string valuesFileBytes(const Dataset& ds);
+
+// The temporary file a save writes before renaming it onto path.
+std::string temporaryPathFor(const std::string& path);
 
 } // namespace zel

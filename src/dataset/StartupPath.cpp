@@ -5,15 +5,13 @@ namespace zel {
 
 std::optional<StartupPath> parseStartupPath(const std::string& arg) {
     const auto slash = arg.rfind('/');
-    if (slash == std::string::npos || arg.empty())
-        return std::nullopt;
+    if (slash == std::string::npos || arg.empty()) return std::nullopt;
     StartupPath p;
     p.drive = arg.substr(0, 2);
     p.folder = arg.substr(0, slash);
     p.fileName = arg.substr(slash + 1);
     // A file in the root folder: the folder keeps its separator.
-    if (p.folder.empty())
-        p.folder = "/";
+    if (p.folder.empty()) p.folder.assign(1, '/');
     const std::string stem = arg.substr(0, arg.size() - 1);
     p.valuesPath = stem + "S";
     p.namesPath = stem + "N";

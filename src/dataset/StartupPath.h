@@ -8,11 +8,11 @@
 namespace zel {
 
 struct StartupPath {
-    std::string drive;    // the first two characters of the argument
-    std::string folder;   // the text before the last '/'
-    std::string fileName; // the text after it
+    std::string drive;                             // the first two characters of the argument
+    std::string folder;                            // the text before the last '/'
+    std::string fileName;                          // the text after it
     std::string valuesPath, namesPath, limitsPath; // the argument with its last character S, N, K
-    std::string basePath; // namesPath without its last four characters
+    std::string basePath;                          // namesPath without its last four characters
 };
 
 // Nothing when the argument has no '/' (nothing is opened then).
