@@ -8,7 +8,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,7 +21,7 @@
 
 namespace {
 
-int runProgram(int argc, char** argv, const std::string& dataset) {
+int runProgram(int argc, char** argv, const std::string& dataset, const std::string& screenshot) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL"));
     // The program ends through its closing window, never by a window count.
@@ -36,6 +41,20 @@ int runProgram(int argc, char** argv, const std::string& dataset) {
     QApplication::processEvents();
     main.show();
     splash->close();
+    if (!screenshot.empty()) {
+        // For machines without a display: let the window settle, save a picture
+        // of the whole screen, and end without touching the stored settings.
+        QTimer::singleShot(1500, &app, [&main, screenshot] {
+            main.raise();
+            main.activateWindow();
+            QPixmap shot = main.screen()->grabWindow(0);
+            if (shot.isNull() || !shot.save(QString::fromStdString(screenshot), "PNG")) {
+                std::cerr << "zel32: 画面を保存できませんでした: " << screenshot << '\n';
+                std::_Exit(1);
+            }
+            std::_Exit(0);
+        });
+    }
     return app.exec();
 }
 
@@ -59,5 +78,8 @@ int main(int argc, char** argv) {
     case zel::CommandLine::Mode::Gui:
         break;
     }
-    return runProgram(argc, argv, cl.dataset);
+    // The open moves the current folder to the dataset's: fix the picture's path first.
+    const std::string screenshot =
+        cl.screenshot.empty() ? std::string() : std::filesystem::absolute(cl.screenshot).string();
+    return runProgram(argc, argv, cl.dataset, screenshot);
 }

@@ -33,17 +33,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             c.mode = CommandLine::Mode::Version;
             return c;
         } else if (a == "--convert") {
-            if (args.size() - i - 1 != 2) return failure("--convert needs exactly two files: IN OUT");
-            if (!positional.empty()) return failure("--convert takes no dataset argument");
+            if (args.size() - i - 1 != 2) return failure("--convert には入力と出力の 2 つのファイルを指定してください。");
+            if (!positional.empty()) return failure("--convert とデータセットは同時に指定できません。");
             c.mode = CommandLine::Mode::Convert;
             c.convertIn = args[i + 1];
             c.convertOut = args[i + 2];
             return c;
+        } else if (a == "--screenshot") {
+            if (i + 1 >= args.size()) return failure("--screenshot には保存する PNG ファイルを指定してください。");
+            c.screenshot = args[++i];
         } else {
-            return failure("unknown option: " + a);
+            return failure("不明なオプションです: " + a);
         }
     }
-    if (positional.size() > 1) return failure("only one dataset can be opened");
+    if (positional.size() > 1) return failure("開けるデータセットは 1 つだけです。");
     if (!positional.empty()) c.dataset = positional.front();
     return c;
 }
@@ -52,6 +55,8 @@ std::string usageText() {
     return "Usage:\n"
            "  zel32 [DATASET]          start ZEL, opening DATASET (.QCS, .QCN or .QCK)\n"
            "  zel32 --convert IN OUT   convert between a dataset and a .csv file\n"
+           "  zel32 --screenshot PNG [DATASET]\n"
+           "                           start ZEL, save a picture of the screen to PNG and end\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";
 }

@@ -12,6 +12,7 @@ struct CommandLine {
     Mode mode = Mode::Gui;
     std::string dataset;               // Gui: the dataset path, taken unchanged ("" = none)
     std::string convertIn, convertOut; // Convert
+    std::string screenshot;            // Gui: save a picture of the screen here, then end
     std::string error;                 // Error: what was wrong
 };
 

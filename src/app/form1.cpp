@@ -284,7 +284,10 @@ QString form1::hintText() const {
 }
 
 void form1::openStartupDataset(const QString& argument) {
-    const auto path = zel::parseStartupPath(argument.toStdString());
+    // A relative path is taken from the current folder, before the open moves
+    // the current folder to the dataset's.
+    const QString absolute = QDir::isAbsolutePath(argument) ? argument : QDir::current().absoluteFilePath(argument);
+    const auto path = zel::parseStartupPath(QDir::cleanPath(absolute).toStdString());
     // Without a folder, or too short to name the files, nothing is opened.
     if (!path || path->basePath.empty()) return;
     zel::Dataset& ds = m_workspace.dataset;
@@ -352,6 +355,8 @@ void form1::onBackgroundMouseMove() {
 
 bool form1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_client && e->type() == QEvent::MouseMove) onBackgroundMouseMove();
+    // The client area is laid out after the window's own resize event: follow it.
+    if (watched == m_client && e->type() == QEvent::Resize) applyResizeRule();
     return QMainWindow::eventFilter(watched, e);
 }
 

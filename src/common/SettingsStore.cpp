@@ -28,8 +28,9 @@ double SettingsStore::readNumber(const std::string& section, const std::string& 
     if (ec != std::errc() || ptr != text.data() + end || pos == end) {
         // A leading-point fraction such as " .5" is still a number.
         if (pos < end && (text[pos] == '.' || (text[pos] == '-' && pos + 1 < end && text[pos + 1] == '.'))) {
-            std::string fixed(text.data() + pos, end - pos);
-            fixed.insert(fixed[0] == '-' ? 1 : 0, "0");
+            const bool negative = text[pos] == '-';
+            std::string fixed = negative ? "-0" : "0";
+            fixed.append(text, pos + (negative ? 1 : 0), end - pos - (negative ? 1 : 0));
             auto [p2, e2] = std::from_chars(fixed.data(), fixed.data() + fixed.size(), value);
             if (e2 == std::errc() && p2 == fixed.data() + fixed.size())
                 return value;

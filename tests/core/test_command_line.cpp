@@ -41,3 +41,11 @@ TEST(CommandLine, UnknownOptionsAndExtraArgumentsAreErrors) {
     EXPECT_EQ(parseCommandLine({"a.QCS", "b.QCS"}).mode, Mode::Error);
     EXPECT_EQ(kExitUsage, 2);
 }
+
+TEST(CommandLine, ScreenshotTakesAFileAndKeepsTheDataset) {
+    const CommandLine c = parseCommandLine({"--screenshot", "/tmp/a.png", "/data/x.QCS"});
+    EXPECT_EQ(c.mode, CommandLine::Mode::Gui);
+    EXPECT_EQ(c.screenshot, "/tmp/a.png");
+    EXPECT_EQ(c.dataset, "/data/x.QCS");
+    EXPECT_EQ(parseCommandLine({"--screenshot"}).mode, CommandLine::Mode::Error);
+}

@@ -523,11 +523,16 @@ class TestShell : public QObject {
         delete watch.data();
         QCOMPARE(f.workspace().dataset.value(1, 1), 12.5);
         QCOMPARE(f.grid()->text(1, 1), QStringLiteral("12.5"));
-        // A name without a folder opens nothing.
-        form1 g(QStringLiteral("lot.QCS"));
-        QVERIFY(f.findChild<QAction*>(QStringLiteral("COPPY"))->isEnabled());
-        QCOMPARE(g.datasetName(), QString());
-        QVERIFY(!g.grid()->isEnabled());
+        // A name relative to the current folder opens the same files, and the
+        // folder change of the open does not break the relative path.
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QFileInfo(dir.path()).path()));
+        const QString relative = QFileInfo(dir.path()).fileName() + QStringLiteral("/lot.QCS");
+        form1 g(relative);
+        QDir::setCurrent(before);
+        QVERIFY(g.findChild<QAction*>(QStringLiteral("COPPY"))->isEnabled());
+        QCOMPARE(g.datasetName(), dir.path() + QStringLiteral("/lot"));
+        QCOMPARE(g.workspace().dataset.value(1, 1), 12.5);
     }
 
     void menusAndCommandStates() {
