@@ -16,6 +16,14 @@ struct View3D {
     std::int16_t elevation = 0;
 };
 
+// The print margins in millimetres, shared by every print while the program runs.
+struct PrintMargins {
+    std::int16_t top = 0;
+    std::int16_t bottom = 0;
+    std::int16_t left = 0;
+    std::int16_t right = 0;
+};
+
 struct Workspace {
     Dataset dataset;
     View3D view3d;
@@ -24,6 +32,7 @@ struct Workspace {
     std::int16_t rememberedGraphType = 0;
     std::int16_t rememberedGraphStyle = 0;
     std::int16_t dataLabelFlag = 0;
+    PrintMargins printMargins;
 };
 
 } // namespace zel

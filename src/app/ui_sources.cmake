@@ -1,5 +1,6 @@
 # Qt files of the application shell (zelui).
 zel_sources(zelui
+  src/app/MainContext.h
   src/app/QSettingsStore.h src/app/QSettingsStore.cpp
   src/app/ZelWindow.h src/app/ZelWindow.cpp
   src/app/MessageBox.h src/app/MessageBox.cpp

@@ -1,0 +1,4 @@
+# The data-printing window (zelui).
+zel_sources(zelui
+  src/dataset/DataPrintCommand.h src/dataset/DataPrintCommand.cpp
+)

@@ -1,0 +1,4 @@
+# Printing of grids (zelui).
+zel_sources(zelui
+  src/presentation/GridPrinting.h src/presentation/GridPrinting.cpp
+)
