@@ -137,12 +137,12 @@ void GridModel::storeText(int col, int row, const QString& text) {
     }
     if (col == 0 && row > 0) {
         m_rowHeadings.insert(row, text);
-        if (row <= m_rows) emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+        if (row <= m_rows) noteHeadingChanged(Qt::Vertical, row);
         return;
     }
     if (row == 0 && col > 0) {
         m_colHeadings.insert(col, text);
-        if (col <= m_cols) emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
+        if (col <= m_cols) noteHeadingChanged(Qt::Horizontal, col);
         return;
     }
     if (!isDataCell(col, row)) return;
@@ -150,6 +150,33 @@ void GridModel::storeText(int col, int row, const QString& text) {
     m_texts.insert(k, text);
     if (!m_providerCells.isEmpty()) m_providerCells.remove(k);
     notifyCell(col, row);
+}
+
+void GridModel::noteHeadingChanged(Qt::Orientation orientation, int section) {
+    int& first = orientation == Qt::Vertical ? m_pendingRow1 : m_pendingCol1;
+    int& last = orientation == Qt::Vertical ? m_pendingRow2 : m_pendingCol2;
+    if (last < first) {
+        first = last = section;
+    } else {
+        first = std::min(first, section);
+        last = std::max(last, section);
+    }
+    if (!m_headingFlushQueued) {
+        m_headingFlushQueued = true;
+        QMetaObject::invokeMethod(this, &GridModel::flushHeadingChanges, Qt::QueuedConnection);
+    }
+}
+
+void GridModel::flushHeadingChanges() {
+    m_headingFlushQueued = false;
+    const int rowLast = std::min(m_pendingRow2, m_rows);
+    if (m_pendingRow1 >= 1 && rowLast >= m_pendingRow1)
+        emit headerDataChanged(Qt::Vertical, m_pendingRow1 - 1, rowLast - 1);
+    const int colLast = std::min(m_pendingCol2, m_cols);
+    if (m_pendingCol1 >= 1 && colLast >= m_pendingCol1)
+        emit headerDataChanged(Qt::Horizontal, m_pendingCol1 - 1, colLast - 1);
+    m_pendingRow1 = m_pendingCol1 = 0;
+    m_pendingRow2 = m_pendingCol2 = -1;
 }
 
 void GridModel::forgetText(int col, int row) {

@@ -136,6 +136,10 @@ class GridModel : public QAbstractTableModel {
     QVariant formatValue(Prop prop, int col, int row) const;
     bool inClearedRect(int col, int row) const;
     void notifyCell(int col, int row);
+    // Heading changes are told to the view once per event-loop turn: a sheet
+    // fill names 32767 rows, and each notice makes the header lay itself out.
+    void noteHeadingChanged(Qt::Orientation orientation, int section);
+    void flushHeadingChanges();
 
     int m_cols = 0;
     int m_rows = 0;
@@ -145,6 +149,9 @@ class GridModel : public QAbstractTableModel {
     QHash<int, QString> m_colHeadings;
     QHash<int, QString> m_rowHeadings;
     QString m_corner;
+    int m_pendingRow1 = 0, m_pendingRow2 = -1; // heading rows changed, not yet told
+    int m_pendingCol1 = 0, m_pendingCol2 = -1;
+    bool m_headingFlushQueued = false;
     std::function<QString(int, int)> m_provider;
 
     std::uint64_t m_seq = 0;
