@@ -1,0 +1,393 @@
+// The chart component's property set: series data with the fill rule, chart kind and
+// style, axes, overlay, titles, grid lines, 3-D view angles, colours and the requested
+// actions. Pure data; the renderer and the chart widget read it, the widget performs
+// the actions it records.
+//
+// Property table (codes as the analyses use them; codes marked * are this component's own
+// choice):
+//
+// | Property            | Values                                                                    |
+// |---------------------|---------------------------------------------------------------------------|
+// | SeriesCount         | 1..32767 (series count x point count at most kMaxCells)                  |
+// | PointCount          | 1..32767                                                                  |
+// | CurrentSeries/Point | 1-based cursor; writing PointValue advances it (fill rule below)          |
+// | PointValue          | real at the cursor; written after the last point of a series it lands on  |
+// |                     | point 1 of the next series; after the last point of the last series a     |
+// |                     | further value is refused (nothing is overwritten)                         |
+// | PointXPos/PointZPos | real at the cursor: x (scatter 9, 3-D scatter 21, line plots with x), z   |
+// | PointLabel          | category label of the current point (same array as PointLabelAt)         |
+// | PointText           | text drawn at the point of the current series (pie slice texts)           |
+// | PointExtra*         | 0 normal, 1 placeholder: kept in the data but not plotted, not joined,    |
+// |                     | left out of the statistics (first moving range of the X-Rs chart)         |
+// | PointPattern        | per point: 0 plain, 4 marked (classification data)                        |
+// | PointLabelAt(i)     | category label of point i                                                 |
+// | LegendAt(s)         | legend text of series s                                                   |
+// | PointSeparatedAt(i) | 1 pulls slice/bar i out, 0 puts it back                                   |
+// | ClearArray          | 1 values, 2* x positions, 3* point patterns, 4 point labels, 5 legends,   |
+// |                     | 6* separations, 7* z positions, 8* point texts, 9* point extras,          |
+// |                     | 23* overlay values and x positions                                        |
+// | ChartType           | 1 pie, 2 3-D pie, 3 bar, 4 3-D bar, 5 Gantt, 6 line, 7 logarithmic,       |
+// |                     | 8 area, 9 scatter, 13 band, 14 3-D area, 17 statistics by variable,       |
+// |                     | 21 3-D scatter, 22 time series                                            |
+// | ChartStyle          | pie 4 (labelled slices); bar 0 vertical, 1 horizontal, 2 stacked,         |
+// |                     | 3 stacked horizontal, 6 series along z, 7 series along z horizontal;      |
+// |                     | line 1 lines only, 3 symbols only (residuals, bar-mean kind), 5 lines     |
+// |                     | with symbols; area/3-D area 0 stacked, 1 overlapping; band 0; scatter     |
+// |                     | 0 markers, 3 markers with fitted curve; 17 style 2 box figure of seven   |
+// |                     | sets; 21 style 0 markers, 1 with drop lines, 2 joined by lines;           |
+// |                     | Gantt 0 plain bars, 1 bars with gaps                                      |
+// | StatLines           | sum of 1 mean, 2 maximum and minimum, 4 +-1/2/3 standard deviations,      |
+// |                     | 8 least-squares trend line; per series                                   |
+// | FitDegree           | 1..kMaxFitDegree; polynomial of scatter style 3                           |
+// | FitParameter1*      | 12: the curve spans the data's x range; 0: the whole x axis               |
+// | FitParameter2*      | curve segments in tens (12 -> 120 segments); below 1 counts as 12         |
+// | YAxisSelect         | 0 left, 1 right axis: YAxisScale/Max/Min/Ticks address the selected axis  |
+// | YAxisScale          | 0 automatic, 1* automatic including zero, 2 fixed                        |
+// | YAxisMax/Min/Ticks  | fixed range; ticks = number of intervals (0: chosen automatically)        |
+// | XAxisScale/Max/Min/ | as the Y axis, for charts with numeric x (scatter, bar-mean kinds)        |
+// | XAxisTicks          |                                                                           |
+// | OverlayMode         | 0 off, 1* overlay on the left axis placed by OverlayXPos (histogram mean |
+// |                     | markers), 2* overlay on the right axis at the categories (Pareto line)    |
+// | OverlayValue/XPos   | per point of the overlay (unset points are not drawn)                     |
+// | Overlay options*    | set in order 1..5: 1 base (0 axis minimum), 2 kind (3 sticks, 5 line with |
+// |                     | symbols), 3 colour index, 4 symbol (5 triangle, 13 filled circle), 5      |
+// |                     | symbol size in pixels. Histogram: 0,3,1,5,12; Pareto: 0,5,3,13,12         |
+// | TitleTop/Bottom/    | texts; TitleLeftStyle/TitleRightStyle 0 horizontal, 1 vertical            |
+// | Left/Right          |                                                                           |
+// | GridLines           | 0 none, 1 horizontal, 2 vertical, 3 both                                  |
+// | GridLineStyle       | 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot                  |
+// | Rotation3D          | -90..90 degrees (default 15)                                              |
+// | Perspective3D       | 0..100 (0 parallel; default 30)                                           |
+// | Elevation3D         | -30..60 degrees (default 0)                                               |
+// | ScreenColor         | 1 colour, 0 monochrome on screen and in copies                           |
+// | PrintColor          | 1 colour, 0 monochrome when printing                                     |
+// | HitReporting        | 1 clicks are reported as HotHit(series, point)                           |
+// | HitKind*            | pointer action of the last report: 1 left press, 2 double click,          |
+// |                     | 3 right press (the data-separation pop-up)                                |
+// | ResetSwitchOne*     | 1 keeps the automatic axis ranges of the last draw; the reset sets 0     |
+// | ResetSwitchTwo*     | 1 the next draw rebuilds the cached picture; the reset sets 1            |
+// | Action              | 2 draw, 3 prepare a copy, 4 copy the prepared picture to the clipboard,   |
+// |                     | 5 print, 8 commit the current point label to the time axis (type 22)     |
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zel {
+
+enum class ChartType {
+    Pie = 1,
+    Pie3D = 2,
+    Bar = 3,
+    Bar3D = 4,
+    Gantt = 5,
+    Line = 6,
+    Logarithmic = 7,
+    Area = 8,
+    Scatter = 9,
+    Band = 13,
+    Area3D = 14,
+    StatsByVariable = 17,
+    Scatter3D = 21,
+    TimeSeries = 22,
+};
+
+// True for the codes listed in ChartType.
+bool isChartTypeCode(int code);
+// The 3-D kinds: 3-D pie, 3-D bar, 3-D area, 3-D scatter.
+bool isThreeDimensional(ChartType type);
+
+// Bits of StatLines.
+namespace statlines {
+constexpr int kMean = 1;
+constexpr int kMaxMin = 2;
+constexpr int kSigma = 4;
+constexpr int kTrend = 8;
+constexpr int kAll = 15;
+} // namespace statlines
+
+// Codes of ClearArray.
+namespace clearcodes {
+constexpr int kValues = 1;
+constexpr int kXPositions = 2;
+constexpr int kPatterns = 3;
+constexpr int kPointLabels = 4;
+constexpr int kLegends = 5;
+constexpr int kSeparations = 6;
+constexpr int kZPositions = 7;
+constexpr int kPointTexts = 8;
+constexpr int kExtras = 9;
+constexpr int kOverlay = 23;
+} // namespace clearcodes
+
+enum class ChartActionCode { Draw = 2, PrepareCopy = 3, Copy = 4, Print = 5, TimeLabel = 8 };
+
+// One requested action with the colour switches in force when it was requested, so that
+// "ScreenColor 0, Action 3, Action 4, ScreenColor 1" copies in monochrome even when the
+// widget performs the actions later.
+struct ChartAction {
+    ChartActionCode code = ChartActionCode::Draw;
+    bool screenColor = true;
+    bool printColor = true;
+    int point = 0;     // the current point (Action 8)
+    std::string label; // the current point's label (Action 8)
+};
+
+// One value axis or the x axis.
+struct AxisSettings {
+    int scale = 0; // 0 automatic, 1 automatic including zero, 2 fixed
+    double max = 0.0;
+    double min = 0.0;
+    int ticks = 0;
+};
+
+// The 3-D view angles in degrees.
+struct ViewAngles {
+    int rotation = 15;
+    int perspective = 30;
+    int elevation = 0;
+};
+
+class ChartModel {
+  public:
+    static constexpr int kMaxCount = 32767;
+    static constexpr std::int64_t kMaxCells = 4 * 1024 * 1024;
+    static constexpr int kMaxFitDegree = 10;
+    static constexpr int kOverlayOptionCount = 5;
+
+    ChartModel();
+
+    // ---- data shape and cursor ----
+    int seriesCount() const { return m_seriesCount; }
+    int pointCount() const { return m_pointCount; }
+    // Change the shape; values keep their (series, point) places, new cells are 0.
+    // Refused (false, nothing changes) outside 1..kMaxCount or above kMaxCells cells.
+    bool setSeriesCount(int count);
+    bool setPointCount(int count);
+    int currentSeries() const { return m_currentSeries; }
+    int currentPoint() const { return m_currentPoint; }
+    bool setCurrentSeries(int series); // refused outside 1..seriesCount
+    bool setCurrentPoint(int point);   // refused outside 1..pointCount
+
+    // ---- per (series, point) data at the cursor ----
+    double pointValue() const { return value(m_currentSeries, m_currentPoint); }
+    // Writes at the cursor and advances it; false when the data is full.
+    bool setPointValue(double v);
+    double pointXPos() const { return xPos(m_currentSeries, m_currentPoint); }
+    void setPointXPos(double x);
+    double pointZPos() const { return zPos(m_currentSeries, m_currentPoint); }
+    void setPointZPos(double z);
+    std::string pointText() const { return text(m_currentSeries, m_currentPoint); }
+    void setPointText(const std::string& text);
+    int pointExtra() const { return extra(m_currentSeries, m_currentPoint); }
+    void setPointExtra(int extra);
+
+    // ---- per point ----
+    std::string pointLabel() const { return pointLabelAt(m_currentPoint); }
+    void setPointLabel(const std::string& label) { setPointLabelAt(m_currentPoint, label); }
+    int pointPattern() const { return patternAt(m_currentPoint); }
+    void setPointPattern(int pattern);
+    std::string pointLabelAt(int point) const;
+    bool setPointLabelAt(int point, const std::string& label); // 1..kMaxCount
+    int pointSeparatedAt(int point) const;
+    bool setPointSeparatedAt(int point, int separated); // 1..kMaxCount
+    int patternAt(int point) const;
+
+    // ---- per series ----
+    std::string legendAt(int series) const;
+    bool setLegendAt(int series, const std::string& legend); // 1..kMaxCount
+
+    // ---- indexed reads for the renderer (1-based; out of range reads 0 / empty) ----
+    double value(int series, int point) const;
+    double xPos(int series, int point) const;
+    double zPos(int series, int point) const;
+    std::string text(int series, int point) const;
+    int extra(int series, int point) const;
+    bool hasXPositions() const { return !m_xPos.empty(); }
+    bool hasZPositions() const { return !m_zPos.empty(); }
+    // Is the point plotted (finite value, not a placeholder)?
+    bool isPlotted(int series, int point) const;
+    // Flat storage, series after series, pointCount() values each.
+    const std::vector<double>& values() const { return m_values; }
+
+    bool clearArray(int code); // false for an unknown code
+
+    // ---- kind ----
+    ChartType chartType() const { return m_chartType; }
+    bool setChartType(int code); // refused for unknown codes
+    int chartStyle() const { return m_chartStyle; }
+    void setChartStyle(int style) { m_chartStyle = style; }
+    int statLines() const { return m_statLines; }
+    bool setStatLines(int bits); // 0..15
+    int fitDegree() const { return m_fitDegree; }
+    bool setFitDegree(int degree); // 1..kMaxFitDegree
+    int fitParameter1() const { return m_fitParameter1; }
+    void setFitParameter1(int v) { m_fitParameter1 = v; }
+    int fitParameter2() const { return m_fitParameter2; }
+    void setFitParameter2(int v) { m_fitParameter2 = v; }
+
+    // ---- axes; the Y properties address the axis chosen by YAxisSelect ----
+    int yAxisSelect() const { return m_yAxisSelect; }
+    bool setYAxisSelect(int axis); // 0 left, 1 right
+    int yAxisScale() const { return m_yAxes[m_yAxisSelect].scale; }
+    bool setYAxisScale(int scale); // 0..2
+    double yAxisMax() const { return m_yAxes[m_yAxisSelect].max; }
+    void setYAxisMax(double v) { m_yAxes[m_yAxisSelect].max = v; }
+    double yAxisMin() const { return m_yAxes[m_yAxisSelect].min; }
+    void setYAxisMin(double v) { m_yAxes[m_yAxisSelect].min = v; }
+    int yAxisTicks() const { return m_yAxes[m_yAxisSelect].ticks; }
+    bool setYAxisTicks(int ticks); // 0..kMaxCount
+    const AxisSettings& leftAxis() const { return m_yAxes[0]; }
+    const AxisSettings& rightAxis() const { return m_yAxes[1]; }
+    int xAxisScale() const { return m_xAxis.scale; }
+    bool setXAxisScale(int scale);
+    double xAxisMax() const { return m_xAxis.max; }
+    void setXAxisMax(double v) { m_xAxis.max = v; }
+    double xAxisMin() const { return m_xAxis.min; }
+    void setXAxisMin(double v) { m_xAxis.min = v; }
+    int xAxisTicks() const { return m_xAxis.ticks; }
+    bool setXAxisTicks(int ticks);
+    const AxisSettings& xAxis() const { return m_xAxis; }
+
+    // ---- overlay ----
+    int overlayMode() const { return m_overlayMode; }
+    bool setOverlayMode(int mode); // 0..2
+    double overlayValue() const { return overlayValueAt(m_currentPoint); }
+    void setOverlayValue(double v);
+    double overlayXPos() const { return overlayXPosAt(m_currentPoint); }
+    void setOverlayXPos(double x);
+    // NaN where the point has no overlay value / x position.
+    double overlayValueAt(int point) const;
+    double overlayXPosAt(int point) const;
+    int overlayOption(int index) const;          // 1..5
+    bool setOverlayOption(int index, int value); // 1..5
+    int overlayBase() const { return m_overlayOptions[0]; }
+    int overlayKind() const { return m_overlayOptions[1]; }
+    int overlayColour() const { return m_overlayOptions[2]; }
+    int overlaySymbol() const { return m_overlayOptions[3]; }
+    int overlaySymbolSize() const { return m_overlayOptions[4]; }
+
+    // ---- look ----
+    const std::string& titleTop() const { return m_titleTop; }
+    void setTitleTop(const std::string& t) { m_titleTop = t; }
+    const std::string& titleBottom() const { return m_titleBottom; }
+    void setTitleBottom(const std::string& t) { m_titleBottom = t; }
+    const std::string& titleLeft() const { return m_titleLeft; }
+    void setTitleLeft(const std::string& t) { m_titleLeft = t; }
+    const std::string& titleRight() const { return m_titleRight; }
+    void setTitleRight(const std::string& t) { m_titleRight = t; }
+    int titleLeftStyle() const { return m_titleLeftStyle; }
+    bool setTitleLeftStyle(int style); // 0 horizontal, 1 vertical
+    int titleRightStyle() const { return m_titleRightStyle; }
+    bool setTitleRightStyle(int style);
+    int gridLines() const { return m_gridLines; }
+    bool setGridLines(int lines); // 0..3
+    int gridLineStyle() const { return m_gridLineStyle; }
+    bool setGridLineStyle(int style); // 0..4
+    // The angles are clamped into their ranges.
+    int rotation3D() const { return m_view.rotation; }
+    void setRotation3D(int degrees);
+    int perspective3D() const { return m_view.perspective; }
+    void setPerspective3D(int value);
+    int elevation3D() const { return m_view.elevation; }
+    void setElevation3D(int degrees);
+    ViewAngles viewAngles() const { return m_view; }
+    void setViewAngles(const ViewAngles& view);
+    int screenColor() const { return m_screenColor; }
+    void setScreenColor(int on) { m_screenColor = on != 0 ? 1 : 0; }
+    int printColor() const { return m_printColor; }
+    void setPrintColor(int on) { m_printColor = on != 0 ? 1 : 0; }
+    int hitReporting() const { return m_hitReporting; }
+    void setHitReporting(int on) { m_hitReporting = on != 0 ? 1 : 0; }
+    int hitKind() const { return m_hitKind; }
+    void setHitKind(int kind) { m_hitKind = kind; }
+    int resetSwitchOne() const { return m_resetSwitchOne; }
+    void setResetSwitchOne(int v) { m_resetSwitchOne = v != 0 ? 1 : 0; }
+    int resetSwitchTwo() const { return m_resetSwitchTwo; }
+    void setResetSwitchTwo(int v) { m_resetSwitchTwo = v != 0 ? 1 : 0; }
+
+    // ---- actions ----
+    // Records the action (false for an unknown code). With a handler installed the
+    // handler runs at once; otherwise the action waits in the queue for takeActions().
+    bool setAction(int code);
+    std::vector<ChartAction> takeActions();
+    void setActionHandler(std::function<void(const ChartAction&)> handler);
+    int drawCount() const { return m_drawCount; }
+
+    // ---- resets ----
+    // The reset every redraw makes: clear point labels and legends, statistics lines off,
+    // switch one 0, automatic Y scale and overlay off (left alone for control charts),
+    // the shared 3-D angles, switch two 1.
+    void redrawReset(const ViewAngles& view, bool controlChart = false);
+
+    // A small fixed data set (3 series x 5 points) for previews.
+    void loadSampleData();
+
+  private:
+    std::size_t cellIndex(int series, int point) const {
+        return static_cast<std::size_t>(series - 1) * static_cast<std::size_t>(m_pointCount) +
+               static_cast<std::size_t>(point - 1);
+    }
+    bool validCell(int series, int point) const {
+        return series >= 1 && series <= m_seriesCount && point >= 1 && point <= m_pointCount;
+    }
+    bool reshape(int series, int points);
+    template <class T> void reshapeArray(std::vector<T>& a, int series, int points) const;
+    static std::uint32_t textKey(int series, int point) {
+        return (static_cast<std::uint32_t>(series) << 16) | static_cast<std::uint32_t>(point);
+    }
+
+    int m_seriesCount = 1;
+    int m_pointCount = 1;
+    int m_currentSeries = 1;
+    int m_currentPoint = 1;
+    bool m_full = false; // the last point of the last series has been written
+
+    std::vector<double> m_values;
+    std::vector<double> m_xPos; // empty until a position is written
+    std::vector<double> m_zPos; // empty until a position is written
+    std::vector<int> m_extra;   // empty until an extra is written
+    std::map<std::uint32_t, std::string> m_texts;
+    std::vector<std::string> m_pointLabels; // index point - 1
+    std::vector<int> m_patterns;
+    std::vector<int> m_separated;
+    std::vector<std::string> m_legends; // index series - 1
+    std::vector<double> m_overlayValues;
+    std::vector<double> m_overlayXPos;
+
+    ChartType m_chartType = ChartType::Bar;
+    int m_chartStyle = 0;
+    int m_statLines = 0;
+    int m_fitDegree = 2;
+    int m_fitParameter1 = 12;
+    int m_fitParameter2 = 12;
+
+    int m_yAxisSelect = 0;
+    AxisSettings m_yAxes[2];
+    AxisSettings m_xAxis;
+
+    int m_overlayMode = 0;
+    int m_overlayOptions[kOverlayOptionCount] = {0, 5, 3, 13, 12};
+
+    std::string m_titleTop, m_titleBottom, m_titleLeft, m_titleRight;
+    int m_titleLeftStyle = 1;
+    int m_titleRightStyle = 1;
+    int m_gridLines = 0;
+    int m_gridLineStyle = 0;
+    ViewAngles m_view;
+    int m_screenColor = 1;
+    int m_printColor = 1;
+    int m_hitReporting = 0;
+    int m_hitKind = 0;
+    int m_resetSwitchOne = 0;
+    int m_resetSwitchTwo = 1;
+
+    std::vector<ChartAction> m_actions;
+    std::function<void(const ChartAction&)> m_actionHandler;
+    int m_drawCount = 0;
+};
+
+} // namespace zel

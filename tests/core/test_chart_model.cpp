@@ -1,0 +1,307 @@
+// Tests of the chart model: the fill rule, clear codes, the redraw reset, the cursor and
+// the recorded actions.
+#include "components/chart/ChartModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace zel;
+
+namespace {
+
+ChartModel shaped(int series, int points) {
+    ChartModel m;
+    EXPECT_TRUE(m.setSeriesCount(series));
+    EXPECT_TRUE(m.setPointCount(points));
+    return m;
+}
+
+} // namespace
+
+TEST(ChartModelFill, ValueAfterLastPointLandsOnPointOneOfNextSeries) {
+    ChartModel m = shaped(3, 4);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    // The multi-series fill of the variable graph: series chosen once, point set each time.
+    for (int s = 1; s <= 3; ++s)
+        for (int i = 1; i <= 4; ++i) {
+            ASSERT_TRUE(m.setCurrentPoint(i));
+            ASSERT_TRUE(m.setPointValue(s * 10 + i));
+        }
+    for (int s = 1; s <= 3; ++s)
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_EQ(m.value(s, i), s * 10 + i) << s << "," << i;
+}
+
+TEST(ChartModelFill, CursorAdvancesAndStopsAtTheEnd) {
+    ChartModel m = shaped(2, 2);
+    EXPECT_TRUE(m.setPointValue(1));
+    EXPECT_EQ(m.currentPoint(), 2);
+    EXPECT_TRUE(m.setPointValue(2));
+    EXPECT_EQ(m.currentSeries(), 2);
+    EXPECT_EQ(m.currentPoint(), 1);
+    EXPECT_TRUE(m.setPointValue(3));
+    EXPECT_TRUE(m.setPointValue(4));
+    // Full: a further value is refused and overwrites nothing.
+    EXPECT_FALSE(m.setPointValue(99));
+    EXPECT_EQ(m.value(2, 2), 4);
+    EXPECT_EQ(m.value(1, 1), 1);
+    EXPECT_EQ(m.currentSeries(), 2);
+    // Selecting a point again reopens writing, and the extra lands on the last series.
+    EXPECT_TRUE(m.setCurrentPoint(1));
+    m.setPointExtra(1);
+    EXPECT_EQ(m.extra(2, 1), 1);
+    EXPECT_EQ(m.extra(1, 1), 0);
+    EXPECT_FALSE(m.isPlotted(2, 1));
+    EXPECT_TRUE(m.isPlotted(1, 1));
+}
+
+TEST(ChartModelFill, ReadingAndSideArraysDoNotAdvance) {
+    ChartModel m = shaped(1, 3);
+    m.setCurrentPoint(2);
+    m.setPointValue(5);
+    m.setCurrentPoint(2);
+    EXPECT_EQ(m.pointValue(), 5);
+    m.setPointXPos(1.5);
+    m.setPointZPos(2.5);
+    m.setPointText("t");
+    EXPECT_EQ(m.currentPoint(), 2);
+    EXPECT_EQ(m.xPos(1, 2), 1.5);
+    EXPECT_EQ(m.zPos(1, 2), 2.5);
+    EXPECT_EQ(m.text(1, 2), "t");
+    EXPECT_TRUE(m.hasXPositions());
+}
+
+TEST(ChartModelCursor, RefusesOutOfRangeAndClampsOnShrink) {
+    ChartModel m = shaped(4, 10);
+    EXPECT_FALSE(m.setCurrentSeries(5));
+    EXPECT_FALSE(m.setCurrentPoint(0));
+    EXPECT_FALSE(m.setCurrentPoint(11));
+    EXPECT_TRUE(m.setCurrentSeries(4));
+    EXPECT_TRUE(m.setCurrentPoint(10));
+    EXPECT_TRUE(m.setPointCount(3));
+    EXPECT_TRUE(m.setSeriesCount(2));
+    EXPECT_EQ(m.currentSeries(), 2);
+    EXPECT_EQ(m.currentPoint(), 3);
+}
+
+TEST(ChartModelShape, ReshapeKeepsValuesByPlaceAndRefusesHugeShapes) {
+    ChartModel m = shaped(2, 3);
+    for (int v = 1; v <= 6; ++v)
+        m.setPointValue(v);
+    m.setCurrentSeries(2);
+    m.setCurrentPoint(3);
+    m.setPointText("x");
+    EXPECT_TRUE(m.setPointCount(5));
+    EXPECT_EQ(m.value(1, 3), 3);
+    EXPECT_EQ(m.value(2, 1), 4);
+    EXPECT_EQ(m.value(2, 3), 6);
+    EXPECT_EQ(m.value(2, 5), 0);
+    EXPECT_EQ(m.text(2, 3), "x");
+    EXPECT_TRUE(m.setPointCount(2));
+    EXPECT_EQ(m.text(2, 3), "");
+    EXPECT_EQ(m.value(2, 2), 5);
+
+    EXPECT_FALSE(m.setSeriesCount(0));
+    EXPECT_FALSE(m.setPointCount(32768));
+    EXPECT_FALSE(m.setSeriesCount(32767) && m.setPointCount(32767));
+    EXPECT_LE(static_cast<long long>(m.seriesCount()) * m.pointCount(), ChartModel::kMaxCells);
+}
+
+TEST(ChartModelShape, ThirtyTwoThousandPointsFillInOrder) {
+    ChartModel m = shaped(1, 32767);
+    for (int i = 1; i <= 32767; ++i) {
+        m.setCurrentPoint(i);
+        m.setPointValue(i * 0.5);
+    }
+    EXPECT_EQ(m.value(1, 32767), 32767 * 0.5);
+    EXPECT_EQ(m.values().size(), 32767u);
+}
+
+TEST(ChartModelClear, CodesClearTheirOwnArrayOnly) {
+    ChartModel m = shaped(2, 3);
+    m.setPointValue(7);
+    m.setCurrentPoint(1);
+    m.setPointXPos(3);
+    m.setPointZPos(4);
+    m.setPointPattern(4);
+    m.setPointText("a");
+    m.setPointExtra(1);
+    m.setPointLabelAt(2, "L2");
+    m.setLegendAt(2, "S2");
+    m.setPointSeparatedAt(3, 1);
+    m.setCurrentPoint(2);
+    m.setOverlayValue(5);
+    m.setOverlayXPos(6);
+
+    EXPECT_TRUE(m.clearArray(4));
+    EXPECT_EQ(m.pointLabelAt(2), "");
+    EXPECT_EQ(m.legendAt(2), "S2");
+    EXPECT_TRUE(m.clearArray(5));
+    EXPECT_EQ(m.legendAt(2), "");
+    EXPECT_EQ(m.value(1, 1), 7);
+    EXPECT_TRUE(m.clearArray(1));
+    EXPECT_EQ(m.value(1, 1), 0);
+    EXPECT_EQ(m.xPos(1, 1), 3);
+    EXPECT_TRUE(m.clearArray(2));
+    EXPECT_FALSE(m.hasXPositions());
+    EXPECT_EQ(m.patternAt(1), 4);
+    EXPECT_TRUE(m.clearArray(3));
+    EXPECT_EQ(m.patternAt(1), 0);
+    EXPECT_TRUE(m.clearArray(6));
+    EXPECT_EQ(m.pointSeparatedAt(3), 0);
+    EXPECT_TRUE(m.clearArray(7));
+    EXPECT_FALSE(m.hasZPositions());
+    EXPECT_TRUE(m.clearArray(8));
+    EXPECT_EQ(m.text(1, 1), "");
+    EXPECT_EQ(m.extra(1, 1), 1);
+    EXPECT_TRUE(m.clearArray(9));
+    EXPECT_EQ(m.extra(1, 1), 0);
+    EXPECT_EQ(m.overlayValueAt(2), 5);
+    EXPECT_TRUE(m.clearArray(23));
+    EXPECT_TRUE(std::isnan(m.overlayValueAt(2)));
+    EXPECT_TRUE(std::isnan(m.overlayXPosAt(2)));
+    EXPECT_FALSE(m.clearArray(0));
+    EXPECT_FALSE(m.clearArray(10));
+}
+
+TEST(ChartModelClear, ClearingValuesReopensAFullChart) {
+    ChartModel m = shaped(1, 1);
+    EXPECT_TRUE(m.setPointValue(1));
+    EXPECT_FALSE(m.setPointValue(2));
+    m.clearArray(1);
+    EXPECT_TRUE(m.setPointValue(3));
+    EXPECT_EQ(m.value(1, 1), 3);
+}
+
+TEST(ChartModelReset, RedrawResetClearsTextsAndSwitchesAndSetsAngles) {
+    ChartModel m = shaped(2, 2);
+    m.setPointLabelAt(1, "a");
+    m.setLegendAt(1, "b");
+    m.setStatLines(5);
+    m.setResetSwitchOne(1);
+    m.setResetSwitchTwo(0);
+    m.setYAxisScale(2);
+    m.setOverlayMode(2);
+    m.setPointValue(4);
+    m.redrawReset(ViewAngles{30, 50, 20});
+    EXPECT_EQ(m.pointLabelAt(1), "");
+    EXPECT_EQ(m.legendAt(1), "");
+    EXPECT_EQ(m.statLines(), 0);
+    EXPECT_EQ(m.resetSwitchOne(), 0);
+    EXPECT_EQ(m.resetSwitchTwo(), 1);
+    EXPECT_EQ(m.yAxisScale(), 0);
+    EXPECT_EQ(m.overlayMode(), 0);
+    EXPECT_EQ(m.rotation3D(), 30);
+    EXPECT_EQ(m.perspective3D(), 50);
+    EXPECT_EQ(m.elevation3D(), 20);
+    EXPECT_EQ(m.value(1, 1), 4); // values stay
+}
+
+TEST(ChartModelReset, ControlChartResetKeepsFixedAxisAndOverlay) {
+    ChartModel m;
+    m.setYAxisScale(2);
+    m.setYAxisMax(10);
+    m.setOverlayMode(1);
+    m.setStatLines(5);
+    m.redrawReset(ViewAngles{}, true);
+    EXPECT_EQ(m.yAxisScale(), 2);
+    EXPECT_EQ(m.yAxisMax(), 10);
+    EXPECT_EQ(m.overlayMode(), 1);
+    EXPECT_EQ(m.statLines(), 0);
+}
+
+TEST(ChartModelAxes, YPropertiesAddressTheSelectedAxis) {
+    ChartModel m;
+    m.setYAxisScale(2);
+    m.setYAxisMax(250);
+    m.setYAxisTicks(10);
+    ASSERT_TRUE(m.setYAxisSelect(1));
+    m.setYAxisScale(2);
+    m.setYAxisMax(100);
+    m.setYAxisMin(0);
+    EXPECT_EQ(m.leftAxis().max, 250);
+    EXPECT_EQ(m.leftAxis().ticks, 10);
+    EXPECT_EQ(m.rightAxis().max, 100);
+    EXPECT_EQ(m.rightAxis().scale, 2);
+    EXPECT_FALSE(m.setYAxisSelect(2));
+    EXPECT_FALSE(m.setYAxisScale(3));
+    EXPECT_EQ(m.yAxisScale(), 2);
+}
+
+TEST(ChartModelProperties, InvalidCodesAreRefusedAndAnglesClamped) {
+    ChartModel m;
+    EXPECT_TRUE(m.setChartType(21));
+    EXPECT_EQ(m.chartType(), ChartType::Scatter3D);
+    EXPECT_FALSE(m.setChartType(10));
+    EXPECT_EQ(m.chartType(), ChartType::Scatter3D);
+    EXPECT_TRUE(isThreeDimensional(ChartType::Bar3D));
+    EXPECT_FALSE(isThreeDimensional(ChartType::Band));
+    EXPECT_FALSE(m.setGridLines(4));
+    EXPECT_FALSE(m.setGridLineStyle(5));
+    EXPECT_TRUE(m.setGridLineStyle(4));
+    EXPECT_FALSE(m.setStatLines(16));
+    EXPECT_FALSE(m.setFitDegree(0));
+    EXPECT_TRUE(m.setFitDegree(6));
+    EXPECT_FALSE(m.setOverlayOption(6, 1));
+    const int pareto[5] = {0, 5, 3, 13, 12};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(m.setOverlayOption(i + 1, pareto[i]));
+    EXPECT_EQ(m.overlayKind(), 5);
+    EXPECT_EQ(m.overlaySymbol(), 13);
+    m.setViewAngles(ViewAngles{200, -5, 99});
+    EXPECT_EQ(m.rotation3D(), 90);
+    EXPECT_EQ(m.perspective3D(), 0);
+    EXPECT_EQ(m.elevation3D(), 60);
+    EXPECT_FALSE(m.setPointLabelAt(0, "x"));
+    EXPECT_FALSE(m.setLegendAt(32768, "x"));
+}
+
+TEST(ChartModelActions, ActionsCarryTheColourInForceWhenRequested) {
+    ChartModel m;
+    m.setScreenColor(0);
+    EXPECT_TRUE(m.setAction(3));
+    EXPECT_TRUE(m.setAction(4));
+    m.setScreenColor(1);
+    m.setPrintColor(0);
+    EXPECT_TRUE(m.setAction(5));
+    EXPECT_TRUE(m.setAction(2));
+    EXPECT_FALSE(m.setAction(7));
+    const auto actions = m.takeActions();
+    ASSERT_EQ(actions.size(), 4u);
+    EXPECT_EQ(actions[0].code, ChartActionCode::PrepareCopy);
+    EXPECT_FALSE(actions[0].screenColor);
+    EXPECT_FALSE(actions[1].screenColor);
+    EXPECT_EQ(actions[2].code, ChartActionCode::Print);
+    EXPECT_FALSE(actions[2].printColor);
+    EXPECT_EQ(actions[3].code, ChartActionCode::Draw);
+    EXPECT_EQ(m.drawCount(), 1);
+    EXPECT_TRUE(m.takeActions().empty());
+}
+
+TEST(ChartModelActions, HandlerRunsAtOnceAndTimeLabelCarriesTheLabel) {
+    ChartModel m;
+    m.setPointCount(3);
+    std::vector<ChartAction> seen;
+    m.setActionHandler([&seen](const ChartAction& a) { seen.push_back(a); });
+    m.setCurrentPoint(2);
+    m.setPointLabel("10:00");
+    m.setAction(8);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].code, ChartActionCode::TimeLabel);
+    EXPECT_EQ(seen[0].point, 2);
+    EXPECT_EQ(seen[0].label, "10:00");
+    EXPECT_TRUE(m.takeActions().empty());
+}
+
+TEST(ChartModelSample, SampleDataFillsThreeSeries) {
+    ChartModel m;
+    m.loadSampleData();
+    EXPECT_EQ(m.seriesCount(), 3);
+    EXPECT_EQ(m.pointCount(), 5);
+    EXPECT_EQ(m.value(1, 1), 20);
+    EXPECT_EQ(m.value(3, 5), 30);
+    EXPECT_EQ(m.zPos(3, 1), 3);
+    EXPECT_EQ(m.legendAt(2), "2");
+}
