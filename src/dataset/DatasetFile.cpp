@@ -507,4 +507,17 @@ Status writeDataset(const Dataset& ds, const std::string& base) {
     return Status::ok();
 }
 
+Status writeNamesFile(const Dataset& ds, const std::string& namesPath) {
+    Result<std::string> names = namesFileBytes(ds);
+    if (!names) return names.status();
+    const std::string namesTmp = temporaryPathFor(namesPath);
+    if (!writeFileFlushed(namesTmp, *names, namesPath) ||
+        ::rename(namesTmp.c_str(), namesPath.c_str()) != 0) {
+        if (isRegularFile(namesTmp)) ::unlink(namesTmp.c_str());
+        return Status::ioError(std::string(kMsgWrite) + "\n" + namesPath);
+    }
+    syncFolderOf(namesPath);
+    return Status::ok();
+}
+
 } // namespace zel

@@ -37,6 +37,12 @@ DatasetReadResult readDatasetBytes(std::string_view namesBytes, std::optional<st
 // code page 932 cannot represent, before anything is written.
 Status writeDataset(const Dataset& ds, const std::string& base);
 
+// Writes only the names file (counts, names, masks, labels) to namesPath,
+// atomically like writeDataset: a temporary file beside it renamed into place.
+// The values file is left alone. Refuses a text code page 932 cannot represent
+// before anything is written.
+Status writeNamesFile(const Dataset& ds, const std::string& namesPath);
+
 // The existence test of the file commands: the names file can be opened and read
 // through completely (header, K names, N masks, N labels).
 bool namesFileReadable(const std::string& namesPath);

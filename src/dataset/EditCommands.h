@@ -2,7 +2,14 @@
 // rewrite its files at once.
 #pragma once
 
+#include <QString>
+
+class DataGrid;
 class MainContext;
+class QWidget;
+namespace zel {
+class Dataset;
+}
 
 namespace EditCommands {
 
@@ -14,5 +21,15 @@ void renameVariables(MainContext& ctx); // `henhenf`, modeless
 void maskData(MainContext& ctx);        // `masukuf`, modeless
 // `parekos`, modeless. fromOptionMenu sets the data-label flag to 1 first.
 void dataLabels(MainContext& ctx, bool fromOptionMenu);
+
+// The common end of the insert and delete dialogs: the sheet is rebuilt from
+// the dataset, then both dataset files are written at once. A failed write is
+// shown (exclamation icon, the dialog's title) over `dialog`; returns whether
+// the files were written. The unsaved and save-in-place flags stay as they are.
+bool rebuildAndSave(MainContext& ctx, QWidget* dialog, const QString& title);
+
+// The sheet's colours after the masks changed: the block of all data cells
+// white, then every masked sample's row yellow across columns 1..K.
+void recolourSheet(DataGrid& grid, const zel::Dataset& ds);
 
 } // namespace EditCommands

@@ -1,0 +1,96 @@
+// The editing commands of the data sheet: they open the structure, name, mask
+// and data-label dialogs, and hold the common end of the structure edits
+// (rebuild the sheet, write the dataset files at once).
+#include "dataset/EditCommands.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "app/ZelWindow.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+#include "dataset/DatasetFile.h"
+#include "dataset/gyoudel.h"
+#include "dataset/gyousou.h"
+#include "dataset/henhenf.h"
+#include "dataset/masukuf.h"
+#include "dataset/parekos.h"
+#include "dataset/retudel.h"
+#include "dataset/retusou.h"
+
+#include <QColor>
+
+namespace EditCommands {
+
+void insertRows(MainContext& ctx) {
+    ZelWindow::openModal<gyousou>(ctx, ctx.mainWindow());
+}
+
+void deleteRows(MainContext& ctx) {
+    ZelWindow::openModal<gyoudel>(ctx, ctx.mainWindow());
+}
+
+void insertColumns(MainContext& ctx) {
+    ZelWindow::openModal<retusou>(ctx, ctx.mainWindow());
+}
+
+void deleteColumns(MainContext& ctx) {
+    ZelWindow::openModal<retudel>(ctx, ctx.mainWindow());
+}
+
+void renameVariables(MainContext& ctx) {
+    ZelWindow::open<henhenf>(ctx, ctx.mainWindow());
+}
+
+void maskData(MainContext& ctx) {
+    ZelWindow::open<masukuf>(ctx, ctx.mainWindow());
+}
+
+void dataLabels(MainContext& ctx, bool fromOptionMenu) {
+    if (fromOptionMenu) ctx.workspace().dataLabelFlag = 1;
+    ZelWindow::open<parekos>(ctx, ctx.mainWindow());
+}
+
+bool rebuildAndSave(MainContext& ctx, QWidget* dialog, const QString& title) {
+    zel::Dataset& ds = ctx.workspace().dataset;
+    // The rename, mask and label dialogs list the old rows and columns: they
+    // close rather than write a list that no longer matches.
+    ZelWindow::closeWindows(
+        {QStringLiteral("henhenf"), QStringLiteral("masukuf"), QStringLiteral("parekos")});
+    DataSheet& sheet = ctx.sheet();
+    sheet.fill();
+    // New columns take the width every column has.
+    sheet.setColumnWidthChars(ctx.columnWidthChars());
+    if (!ds.exists()) return true; // nowhere to write yet
+    const zel::Status written = zel::writeDataset(ds, ds.basePath);
+    if (!written) {
+        MessageBox::refusal(dialog, QString::fromStdString(written.message()), title);
+        return false;
+    }
+    return true;
+}
+
+void recolourSheet(DataGrid& grid, const zel::Dataset& ds) {
+    const int n = ds.sampleCount();
+    const int k = ds.variableCount();
+    if (n < 1 || k < 1) return;
+    auto colour = [&grid](int col1, int row1, int col2, int row2, const QColor& c) {
+        grid.setBlockMode(false);
+        grid.setCurrentCol(col1);
+        grid.setCurrentRow(row1);
+        grid.setBlockCol2(col2);
+        grid.setBlockRow2(row2);
+        grid.setBlockMode(true);
+        grid.setBackColor(c);
+        grid.setBlockMode(false);
+    };
+    const int activeCol = grid.currentCol();
+    const int activeRow = grid.currentRow();
+    colour(1, 1, k, n, QColor(255, 255, 255));
+    for (int i = 1; i <= n; ++i)
+        if (ds.mask(i) != 0) colour(1, i, k, i, QColor(255, 255, 0));
+    grid.setCurrentCol(activeCol);
+    grid.setCurrentRow(activeRow);
+}
+
+} // namespace EditCommands

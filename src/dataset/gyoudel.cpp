@@ -1,0 +1,105 @@
+// gyoudel: the delete-rows dialog.
+#include "dataset/gyoudel.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DatasetEdit.h"
+#include "dataset/EditCommands.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+
+const char* const kCaption = "行の削除";
+const char* const kPrompt = "削除する行を指定してください。";
+const char* const kColumnHeading = "削除する行";
+const char* const kCheckCaption = "削除";
+const char* const kAllRows = "すべての行を削除することはできません。";
+const char* const kOk = "OK";
+const char* const kCancel = "ｷｬﾝｾﾙ";
+
+bool isChecked(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && v != 0.0;
+}
+
+} // namespace
+
+gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
+    : ZelWindow(QStringLiteral("gyoudel"), parent), m_ctx(ctx) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const int n = ctx.workspace().dataset.sampleCount();
+
+    auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setColumnCount(1);
+    m_grid->setRowCount(n);
+    m_grid->setText(1, 0, QString::fromUtf8(kColumnHeading));
+    for (int r = 1; r <= n; ++r)
+        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+    m_grid->setColumnWidthAt(0, 8);
+    m_grid->setColumnWidthAt(1, 16);
+    if (n > 0) {
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+        m_grid->setBlockCol2(1);
+        m_grid->setBlockRow2(-1);
+        m_grid->setBlockMode(true);
+        m_grid->setCellType(DataGrid::CellType::CheckBox);
+        m_grid->setCheckCaption(QString::fromUtf8(kCheckCaption));
+        m_grid->setCheckValue(false);
+        m_grid->setBlockMode(false);
+    }
+
+    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &gyoudel::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(320, 400);
+}
+
+void gyoudel::onOk() {
+    const QString title = QString::fromUtf8(kCaption);
+    zel::Dataset& ds = m_ctx.workspace().dataset;
+    const int n = ds.sampleCount();
+    std::vector<bool> checked(static_cast<std::size_t>(n), false);
+    int count = 0;
+    for (int r = 1; r <= n && r <= m_grid->rowCount(); ++r) {
+        checked[static_cast<std::size_t>(r - 1)] = isChecked(m_grid->text(1, r));
+        if (checked[static_cast<std::size_t>(r - 1)]) ++count;
+    }
+    if (n > 0 && count == n) {
+        MessageBox::refusal(this, QString::fromUtf8(kAllRows), title);
+        return;
+    }
+    const zel::Status s = zel::deleteRows(ds, checked);
+    if (!s) {
+        MessageBox::refusal(this, QString::fromStdString(s.message()), title);
+        return;
+    }
+    EditCommands::rebuildAndSave(m_ctx, this, title);
+    accept();
+}

@@ -1,0 +1,109 @@
+// henhenf: the rename-variables dialog.
+#include "dataset/henhenf.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+#include "dataset/DatasetFile.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kCaption = "変数名の変更";
+const char* const kPrompt = "変数名を変更します。";
+const char* const kColumnHeading = "変数名";
+const char* const kCorner = "no.";
+const char* const kOk = "OK";
+const char* const kCancel = "ｷｬﾝｾﾙ";
+
+} // namespace
+
+henhenf::henhenf(MainContext& ctx, QWidget* parent)
+    : ZelWindow(QStringLiteral("henhenf"), parent), m_ctx(ctx),
+      m_variables(ctx.workspace().dataset.variableCount()) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const zel::Dataset& ds = ctx.workspace().dataset;
+    const int k = m_variables;
+
+    auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setColumnCount(1);
+    m_grid->setRowCount(k);
+    m_grid->setCurrentCol(-1);
+    m_grid->setCurrentRow(-1);
+    m_grid->setRightAligned(true);
+    m_grid->setText(0, 0, QString::fromUtf8(kCorner));
+    m_grid->setText(1, 0, QString::fromUtf8(kColumnHeading));
+    for (int r = 1; r <= k; ++r) {
+        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        m_grid->setText(1, r, QString::fromStdString(ds.name(r)));
+    }
+    m_grid->setColumnWidthAt(0, 8);
+    m_grid->setColumnWidthAt(1, 24);
+    if (k > 0) {
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+    }
+
+    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &henhenf::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(400, 360);
+}
+
+void henhenf::onOk() {
+    const QString title = QString::fromUtf8(kCaption);
+    zel::Dataset& ds = m_ctx.workspace().dataset;
+    const int k = ds.variableCount();
+    if (k != m_variables) {
+        // The variables changed under the dialog: its rows no longer match them.
+        reject();
+        return;
+    }
+    std::vector<std::string> old(static_cast<std::size_t>(k) + 1);
+    for (int j = 1; j <= k; ++j) {
+        old[static_cast<std::size_t>(j)] = ds.name(j);
+        ds.setName(j, m_grid->text(1, j).toStdString());
+    }
+    if (ds.exists()) {
+        const zel::Status written = zel::writeNamesFile(ds, ds.namesPath);
+        if (written.code() == zel::StatusCode::InvalidArgument) {
+            // A name the file cannot hold: nothing changes, the dialog stays open.
+            for (int j = 1; j <= k; ++j)
+                ds.setName(j, std::move(old[static_cast<std::size_t>(j)]));
+            MessageBox::refusal(this, QString::fromStdString(written.message()), title);
+            return;
+        }
+        if (!written) MessageBox::refusal(this, QString::fromStdString(written.message()), title);
+    }
+    DataGrid& sheet = m_ctx.grid();
+    for (int j = 1; j <= k; ++j)
+        sheet.setText(j, 0, QString::fromStdString(ds.name(j)));
+    sheet.setFocus();
+    accept();
+}

@@ -1,0 +1,122 @@
+// masukuf: the mask dialog.
+#include "dataset/masukuf.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DatasetFile.h"
+#include "dataset/EditCommands.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kCaption = "データのマスク";
+const char* const kPrompt = "解析に使用しないデータの設定を行います。";
+const char* const kColumnHeading = "マスク";
+const char* const kCheckCaption = "ﾏｽｸ";
+const char* const kOptionMenu = "オプション(&O)";
+const char* const kInvert = "マスクの反転(&C)";
+const char* const kOk = "OK";
+const char* const kCancel = "ｷｬﾝｾﾙ";
+
+bool isChecked(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && v != 0.0;
+}
+
+} // namespace
+
+masukuf::masukuf(MainContext& ctx, QWidget* parent)
+    : ZelWindow(QStringLiteral("masukuf"), parent), m_ctx(ctx),
+      m_samples(ctx.workspace().dataset.sampleCount()) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const zel::Dataset& ds = ctx.workspace().dataset;
+    const int n = m_samples;
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* options = menuBar->addMenu(QString::fromUtf8(kOptionMenu));
+    options->setObjectName(QStringLiteral("OPTION"));
+    QAction* invert = options->addAction(QString::fromUtf8(kInvert));
+    invert->setObjectName(QStringLiteral("HANTEN"));
+    connect(invert, &QAction::triggered, this, &masukuf::invertMasks);
+
+    auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setColumnCount(1);
+    m_grid->setRowCount(n);
+    m_grid->setText(1, 0, QString::fromUtf8(kColumnHeading));
+    for (int r = 1; r <= n; ++r) {
+        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+    }
+    m_grid->setColumnWidthAt(0, 8);
+    m_grid->setColumnWidthAt(1, 16);
+    if (n > 0) {
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+        m_grid->setBlockCol2(1);
+        m_grid->setBlockRow2(-1);
+        m_grid->setBlockMode(true);
+        m_grid->setCellType(DataGrid::CellType::CheckBox);
+        m_grid->setCheckCaption(QString::fromUtf8(kCheckCaption));
+        m_grid->setBlockMode(false);
+        for (int r = 1; r <= n; ++r)
+            m_grid->setText(1, r, ds.mask(r) != 0 ? QStringLiteral("1") : QStringLiteral("0"));
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+    }
+
+    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &masukuf::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(prompt);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(320, 400);
+}
+
+void masukuf::invertMasks() {
+    for (int r = 1; r <= m_grid->rowCount(); ++r)
+        m_grid->setText(
+            1, r, m_grid->text(1, r) == QStringLiteral("1") ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+void masukuf::onOk() {
+    zel::Dataset& ds = m_ctx.workspace().dataset;
+    const int n = ds.sampleCount();
+    if (n != m_samples) {
+        // The samples changed under the dialog: its rows no longer match them.
+        reject();
+        return;
+    }
+    for (int i = 1; i <= n; ++i)
+        ds.setMask(i, isChecked(m_grid->text(1, i)) ? 1 : 0);
+    if (ds.exists()) {
+        const zel::Status written = zel::writeNamesFile(ds, ds.namesPath);
+        if (!written)
+            MessageBox::refusal(this, QString::fromStdString(written.message()), QString::fromUtf8(kCaption));
+    }
+    EditCommands::recolourSheet(m_ctx.grid(), ds);
+    accept();
+}

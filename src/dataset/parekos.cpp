@@ -1,0 +1,180 @@
+// parekos: the data-label dialog.
+#include "dataset/parekos.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DatasetFile.h"
+#include "presentation/GridPrinting.h"
+
+#include <QColor>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kCaption = "データラベル";
+const char* const kPrompt = "データラベルの名前を入力して下さい。";
+const char* const kCorner = "データラベル";
+const char* const kFileMenu = "ﾌｧｲﾙ(&F)";
+const char* const kPrint = "印刷(&P)...";
+const char* const kExit = "終了(&E)";
+const char* const kEditMenu = "編集(&E)";
+const char* const kCopy = "コピー(&C)";
+const char* const kPaste = "張り付け(&P)";
+const char* const kCut = "切り取り(&T)";
+const char* const kSelectAll = "すべて選択(&A)";
+const char* const kParetoAnalysis = "パレート図";
+const char* const kOk = "OK";
+const char* const kCancel = "ｷｬﾝｾﾙ";
+
+void colourBlock(DataGrid* grid, int col1, int row1, int col2, int row2, const QColor& color) {
+    grid->setCurrentCol(col1);
+    grid->setCurrentRow(row1);
+    grid->setBlockCol2(col2);
+    grid->setBlockRow2(row2);
+    grid->setBlockMode(true);
+    grid->setBackColor(color);
+    grid->setBlockMode(false);
+}
+
+} // namespace
+
+parekos::parekos(MainContext& ctx, QWidget* parent)
+    : ZelWindow(QStringLiteral("parekos"), parent), m_ctx(ctx),
+      m_samples(ctx.workspace().dataset.sampleCount()) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const zel::Dataset& ds = ctx.workspace().dataset;
+    const int n = m_samples;
+
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* file = menuBar->addMenu(QString::fromUtf8(kFileMenu));
+    file->setObjectName(QStringLiteral("FILE"));
+    QAction* print = file->addAction(QString::fromUtf8(kPrint));
+    print->setObjectName(QStringLiteral("INSATU"));
+    QAction* exit = file->addAction(QString::fromUtf8(kExit));
+    exit->setObjectName(QStringLiteral("SYURYOU"));
+    QMenu* edit = menuBar->addMenu(QString::fromUtf8(kEditMenu));
+    edit->setObjectName(QStringLiteral("EDIT"));
+    QAction* copy = edit->addAction(QString::fromUtf8(kCopy));
+    copy->setObjectName(QStringLiteral("COPY"));
+    QAction* paste = edit->addAction(QString::fromUtf8(kPaste));
+    paste->setObjectName(QStringLiteral("PASTE"));
+    QAction* cut = edit->addAction(QString::fromUtf8(kCut));
+    cut->setObjectName(QStringLiteral("CUT"));
+    QAction* all = edit->addAction(QString::fromUtf8(kSelectAll));
+    all->setObjectName(QStringLiteral("SELECTALL"));
+    connect(print, &QAction::triggered, this, &parekos::print);
+    connect(exit, &QAction::triggered, this, &QDialog::reject);
+    connect(copy, &QAction::triggered, this, [this] { m_grid->doAction(DataGrid::Action::Copy); });
+    connect(paste, &QAction::triggered, this, [this] { m_grid->doAction(DataGrid::Action::Paste); });
+    connect(cut, &QAction::triggered, this, [this] { m_grid->doAction(DataGrid::Action::Cut); });
+    connect(all, &QAction::triggered, this, &parekos::selectAllLabels);
+
+    auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
+    m_grid->setColumnCount(1);
+    m_grid->setRowCount(n);
+    m_grid->setCurrentCol(-1);
+    m_grid->setCurrentRow(-1);
+    m_grid->setRightAligned(true);
+    m_grid->setText(0, 0, QString::fromUtf8(kCorner));
+    for (int r = 1; r <= n; ++r) {
+        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        m_grid->setText(1, r, QString::fromStdString(ds.label(r)));
+    }
+    m_grid->setColumnWidthAt(0, 8);
+    m_grid->setColumnWidthAt(1, 24);
+    if (n > 0) {
+        colourBlock(m_grid, 1, 1, 1, n, QColor(255, 255, 255));
+        for (int i = 1; i <= n; ++i)
+            if (ds.mask(i) != 0) colourBlock(m_grid, 1, i, 1, i, QColor(255, 255, 0));
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+    }
+    GridPrinting::install(*m_grid);
+
+    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &parekos::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(prompt);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(420, 420);
+}
+
+void parekos::done(int r) {
+    m_ctx.workspace().dataLabelFlag = 0;
+    ZelWindow::done(r);
+}
+
+void parekos::onOk() {
+    zel::Workspace& ws = m_ctx.workspace();
+    zel::Dataset& ds = ws.dataset;
+    const int n = ds.sampleCount();
+    if (n != m_samples) {
+        // The samples changed under the dialog: its rows no longer match them.
+        reject();
+        return;
+    }
+    std::vector<std::string> old(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) {
+        old[static_cast<std::size_t>(i)] = ds.label(i);
+        ds.setLabel(i, m_grid->text(1, i).toStdString());
+    }
+    if (ds.exists()) {
+        const QString title = QString::fromUtf8(kCaption);
+        const zel::Status written = zel::writeNamesFile(ds, ds.namesPath);
+        if (written.code() == zel::StatusCode::InvalidArgument) {
+            // A label the file cannot hold: nothing changes, the dialog stays open.
+            for (int i = 1; i <= n; ++i)
+                ds.setLabel(i, std::move(old[static_cast<std::size_t>(i)]));
+            MessageBox::refusal(this, QString::fromStdString(written.message()), title);
+            return;
+        }
+        if (!written) MessageBox::refusal(this, QString::fromStdString(written.message()), title);
+    }
+    const bool continueToPareto =
+        m_ctx.currentAnalysisName() == QString::fromUtf8(kParetoAnalysis) && ws.dataLabelFlag == 0;
+    if (continueToPareto) m_ctx.openParetoVariables();
+    accept(); // sets the data-label flag to 0
+}
+
+void parekos::print() {
+    const zel::Workspace& ws = m_ctx.workspace();
+    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.dataset.basePath), ws.printMargins, 1.0);
+}
+
+void parekos::selectAllLabels() {
+    const int n = m_grid->rowCount();
+    if (n < 1) return;
+    m_grid->setBlockMode(false);
+    m_grid->setCurrentCol(1);
+    m_grid->setCurrentRow(1);
+    m_grid->setBlockCol2(1);
+    m_grid->setBlockRow2(n);
+    m_grid->doAction(DataGrid::Action::SelectBlock);
+}

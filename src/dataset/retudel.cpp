@@ -1,0 +1,104 @@
+// retudel: the delete-columns dialog.
+#include "dataset/retudel.h"
+
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DatasetEdit.h"
+#include "dataset/EditCommands.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+
+const char* const kCaption = "列の削除";
+const char* const kPrompt = "削除する列を指定してください。";
+const char* const kRowHeading = "削除する列";
+const char* const kAllColumns = "すべての列を削除することはできません。";
+const char* const kOk = "OK";
+const char* const kCancel = "ｷｬﾝｾﾙ";
+
+bool isChecked(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && v != 0.0;
+}
+
+} // namespace
+
+retudel::retudel(MainContext& ctx, QWidget* parent)
+    : ZelWindow(QStringLiteral("retudel"), parent), m_ctx(ctx) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const zel::Dataset& ds = ctx.workspace().dataset;
+    const int k = ds.variableCount();
+
+    auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setColumnCount(k);
+    m_grid->setRowCount(1);
+    m_grid->setText(0, 1, QString::fromUtf8(kRowHeading));
+    m_grid->setColumnWidthAt(-1, 12);
+    for (int c = 1; c <= k; ++c) {
+        m_grid->setText(c, 0, QString::fromStdString(ds.name(c)));
+        m_grid->setCurrentCol(c);
+        m_grid->setCurrentRow(1);
+        m_grid->setCellType(DataGrid::CellType::CheckBox);
+        m_grid->setCheckCaption(QStringLiteral("削除(") + QString::fromStdString(zel::generalNumberText(c)) +
+                                QStringLiteral(")"));
+        m_grid->setCheckValue(false);
+    }
+    if (k > 0) {
+        m_grid->setCurrentCol(1);
+        m_grid->setCurrentRow(1);
+    }
+
+    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &retudel::onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+    resize(520, 200);
+}
+
+void retudel::onOk() {
+    const QString title = QString::fromUtf8(kCaption);
+    zel::Dataset& ds = m_ctx.workspace().dataset;
+    const int k = ds.variableCount();
+    std::vector<bool> checked(static_cast<std::size_t>(k), false);
+    int count = 0;
+    for (int c = 1; c <= k && c <= m_grid->columnCount(); ++c) {
+        checked[static_cast<std::size_t>(c - 1)] = isChecked(m_grid->text(c, 1));
+        if (checked[static_cast<std::size_t>(c - 1)]) ++count;
+    }
+    if (k > 0 && count == k) {
+        MessageBox::refusal(this, QString::fromUtf8(kAllColumns), title);
+        return;
+    }
+    const zel::Status s = zel::deleteColumns(ds, checked);
+    if (!s) {
+        MessageBox::refusal(this, QString::fromStdString(s.message()), title);
+        return;
+    }
+    EditCommands::rebuildAndSave(m_ctx, this, title);
+    accept();
+}
