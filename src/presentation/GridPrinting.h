@@ -7,7 +7,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class DataGrid;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -24,10 +27,34 @@ QPrinter& sharedPrinter();
 void install(DataGrid& grid);
 
 // The result-table print recipe: abort message, job name "ZEL DATA", header
-// "/c ZEL_DATA /n file name《" + basePath + "》/n", footer "/c Page _/P", border on,
+// "/c ZEL_DATA /n file name《" + basePath + "》/n" (the path's slashes doubled so
+// that they print as they stand), footer "/c Page _/P", border on,
 // the margins multiplied by marginScale (1 for tables, 56.7 for the data print),
 // then the grid's print action.
 void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
                      double marginScale);
+
+enum class Outcome { Printed, Cancelled, Failed };
+
+// Prints the grid with its print settings to the shared printer, or to a PDF
+// file when no printer is installed (or a PDF path provider is set). A failure
+// is reported to the user in a message box.
+Outcome print(DataGrid& grid);
+
+// Answers the PDF file-name question instead of the file dialog; an empty answer
+// cancels the print. While a provider is set every print goes to PDF. An empty
+// function restores the dialog. The environment variable ZEL_PRINT_PDF, when
+// set, names the PDF file in the same way.
+void setPdfPathProvider(std::function<QString()> provider);
+
+// Draws every page of the grid on a paged device (a QPrinter or a QPdfWriter)
+// that has not been painted yet. `keepGoing`, when given, is asked before each
+// page after the first with the number of the next page; false stops there.
+// Returns the number of pages drawn, or -1 when the device could not be opened.
+int renderPages(DataGrid& grid, QPagedPaintDevice& device,
+                const std::function<bool(int page, int pageCount)>& keepGoing = {});
+
+// The outcome of the last print (for the windows' tests).
+Outcome lastOutcome();
 
 } // namespace GridPrinting
