@@ -1,5 +1,4 @@
 # Pure presentation code: print markup and page planning (zelcore).
-include_guard(GLOBAL)
 zel_sources(zelcore
   src/presentation/PrintLayout.h src/presentation/PrintLayout.cpp
 )
