@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -162,4 +163,19 @@ bool ZelWindow::event(QEvent* e) {
     const bool handled = QDialog::event(e);
     if (e->isAccepted()) markClosed();
     return handled;
+}
+
+QHBoxLayout* ZelWindow::okCancelRow(const std::function<void()>& onOk) {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, onOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }

@@ -9,9 +9,11 @@
 #include "app/WindowGeometry.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 class ZelWindow : public QDialog {
@@ -91,6 +93,10 @@ class ZelWindow : public QDialog {
     void done(int r) override;
 
   protected:
+    // The button row at the bottom right of a dialog: "OK" (Command1, the default
+    // button) runs onOk, "ｷｬﾝｾﾙ" (Command2) closes without change.
+    QHBoxLayout* okCancelRow(const std::function<void()>& onOk);
+
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 

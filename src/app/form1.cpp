@@ -1,26 +1,40 @@
-// The main window: layout, load and close sequences, the data sheet, menus.
+// The main window: layout, load and close sequences, the data sheet, menus,
+// toolbar and command states.
 #include "app/form1.h"
 
 #include "app/AppSettings.h"
+#include "app/HelpWindow.h"
 #include "app/MessageBox.h"
+#include "app/PopupCaption.h"
+#include "app/SIYOU.h"
+#include "app/ToolbarPictures.h"
 #include "app/WindowGeometry.h"
 #include "app/ZelWindow.h"
 #include "app/endform.h"
+#include "app/verj.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
+#include "dataset/EditCommands.h"
+#include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
+#include "presentation/GridPrinting.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace {
@@ -71,11 +85,6 @@ void form1::buildLayout() {
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
 
-    // The toolbar's row: ten button cells from left 10, top 10, 460 high.
-    m_toolbarRow = new QWidget(m_client);
-    m_toolbarRow->setObjectName(QStringLiteral("toolbarRow"));
-    place(m_toolbarRow, 10, 10, 10 * (4 * 120 + 10), kToolbarButtonHeight);
-
     m_leftPanel = new QFrame(m_client);
     m_leftPanel->setObjectName(QStringLiteral("leftPanel"));
     m_leftPanel->setFrameShape(QFrame::Panel);
@@ -119,6 +128,11 @@ void form1::buildLayout() {
     m_sheet = new DataSheet(m_grid, m_workspace.dataset, this);
     connect(m_grid, &DataGrid::mouseUp, this, &form1::onSheetMouseUp);
     connect(m_grid, &DataGrid::mouseMoved, this, [this] { emit popupCaptionHideRequested(); });
+
+    // The pop-up caption sits just below the toolbar.
+    m_caption = makePopupCaption(m_client);
+    m_caption->widget()->move(px(10), px(10 + 23 * 20 + 20));
+    connect(this, &form1::popupCaptionHideRequested, this, [this] { m_caption->hide(); });
 }
 
 void form1::buildMenus() {
@@ -126,8 +140,25 @@ void form1::buildMenus() {
 
     m_fileMenu = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     m_fileMenu->setObjectName(QStringLiteral("FILE_M"));
+    QAction* newItem = addItem(m_fileMenu, QStringLiteral("新規作成(&N)..."), QStringLiteral("SINKI"),
+                               QKeySequence(Qt::Key_F2));
+    QAction* openItem = addItem(m_fileMenu, QStringLiteral("開く(&L)..."), QStringLiteral("YOMIKOMI"),
+                                QKeySequence(Qt::Key_F3));
+    QAction* saveItem =
+        addItem(m_fileMenu, QStringLiteral("保存(&S)..."), QStringLiteral("HOZON"), QKeySequence(Qt::Key_F4));
+    QAction* printItem = addItem(m_fileMenu, QStringLiteral("印刷(&P)..."), QStringLiteral("DATAIN"));
+    QAction* printerItem =
+        addItem(m_fileMenu, QStringLiteral("ﾌﾟﾘﾝﾀｰの設定(&R)..."), QStringLiteral("PRINSET"));
+    m_fileMenu->addSeparator()->setObjectName(QStringLiteral("SEPARATER"));
     m_exit = addItem(m_fileMenu, QStringLiteral("終了(&E)"), QStringLiteral("SYUURYOU"));
+    connect(newItem, &QAction::triggered, this, [this] { FileCommands::newDataset(*this); });
+    connect(openItem, &QAction::triggered, this, [this] { FileCommands::openDataset(*this); });
+    connect(saveItem, &QAction::triggered, this, [this] { FileCommands::saveDataset(*this); });
+    connect(printItem, &QAction::triggered, this, [this] { DataPrintCommand::open(*this); });
+    connect(printerItem, &QAction::triggered, this, &form1::openPrinterSetup);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    addDatasetCommand(saveItem);
+    addDatasetCommand(printItem);
     closeOnOpening(m_fileMenu,
                    {QStringLiteral("LoadForm"), QStringLiteral("saveform"), QStringLiteral("sinkform"),
                     QStringLiteral("tydata"), QStringLiteral("rot"), QStringLiteral("inmode")});
@@ -148,26 +179,121 @@ void form1::buildMenus() {
     connect(m_paste, &QAction::triggered, m_sheet, &DataSheet::paste);
     connect(m_cut, &QAction::triggered, m_sheet, &DataSheet::cut);
     connect(m_selectAll, &QAction::triggered, m_sheet, &DataSheet::selectAll);
+    m_editMenu->insertSeparator(m_popupSeparator)->setObjectName(QStringLiteral("SEPAH"));
+    QAction* insertRowsItem = addItem(m_editMenu, QStringLiteral("行の挿入(&I)"), QStringLiteral("gyoui"));
+    QAction* deleteRowsItem = addItem(m_editMenu, QStringLiteral("行の削除(&D)"), QStringLiteral("gyoud"));
+    QAction* insertColsItem = addItem(m_editMenu, QStringLiteral("列の挿入(&U)"), QStringLiteral("retui"));
+    QAction* deleteColsItem = addItem(m_editMenu, QStringLiteral("列の削除(&S)"), QStringLiteral("retud"));
+    // The pop-up's own items come last.
+    m_editMenu->removeAction(m_popupSeparator);
+    m_editMenu->removeAction(m_popupGraph);
+    m_editMenu->addAction(m_popupSeparator);
+    m_editMenu->addAction(m_popupGraph);
     connect(m_popupGraph, &QAction::triggered, this, &form1::graphCommandRequested);
+    connect(insertRowsItem, &QAction::triggered, this, [this] { EditCommands::insertRows(*this); });
+    connect(deleteRowsItem, &QAction::triggered, this, [this] { EditCommands::deleteRows(*this); });
+    connect(insertColsItem, &QAction::triggered, this, [this] { EditCommands::insertColumns(*this); });
+    connect(deleteColsItem, &QAction::triggered, this, [this] { EditCommands::deleteColumns(*this); });
     closeOnOpening(m_editMenu, {QStringLiteral("gyousou"), QStringLiteral("gyoudel"),
                                 QStringLiteral("retusou"), QStringLiteral("retudel")});
     addDatasetCommand(m_copy);
     addDatasetCommand(m_paste);
     addDatasetCommand(m_cut);
+    addDatasetCommand(insertRowsItem);
+    addDatasetCommand(deleteRowsItem);
+    addDatasetCommand(insertColsItem);
+    addDatasetCommand(deleteColsItem);
+
+    m_analysisMenu = bar->addMenu(QStringLiteral("解析(&A)"));
+    m_analysisMenu->setObjectName(QStringLiteral("KAISEKI_M"));
+    QAction* graphItem = addItem(m_analysisMenu, QStringLiteral("グラフの作成(&G)..."),
+                                 QStringLiteral("BUNSAN"), QKeySequence(Qt::Key_F6));
+    connect(graphItem, &QAction::triggered, this, &form1::graphCommandRequested);
+    addDatasetCommand(graphItem);
+    closeOnOpening(m_analysisMenu, {});
 
     m_optionMenu = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     m_optionMenu->setObjectName(QStringLiteral("OPTION_M"));
+    m_toolbarAction = addItem(m_optionMenu, QStringLiteral("ﾂｰﾙﾊﾞｰ(&T)"), QStringLiteral("TOLLBAR"));
+    m_toolbarAction->setCheckable(true);
+    m_toolbarAction->setChecked(true);
+    QAction* maskItem =
+        addItem(m_optionMenu, QStringLiteral("データのマスク(&M)"), QStringLiteral("masuku_m"));
+    QAction* labelItem =
+        addItem(m_optionMenu, QStringLiteral("データラベルの設定(&L)"), QStringLiteral("datal"));
+    QAction* renameItem = addItem(m_optionMenu, QStringLiteral("変数名の変更(&V)"), QStringLiteral("henhen"));
+    QAction* viewItem =
+        addItem(m_optionMenu, QStringLiteral("３Ｄグラフの視点設定(&R)"), QStringLiteral("sitens"));
     m_inputMode = addItem(m_optionMenu, QStringLiteral("入力モードの設定(&M)"), QStringLiteral("N_MODE"));
+    // The check mark follows the toolbar; the toggle itself sets it.
+    connect(m_toolbarAction, &QAction::triggered, this, &form1::toggleToolbar);
+    connect(maskItem, &QAction::triggered, this, [this] { EditCommands::maskData(*this); });
+    connect(labelItem, &QAction::triggered, this, [this] {
+        m_workspace.dataLabelFlag = 1;
+        EditCommands::dataLabels(*this, true);
+    });
+    connect(renameItem, &QAction::triggered, this, [this] { EditCommands::renameVariables(*this); });
+    connect(viewItem, &QAction::triggered, this, [this] {
+        m_workspace.rememberedGraphType = 0;
+        emit viewSettingsRequested();
+    });
     connect(m_inputMode, &QAction::triggered, this, &form1::openInputMode);
+    addDatasetCommand(maskItem);
+    addDatasetCommand(labelItem);
+    addDatasetCommand(renameItem);
     closeOnOpening(m_optionMenu,
                    {QStringLiteral("masukuf"), QStringLiteral("nymode"), QStringLiteral("henhenf"),
                     QStringLiteral("parekos"), QStringLiteral("rgset")});
+
+    m_helpMenu = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    m_helpMenu->setObjectName(QStringLiteral("HELP_MENU"));
+    QAction* contentsItem = addItem(m_helpMenu, QStringLiteral("ZELﾍﾙﾌﾟ(&C)"), QStringLiteral("HELP_M"));
+    contentsItem->setProperty("index", 0);
+    QAction* usageItem = addItem(m_helpMenu, QStringLiteral("ﾍﾙﾌﾟの使い方(&H)"), QStringLiteral("HELP_M"));
+    usageItem->setProperty("index", 2);
+    QAction* helpSeparator = m_helpMenu->addSeparator();
+    helpSeparator->setObjectName(QStringLiteral("HELP_M"));
+    helpSeparator->setProperty("index", 3);
+    QAction* versionItem = addItem(m_helpMenu, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), QStringLiteral("verjyo"));
+    QAction* termsItem = addItem(m_helpMenu, QStringLiteral("ｿﾌﾄｳｴｱの使用条件"), QStringLiteral("siyouj"));
+    connect(contentsItem, &QAction::triggered, this, [this] { HelpWindow::showContents(this); });
+    connect(usageItem, &QAction::triggered, this, [this] { HelpWindow::showUsage(this); });
+    connect(versionItem, &QAction::triggered, this, [this] { ZelWindow::open<verj>(this); });
+    connect(termsItem, &QAction::triggered, this, [this] { ZelWindow::open<SIYOU>(this); });
+    closeOnOpening(m_helpMenu, {QStringLiteral("SIYOU")});
+}
+
+void form1::openMenu(QMenu* menu) {
+    ZelWindow::closeWindows(m_closedOnOpening.value(menu));
+}
+
+void form1::setAnalysisWindowNames(const QStringList& names) {
+    m_closedOnOpening[m_analysisMenu] = names;
+}
+
+QStringList form1::analysisWindowNames() const {
+    return m_closedOnOpening.value(m_analysisMenu);
+}
+
+void form1::openPrinterSetup() {
+    QPrintDialog dialog(&GridPrinting::sharedPrinter(), this);
+    dialog.setWindowTitle(QStringLiteral("ﾌﾟﾘﾝﾀｰの設定"));
+    // Only the choice of printer, paper and orientation: nothing prints here.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(MessageBox::okText());
+        if (QPushButton* cancel = box->button(QDialogButtonBox::Cancel))
+            cancel->setText(MessageBox::cancelText());
+    }
+    dialog.exec();
 }
 
 void form1::closeOnOpening(QMenu* menu, const QStringList& windowNames) {
     if (!m_closedOnOpening.contains(menu)) {
-        connect(menu, &QMenu::aboutToShow, this,
-                [this, menu] { ZelWindow::closeWindows(m_closedOnOpening.value(menu)); });
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { openMenu(menu); });
     }
     m_closedOnOpening[menu] += windowNames;
 }
@@ -177,7 +303,7 @@ QStringList form1::windowsClosedBy(QMenu* menu) const {
 }
 
 void form1::closeAnalysisWindows() {
-    ZelWindow::closeWindows(m_analysisWindows);
+    openMenu(m_analysisMenu);
 }
 
 void form1::addDatasetCommand(QAction* action) {
@@ -249,7 +375,135 @@ void form1::restoreMainGeometry() {
 }
 
 void form1::buildToolbar() {
-    // The toolbar's ten buttons and their pop-up caption go into m_toolbarRow.
+    double left = 10;
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        auto* b = new DataGrid(m_client);
+        b->setObjectName(QStringLiteral("ToolButton%1").arg(i));
+        b->setFrameShape(QFrame::NoFrame);
+        b->setColumnCount(1);
+        b->setRowCount(1);
+        b->setHeadingsVisible(false);
+        b->setScrollBarsVisible(false);
+        b->setGridLinesVisible(false);
+        b->setGridBackground(QColor(192, 192, 192));
+        b->setColumnWidthAt(1, kToolbarButtonChars);
+        b->setRowHeightAt(1, kToolbarButtonPoints);
+        b->setCurrentCol(1);
+        b->setCurrentRow(1);
+        b->setCellType(DataGrid::CellType::Button);
+        b->setButtonCaption(QString());
+        b->setButtonColors(QColor(192, 192, 192), QColor(128, 128, 128), QColor(255, 255, 255),
+                           QColor(0, 0, 0));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->viewport()->setMouseTracking(true);
+        b->setMouseTracking(true);
+        b->resize(b->sizeHint());
+        b->move(px(left), px(10));
+        left += zel::Twips::fromPixels(b->width()) + 10;
+        b->installEventFilter(this);
+        m_buttons[i] = b;
+        updateToolbarPicture(i);
+        connect(b, &DataGrid::buttonClicked, this, [this, i] { runToolbarButton(i); });
+        connect(b, &DataGrid::mouseMoved, this, [this, i] { toolbarHover(i); });
+        if (i >= 2 && i <= 8) addDatasetWidget(b);
+    }
+    // The caption's row is just below the buttons.
+    m_caption->widget()->move(m_buttons[0]->x(), m_buttons[0]->geometry().bottom() + 3);
+}
+
+void form1::updateToolbarPicture(int index) {
+    DataGrid* b = m_buttons[index];
+    if (!b) return;
+    b->setCurrentCol(1);
+    b->setCurrentRow(1);
+    b->setButtonPicture(b->isEnabled() ? ToolbarPictures::picture(index)
+                                       : ToolbarPictures::disabledPicture(index));
+}
+
+DataGrid* form1::toolbarButton(int index) const {
+    return index >= 0 && index < kToolbarButtons ? m_buttons[index] : nullptr;
+}
+
+double form1::toolbarButtonHeightTwips() const {
+    return m_buttons[0] ? zel::Twips::fromPixels(m_buttons[0]->height()) : kToolbarButtonPoints * 20;
+}
+
+QString form1::toolbarCaption(int index) {
+    static const char* const captions[kToolbarButtons] = {
+        "データの新規作成", "データの呼び出し", "データの保存", "データの印刷",   "クリップボードへコピー",
+        "データの貼り付け", "データの切り取り", "データの解析", "データのマスク", "ヘルプ"};
+    return index >= 0 && index < kToolbarButtons ? QString::fromUtf8(captions[index]) : QString();
+}
+
+void form1::runToolbarButton(int index) {
+    if (!m_buttons[index] || !m_buttons[index]->isEnabled()) return;
+    switch (index) {
+    case 0:
+        openMenu(m_fileMenu);
+        FileCommands::newDataset(*this);
+        break;
+    case 1:
+        openMenu(m_fileMenu);
+        FileCommands::openDataset(*this);
+        break;
+    case 2:
+        openMenu(m_fileMenu);
+        FileCommands::saveDataset(*this);
+        break;
+    case 3:
+        openMenu(m_fileMenu);
+        DataPrintCommand::open(*this);
+        break;
+    case 4:
+        openMenu(m_editMenu);
+        m_sheet->copy();
+        break;
+    case 5:
+        openMenu(m_editMenu);
+        m_sheet->paste();
+        break;
+    case 6:
+        openMenu(m_editMenu);
+        m_sheet->cut();
+        break;
+    case 7:
+        openMenu(m_analysisMenu);
+        emit graphCommandRequested();
+        break;
+    case 8:
+        openMenu(m_optionMenu);
+        EditCommands::maskData(*this);
+        break;
+    default:
+        HelpWindow::showContents(this);
+        break;
+    }
+}
+
+void form1::toolbarHover(int index) {
+    ZelWindow::closeWindows({QStringLiteral("titlef")});
+    if (!ZelWindow::openWindows().isEmpty() || index == m_rememberedButton) return;
+    m_rememberedButton = index;
+    m_caption->moveLeft(m_buttons[index]->x());
+    m_caption->show();
+    m_caption->setText(toolbarCaption(index));
+}
+
+void form1::moveRowsBelowToolbar(int dyTwips) {
+    const int dy = px(dyTwips);
+    for (QWidget* w : {static_cast<QWidget*>(m_leftPanel), static_cast<QWidget*>(m_rightPanel),
+                       static_cast<QWidget*>(m_slider), static_cast<QWidget*>(m_hint), m_caption->widget(),
+                       static_cast<QWidget*>(m_grid)})
+        w->move(w->x(), w->y() + dy);
+}
+
+void form1::toggleToolbar() {
+    m_toolbarShown = !m_toolbarShown;
+    m_toolbarAction->setChecked(m_toolbarShown);
+    for (DataGrid* b : m_buttons)
+        b->setVisible(m_toolbarShown);
+    moveRowsBelowToolbar(m_toolbarShown ? kToolbarShift : -kToolbarShift);
+    applyResizeRule();
 }
 
 void form1::fillAnalysisList() {
@@ -262,6 +516,18 @@ void form1::setStartCommandStates() {
     for (QWidget* w : std::as_const(m_datasetWidgets))
         w->setEnabled(false);
     m_grid->setEnabled(false);
+}
+
+void form1::setHint(const QString& text) {
+    m_hint->setText(text);
+}
+
+int form1::columnWidthChars() const {
+    return m_slider->value();
+}
+
+QString form1::currentAnalysisName() const {
+    return m_analysisList->currentText();
 }
 
 void form1::setDatasetName(const QString& text) {
@@ -286,7 +552,8 @@ QString form1::hintText() const {
 void form1::openStartupDataset(const QString& argument) {
     // A relative path is taken from the current folder, before the open moves
     // the current folder to the dataset's.
-    const QString absolute = QDir::isAbsolutePath(argument) ? argument : QDir::current().absoluteFilePath(argument);
+    const QString absolute =
+        QDir::isAbsolutePath(argument) ? argument : QDir::current().absoluteFilePath(argument);
     const auto path = zel::parseStartupPath(QDir::cleanPath(absolute).toStdString());
     // Without a folder, or too short to name the files, nothing is opened.
     if (!path || path->basePath.empty()) return;
@@ -324,7 +591,7 @@ void form1::applyResizeRule() {
     const double outerWidth = ZelWindow::twipsGeometryOf(this).width;
     const double innerWidth = innerWidthTwips();
     const double innerHeight = innerHeightTwips();
-    const double toolbar = m_toolbarShown ? kToolbarButtonHeight + 130 : 110;
+    const double toolbar = m_toolbarShown ? toolbarButtonHeightTwips() + 130 : 110;
 
     const double sheetWidth = outerWidth - 150;
     if (sheetWidth > 0) m_grid->resize(px(sheetWidth), m_grid->height());
@@ -357,6 +624,10 @@ bool form1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_client && e->type() == QEvent::MouseMove) onBackgroundMouseMove();
     // The client area is laid out after the window's own resize event: follow it.
     if (watched == m_client && e->type() == QEvent::Resize) applyResizeRule();
+    // A button's picture greys out with the button.
+    if (e->type() == QEvent::EnabledChange)
+        for (int i = 0; i < kToolbarButtons; ++i)
+            if (watched == m_buttons[i]) updateToolbarPicture(i);
     return QMainWindow::eventFilter(watched, e);
 }
 

@@ -1,13 +1,18 @@
 // form1: the main window. It owns the workspace (the one dataset and the shared
-// records), shows the dataset in the data sheet grid1, carries the menus, and
-// runs the program's load and close sequences.
+// records), shows the dataset in the data sheet grid1, carries the menus, the
+// toolbar with its pop-up caption and the command states, and runs the
+// program's load and close sequences.
 #pragma once
 
+#include "app/MainContext.h"
 #include "app/Workspace.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+
+#include <array>
+#include <memory>
 
 class DataGrid;
 class DataSheet;
@@ -17,8 +22,9 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class PopupCaption;
 
-class form1 : public QMainWindow {
+class form1 : public QMainWindow, public MainContext {
     Q_OBJECT
   public:
     // Runs the load sequence; a non-empty startupArgument names the dataset to
@@ -26,9 +32,15 @@ class form1 : public QMainWindow {
     explicit form1(const QString& startupArgument = QString(), QWidget* parent = nullptr);
     ~form1() override;
 
-    zel::Workspace& workspace() { return m_workspace; }
-    DataGrid* grid() const { return m_grid; }
-    DataSheet* sheet() const { return m_sheet; }
+    // The main window's services.
+    zel::Workspace& workspace() override { return m_workspace; }
+    DataSheet& sheet() override { return *m_sheet; }
+    DataGrid& grid() override { return *m_grid; }
+    QWidget* mainWindow() override { return this; }
+    void setHint(const QString& text) override;
+    int columnWidthChars() const override;
+    QString currentAnalysisName() const override;
+    void openParetoVariables() override { emit paretoVariablesRequested(); }
 
     // The version text V of this run ("100").
     const std::string& versionText() const { return m_version; }
@@ -37,7 +49,7 @@ class form1 : public QMainWindow {
     // The dataset-name display. A non-empty text switches to the state with a
     // dataset: the dataset commands and the sheet enabled, the hint line and
     // the caption "[ZEL] " + text.
-    void setDatasetName(const QString& text);
+    void setDatasetName(const QString& text) override;
     QString datasetName() const;
     QString hintText() const;
 
@@ -49,21 +61,40 @@ class form1 : public QMainWindow {
     // the same menu adds to its list.
     void closeOnOpening(QMenu* menu, const QStringList& windowNames);
     QStringList windowsClosedBy(QMenu* menu) const;
-    // The analysis windows that the Analysis menu and the sheet's pop-up close.
-    void setAnalysisWindowNames(const QStringList& names) { m_analysisWindows = names; }
-    const QStringList& analysisWindowNames() const { return m_analysisWindows; }
+    // The analysis windows that the Analysis menu, toolbar button 7 and the
+    // sheet's pop-up close (the Analysis menu's list; replaces it).
+    void setAnalysisWindowNames(const QStringList& names);
+    QStringList analysisWindowNames() const;
     void closeAnalysisWindows();
 
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* editMenu() const { return m_editMenu; }
+    QMenu* analysisMenu() const { return m_analysisMenu; }
     QMenu* optionMenu() const { return m_optionMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+
+    // The toolbar: ten one-cell grids, 0 to 9.
+    static constexpr int kToolbarButtons = 10;
+    DataGrid* toolbarButton(int index) const;
+    // The pop-up caption's text for button index.
+    static QString toolbarCaption(int index);
+    PopupCaption& popupCaption() const { return *m_caption; }
+    // Runs what toolbar button index runs (its menu's opening, then its command).
+    void runToolbarButton(int index);
+    // The mouse is over toolbar button index.
+    void toolbarHover(int index);
+    // "ﾂｰﾙﾊﾞｰ(&T)": hides or shows the toolbar.
+    void toggleToolbar();
 
     // The toolbar button whose pop-up caption shows (-1 = none).
     int rememberedButtonIndex() const { return m_rememberedButton; }
     void setRememberedButtonIndex(int index) { m_rememberedButton = index; }
     bool toolbarShown() const { return m_toolbarShown; }
-    // Height of the first toolbar button in twips (a button is 23 points high).
-    static constexpr int kToolbarButtonHeight = 460;
+    // A toolbar button's design size: 4 characters wide, 23 points high.
+    static constexpr double kToolbarButtonChars = 4;
+    static constexpr double kToolbarButtonPoints = 23;
+    // How far the rows below the toolbar move when it hides (twips).
+    static constexpr int kToolbarShift = 495;
 
     // The layout's twips (relative to the window's client area below the menu bar).
     static constexpr int kPanelTop = 540;
@@ -80,8 +111,13 @@ class form1 : public QMainWindow {
     double innerHeightTwips() const;
 
   signals:
-    // The graph command ("グラフの作成(&G)" of the pop-up menu).
+    // The graph command ("グラフの作成(&G)..." F6, toolbar button 7 and the
+    // sheet's pop-up menu).
     void graphCommandRequested();
+    // "３Ｄグラフの視点設定(&R)": the 3-D view dialog is to open.
+    void viewSettingsRequested();
+    // The data-label dialog continues into the Pareto analysis.
+    void paretoVariablesRequested();
     // The pop-up caption is to be hidden (the mouse left the toolbar).
     void popupCaptionHideRequested();
 
@@ -96,6 +132,11 @@ class form1 : public QMainWindow {
     void runLoadSequence(const QString& startupArgument);
     void restoreMainGeometry();
     void buildToolbar();
+    void updateToolbarPicture(int index);
+    double toolbarButtonHeightTwips() const;
+    void moveRowsBelowToolbar(int dyTwips);
+    void openPrinterSetup();
+    void openMenu(QMenu* menu);
     void setStartCommandStates();
     void fillAnalysisList();
     void openStartupDataset(const QString& argument);
@@ -114,7 +155,8 @@ class form1 : public QMainWindow {
     bool m_toolbarShown = true;
 
     QWidget* m_client = nullptr;
-    QWidget* m_toolbarRow = nullptr;
+    std::array<DataGrid*, kToolbarButtons> m_buttons{};
+    std::unique_ptr<PopupCaption> m_caption;
     QFrame* m_leftPanel = nullptr;
     QComboBox* m_analysisList = nullptr;
     QFrame* m_rightPanel = nullptr;
@@ -127,7 +169,10 @@ class form1 : public QMainWindow {
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;
+    QMenu* m_analysisMenu = nullptr;
     QMenu* m_optionMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_toolbarAction = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;
@@ -140,6 +185,5 @@ class form1 : public QMainWindow {
     QList<QAction*> m_datasetActions;
     QList<QWidget*> m_datasetWidgets;
     QHash<QMenu*, QStringList> m_closedOnOpening;
-    QStringList m_analysisWindows;
     bool m_closing = false;
 };

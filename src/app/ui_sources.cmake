@@ -8,4 +8,26 @@ zel_sources(zelui
   src/app/form1.h src/app/form1.cpp
   src/app/endform.h src/app/endform.cpp
   src/app/dsf.h src/app/dsf.cpp
+  src/app/PopupCaption.h
+  src/app/LabelPopupCaption.h src/app/LabelPopupCaption.cpp
+  src/app/ToolbarPictures.h src/app/ToolbarPictures.cpp
+  src/app/HelpWindow.h src/app/HelpWindow.cpp
+  src/app/verj.h src/app/verj.cpp
+  src/app/SIYOU.h src/app/SIYOU.cpp
+)
+# The help pages, built into the program.
+qt_add_resources(zelui "zel_help"
+  PREFIX "/help"
+  BASE "${CMAKE_SOURCE_DIR}/resources/help"
+  FILES
+    ${CMAKE_SOURCE_DIR}/resources/help/index.html
+    ${CMAKE_SOURCE_DIR}/resources/help/usage.html
+    ${CMAKE_SOURCE_DIR}/resources/help/sheet.html
+    ${CMAKE_SOURCE_DIR}/resources/help/files.html
+    ${CMAKE_SOURCE_DIR}/resources/help/analysis.html
+    ${CMAKE_SOURCE_DIR}/resources/help/control.html
+    ${CMAKE_SOURCE_DIR}/resources/help/descriptive.html
+    ${CMAKE_SOURCE_DIR}/resources/help/regression.html
+    ${CMAKE_SOURCE_DIR}/resources/help/graphs.html
+    ${CMAKE_SOURCE_DIR}/resources/help/output.html
 )

@@ -10,4 +10,13 @@ void newDataset(MainContext& ctx);  // "新規作成(&N)...", toolbar button 0
 void openDataset(MainContext& ctx); // "開く(&L)...", toolbar button 1
 void saveDataset(MainContext& ctx); // "保存(&S)...", toolbar button 2
 
+// The unsaved question of New and Open. False when the user chose Cancel;
+// otherwise the unsaved flag is now 0.
+bool askUnsaved(MainContext& ctx);
+
+// After the new dataset's name was accepted: the dimension dialog, then the
+// variable-name dialog, both modal. Closing either without OK leaves the
+// dataset's content as it was; its name stays the new one.
+void defineNewDataset(MainContext& ctx);
+
 } // namespace FileCommands

@@ -45,18 +45,7 @@ InsertDialog::InsertDialog(const QString& name, const Texts& texts, int last, In
     fields->addWidget(lastLabel, 2, 0, Qt::AlignRight);
     fields->addWidget(lastValue, 2, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &InsertDialog::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

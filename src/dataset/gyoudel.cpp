@@ -23,8 +23,6 @@ const char* const kPrompt = "削除する行を指定してください。";
 const char* const kColumnHeading = "削除する行";
 const char* const kCheckCaption = "削除";
 const char* const kAllRows = "すべての行を削除することはできません。";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 bool isChecked(const QString& text) {
     bool ok = false;
@@ -61,18 +59,7 @@ gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
         m_grid->setBlockMode(false);
     }
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &gyoudel::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

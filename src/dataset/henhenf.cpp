@@ -23,8 +23,6 @@ const char* const kCaption = "変数名の変更";
 const char* const kPrompt = "変数名を変更します。";
 const char* const kColumnHeading = "変数名";
 const char* const kCorner = "no.";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 } // namespace
 
@@ -56,18 +54,7 @@ henhenf::henhenf(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &henhenf::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -24,8 +24,6 @@ const char* const kColumnHeading = "マスク";
 const char* const kCheckCaption = "ﾏｽｸ";
 const char* const kOptionMenu = "オプション(&O)";
 const char* const kInvert = "マスクの反転(&C)";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 bool isChecked(const QString& text) {
     bool ok = false;
@@ -75,18 +73,7 @@ masukuf::masukuf(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &masukuf::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);

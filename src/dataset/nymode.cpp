@@ -19,8 +19,6 @@ const char* const kStay = "移動しない";
 const char* const kTypingFrame = "　データを入力したとき　";
 const char* const kAdd = "元の値に追加する";
 const char* const kReplace = "データを置き換える";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 // Checks `on` (when given) and clears the other buttons of the group. With no
 // button to check, the group is made non-exclusive for a moment so that both
@@ -63,21 +61,10 @@ nymode::nymode(DataGrid* grid, QWidget* parent) : ZelWindow(QStringLiteral("nymo
     m_typingGroup->addButton(m_add);
     m_typingGroup->addButton(m_replace);
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, [this] {
+    auto* buttons = okCancelRow([this] {
         applyToGrid();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(enterFrame);

@@ -34,8 +34,6 @@ const char* const kPaste = "張り付け(&P)";
 const char* const kCut = "切り取り(&T)";
 const char* const kSelectAll = "すべて選択(&A)";
 const char* const kParetoAnalysis = "パレート図";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 void colourBlock(DataGrid* grid, int col1, int row1, int col2, int row2, const QColor& color) {
     grid->setCurrentCol(col1);
@@ -105,18 +103,7 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
     }
     GridPrinting::install(*m_grid);
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &parekos::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);

@@ -22,8 +22,6 @@ const char* const kCaption = "列の削除";
 const char* const kPrompt = "削除する列を指定してください。";
 const char* const kRowHeading = "削除する列";
 const char* const kAllColumns = "すべての列を削除することはできません。";
-const char* const kOk = "OK";
-const char* const kCancel = "ｷｬﾝｾﾙ";
 
 bool isChecked(const QString& text) {
     bool ok = false;
@@ -60,18 +58,7 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8(kCancel), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &retudel::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = okCancelRow([this] { onOk(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -179,10 +179,10 @@ class TestShell : public QObject {
         QCOMPARE(w.dataset.variableCount(), 9);
         QCOMPARE(w.dataset.unsaved, 0);
         // The sheet before any dataset: 9 x 18, empty, disabled.
-        QCOMPARE(f.grid()->columnCount(), 9);
-        QCOMPARE(f.grid()->rowCount(), 18);
-        QCOMPARE(f.grid()->text(1, 1), QString());
-        QVERIFY(!f.grid()->isEnabled());
+        QCOMPARE(f.grid().columnCount(), 9);
+        QCOMPARE(f.grid().rowCount(), 18);
+        QCOMPARE(f.grid().text(1, 1), QString());
+        QVERIFY(!f.grid().isEnabled());
         QCOMPARE(f.hintText(), QStringLiteral("※　ファイルの新規作成　または　呼び出しを行います。"));
         QCOMPARE(f.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("ファイル名 …"));
         QCOMPARE(f.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value(), 8);
@@ -443,8 +443,11 @@ class TestShell : public QObject {
         const int innerW = client->width(), innerH = client->height();
         const int outerW = f.frameGeometry().width();
         auto px = [](double twips) { return zel::Twips::toPixels(twips); };
-        QCOMPARE(f.grid()->width(), px(outerW * 15 - 150));
-        QCOMPARE(f.grid()->height(), px(innerH * 15 - 255 - 510 - (460 + 130)));
+        QCOMPARE(f.grid().width(), px(outerW * 15 - 150));
+        // The first toolbar button is 23 points high.
+        const int buttonH = f.toolbarButton(0)->height();
+        QCOMPARE(buttonH, qRound(23 * 96 / 72.0));
+        QCOMPARE(f.grid().height(), px(innerH * 15 - 255 - 510 - (buttonH * 15 + 130)));
         auto* right = f.findChild<QWidget*>(QStringLiteral("rightPanel"));
         QCOMPARE(right->width(), px(innerW * 15 - 2625));
         QCOMPARE(f.findChild<QWidget*>(QStringLiteral("Label3"))->width(), px(innerW * 15 - 1170));
@@ -458,11 +461,11 @@ class TestShell : public QObject {
         QCOMPARE(f.findChild<QWidget*>(QStringLiteral("Label2"))->x(), px(1890));
 
         // A window too small for a positive value leaves that value alone.
-        const QSize sheetBefore = f.grid()->size();
+        const QSize sheetBefore = f.grid().size();
         f.resize(120, 60);
         QCoreApplication::processEvents();
-        QCOMPARE(f.grid()->height(), sheetBefore.height());
-        QCOMPARE(f.grid()->width(), px(f.frameGeometry().width() * 15 - 150));
+        QCOMPARE(f.grid().height(), sheetBefore.height());
+        QCOMPARE(f.grid().width(), px(f.frameGeometry().width() * 15 - 150));
         QCOMPARE(f.findChild<QWidget*>(QStringLiteral("rightPanel"))->width(), right->width());
     }
 
@@ -496,13 +499,13 @@ class TestShell : public QObject {
         QCOMPARE(ds.mask(2), 1);
         QCOMPARE(ds.label(3), std::string("第３ロット"));
         // The sheet structure is built; the dataset state is entered.
-        QCOMPARE(f.grid()->columnCount(), 2);
-        QCOMPARE(f.grid()->rowCount(), 3);
-        QCOMPARE(f.grid()->text(2, 0), QStringLiteral("重量"));
-        QCOMPARE(f.grid()->text(0, 1), QStringLiteral("NO.1"));
-        QCOMPARE(f.grid()->currentCol(), 1);
-        QCOMPARE(f.grid()->currentRow(), 1);
-        QVERIFY(f.grid()->isEnabled());
+        QCOMPARE(f.grid().columnCount(), 2);
+        QCOMPARE(f.grid().rowCount(), 3);
+        QCOMPARE(f.grid().text(2, 0), QStringLiteral("重量"));
+        QCOMPARE(f.grid().text(0, 1), QStringLiteral("NO.1"));
+        QCOMPARE(f.grid().currentCol(), 1);
+        QCOMPARE(f.grid().currentRow(), 1);
+        QVERIFY(f.grid().isEnabled());
         QCOMPARE(f.datasetName(), QString::fromStdString(base));
         QCOMPARE(f.windowTitle(), QStringLiteral("[ZEL] ") + QString::fromStdString(base));
         QCOMPARE(f.hintText(), QStringLiteral("※　データの解析を行います。"));
@@ -522,7 +525,7 @@ class TestShell : public QObject {
         QVERIFY(!seen.shown);
         delete watch.data();
         QCOMPARE(f.workspace().dataset.value(1, 1), 12.5);
-        QCOMPARE(f.grid()->text(1, 1), QStringLiteral("12.5"));
+        QCOMPARE(f.grid().text(1, 1), QStringLiteral("12.5"));
         // A name relative to the current folder opens the same files, and the
         // folder change of the open does not break the relative path.
         const QString before = QDir::currentPath();
@@ -560,7 +563,7 @@ class TestShell : public QObject {
         QVERIFY(!action("esepa")->isVisible());
         QVERIFY(!action("tugi")->isVisible());
         action("msubes")->trigger();
-        QCOMPARE(f.grid()->selectedBlock(), QRect(1, 1, 9, 18));
+        QCOMPARE(f.grid().selectedBlock(), QRect(1, 1, 9, 18));
 
         // An empty name changes nothing.
         f.setDatasetName(QString());
@@ -569,7 +572,7 @@ class TestShell : public QObject {
         QVERIFY(action("COPPY")->isEnabled());
         QVERIFY(action("HARITUKE")->isEnabled());
         QVERIFY(action("KIRITORI")->isEnabled());
-        QVERIFY(f.grid()->isEnabled());
+        QVERIFY(f.grid().isEnabled());
         QCOMPARE(f.windowTitle(), QStringLiteral("[ZEL] /data/lot"));
         QCOMPARE(f.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("/data/lot"));
     }
@@ -620,7 +623,7 @@ class TestShell : public QObject {
             seenVisible = esepa->isVisible() && tugi->isVisible();
             if (seenMenu) seenMenu->close();
         });
-        emit f.grid()->mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
+        emit f.grid().mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
         QCOMPARE(seenMenu, f.editMenu());
         QVERIFY(seenVisible);
         QVERIFY(!esepa->isVisible());
@@ -638,14 +641,14 @@ class TestShell : public QObject {
                 QTest::keyClick(m, Qt::Key_Return);
             }
         });
-        emit f.grid()->mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
+        emit f.grid().mouseUp(Qt::RightButton, f.mapToGlobal(QPoint(50, 50)));
         QTRY_COMPARE(graph.count(), 1);
         QVERIFY(!tugi->isVisible());
 
         // Other buttons only hide them.
         esepa->setVisible(true);
         tugi->setVisible(true);
-        emit f.grid()->mouseUp(Qt::LeftButton, f.mapToGlobal(QPoint(50, 50)));
+        emit f.grid().mouseUp(Qt::LeftButton, f.mapToGlobal(QPoint(50, 50)));
         QVERIFY(!esepa->isVisible());
         QVERIFY(!tugi->isVisible());
         QVERIFY(ZelWindow::find(QStringLiteral("xrkanri")));
@@ -657,14 +660,14 @@ class TestShell : public QObject {
         auto* slider = f.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
         QCOMPARE(slider->minimum(), 2);
         QCOMPARE(slider->maximum(), 20);
-        QCOMPARE(f.grid()->columnWidthAt(1), 8.0);
+        QCOMPARE(f.grid().columnWidthAt(1), 8.0);
         slider->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the right arrow
         QCOMPARE(slider->value(), 9);
-        QCOMPARE(f.grid()->columnWidthAt(1), 9.0);
-        QCOMPARE(f.grid()->columnWidthAt(9), 9.0);
-        QCOMPARE(f.grid()->columnWidthAt(0), 8.0);
+        QCOMPARE(f.grid().columnWidthAt(1), 9.0);
+        QCOMPARE(f.grid().columnWidthAt(9), 9.0);
+        QCOMPARE(f.grid().columnWidthAt(0), 8.0);
         slider->setValue(20);
-        QCOMPARE(f.grid()->columnWidthAt(5), 20.0);
+        QCOMPARE(f.grid().columnWidthAt(5), 20.0);
     }
 
     void mouseOverTheBackgroundForgetsTheButton() {
@@ -679,7 +682,7 @@ class TestShell : public QObject {
         QCOMPARE(hide.count(), 1);
         // Over the sheet: the caption hides, the index stays.
         f.setRememberedButtonIndex(4);
-        emit f.grid()->mouseMoved(QPoint(3, 3));
+        emit f.grid().mouseMoved(QPoint(3, 3));
         QCOMPARE(hide.count(), 2);
         QCOMPARE(f.rememberedButtonIndex(), 4);
     }

@@ -1,0 +1,60 @@
+// ChartView: the chart component as a widget (`Graph1`, `Graph2` ...). It owns a
+// ChartModel, performs the actions the model records (draw, copy, print, time
+// labels) and reports clicks on points as HotHit.
+#pragma once
+
+#include "components/chart/ChartModel.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <QWidget>
+
+#include <functional>
+
+class ChartView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    zel::ChartModel& model() { return m_model; }
+    const zel::ChartModel& model() const { return m_model; }
+
+    // Action 2: take the model's current settings and repaint.
+    void draw();
+    // Actions 3 then 4: the drawing on the clipboard as an image and SVG, in colour
+    // or in monochrome (the screen stays as it is).
+    void copyToClipboard(bool monochrome);
+    // Action 5: prints on the shared printer, or to a PDF file the user names when
+    // no printer is installed.
+    void print(bool monochrome);
+    // Files: PNG, SVG or PDF by the extension. Returns false on a write failure.
+    bool saveTo(const QString& path, QSize size, bool monochrome);
+
+    // Answers the PDF file-name question of print() instead of the file dialog (an empty
+    // answer cancels); while set, every print goes to PDF. The environment variable
+    // ZEL_PRINT_PDF, when set, names the file in the same way. An empty function
+    // restores the dialog.
+    static void setPdfPathProvider(std::function<QString()> provider);
+    // The result of the last print(): true when a page was written.
+    bool lastPrintOk() const { return m_lastPrintOk; }
+
+  signals:
+    // A click on a point while HitReporting is 1; the model's HitKind tells the
+    // pointer action (3 = right button).
+    void HotHit(int series, int point);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+  private:
+    void perform(const zel::ChartAction& action);
+    QSize exportSize() const;
+
+    zel::ChartModel m_model;
+    QImage m_preparedImage; // Action 3: the picture Action 4 puts on the clipboard
+    QByteArray m_preparedSvg;
+    bool m_lastPrintOk = false;
+};
