@@ -24,12 +24,6 @@ const char* const kColumnHeading = "削除する行";
 const char* const kCheckCaption = "削除";
 const char* const kAllRows = "すべての行を削除することはできません。";
 
-bool isChecked(const QString& text) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    return ok && v != 0.0;
-}
-
 } // namespace
 
 gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
@@ -75,7 +69,7 @@ void gyoudel::onOk() {
     std::vector<bool> checked(static_cast<std::size_t>(n), false);
     int count = 0;
     for (int r = 1; r <= n && r <= m_grid->rowCount(); ++r) {
-        checked[static_cast<std::size_t>(r - 1)] = isChecked(m_grid->text(1, r));
+        checked[static_cast<std::size_t>(r - 1)] = m_grid->isChecked(1, r);
         if (checked[static_cast<std::size_t>(r - 1)]) ++count;
     }
     if (n > 0 && count == n) {

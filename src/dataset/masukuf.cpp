@@ -25,12 +25,6 @@ const char* const kCheckCaption = "ﾏｽｸ";
 const char* const kOptionMenu = "オプション(&O)";
 const char* const kInvert = "マスクの反転(&C)";
 
-bool isChecked(const QString& text) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    return ok && v != 0.0;
-}
-
 } // namespace
 
 masukuf::masukuf(MainContext& ctx, QWidget* parent)
@@ -98,7 +92,7 @@ void masukuf::onOk() {
         return;
     }
     for (int i = 1; i <= n; ++i)
-        ds.setMask(i, isChecked(m_grid->text(1, i)) ? 1 : 0);
+        ds.setMask(i, m_grid->isChecked(1, i) ? 1 : 0);
     if (ds.exists()) {
         const zel::Status written = zel::writeNamesFile(ds, ds.namesPath);
         if (!written)

@@ -23,12 +23,6 @@ const char* const kPrompt = "削除する列を指定してください。";
 const char* const kRowHeading = "削除する列";
 const char* const kAllColumns = "すべての列を削除することはできません。";
 
-bool isChecked(const QString& text) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    return ok && v != 0.0;
-}
-
 } // namespace
 
 retudel::retudel(MainContext& ctx, QWidget* parent)
@@ -74,7 +68,7 @@ void retudel::onOk() {
     std::vector<bool> checked(static_cast<std::size_t>(k), false);
     int count = 0;
     for (int c = 1; c <= k && c <= m_grid->columnCount(); ++c) {
-        checked[static_cast<std::size_t>(c - 1)] = isChecked(m_grid->text(c, 1));
+        checked[static_cast<std::size_t>(c - 1)] = m_grid->isChecked(c, 1);
         if (checked[static_cast<std::size_t>(c - 1)]) ++count;
     }
     if (k > 0 && count == k) {

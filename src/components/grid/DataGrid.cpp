@@ -376,6 +376,10 @@ bool DataGrid::checkValue() const {
     return GridDelegate::isChecked(cellText());
 }
 
+bool DataGrid::isChecked(int col, int row) const {
+    return GridDelegate::isChecked(text(col, row));
+}
+
 void DataGrid::setRightAligned(bool right) {
     applyFormat(int(Prop::RightAligned), right);
 }

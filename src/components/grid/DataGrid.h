@@ -69,6 +69,8 @@ class DataGrid : public QTableView {
     void setCheckCaption(const QString& caption);
     void setCheckValue(bool checked);
     bool checkValue() const;
+    // The value of the check box at (col, row): its text read as a number, not 0.
+    bool isChecked(int col, int row) const;
     void setRightAligned(bool right);
     void setBackColor(const QColor& color);
     QColor backColor(int col, int row) const;
