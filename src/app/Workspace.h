@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dataset/Dataset.h"
+#include "presentation/TitleTable.h"
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,8 @@ struct Workspace {
     std::int16_t rememberedGraphStyle = 0;
     std::int16_t dataLabelFlag = 0;
     PrintMargins printMargins;
+    // The four chart titles, reset by every analysis launch.
+    TitleTable titles;
 };
 
 } // namespace zel

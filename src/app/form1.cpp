@@ -16,6 +16,7 @@
 #include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
 #include "dataset/EditCommands.h"
+#include "presentation/rgset.h"
 #include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
@@ -235,7 +236,7 @@ void form1::buildMenus() {
     connect(renameItem, &QAction::triggered, this, [this] { EditCommands::renameVariables(*this); });
     connect(viewItem, &QAction::triggered, this, [this] {
         m_workspace.rememberedGraphType = 0;
-        emit viewSettingsRequested();
+        ViewSettings::open(*this);
     });
     connect(m_inputMode, &QAction::triggered, this, &form1::openInputMode);
     addDatasetCommand(maskItem);

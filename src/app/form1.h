@@ -114,8 +114,6 @@ class form1 : public QMainWindow, public MainContext {
     // The graph command ("グラフの作成(&G)..." F6, toolbar button 7 and the
     // sheet's pop-up menu).
     void graphCommandRequested();
-    // "３Ｄグラフの視点設定(&R)": the 3-D view dialog is to open.
-    void viewSettingsRequested();
     // The data-label dialog continues into the Pareto analysis.
     void paretoVariablesRequested();
     // The pop-up caption is to be hidden (the mouse left the toolbar).

@@ -1,0 +1,259 @@
+// The graph-window frame: charts, common menus, settings and titles at each
+// redraw, the single-chart layout rule and the analysis-to-window lookup.
+#include "presentation/GraphWindow.h"
+
+#include "app/AppSettings.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "components/chart/ChartView.h"
+#include "presentation/grids.h"
+#include "presentation/rgset.h"
+#include "presentation/titlef.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+int px(double twips) {
+    return zel::Twips::toPixels(twips);
+}
+
+QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(name);
+    return a;
+}
+} // namespace
+
+GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& spec, QWidget* parent)
+    : ZelWindow(spec.name, parent), m_context(context), m_spec(spec),
+      m_analysis(context.currentAnalysisName()) {
+    setWindowTitle(spec.caption);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    layout->addWidget(m_client);
+    m_client->installEventFilter(this);
+
+    const int count = std::max(1, spec.chartCount);
+    for (int i = 0; i < count; ++i) {
+        auto* view = new ChartView(m_client);
+        view->setObjectName(QStringLiteral("Graph%1").arg(i + 1));
+        view->setGeometry(px(100), px(100) + i * 240, 560, 240);
+        m_charts.append(view);
+    }
+    buildMenus();
+    resize(800, 560);
+}
+
+GraphWindow::~GraphWindow() = default;
+
+void GraphWindow::buildMenus() {
+    QMenu* print = m_menuBar->addMenu(printMenuText());
+    print->setObjectName(QStringLiteral("INSATU"));
+    connect(addItem(print, colourText(), m_spec.printColourName), &QAction::triggered, this,
+            [this] { printCharts(true); });
+    connect(addItem(print, monochromeText(), QStringLiteral("fmono")), &QAction::triggered, this,
+            [this] { printCharts(false); });
+
+    QMenu* edit = m_menuBar->addMenu(editMenuText());
+    edit->setObjectName(QStringLiteral("ghen"));
+    if (chartCount() == 1) {
+        connect(addItem(edit, copyText(), QStringLiteral("gcopy")), &QAction::triggered, this,
+                [this] { copyChart(0, false); });
+        connect(addItem(edit, monoCopyText(), QStringLiteral("gcopym")), &QAction::triggered, this,
+                [this] { copyChart(0, true); });
+    } else {
+        QMenu* copy = edit->addMenu(copyText());
+        copy->setObjectName(QStringLiteral("gcopy"));
+        QMenu* mono = edit->addMenu(monoCopyText());
+        mono->setObjectName(QStringLiteral("gcopym"));
+        for (int i = 0; i < chartCount(); ++i) {
+            const QString caption = i < m_spec.copyItemCaptions.size()
+                                        ? m_spec.copyItemCaptions[i]
+                                        : QStringLiteral("グラフ%1").arg(i + 1);
+            const QString name = i < m_spec.copyItemNames.size() ? m_spec.copyItemNames[i] : QString();
+            const QString monoName =
+                i < m_spec.monoCopyItemNames.size() ? m_spec.monoCopyItemNames[i] : QString();
+            connect(addItem(copy, caption, name), &QAction::triggered, this,
+                    [this, i] { copyChart(i, false); });
+            connect(addItem(mono, caption, monoName), &QAction::triggered, this,
+                    [this, i] { copyChart(i, true); });
+        }
+    }
+
+    m_optionsMenu = m_menuBar->addMenu(optionsMenuText());
+    m_optionsMenu->setObjectName(m_spec.optionsName);
+    connect(addItem(m_optionsMenu, titlesText(), m_spec.titlesName), &QAction::triggered, this,
+            &GraphWindow::openTitles);
+    if (!m_spec.viewName.isEmpty())
+        connect(addItem(m_optionsMenu, viewText(), m_spec.viewName), &QAction::triggered, this,
+                &GraphWindow::openViewSettings);
+    connect(addItem(m_optionsMenu, gridText(), m_spec.gridName), &QAction::triggered, this,
+            &GraphWindow::openGridLines);
+
+    QMenu* end = m_menuBar->addMenu(endMenuText());
+    end->setObjectName(QStringLiteral("ENDF"));
+    connect(addItem(end, menuScreenText(), QStringLiteral("GOMENU")), &QAction::triggered, this,
+            &GraphWindow::returnToMenu);
+}
+
+ChartView* GraphWindow::chart(int index) const {
+    return index >= 0 && index < m_charts.size() ? m_charts[index] : nullptr;
+}
+
+QList<zel::ChartModel*> GraphWindow::models() const {
+    QList<zel::ChartModel*> list;
+    for (ChartView* v : m_charts)
+        list.append(&v->model());
+    return list;
+}
+
+void GraphWindow::addPanelControl(QWidget* control) {
+    if (control->parentWidget() != m_client) control->setParent(m_client);
+    m_panel.append(control);
+}
+
+void GraphWindow::redraw() {
+    if (m_inRedraw) return;
+    m_inRedraw = true;
+    const zel::View3D& v = m_context.workspace().view3d;
+    const zel::ViewAngles angles{v.rotation, v.perspective, v.elevation};
+    for (ChartView* c : m_charts)
+        c->model().redrawReset(angles, m_spec.controlChart);
+    fillCharts();
+    applyGridSettings(zel::readGridSettings(zel::appSettings()));
+    applyOwnTitles();
+    drawCharts();
+    m_inRedraw = false;
+}
+
+void GraphWindow::applyOwnTitles() {
+    zel::TitleTable& table = m_context.workspace().titles;
+    const QList<zel::ChartModel*> list = models();
+    const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
+    table.setRedrawFlag(false);
+    zel::applyTitles(table, table.asInput(), m_analysis.toStdString(), titleContext(), charts);
+    table.setRedrawFlag(true);
+    m_titlesApplied = true;
+}
+
+void GraphWindow::drawCharts() {
+    for (ChartView* c : m_charts)
+        c->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
+}
+
+void GraphWindow::applyGridSettings(const zel::GridSettings& settings) {
+    for (ChartView* c : m_charts) {
+        c->model().setGridLines(settings.lines);
+        c->model().setGridLineStyle(settings.style);
+    }
+}
+
+void GraphWindow::applyViewAngles(const zel::ViewAngles& angles) {
+    for (ChartView* c : m_charts)
+        c->model().setViewAngles(angles);
+}
+
+void GraphWindow::printCharts(bool colour) {
+    for (ChartView* c : m_charts) {
+        c->model().setPrintColor(colour ? 1 : 0);
+        c->print(!colour);
+    }
+}
+
+void GraphWindow::copyChart(int index, bool monochrome) {
+    ChartView* c = chart(index);
+    if (!c) return;
+    if (monochrome) c->model().setScreenColor(0);
+    c->copyToClipboard(monochrome);
+    // The screen is in colour again afterwards.
+    c->model().setScreenColor(1);
+}
+
+void GraphWindow::openTitles() {
+    ZelWindow::openModal<titlef>(m_context, this);
+}
+
+void GraphWindow::openGridLines() {
+    ZelWindow::openModal<grids>(m_context, this);
+}
+
+void GraphWindow::openViewSettings() {
+    // The 3-D dialog context: this chart's type, and its style for a 3-D bar.
+    const zel::ChartModel& m = m_charts.first()->model();
+    zel::Workspace& ws = m_context.workspace();
+    ws.rememberedGraphType = static_cast<std::int16_t>(m.chartType());
+    ws.rememberedGraphStyle =
+        static_cast<std::int16_t>(m.chartType() == zel::ChartType::Bar3D ? m.chartStyle() : 0);
+    ViewSettings::open(m_context);
+}
+
+void GraphWindow::returnToMenu() {
+    const QStringList others = m_spec.alsoCloses;
+    close();
+    ZelWindow::closeWindows(others);
+}
+
+GraphWindow* GraphWindow::forAnalysis(const QString& analysis) {
+    const auto rule = zel::findTitleRule(analysis.toStdString());
+    if (!rule) return nullptr;
+    return qobject_cast<GraphWindow*>(ZelWindow::find(QString::fromStdString(rule->window)));
+}
+
+void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input) {
+    const QString analysis = context.currentAnalysisName();
+    GraphWindow* window = forAnalysis(analysis);
+    std::vector<zel::ChartModel*> charts;
+    zel::TitleContext titleContext;
+    if (window) {
+        for (zel::ChartModel* m : window->models())
+            charts.push_back(m);
+        titleContext = window->titleContext();
+    }
+    const bool redraw =
+        zel::applyTitles(context.workspace().titles, input, analysis.toStdString(), titleContext, charts);
+    if (window && redraw) window->drawCharts();
+}
+
+void GraphWindow::layoutClient(QSizeF twips) {
+    const double sw = twips.width();
+    const double sh = twips.height();
+    const int count = chartCount();
+    QRect first = m_charts.first()->geometry();
+    int width = first.width();
+    int height = first.height() * count;
+    if (sw - 2300 > 500) {
+        width = px(sw - 2300);
+        for (QWidget* w : m_panel)
+            w->move(px(sw - 2080), w->y());
+    }
+    if (sh - 200 > 500) height = px(sh - 200);
+    const int each = count > 0 ? height / count : height;
+    for (int i = 0; i < count; ++i)
+        m_charts[i]->setGeometry(px(100), px(100) + i * each, width, each);
+}
+
+void GraphWindow::showEvent(QShowEvent* e) {
+    ZelWindow::showEvent(e);
+    if (!m_titlesApplied) redraw();
+}
+
+bool GraphWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_client && e->type() == QEvent::Resize) {
+        layoutClient(
+            QSizeF(zel::Twips::fromPixels(m_client->width()), zel::Twips::fromPixels(m_client->height())));
+        if (m_titlesApplied) redraw();
+    }
+    return ZelWindow::eventFilter(watched, e);
+}

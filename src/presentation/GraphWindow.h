@@ -1,0 +1,131 @@
+// GraphWindow: the frame every graph window shares. It holds the window's
+// chart(s) and the common menus (print in colour or monochrome, copy in colour
+// or monochrome, titles, 3-D view, grid lines, "メニュー画面へ"), applies the
+// "graph" settings, the shared 3-D angles and the titles at every redraw, and
+// lays a single chart out by the resize rule. It also finds the window of an
+// analysis, so that the title, grid-line and 3-D view dialogs reach the window
+// of the current analysis.
+#pragma once
+
+#include "app/ZelWindow.h"
+#include "components/chart/ChartModel.h"
+#include "presentation/GraphSettings.h"
+#include "presentation/TitleTable.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class ChartView;
+class MainContext;
+class QMenu;
+class QMenuBar;
+
+// The names and options that tell one graph window from another.
+struct GraphWindowSpec {
+    QString name;    // objectName: "youko", "xrkanri" ...
+    QString caption; // window title
+    int chartCount = 1;
+    QString printColourName = QStringLiteral("fcolor"); // "gcolor" in xrkanri and xrskanri
+    QString optionsName;                                // "gore", "oreop" ...
+    QString titlesName;                                 // "titles", "santai" ...
+    QString viewName;                                   // "" = the window has no 3-D view item
+    QString gridName;                                   // "pagriset" ...
+    // Two-chart windows: the per-chart items of the copy submenus (gx, gr / gxm, grm)
+    // with their captions.
+    QStringList copyItemNames;
+    QStringList monoCopyItemNames;
+    QStringList copyItemCaptions;
+    // The windows "メニュー画面へ" closes with this one.
+    QStringList alsoCloses;
+    // Control charts keep their Y scale and overlay through the redraw reset.
+    bool controlChart = false;
+};
+
+class GraphWindow : public ZelWindow {
+    Q_OBJECT
+  public:
+    // Menu captions, the same in every graph window.
+    static QString printMenuText() { return QStringLiteral("印刷(&P)"); }
+    static QString colourText() { return QStringLiteral("カラー(&C)"); }
+    static QString monochromeText() { return QStringLiteral("モノクロ(&M)"); }
+    static QString editMenuText() { return QStringLiteral("編集(&E)"); }
+    static QString copyText() { return QStringLiteral("コピー(&C)"); }
+    static QString monoCopyText() { return QStringLiteral("モノクロコピー(&M)"); }
+    static QString optionsMenuText() { return QStringLiteral("オプション(&O)"); }
+    static QString titlesText() { return QStringLiteral("タイトルの設定(&T)"); }
+    static QString viewText() { return QStringLiteral("３Ｄグラフの視点設定(&R)"); }
+    static QString gridText() { return QStringLiteral("グリッド線の設定(&G)"); }
+    static QString endMenuText() { return QStringLiteral("終了(&E)"); }
+    static QString menuScreenText() { return QStringLiteral("メニュー画面へ(&M)"); }
+
+    GraphWindow(MainContext& context, const GraphWindowSpec& spec, QWidget* parent = nullptr);
+    ~GraphWindow() override;
+
+    MainContext& context() const { return m_context; }
+    int chartCount() const { return static_cast<int>(m_charts.size()); }
+    ChartView* chart(int index = 0) const;
+    QList<zel::ChartModel*> models() const;
+
+    // The analysis this window shows (the current analysis when it was made).
+    QString analysisName() const { return m_analysis; }
+    void setAnalysisName(const QString& name) { m_analysis = name; }
+
+    // The full redraw: reset, the window's data, the "graph" settings, the
+    // titles (redraw flag "0" meanwhile), then draw every chart.
+    void redraw();
+    // Action 2 on every chart.
+    void drawCharts();
+    void applyGridSettings(const zel::GridSettings& settings);
+    void applyViewAngles(const zel::ViewAngles& angles);
+
+    // What the default titles depend on; windows with variable names override.
+    virtual zel::TitleContext titleContext() const { return {}; }
+
+    // The menu commands.
+    void printCharts(bool colour);
+    void copyChart(int index, bool monochrome);
+    void openTitles();
+    void openGridLines();
+    void openViewSettings();
+    void returnToMenu();
+
+    QMenuBar* menuBar() const { return m_menuBar; }
+    QMenu* optionsMenu() const { return m_optionsMenu; }
+    // The area below the menu bar that holds the charts and the panel controls.
+    QWidget* client() const { return m_client; }
+    // A panel control (label, value box, kind list) that the layout moves with
+    // the right edge.
+    void addPanelControl(QWidget* control);
+
+    // The open graph window of an analysis (by the analysis's title rule), or nullptr.
+    static GraphWindow* forAnalysis(const QString& analysis);
+    // The title dialog's "変更": applies input to the current analysis's window
+    // (or only stores it when that window is not open) and redraws it unless its
+    // rule says otherwise.
+    static void applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input);
+
+  protected:
+    // Fills the charts with the window's data; called by redraw() after the reset.
+    virtual void fillCharts() {}
+    // Lays the client out; the default is the single-chart rule (twips).
+    virtual void layoutClient(QSizeF twips);
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void buildMenus();
+    void applyOwnTitles();
+
+    MainContext& m_context;
+    GraphWindowSpec m_spec;
+    QString m_analysis;
+    QMenuBar* m_menuBar = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    QWidget* m_client = nullptr;
+    QList<ChartView*> m_charts;
+    QList<QWidget*> m_panel;
+    bool m_titlesApplied = false;
+    bool m_inRedraw = false;
+};

@@ -1,0 +1,253 @@
+// Tests of the title table, the per-analysis default titles and suffixes, the
+// title application onto chart models, and the grid-line settings.
+#include "components/chart/ChartModel.h"
+#include "presentation/GraphSettings.h"
+#include "presentation/TitleTable.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace zel;
+
+namespace {
+
+TitleInput typed(const std::string& top, const std::string& bottom = "", const std::string& left = "",
+                 const std::string& right = "") {
+    TitleInput in;
+    in[0].text = top;
+    in[1].text = bottom;
+    in[2].text = left;
+    in[3].text = right;
+    return in;
+}
+
+struct Charts {
+    ChartModel a, b;
+    std::vector<ChartModel*> one() { return {&a}; }
+    std::vector<ChartModel*> two() { return {&a, &b}; }
+};
+
+} // namespace
+
+TEST(TitleTable, ResetAndStoredForms) {
+    TitleTable t;
+    t.setText(TitleRow::Top, "abc");
+    t.setText(TitleRow::Left, TitleTable::kNoTitle);
+    t.setOrientation(TitleRow::Left, 0);
+    t.setRedrawFlag(false);
+    EXPECT_EQ(t.orientation(TitleRow::Left), 0);
+    EXPECT_FALSE(t.redrawFlag());
+
+    const TitleInput in = t.asInput();
+    EXPECT_FALSE(in[0].none);
+    EXPECT_EQ(in[0].text, "abc");
+    EXPECT_TRUE(in[2].none);
+    EXPECT_EQ(in[2].text, "");
+
+    t.reset();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.text(static_cast<TitleRow>(i)), "");
+        EXPECT_EQ(t.second(static_cast<TitleRow>(i)), "1");
+    }
+    EXPECT_TRUE(t.redrawFlag());
+    EXPECT_EQ(t.orientation(TitleRow::Left), 1);
+    EXPECT_EQ(t.orientation(TitleRow::Right), 1);
+}
+
+TEST(TitleApply, ControlChartSuffixesAndDefaultsPerChart) {
+    TitleTable t;
+    Charts c;
+    EXPECT_TRUE(applyTitles(t, typed("T"), "Xbar-R 管理図", {}, c.two()));
+    EXPECT_EQ(c.a.titleTop(), "T(平均値)");
+    EXPECT_EQ(c.b.titleTop(), "T(範囲)");
+    EXPECT_EQ(t.text(TitleRow::Top), "T"); // the table keeps the text without suffix
+
+    applyTitles(t, typed(""), "Xbar-R 管理図", {}, c.two());
+    EXPECT_EQ(c.a.titleTop(), "平均値　Ｘbar");
+    EXPECT_EQ(c.b.titleTop(), "範囲　Ｒ");
+
+    applyTitles(t, typed("Q"), "P-Pn 管理図", {}, c.two());
+    EXPECT_EQ(c.a.titleTop(), "Q(不良率)");
+    EXPECT_EQ(c.b.titleTop(), "Q(不良個数)");
+    applyTitles(t, typed(""), "X-Rs 管理図", {}, c.two());
+    EXPECT_EQ(c.a.titleTop(), "測定値　Ｘ");
+    EXPECT_EQ(c.b.titleTop(), "移動範囲　Ｒs");
+    applyTitles(t, typed("K"), "欠点数データ", {}, c.one());
+    EXPECT_EQ(c.a.titleTop(), "K(欠点数データ)");
+}
+
+TEST(TitleApply, NoTitleEmptiesBothChartsAndStoresBlank) {
+    TitleTable t;
+    Charts c;
+    c.a.setTitleTop("old");
+    c.b.setTitleTop("old");
+    TitleInput in = typed("ignored", "B");
+    in[0].none = true;
+    applyTitles(t, in, "X-Rs 管理図", {}, c.two());
+    EXPECT_EQ(c.a.titleTop(), "");
+    EXPECT_EQ(c.b.titleTop(), "");
+    EXPECT_EQ(t.text(TitleRow::Top), " ");
+    // Rows 1..3 go to both charts alike.
+    EXPECT_EQ(c.a.titleBottom(), "B");
+    EXPECT_EQ(c.b.titleBottom(), "B");
+    // Reopening shows the check.
+    EXPECT_TRUE(t.asInput()[0].none);
+}
+
+TEST(TitleApply, SideTitlesTakeTheStoredOrientation) {
+    TitleTable t;
+    Charts c;
+    applyTitles(t, typed("", "", "L", "R"), "ヒストグラム", {}, c.one());
+    EXPECT_EQ(c.a.titleTop(), "ヒストグラム");
+    EXPECT_EQ(c.a.titleLeft(), "L");
+    EXPECT_EQ(c.a.titleLeftStyle(), 1); // vertical unless "水平" was chosen
+    t.setOrientation(TitleRow::Left, 0);
+    t.setOrientation(TitleRow::Right, 0);
+    applyTitles(t, typed("", "", "L", "R"), "ヒストグラム", {}, c.one());
+    EXPECT_EQ(c.a.titleLeftStyle(), 0);
+    EXPECT_EQ(c.a.titleRightStyle(), 0);
+    // Empty side rows without a default empty the titles.
+    applyTitles(t, typed(""), "ヒストグラム", {}, c.one());
+    EXPECT_EQ(c.a.titleLeft(), "");
+    EXPECT_EQ(c.a.titleRight(), "");
+}
+
+TEST(TitleApply, DefaultsBySingleChartAnalysis) {
+    struct Case {
+        const char* analysis;
+        const char* top;
+    } cases[] = {{"ヒストグラム", "ヒストグラム"},
+                 {"変数別グラフ", ""},
+                 {"パレート図", ""},
+                 {"変数別統計量", "変数別統計量"},
+                 {"層別統計量グラフ", "層別統計量グラフ"},
+                 {"ガントチャート", "ガントチャート"},
+                 {"欠点数データ", "欠点数データ"},
+                 {"立体散布図", "立体散布図"},
+                 {"未登録の分析", ""}};
+    for (const Case& k : cases) {
+        TitleTable t;
+        Charts c;
+        c.a.setTitleTop("stale");
+        applyTitles(t, typed(""), k.analysis, {}, c.one());
+        EXPECT_EQ(c.a.titleTop(), k.top) << k.analysis;
+        applyTitles(t, typed("T"), k.analysis, {}, c.one());
+        if (std::string(k.analysis) != "欠点数データ") {
+            EXPECT_EQ(c.a.titleTop(), "T") << k.analysis;
+        }
+    }
+}
+
+TEST(TitleApply, ThreeDScatterNamesTheVariables) {
+    TitleTable t;
+    Charts c;
+    TitleContext ctx;
+    ctx.variableNames = {"v1", "v2", "v3"};
+    applyTitles(t, typed(""), "立体散布図", ctx, c.one());
+    EXPECT_EQ(c.a.titleBottom(), "v2");
+    EXPECT_EQ(c.a.titleLeft(), "v1");
+    EXPECT_EQ(c.a.titleRight(), "v3");
+}
+
+TEST(TitleApply, ScatterDefaultsFollowTheKindList) {
+    TitleTable t;
+    Charts c;
+    TitleContext ctx;
+    ctx.kindText = "回帰直線";
+    ctx.xVariableName = "X";
+    ctx.yVariableName = "Y";
+    t.setOrientation(TitleRow::Left, 0);
+    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    EXPECT_EQ(c.a.titleTop(), "回帰直線");
+    EXPECT_EQ(c.a.titleBottom(), "X");
+    EXPECT_EQ(c.a.titleLeft(), "Y");
+    EXPECT_EQ(c.a.titleLeftStyle(), 0); // the default left title takes the stored orientation
+
+    ctx.kindText = "残差プロット";
+    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    EXPECT_EQ(c.a.titleLeft(), "残差");
+    EXPECT_EQ(c.a.titleBottom(), "X");
+    ctx.kindText = "時系列残差プロット";
+    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    EXPECT_EQ(c.a.titleLeft(), "残差");
+    EXPECT_EQ(c.a.titleBottom(), "時系列");
+
+    // Two X variables: an empty bottom row leaves the chart's bottom title alone.
+    ctx.xVariableCount = 2;
+    c.a.setTitleBottom("kept");
+    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    EXPECT_EQ(c.a.titleBottom(), "kept");
+}
+
+TEST(TitleApply, RedrawFlagOnlyMattersForItsThreeAnalyses) {
+    TitleTable t;
+    Charts c;
+    t.setRedrawFlag(false);
+    for (const char* a : {"散布図", "変数別グラフ", "パレート図"})
+        EXPECT_FALSE(applyTitles(t, typed(""), a, {}, c.one()));
+    for (const char* a : {"ヒストグラム", "立体散布図", "ガントチャート"})
+        EXPECT_TRUE(applyTitles(t, typed(""), a, {}, c.one()));
+    t.setRedrawFlag(true);
+    EXPECT_TRUE(applyTitles(t, typed(""), "散布図", {}, c.one()));
+}
+
+TEST(TitleApply, StoresTextsWithoutAnyChart) {
+    TitleTable t;
+    TitleInput in = typed("top", "", "left");
+    in[3].none = true;
+    applyTitles(t, in, "Xbar-R 管理図", {}, {});
+    EXPECT_EQ(t.text(TitleRow::Top), "top");
+    EXPECT_EQ(t.text(TitleRow::Bottom), "");
+    EXPECT_EQ(t.text(TitleRow::Left), "left");
+    EXPECT_EQ(t.text(TitleRow::Right), " ");
+}
+
+TEST(TitleRules, LookupAndRegistration) {
+    ASSERT_TRUE(findTitleRule("変数別グラフ"));
+    EXPECT_EQ(findTitleRule("変数別グラフ")->window, "oresen");
+    EXPECT_EQ(findTitleRule("パレート図")->window, "oresen");
+    EXPECT_EQ(findTitleRule("層別統計量グラフ")->window, "hakohg");
+    EXPECT_EQ(findTitleRule("P-Pn 管理図")->chartCount, 2);
+    EXPECT_FALSE(findTitleRule("ないもの"));
+
+    AnalysisTitleRule r;
+    r.analysis = "試験用の分析";
+    r.window = "testwin";
+    r.topSource = DefaultTitleSource::Fixed;
+    r.topDefaults = {"既定", "既定"};
+    registerTitleRule(r);
+    r.topDefaults = {"置換", "置換"};
+    registerTitleRule(r);
+    TitleTable t;
+    Charts c;
+    applyTitles(t, typed(""), "試験用の分析", {}, c.one());
+    EXPECT_EQ(c.a.titleTop(), "置換");
+}
+
+TEST(GraphSettings, GridSettingsRoundTripAndBadValues) {
+    MemorySettingsStore store;
+    GridSettings s = readGridSettings(store);
+    EXPECT_EQ(s.lines, 0);
+    EXPECT_EQ(s.style, 0);
+    writeGridSettings(store, {3, 4});
+    EXPECT_EQ(store.read("graph", "gridstyle", ""), "3");
+    EXPECT_EQ(store.read("graph", "gridline", ""), "4");
+    s = readGridSettings(store);
+    EXPECT_TRUE(s.horizontal());
+    EXPECT_TRUE(s.vertical());
+    store.write("graph", "gridstyle", "9");
+    store.write("graph", "gridline", "x");
+    s = readGridSettings(store);
+    EXPECT_EQ(s.lines, 0);
+    EXPECT_EQ(s.style, 0);
+    EXPECT_EQ(GridSettings::linesFromChecks(false, false), 0);
+    EXPECT_EQ(GridSettings::linesFromChecks(true, false), 1);
+    EXPECT_EQ(GridSettings::linesFromChecks(false, true), 2);
+    EXPECT_EQ(GridSettings::linesFromChecks(true, true), 3);
+
+    writeViewAngles(store, -90, 100, 60);
+    EXPECT_EQ(store.read("graph3d", "Rotation", ""), "-90");
+    EXPECT_EQ(store.read("graph3d", "Perspective", ""), "100");
+    EXPECT_EQ(store.read("graph3d", "Elevation", ""), "60");
+}

@@ -1,0 +1,275 @@
+// Tests of the result-table-window frame driven as a user drives it: buttons and
+// menus with their texts and names, "すべて選択" then "コピー", the grid's pop-up
+// menu, the resize rules, printing with the table recipe, and "終了" acting as "OK".
+#include "app/AppSettings.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+#include "presentation/GridPrinting.h"
+#include "presentation/ResultTableWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class FakeContext : public MainContext {
+  public:
+    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
+        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
+    }
+    zel::Workspace& workspace() override { return ws; }
+    DataSheet& sheet() override { return *dataSheet; }
+    DataGrid& grid() override { return *sheetWidget; }
+    QWidget* mainWindow() override { return nullptr; }
+    void setDatasetName(const QString&) override {}
+    void setHint(const QString&) override {}
+    int columnWidthChars() const override { return 8; }
+    QString currentAnalysisName() const override { return {}; }
+    void openParetoVariables() override {}
+
+    zel::Workspace ws;
+    std::unique_ptr<DataGrid> sheetWidget;
+    std::unique_ptr<DataSheet> dataSheet;
+};
+
+ResultTableSpec xr1Spec() {
+    ResultTableSpec s;
+    s.name = QStringLiteral("XR1");
+    s.caption = QStringLiteral("Xbar-R管理図");
+    s.gridName = QStringLiteral("grid1");
+    s.fileMenuName = QStringLiteral("xbrfile");
+    s.printItemName = QStringLiteral("xbrprint");
+    s.endItemName = QStringLiteral("xbrend");
+    s.editMenuName = QStringLiteral("xbrhen");
+    s.copyItemName = QStringLiteral("xbrcopy");
+    s.selectItemName = QStringLiteral("xbrsubete");
+    s.layout = ResultTableLayout::ControlChart;
+    return s;
+}
+
+// A control-chart table: three subgroups, two option buttons; "OK" is counted.
+class SampleTable : public ResultTableWindow {
+  public:
+    explicit SampleTable(MainContext& ctx, ResultTableSpec spec = xr1Spec()) : ResultTableWindow(ctx, spec) {
+        DataGrid& g = grid();
+        g.setColumnCount(2);
+        g.setRowCount(3);
+        g.setText(1, 0, QStringLiteral("平均値"));
+        g.setText(2, 0, QStringLiteral("範囲"));
+        for (int r = 1; r <= 3; ++r) {
+            g.setText(0, r, QString::number(r));
+            g.setText(1, r, QString::number(r * 1.5));
+            g.setText(2, r, QString::number(r * 2));
+        }
+        option1 = new QRadioButton(QStringLiteral("新規"), client());
+        option2 = new QRadioButton(QStringLiteral("既存"), client());
+        option1->setGeometry(20, 300, 80, 20);
+        option2->setGeometry(20, 330, 80, 20);
+        setOptionButtons(option1, option2);
+    }
+    int oks = 0;
+    QRadioButton* option1 = nullptr;
+    QRadioButton* option2 = nullptr;
+
+  protected:
+    void ok() override { ++oks; }
+};
+
+QAction* findAction(QWidget* window, const QString& name) {
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+int px(double twips) {
+    return zel::Twips::toPixels(twips);
+}
+
+} // namespace
+
+class TestResultTable : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+        ctx = std::make_unique<FakeContext>();
+    }
+    void cleanup() {
+        ZelWindow::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GridPrinting::setPdfPathProvider({});
+        ctx.reset();
+    }
+
+    void buttonsAndMenusCarryTheirTexts() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        QCOMPARE(w->windowTitle(), QString("Xbar-R管理図"));
+        QCOMPARE(w->grid().objectName(), QString("grid1"));
+        QCOMPARE(w->okButton()->text(), QString("OK"));
+        QCOMPARE(w->cancelButton()->text(), QString("ｷｬﾝｾﾙ"));
+        QCOMPARE(w->printButton()->text(), QString("印刷"));
+        QStringList top;
+        for (QAction* a : w->menuBar()->actions())
+            top << a->text();
+        QCOMPARE(top, QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)"}));
+        QVERIFY(w->findChild<QMenu*>("xbrfile"));
+        QCOMPARE(w->findChild<QMenu*>("xbrhen"), w->editMenu());
+        QCOMPARE(findAction(w, "xbrprint")->text(), QString("印刷(&P)"));
+        QCOMPARE(findAction(w, "xbrend")->text(), QString("終了(&E)"));
+        QCOMPARE(findAction(w, "xbrcopy")->text(), QString("コピー(&C)"));
+        QCOMPARE(findAction(w, "xbrsubete")->text(), QString("すべて選択(&A)"));
+
+        // A regression table has no "ｷｬﾝｾﾙ"; its "OK" and "終了" close it.
+        ResultTableSpec s = xr1Spec();
+        s.name = QStringLiteral("kaibun");
+        s.caption = QStringLiteral("回帰分析－分散分析表");
+        s.gridName = QStringLiteral("Spread1");
+        s.endItemName = QStringLiteral("doend");
+        s.layout = ResultTableLayout::Regression;
+        s.hasCancel = false;
+        QPointer<ResultTableWindow> k = new ResultTableWindow(*ctx, s);
+        k->show();
+        QVERIFY(!k->cancelButton());
+        QVERIFY(!k->findChild<QPushButton*>("Command2"));
+        findAction(k, "doend")->trigger();
+        QVERIFY(!ZelWindow::find("kaibun"));
+    }
+
+    void endItemActsAsOkAndCancelCloses() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        findAction(w, "xbrend")->trigger();
+        w->okButton()->click();
+        QCOMPARE(w->oks, 2);
+        QVERIFY(ZelWindow::find("XR1"));
+        w->cancelButton()->click();
+        QVERIFY(!ZelWindow::find("XR1"));
+    }
+
+    void selectAllThenCopyGivesTheWholeTable() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        QApplication::clipboard()->clear();
+        findAction(w, "xbrsubete")->trigger();
+        findAction(w, "xbrcopy")->trigger();
+        const QString expected = QStringLiteral("\t平均値\t範囲\r\n"
+                                                "1\t1.5\t2\r\n"
+                                                "2\t3\t4\r\n"
+                                                "3\t4.5\t6\r\n");
+        QCOMPARE(QApplication::clipboard()->text(), expected);
+
+        // A block the user selects afterwards copies just that block.
+        w->grid().setCurrentCol(2);
+        w->grid().setCurrentRow(2);
+        w->grid().setBlockCol2(2);
+        w->grid().setBlockRow2(3);
+        w->grid().doAction(DataGrid::Action::SelectBlock);
+        findAction(w, "xbrcopy")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4\r\n6\r\n"));
+    }
+
+    void rightReleaseOverTheGridOpensTheEditMenu() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QWidget* viewport = w->grid().viewport();
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!w->editMenu()->isVisible());
+        QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(20, 20));
+        QTRY_VERIFY(w->editMenu()->isVisible());
+        QStringList items;
+        for (QAction* a : w->editMenu()->actions())
+            items << a->text();
+        QCOMPARE(items, QStringList({"コピー(&C)", "すべて選択(&A)"}));
+        w->editMenu()->close();
+    }
+
+    void controlTableLayoutRule() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        w->showNormal();
+        w->resize(700, 500);
+        QTRY_COMPARE(w->client()->width(), 700);
+        const double sw = w->client()->width() * 15.0;
+        const double sh = w->client()->height() * 15.0;
+        QCOMPARE(w->grid().geometry(), QRect(px(100), px(600), px(sw - 200), px(sh - 1400)));
+        QCOMPARE(w->okButton()->pos(), QPoint(px(sw - 2600), px(sh - 600)));
+        QCOMPARE(w->cancelButton()->pos(), QPoint(px(sw - 1270), px(sh - 600)));
+        QCOMPARE(w->option1->y(), px(sh - 800));
+        QCOMPARE(w->option2->y(), px(sh - 400));
+        // "印刷" keeps its place above the grid.
+        QCOMPARE(w->printButton()->pos(), QPoint(px(100), px(100)));
+
+        // Narrower than 5000 twips and too low for the grid: everything stays.
+        const QPoint ok = w->okButton()->pos();
+        const QRect grid = w->grid().geometry();
+        w->resize(300, 120);
+        QTRY_COMPARE(w->client()->width(), 300);
+        QCOMPARE(w->okButton()->pos(), ok);
+        QCOMPARE(w->grid().height(), grid.height());
+        QCOMPARE(w->grid().width(), px(300 * 15.0 - 200));
+    }
+
+    void statisticsLayoutMovesThePrintButtonToo() {
+        ResultTableSpec s = xr1Spec();
+        s.name = QStringLiteral("hakoh");
+        s.gridName = QStringLiteral("Spread1");
+        s.layout = ResultTableLayout::Statistics;
+        auto* w = new ResultTableWindow(*ctx, s);
+        w->show();
+        w->showNormal();
+        w->resize(600, 420);
+        QTRY_COMPARE(w->client()->width(), 600);
+        const double sw = w->client()->width() * 15.0;
+        const double sh = w->client()->height() * 15.0;
+        QCOMPARE(w->grid().geometry(), QRect(px(100), px(100), px(sw - 200), px(sh - 800)));
+        QCOMPARE(w->okButton()->pos(), QPoint(px(sw - 2600), px(sh - 600)));
+        QCOMPARE(w->printButton()->y(), px(sh - 600));
+    }
+
+    void closingRecordsTheGeometry() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        w->cancelButton()->click();
+        QVERIFY(zel::appSettings().contains("Setting", "left_xr"));
+        QVERIFY(zel::appSettings().contains("Setting", "height_xr"));
+    }
+
+    void printsWithTheTableRecipe() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("table.pdf");
+        GridPrinting::setPdfPathProvider([pdf] { return pdf; });
+        ctx->ws.dataset.setBase("/data/kanri");
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        w->printButton()->click();
+        QVERIFY(QFileInfo::exists(pdf));
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(p.waitForFinished(20000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(text.contains("ZEL_DATA"), qPrintable(text));
+        QVERIFY2(text.contains("file name《/data/kanri》"), qPrintable(text));
+        QVERIFY2(text.contains("Page _1"), qPrintable(text));
+        QVERIFY2(text.contains("平均値"), qPrintable(text));
+        // The menu item prints the same way.
+        QFile::remove(pdf);
+        findAction(w, "xbrprint")->trigger();
+        QVERIFY(QFileInfo::exists(pdf));
+    }
+
+  private:
+    std::unique_ptr<FakeContext> ctx;
+};
+
+QTEST_MAIN(TestResultTable)
+#include "tst_resulttable.moc"
