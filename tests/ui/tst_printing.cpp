@@ -122,7 +122,7 @@ class TestPrinting : public QObject {
         zel::Dataset& d = m_ctx->workspace().dataset;
         d.resize(samples, variables);
         for (int j = 1; j <= variables; ++j)
-            d.setName(j, "V" + std::to_string(j));
+            d.setName(j, std::string("V").append(std::to_string(j)));
         for (int i = 1; i <= samples; ++i)
             for (int j = 1; j <= variables; ++j)
                 d.setValue(i, j, i + j / 4.0);
