@@ -4,10 +4,12 @@
 #include "app/QSettingsStore.h"
 #include "app/form1.h"
 #include "app/rip.h"
+#include "components/chart/ChartGallery.h"
 #include "dataset/Convert.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +22,17 @@
 #include <vector>
 
 namespace {
+
+// Draws the chart gallery; needs no display (falls back to the offscreen platform).
+int runChartGallery(int argc, char** argv, const std::string& dir) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const int rc = writeChartGallery(QString::fromLocal8Bit(dir.c_str()));
+    if (rc != 0) std::cerr << "zel32: グラフ見本を書き出せませんでした: " << dir << '\n';
+    return rc;
+}
 
 int runProgram(int argc, char** argv, const std::string& dataset, const std::string& screenshot) {
     QApplication app(argc, argv);
@@ -75,6 +88,8 @@ int main(int argc, char** argv) {
         return zel::kExitUsage;
     case zel::CommandLine::Mode::Convert:
         return zel::runConvert(cl.convertIn, cl.convertOut, std::cerr);
+    case zel::CommandLine::Mode::ChartGallery:
+        return runChartGallery(argc, argv, cl.galleryDir);
     case zel::CommandLine::Mode::Gui:
         break;
     }

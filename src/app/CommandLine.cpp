@@ -39,6 +39,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             c.convertIn = args[i + 1];
             c.convertOut = args[i + 2];
             return c;
+        } else if (a == "--chart-gallery") {
+            if (args.size() - i - 1 != 1)
+                return failure("--chart-gallery には画像を書き出すフォルダを 1 つ指定してください。");
+            if (!positional.empty()) return failure("--chart-gallery とデータセットは同時に指定できません。");
+            c.mode = CommandLine::Mode::ChartGallery;
+            c.galleryDir = args[i + 1];
+            return c;
         } else if (a == "--screenshot") {
             if (i + 1 >= args.size()) return failure("--screenshot には保存する PNG ファイルを指定してください。");
             c.screenshot = args[++i];
@@ -57,6 +64,8 @@ std::string usageText() {
            "  zel32 --convert IN OUT   convert between a dataset and a .csv file\n"
            "  zel32 --screenshot PNG [DATASET]\n"
            "                           start ZEL, save a picture of the screen to PNG and end\n"
+           "  zel32 --chart-gallery DIR\n"
+           "                           draw every chart kind into DIR as PNG files with index.html\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";
 }

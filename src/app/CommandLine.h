@@ -1,5 +1,5 @@
 // The command line of zel32: `zel32 [DATASET]`, `zel32 --convert IN OUT`,
-// `--help`, `--version`.
+// `zel32 --chart-gallery DIR`, `--help`, `--version`.
 #pragma once
 
 #include <string>
@@ -8,11 +8,12 @@
 namespace zel {
 
 struct CommandLine {
-    enum class Mode { Gui, Convert, Help, Version, Error };
+    enum class Mode { Gui, Convert, Help, Version, ChartGallery, Error };
     Mode mode = Mode::Gui;
     std::string dataset;               // Gui: the dataset path, taken unchanged ("" = none)
     std::string convertIn, convertOut; // Convert
     std::string screenshot;            // Gui: save a picture of the screen here, then end
+    std::string galleryDir;            // ChartGallery: the folder to write the pictures into
     std::string error;                 // Error: what was wrong
 };
 

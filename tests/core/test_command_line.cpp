@@ -49,3 +49,13 @@ TEST(CommandLine, ScreenshotTakesAFileAndKeepsTheDataset) {
     EXPECT_EQ(c.dataset, "/data/x.QCS");
     EXPECT_EQ(parseCommandLine({"--screenshot"}).mode, CommandLine::Mode::Error);
 }
+
+TEST(CommandLine, ChartGalleryTakesOneFolder) {
+    const CommandLine c = parseCommandLine({"--chart-gallery", "/tmp/見本"});
+    EXPECT_EQ(c.mode, Mode::ChartGallery);
+    EXPECT_EQ(c.galleryDir, "/tmp/見本");
+    EXPECT_EQ(parseCommandLine({"--chart-gallery"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--chart-gallery", "a", "b"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"x.QCS", "--chart-gallery", "a"}).mode, Mode::Error);
+    EXPECT_NE(usageText().find("--chart-gallery DIR"), std::string::npos);
+}

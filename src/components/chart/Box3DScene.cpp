@@ -1,0 +1,288 @@
+// The box of the 3-D chart kinds: projection into the plot area, walls, axes and cuboids.
+#include "components/chart/Box3DScene.h"
+
+#include "components/chart/ChartModel.h"
+#include "components/chart/SeriesStyle.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using zel::Projected;
+
+namespace {
+
+// The six faces of the unit box, each with its corners running the same way round when
+// seen from outside, and the shade it takes (light from above, front and left).
+struct FaceDef {
+    double c[4][3];
+    double shade;
+};
+constexpr FaceDef kFaces[6] = {
+    {{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, 1.0},  // front (z = 0)
+    {{{0, 0, 1}, {0, 1, 1}, {1, 1, 1}, {1, 0, 1}}, 0.9},  // back (z = 1)
+    {{{0, 0, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1}}, 0.82}, // left (x = 0)
+    {{{1, 0, 0}, {1, 0, 1}, {1, 1, 1}, {1, 1, 0}}, 0.78}, // right (x = 1)
+    {{{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {1, 0, 0}}, 0.6},  // bottom (y = 0)
+    {{{0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}}, 1.2},  // top (y = 1)
+};
+enum FaceIndex { kFront, kBack, kLeft, kRight, kBottom, kTop };
+
+QColor shaded(const QColor& c, double shade) {
+    if (shade > 1.0) return c.lighter(static_cast<int>(std::lround(100 * shade)));
+    if (shade < 1.0) return c.darker(static_cast<int>(std::lround(100 / shade)));
+    return c;
+}
+
+} // namespace
+
+std::vector<QString> box3DCategoryLabels(const zel::ChartModel& model) {
+    std::vector<QString> out;
+    out.reserve(static_cast<std::size_t>(model.pointCount()));
+    for (int i = 1; i <= model.pointCount(); ++i) {
+        const std::string l = model.pointLabelAt(i);
+        out.push_back(l.empty() ? QString::number(i) : QString::fromStdString(l));
+    }
+    return out;
+}
+
+std::vector<QString> box3DSeriesLabels(const zel::ChartModel& model) {
+    std::vector<QString> out;
+    for (int s = 1; s <= model.seriesCount(); ++s) {
+        const std::string l = model.legendAt(s);
+        out.push_back(l.empty() ? QString::number(s) : QString::fromStdString(l));
+    }
+    return out;
+}
+
+zel::AxisScale box3DValueScale(const zel::ChartModel& model, double lo, double hi) {
+    const zel::AxisSettings& a = model.leftAxis();
+    zel::AxisRequest req;
+    req.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
+    req.fixedMin = a.min;
+    req.fixedMax = a.max;
+    req.ticks = a.ticks;
+    req.targetIntervals = 5;
+    return zel::computeAxis(lo, hi, req);
+}
+
+Box3DAxis Box3DAxis::numeric(const zel::AxisScale& scale) {
+    Box3DAxis a;
+    for (std::size_t i = 0; i < scale.ticks.size(); ++i) {
+        a.positions.push_back(toBox(scale, scale.ticks[i]));
+        a.texts.push_back(i < scale.labels.size() ? QString::fromStdString(scale.labels[i]) : QString());
+    }
+    return a;
+}
+
+Box3DAxis Box3DAxis::categories(const std::vector<QString>& labels, int maxLabels) {
+    Box3DAxis a;
+    a.gridLines = false;
+    const int n = static_cast<int>(labels.size());
+    if (n == 0) return a;
+    const int every = std::max(1, (n + std::max(1, maxLabels) - 1) / std::max(1, maxLabels));
+    for (int i = 0; i < n; i += every) {
+        a.positions.push_back((i + 0.5) / n);
+        a.texts.push_back(labels[static_cast<std::size_t>(i)]);
+    }
+    return a;
+}
+
+double Box3DAxis::toBox(const zel::AxisScale& scale, double value) {
+    if (!std::isfinite(value)) return 0.0;
+    const double span = scale.max - scale.min;
+    if (!(span > 0.0)) return 0.5;
+    return std::clamp((value - scale.min) / span, 0.0, 1.0);
+}
+
+Box3DScene::Box3DScene(const zel::ChartModel& model, const ChartFrame& frame, double boxWidth,
+                       double boxHeight, double boxDepth, Box3DAxis xAxis, Box3DAxis yAxis, Box3DAxis zAxis)
+    : m_model(model), m_frame(frame),
+      m_projection(model.viewAngles(), boxWidth, boxHeight, boxDepth), m_axes{std::move(xAxis),
+                                                                              std::move(yAxis),
+                                                                              std::move(zAxis)} {
+    fitBox();
+}
+
+void Box3DScene::fitBox() {
+    const QFontMetricsF fm(m_frame.font);
+    const double u = m_frame.unit;
+    auto widest = [&](const Box3DAxis& a) {
+        double w = 0.0;
+        for (const QString& t : a.texts)
+            w = std::max(w, fm.horizontalAdvance(t));
+        return w;
+    };
+    const QRectF r = m_frame.plot;
+    // Room for the value texts on the left, the category texts below, the depth texts on
+    // the right; never more than a third of the plot for any of them.
+    const double left = std::min(widest(m_axes[1]) + 10 * u, r.width() / 3);
+    const double right = std::min(widest(m_axes[2]) + 10 * u, r.width() / 3);
+    const double bottom = std::min(fm.height() * 1.8 + 4 * u, r.height() / 3);
+    const double top = 6 * u;
+    m_transform = m_projection.fitTo(r.left() + left, r.top() + top, std::max(1.0, r.width() - left - right),
+                                     std::max(1.0, r.height() - top - bottom), false);
+}
+
+QPolygonF Box3DScene::polygon(const std::vector<Projected>& corners) const {
+    QPolygonF poly;
+    poly.reserve(static_cast<int>(corners.size()));
+    for (const Projected& c : corners)
+        poly << device(c);
+    return poly;
+}
+
+double Box3DScene::signedArea(const std::vector<Projected>& c) {
+    double a = 0.0;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const Projected& p = c[i];
+        const Projected& q = c[(i + 1) % c.size()];
+        a += p.x * q.y - q.x * p.y;
+    }
+    return a;
+}
+
+Box3DFill Box3DScene::seriesFill(int series, bool marked) const {
+    Box3DFill f;
+    f.marked = marked;
+    if (!m_frame.monochrome) {
+        f.colour = SeriesStyle::colour(series);
+        return f;
+    }
+    const QBrush b = SeriesStyle::fillBrush(series, true);
+    if (b.style() == Qt::SolidPattern) {
+        f.colour = b.color();
+    } else {
+        f.colour = QColor(235, 235, 235);
+        f.hatch = b;
+    }
+    return f;
+}
+
+void Box3DScene::drawFace(QPainter& p, const std::vector<Projected>& corners, const Box3DFill& fill,
+                          double shade) const {
+    const double u = m_frame.unit;
+    const QPolygonF poly = polygon(corners);
+    const QColor face = shaded(fill.colour, shade);
+    QPen outline(m_frame.monochrome ? QColor(Qt::black) : face.darker(170), 0.7 * u);
+    outline.setJoinStyle(Qt::MiterJoin);
+    p.setPen(outline);
+    p.setBrush(face);
+    p.drawPolygon(poly);
+    auto overlay = [&](QBrush b) {
+        b.setTransform(QTransform::fromScale(u, u));
+        p.setPen(Qt::NoPen);
+        p.setBrush(b);
+        p.drawPolygon(poly);
+    };
+    if (fill.hatch.style() != Qt::NoBrush) overlay(fill.hatch);
+    if (fill.marked) overlay(SeriesStyle::markedBrush(m_frame.monochrome));
+}
+
+void Box3DScene::drawCuboid(QPainter& p, double x0, double x1, double y0, double y1, double z0, double z1,
+                            const Box3DFill& fill) const {
+    const double xs[2] = {x0, x1}, ys[2] = {y0, y1}, zs[2] = {z0, z1};
+    for (const FaceDef& f : kFaces) {
+        std::vector<Projected> corners;
+        corners.reserve(4);
+        for (const auto& c : f.c)
+            corners.push_back(m_projection.project(xs[c[0] > 0.5], ys[c[1] > 0.5], zs[c[2] > 0.5]));
+        if (signedArea(corners) > 1e-12) drawFace(p, corners, fill, f.shade);
+    }
+}
+
+void Box3DScene::drawWalls(QPainter& p) const {
+    const double u = m_frame.unit;
+    const bool mono = m_frame.monochrome;
+    const QColor wall = mono ? QColor(Qt::white) : QColor(0xf1, 0xf3, 0xf6);
+    const QColor floor = mono ? QColor(0xf2, 0xf2, 0xf2) : QColor(0xe2, 0xe6, 0xeb);
+    QPen edge(mono ? QColor(Qt::black) : QColor(0x80, 0x86, 0x90), 0.9 * u);
+    const QPen grid = SeriesStyle::gridPen(m_model.gridLineStyle(), u);
+    const bool horizontal = (m_model.gridLines() & 1) != 0;
+    const bool vertical = (m_model.gridLines() & 2) != 0;
+
+    auto line = [&](double ax, double ay, double az, double bx, double by, double bz) {
+        p.drawLine(toDevice(ax, ay, az), toDevice(bx, by, bz));
+    };
+    for (int i = 0; i < 6; ++i) {
+        if (i == kTop) continue; // the box stays open at the top
+        std::vector<Projected> corners;
+        for (const auto& c : kFaces[i].c)
+            corners.push_back(m_projection.project(c[0], c[1], c[2]));
+        // A face turned away from the eye is seen from inside the box: it is a back wall.
+        if (signedArea(corners) >= -1e-12) continue;
+        p.setPen(edge);
+        p.setBrush(i == kBottom ? floor : wall);
+        p.drawPolygon(polygon(corners));
+        p.setPen(grid);
+        const double at = (i == kFront || i == kLeft || i == kBottom) ? 0.0 : 1.0;
+        if (i == kFront || i == kBack) {
+            if (horizontal && m_axes[1].gridLines)
+                for (double y : m_axes[1].positions)
+                    line(0, y, at, 1, y, at);
+            if (vertical && m_axes[0].gridLines)
+                for (double x : m_axes[0].positions)
+                    line(x, 0, at, x, 1, at);
+        } else if (i == kLeft || i == kRight) {
+            if (horizontal && m_axes[1].gridLines)
+                for (double y : m_axes[1].positions)
+                    line(at, y, 0, at, y, 1);
+            if (vertical && m_axes[2].gridLines)
+                for (double z : m_axes[2].positions)
+                    line(at, 0, z, at, 1, z);
+        } else if (vertical) {
+            if (m_axes[0].gridLines)
+                for (double x : m_axes[0].positions)
+                    line(x, 0, 0, x, 0, 1);
+            if (m_axes[2].gridLines)
+                for (double z : m_axes[2].positions)
+                    line(0, 0, z, 1, 0, z);
+        }
+    }
+}
+
+void Box3DScene::drawAxisTexts(QPainter& p) const {
+    const double u = m_frame.unit;
+    const QFontMetricsF fm(m_frame.font);
+    p.setFont(m_frame.font);
+    QPen ink(SeriesStyle::ink(), 0.9 * u);
+    p.setPen(ink);
+    const double big = 4000 * u;
+
+    // Values: along the vertical edge furthest to the left, texts to its left.
+    double edgeX = 0, edgeZ = 0, leftMost = 1e300;
+    for (int e = 0; e < 4; ++e) {
+        const QPointF d = toDevice(e & 1, 0, e >> 1);
+        if (d.x() < leftMost) {
+            leftMost = d.x();
+            edgeX = e & 1;
+            edgeZ = e >> 1;
+        }
+    }
+    for (std::size_t i = 0; i < m_axes[1].positions.size(); ++i) {
+        const QPointF d = toDevice(edgeX, m_axes[1].positions[i], edgeZ);
+        p.drawLine(d, d - QPointF(4 * u, 0));
+        p.drawText(QRectF(d.x() - 6 * u - big, d.y() - fm.height() / 2, big, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, m_axes[1].texts[i]);
+    }
+
+    // Categories or x values: along the floor's front edge, texts below it.
+    const double frontZ = depth(0.5, 0, 0) <= depth(0.5, 0, 1) ? 0.0 : 1.0;
+    for (std::size_t i = 0; i < m_axes[0].positions.size(); ++i) {
+        const QPointF d = toDevice(m_axes[0].positions[i], 0, frontZ);
+        p.drawLine(d, d + QPointF(0, 3 * u));
+        p.drawText(QRectF(d.x() - big / 2, d.y() + 4 * u, big, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
+                   m_axes[0].texts[i]);
+    }
+
+    // Depth: along the floor's side edge furthest to the right, texts to its right.
+    const double sideX = toDevice(1, 0, 0.5).x() >= toDevice(0, 0, 0.5).x() ? 1.0 : 0.0;
+    for (std::size_t i = 0; i < m_axes[2].positions.size(); ++i) {
+        const QPointF d = toDevice(sideX, 0, m_axes[2].positions[i]);
+        p.drawLine(d, d + QPointF(4 * u, 0));
+        p.drawText(QRectF(d.x() + 6 * u, d.y() - fm.height() / 2 + 2 * u, big, fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, m_axes[2].texts[i]);
+    }
+}

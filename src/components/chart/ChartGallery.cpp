@@ -1,0 +1,571 @@
+// The chart gallery: charts of every kind with realistic data, rendered through the one
+// render path into PNG files, and an index page showing them with their kind names.
+#include "components/chart/ChartGallery.h"
+
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numeric>
+#include <random>
+#include <vector>
+
+using zel::ChartModel;
+
+namespace {
+
+struct Entry {
+    QString file;
+    QString caption;
+    bool monochrome = false;
+    std::function<void(ChartModel&)> fill;
+};
+
+// Measurements of a machined shaft diameter (mm): 25 subgroups of 5.
+std::vector<std::vector<double>> subgroups() {
+    std::mt19937 rng(20240611);
+    std::normal_distribution<double> d(10.0, 0.05);
+    std::vector<std::vector<double>> g(25, std::vector<double>(5));
+    for (std::size_t i = 0; i < g.size(); ++i)
+        for (double& v : g[i])
+            v = d(rng) + (i >= 18 ? 0.03 : 0.0); // a small shift late on
+    return g;
+}
+
+std::vector<double> normalSample(int n, double mean, double sd, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::normal_distribution<double> d(mean, sd);
+    std::vector<double> v(static_cast<std::size_t>(n));
+    for (double& x : v)
+        x = d(rng);
+    return v;
+}
+
+void fillSeries(ChartModel& m, const std::vector<std::vector<double>>& series) {
+    m.setSeriesCount(static_cast<int>(series.size()));
+    m.setPointCount(static_cast<int>(series.front().size()));
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (const auto& s : series)
+        for (double v : s)
+            m.setPointValue(v);
+}
+
+void titles(ChartModel& m, const char* top, const char* bottom, const char* left, const char* right = "") {
+    m.setTitleTop(top);
+    m.setTitleBottom(bottom);
+    m.setTitleLeft(left);
+    m.setTitleRight(right);
+}
+
+void legends(ChartModel& m, std::initializer_list<const char*> names) {
+    int k = 1;
+    for (const char* n : names)
+        m.setLegendAt(k++, n);
+}
+
+void numberLabels(ChartModel& m) {
+    for (int i = 1; i <= m.pointCount(); ++i)
+        m.setPointLabelAt(i, std::to_string(i));
+}
+
+// A control chart: plotted values with constant centre line and limits.
+void controlChart(ChartModel& m, const std::vector<double>& values, double cl, double ucl, double lcl,
+                  const char* top, const char* left, bool firstIsPlaceholder = false) {
+    const std::size_t n = values.size();
+    fillSeries(
+        m, {values, std::vector<double>(n, cl), std::vector<double>(n, ucl), std::vector<double>(n, lcl)});
+    if (firstIsPlaceholder) {
+        m.setCurrentSeries(1);
+        m.setCurrentPoint(1);
+        m.setPointExtra(1);
+    }
+    m.setChartType(6);
+    m.setChartStyle(5);
+    legends(m, {"データ", "CL", "UCL", "LCL"});
+    numberLabels(m);
+    titles(m, top, "群番号", left);
+    m.setGridLines(1);
+    m.setGridLineStyle(2);
+}
+
+double mean(const std::vector<double>& v) {
+    return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
+}
+
+void xbarChart(ChartModel& m) {
+    const auto g = subgroups();
+    std::vector<double> means, ranges;
+    for (const auto& s : g) {
+        means.push_back(mean(s));
+        ranges.push_back(*std::max_element(s.begin(), s.end()) - *std::min_element(s.begin(), s.end()));
+    }
+    const double xbb = mean(means), rb = mean(ranges);
+    controlChart(m, means, xbb, xbb + 0.577 * rb, xbb - 0.577 * rb, "Xbar 管理図（軸径）", "平均値 (mm)");
+}
+
+void rChart(ChartModel& m) {
+    const auto g = subgroups();
+    std::vector<double> ranges;
+    for (const auto& s : g)
+        ranges.push_back(*std::max_element(s.begin(), s.end()) - *std::min_element(s.begin(), s.end()));
+    const double rb = mean(ranges);
+    controlChart(m, ranges, rb, 2.114 * rb, 0.0, "R 管理図（軸径）", "範囲 (mm)");
+}
+
+std::vector<double> individuals() {
+    return normalSample(30, 52.0, 1.2, 7);
+}
+
+void xChart(ChartModel& m) {
+    const auto x = individuals();
+    std::vector<double> rs;
+    for (std::size_t i = 1; i < x.size(); ++i)
+        rs.push_back(std::abs(x[i] - x[i - 1]));
+    const double xb = mean(x), rsb = mean(rs);
+    controlChart(m, x, xb, xb + 2.659 * rsb, xb - 2.659 * rsb, "X 管理図（硬度）", "硬度 (HRC)");
+}
+
+void rsChart(ChartModel& m) {
+    const auto x = individuals();
+    std::vector<double> rs{0.0};
+    for (std::size_t i = 1; i < x.size(); ++i)
+        rs.push_back(std::abs(x[i] - x[i - 1]));
+    const double rsb = std::accumulate(rs.begin() + 1, rs.end(), 0.0) / (rs.size() - 1);
+    controlChart(m, rs, rsb, 3.267 * rsb, 0.0, "Rs 管理図（硬度）", "移動範囲", true);
+}
+
+void pChart(ChartModel& m) {
+    std::mt19937 rng(11);
+    std::binomial_distribution<int> d(200, 0.04);
+    std::vector<double> p;
+    for (int i = 0; i < 25; ++i)
+        p.push_back(d(rng) / 200.0);
+    const double pb = mean(p);
+    const double s = std::sqrt(pb * (1 - pb) / 200.0);
+    controlChart(m, p, pb, pb + 3 * s, std::max(0.0, pb - 3 * s), "P 管理図（不良率）", "不良率");
+}
+
+void cChart(ChartModel& m) {
+    std::mt19937 rng(13);
+    std::poisson_distribution<int> d(6.0);
+    std::vector<double> c;
+    for (int i = 0; i < 25; ++i)
+        c.push_back(d(rng));
+    c[16] = 17; // one out-of-control lot
+    const double cb = mean(c);
+    controlChart(m, c, cb, cb + 3 * std::sqrt(cb), std::max(0.0, cb - 3 * std::sqrt(cb)),
+                 "C 管理図（欠点数）", "欠点数");
+}
+
+void histogram(ChartModel& m) {
+    const auto v = normalSample(200, 10.0, 0.05, 3);
+    const double lo = 9.85, w = 0.025;
+    std::vector<double> counts(12, 0.0);
+    for (double x : v) {
+        const int k = static_cast<int>(std::floor((x - lo) / w));
+        if (k >= 0 && k < 12) counts[static_cast<std::size_t>(k)] += 1;
+    }
+    fillSeries(m, {counts});
+    m.setChartType(3);
+    m.setChartStyle(0);
+    for (int i = 1; i <= 12; ++i) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.3f", lo + (i - 0.5) * w);
+        m.setPointLabelAt(i, buf);
+    }
+    // The mean marked on the value axis by the overlay.
+    m.setOverlayMode(1);
+    const int opts[] = {0, 3, 1, 5, 12};
+    for (int i = 0; i < 5; ++i)
+        m.setOverlayOption(i + 1, opts[i]);
+    m.setCurrentPoint(1);
+    m.setOverlayValue(*std::max_element(counts.begin(), counts.end()) * 1.05);
+    m.setOverlayXPos((mean(v) - lo) / w + 0.5);
+    titles(m, "ヒストグラム（軸径）", "軸径 (mm)", "度数");
+    m.setGridLines(1);
+}
+
+void pareto(ChartModel& m) {
+    const std::vector<double> counts{48, 27, 15, 9, 6, 4, 3};
+    const char* items[] = {"キズ", "寸法不良", "バリ", "変形", "汚れ", "欠け", "その他"};
+    fillSeries(m, {counts});
+    m.setChartType(3);
+    m.setChartStyle(0);
+    for (int i = 0; i < 7; ++i)
+        m.setPointLabelAt(i + 1, items[i]);
+    const double total = std::accumulate(counts.begin(), counts.end(), 0.0);
+    m.setOverlayMode(2);
+    const int opts[] = {0, 5, 3, 13, 12};
+    for (int i = 0; i < 5; ++i)
+        m.setOverlayOption(i + 1, opts[i]);
+    double cum = 0;
+    for (int i = 0; i < 7; ++i) {
+        cum += counts[static_cast<std::size_t>(i)];
+        m.setCurrentPoint(i + 1);
+        m.setOverlayValue(100.0 * cum / total);
+    }
+    m.setYAxisSelect(1);
+    m.setYAxisScale(2);
+    m.setYAxisMax(100);
+    m.setYAxisMin(0);
+    m.setYAxisTicks(5);
+    m.setYAxisSelect(0);
+    m.setYAxisScale(2);
+    m.setYAxisMax(total);
+    m.setYAxisMin(0);
+    titles(m, "パレート図（不良項目）", "不良項目", "件数", "累積比率 (%)");
+}
+
+std::vector<double> scatterX() {
+    return normalSample(60, 170.0, 8.0, 21);
+}
+std::vector<double> scatterY() {
+    const auto x = scatterX();
+    const auto e = normalSample(60, 0.0, 3.5, 22);
+    std::vector<double> y;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        y.push_back(0.9 * x[i] - 90 + 0.004 * std::pow(x[i] - 170, 2) + e[i]);
+    return y;
+}
+
+void scatter(ChartModel& m, int style) {
+    const auto x = scatterX(), y = scatterY();
+    fillSeries(m, {y});
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (double v : x) {
+        m.setPointXPos(v);
+        if (m.currentPoint() < m.pointCount()) m.setCurrentPoint(m.currentPoint() + 1);
+    }
+    m.setChartType(9);
+    m.setChartStyle(style);
+    if (style == 0) m.setStatLines(8);
+    if (style == 3) m.setFitDegree(2);
+    titles(m, style == 3 ? "散布図と２次の近似曲線" : "散布図と回帰直線", "焼入れ温度 (x10℃)",
+           "硬度 (HV/10)");
+    m.setGridLines(3);
+    m.setGridLineStyle(1);
+}
+
+void residuals(ChartModel& m) {
+    const auto x = scatterX(), y = scatterY();
+    // Residuals of the least-squares line.
+    const double mx = mean(x), my = mean(y);
+    double sxy = 0, sxx = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sxy += (x[i] - mx) * (y[i] - my);
+        sxx += (x[i] - mx) * (x[i] - mx);
+    }
+    const double b = sxy / sxx, a = my - b * mx;
+    std::vector<double> r;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        r.push_back(y[i] - (a + b * x[i]));
+    fillSeries(m, {r, std::vector<double>(r.size(), 0.0)});
+    m.setChartType(6);
+    m.setChartStyle(3);
+    numberLabels(m);
+    legends(m, {"残差", "0"});
+    titles(m, "残差のプロット", "データ番号", "残差");
+    m.setGridLines(1);
+}
+
+void statsByVariable(ChartModel& m) {
+    const char* names[] = {"外径", "内径", "肉厚", "長さ", "重量"};
+    std::vector<std::vector<double>> sets(7);
+    double top = 0, bottom = 0;
+    for (int k = 0; k < 5; ++k) {
+        const auto v = normalSample(40, 20.0 + 4 * k - (k == 2 ? 10 : 0), 1.0 + 0.4 * k, 100 + k);
+        const double mu = mean(v);
+        double ss = 0;
+        for (double x : v)
+            ss += (x - mu) * (x - mu);
+        const double sd = std::sqrt(ss / (v.size() - 1));
+        const double mn = *std::min_element(v.begin(), v.end()), mx = *std::max_element(v.begin(), v.end());
+        const double s[7] = {std::min(mn, mu - sd), mu - sd, mu - sd, mu, mu + sd, mu + sd,
+                             std::max(mx, mu + sd)};
+        for (int j = 0; j < 7; ++j)
+            sets[static_cast<std::size_t>(j)].push_back(s[j]);
+        top = k == 0 ? s[6] : std::max(top, s[6]);
+        bottom = k == 0 ? s[0] : std::min(bottom, s[0]);
+    }
+    fillSeries(m, sets);
+    for (int k = 0; k < 5; ++k)
+        m.setPointLabelAt(k + 1, names[k]);
+    m.setChartType(17);
+    m.setChartStyle(2);
+    m.setYAxisScale(2);
+    m.setYAxisMax(top);
+    m.setYAxisMin(bottom);
+    m.setYAxisTicks(4);
+    titles(m, "変数別統計量", "変数", "値");
+}
+
+// Three variables of a small lot for the variable graphs.
+std::vector<std::vector<double>> lotValues(int series, int n = 12) {
+    std::vector<std::vector<double>> out;
+    for (int k = 0; k < series; ++k) {
+        auto v = normalSample(n, 50.0 + 12 * k, 6.0 + k, 300 + static_cast<unsigned>(k));
+        for (double& x : v)
+            x = std::round(std::max(5.0, x) * 10) / 10;
+        out.push_back(v);
+    }
+    return out;
+}
+
+void variableGraph(ChartModel& m, int type, int style, int series, const char* top) {
+    fillSeries(m, lotValues(series));
+    m.setChartType(type);
+    m.setChartStyle(style);
+    for (int i = 1; i <= m.pointCount(); ++i)
+        m.setPointLabelAt(i, "L" + std::to_string(100 + i));
+    legends(m, {"午前", "午後", "夜間"});
+    titles(m, top, series == 1 ? "午前" : "", "生産量");
+}
+
+void pie(ChartModel& m, int type) {
+    const std::vector<double> shares{34, 22, 17, 11, 8, 5, 3};
+    const char* items[] = {"キズ", "寸法不良", "バリ", "変形", "汚れ", "欠け", "その他"};
+    fillSeries(m, {shares});
+    m.setChartType(type);
+    m.setChartStyle(4);
+    for (int i = 0; i < 7; ++i)
+        m.setPointLabelAt(i + 1, items[i]);
+    m.setPointSeparatedAt(1, 1);
+    titles(m, type == 1 ? "円グラフ（不良項目）" : "立体円グラフ（不良項目）", "", "");
+}
+
+void gantt(ChartModel& m, int style) {
+    // Four projects (points), each with four phases: the boundaries in days.
+    const std::vector<std::vector<double>> bounds{
+        {0, 2, 5, 1, 3}, {4, 8, 12, 6, 9}, {9, 14, 20, 11, 15}, {15, 18, 26, 17, 22}, {20, 21, 30, 24, 27}};
+    fillSeries(m, bounds);
+    m.setChartType(5);
+    m.setChartStyle(style);
+    const char* names[] = {"金型製作", "試作", "量産準備", "検査治具", "設備導入"};
+    for (int i = 0; i < 5; ++i)
+        m.setPointLabelAt(i + 1, names[i]);
+    legends(m, {"開始", "設計", "製作", "評価", "完了"});
+    titles(m, style == 0 ? "ガントチャート" : "ガントチャート（間隔あり）", "日数", "");
+}
+
+void scatter3D(ChartModel& m, int style, int n = 60) {
+    const auto y = normalSample(n, 30.0, 4.0, 41);
+    const auto x = normalSample(n, 150.0, 15.0, 42);
+    const auto z = normalSample(n, 2.5, 0.6, 43);
+    std::vector<double> yy;
+    for (int i = 0; i < n; ++i)
+        yy.push_back(y[i] + 0.12 * (x[i] - 150) + 3 * (z[i] - 2.5));
+    fillSeries(m, {yy});
+    m.setCurrentSeries(1);
+    for (int i = 1; i <= n; ++i) {
+        m.setCurrentPoint(i);
+        m.setPointXPos(x[static_cast<std::size_t>(i - 1)]);
+        m.setPointZPos(z[static_cast<std::size_t>(i - 1)]);
+    }
+    m.setChartType(21);
+    m.setChartStyle(style);
+    const char* kinds[] = {"立体散布図", "立体散布図（縦棒）", "立体散布図（線）"};
+    titles(m, kinds[std::clamp(style, 0, 2)], "圧力 (kPa)", "強度 (MPa)", "添加量 (%)");
+    m.setGridLines(3);
+}
+
+std::vector<Entry> entries() {
+    std::vector<Entry> e;
+    auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
+                   bool mono = false) {
+        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill)});
+    };
+    add("01_xbar", "Xbar-R 管理図：平均値", xbarChart);
+    add("02_r", "Xbar-R 管理図：範囲", rChart);
+    add("03_x", "X-Rs 管理図：個々のデータ", xChart);
+    add("04_rs", "X-Rs 管理図：移動範囲（第１点なし）", rsChart);
+    add("05_p", "P 管理図", pChart);
+    add("06_c", "欠点数（C）管理図", cChart);
+    add("07_histogram", "ヒストグラム（平均値マーク）", histogram);
+    add("08_pareto", "パレート図（右軸に累積比率）", pareto);
+    add("09_scatter_trend", "散布図と回帰直線", [](ChartModel& m) { scatter(m, 0); });
+    add("10_scatter_fit", "散布図と近似曲線（２次）", [](ChartModel& m) { scatter(m, 3); });
+    add("11_residuals", "残差のプロット", residuals);
+    add("12_stats_by_variable", "変数別統計量（17）", statsByVariable);
+    add("13_pie", "円グラフ", [](ChartModel& m) { pie(m, 1); });
+    add("14_pie3d", "立体円グラフ", [](ChartModel& m) { pie(m, 2); });
+    add("15_bar", "棒グラフ", [](ChartModel& m) { variableGraph(m, 3, 0, 3, "棒グラフ"); });
+    add("16_bar_stacked", "積層型", [](ChartModel& m) { variableGraph(m, 3, 2, 3, "積層型"); });
+    add("17_bar3d", "立体棒グラフ", [](ChartModel& m) { variableGraph(m, 4, 0, 3, "立体棒グラフ"); });
+    add("18_bar3d_z", "Ｚ軸立体棒", [](ChartModel& m) { variableGraph(m, 4, 6, 3, "Ｚ軸立体棒"); });
+    add("19_bar_h", "棒グラフ（横）", [](ChartModel& m) { variableGraph(m, 3, 1, 3, "棒グラフ（横）"); });
+    add("20_bar_h_stacked", "積層型（横）", [](ChartModel& m) { variableGraph(m, 3, 3, 3, "積層型（横）"); });
+    add("21_bar3d_h", "立体棒グラフ（横）",
+        [](ChartModel& m) { variableGraph(m, 4, 1, 3, "立体棒グラフ（横）"); });
+    add("22_bar3d_z_h", "Ｚ軸立体棒（横）",
+        [](ChartModel& m) { variableGraph(m, 4, 7, 3, "Ｚ軸立体棒（横）"); });
+    add("23_line", "折れ線グラフ（平均・標準偏差線）", [](ChartModel& m) {
+        variableGraph(m, 6, 5, 1, "折れ線グラフ");
+        m.setStatLines(5);
+    });
+    add("24_band", "帯グラフ", [](ChartModel& m) { variableGraph(m, 13, 0, 3, "帯グラフ"); });
+    add("25_area", "エリアグラフ", [](ChartModel& m) { variableGraph(m, 8, 1, 3, "エリアグラフ"); });
+    add("26_area3d", "立体エリアグラフ",
+        [](ChartModel& m) { variableGraph(m, 14, 1, 3, "立体エリアグラフ"); });
+    add("27_log", "対数グラフ", [](ChartModel& m) {
+        variableGraph(m, 7, 5, 2, "対数グラフ");
+        m.setCurrentSeries(2);
+        m.setCurrentPoint(1);
+        for (int i = 1; i <= m.pointCount(); ++i)
+            m.setPointValue(std::pow(10.0, 0.25 * i));
+    });
+    add("28_sigma", "３σ線", [](ChartModel& m) {
+        const auto v = lotValues(1).front();
+        const double mu = mean(v);
+        double ss = 0;
+        for (double x : v)
+            ss += (x - mu) * (x - mu);
+        const double sd = std::sqrt(ss / (v.size() - 1));
+        fillSeries(
+            m, {v, std::vector<double>(v.size(), mu + 3 * sd), std::vector<double>(v.size(), mu - 3 * sd)});
+        m.setChartType(6);
+        m.setChartStyle(5);
+        m.setStatLines(5);
+        numberLabels(m);
+        legends(m, {"午前", "+3σ", "-3σ"});
+        titles(m, "３σ線", "", "生産量");
+    });
+    add("29_limits", "規格の入力（上限 65・下限 35）", [](ChartModel& m) {
+        const auto v = lotValues(1).front();
+        const std::size_t n = v.size();
+        fillSeries(
+            m, {v, std::vector<double>(n, 65.0), std::vector<double>(n, 35.0), std::vector<double>(n, 50.0)});
+        m.setChartType(6);
+        m.setChartStyle(5);
+        m.setStatLines(5);
+        m.setYAxisScale(2);
+        m.setYAxisMax(65);
+        m.setYAxisMin(35);
+        numberLabels(m);
+        legends(m, {"午前", "上限", "下限", "中心"});
+        titles(m, "規格の入力", "", "生産量");
+    });
+    add("30_area_stacked", "エリアグラフ（積層）",
+        [](ChartModel& m) { variableGraph(m, 8, 0, 3, "エリアグラフ（積層）"); });
+    add("31_area3d_stacked", "立体エリアグラフ（積層）",
+        [](ChartModel& m) { variableGraph(m, 14, 0, 3, "立体エリアグラフ（積層）"); });
+    add("32_gantt", "ガントチャート", [](ChartModel& m) { gantt(m, 0); });
+    add("33_gantt_gaps", "ガントチャート（間隔あり）", [](ChartModel& m) { gantt(m, 1); });
+    add("34_scatter3d", "立体散布図", [](ChartModel& m) { scatter3D(m, 0); });
+    add("35_scatter3d_drop", "立体散布図（縦棒）", [](ChartModel& m) { scatter3D(m, 1); });
+    add("36_scatter3d_line", "立体散布図（線）", [](ChartModel& m) { scatter3D(m, 2, 25); });
+    add("37_bar3d_view", "立体棒グラフ（視点：左右 -35・上下 30）", [](ChartModel& m) {
+        variableGraph(m, 4, 6, 3, "Ｚ軸立体棒（視点変更）");
+        m.setViewAngles({-35, 60, 30});
+    });
+    add("38_pie3d_view", "立体円グラフ（視点：左右 45・上下 40）", [](ChartModel& m) {
+        pie(m, 2);
+        m.setViewAngles({45, 30, 40});
+    });
+    add("39_scatter3d_view", "立体散布図（視点：左右 60・上下 45、遠近 0）", [](ChartModel& m) {
+        scatter3D(m, 1);
+        m.setViewAngles({60, 0, 45});
+    });
+    add("40_pie_classified", "円グラフ（区分データ・分離）", [](ChartModel& m) {
+        variableGraph(m, 1, 4, 1, "円グラフ（区分データ）");
+        m.setPointPattern(0);
+        for (int i : {3, 7}) {
+            m.setCurrentPoint(i);
+            m.setPointPattern(4);
+        }
+        m.setPointSeparatedAt(5, 1);
+    });
+    add("41_xbar_mono", "Xbar 管理図（モノクロ）", xbarChart, true);
+    add("42_pareto_mono", "パレート図（モノクロ）", pareto, true);
+    add("43_histogram_mono", "ヒストグラム（モノクロ）", histogram, true);
+    add(
+        "44_bar_mono", "棒グラフ（モノクロ）", [](ChartModel& m) { variableGraph(m, 3, 0, 3, "棒グラフ"); },
+        true);
+    add(
+        "45_line_mono", "折れ線グラフ（モノクロ）",
+        [](ChartModel& m) {
+            variableGraph(m, 6, 5, 3, "折れ線グラフ");
+            m.setStatLines(1);
+        },
+        true);
+    add(
+        "46_pie_mono", "円グラフ（モノクロ）", [](ChartModel& m) { pie(m, 1); }, true);
+    add(
+        "47_pie3d_mono", "立体円グラフ（モノクロ）", [](ChartModel& m) { pie(m, 2); }, true);
+    add(
+        "48_bar3d_mono", "Ｚ軸立体棒（モノクロ）",
+        [](ChartModel& m) { variableGraph(m, 4, 6, 3, "Ｚ軸立体棒"); }, true);
+    add(
+        "49_area3d_mono", "立体エリアグラフ（モノクロ）",
+        [](ChartModel& m) { variableGraph(m, 14, 1, 3, "立体エリアグラフ"); }, true);
+    add(
+        "50_scatter3d_mono", "立体散布図（モノクロ）", [](ChartModel& m) { scatter3D(m, 1); }, true);
+    add(
+        "51_scatter_mono", "散布図と近似曲線（モノクロ）", [](ChartModel& m) { scatter(m, 3); }, true);
+    add(
+        "52_gantt_mono", "ガントチャート（モノクロ）", [](ChartModel& m) { gantt(m, 1); }, true);
+    return e;
+}
+
+QString htmlEscape(const QString& s) {
+    return s.toHtmlEscaped();
+}
+
+} // namespace
+
+QStringList chartGalleryFiles() {
+    QStringList out;
+    for (const Entry& e : entries())
+        out << e.file + QStringLiteral(".png");
+    return out;
+}
+
+int writeChartGallery(const QString& dir) {
+    QDir d(dir);
+    if (!d.exists() && !QDir().mkpath(dir)) return 1;
+    const std::vector<Entry> list = entries();
+    int failures = 0;
+    QString html;
+    QTextStream out(&html);
+    out << "<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\"><title>グラフ見本</title>\n"
+           "<style>body{font-family:sans-serif;background:#f4f4f4}figure{display:inline-block;margin:8px;"
+           "background:#fff;padding:6px;border:1px solid #ccc}img{width:500px;height:350px}"
+           "figcaption{text-align:center}</style></head><body>\n<h1>グラフ見本</h1>\n";
+    for (const Entry& e : list) {
+        ChartModel model;
+        e.fill(model);
+        QImage image(1000, 700, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setRenderHint(QPainter::TextAntialiasing, true);
+            ChartRenderer::Options options;
+            options.monochrome = e.monochrome;
+            options.unit = 1.0;
+            ChartRenderer::render(model, &painter, QRectF(0, 0, 1000, 700), options);
+        }
+        const QString file = e.file + QStringLiteral(".png");
+        if (!image.save(d.filePath(file), "PNG")) ++failures;
+        out << "<figure><img src=\"" << htmlEscape(file) << "\" alt=\"" << htmlEscape(e.caption)
+            << "\"><figcaption>" << htmlEscape(e.caption) << "</figcaption></figure>\n";
+    }
+    out << "</body></html>\n";
+    out.flush();
+    QFile index(d.filePath(QStringLiteral("index.html")));
+    if (!index.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
+    const QByteArray bytes = html.toUtf8();
+    if (index.write(bytes) != bytes.size()) return 1;
+    if (!index.flush()) return 1;
+    index.close();
+    return failures == 0 ? 0 : 1;
+}

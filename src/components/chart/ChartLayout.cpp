@@ -1,0 +1,717 @@
+// Layout of the chart on a target: titles, legend, axes, category labels, statistics and
+// control lines.
+#include "components/chart/ChartLayout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using zel::ChartModel;
+using zel::ChartType;
+
+namespace {
+
+bool stacked(const ChartModel& m) {
+    return (m.chartType() == ChartType::Bar && (m.chartStyle() == 2 || m.chartStyle() == 3)) ||
+           (m.chartType() == ChartType::Area && m.chartStyle() == 0);
+}
+
+QString elided(const QFontMetricsF& fm, const QString& s, double width) {
+    return fm.horizontalAdvance(s) <= width ? s : fm.elidedText(s, Qt::ElideRight, width);
+}
+
+} // namespace
+
+ChartLayout::Family ChartLayout::familyOf(const ChartModel& m) {
+    switch (m.chartType()) {
+    case ChartType::Pie:
+        return Family::Pie;
+    case ChartType::Pie3D:
+    case ChartType::Bar3D:
+    case ChartType::Area3D:
+    case ChartType::Scatter3D:
+        return Family::ThreeD;
+    case ChartType::Bar:
+        return Family::Bar;
+    case ChartType::Gantt:
+        return Family::Gantt;
+    case ChartType::Scatter:
+        return Family::Scatter;
+    case ChartType::StatsByVariable:
+        return Family::Stats;
+    default:
+        return Family::Line;
+    }
+}
+
+bool ChartLayout::isCartesian(Family f) {
+    return f != Family::Pie && f != Family::ThreeD;
+}
+
+QString ChartLayout::labelOf(const ChartModel& m, int point) const {
+    return QString::fromStdString(m.pointLabelAt(point));
+}
+
+void ChartLayout::computeValueExtent(const ChartModel& m, double& lo, double& hi, bool& valid) const {
+    lo = std::numeric_limits<double>::infinity();
+    hi = -lo;
+    auto take = [&](double v) {
+        if (std::isfinite(v)) {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    };
+    const int ns = m.seriesCount(), np = m.pointCount();
+    if (stacked(m)) {
+        for (int p = 1; p <= np; ++p) {
+            double pos = 0, neg = 0;
+            for (int s = 1; s <= ns; ++s) {
+                if (!m.isPlotted(s, p)) continue;
+                const double v = m.value(s, p);
+                (v >= 0 ? pos : neg) += v;
+            }
+            take(pos);
+            take(neg);
+        }
+    } else {
+        const auto& vals = m.values();
+        for (int s = 1; s <= ns; ++s)
+            for (int p = 1; p <= np; ++p) {
+                const double v = vals[static_cast<std::size_t>(s - 1) * np + (p - 1)];
+                if (std::isfinite(v) && m.isPlotted(s, p)) take(v);
+            }
+    }
+    for (const auto& l : m_statLines) {
+        take(l.valueAt(l.x0));
+        take(l.valueAt(l.x1));
+    }
+    if (m.overlayMode() == 1)
+        for (int p = 1; p <= np; ++p)
+            take(m.overlayValueAt(p));
+    if (m_family == Family::Bar || (m.chartType() == ChartType::Area)) take(0.0);
+    valid = std::isfinite(lo) && std::isfinite(hi);
+}
+
+zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) const {
+    double lo = m_extentLo, hi = m_extentHi;
+    if (!m_extentValid) {
+        lo = 0;
+        hi = 1;
+    }
+    const auto& a = m.leftAxis();
+    zel::AxisRequest r;
+    r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
+    r.fixedMin = a.min;
+    r.fixedMax = a.max;
+    r.ticks = a.ticks;
+    r.logarithmic = m.chartType() == ChartType::Logarithmic;
+    const double spacing = (m_horizontal ? 90.0 : 40.0) * m_unit;
+    r.targetIntervals = std::clamp(static_cast<int>(length / spacing), 2, 10);
+    return zel::computeAxis(lo, hi, r);
+}
+
+ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont& font, double unit, bool mono)
+    : m_target(target), m_font(font), m_unit(unit), m_mono(mono) {
+    m_family = familyOf(m);
+    m_points = m.pointCount();
+    m_titleFont = font;
+    m_titleFont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * 1.3))));
+    m_titleFont.setBold(true);
+    const QFontMetricsF fm(m_font);
+    const QFontMetricsF tfm(m_titleFont);
+    const double u = unit;
+    const double margin = 10 * u;
+    const double lineH = fm.height();
+
+    m_horizontal = (m_family == Family::Bar && (m.chartStyle() == 1 || m.chartStyle() == 3)) ||
+                   m_family == Family::Gantt;
+    m_numericX = m_family == Family::Scatter || (m_family == Family::Line && m.hasXPositions());
+    m_hasRight = isCartesian(m_family) && m.overlayMode() == 2;
+    m_filledSwatch = m_family == Family::Bar || m_family == Family::Gantt || m_family == Family::Pie ||
+                     m.chartType() == ChartType::Area || m.chartType() == ChartType::Band ||
+                     m_family == Family::ThreeD;
+
+    QRectF inner = target.adjusted(margin, margin, -margin, -margin);
+
+    // Titles.
+    if (!m.titleTop().empty()) {
+        m_titleTop = QRectF(inner.left(), inner.top(), inner.width(), tfm.height() + 6 * u);
+        inner.setTop(m_titleTop.bottom() + 4 * u);
+    }
+    if (!m.titleBottom().empty()) {
+        m_titleBottom = QRectF(inner.left(), inner.bottom() - lineH - 4 * u, inner.width(), lineH + 4 * u);
+        inner.setBottom(m_titleBottom.top() - 2 * u);
+    }
+    auto sideWidth = [&](const std::string& t, int style) {
+        if (t.empty()) return 0.0;
+        if (style == 1) return lineH + 6 * u;
+        return std::min(fm.horizontalAdvance(QString::fromStdString(t)) + 8 * u, inner.width() * 0.2);
+    };
+    const double lw = sideWidth(m.titleLeft(), m.titleLeftStyle());
+    if (lw > 0) {
+        m_titleLeft = QRectF(inner.left(), inner.top(), lw, inner.height());
+        inner.setLeft(inner.left() + lw + 2 * u);
+    }
+    const double rw = sideWidth(m.titleRight(), m.titleRightStyle());
+    if (rw > 0) {
+        m_titleRight = QRectF(inner.right() - rw, inner.top(), rw, inner.height());
+        inner.setRight(inner.right() - rw - 2 * u);
+    }
+
+    // Legend on the right.
+    double legendTextW = 0;
+    const int legendMax = std::min(m.seriesCount(), 64);
+    for (int s = 1; s <= legendMax; ++s) {
+        // The last series of a Gantt chart only closes the last task.
+        if (m_family == Family::Gantt && m.seriesCount() > 1 && s == m.seriesCount()) continue;
+        const QString t = QString::fromStdString(m.legendAt(s));
+        if (t.isEmpty()) continue;
+        m_legendSeries.push_back(s);
+        legendTextW = std::max(legendTextW, fm.horizontalAdvance(t));
+    }
+    if (!m_legendSeries.empty()) {
+        const double w = std::min(26 * u + legendTextW + 14 * u, inner.width() * 0.28);
+        const double rowH = lineH + 4 * u;
+        const double h = std::min(rowH * static_cast<double>(m_legendSeries.size()) + 10 * u, inner.height());
+        m_legend = QRectF(inner.right() - w, inner.top() + (inner.height() - h) / 2, w, h);
+        inner.setRight(m_legend.left() - 10 * u);
+    }
+
+    if (!isCartesian(m_family)) {
+        m_plot = inner;
+        return;
+    }
+
+    m_statLines = (m_family == Family::Gantt || m_family == Family::Stats || stacked(m))
+                      ? std::vector<zel::StatLine>{}
+                      : zel::statisticsLines(m);
+
+    computeValueExtent(m, m_extentLo, m_extentHi, m_extentValid);
+    const double tick = 5 * u;
+    // The value axis on the first pass, to know how wide its labels are.
+    const double valueLen0 = m_horizontal ? inner.width() * 0.75 : inner.height() * 0.8;
+    m_value = makeValueAxis(m, valueLen0);
+    auto widest = [&](const zel::AxisScale& a) {
+        double w = 0;
+        for (const auto& s : a.labels)
+            w = std::max(w, fm.horizontalAdvance(QString::fromStdString(s)));
+        return w;
+    };
+
+    if (m_hasRight) {
+        const auto& a = m.rightAxis();
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (int p = 1; p <= m.pointCount(); ++p) {
+            const double v = m.overlayValueAt(p);
+            if (std::isfinite(v)) {
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+        }
+        if (!std::isfinite(lo)) {
+            lo = 0;
+            hi = 1;
+        }
+        zel::AxisRequest r;
+        r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
+        r.fixedMin = a.min;
+        r.fixedMax = a.max;
+        r.ticks = a.ticks;
+        r.targetIntervals = std::clamp(static_cast<int>(inner.height() * 0.8 / (40 * u)), 2, 10);
+        m_right = zel::computeAxis(lo, hi, r);
+    }
+
+    if (m_numericX) {
+        // A line series whose x positions were never written (all 0) shares those of
+        // series 1, as the class mids of a histogram are written for series 1 only.
+        m_xSeries.assign(static_cast<std::size_t>(m.seriesCount()), 0);
+        for (int s = 1; s <= m.seriesCount(); ++s) {
+            int from = s;
+            if (m_family == Family::Line && s > 1 && m.hasXPositions()) {
+                bool unset = true;
+                for (int p = 1; p <= m.pointCount() && unset; ++p)
+                    unset = m.xPos(s, p) == 0.0;
+                if (unset) from = 1;
+            }
+            m_xSeries[static_cast<std::size_t>(s - 1)] = from;
+        }
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (int s = 1; s <= m.seriesCount(); ++s)
+            for (int p = 1; p <= m.pointCount(); ++p) {
+                if (!m.isPlotted(s, p)) continue;
+                const double x = m.hasXPositions() ? m.xPos(xSeriesOf(s), p) : p;
+                if (std::isfinite(x)) {
+                    lo = std::min(lo, x);
+                    hi = std::max(hi, x);
+                }
+            }
+        if (!std::isfinite(lo)) {
+            lo = 0;
+            hi = 1;
+        }
+        const auto& a = m.xAxis();
+        zel::AxisRequest r;
+        r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
+        r.fixedMin = a.min;
+        r.fixedMax = a.max;
+        r.ticks = a.ticks;
+        r.targetIntervals = std::clamp(static_cast<int>(inner.width() / (90 * u)), 2, 10);
+        m_x = zel::computeAxis(lo, hi, r);
+    }
+
+    // Side widths and bottom depth.
+    double leftW = 0, rightW = 0, bottomH = 0;
+    const double rightLabelW = m_hasRight ? widest(m_right) + tick + 6 * u : 0;
+    if (!m_horizontal) {
+        leftW = widest(m_value) + tick + 6 * u;
+        rightW = std::max(rightLabelW, m_numericX ? widest(m_x) / 2 : 0.0);
+        const double plotW = inner.width() - leftW - rightW;
+        if (m_numericX)
+            bottomH = tick + lineH + 6 * u;
+        else
+            layoutCategoryLabels(m, plotW, bottomH);
+        m_plot = QRectF(inner.left() + leftW, inner.top() + lineH / 2, plotW,
+                        inner.height() - bottomH - lineH / 2);
+        // Second pass: the value axis for the final height.
+        m_value = makeValueAxis(m, m_plot.height());
+        const double lw2 = widest(m_value) + tick + 6 * u;
+        if (lw2 > leftW) m_plot.setLeft(inner.left() + lw2);
+    } else {
+        bottomH = tick + lineH + 6 * u;
+        const double plotH = inner.height() - bottomH - lineH / 2;
+        double depth = 0;
+        layoutCategoryLabels(m, plotH, depth);
+        leftW = depth;
+        const double lastHalf = m_value.labels.empty()
+                                    ? 0
+                                    : fm.horizontalAdvance(QString::fromStdString(m_value.labels.back())) / 2;
+        rightW = std::max(rightLabelW, lastHalf);
+        m_plot = QRectF(inner.left() + leftW, inner.top() + lineH / 2, inner.width() - leftW - rightW, plotH);
+        m_value = makeValueAxis(m, m_plot.width());
+    }
+    if (m_hasRight) m_plot.setRight(std::min(m_plot.right(), inner.right() - rightLabelW));
+    if (m_plot.width() < 4 * u) m_plot.setWidth(4 * u);
+    if (m_plot.height() < 4 * u) m_plot.setHeight(4 * u);
+
+    m_slot = (m_horizontal ? m_plot.height() : m_plot.width()) / std::max(1, m_points);
+    placeCategoryLabels();
+
+    // Value tick labels.
+    for (std::size_t i = 0; i < m_value.ticks.size(); ++i) {
+        const QString t = QString::fromStdString(m_value.labels[i]);
+        const double w = fm.horizontalAdvance(t);
+        const double pos = valuePos(m_value.ticks[i]);
+        Label l;
+        l.text = t;
+        if (!m_horizontal)
+            l.rect = QRectF(m_plot.left() - tick - 3 * u - w, pos - lineH / 2, w, lineH);
+        else
+            l.rect = QRectF(pos - w / 2, m_plot.bottom() + tick + 2 * u, w, lineH);
+        m_valueLabels.push_back(l);
+    }
+    // Numeric x labels, thinned when they would touch.
+    if (m_numericX && !m_x.ticks.empty()) {
+        double lastRight = -std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < m_x.ticks.size(); ++i) {
+            const QString t = QString::fromStdString(m_x.labels[i]);
+            const double w = fm.horizontalAdvance(t);
+            const double pos = xPos(m_x.ticks[i]);
+            QRectF r(pos - w / 2, m_plot.bottom() + tick + 2 * u, w, lineH);
+            if (r.left() < lastRight + 6 * u) continue;
+            lastRight = r.right();
+            m_catLabels.push_back({t, r, false});
+        }
+    }
+    findControlLines(m);
+}
+
+void ChartLayout::layoutCategoryLabels(const ChartModel& m, double length, double& depth) {
+    const QFontMetricsF fm(m_font);
+    const double u = m_unit;
+    const double lineH = fm.height();
+    const int n = std::max(1, m.pointCount());
+    const double slot = length / n;
+    // Never closer than a line apart, whichever way the labels read.
+    const int minStep = std::max(1, static_cast<int>(std::ceil(lineH * 1.15 / std::max(slot, 1e-9))));
+    bool any = false;
+    double widest = 0;
+    m_planned.clear();
+    for (int p = 1; p <= n; p += minStep) {
+        QString t = labelOf(m, p);
+        if (!t.isEmpty()) any = true;
+        m_planned.emplace_back(p, t);
+    }
+    if (!any) {
+        // Without labels the categories are numbered.
+        for (auto& [p, t] : m_planned)
+            t = QString::number(p);
+    }
+    for (const auto& [p, t] : m_planned)
+        widest = std::max(widest, fm.horizontalAdvance(t));
+    const double maxLen = (m_horizontal ? m_target.width() : m_target.height()) * 0.28;
+    m_labelStep = minStep;
+    if (m_horizontal) {
+        m_labelsUpright = false;
+        m_labelExtent = std::min(widest, maxLen);
+        depth = m_labelExtent + 5 * u + 6 * u;
+        return;
+    }
+    if (minStep == 1 && widest + 6 * u <= slot) {
+        m_labelsUpright = false;
+        m_labelExtent = widest;
+        depth = 5 * u + lineH + 6 * u;
+        return;
+    }
+    m_labelsUpright = true;
+    m_labelExtent = std::min(widest, maxLen);
+    depth = 5 * u + m_labelExtent + 8 * u;
+}
+
+void ChartLayout::placeCategoryLabels() {
+    if (m_numericX) return;
+    const QFontMetricsF fm(m_font);
+    const double u = m_unit;
+    const double lineH = fm.height();
+    for (const auto& [p, text] : m_planned) {
+        const double c = categoryPos(p);
+        Label l;
+        l.upright = m_labelsUpright;
+        if (m_horizontal) {
+            l.text = elided(fm, text, m_labelExtent);
+            const double w = fm.horizontalAdvance(l.text);
+            l.rect = QRectF(m_plot.left() - 5 * u - 3 * u - w, c - lineH / 2, w, lineH);
+        } else if (!m_labelsUpright) {
+            l.text = text;
+            const double w = fm.horizontalAdvance(text);
+            l.rect = QRectF(c - w / 2, m_plot.bottom() + 5 * u + 2 * u, w, lineH);
+        } else {
+            l.text = elided(fm, text, m_labelExtent);
+            const double w = fm.horizontalAdvance(l.text);
+            l.rect = QRectF(c - lineH / 2, m_plot.bottom() + 5 * u + 3 * u, lineH, w);
+        }
+        m_catLabels.push_back(l);
+    }
+}
+
+void ChartLayout::findControlLines(const ChartModel& m) {
+    m_control.assign(static_cast<std::size_t>(m.seriesCount()), std::nullopt);
+    m_look.clear();
+    struct LookGuard {
+        ChartLayout* l;
+        ~LookGuard() {
+            int next = 1;
+            l->m_look.resize(l->m_control.size());
+            for (std::size_t i = 0; i < l->m_control.size(); ++i)
+                l->m_look[i] = l->m_control[i] ? static_cast<int>(i) + 1 : next++;
+        }
+    } guard{this};
+    const bool lineKind = m.chartType() == ChartType::Line || m.chartType() == ChartType::TimeSeries;
+    if (!lineKind || m.leftAxis().scale != 2 || m.seriesCount() < 2 || m.pointCount() < 2 ||
+        m.seriesCount() > 16)
+        return;
+    std::vector<std::pair<double, int>> constants;
+    int varying = 0;
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        bool constant = true;
+        const double first = m.value(s, 1);
+        for (int p = 1; p <= m.pointCount() && constant; ++p)
+            constant = m.isPlotted(s, p) && m.value(s, p) == first;
+        if (constant)
+            constants.emplace_back(first, s);
+        else
+            ++varying;
+    }
+    if (varying == 0 || constants.empty() || constants.size() > 3) return;
+    std::sort(constants.begin(), constants.end());
+    using CL = SeriesStyle::ControlLine;
+    if (constants.size() == 1) {
+        m_control[constants[0].second - 1] = CL::Centre;
+    } else if (constants.size() == 2) {
+        m_control[constants[0].second - 1] = CL::Lower;
+        m_control[constants[1].second - 1] = CL::Upper;
+    } else {
+        m_control[constants[0].second - 1] = CL::Lower;
+        m_control[constants[1].second - 1] = CL::Centre;
+        m_control[constants[2].second - 1] = CL::Upper;
+    }
+}
+
+std::optional<SeriesStyle::ControlLine> ChartLayout::controlLine(int series) const {
+    if (series < 1 || series > static_cast<int>(m_control.size())) return std::nullopt;
+    return m_control[static_cast<std::size_t>(series - 1)];
+}
+
+double ChartLayout::valuePos(double v) const {
+    const double a = m_horizontal ? m_plot.left() : m_plot.bottom();
+    const double b = m_horizontal ? m_plot.right() : m_plot.top();
+    if (m_value.logarithmic) return zel::LogMap(m_value.min, m_value.max, a, b).toDevice(v);
+    return zel::LinearMap(m_value.min, m_value.max, a, b).toDevice(v);
+}
+
+double ChartLayout::rightPos(double v) const {
+    return zel::LinearMap(m_right.min, m_right.max, m_plot.bottom(), m_plot.top()).toDevice(v);
+}
+
+double ChartLayout::categoryPos(int point) const {
+    if (m_horizontal) return m_plot.top() + (point - 0.5) * m_slot;
+    return m_plot.left() + (point - 0.5) * m_slot;
+}
+
+double ChartLayout::xPos(double x) const {
+    return zel::LinearMap(m_x.min, m_x.max, m_plot.left(), m_plot.right()).toDevice(x);
+}
+
+double ChartLayout::alongOf(const ChartModel& m, int series, int point) const {
+    if (m_numericX) return xPos(m.hasXPositions() ? m.xPos(xSeriesOf(series), point) : point);
+    return categoryPos(point);
+}
+
+void ChartLayout::paintBackground(QPainter& p) const {
+    p.fillRect(m_target, Qt::white);
+}
+
+void ChartLayout::paintTitles(QPainter& p, const ChartModel& m) const {
+    p.setPen(SeriesStyle::ink());
+    if (!m_titleTop.isNull()) {
+        p.setFont(m_titleFont);
+        const QFontMetricsF tfm(m_titleFont);
+        p.drawText(m_titleTop, Qt::AlignCenter,
+                   elided(tfm, QString::fromStdString(m.titleTop()), m_titleTop.width()));
+    }
+    p.setFont(m_font);
+    const QFontMetricsF fm(m_font);
+    if (!m_titleBottom.isNull()) {
+        // Centred under the plot area where there is one.
+        QRectF r = m_titleBottom;
+        if (isCartesian(m_family) && !m_plot.isNull()) {
+            r.setLeft(m_plot.left());
+            r.setRight(m_plot.right());
+        }
+        p.drawText(r, Qt::AlignCenter, elided(fm, QString::fromStdString(m.titleBottom()), r.width()));
+    }
+    auto side = [&](const QRectF& r, const std::string& text, int style, bool left) {
+        if (r.isNull()) return;
+        const QString t = QString::fromStdString(text);
+        const double top = m_plot.isNull() ? r.top() : m_plot.top();
+        const double bottom = m_plot.isNull() ? r.bottom() : m_plot.bottom();
+        if (style == 1) {
+            p.save();
+            const QPointF c(r.center().x(), (top + bottom) / 2);
+            p.translate(c);
+            p.rotate(left ? -90 : 90);
+            const double len = bottom - top;
+            p.drawText(QRectF(-len / 2, -r.width() / 2, len, r.width()), Qt::AlignCenter, elided(fm, t, len));
+            p.restore();
+        } else {
+            p.drawText(QRectF(r.left(), (top + bottom) / 2 - fm.height() / 2, r.width(), fm.height()),
+                       Qt::AlignCenter, elided(fm, t, r.width()));
+        }
+    };
+    side(m_titleLeft, m.titleLeft(), m.titleLeftStyle(), true);
+    side(m_titleRight, m.titleRight(), m.titleRightStyle(), false);
+}
+
+void ChartLayout::paintLegend(QPainter& p, const ChartModel& m) const {
+    if (m_legend.isNull()) return;
+    const QFontMetricsF fm(m_font);
+    const double u = m_unit;
+    p.setPen(QPen(QColor(0x90, 0x90, 0x90), 0.8 * u));
+    p.setBrush(Qt::white);
+    p.drawRect(m_legend);
+    const double rowH = fm.height() + 4 * u;
+    double y = m_legend.top() + 5 * u;
+    p.setFont(m_font);
+    for (int s : m_legendSeries) {
+        if (y + rowH > m_legend.bottom() + 0.5) break;
+        const QRectF sw(m_legend.left() + 8 * u, y + rowH / 2 - 5 * u, 16 * u, 10 * u);
+        if (m_filledSwatch) {
+            p.setPen(SeriesStyle::outlinePen(s, m_mono, u));
+            p.setBrush(SeriesStyle::fillBrush(s, m_mono));
+            p.drawRect(sw);
+        } else {
+            if (auto c = controlLine(s)) {
+                p.setPen(SeriesStyle::controlPen(*c, m_mono, u));
+                p.drawLine(QPointF(sw.left(), sw.center().y()), QPointF(sw.right(), sw.center().y()));
+            } else {
+                const int look = lookOf(s);
+                p.setPen(SeriesStyle::linePen(look, m_mono, u));
+                p.drawLine(QPointF(sw.left(), sw.center().y()), QPointF(sw.right(), sw.center().y()));
+                QPen mp(m_mono ? QColor(Qt::black) : SeriesStyle::colour(look).darker(130), 1.0 * u);
+                SeriesStyle::drawMarker(p, sw.center(), SeriesStyle::marker(look), 7 * u, mp,
+                                        SeriesStyle::markerBrush(look, m_mono));
+            }
+        }
+        p.setPen(SeriesStyle::ink());
+        const QRectF tr(sw.right() + 6 * u, y, m_legend.right() - sw.right() - 10 * u, rowH);
+        p.drawText(tr, Qt::AlignVCenter | Qt::AlignLeft,
+                   elided(fm, QString::fromStdString(m.legendAt(s)), tr.width()));
+        y += rowH;
+    }
+}
+
+void ChartLayout::paintGrid(QPainter& p, const ChartModel& m) const {
+    const int lines = m.gridLines();
+    if (lines == 0) return;
+    p.save();
+    p.setPen(SeriesStyle::gridPen(m.gridLineStyle(), m_unit));
+    const bool wantH = lines == 1 || lines == 3;
+    const bool wantV = lines == 2 || lines == 3;
+    // Lines along the value ticks and between the categories (or at the x ticks).
+    std::vector<double> valueLines, crossLines;
+    for (double t : m_value.ticks)
+        valueLines.push_back(valuePos(t));
+    if (m_numericX) {
+        for (double t : m_x.ticks)
+            crossLines.push_back(xPos(t));
+    } else {
+        // Between the categories; on crowded axes only at the labelled ones.
+        const int step = std::max(1, m_labelStep);
+        for (int i = step; i < m_points; i += step)
+            crossLines.push_back(m_horizontal ? m_plot.top() + i * m_slot : m_plot.left() + i * m_slot);
+    }
+    const auto& hLines = m_horizontal ? crossLines : valueLines;
+    const auto& vLines = m_horizontal ? valueLines : crossLines;
+    if (wantH)
+        for (double y : hLines)
+            p.drawLine(QPointF(m_plot.left(), y), QPointF(m_plot.right(), y));
+    if (wantV)
+        for (double x : vLines)
+            p.drawLine(QPointF(x, m_plot.top()), QPointF(x, m_plot.bottom()));
+    p.restore();
+}
+
+void ChartLayout::paintFrame(QPainter& p) const {
+    p.save();
+    QPen axis(SeriesStyle::ink(), 1.0 * m_unit);
+    axis.setJoinStyle(Qt::MiterJoin);
+    p.setPen(axis);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(m_plot);
+    p.restore();
+}
+
+int ChartLayout::xSeriesOf(int series) const {
+    if (series < 1 || series > static_cast<int>(m_xSeries.size())) return series;
+    return m_xSeries[static_cast<std::size_t>(series - 1)];
+}
+
+int ChartLayout::lookOf(int series) const {
+    if (series < 1 || series > static_cast<int>(m_look.size())) return series;
+    return m_look[static_cast<std::size_t>(series - 1)];
+}
+
+void ChartLayout::paintAxes(QPainter& p) const {
+    const double u = m_unit;
+    const double tick = 5 * u;
+    p.save();
+    QPen axis(SeriesStyle::ink(), 1.0 * u);
+    axis.setCapStyle(Qt::SquareCap);
+    p.setPen(axis);
+    p.setBrush(Qt::NoBrush);
+    p.setFont(m_font);
+    // value ticks
+    for (double t : m_value.ticks) {
+        const double d = valuePos(t);
+        if (!m_horizontal)
+            p.drawLine(QPointF(m_plot.left() - tick, d), QPointF(m_plot.left(), d));
+        else
+            p.drawLine(QPointF(d, m_plot.bottom()), QPointF(d, m_plot.bottom() + tick));
+    }
+    if (m_hasRight)
+        for (std::size_t i = 0; i < m_right.ticks.size(); ++i) {
+            const double d = rightPos(m_right.ticks[i]);
+            p.drawLine(QPointF(m_plot.right(), d), QPointF(m_plot.right() + tick, d));
+            const QString t = QString::fromStdString(m_right.labels[i]);
+            const QFontMetricsF fm(m_font);
+            p.drawText(QRectF(m_plot.right() + tick + 3 * u, d - fm.height() / 2, fm.horizontalAdvance(t) + 2,
+                              fm.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, t);
+        }
+    if (m_numericX) {
+        for (double t : m_x.ticks) {
+            const double d = xPos(t);
+            p.drawLine(QPointF(d, m_plot.bottom()), QPointF(d, m_plot.bottom() + tick));
+        }
+    } else {
+        // Category boundaries (at the labelled categories when crowded).
+        const int step = std::max(1, m_labelStep);
+        for (int i = 0; i <= m_points; i += step) {
+            const double d = (m_horizontal ? m_plot.top() : m_plot.left()) + i * m_slot;
+            if (m_horizontal)
+                p.drawLine(QPointF(m_plot.left() - tick, d), QPointF(m_plot.left(), d));
+            else
+                p.drawLine(QPointF(d, m_plot.bottom()), QPointF(d, m_plot.bottom() + tick));
+        }
+    }
+    for (const auto& l : m_valueLabels)
+        p.drawText(l.rect.adjusted(-1, 0, 1, 0), Qt::AlignCenter, l.text);
+    for (const auto& l : m_catLabels) {
+        if (!l.upright) {
+            p.drawText(l.rect.adjusted(-1, 0, 1, 0), Qt::AlignCenter, l.text);
+        } else {
+            p.save();
+            p.translate(l.rect.center());
+            p.rotate(-90);
+            p.drawText(
+                QRectF(-l.rect.height() / 2 - 1, -l.rect.width() / 2, l.rect.height() + 2, l.rect.width()),
+                Qt::AlignRight | Qt::AlignVCenter, l.text);
+            p.restore();
+        }
+    }
+    p.restore();
+}
+
+void ChartLayout::paintStatLines(QPainter& p) const {
+    if (m_statLines.empty()) return;
+    p.save();
+    p.setClipRect(m_plot);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const auto& l : m_statLines) {
+        p.setPen(SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit));
+        if (l.kind == zel::StatLineKind::Trend) {
+            // On category axes x is the point number: slot centre of point x.
+            auto alongX = [&](double x) {
+                if (m_numericX) return xPos(x);
+                return (m_horizontal ? m_plot.top() : m_plot.left()) + (x - 0.5) * m_slot;
+            };
+            p.drawLine(at(alongX(l.x0), valuePos(l.valueAt(l.x0))),
+                       at(alongX(l.x1), valuePos(l.valueAt(l.x1))));
+        } else {
+            const double v = valuePos(l.value);
+            if (m_horizontal)
+                p.drawLine(QPointF(v, m_plot.top()), QPointF(v, m_plot.bottom()));
+            else
+                p.drawLine(QPointF(m_plot.left(), v), QPointF(m_plot.right(), v));
+        }
+    }
+    p.restore();
+}
+
+void ChartLayout::paintControlLabels(QPainter& p, const ChartModel& m) const {
+    int count = 0;
+    for (const auto& c : m_control)
+        count += c.has_value() ? 1 : 0;
+    if (count != 3) return;
+    const QFontMetricsF fm(m_font);
+    p.save();
+    p.setFont(m_font);
+    for (int s = 1; s <= static_cast<int>(m_control.size()); ++s) {
+        const auto c = m_control[static_cast<std::size_t>(s - 1)];
+        if (!c) continue;
+        const QString name = *c == SeriesStyle::ControlLine::Centre  ? QStringLiteral("CL")
+                             : *c == SeriesStyle::ControlLine::Upper ? QStringLiteral("UCL")
+                                                                     : QStringLiteral("LCL");
+        const double y = valuePos(m.value(s, 1));
+        const double w = fm.horizontalAdvance(name) + 4 * m_unit;
+        QRectF r(m_plot.right() - w - 2 * m_unit, y - fm.height() - 1 * m_unit, w, fm.height());
+        if (*c == SeriesStyle::ControlLine::Lower) r.moveTop(y + 1 * m_unit);
+        if (r.top() < m_plot.top()) r.moveTop(y + 1 * m_unit);
+        if (r.bottom() > m_plot.bottom()) r.moveBottom(y - 1 * m_unit);
+        p.setPen(SeriesStyle::controlPen(*c, m_mono, m_unit).color());
+        p.drawText(r, Qt::AlignCenter, name);
+    }
+    p.restore();
+}

@@ -1,0 +1,194 @@
+// The render path: layout, frame (titles, legend, axes, grid), the family's painter from
+// the dispatch table, statistics lines, control-line names and the overlay.
+#include "components/chart/ChartRenderer.h"
+
+#include "components/chart/BarPainter.h"
+#include "components/chart/ChartLayout.h"
+#include "components/chart/ChartModel.h"
+#include "components/chart/GanttPainter.h"
+#include "components/chart/LinePainter.h"
+#include "components/chart/ScatterPainter.h"
+#include "components/chart/SeriesStyle.h"
+#include "components/chart/StatsPainter.h"
+#include "components/chart/ThreeDPainters.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using zel::ChartModel;
+using zel::ChartType;
+
+namespace {
+
+const ChartPainter& painterFor(ChartType type) {
+    static const BarPainter bar;
+    static const LinePainter line;
+    static const ScatterPainter scatter;
+    static const GanttPainter gantt;
+    static const StatsPainter stats;
+    switch (type) {
+    case ChartType::Pie:
+        return piePainter();
+    case ChartType::Pie3D:
+        return pie3DPainter();
+    case ChartType::Bar3D:
+        return bar3DPainter();
+    case ChartType::Area3D:
+        return area3DPainter();
+    case ChartType::Scatter3D:
+        return scatter3DPainter();
+    case ChartType::Bar:
+        return bar;
+    case ChartType::Gantt:
+        return gantt;
+    case ChartType::Scatter:
+        return scatter;
+    case ChartType::StatsByVariable:
+        return stats;
+    case ChartType::Line:
+    case ChartType::Logarithmic:
+    case ChartType::Area:
+    case ChartType::Band:
+    case ChartType::TimeSeries:
+        break;
+    }
+    return line;
+}
+
+double unitOf(QPainter* p, const ChartRenderer::Options& o) {
+    if (o.unit > 0) return o.unit;
+    const QPaintDevice* d = p ? p->device() : nullptr;
+    return d && d->logicalDpiX() > 0 ? d->logicalDpiX() / 96.0 : 1.0;
+}
+
+QFont chartFont(double unit, const QRectF& target) {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    const double scale = std::clamp(std::min(target.width(), target.height()) / (520.0 * unit), 1.0, 1.35);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(12.0 * unit * scale))));
+    return font;
+}
+
+// The overlay: mode 1 at OverlayXPos on the left axis (sticks or symbols), mode 2 at the
+// categories on the right axis (a line with symbols, the Pareto cumulative line).
+void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
+    if (m.overlayMode() == 0) return;
+    const double u = l.unit();
+    const bool mono = l.monochrome();
+    const QColor colour = mono ? QColor(Qt::black) : SeriesStyle::colour(std::max(1, m.overlayColour()));
+    const double size = std::max(3, m.overlaySymbolSize()) * u * 0.75;
+    const auto shape = m.overlaySymbol() == 5    ? SeriesStyle::Marker::Triangle
+                       : m.overlaySymbol() == 13 ? SeriesStyle::Marker::Circle
+                                                 : SeriesStyle::Marker::Square;
+    std::vector<QPointF> pts;
+    std::vector<double> bases;
+    for (int pt = 1; pt <= m.pointCount(); ++pt) {
+        const double v = m.overlayValueAt(pt);
+        if (!std::isfinite(v)) continue;
+        if (m.overlayMode() == 2) {
+            pts.emplace_back(l.categoryPos(pt), l.rightPos(v));
+            bases.push_back(l.rightPos(m.overlayBase() == 0 ? l.rightAxis().min : 0.0));
+        } else {
+            const double x = m.overlayXPosAt(pt);
+            const double along = l.numericX() ? l.xPos(std::isfinite(x) ? x : pt)
+                                              : (l.horizontal() ? l.plot().top() : l.plot().left()) +
+                                                    ((std::isfinite(x) ? x : pt) - 0.5) * l.slotWidth();
+            pts.push_back(l.at(along, l.valuePos(v)));
+            bases.push_back(
+                l.valuePos(m.overlayBase() == 0 ? std::min(l.valueAxis().min, l.valueAxis().max) : 0.0));
+        }
+    }
+    if (pts.empty()) return;
+    p.save();
+    p.setClipRect(l.plot().adjusted(-8 * u, -8 * u, 8 * u, 8 * u));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(colour, 1.8 * u);
+    pen.setCapStyle(Qt::FlatCap);
+    if (m.overlayKind() == 3) {
+        // Sticks from the base up to each value, a symbol on top.
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            p.setPen(pen);
+            const QPointF b = l.horizontal() ? QPointF(bases[i], pts[i].y()) : QPointF(pts[i].x(), bases[i]);
+            p.drawLine(b, pts[i]);
+        }
+    } else {
+        p.setPen(pen);
+        p.drawPolyline(pts.data(), static_cast<int>(pts.size()));
+    }
+    for (const auto& q : pts)
+        SeriesStyle::drawMarker(p, q, shape, size, QPen(colour, 1.0 * u),
+                                QBrush(mono ? QColor(Qt::white) : colour));
+    p.restore();
+}
+
+} // namespace
+
+namespace ChartRenderer {
+
+namespace {
+
+struct Prepared {
+    double unit;
+    QFont font;
+    ChartLayout layout;
+    ChartFrame frame;
+};
+
+Prepared prepare(const ChartModel& model, QPainter* painter, const QRectF& target, const Options& options) {
+    const double unit = unitOf(painter, options);
+    const QFont font = chartFont(unit, target);
+    Prepared pr{unit, font, ChartLayout(model, target, font, unit, options.monochrome), {}};
+    pr.frame.plot = pr.layout.plot();
+    pr.frame.font = font;
+    pr.frame.unit = unit;
+    pr.frame.monochrome = options.monochrome;
+    return pr;
+}
+
+} // namespace
+
+void render(const ChartModel& model, QPainter* painter, const QRectF& target, const Options& options) {
+    if (!painter || target.width() <= 0 || target.height() <= 0) return;
+    Prepared pr = prepare(model, painter, target, options);
+    const ChartLayout& l = pr.layout;
+    const bool cartesian = ChartLayout::isCartesian(l.family());
+    pr.frame.layout = cartesian ? &l : nullptr;
+    QPainter& p = *painter;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setClipRect(target);
+    l.paintBackground(p);
+    l.paintTitles(p, model);
+    l.paintLegend(p, model);
+    const ChartPainter& painterImpl = painterFor(model.chartType());
+    if (cartesian) {
+        l.paintGrid(p, model);
+        l.paintFrame(p);
+        painterImpl.paint(p, model, pr.frame);
+        l.paintStatLines(p);
+        paintOverlay(p, model, l);
+        l.paintControlLabels(p, model);
+        l.paintAxes(p);
+    } else {
+        painterImpl.paint(p, model, pr.frame);
+    }
+    p.restore();
+}
+
+ChartLayout layoutFor(const ChartModel& model, const QRectF& target, const Options& options) {
+    return prepare(model, nullptr, target, options).layout;
+}
+
+std::optional<ChartHit> hitTest(const ChartModel& model, const QRectF& target, QPointF pos,
+                                const Options& options) {
+    if (target.width() <= 0 || target.height() <= 0) return std::nullopt;
+    Prepared pr = prepare(model, nullptr, target, options);
+    pr.frame.layout = ChartLayout::isCartesian(pr.layout.family()) ? &pr.layout : nullptr;
+    return painterFor(model.chartType()).hitTest(model, pr.frame, pos);
+}
+
+} // namespace ChartRenderer

@@ -1,0 +1,261 @@
+// Line, logarithmic and time-series charts, area and band charts. Control lines (the
+// constant series of a control chart) are drawn as plain lines apart from the data. When
+// a series has more points than the plot has pixel columns, each column is drawn as its
+// first, lowest, highest and last point, which looks the same and costs far less.
+#include "components/chart/LinePainter.h"
+
+#include "components/chart/ChartLayout.h"
+#include "components/chart/SeriesStyle.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using zel::ChartModel;
+using zel::ChartType;
+
+namespace {
+
+// The plotted points of a series as runs (a placeholder or non-finite value breaks the run).
+std::vector<QPolygonF> runsOf(const ChartModel& m, const ChartLayout& l, int s) {
+    std::vector<QPolygonF> runs(1);
+    for (int p = 1; p <= m.pointCount(); ++p) {
+        if (!m.isPlotted(s, p)) {
+            if (!runs.back().isEmpty()) runs.emplace_back();
+            continue;
+        }
+        runs.back() << l.at(l.alongOf(m, s, p), l.valuePos(m.value(s, p)));
+    }
+    if (runs.back().isEmpty()) runs.pop_back();
+    return runs;
+}
+
+// Per pixel column: first, min, max, last (in that order of x), for long monotone runs.
+QPolygonF decimated(const QPolygonF& run, double unit) {
+    if (run.size() < 4) return run;
+    QPolygonF out;
+    out.reserve(run.size() < 4096 ? run.size() : 4096);
+    const double col = std::max(unit, 1.0);
+    int i = 0;
+    const int n = static_cast<int>(run.size());
+    while (i < n) {
+        const double c = std::floor(run[i].x() / col);
+        QPointF first = run[i], last = run[i], lo = run[i], hi = run[i];
+        int j = i + 1;
+        while (j < n && std::floor(run[j].x() / col) == c) {
+            const QPointF& q = run[j];
+            if (q.y() < lo.y()) lo = q;
+            if (q.y() > hi.y()) hi = q;
+            last = q;
+            ++j;
+        }
+        out << first;
+        if (j - i > 1) {
+            out << QPointF(first.x(), lo.y()) << QPointF(first.x(), hi.y()) << last;
+        }
+        i = j;
+    }
+    return out;
+}
+
+bool monotoneX(const QPolygonF& run) {
+    for (int i = 1; i < run.size(); ++i)
+        if (run[i].x() < run[i - 1].x()) return false;
+    return true;
+}
+
+double markerSize(const ChartLayout& l) {
+    return 7.5 * l.unit();
+}
+
+void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
+    const int style = m.chartStyle();
+    const bool lines = style != 3;
+    const bool markers = style != 1;
+    const double u = f.unit;
+    const double plotW = l.plot().width() / std::max(u, 1e-9);
+    // Residual plots (symbols at x positions): a zero line for reference.
+    if (style == 3 && l.numericX() && l.valueAxis().min < 0 && l.valueAxis().max > 0) {
+        QPen zero(QColor(0x70, 0x70, 0x70), 1.0 * u);
+        p.setPen(zero);
+        const double y = l.valuePos(0);
+        p.drawLine(QPointF(l.plot().left(), y), QPointF(l.plot().right(), y));
+    }
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        if (auto c = l.controlLine(s)) {
+            const double y = l.valuePos(m.value(s, 1));
+            p.setPen(SeriesStyle::controlPen(*c, f.monochrome, u));
+            p.drawLine(l.at(l.alongOf(m, s, 1), y), l.at(l.alongOf(m, s, m.pointCount()), y));
+            continue;
+        }
+        const auto runs = runsOf(m, l, s);
+        const int look = l.lookOf(s);
+        std::size_t total = 0;
+        for (const auto& r : runs)
+            total += static_cast<std::size_t>(r.size());
+        const bool dense = static_cast<double>(total) > plotW * 2;
+        if (lines) {
+            p.setPen(SeriesStyle::linePen(look, f.monochrome, u, dense ? 1.0 : 1.6));
+            p.setBrush(Qt::NoBrush);
+            for (const auto& r : runs) {
+                if (dense && !l.horizontal() && monotoneX(r))
+                    p.drawPolyline(decimated(r, u));
+                else
+                    p.drawPolyline(r);
+            }
+        }
+        if (markers) {
+            const QColor ink = f.monochrome ? QColor(Qt::black) : SeriesStyle::colour(look).darker(130);
+            if (static_cast<double>(total) > plotW / 3) {
+                // Too many for symbols: small dots.
+                p.setPen(Qt::NoPen);
+                p.setBrush(f.monochrome ? QColor(Qt::black) : SeriesStyle::colour(look));
+                const double d = 2.0 * u;
+                for (const auto& r : runs)
+                    for (const auto& q : r)
+                        p.drawRect(QRectF(q.x() - d / 2, q.y() - d / 2, d, d));
+            } else {
+                const QPen mp(ink, 1.0 * u);
+                const QBrush mb = SeriesStyle::markerBrush(look, f.monochrome);
+                for (const auto& r : runs)
+                    for (const auto& q : r)
+                        SeriesStyle::drawMarker(p, q, SeriesStyle::marker(look), markerSize(l), mp, mb);
+            }
+        }
+    }
+    // Marked points: a ring around each of their points.
+    if (static_cast<double>(m.pointCount()) <= plotW) {
+        QPen ring(f.monochrome ? QColor(Qt::black) : QColor(0xcc, 0x22, 0x22), 1.6 * u);
+        p.setPen(ring);
+        p.setBrush(Qt::NoBrush);
+        for (int pt = 1; pt <= m.pointCount(); ++pt) {
+            if (m.patternAt(pt) != 4) continue;
+            for (int s = 1; s <= m.seriesCount(); ++s)
+                if (!l.controlLine(s) && m.isPlotted(s, pt))
+                    p.drawEllipse(l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))), 7 * u, 7 * u);
+        }
+    }
+}
+
+void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
+    const int ns = m.seriesCount(), np = m.pointCount();
+    const bool stackedArea = m.chartStyle() == 0;
+    const auto& ax = l.valueAxis();
+    const double base = std::clamp(0.0, std::min(ax.min, ax.max), std::max(ax.min, ax.max));
+    std::vector<double> below(static_cast<std::size_t>(np), 0.0);
+    std::vector<QPolygonF> shapes;
+    for (int s = 1; s <= ns; ++s) {
+        QPolygonF top, bottom;
+        for (int pt = 1; pt <= np; ++pt) {
+            const double v = m.isPlotted(s, pt) ? m.value(s, pt) : 0.0;
+            const double lo = stackedArea ? below[static_cast<std::size_t>(pt - 1)] : base;
+            const double hi = stackedArea ? lo + v : v;
+            const double along = l.alongOf(m, s, pt);
+            top << l.at(along, l.valuePos(hi));
+            bottom.prepend(l.at(along, l.valuePos(lo)));
+            if (stackedArea) below[static_cast<std::size_t>(pt - 1)] = hi;
+        }
+        shapes.push_back(top + bottom);
+    }
+    // Overlapping areas: the last series at the back.
+    for (int i = 0; i < ns; ++i) {
+        const int s = stackedArea ? i + 1 : ns - i;
+        p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
+        QBrush b = SeriesStyle::fillBrush(s, f.monochrome);
+        if (!f.monochrome && !stackedArea) {
+            QColor c = b.color();
+            c.setAlpha(170);
+            b.setColor(c);
+        } else if (f.monochrome && b.style() != Qt::SolidPattern) {
+            p.setBrush(Qt::white);
+            p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
+        }
+        p.setBrush(b);
+        p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
+    }
+}
+
+// Band: each series as a ribbon of fixed thickness along its values.
+void paintBand(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
+    const double half = 5 * f.unit;
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        for (const auto& run : runsOf(m, l, s)) {
+            QPolygonF ribbon;
+            for (const auto& q : run)
+                ribbon << QPointF(q.x(), q.y() - half);
+            for (int i = static_cast<int>(run.size()) - 1; i >= 0; --i)
+                ribbon << QPointF(run[i].x(), run[i].y() + half);
+            p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
+            if (f.monochrome) {
+                p.setBrush(Qt::white);
+                p.drawPolygon(ribbon);
+            }
+            p.setBrush(SeriesStyle::fillBrush(s, f.monochrome));
+            p.drawPolygon(ribbon);
+        }
+    }
+}
+
+} // namespace
+
+void LinePainter::paint(QPainter& p, const ChartModel& m, const ChartFrame& f) const {
+    if (!f.layout) return;
+    const ChartLayout& l = *f.layout;
+    p.save();
+    p.setClipRect(l.plot().adjusted(-6 * f.unit, -6 * f.unit, 6 * f.unit, 6 * f.unit));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    switch (m.chartType()) {
+    case ChartType::Area:
+        paintArea(p, m, l, f);
+        break;
+    case ChartType::Band:
+        paintBand(p, m, l, f);
+        break;
+    default:
+        paintLineSeries(p, m, l, f);
+        break;
+    }
+    p.restore();
+}
+
+std::optional<ChartHit> LinePainter::hitTest(const ChartModel& m, const ChartFrame& f, QPointF pos) const {
+    if (!f.layout) return std::nullopt;
+    const ChartLayout& l = *f.layout;
+    const double radius = 8 * f.unit;
+    double best = radius * radius;
+    std::optional<ChartHit> hit;
+    const bool stackedArea = m.chartType() == ChartType::Area && m.chartStyle() == 0;
+    std::vector<double> below(stackedArea ? static_cast<std::size_t>(m.pointCount()) : 0, 0.0);
+    // On a category axis only the slots within the radius can hold the point.
+    int first = 1, last = m.pointCount();
+    if (!stackedArea && !l.numericX() && l.slotWidth() > 0) {
+        const double along = l.horizontal() ? pos.y() : pos.x();
+        const double origin = l.horizontal() ? l.plot().top() : l.plot().left();
+        const double slot = (along - origin) / l.slotWidth() + 0.5;
+        const double reach = radius / l.slotWidth() + 1;
+        first = std::max(1, static_cast<int>(std::floor(slot - reach)));
+        last = std::min(m.pointCount(), static_cast<int>(std::ceil(slot + reach)));
+    }
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        for (int pt = first; pt <= last; ++pt) {
+            if (!m.isPlotted(s, pt)) continue;
+            double v = m.value(s, pt);
+            if (stackedArea) {
+                v += below[static_cast<std::size_t>(pt - 1)];
+                below[static_cast<std::size_t>(pt - 1)] = v;
+            }
+            const QPointF q = l.at(l.alongOf(m, s, pt), l.valuePos(v));
+            const double dx = q.x() - pos.x(), dy = q.y() - pos.y();
+            const double d = dx * dx + dy * dy;
+            if (d <= best) { // later series are drawn on top
+                best = d;
+                hit = ChartHit{s, pt};
+            }
+        }
+    }
+    return hit;
+}

@@ -1,0 +1,254 @@
+// The pie and 3-D pie: slice geometry shared by drawing and hit testing.
+#include "components/chart/PiePainter.h"
+
+#include "components/chart/ChartModel.h"
+#include "components/chart/SeriesStyle.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+// The tilt of a 3-D pie: how far above the pie's plane the eye looks, in degrees.
+double tiltOf(const zel::ChartModel& m) {
+    return std::clamp(40.0 + 0.6 * m.elevation3D(), 12.0, 85.0);
+}
+
+QPointF rimPoint(QPointF c, double rx, double ry, double deg) {
+    return QPointF(c.x() + rx * std::cos(deg * kDeg), c.y() + ry * std::sin(deg * kDeg));
+}
+
+// Rim points from a to b degrees (a < b), at most 3 degrees apart.
+QPolygonF rim(QPointF c, double rx, double ry, double a, double b) {
+    QPolygonF poly;
+    const int steps = std::max(1, static_cast<int>(std::ceil((b - a) / 3.0)));
+    for (int i = 0; i <= steps; ++i)
+        poly << rimPoint(c, rx, ry, a + (b - a) * i / steps);
+    return poly;
+}
+
+QString percentText(double share) {
+    return QString::number(share * 100.0, 'f', 1) + QLatin1Char('%');
+}
+
+struct SlicePaint {
+    QColor face;
+    QBrush hatch;
+};
+
+SlicePaint slicePaint(int point, bool mono) {
+    SlicePaint s;
+    if (!mono) {
+        s.face = SeriesStyle::colour(point);
+        return s;
+    }
+    const QBrush b = SeriesStyle::fillBrush(point, true);
+    if (b.style() == Qt::SolidPattern) {
+        s.face = b.color();
+    } else {
+        s.face = QColor(Qt::white);
+        s.hatch = b;
+    }
+    return s;
+}
+
+} // namespace
+
+std::vector<PiePainter::Pie> PiePainter::layout(const zel::ChartModel& m, const ChartFrame& f, bool threeD) {
+    std::vector<Pie> pies;
+    const int s = m.seriesCount();
+    const int n = m.pointCount();
+    const QRectF r = f.plot;
+    if (r.width() <= 0 || r.height() <= 0) return pies;
+    const int cols = std::min(s, 3);
+    const int rows = (s + cols - 1) / cols;
+    const double cellW = r.width() / cols, cellH = r.height() / rows;
+    const QFontMetricsF fm(f.font);
+
+    const double tilt = threeD ? tiltOf(m) : 90.0;
+    const double flat = std::sin(tilt * kDeg);
+    const double thickRatio = threeD ? std::min(0.22 * std::cos(tilt * kDeg) + 0.05, 0.9 * flat) : 0.0;
+    const double turn = threeD ? m.rotation3D() : 0.0;
+
+    for (int k = 1; k <= s; ++k) {
+        Pie pie;
+        const int col = (k - 1) % cols, row = (k - 1) / cols;
+        const QRectF cell(r.left() + col * cellW, r.top() + row * cellH, cellW, cellH);
+        // Room for the slice texts around the pie, and for the series name below it when
+        // there are several pies.
+        const double textH = fm.height() * 2.2 + (s > 1 ? fm.height() * 1.2 : 0.0);
+        const double availW = std::max(10.0, cellW - 2 * std::min(cellW * 0.25, fm.averageCharWidth() * 12));
+        const double availH = std::max(10.0, cellH - 2 * textH);
+        double rx = std::min(availW / 2, availH / (2 * flat + thickRatio));
+        rx /= 1.12; // separated slices move out by a tenth of the radius
+        pie.rx = rx;
+        pie.ry = rx * flat;
+        pie.thickness = rx * thickRatio;
+        pie.centre = QPointF(cell.center().x(),
+                             cell.center().y() - pie.thickness / 2 - (s > 1 ? fm.height() * 0.6 : 0));
+
+        double total = 0.0;
+        for (int i = 1; i <= n; ++i)
+            if (m.isPlotted(k, i) && m.value(k, i) > 0) total += m.value(k, i);
+        double angle = -90.0 + turn;
+        for (int i = 1; i <= n && total > 0; ++i) {
+            if (!m.isPlotted(k, i) || !(m.value(k, i) > 0)) continue;
+            Slice sl;
+            sl.series = k;
+            sl.point = i;
+            sl.start = angle;
+            sl.sweep = 360.0 * m.value(k, i) / total;
+            angle += sl.sweep;
+            const double mid = sl.start + sl.sweep / 2;
+            sl.centre = pie.centre;
+            if (m.pointSeparatedAt(i) != 0 && sl.sweep < 359.9) {
+                sl.centre += QPointF(0.12 * rx * std::cos(mid * kDeg), 0.12 * pie.ry * std::sin(mid * kDeg));
+            }
+            QPolygonF face = rim(sl.centre, pie.rx, pie.ry, sl.start, sl.start + sl.sweep);
+            if (sl.sweep < 359.9) face.prepend(sl.centre);
+            sl.top.addPolygon(face);
+            sl.top.closeSubpath();
+            if (threeD) {
+                // The rim's part that faces the viewer (0..180 degrees, modulo a turn).
+                const double t = pie.thickness;
+                for (int turnOffset = -720; turnOffset <= 720; turnOffset += 360) {
+                    const double a = std::max(sl.start, 0.0 + turnOffset);
+                    const double b = std::min(sl.start + sl.sweep, 180.0 + turnOffset);
+                    if (b <= a) continue;
+                    QPolygonF band = rim(sl.centre, pie.rx, pie.ry, a, b);
+                    QPolygonF lower = band.translated(0, t);
+                    for (int j = lower.size() - 1; j >= 0; --j)
+                        band << lower[j];
+                    sl.side.addPolygon(band);
+                    sl.side.closeSubpath();
+                }
+            }
+            const std::string label = m.pointLabelAt(i);
+            const std::string text = m.text(k, i);
+            sl.label = QString::fromStdString(label);
+            const QString second =
+                text.empty() ? percentText(m.value(k, i) / total) : QString::fromStdString(text);
+            sl.label = sl.label.isEmpty() ? second : sl.label + QLatin1Char('\n') + second;
+            pie.slices.push_back(sl);
+        }
+        pies.push_back(std::move(pie));
+    }
+    return pies;
+}
+
+void PiePainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& f) const {
+    const std::vector<Pie> pies = layout(m, f, m_threeD);
+    const bool mono = f.monochrome;
+    const double u = f.unit;
+    const QFontMetricsF fm(f.font);
+    p.setFont(f.font);
+    for (std::size_t pi = 0; pi < pies.size(); ++pi) {
+        const Pie& pie = pies[pi];
+        const int series = static_cast<int>(pi) + 1;
+        if (pie.slices.empty()) {
+            // Nothing to share out: an empty outline.
+            p.setPen(QPen(SeriesStyle::ink(), 0.8 * u, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(pie.centre, pie.rx, pie.ry);
+        }
+        auto outline = [&](const QColor& face) {
+            QPen pen(mono ? QColor(Qt::black) : face.darker(160), 0.8 * u);
+            pen.setJoinStyle(Qt::RoundJoin);
+            return pen;
+        };
+        auto fillPath = [&](const QPainterPath& path, const SlicePaint& sp, const QColor& face, bool marked) {
+            p.setPen(outline(face));
+            p.setBrush(face);
+            p.drawPath(path);
+            auto overlay = [&](QBrush b) {
+                b.setTransform(QTransform::fromScale(u, u));
+                p.setPen(Qt::NoPen);
+                p.setBrush(b);
+                p.drawPath(path);
+            };
+            if (sp.hatch.style() != Qt::NoBrush) overlay(sp.hatch);
+            if (marked) overlay(SeriesStyle::markedBrush(mono));
+        };
+
+        if (m_threeD) {
+            // Back to front: the cut faces, then the rim, then the tops.
+            std::vector<const Slice*> order;
+            for (const Slice& sl : pie.slices)
+                order.push_back(&sl);
+            std::stable_sort(order.begin(), order.end(), [](const Slice* a, const Slice* b) {
+                return std::sin((a->start + a->sweep / 2) * kDeg) <
+                       std::sin((b->start + b->sweep / 2) * kDeg);
+            });
+            for (const Slice* sl : order) {
+                if (sl->sweep >= 359.9) continue;
+                const SlicePaint sp = slicePaint(sl->point, mono);
+                const QColor wall = sp.face.darker(135);
+                for (double a : {sl->start, sl->start + sl->sweep}) {
+                    const QPointF rp = rimPoint(sl->centre, pie.rx, pie.ry, a);
+                    const QPointF down(0, pie.thickness);
+                    QPainterPath w;
+                    w.addPolygon(QPolygonF({sl->centre, rp, rp + down, sl->centre + down}));
+                    w.closeSubpath();
+                    fillPath(w, sp, wall, false);
+                }
+            }
+            for (const Slice* sl : order) {
+                const SlicePaint sp = slicePaint(sl->point, mono);
+                fillPath(sl->side, sp, sp.face.darker(125), false);
+            }
+        }
+        for (const Slice& sl : pie.slices) {
+            const SlicePaint sp = slicePaint(sl.point, mono);
+            fillPath(sl.top, sp, sp.face, m.patternAt(sl.point) == 4);
+        }
+
+        // Slice texts outside the rim with a short leader; very thin slices go without.
+        const bool crowded = pie.slices.size() > 40;
+        p.setPen(QPen(SeriesStyle::ink(), 0.7 * u));
+        p.setBrush(Qt::NoBrush);
+        for (const Slice& sl : pie.slices) {
+            if (sl.label.isEmpty() || sl.sweep < (crowded ? 6.0 : 2.5)) continue;
+            const double mid = sl.start + sl.sweep / 2;
+            const double c = std::cos(mid * kDeg), s = std::sin(mid * kDeg);
+            const double drop = s > 0 ? pie.thickness : 0.0;
+            const QPointF from = rimPoint(sl.centre, pie.rx, pie.ry, mid) + QPointF(0, drop * 0.5);
+            const QPointF to = rimPoint(sl.centre, pie.rx + 12 * u, pie.ry + 12 * u, mid) + QPointF(0, drop);
+            p.setPen(QPen(SeriesStyle::ink(), 0.7 * u));
+            p.drawLine(from, to);
+            const QStringList lines = sl.label.split(QLatin1Char('\n'));
+            const double h = fm.height() * lines.size();
+            double w = 0;
+            for (const QString& l : lines)
+                w = std::max(w, fm.horizontalAdvance(l));
+            const double x = c >= 0 ? to.x() + 3 * u : to.x() - 3 * u - w;
+            const double y = to.y() - h / 2 + s * h / 2;
+            p.drawText(QRectF(x, y, w + 2 * u, h), (c >= 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
+                       sl.label);
+        }
+        if (pies.size() > 1) {
+            const std::string name = m.legendAt(series);
+            const QString text = name.empty() ? QString::number(series) : QString::fromStdString(name);
+            const double y = pie.centre.y() + pie.ry + pie.thickness + fm.height() * 2.3;
+            p.drawText(QRectF(pie.centre.x() - pie.rx * 2, y, pie.rx * 4, fm.height()), Qt::AlignHCenter,
+                       text);
+        }
+    }
+}
+
+std::optional<ChartHit> PiePainter::hitTest(const zel::ChartModel& m, const ChartFrame& f,
+                                            QPointF pos) const {
+    const std::vector<Pie> pies = layout(m, f, m_threeD);
+    for (const Pie& pie : pies) {
+        for (auto it = pie.slices.rbegin(); it != pie.slices.rend(); ++it)
+            if (it->top.contains(pos)) return ChartHit{it->series, it->point};
+        for (auto it = pie.slices.rbegin(); it != pie.slices.rend(); ++it)
+            if (it->side.contains(pos)) return ChartHit{it->series, it->point};
+    }
+    return std::nullopt;
+}

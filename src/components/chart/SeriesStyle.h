@@ -1,0 +1,40 @@
+// The look of each series and of the lines the chart adds: colours for colour output,
+// and for monochrome output black, greys, hatch brushes and dash patterns, so that series
+// stay apart without colour. Marker shapes per series, statistics-line and control-line
+// pens, and the marker drawing itself.
+#pragma once
+
+#include "components/chart/ChartStats.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QPen>
+#include <QPointF>
+
+class QPainter;
+
+class SeriesStyle {
+  public:
+    enum class Marker { Circle, Square, Triangle, Diamond, InvertedTriangle, Cross, Plus, Star };
+    enum class ControlLine { Centre, Upper, Lower };
+
+    // series counts from 1
+    static QColor colour(int series);
+    static QPen linePen(int series, bool mono, double unit, double width = 1.6);
+    static QBrush fillBrush(int series, bool mono);
+    // The outline of filled shapes (bars, areas).
+    static QPen outlinePen(int series, bool mono, double unit);
+    static Marker marker(int series);
+    static QBrush markerBrush(int series, bool mono);
+    static void drawMarker(QPainter& p, QPointF centre, Marker shape, double size, const QPen& pen,
+                           const QBrush& brush);
+    // The pen of a statistics line of a series: mean solid, maximum/minimum dashed,
+    // sigma lines dotted (1), dash-dot (2) and dash-dot-dot (3), the trend thicker.
+    static QPen statLinePen(zel::StatLineKind kind, int sigmas, int series, bool mono, double unit);
+    static QPen controlPen(ControlLine line, bool mono, double unit);
+    // Axis lines and texts.
+    static QColor ink();
+    // Extra hatching over a marked point's fill (PointPattern 4).
+    static QBrush markedBrush(bool mono);
+    static QPen gridPen(int style, double unit);
+};

@@ -1,0 +1,157 @@
+// The 3-D scatter diagram: points in the projected box, farthest first.
+#include "components/chart/ThreeDScatterPainter.h"
+
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartStats.h"
+#include "components/chart/HitIndex.h"
+#include "components/chart/SeriesStyle.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+zel::AxisScale numericScale(double lo, double hi, const zel::AxisSettings& settings) {
+    zel::AxisRequest req;
+    req.mode = static_cast<zel::AxisMode>(std::clamp(settings.scale, 0, 2));
+    req.fixedMin = settings.min;
+    req.fixedMax = settings.max;
+    req.ticks = settings.ticks;
+    req.targetIntervals = 5;
+    return zel::computeAxis(lo, hi, req);
+}
+
+struct Extent {
+    bool valid = false;
+    double lo = 0, hi = 0;
+    void add(double v) {
+        if (!std::isfinite(v)) return;
+        lo = valid ? std::min(lo, v) : v;
+        hi = valid ? std::max(hi, v) : v;
+        valid = true;
+    }
+};
+
+double xOf(const zel::ChartModel& m, int k, int i) {
+    return m.hasXPositions() ? m.xPos(k, i) : i;
+}
+double zOf(const zel::ChartModel& m, int k, int i) {
+    return m.hasZPositions() ? m.zPos(k, i) : k;
+}
+
+} // namespace
+
+ThreeDScatterPainter::Layout ThreeDScatterPainter::layout(const zel::ChartModel& m, const ChartFrame& f) {
+    Extent ex, ey, ez;
+    for (int k = 1; k <= m.seriesCount(); ++k)
+        for (int i = 1; i <= m.pointCount(); ++i) {
+            if (!m.isPlotted(k, i)) continue;
+            ex.add(xOf(m, k, i));
+            ey.add(m.value(k, i));
+            ez.add(zOf(m, k, i));
+        }
+    const zel::AxisScale sx = numericScale(ex.lo, ex.hi, m.xAxis());
+    const zel::AxisScale sy = box3DValueScale(m, ey.lo, ey.hi);
+    const zel::AxisScale sz = numericScale(ez.lo, ez.hi, zel::AxisSettings{});
+
+    Layout out;
+    out.scene = std::make_unique<Box3DScene>(m, f, 1.0, 0.8, 1.0, Box3DAxis::numeric(sx),
+                                             Box3DAxis::numeric(sy), Box3DAxis::numeric(sz));
+    const zel::Projection3D& pr = out.scene->projection();
+    out.points.reserve(static_cast<std::size_t>(m.seriesCount()) * static_cast<std::size_t>(m.pointCount()));
+    for (int k = 1; k <= m.seriesCount(); ++k)
+        for (int i = 1; i <= m.pointCount(); ++i) {
+            if (!m.isPlotted(k, i)) continue;
+            const double x = xOf(m, k, i), z = zOf(m, k, i);
+            if (!std::isfinite(x) || !std::isfinite(z)) continue;
+            Point pt;
+            pt.series = k;
+            pt.point = i;
+            pt.x = Box3DAxis::toBox(sx, x);
+            pt.y = Box3DAxis::toBox(sy, m.value(k, i));
+            pt.z = Box3DAxis::toBox(sz, z);
+            const zel::Projected pj = pr.project(pt.x, pt.y, pt.z);
+            pt.device = out.scene->device(pj);
+            pt.depth = pj.depth;
+            out.points.push_back(pt);
+        }
+    return out;
+}
+
+void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& f) const {
+    const Layout l = layout(m, f);
+    const Box3DScene& scene = *l.scene;
+    const bool mono = f.monochrome;
+    const double u = f.unit;
+    const int style = m.chartStyle();
+    scene.drawWalls(p);
+    // The ticks and texts before the data: a point on an edge stays on top.
+    scene.drawAxisTexts(p);
+
+    if (style == 2) {
+        // Joined in point order within each series.
+        std::size_t i = 0;
+        while (i < l.points.size()) {
+            const int k = l.points[i].series;
+            QPolygonF line;
+            for (; i < l.points.size() && l.points[i].series == k; ++i)
+                line << l.points[i].device;
+            QPen pen = SeriesStyle::linePen(k, mono, u, 1.2);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            p.drawPolyline(line);
+        }
+    } else if (style == 1) {
+        // Drop lines to the floor, with a small foot mark.
+        for (const Point& pt : l.points) {
+            QColor c = mono ? QColor(90, 90, 90) : SeriesStyle::colour(pt.series).darker(110);
+            p.setPen(QPen(c, 0.9 * u));
+            const QPointF foot = scene.toDevice(pt.x, 0.0, pt.z);
+            p.drawLine(pt.device, foot);
+            p.drawLine(foot - QPointF(2.5 * u, 0), foot + QPointF(2.5 * u, 0));
+        }
+    }
+
+    std::vector<std::size_t> order(l.points.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return l.points[a].depth > l.points[b].depth; });
+    const double size = (l.points.size() > 2000 ? 5.0 : 7.0) * u;
+    int lastSeries = 0;
+    QPen pen;
+    QBrush brush;
+    SeriesStyle::Marker shape = SeriesStyle::Marker::Circle;
+    for (std::size_t idx : order) {
+        const Point& pt = l.points[idx];
+        if (pt.series != lastSeries) {
+            lastSeries = pt.series;
+            pen = QPen(mono ? QColor(Qt::black) : SeriesStyle::colour(pt.series).darker(150), 0.8 * u);
+            brush = SeriesStyle::markerBrush(pt.series, mono);
+            shape = SeriesStyle::marker(pt.series);
+        }
+        SeriesStyle::drawMarker(p, pt.device, shape, size, pen, brush);
+    }
+}
+
+std::optional<ChartHit> ThreeDScatterPainter::hitTest(const zel::ChartModel& m, const ChartFrame& f,
+                                                      QPointF pos) const {
+    const Layout l = layout(m, f);
+    std::vector<zel::HitPoint> pts;
+    pts.reserve(l.points.size());
+    // Nearer points are drawn over farther ones: add them last so that they win ties.
+    std::vector<const Point*> order;
+    for (const Point& pt : l.points)
+        order.push_back(&pt);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Point* a, const Point* b) { return a->depth > b->depth; });
+    for (const Point* pt : order)
+        pts.push_back({pt->device.x(), pt->device.y(), pt->series, pt->point});
+    zel::HitIndex index;
+    index.build(std::move(pts));
+    const auto hit = index.nearest(pos.x(), pos.y(), 8.0 * f.unit);
+    if (!hit) return std::nullopt;
+    return ChartHit{hit->series, hit->point};
+}

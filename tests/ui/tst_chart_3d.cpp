@@ -1,0 +1,399 @@
+// The pie and 3-D chart families and the chart gallery: slice sizes and separation read
+// back from the pixels, the 3-D projection and its hit testing, rotation, monochrome output.
+#include "components/chart/ChartGallery.h"
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
+#include "components/chart/PiePainter.h"
+#include "components/chart/Projection3D.h"
+#include "components/chart/SeriesStyle.h"
+#include "components/chart/ThreeDBarPainter.h"
+#include "components/chart/ThreeDPainters.h"
+#include "components/chart/ThreeDScatterPainter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+ChartFrame frameFor(const QRectF& plot, bool mono = false) {
+    ChartFrame f;
+    f.plot = plot;
+    f.font = QFont(QStringLiteral("IPAGothic"));
+    f.font.setPixelSize(12);
+    f.unit = 1.0;
+    f.monochrome = mono;
+    return f;
+}
+
+QImage paintWith(const ChartPainter& painter, const zel::ChartModel& m, const ChartFrame& f, QSize size) {
+    QImage img(size, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    painter.paint(p, m, f);
+    return img;
+}
+
+void fill(zel::ChartModel& m, const std::vector<double>& values) {
+    m.setSeriesCount(1);
+    m.setPointCount(static_cast<int>(values.size()));
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (double v : values)
+        m.setPointValue(v);
+}
+
+bool near(QColor a, QColor b, int tol = 6) {
+    return std::abs(a.red() - b.red()) <= tol && std::abs(a.green() - b.green()) <= tol &&
+           std::abs(a.blue() - b.blue()) <= tol;
+}
+
+// Point at a clock angle (degrees clockwise from twelve o'clock) and radius from c.
+QPoint atClock(QPointF c, double clockDeg, double radius) {
+    const double a = (clockDeg - 90.0) * kDeg;
+    return QPoint(static_cast<int>(std::lround(c.x() + radius * std::cos(a))),
+                  static_cast<int>(std::lround(c.y() + radius * std::sin(a))));
+}
+
+// The first background pixel met walking out from c at a clock angle.
+double rimDistance(const QImage& img, QPointF c, double clockDeg) {
+    for (double r = 1; r < 400; r += 0.5) {
+        const QPoint pt = atClock(c, clockDeg, r);
+        if (!img.rect().contains(pt)) return r;
+        if (img.pixelColor(pt) == QColor(Qt::white)) return r;
+    }
+    return 400;
+}
+
+int countColourPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() != c.green() || c.green() != c.blue()) ++n;
+        }
+    return n;
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++n;
+    return n;
+}
+
+void scatterModel(zel::ChartModel& m) {
+    // Points on the corners and middle of a 0..10 cube, so that the box coordinates are
+    // value / 10.
+    const double pts[][3] = {{0, 0, 0},  {10, 10, 10}, {10, 0, 0}, {0, 10, 0},
+                             {0, 0, 10}, {5, 5, 5},    {2, 8, 6}};
+    m.setSeriesCount(1);
+    m.setPointCount(7);
+    m.setCurrentSeries(1);
+    for (int i = 0; i < 7; ++i) {
+        m.setCurrentPoint(i + 1);
+        m.setPointValue(pts[i][1]);
+        m.setCurrentPoint(i + 1);
+        m.setPointXPos(pts[i][0]);
+        m.setPointZPos(pts[i][2]);
+    }
+    m.setChartType(21);
+    m.setChartStyle(0);
+}
+
+} // namespace
+
+class TestChart3D : public QObject {
+    Q_OBJECT
+  private slots:
+    void pieSlicesAreProportionalToTheValues();
+    void separatedSliceMovesOutwards();
+    void pieHitTestFindsTheSliceUnderThePointer();
+    void threeDPieIsTurnedByTheRotation();
+    void scatterPointsLandWhereTheProjectionPutsThem();
+    void barHitTestFindsTheBarAndRotationChangesThePicture();
+    void monochromeHasNoColouredPixels();
+    void galleryWritesImagesAndIndex();
+    void galleryReportsAnUnwritableFolder();
+};
+
+void TestChart3D::pieSlicesAreProportionalToTheValues() {
+    // 1 : 2 : 3 : 6 of 12 = 30, 60, 90 and 180 degrees clockwise from twelve o'clock.
+    zel::ChartModel m;
+    fill(m, {1, 2, 3, 6});
+    m.setChartType(1);
+    const QRectF plot(0, 0, 500, 500);
+    const QImage img = paintWith(piePainter(), m, frameFor(plot), QSize(500, 500));
+    const QPointF c = plot.center();
+    const double mids[] = {15, 60, 135, 270};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(near(img.pixelColor(atClock(c, mids[i], 60)), SeriesStyle::colour(i + 1)),
+                 qPrintable(QStringLiteral("slice %1").arg(i + 1)));
+    // The boundaries: just either side of 30 and 90 degrees, and the whole left half.
+    QVERIFY(near(img.pixelColor(atClock(c, 27, 80)), SeriesStyle::colour(1)));
+    QVERIFY(near(img.pixelColor(atClock(c, 33, 80)), SeriesStyle::colour(2)));
+    QVERIFY(near(img.pixelColor(atClock(c, 87, 80)), SeriesStyle::colour(2)));
+    QVERIFY(near(img.pixelColor(atClock(c, 93, 80)), SeriesStyle::colour(3)));
+    QVERIFY(near(img.pixelColor(atClock(c, 177, 80)), SeriesStyle::colour(3)));
+    QVERIFY(near(img.pixelColor(atClock(c, 183, 80)), SeriesStyle::colour(4)));
+    QVERIFY(near(img.pixelColor(atClock(c, 357, 80)), SeriesStyle::colour(4)));
+
+    // Values of 0 or less take no slice: the others share the whole pie.
+    zel::ChartModel z;
+    fill(z, {0, -5, 1, 1});
+    z.setChartType(1);
+    const QImage img2 = paintWith(piePainter(), z, frameFor(plot), QSize(500, 500));
+    QVERIFY(near(img2.pixelColor(atClock(c, 90, 60)), SeriesStyle::colour(3)));
+    QVERIFY(near(img2.pixelColor(atClock(c, 270, 60)), SeriesStyle::colour(4)));
+}
+
+void TestChart3D::separatedSliceMovesOutwards() {
+    zel::ChartModel m;
+    fill(m, {1, 1, 1, 1});
+    m.setChartType(1);
+    const QRectF plot(0, 0, 500, 500);
+    const QPointF c = plot.center();
+    const QImage before = paintWith(piePainter(), m, frameFor(plot), QSize(500, 500));
+    const double rim = rimDistance(before, c, 45);
+    QVERIFY(rim > 50);
+    m.setPointSeparatedAt(1, 1);
+    const QImage after = paintWith(piePainter(), m, frameFor(plot), QSize(500, 500));
+    // Beyond the old rim along the slice's middle the slice now shows; the others stay.
+    QVERIFY(after.pixelColor(atClock(c, 45, rim + 8)) != QColor(Qt::white));
+    QVERIFY(near(after.pixelColor(atClock(c, 45, rim + 4)), SeriesStyle::colour(1)));
+    QCOMPARE(rimDistance(after, c, 135), rimDistance(before, c, 135));
+    // The tip has left the centre: just outside the centre on its middle is background.
+    QCOMPARE(after.pixelColor(atClock(c, 45, 3)), QColor(Qt::white));
+    // Putting it back restores the picture.
+    m.setPointSeparatedAt(1, 0);
+    QCOMPARE(paintWith(piePainter(), m, frameFor(plot), QSize(500, 500)), before);
+}
+
+void TestChart3D::pieHitTestFindsTheSliceUnderThePointer() {
+    zel::ChartModel m;
+    fill(m, {5, 3, 2});
+    m.setChartType(1);
+    const ChartFrame f = frameFor(QRectF(0, 0, 500, 500));
+    const QPointF c(250, 250);
+    // 5/10 from 0 to 180, 3/10 to 288, 2/10 to 360.
+    auto hit = piePainter().hitTest(m, f, atClock(c, 90, 60));
+    QVERIFY(hit);
+    QCOMPARE(hit->point, 1);
+    QCOMPARE(hit->series, 1);
+    QCOMPARE(piePainter().hitTest(m, f, atClock(c, 230, 60))->point, 2);
+    QCOMPARE(piePainter().hitTest(m, f, atClock(c, 330, 60))->point, 3);
+    QVERIFY(!piePainter().hitTest(m, f, QPointF(2, 2)));
+    // Through the renderer: the point at the plot's slice of the same chart.
+    m.setChartType(2);
+    const QRectF target(0, 0, 800, 600);
+    bool found[4] = {false, false, false, false};
+    for (int y = 0; y < 600; y += 6)
+        for (int x = 0; x < 800; x += 6)
+            if (auto h = ChartRenderer::hitTest(m, target, QPointF(x, y))) {
+                QCOMPARE(h->series, 1);
+                QVERIFY(h->point >= 1 && h->point <= 3);
+                found[h->point] = true;
+            }
+    QVERIFY(found[1] && found[2] && found[3]);
+}
+
+void TestChart3D::threeDPieIsTurnedByTheRotation() {
+    zel::ChartModel m;
+    fill(m, {1, 1});
+    m.setChartType(2);
+    const ChartFrame f = frameFor(QRectF(0, 0, 600, 500));
+    m.setViewAngles({0, 30, 30});
+    const auto flat = PiePainter::layout(m, f, true);
+    QCOMPARE(flat.size(), std::size_t{1});
+    QCOMPARE(flat[0].slices.size(), std::size_t{2});
+    QCOMPARE(flat[0].slices[0].start, -90.0);
+    QVERIFY(flat[0].ry < flat[0].rx); // tilted
+    QVERIFY(flat[0].thickness > 0);   // with a side
+    m.setViewAngles({40, 30, 30});
+    QCOMPARE(PiePainter::layout(m, f, true)[0].slices[0].start, -50.0);
+    // More elevation looks more from above: a rounder top.
+    m.setViewAngles({40, 30, 60});
+    QVERIFY(PiePainter::layout(m, f, true)[0].ry > flat[0].ry);
+}
+
+void TestChart3D::scatterPointsLandWhereTheProjectionPutsThem() {
+    zel::ChartModel m;
+    scatterModel(m);
+    m.setViewAngles({35, 40, 25});
+    const ChartFrame f = frameFor(QRectF(20, 30, 700, 500));
+    const auto l = ThreeDScatterPainter::layout(m, f);
+    QCOMPARE(l.points.size(), std::size_t{7});
+    // The device positions are one scale-and-shift of Projection3D's output (box 1 x 0.8 x 1).
+    const zel::Projection3D pr(m.viewAngles(), 1.0, 0.8, 1.0);
+    const double coords[][3] = {{0, 0, 0}, {1, 1, 1},       {1, 0, 0},      {0, 1, 0},
+                                {0, 0, 1}, {0.5, 0.5, 0.5}, {0.2, 0.8, 0.6}};
+    const zel::Projected p0 = pr.project(0, 0, 0), p1 = pr.project(1, 1, 1);
+    const QPointF d0 = l.points[0].device, d1 = l.points[1].device;
+    const double sx = (d1.x() - d0.x()) / (p1.x - p0.x), sy = (d1.y() - d0.y()) / (p1.y - p0.y);
+    QVERIFY(sx > 0);
+    QVERIFY(sy < 0); // y up in the projection, down on the device
+    for (int i = 2; i < 7; ++i) {
+        const zel::Projected pj = pr.project(coords[i][0], coords[i][1], coords[i][2]);
+        QVERIFY(std::abs(d0.x() + (pj.x - p0.x) * sx - l.points[i].device.x()) < 0.01);
+        QVERIFY(std::abs(d0.y() + (pj.y - p0.y) * sy - l.points[i].device.y()) < 0.01);
+    }
+    // The marker is drawn there, and a click there finds the point.
+    const QImage img = paintWith(scatter3DPainter(), m, f, QSize(760, 560));
+    for (int i = 0; i < 7; ++i) {
+        const QPointF d = l.points[i].device;
+        QVERIFY(f.plot.contains(d));
+        QVERIFY2(near(img.pixelColor(d.toPoint()), SeriesStyle::colour(1), 40),
+                 qPrintable(QString::number(i)));
+        const auto hit = scatter3DPainter().hitTest(m, f, d + QPointF(2, -1));
+        QVERIFY(hit);
+        QCOMPARE(hit->point, i + 1);
+    }
+    QVERIFY(!scatter3DPainter().hitTest(m, f, QPointF(25, 35)));
+    // A different view moves the points.
+    m.setViewAngles({-35, 40, 25});
+    const auto turned = ThreeDScatterPainter::layout(m, f);
+    QVERIFY(QLineF(turned.points[4].device, l.points[4].device).length() > 20);
+}
+
+void TestChart3D::barHitTestFindsTheBarAndRotationChangesThePicture() {
+    zel::ChartModel m;
+    m.setSeriesCount(2);
+    m.setPointCount(4);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (double v : {3.0, 5.0, 2.0, 4.0, 1.0, 6.0, 2.5, 3.5})
+        m.setPointValue(v);
+    m.setChartType(4);
+    for (int style : {0, 6, 1, 7}) {
+        m.setChartStyle(style);
+        const ChartFrame f = frameFor(QRectF(0, 0, 700, 500));
+        const auto l = ThreeDBarPainter::layout(m, f);
+        QCOMPARE(l.bars.size(), std::size_t{8});
+        const bool alongZ = style == 6 || style == 7;
+        for (const auto& b : l.bars) {
+            // Rows further back are partly hidden by the front row.
+            if (alongZ && b.series != 1) continue;
+            // The middle of the bar's near face.
+            const double zNear =
+                l.scene->depth(0.5, 0.5, b.z0) < l.scene->depth(0.5, 0.5, b.z1) ? b.z0 : b.z1;
+            const QPointF c = l.scene->toDevice((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, zNear);
+            const auto hit = bar3DPainter().hitTest(m, f, c);
+            QVERIFY(hit);
+            QCOMPARE(hit->series, b.series);
+            QCOMPARE(hit->point, b.point);
+        }
+        // Taller values make taller bars (vertical styles) or longer ones (horizontal).
+        const bool horizontal = style == 1 || style == 7;
+        auto extent = [&](int s, int p) {
+            for (const auto& b : l.bars)
+                if (b.series == s && b.point == p) return horizontal ? b.x1 - b.x0 : b.y1 - b.y0;
+            return -1.0;
+        };
+        QVERIFY(std::abs(extent(2, 2) / extent(1, 3) - 3.0) < 1e-9); // 6 against 2
+    }
+    m.setChartStyle(6);
+    const QRectF target(0, 0, 700, 500);
+    auto render = [&](int rotation) {
+        m.setViewAngles({rotation, 30, 20});
+        QImage img(700, 500, QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        ChartRenderer::render(m, &p, target);
+        return img;
+    };
+    const QImage a = render(15), b = render(-40), a2 = render(15);
+    QCOMPARE(differingPixels(a, a2), 0);
+    QVERIFY(differingPixels(a, b) > 5000);
+}
+
+void TestChart3D::monochromeHasNoColouredPixels() {
+    struct Kind {
+        int type, style;
+    };
+    const Kind kinds[] = {{1, 4},  {2, 4},  {4, 0},  {4, 6},  {4, 7},
+                          {14, 1}, {14, 0}, {21, 0}, {21, 1}, {21, 2}};
+    for (const Kind& k : kinds) {
+        zel::ChartModel m;
+        m.loadSampleData();
+        if (k.type == 21) {
+            m.setCurrentSeries(1);
+            for (int i = 1; i <= m.pointCount(); ++i) {
+                m.setCurrentPoint(i);
+                m.setPointXPos(i * 1.5);
+                m.setPointZPos(10 - i);
+            }
+        }
+        m.setChartType(k.type);
+        m.setChartStyle(k.style);
+        m.setTitleTop("見本");
+        for (int s = 1; s <= m.seriesCount(); ++s)
+            m.setLegendAt(s, "系列" + std::to_string(s));
+        m.setCurrentPoint(2);
+        m.setPointPattern(4);
+        m.setPointSeparatedAt(1, 1);
+        for (bool mono : {false, true}) {
+            QImage img(600, 420, QImage::Format_ARGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            ChartRenderer::Options o;
+            o.monochrome = mono;
+            ChartRenderer::render(m, &p, QRectF(0, 0, 600, 420), o);
+            p.end();
+            const int coloured = countColourPixels(img);
+            const QString what = QStringLiteral("type %1 style %2").arg(k.type).arg(k.style);
+            if (mono)
+                QVERIFY2(coloured == 0, qPrintable(what + QStringLiteral(": %1 coloured").arg(coloured)));
+            else
+                QVERIFY2(coloured > 1000, qPrintable(what));
+        }
+    }
+}
+
+void TestChart3D::galleryWritesImagesAndIndex() {
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString dir = tmp.filePath(QStringLiteral("見本/gallery"));
+    QCOMPARE(writeChartGallery(dir), 0);
+    const QStringList files = chartGalleryFiles();
+    QVERIFY(files.size() >= 40);
+    QCOMPARE(QDir(dir).entryList({QStringLiteral("*.png")}, QDir::Files).size(), files.size());
+    QFile index(QDir(dir).filePath(QStringLiteral("index.html")));
+    QVERIFY(index.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(index.readAll());
+    for (const QString& f : files) {
+        QVERIFY2(html.contains(QStringLiteral("src=\"%1\"").arg(f)), qPrintable(f));
+        const QImage img(QDir(dir).filePath(f));
+        QCOMPARE(img.size(), QSize(1000, 700));
+        // Something was drawn: plenty of pixels differ from the background.
+        int ink = 0;
+        for (int y = 0; y < img.height(); y += 4)
+            for (int x = 0; x < img.width(); x += 4)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
+        QVERIFY2(ink > 300, qPrintable(f));
+    }
+    for (const char* caption :
+         {"立体散布図（縦棒）", "Ｚ軸立体棒（横）", "パレート図", "ガントチャート", "モノクロ"})
+        QVERIFY(html.contains(QString::fromUtf8(caption)));
+}
+
+void TestChart3D::galleryReportsAnUnwritableFolder() {
+    QTemporaryDir tmp;
+    QFile blocker(tmp.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(writeChartGallery(tmp.filePath(QStringLiteral("file/sub"))) != 0);
+}
+
+QTEST_MAIN(TestChart3D)
+#include "tst_chart_3d.moc"

@@ -1,0 +1,496 @@
+// Tests of the chart renderer drawing into images: axes and fixed scales, control lines,
+// bars, statistics lines, hit testing, crowded category labels and monochrome output.
+#include "components/chart/ChartLayout.h"
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const QSize kSize(800, 500);
+
+QImage renderOf(const zel::ChartModel& m, bool mono = false, QSize size = kSize) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    ChartRenderer::render(m, &p, QRectF(QPointF(0, 0), QSizeF(size)), {mono, 1.0});
+    p.end();
+    return image;
+}
+
+ChartLayout layoutOf(const zel::ChartModel& m, QSize size = kSize) {
+    return ChartRenderer::layoutFor(m, QRectF(QPointF(0, 0), QSizeF(size)), {false, 1.0});
+}
+
+void fill(zel::ChartModel& m, int series, const std::vector<double>& values) {
+    m.setCurrentSeries(series);
+    m.setCurrentPoint(1);
+    for (double v : values)
+        m.setPointValue(v);
+}
+
+// The mean chart of an Xbar-R chart as its window builds it: CL, UCL, LCL, then the data,
+// fixed axis from the lower to the upper bound in 4 divisions.
+zel::ChartModel controlChart() {
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(8);
+    const std::vector<double> data{10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6};
+    fill(m, 1, std::vector<double>(8, 10.5));
+    fill(m, 2, std::vector<double>(8, 14.0));
+    fill(m, 3, std::vector<double>(8, 7.0));
+    fill(m, 4, data);
+    m.setYAxisScale(2);
+    m.setYAxisMax(14.0);
+    m.setYAxisMin(7.0);
+    m.setYAxisTicks(4);
+    m.setStatLines(5);
+    m.setTitleTop("Xbar-R管理図(平均値)");
+    for (int i = 1; i <= 8; ++i)
+        m.setPointLabelAt(i, "第" + std::to_string(i) + "群");
+    return m;
+}
+
+bool isWhite(QRgb c) {
+    return qRed(c) > 245 && qGreen(c) > 245 && qBlue(c) > 245;
+}
+bool isReddish(QRgb c) {
+    return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+
+int colourPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (qRed(c) != qGreen(c) || qGreen(c) != qBlue(c)) ++n;
+        }
+    return n;
+}
+
+} // namespace
+
+class TestChartRender : public QObject {
+    Q_OBJECT
+  private slots:
+    void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
+    void barsReachTheirValues();
+    void statisticsLinesAreDrawnOnlyWhenAsked();
+    void hitTestFindsTheDrawnPoint();
+    void crowdedLabelsNeverOverlap();
+    void monochromeOutputHasNoColour();
+    void everyTwoDimensionalKindDrawsInsideThePlot();
+    void lineSeriesWithoutXPositionsShareThoseOfTheFirst();
+};
+
+void TestChartRender::fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows() {
+    const auto m = controlChart();
+    const auto l = layoutOf(m);
+    QCOMPARE(l.valueAxis().min, 7.0);
+    QCOMPARE(l.valueAxis().max, 14.0);
+    QCOMPARE(static_cast<int>(l.valueAxis().ticks.size()), 5);
+    QVERIFY(std::abs(l.valuePos(14.0) - l.plot().top()) < 0.01);
+    QVERIFY(std::abs(l.valuePos(7.0) - l.plot().bottom()) < 0.01);
+    QVERIFY(l.plot().width() > 500 && l.plot().height() > 300);
+    // The three constant series are the control lines, the data is not.
+    QVERIFY(l.controlLine(1) == SeriesStyle::ControlLine::Centre);
+    QVERIFY(l.controlLine(2) == SeriesStyle::ControlLine::Upper);
+    QVERIFY(l.controlLine(3) == SeriesStyle::ControlLine::Lower);
+    QVERIFY(!l.controlLine(4));
+
+    const QImage img = renderOf(m);
+    // The UCL (red, dashed) crosses the plot on the row of 14 within a pixel: look along
+    // a stretch of columns for red pixels and check their rows.
+    const double uclRow = l.valuePos(14.0);
+    const double lclRow = l.valuePos(7.0);
+    for (double row : {uclRow, lclRow}) {
+        int found = 0;
+        for (int x = static_cast<int>(l.plot().left()) + 10; x < static_cast<int>(l.plot().right()) - 60; ++x)
+            for (int y = static_cast<int>(row) - 3; y <= static_cast<int>(row) + 3; ++y)
+                if (isReddish(img.pixel(x, y))) {
+                    QVERIFY2(std::abs(y - row) <= 1.5, qPrintable(QString("row %1 vs %2").arg(y).arg(row)));
+                    ++found;
+                }
+        QVERIFY(found > 50);
+    }
+    // A row halfway between CL and UCL carries no red.
+    const int mid = static_cast<int>(l.valuePos(12.25));
+    for (int x = static_cast<int>(l.plot().left()) + 10; x < static_cast<int>(l.plot().right()) - 10; ++x)
+        QVERIFY(!isReddish(img.pixel(x, mid)));
+}
+
+void TestChartRender::barsReachTheirValues() {
+    zel::ChartModel m;
+    m.setChartType(3);
+    m.setChartStyle(0);
+    m.setPointCount(3);
+    fill(m, 1, {10, 20, 5});
+    m.setYAxisScale(2);
+    m.setYAxisMax(20);
+    m.setYAxisMin(0);
+    m.setYAxisTicks(4);
+    const auto l = layoutOf(m);
+    const QImage img = renderOf(m);
+    const double values[] = {10, 20, 5};
+    for (int p = 1; p <= 3; ++p) {
+        const int x = static_cast<int>(l.categoryPos(p));
+        int top = -1;
+        for (int y = static_cast<int>(l.plot().top()) + 1; y < static_cast<int>(l.plot().bottom()) - 1; ++y)
+            if (!isWhite(img.pixel(x, y))) {
+                top = y;
+                break;
+            }
+        QVERIFY(top >= 0);
+        const double expected = l.valuePos(values[p - 1]);
+        QVERIFY2(std::abs(top - expected) <= 1.5,
+                 qPrintable(QString("bar %1 top %2 expected %3").arg(p).arg(top).arg(expected)));
+        // Filled down to the axis.
+        QVERIFY(!isWhite(img.pixel(x, static_cast<int>(l.plot().bottom()) - 3)));
+    }
+    // Horizontal bars: the value runs to the right.
+    m.setChartStyle(1);
+    const auto lh = layoutOf(m);
+    QVERIFY(lh.horizontal());
+    const QImage himg = renderOf(m);
+    const int y = static_cast<int>(lh.categoryPos(1));
+    int right = -1;
+    for (int x = static_cast<int>(lh.plot().right()) - 2; x > static_cast<int>(lh.plot().left()); --x)
+        if (!isWhite(himg.pixel(x, y))) {
+            right = x;
+            break;
+        }
+    QVERIFY2(std::abs(right - lh.valuePos(10)) <= 1.5,
+             qPrintable(QString("%1 vs %2").arg(right).arg(lh.valuePos(10))));
+    // Stacked: the axis takes the sums.
+    m.setChartStyle(2);
+    m.setSeriesCount(2);
+    fill(m, 2, {30, 1, 1});
+    m.setYAxisScale(0);
+    QVERIFY(layoutOf(m).valueAxis().max >= 40.0);
+}
+
+void TestChartRender::statisticsLinesAreDrawnOnlyWhenAsked() {
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(3); // symbols only, so any line across the plot is a statistics line
+    m.setPointCount(6);
+    fill(m, 1, {1, 9, 2, 8, 3, 7}); // mean 5
+    m.setYAxisScale(2);
+    m.setYAxisMax(10);
+    m.setYAxisMin(0);
+    m.setYAxisTicks(5);
+    auto darkOnRow = [](const QImage& img, const ChartLayout& l, double value) {
+        const int y = static_cast<int>(std::lround(l.valuePos(value)));
+        int dark = 0;
+        for (int x = static_cast<int>(l.plot().left()) + 3; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+            bool hit = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                hit = hit || qGray(img.pixel(x, y + dy)) < 200;
+            dark += hit ? 1 : 0;
+        }
+        return dark;
+    };
+    const auto l0 = layoutOf(m);
+    QVERIFY(l0.statLines().empty());
+    const int without = darkOnRow(renderOf(m), l0, 5.0);
+    m.setStatLines(1);
+    const auto l1 = layoutOf(m);
+    QCOMPARE(static_cast<int>(l1.statLines().size()), 1);
+    const int with = darkOnRow(renderOf(m), l1, 5.0);
+    QVERIFY2(with > static_cast<int>(l1.plot().width() * 0.8), qPrintable(QString::number(with)));
+    QVERIFY(without < l0.plot().width() * 0.2);
+    // Max/min and sigma lines come with their own rows.
+    m.setStatLines(2 + 4);
+    const auto l2 = layoutOf(m);
+    const QImage img2 = renderOf(m);
+    QVERIFY(darkOnRow(img2, l2, 9.0) > l2.plot().width() * 0.5);
+    QVERIFY(darkOnRow(img2, l2, 1.0) > l2.plot().width() * 0.5);
+    int sigma = 0;
+    for (const auto& s : l2.statLines())
+        sigma += s.kind == zel::StatLineKind::Sigma ? 1 : 0;
+    QCOMPARE(sigma, 6);
+}
+
+void TestChartRender::hitTestFindsTheDrawnPoint() {
+    zel::ChartModel m;
+    m.setChartType(9);
+    m.setChartStyle(0);
+    m.setSeriesCount(2);
+    m.setPointCount(4);
+    const double xs[2][4] = {{1, 2, 3, 4}, {1.5, 2.5, 3.5, 4.5}};
+    const double ys[2][4] = {{3, 5, 4, 8}, {2, 6, 7, 1}};
+    for (int s = 1; s <= 2; ++s)
+        for (int p = 1; p <= 4; ++p) {
+            m.setCurrentSeries(s);
+            m.setCurrentPoint(p);
+            m.setPointXPos(xs[s - 1][p - 1]);
+            m.setPointValue(ys[s - 1][p - 1]);
+        }
+    const auto l = layoutOf(m);
+    const QImage img = renderOf(m);
+    const QPointF at(l.xPos(3.5), l.valuePos(7));
+    QVERIFY(!isWhite(img.pixel(at.toPoint()))); // the marker is there
+    const auto hit =
+        ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)), at + QPointF(2, -2), {false, 1.0});
+    QVERIFY(hit.has_value());
+    QCOMPARE(hit->series, 2);
+    QCOMPARE(hit->point, 3);
+    // Far from any point: nothing.
+    QVERIFY(!ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                    QPointF(l.xPos(1), l.valuePos(8)), {})
+                 .has_value());
+
+    // Bars are hit inside their rectangles.
+    zel::ChartModel b;
+    b.setChartType(3);
+    b.setPointCount(3);
+    fill(b, 1, {4, 8, 2});
+    const auto lb = layoutOf(b);
+    const auto bh = ChartRenderer::hitTest(b, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                           QPointF(lb.categoryPos(2), lb.valuePos(6)), {});
+    QVERIFY(bh && bh->point == 2 && bh->series == 1);
+    QVERIFY(!ChartRenderer::hitTest(b, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                    QPointF(lb.categoryPos(3), lb.valuePos(6)), {}));
+}
+
+void TestChartRender::crowdedLabelsNeverOverlap() {
+    for (int count : {5, 40, 300, 5000}) {
+        zel::ChartModel m;
+        m.setChartType(6);
+        m.setChartStyle(5);
+        m.setPointCount(count);
+        m.setCurrentSeries(1);
+        m.setCurrentPoint(1);
+        for (int i = 1; i <= count; ++i) {
+            m.setPointValue(std::sin(i * 0.1));
+            m.setPointLabelAt(i, "ロット" + std::to_string(i));
+        }
+        const auto l = layoutOf(m);
+        const auto& labels = l.categoryLabels();
+        QVERIFY(!labels.empty());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QVERIFY(QRectF(QPointF(0, 0), QSizeF(kSize)).contains(labels[i].rect));
+            QVERIFY(labels[i].rect.top() >= l.plot().bottom());
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                QVERIFY2(!labels[i].rect.intersects(labels[j].rect),
+                         qPrintable(QString("%1 labels: %2 and %3 overlap").arg(count).arg(i).arg(j)));
+        }
+        if (count == 5) {
+            QCOMPARE(static_cast<int>(labels.size()), 5);
+            QVERIFY(!labels[0].upright);
+            QCOMPARE(labels[2].text, QStringLiteral("ロット3"));
+        } else {
+            QVERIFY(labels[0].upright);
+        }
+        if (count >= 300) QVERIFY(static_cast<int>(labels.size()) < count);
+    }
+    // Horizontal bars: category labels down the left side, apart.
+    zel::ChartModel h;
+    h.setChartType(3);
+    h.setChartStyle(1);
+    h.setPointCount(200);
+    for (int i = 1; i <= 200; ++i)
+        h.setPointLabelAt(i, "品目" + std::to_string(i));
+    const auto lh = layoutOf(h);
+    const auto& hl = lh.categoryLabels();
+    for (std::size_t i = 1; i < hl.size(); ++i)
+        QVERIFY(!hl[i - 1].rect.intersects(hl[i].rect));
+    QVERIFY(hl.front().rect.right() <= lh.plot().left());
+}
+
+namespace {
+
+std::vector<zel::ChartModel> galleryModels() {
+    std::vector<zel::ChartModel> out;
+    auto base = [](int type, int style, int series, int points) {
+        zel::ChartModel m;
+        m.setChartType(type);
+        m.setChartStyle(style);
+        m.setSeriesCount(series);
+        m.setPointCount(points);
+        m.setCurrentSeries(1);
+        m.setCurrentPoint(1);
+        for (int s = 1; s <= series; ++s)
+            for (int p = 1; p <= points; ++p)
+                m.setPointValue(3 + s + std::fmod(p * 7.3 + s * 3.1, 5.0));
+        for (int s = 1; s <= series; ++s)
+            m.setLegendAt(s, "系列" + std::to_string(s));
+        m.setTitleTop("グラフ");
+        m.setTitleLeft("値");
+        m.setTitleBottom("番号");
+        m.setGridLines(3);
+        m.setGridLineStyle(1);
+        return m;
+    };
+    out.push_back(base(3, 0, 3, 6));
+    out.push_back(base(3, 2, 3, 6));
+    out.push_back(base(3, 3, 3, 6));
+    out.push_back(base(6, 5, 3, 12));
+    out.back().setStatLines(15);
+    out.push_back(base(7, 5, 2, 12));
+    out.push_back(base(8, 0, 3, 8));
+    out.push_back(base(8, 1, 3, 8));
+    out.push_back(base(13, 0, 2, 8));
+    out.push_back(base(22, 5, 1, 10));
+    out.push_back(base(5, 1, 4, 5));
+    zel::ChartModel sc = base(9, 3, 2, 10);
+    for (int s = 1; s <= 2; ++s)
+        for (int p = 1; p <= 10; ++p) {
+            sc.setCurrentSeries(s);
+            sc.setCurrentPoint(p);
+            sc.setPointXPos(p * 1.5);
+        }
+    sc.setStatLines(8);
+    sc.setPointPattern(4);
+    out.push_back(sc);
+    // Statistics by variable: seven sets per variable.
+    zel::ChartModel st = base(17, 2, 7, 3);
+    st.setCurrentSeries(1);
+    st.setCurrentPoint(1);
+    const double sets[7] = {1, 3, 3, 5, 7, 7, 9};
+    for (int s = 0; s < 7; ++s)
+        for (int p = 1; p <= 3; ++p)
+            st.setPointValue(sets[s] + p);
+    out.push_back(st);
+    // Pareto: bars with the cumulative line on the right axis.
+    zel::ChartModel pa = base(3, 0, 1, 5);
+    pa.setOverlayMode(2);
+    for (int i = 1; i <= 5; ++i) {
+        pa.setCurrentPoint(i);
+        pa.setOverlayValue(20.0 * i);
+    }
+    pa.setYAxisSelect(1);
+    pa.setYAxisScale(2);
+    pa.setYAxisMax(100);
+    pa.setYAxisMin(0);
+    pa.setYAxisTicks(10);
+    pa.setYAxisSelect(0);
+    pa.setPointPattern(4);
+    out.push_back(pa);
+    out.push_back(controlChart());
+    // The histogram's bar-mean kind: counts at the class mids on a fixed class axis, the
+    // series means as sticks with triangles.
+    zel::ChartModel hm = base(6, 3, 2, 8);
+    hm.setXAxisScale(2);
+    hm.setXAxisTicks(8);
+    hm.setXAxisMin(10);
+    hm.setXAxisMax(26);
+    hm.setCurrentSeries(1);
+    for (int k = 1; k <= 8; ++k) {
+        hm.setCurrentPoint(k);
+        hm.setPointXPos(11 + 2 * (k - 1));
+    }
+    hm.setOverlayMode(1);
+    for (int i = 1; i <= 5; ++i)
+        hm.setOverlayOption(i, std::vector<int>{0, 3, 1, 5, 12}[static_cast<std::size_t>(i - 1)]);
+    for (int k = 1; k <= 8; ++k) {
+        hm.setCurrentPoint(k);
+        hm.setOverlayXPos(k == 1 ? 17.5 : 16.2);
+        hm.setOverlayValue(k == 1 ? 8 * 0.8 : 8 * 0.9);
+    }
+    out.push_back(hm);
+    // A crowded time axis: the labels stand upright and thin out.
+    zel::ChartModel ts = base(22, 1, 1, 150);
+    for (int i = 1; i <= 150; ++i)
+        ts.setPointLabelAt(i, "4月" + std::to_string(i % 30 + 1) + "日");
+    out.push_back(ts);
+    return out;
+}
+
+} // namespace
+
+void TestChartRender::monochromeOutputHasNoColour() {
+    // ZEL_CHART_PNG_DIR, when set, receives every picture for a look by eye.
+    const QString dir = qEnvironmentVariable("ZEL_CHART_PNG_DIR");
+    int index = 0;
+    for (const auto& m : galleryModels()) {
+        const QImage colour = renderOf(m, false);
+        if (!dir.isEmpty()) {
+            colour.save(QString("%1/chart%2.png").arg(dir).arg(index));
+            renderOf(m, true).save(QString("%1/chart%2m.png").arg(dir).arg(index));
+        }
+        ++index;
+        QVERIFY2(colourPixels(colour) > 100,
+                 qPrintable(QString("type %1").arg(static_cast<int>(m.chartType()))));
+        const QImage mono = renderOf(m, true);
+        QVERIFY2(
+            colourPixels(mono) == 0,
+            qPrintable(QString("type %1 style %2").arg(static_cast<int>(m.chartType())).arg(m.chartStyle())));
+        // Something is drawn in the plot in monochrome too.
+        const auto l = layoutOf(m);
+        int ink = 0;
+        for (int y = static_cast<int>(l.plot().top()) + 2; y < static_cast<int>(l.plot().bottom()) - 2;
+             y += 2)
+            for (int x = static_cast<int>(l.plot().left()) + 2; x < static_cast<int>(l.plot().right()) - 2;
+                 x += 2)
+                ink += qGray(mono.pixel(x, y)) < 235 ? 1 : 0;
+        QVERIFY(ink > 20);
+    }
+}
+
+void TestChartRender::everyTwoDimensionalKindDrawsInsideThePlot() {
+    // Nothing the painters draw spills beyond the target, whatever the kind; the right
+    // axis of the Pareto chart runs 0..100 as set.
+    for (const auto& m : galleryModels()) {
+        QImage img(QSize(900, 600), QImage::Format_ARGB32);
+        img.fill(Qt::blue);
+        QPainter p(&img);
+        ChartRenderer::render(m, &p, QRectF(100, 100, 700, 400), {false, 1.0});
+        p.end();
+        QCOMPARE(img.pixel(50, 50), QColor(Qt::blue).rgb());
+        QCOMPARE(img.pixel(850, 550), QColor(Qt::blue).rgb());
+        QCOMPARE(img.pixel(450, 95), QColor(Qt::blue).rgb());
+        if (m.overlayMode() == 2) {
+            const auto l = layoutOf(m);
+            QVERIFY(l.hasRightAxis());
+            QCOMPARE(l.rightAxis().min, 0.0);
+            QCOMPARE(l.rightAxis().max, 100.0);
+            QCOMPARE(static_cast<int>(l.rightAxis().ticks.size()), 11);
+        }
+    }
+}
+
+void TestChartRender::lineSeriesWithoutXPositionsShareThoseOfTheFirst() {
+    // The histogram writes the class mids for series 1 only; series 2 stands on them too,
+    // and a click on its point reports series 2.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(3);
+    m.setSeriesCount(2);
+    m.setPointCount(4);
+    fill(m, 1, {1, 2, 3, 4});
+    fill(m, 2, {5, 6, 7, 8});
+    m.setCurrentSeries(1);
+    for (int k = 1; k <= 4; ++k) {
+        m.setCurrentPoint(k);
+        m.setPointXPos(10.0 + 2 * k);
+    }
+    m.setXAxisScale(2);
+    m.setXAxisMin(10);
+    m.setXAxisMax(20);
+    m.setXAxisTicks(5);
+    const auto l = layoutOf(m);
+    QVERIFY(l.numericX());
+    QCOMPARE(l.xAxis().min, 10.0);
+    QCOMPARE(l.xAxis().max, 20.0);
+    QCOMPARE(l.xSeriesOf(2), 1);
+    QCOMPARE(l.alongOf(m, 2, 3), l.xPos(16.0));
+    const auto hit = ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                            QPointF(l.xPos(16.0), l.valuePos(7)), {});
+    QVERIFY(hit && hit->series == 2 && hit->point == 3);
+    // A series with x positions of its own keeps them.
+    m.setCurrentSeries(2);
+    m.setCurrentPoint(1);
+    m.setPointXPos(19);
+    QCOMPARE(layoutOf(m).xSeriesOf(2), 2);
+}
+
+QTEST_MAIN(TestChartRender)
+#include "tst_chart_render.moc"
