@@ -170,3 +170,11 @@ TEST(ChartScaleAxis, LogarithmicAxisRunsOverWholeDecades) {
     EXPECT_DOUBLE_EQ(exact.min, 10.0);
     EXPECT_DOUBLE_EQ(exact.max, 100.0);
 }
+
+TEST(ChartScaleLabels, FixedAxisTicksKeepTheDecimalsTheyNeed) {
+    EXPECT_EQ(zel::tickLabel(12.25, 1.75), "12.25");
+    EXPECT_EQ(zel::tickLabel(8.75, 1.75), "8.75");
+    EXPECT_EQ(zel::tickLabel(10.5, 1.75), "10.5");
+    EXPECT_EQ(zel::tickLabel(0.1 + 0.2, 0.1), "0.3");
+    EXPECT_EQ(zel::tickLabel(1e-21, 0.5), "0");
+}

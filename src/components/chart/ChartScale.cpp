@@ -172,10 +172,18 @@ AxisScale computeAxis(double dataMin, double dataMax, const AxisRequest& r) {
 std::string tickLabel(double value, double step) {
     if (std::isfinite(step) && step > 0.0 && std::isfinite(value)) {
         if (std::fabs(value) < step * 1e-9) return generalNumberText(0.0);
-        // Round to the step's decimals; steps finer than that keep their 15 digits.
-        const int dec = std::max(0, 1 - static_cast<int>(std::floor(std::log10(step))));
-        const double scale = std::pow(10.0, dec);
-        if (dec <= 15 && std::fabs(value) * scale < 1e15) value = std::round(value * scale) / scale;
+        // The fewest decimals that give the tick's value to well within the step:
+        // 12.25 on a 1.75 step keeps both decimals, 0.30000000000000004 becomes 0.3.
+        const double tolerance = step * 1e-6;
+        for (int dec = 0; dec <= 15; ++dec) {
+            const double scale = std::pow(10.0, dec);
+            if (std::fabs(value) * scale >= 1e15) break;
+            const double rounded = std::round(value * scale) / scale;
+            if (std::fabs(rounded - value) <= tolerance) {
+                value = rounded;
+                break;
+            }
+        }
     }
     return generalNumberText(value);
 }
