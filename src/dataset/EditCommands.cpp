@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "app/Workspace.h"
 #include "app/ZelWindow.h"
+#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/DatasetFile.h"
@@ -91,6 +92,30 @@ void recolourSheet(DataGrid& grid, const zel::Dataset& ds) {
         if (ds.mask(i) != 0) colour(1, i, k, i, QColor(255, 255, 0));
     grid.setCurrentCol(activeCol);
     grid.setCurrentRow(activeRow);
+}
+
+DataGrid* sampleCheckGrid(QWidget* parent, int samples, const QString& heading, const QString& caption) {
+    auto* grid = new DataGrid(parent);
+    grid->setObjectName(QStringLiteral("grid1"));
+    grid->setColumnCount(1);
+    grid->setRowCount(samples);
+    grid->setText(1, 0, heading);
+    for (int r = 1; r <= samples; ++r)
+        grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+    grid->setColumnWidthAt(0, 8);
+    grid->setColumnWidthAt(1, 16);
+    if (samples > 0) {
+        grid->setCurrentCol(1);
+        grid->setCurrentRow(1);
+        grid->setBlockCol2(1);
+        grid->setBlockRow2(-1);
+        grid->setBlockMode(true);
+        grid->setCellType(DataGrid::CellType::CheckBox);
+        grid->setCheckCaption(caption);
+        grid->setCheckValue(false);
+        grid->setBlockMode(false);
+    }
+    return grid;
 }
 
 } // namespace EditCommands

@@ -32,4 +32,9 @@ bool rebuildAndSave(MainContext& ctx, QWidget* dialog, const QString& title);
 // white, then every masked sample's row yellow across columns 1..K.
 void recolourSheet(DataGrid& grid, const zel::Dataset& ds);
 
+// A one-column grid `grid1` of check boxes, one per sample: rows headed "NO." + r,
+// the column headed `heading`, every box captioned `caption` and unchecked; the
+// heading column 8 and the check column 16 characters wide.
+DataGrid* sampleCheckGrid(QWidget* parent, int samples, const QString& heading, const QString& caption);
+
 } // namespace EditCommands

@@ -32,26 +32,8 @@ gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
     const int n = ctx.workspace().dataset.sampleCount();
 
     auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
-    m_grid = new DataGrid(this);
-    m_grid->setObjectName(QStringLiteral("grid1"));
-    m_grid->setColumnCount(1);
-    m_grid->setRowCount(n);
-    m_grid->setText(1, 0, QString::fromUtf8(kColumnHeading));
-    for (int r = 1; r <= n; ++r)
-        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
-    m_grid->setColumnWidthAt(0, 8);
-    m_grid->setColumnWidthAt(1, 16);
-    if (n > 0) {
-        m_grid->setCurrentCol(1);
-        m_grid->setCurrentRow(1);
-        m_grid->setBlockCol2(1);
-        m_grid->setBlockRow2(-1);
-        m_grid->setBlockMode(true);
-        m_grid->setCellType(DataGrid::CellType::CheckBox);
-        m_grid->setCheckCaption(QString::fromUtf8(kCheckCaption));
-        m_grid->setCheckValue(false);
-        m_grid->setBlockMode(false);
-    }
+    m_grid = EditCommands::sampleCheckGrid(this, n, QString::fromUtf8(kColumnHeading),
+                                           QString::fromUtf8(kCheckCaption));
 
     auto* buttons = okCancelRow([this] { onOk(); });
 
