@@ -29,10 +29,10 @@ QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
 }
 } // namespace
 
-GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& spec, QWidget* parent)
-    : ZelWindow(spec.name, parent), m_context(context), m_spec(spec),
+GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent)
+    : ZelWindow(design.name, parent), m_context(context), m_spec(design),
       m_analysis(context.currentAnalysisName()) {
-    setWindowTitle(spec.caption);
+    setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +45,7 @@ GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& spec, QWid
     layout->addWidget(m_client);
     m_client->installEventFilter(this);
 
-    const int count = std::max(1, spec.chartCount);
+    const int count = std::max(1, design.chartCount);
     for (int i = 0; i < count; ++i) {
         auto* view = new ChartView(m_client);
         view->setObjectName(QStringLiteral("Graph%1").arg(i + 1));

@@ -60,7 +60,7 @@ class GraphWindow : public ZelWindow {
     static QString endMenuText() { return QStringLiteral("終了(&E)"); }
     static QString menuScreenText() { return QStringLiteral("メニュー画面へ(&M)"); }
 
-    GraphWindow(MainContext& context, const GraphWindowSpec& spec, QWidget* parent = nullptr);
+    GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent = nullptr);
     ~GraphWindow() override;
 
     MainContext& context() const { return m_context; }

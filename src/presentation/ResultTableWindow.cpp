@@ -40,9 +40,9 @@ void moveTop(QWidget* w, double top) {
 }
 } // namespace
 
-ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec& spec, QWidget* parent)
-    : ZelWindow(spec.name, parent), m_context(context), m_spec(spec) {
-    setWindowTitle(spec.caption);
+ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec& design, QWidget* parent)
+    : ZelWindow(design.name, parent), m_context(context), m_spec(design) {
+    setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
     auto* layout = new QVBoxLayout(this);
@@ -55,12 +55,12 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     layout->addWidget(m_client);
 
     m_grid = new DataGrid(m_client);
-    m_grid->setObjectName(spec.gridName);
+    m_grid->setObjectName(design.gridName);
     GridPrinting::install(*m_grid);
 
     m_ok = new QPushButton(QStringLiteral("OK"), m_client);
     m_ok->setObjectName(QStringLiteral("Command1"));
-    if (spec.hasCancel) {
+    if (design.hasCancel) {
         m_cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), m_client);
         m_cancel->setObjectName(QStringLiteral("Command2"));
         connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -71,15 +71,15 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     connect(m_print, &QPushButton::clicked, this, &ResultTableWindow::print);
 
     QMenu* file = m_menuBar->addMenu(fileMenuText());
-    file->setObjectName(spec.fileMenuName);
-    connect(addItem(file, printItemText(), spec.printItemName), &QAction::triggered, this,
+    file->setObjectName(design.fileMenuName);
+    connect(addItem(file, printItemText(), design.printItemName), &QAction::triggered, this,
             &ResultTableWindow::print);
-    connect(addItem(file, endItemText(), spec.endItemName), &QAction::triggered, this, [this] { ok(); });
+    connect(addItem(file, endItemText(), design.endItemName), &QAction::triggered, this, [this] { ok(); });
     m_editMenu = m_menuBar->addMenu(editMenuText());
-    m_editMenu->setObjectName(spec.editMenuName);
-    connect(addItem(m_editMenu, copyItemText(), spec.copyItemName), &QAction::triggered, this,
+    m_editMenu->setObjectName(design.editMenuName);
+    connect(addItem(m_editMenu, copyItemText(), design.copyItemName), &QAction::triggered, this,
             &ResultTableWindow::copy);
-    connect(addItem(m_editMenu, selectAllItemText(), spec.selectItemName), &QAction::triggered, this,
+    connect(addItem(m_editMenu, selectAllItemText(), design.selectItemName), &QAction::triggered, this,
             &ResultTableWindow::selectAll);
 
     // The right button released over the grid opens the edit menu there.

@@ -46,7 +46,7 @@ class ResultTableWindow : public ZelWindow {
     static QString copyItemText() { return QStringLiteral("コピー(&C)"); }
     static QString selectAllItemText() { return QStringLiteral("すべて選択(&A)"); }
 
-    ResultTableWindow(MainContext& context, const ResultTableSpec& spec, QWidget* parent = nullptr);
+    ResultTableWindow(MainContext& context, const ResultTableSpec& design, QWidget* parent = nullptr);
     ~ResultTableWindow() override;
 
     MainContext& context() const { return m_context; }

@@ -56,7 +56,7 @@ class FakeContext : public MainContext {
 // A histogram-like window: one coloured bar series.
 class SampleGraph : public GraphWindow {
   public:
-    static GraphWindowSpec spec() {
+    static GraphWindowSpec design() {
         GraphWindowSpec s;
         s.name = QStringLiteral("youko");
         s.caption = QStringLiteral("ヒストグラム");
@@ -67,7 +67,7 @@ class SampleGraph : public GraphWindow {
         s.alsoCloses = {QStringLiteral("dobun")};
         return s;
     }
-    explicit SampleGraph(MainContext& ctx) : GraphWindow(ctx, spec()) {
+    explicit SampleGraph(MainContext& ctx) : GraphWindow(ctx, design()) {
         panel = new QLabel(QStringLiteral("級数"), client());
         panel->move(600, 40);
         addPanelControl(panel);
@@ -92,7 +92,7 @@ class SampleGraph : public GraphWindow {
 // A two-chart control-chart window.
 class SampleControlChart : public GraphWindow {
   public:
-    static GraphWindowSpec spec() {
+    static GraphWindowSpec design() {
         GraphWindowSpec s;
         s.name = QStringLiteral("xrkanri");
         s.caption = QStringLiteral("Xbar-R 管理図");
@@ -108,7 +108,7 @@ class SampleControlChart : public GraphWindow {
         s.controlChart = true;
         return s;
     }
-    explicit SampleControlChart(MainContext& ctx) : GraphWindow(ctx, spec()) {}
+    explicit SampleControlChart(MainContext& ctx) : GraphWindow(ctx, design()) {}
 };
 
 QAction* findAction(QWidget* window, const QString& name) {

@@ -63,7 +63,7 @@ ResultTableSpec xr1Spec() {
 // A control-chart table: three subgroups, two option buttons; "OK" is counted.
 class SampleTable : public ResultTableWindow {
   public:
-    explicit SampleTable(MainContext& ctx, ResultTableSpec spec = xr1Spec()) : ResultTableWindow(ctx, spec) {
+    explicit SampleTable(MainContext& ctx, ResultTableSpec design = xr1Spec()) : ResultTableWindow(ctx, design) {
         DataGrid& g = grid();
         g.setColumnCount(2);
         g.setRowCount(3);
