@@ -123,6 +123,7 @@ class TestChart3D : public QObject {
     void scatterPointsLandWhereTheProjectionPutsThem();
     void barHitTestFindsTheBarAndRotationChangesThePicture();
     void monochromeHasNoColouredPixels();
+    void boxAxisTextsNeverOverlapEvenEdgeOn();
     void galleryWritesImagesAndIndex();
     void galleryReportsAnUnwritableFolder();
 };
@@ -358,6 +359,45 @@ void TestChart3D::monochromeHasNoColouredPixels() {
                 QVERIFY2(coloured > 1000, qPrintable(what));
         }
     }
+}
+
+void TestChart3D::boxAxisTextsNeverOverlapEvenEdgeOn() {
+    // Many ticks on every axis, seen from views that turn the depth or the width axis
+    // nearly edge-on: no two texts of an axis may overlap, yet every axis keeps some.
+    zel::ChartModel m;
+    scatterModel(m);
+    m.setXAxisScale(2);
+    m.setXAxisMin(0);
+    m.setXAxisMax(1000);
+    m.setXAxisTicks(20);
+    m.setYAxisScale(2);
+    m.setYAxisMin(0);
+    m.setYAxisMax(1000);
+    m.setYAxisTicks(20);
+    const ChartFrame f = frameFor(QRectF(0, 0, 520, 380));
+    for (const zel::ViewAngles view : {zel::ViewAngles{5, 30, 0}, zel::ViewAngles{-5, 30, 10},
+                                       zel::ViewAngles{85, 30, 20}, zel::ViewAngles{15, 30, 0}}) {
+        m.setViewAngles(view);
+        const auto lv = ThreeDScatterPainter::layout(m, f);
+        for (int axis = 0; axis < 3; ++axis) {
+            const auto texts = lv.scene->axisTexts(axis);
+            QVERIFY2(!texts.empty(), qPrintable(QString("axis %1 rot %2").arg(axis).arg(view.rotation)));
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                for (std::size_t j = i + 1; j < texts.size(); ++j)
+                    QVERIFY2(!texts[i].rect.intersects(texts[j].rect),
+                             qPrintable(QString("axis %1 rot %2: '%3' and '%4'")
+                                            .arg(axis)
+                                            .arg(view.rotation)
+                                            .arg(texts[i].text, texts[j].text)));
+        }
+    }
+    // Seen nearly edge-on the depth axis must drop texts; seen openly it keeps more.
+    m.setViewAngles({5, 30, 0});
+    const auto edgeOn = ThreeDScatterPainter::layout(m, f).scene->axisTexts(2);
+    m.setViewAngles({60, 30, 20});
+    const auto open = ThreeDScatterPainter::layout(m, f).scene->axisTexts(2);
+    QVERIFY2(edgeOn.size() < open.size(),
+             qPrintable(QString("%1 vs %2").arg(edgeOn.size()).arg(open.size())));
 }
 
 void TestChart3D::galleryWritesImagesAndIndex() {

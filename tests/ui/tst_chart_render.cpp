@@ -81,6 +81,8 @@ class TestChartRender : public QObject {
     Q_OBJECT
   private slots:
     void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
+    void controlLinesFollowEveryControlChartFeed();
+    void controlLinesStepWithTheLotAndAreNamedAtTheRight();
     void barsReachTheirValues();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
@@ -124,6 +126,151 @@ void TestChartRender::fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows() {
     const int mid = static_cast<int>(l.valuePos(12.25));
     for (int x = static_cast<int>(l.plot().left()) + 10; x < static_cast<int>(l.plot().right()) - 10; ++x)
         QVERIFY(!isReddish(img.pixel(x, mid)));
+}
+
+void TestChartRender::controlLinesFollowEveryControlChartFeed() {
+    using CL = SeriesStyle::ControlLine;
+    const std::vector<double> data{10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6};
+    auto model = [&](const std::vector<std::vector<double>>& series, int scale) {
+        zel::ChartModel m;
+        m.setChartType(6);
+        m.setChartStyle(5);
+        m.setSeriesCount(static_cast<int>(series.size()));
+        m.setPointCount(8);
+        for (std::size_t s = 0; s < series.size(); ++s)
+            fill(m, static_cast<int>(s) + 1, series[s]);
+        m.setYAxisScale(scale);
+        return m;
+    };
+    const std::vector<double> cl(8, 10.5), ucl(8, 14.0), lcl(8, 7.0), mid(8, 10.5);
+    {
+        // Lines first, data last, on an automatic axis: still control lines, and no
+        // statistics lines of their own; the data keeps its mean line and its look.
+        auto m = model({cl, ucl, lcl, data}, 0);
+        m.setStatLines(5);
+        const auto l = layoutOf(m);
+        QVERIFY(l.controlLine(1) == CL::Centre);
+        QVERIFY(l.controlLine(2) == CL::Upper);
+        QVERIFY(l.controlLine(3) == CL::Lower);
+        QVERIFY(!l.controlLine(4));
+        QCOMPARE(l.lookOf(4), 1);
+        QVERIFY(!l.statLines().empty());
+        for (const auto& st : l.statLines())
+            QCOMPARE(st.series, 4);
+    }
+    {
+        // The defect-count window: counts first, then CL, UCL, LCL.
+        const auto l = layoutOf(model({data, cl, ucl, lcl}, 2));
+        QVERIFY(!l.controlLine(1));
+        QVERIFY(l.controlLine(2) == CL::Centre);
+        QVERIFY(l.controlLine(3) == CL::Upper);
+        QVERIFY(l.controlLine(4) == CL::Lower);
+    }
+    {
+        // Entered limits: counts, upper, lower, then the midpoint.
+        const auto l = layoutOf(model({data, ucl, lcl, mid}, 0));
+        QVERIFY(!l.controlLine(1));
+        QVERIFY(l.controlLine(2) == CL::Upper);
+        QVERIFY(l.controlLine(3) == CL::Lower);
+        QVERIFY(l.controlLine(4) == CL::Centre);
+    }
+    {
+        // Constant data: everything equal is still a control chart, the data still data.
+        const std::vector<double> flat(8, 3.0);
+        const auto l = layoutOf(model({flat, flat, flat, flat}, 2));
+        QVERIFY(l.controlLine(1) == CL::Centre);
+        QVERIFY(!l.controlLine(4));
+    }
+    {
+        // Ordinary four-series charts are left alone: unordered series, or ordered series
+        // none of which is level on an automatic axis.
+        const std::vector<double> a{1, 5, 2, 6, 3, 7, 4, 8}, b{2, 1, 4, 3, 6, 5, 8, 7};
+        auto l = layoutOf(model({a, b, data, cl}, 0));
+        for (int s = 1; s <= 4; ++s)
+            QVERIFY(!l.controlLine(s));
+        std::vector<double> hi, lo;
+        for (double v : data) {
+            hi.push_back(v + 2);
+            lo.push_back(v - 2);
+        }
+        l = layoutOf(model({data, hi, lo, a}, 0));
+        for (int s = 1; s <= 4; ++s)
+            QVERIFY(!l.controlLine(s));
+    }
+}
+
+void TestChartRender::controlLinesStepWithTheLotAndAreNamedAtTheRight() {
+    // A p chart with lots of different sizes: the limits differ per lot.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(6);
+    const std::vector<double> ucl{0.09, 0.09, 0.12, 0.12, 0.10, 0.10};
+    const std::vector<double> lcl{0.01, 0.01, 0.0, 0.0, 0.005, 0.005};
+    fill(m, 1, std::vector<double>(6, 0.05));
+    fill(m, 2, ucl);
+    fill(m, 3, lcl);
+    fill(m, 4, {0.04, 0.06, 0.05, 0.03, 0.07, 0.05});
+    m.setYAxisScale(2);
+    m.setYAxisMax(0.12);
+    m.setYAxisMin(0.0);
+    m.setYAxisTicks(4);
+    m.setStatLines(5);
+    const auto l = layoutOf(m);
+    QVERIFY(l.controlLine(2) == SeriesStyle::ControlLine::Upper);
+    const QImage img = renderOf(m);
+    // Over each lot's slot the UCL runs on that lot's row (away from the slot's ends).
+    for (int pt = 1; pt <= 6; ++pt) {
+        const double row = l.valuePos(ucl[static_cast<std::size_t>(pt - 1)]);
+        const double c = l.categoryPos(pt);
+        int onRow = 0;
+        for (int x = static_cast<int>(c - l.slotWidth() * 0.35);
+             x < static_cast<int>(c + l.slotWidth() * 0.35); ++x)
+            for (int y = static_cast<int>(row) - 2; y <= static_cast<int>(row) + 2; ++y)
+                if (isReddish(img.pixel(x, y))) ++onRow;
+        QVERIFY2(onRow > 10, qPrintable(QString("lot %1: %2").arg(pt).arg(onRow)));
+    }
+    // The names stand beside the plot's right edge, each near its line's last value.
+    auto redRightOfPlot = [&](double row) {
+        int n = 0;
+        for (int x = static_cast<int>(l.plot().right()) + 2; x < static_cast<int>(l.plot().right()) + 40; ++x)
+            for (int y = static_cast<int>(row) - 8; y <= static_cast<int>(row) + 8; ++y)
+                if (x < img.width() && isReddish(img.pixel(x, y))) ++n;
+        return n;
+    };
+    QVERIFY(redRightOfPlot(l.valuePos(0.10)) > 5);
+    QVERIFY(redRightOfPlot(l.valuePos(0.06)) == 0);
+
+    // Monochrome: the centre line is solid, the limits dashed, the data keeps its markers.
+    const std::vector<double> data{10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6};
+    auto x = controlChart();
+    x.setYAxisMax(15.0); // the limits inside the frame, not on it
+    x.setYAxisMin(6.0);
+    const auto lx = layoutOf(x);
+    const QImage mono = renderOf(x, true);
+    auto darkShare = [&](double row) {
+        int dark = 0, all = 0;
+        for (int px = static_cast<int>(lx.plot().left()) + 2; px < static_cast<int>(lx.plot().right()) - 2;
+             ++px) {
+            ++all;
+            bool any = false;
+            for (int y = static_cast<int>(row) - 1; y <= static_cast<int>(row) + 1; ++y)
+                any = any || qGray(mono.pixel(px, y)) < 100;
+            if (any) ++dark;
+        }
+        return static_cast<double>(dark) / all;
+    };
+    QVERIFY2(darkShare(lx.valuePos(10.5)) > 0.97, qPrintable(QString::number(darkShare(lx.valuePos(10.5)))));
+    const double dashed = darkShare(lx.valuePos(14.0));
+    QVERIFY2(dashed > 0.4 && dashed < 0.85, qPrintable(QString::number(dashed)));
+    // A marker covers a few pixels around the data point, not only the line through it.
+    const QPointF p4 = lx.at(lx.categoryPos(4), lx.valuePos(data[3]));
+    int inked = 0;
+    for (int dx = -3; dx <= 3; ++dx)
+        for (int dy = -3; dy <= 3; ++dy)
+            if (!isWhite(mono.pixel(p4.toPoint() + QPoint(dx, dy)))) ++inked;
+    QVERIFY2(inked > 30, qPrintable(QString::number(inked)));
 }
 
 void TestChartRender::barsReachTheirValues() {

@@ -243,46 +243,82 @@ void Box3DScene::drawWalls(QPainter& p) const {
     }
 }
 
-void Box3DScene::drawAxisTexts(QPainter& p) const {
+std::vector<Box3DScene::AxisText> Box3DScene::axisTexts(int axis) const {
+    std::vector<AxisText> out;
+    if (axis < 0 || axis > 2) return out;
     const double u = m_frame.unit;
     const QFontMetricsF fm(m_frame.font);
-    p.setFont(m_frame.font);
-    QPen ink(SeriesStyle::ink(), 0.9 * u);
-    p.setPen(ink);
-    const double big = 4000 * u;
-
-    // Values: along the vertical edge furthest to the left, texts to its left.
-    double edgeX = 0, edgeZ = 0, leftMost = 1e300;
-    for (int e = 0; e < 4; ++e) {
-        const QPointF d = toDevice(e & 1, 0, e >> 1);
-        if (d.x() < leftMost) {
-            leftMost = d.x();
-            edgeX = e & 1;
-            edgeZ = e >> 1;
+    const double h = fm.height();
+    const Box3DAxis& a = m_axes[axis];
+    const double gap = 2 * u;
+    for (std::size_t i = 0; i < a.positions.size(); ++i) {
+        const QString text = i < a.texts.size() ? a.texts[i] : QString();
+        if (text.isEmpty()) continue;
+        const double w = fm.horizontalAdvance(text);
+        const QPointF d = tickPoint(axis, a.positions[i]);
+        AxisText t;
+        t.tick = i;
+        t.text = text;
+        if (axis == 1) {
+            t.rect = QRectF(d.x() - 6 * u - w, d.y() - h / 2, w, h);
+            t.align = Qt::AlignRight | Qt::AlignVCenter;
+        } else if (axis == 0) {
+            t.rect = QRectF(d.x() - w / 2, d.y() + 4 * u, w, h);
+            t.align = Qt::AlignHCenter | Qt::AlignTop;
+        } else {
+            t.rect = QRectF(d.x() + 6 * u, d.y() - h / 2 + 2 * u, w, h);
+            t.align = Qt::AlignLeft | Qt::AlignVCenter;
         }
+        const QRectF grown = t.rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
+        bool clash = false;
+        for (const auto& kept : out)
+            if (grown.intersects(kept.rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2))) {
+                clash = true;
+                break;
+            }
+        if (!clash) out.push_back(t);
     }
-    for (std::size_t i = 0; i < m_axes[1].positions.size(); ++i) {
-        const QPointF d = toDevice(edgeX, m_axes[1].positions[i], edgeZ);
-        p.drawLine(d, d - QPointF(4 * u, 0));
-        p.drawText(QRectF(d.x() - 6 * u - big, d.y() - fm.height() / 2, big, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, m_axes[1].texts[i]);
-    }
+    return out;
+}
 
-    // Categories or x values: along the floor's front edge, texts below it.
-    const double frontZ = depth(0.5, 0, 0) <= depth(0.5, 0, 1) ? 0.0 : 1.0;
-    for (std::size_t i = 0; i < m_axes[0].positions.size(); ++i) {
-        const QPointF d = toDevice(m_axes[0].positions[i], 0, frontZ);
-        p.drawLine(d, d + QPointF(0, 3 * u));
-        p.drawText(QRectF(d.x() - big / 2, d.y() + 4 * u, big, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   m_axes[0].texts[i]);
+QPointF Box3DScene::tickPoint(int axis, double position) const {
+    if (axis == 1) {
+        // Values: along the vertical edge furthest to the left.
+        double edgeX = 0, edgeZ = 0, leftMost = 1e300;
+        for (int e = 0; e < 4; ++e) {
+            const QPointF d = toDevice(e & 1, 0, e >> 1);
+            if (d.x() < leftMost) {
+                leftMost = d.x();
+                edgeX = e & 1;
+                edgeZ = e >> 1;
+            }
+        }
+        return toDevice(edgeX, position, edgeZ);
     }
-
-    // Depth: along the floor's side edge furthest to the right, texts to its right.
+    if (axis == 0) {
+        // Categories or x values: along the floor's front edge.
+        const double frontZ = depth(0.5, 0, 0) <= depth(0.5, 0, 1) ? 0.0 : 1.0;
+        return toDevice(position, 0, frontZ);
+    }
+    // Depth: along the floor's side edge furthest to the right.
     const double sideX = toDevice(1, 0, 0.5).x() >= toDevice(0, 0, 0.5).x() ? 1.0 : 0.0;
-    for (std::size_t i = 0; i < m_axes[2].positions.size(); ++i) {
-        const QPointF d = toDevice(sideX, 0, m_axes[2].positions[i]);
-        p.drawLine(d, d + QPointF(4 * u, 0));
-        p.drawText(QRectF(d.x() + 6 * u, d.y() - fm.height() / 2 + 2 * u, big, fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, m_axes[2].texts[i]);
+    return toDevice(sideX, 0, position);
+}
+
+void Box3DScene::drawAxisTexts(QPainter& p) const {
+    const double u = m_frame.unit;
+    p.setFont(m_frame.font);
+    p.setPen(QPen(SeriesStyle::ink(), 0.9 * u));
+    // Every tick gets its mark; texts only where they do not crowd.
+    for (int axis = 0; axis < 3; ++axis) {
+        for (double pos : m_axes[axis].positions) {
+            const QPointF d = tickPoint(axis, pos);
+            const QPointF to = axis == 1   ? d - QPointF(4 * u, 0)
+                               : axis == 0 ? d + QPointF(0, 3 * u)
+                                           : d + QPointF(4 * u, 0);
+            p.drawLine(d, to);
+        }
+        for (const auto& t : axisTexts(axis))
+            p.drawText(t.rect, t.align, t.text);
     }
 }

@@ -63,6 +63,17 @@ class Box3DScene {
 
     // The walls behind the data and the floor, with grid lines from the model's GridLines.
     void drawWalls(QPainter& p) const;
+    // One tick text as drawn: the tick's index on its axis, the text and its box.
+    struct AxisText {
+        std::size_t tick = 0;
+        QString text;
+        QRectF rect;
+        Qt::Alignment align;
+    };
+    // The tick texts of an axis (0 categories or x, 1 values, 2 depth) that are drawn: a
+    // text whose box would overlap one already kept is left out, so that an axis seen
+    // nearly edge-on does not pile its texts on each other.
+    std::vector<AxisText> axisTexts(int axis) const;
     // The axis texts along the box's outer edges.
     void drawAxisTexts(QPainter& p) const;
 
@@ -81,6 +92,8 @@ class Box3DScene {
 
   private:
     void fitBox();
+    // The device point of a tick on the edge that carries the axis's texts.
+    QPointF tickPoint(int axis, double position) const;
     QPolygonF polygon(const std::vector<zel::Projected>& corners) const;
 
     const zel::ChartModel& m_model;

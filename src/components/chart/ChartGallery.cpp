@@ -77,24 +77,42 @@ void numberLabels(ChartModel& m) {
         m.setPointLabelAt(i, std::to_string(i));
 }
 
-// A control chart: plotted values with constant centre line and limits.
-void controlChart(ChartModel& m, const std::vector<double>& values, double cl, double ucl, double lcl,
-                  const char* top, const char* left, bool firstIsPlaceholder = false) {
-    const std::size_t n = values.size();
-    fillSeries(
-        m, {values, std::vector<double>(n, cl), std::vector<double>(n, ucl), std::vector<double>(n, lcl)});
+// A control chart fed as the control-chart windows feed their line kind: four series,
+// CL, UCL and LCL at every point (limits per point, so they may vary from lot to lot),
+// then the values; the Y axis fixed from the lowest of values and LCL to the highest of
+// values and UCL in four divisions; mean and standard-deviation lines asked for; legends
+// cleared.
+void controlChart(ChartModel& m, const std::vector<double>& values, const std::vector<double>& cl,
+                  const std::vector<double>& ucl, const std::vector<double>& lcl, const char* top,
+                  const char* left, bool firstIsPlaceholder = false) {
+    fillSeries(m, {cl, ucl, lcl, values});
     if (firstIsPlaceholder) {
-        m.setCurrentSeries(1);
+        m.setCurrentSeries(4);
         m.setCurrentPoint(1);
         m.setPointExtra(1);
     }
+    double upper = *std::max_element(values.begin(), values.end());
+    double lower = *std::min_element(values.begin(), values.end());
+    upper = std::max(upper, *std::max_element(ucl.begin(), ucl.end()));
+    lower = std::min(lower, *std::min_element(lcl.begin(), lcl.end()));
     m.setChartType(6);
     m.setChartStyle(5);
-    legends(m, {"データ", "CL", "UCL", "LCL"});
+    m.setYAxisScale(2);
+    m.setYAxisMax(upper);
+    m.setYAxisMin(lower);
+    m.setYAxisTicks(4);
+    m.setStatLines(5);
     numberLabels(m);
     titles(m, top, "群番号", left);
     m.setGridLines(1);
     m.setGridLineStyle(2);
+}
+
+void controlChart(ChartModel& m, const std::vector<double>& values, double cl, double ucl, double lcl,
+                  const char* top, const char* left, bool firstIsPlaceholder = false) {
+    const std::size_t n = values.size();
+    controlChart(m, values, std::vector<double>(n, cl), std::vector<double>(n, ucl),
+                 std::vector<double>(n, lcl), top, left, firstIsPlaceholder);
 }
 
 double mean(const std::vector<double>& v) {
@@ -144,17 +162,31 @@ void rsChart(ChartModel& m) {
 }
 
 void pChart(ChartModel& m) {
+    // Lots of different sizes: the limits step with each lot's size.
     std::mt19937 rng(11);
-    std::binomial_distribution<int> d(200, 0.04);
-    std::vector<double> p;
-    for (int i = 0; i < 25; ++i)
-        p.push_back(d(rng) / 200.0);
-    const double pb = mean(p);
-    const double s = std::sqrt(pb * (1 - pb) / 200.0);
-    controlChart(m, p, pb, pb + 3 * s, std::max(0.0, pb - 3 * s), "P 管理図（不良率）", "不良率");
+    std::uniform_int_distribution<int> size(150, 260);
+    std::vector<double> p, n;
+    double defects = 0, total = 0;
+    for (int i = 0; i < 25; ++i) {
+        n.push_back(size(rng));
+        std::binomial_distribution<int> d(static_cast<int>(n.back()), 0.04);
+        p.push_back(d(rng) / n.back());
+        defects += p.back() * n.back();
+        total += n.back();
+    }
+    const double pb = defects / total;
+    std::vector<double> cl(p.size(), pb), ucl, lcl;
+    for (double ni : n) {
+        const double s = std::sqrt(pb * (1 - pb) / ni);
+        ucl.push_back(pb + 3 * s);
+        lcl.push_back(std::max(0.0, pb - 3 * s));
+    }
+    controlChart(m, p, cl, ucl, lcl, "P 管理図（不良率）", "不良率");
 }
 
 void cChart(ChartModel& m) {
+    // The defect-count window puts the counts first, then CL, UCL and LCL, without
+    // statistics lines.
     std::mt19937 rng(13);
     std::poisson_distribution<int> d(6.0);
     std::vector<double> c;
@@ -162,8 +194,20 @@ void cChart(ChartModel& m) {
         c.push_back(d(rng));
     c[16] = 17; // one out-of-control lot
     const double cb = mean(c);
-    controlChart(m, c, cb, cb + 3 * std::sqrt(cb), std::max(0.0, cb - 3 * std::sqrt(cb)),
-                 "C 管理図（欠点数）", "欠点数");
+    const double ucl = cb + 3 * std::sqrt(cb), lcl = std::max(0.0, cb - 3 * std::sqrt(cb));
+    const std::size_t n = c.size();
+    fillSeries(m, {c, std::vector<double>(n, cb), std::vector<double>(n, ucl), std::vector<double>(n, lcl)});
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setYAxisScale(2);
+    m.setYAxisMax(std::max(ucl, *std::max_element(c.begin(), c.end())));
+    m.setYAxisMin(std::min(lcl, *std::min_element(c.begin(), c.end())));
+    m.setYAxisTicks(4);
+    m.setStatLines(0);
+    numberLabels(m);
+    titles(m, "C 管理図（欠点数）", "群番号", "欠点数");
+    m.setGridLines(1);
+    m.setGridLineStyle(2);
 }
 
 void histogram(ChartModel& m) {

@@ -185,9 +185,12 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
         return;
     }
 
+    findControlLines(m);
     m_statLines = (m_family == Family::Gantt || m_family == Family::Stats || stacked(m))
                       ? std::vector<zel::StatLine>{}
                       : zel::statisticsLines(m);
+    // A control line's own mean is the line itself: no statistics lines for it.
+    std::erase_if(m_statLines, [this](const zel::StatLine& l) { return controlLine(l.series).has_value(); });
 
     computeValueExtent(m, m_extentLo, m_extentHi, m_extentValid);
     const double tick = 5 * u;
@@ -268,6 +271,8 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
     if (!m_horizontal) {
         leftW = widest(m_value) + tick + 6 * u;
         rightW = std::max(rightLabelW, m_numericX ? widest(m_x) / 2 : 0.0);
+        if (controlLabelsOutside())
+            rightW = std::max(rightW, fm.horizontalAdvance(QStringLiteral("UCL")) + 8 * u);
         const double plotW = inner.width() - leftW - rightW;
         if (m_numericX)
             bottomH = tick + lineH + 6 * u;
@@ -325,7 +330,6 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
             m_catLabels.push_back({t, r, false});
         }
     }
-    findControlLines(m);
 }
 
 void ChartLayout::layoutCategoryLabels(const ChartModel& m, double length, double& depth) {
@@ -409,9 +413,9 @@ void ChartLayout::findControlLines(const ChartModel& m) {
         }
     } guard{this};
     const bool lineKind = m.chartType() == ChartType::Line || m.chartType() == ChartType::TimeSeries;
-    if (!lineKind || m.leftAxis().scale != 2 || m.seriesCount() < 2 || m.pointCount() < 2 ||
-        m.seriesCount() > 16)
-        return;
+    if (!lineKind || m.seriesCount() < 2 || m.pointCount() < 1 || m.seriesCount() > 16) return;
+    if (m.seriesCount() == 4 && findControlFeed(m)) return;
+    if (m.leftAxis().scale != 2 || m.pointCount() < 2) return;
     std::vector<std::pair<double, int>> constants;
     int varying = 0;
     for (int s = 1; s <= m.seriesCount(); ++s) {
@@ -437,6 +441,66 @@ void ChartLayout::findControlLines(const ChartModel& m) {
         m_control[constants[1].second - 1] = CL::Centre;
         m_control[constants[2].second - 1] = CL::Upper;
     }
+}
+
+// The control-chart feed: four series of which three are the centre line and the
+// limits, either first (CL, UCL, LCL, then the data) or after the data (CL, UCL, LCL, or
+// upper limit, lower limit, midpoint). The limits may differ from point to point (lots of
+// different sizes), but they keep UCL >= CL >= LCL at every point. On an automatic axis
+// at least one of the three must be level, so that an ordinary chart of four related
+// series is not taken for one.
+bool ChartLayout::findControlFeed(const ChartModel& m) {
+    struct Arrangement {
+        int upper, centre, lower;
+    };
+    static constexpr Arrangement arrangements[] = {{2, 1, 3}, {3, 2, 4}, {2, 4, 3}};
+    auto complete = [&](int s) {
+        for (int p = 1; p <= m.pointCount(); ++p)
+            if (!m.isPlotted(s, p)) return false;
+        return true;
+    };
+    auto level = [&](int s) {
+        for (int p = 2; p <= m.pointCount(); ++p)
+            if (m.value(s, p) != m.value(s, 1)) return false;
+        return true;
+    };
+    // Data inside its limits fits more than one arrangement: the one with the most level
+    // lines wins (the data is rarely level), the usual order on a tie.
+    const Arrangement* best = nullptr;
+    int bestLevel = -1;
+    for (const auto& a : arrangements) {
+        if (!complete(a.upper) || !complete(a.centre) || !complete(a.lower)) continue;
+        bool ordered = true;
+        for (int p = 1; p <= m.pointCount() && ordered; ++p)
+            ordered =
+                m.value(a.upper, p) >= m.value(a.centre, p) && m.value(a.centre, p) >= m.value(a.lower, p);
+        if (!ordered) continue;
+        const int levels = (level(a.upper) ? 1 : 0) + (level(a.centre) ? 1 : 0) + (level(a.lower) ? 1 : 0);
+        if (m.leftAxis().scale != 2 && levels == 0) continue;
+        if (levels > bestLevel) {
+            best = &a;
+            bestLevel = levels;
+        }
+    }
+    if (!best) return false;
+    using CL = SeriesStyle::ControlLine;
+    m_control[static_cast<std::size_t>(best->upper - 1)] = CL::Upper;
+    m_control[static_cast<std::size_t>(best->centre - 1)] = CL::Centre;
+    m_control[static_cast<std::size_t>(best->lower - 1)] = CL::Lower;
+    return true;
+}
+
+bool ChartLayout::controlLabelsOutside() const {
+    int count = 0;
+    for (const auto& c : m_control)
+        count += c.has_value() ? 1 : 0;
+    return count == 3 && !m_horizontal && !m_hasRight;
+}
+
+double ChartLayout::controlValueAtEnd(const ChartModel& m, int series) const {
+    for (int p = m.pointCount(); p >= 1; --p)
+        if (m.isPlotted(series, p)) return m.value(series, p);
+    return m.value(series, 1);
 }
 
 std::optional<SeriesStyle::ControlLine> ChartLayout::controlLine(int series) const {
@@ -696,22 +760,59 @@ void ChartLayout::paintControlLabels(QPainter& p, const ChartModel& m) const {
         count += c.has_value() ? 1 : 0;
     if (count != 3) return;
     const QFontMetricsF fm(m_font);
-    p.save();
-    p.setFont(m_font);
+    const double u = m_unit;
+    const bool outside = controlLabelsOutside();
+    struct Name {
+        QString text;
+        double y;
+        SeriesStyle::ControlLine line;
+    };
+    std::vector<Name> names;
     for (int s = 1; s <= static_cast<int>(m_control.size()); ++s) {
         const auto c = m_control[static_cast<std::size_t>(s - 1)];
         if (!c) continue;
         const QString name = *c == SeriesStyle::ControlLine::Centre  ? QStringLiteral("CL")
                              : *c == SeriesStyle::ControlLine::Upper ? QStringLiteral("UCL")
                                                                      : QStringLiteral("LCL");
-        const double y = valuePos(m.value(s, 1));
-        const double w = fm.horizontalAdvance(name) + 4 * m_unit;
-        QRectF r(m_plot.right() - w - 2 * m_unit, y - fm.height() - 1 * m_unit, w, fm.height());
-        if (*c == SeriesStyle::ControlLine::Lower) r.moveTop(y + 1 * m_unit);
-        if (r.top() < m_plot.top()) r.moveTop(y + 1 * m_unit);
-        if (r.bottom() > m_plot.bottom()) r.moveBottom(y - 1 * m_unit);
-        p.setPen(SeriesStyle::controlPen(*c, m_mono, m_unit).color());
-        p.drawText(r, Qt::AlignCenter, name);
+        const double y = std::clamp(valuePos(controlValueAtEnd(m, s)), m_plot.top(), m_plot.bottom());
+        names.push_back({name, y, *c});
+    }
+    p.save();
+    p.setFont(m_font);
+    const double h = fm.height();
+    if (outside) {
+        // Beside the right edge, centred on each line's end, pushed apart when they meet:
+        // UCL above, CL in the middle, LCL below.
+        auto rank = [](SeriesStyle::ControlLine c) {
+            return c == SeriesStyle::ControlLine::Upper ? 0 : c == SeriesStyle::ControlLine::Centre ? 1 : 2;
+        };
+        std::sort(names.begin(), names.end(), [&](const Name& a, const Name& b) {
+            return a.y != b.y ? a.y < b.y : rank(a.line) < rank(b.line);
+        });
+        std::vector<double> tops;
+        for (const auto& n : names)
+            tops.push_back(n.y - h / 2);
+        for (std::size_t i = 1; i < tops.size(); ++i)
+            tops[i] = std::max(tops[i], tops[i - 1] + h);
+        const double limit = m_target.bottom() - h;
+        for (std::size_t i = tops.size(); i-- > 0;) {
+            tops[i] = std::min(tops[i], i + 1 < tops.size() ? tops[i + 1] - h : limit);
+        }
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const QRectF r(m_plot.right() + 4 * u, tops[i], fm.horizontalAdvance(names[i].text) + 2 * u, h);
+            p.setPen(SeriesStyle::controlPen(names[i].line, m_mono, u).color());
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, names[i].text);
+        }
+    } else {
+        for (const auto& n : names) {
+            const double w = fm.horizontalAdvance(n.text) + 4 * u;
+            QRectF r(m_plot.right() - w - 2 * u, n.y - h - 1 * u, w, h);
+            if (n.line == SeriesStyle::ControlLine::Lower) r.moveTop(n.y + 1 * u);
+            if (r.top() < m_plot.top()) r.moveTop(n.y + 1 * u);
+            if (r.bottom() > m_plot.bottom()) r.moveBottom(n.y - 1 * u);
+            p.setPen(SeriesStyle::controlPen(n.line, m_mono, u).color());
+            p.drawText(r, Qt::AlignCenter, n.text);
+        }
     }
     p.restore();
 }

@@ -77,8 +77,13 @@ class ChartLayout {
     const std::vector<Label>& categoryLabels() const { return m_catLabels; }
     const std::vector<Label>& valueLabels() const { return m_valueLabels; }
     const std::vector<zel::StatLine>& statLines() const { return m_statLines; }
-    // The control line a series draws (constant series of a fixed-scale line chart).
+    // The control line a series draws: the centre line and limits of a control chart.
     std::optional<SeriesStyle::ControlLine> controlLine(int series) const;
+    // CL, UCL and LCL are named beside the plot's right edge (upright charts without a
+    // right axis), else just inside it.
+    bool controlLabelsOutside() const;
+    // The value a control line has at its right end (limits may vary from lot to lot).
+    double controlValueAtEnd(const zel::ChartModel& model, int series) const;
 
     void paintBackground(QPainter& p) const;
     void paintTitles(QPainter& p, const zel::ChartModel& model) const;
@@ -103,6 +108,7 @@ class ChartLayout {
     void layoutCategoryLabels(const zel::ChartModel& model, double length, double& depth);
     void placeCategoryLabels();
     void findControlLines(const zel::ChartModel& model);
+    bool findControlFeed(const zel::ChartModel& model);
     QString labelOf(const zel::ChartModel& model, int point) const;
 
     Family m_family = Family::Bar;

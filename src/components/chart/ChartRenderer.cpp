@@ -168,8 +168,9 @@ void render(const ChartModel& model, QPainter* painter, const QRectF& target, co
     if (cartesian) {
         l.paintGrid(p, model);
         l.paintFrame(p);
-        painterImpl.paint(p, model, pr.frame);
+        // Statistics lines are references: under the data and the control lines.
         l.paintStatLines(p);
+        painterImpl.paint(p, model, pr.frame);
         paintOverlay(p, model, l);
         l.paintControlLabels(p, model);
         l.paintAxes(p);

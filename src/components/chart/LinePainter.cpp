@@ -1,5 +1,5 @@
 // Line, logarithmic and time-series charts, area and band charts. Control lines (the
-// constant series of a control chart) are drawn as plain lines apart from the data. When
+// centre line and limits of a control chart) are drawn as plain lines apart from the data. When
 // a series has more points than the plot has pixel columns, each column is drawn as its
 // first, lowest, highest and last point, which looks the same and costs far less.
 #include "components/chart/LinePainter.h"
@@ -68,6 +68,27 @@ bool monotoneX(const QPolygonF& run) {
     return true;
 }
 
+// A control line across the plot: level over each point's slot, stepping where the
+// limits change from one lot to the next (a constant line is one straight line from
+// edge to edge). On a numeric x axis the points are joined.
+QPolygonF controlPath(const ChartModel& m, const ChartLayout& l, int s) {
+    QPolygonF path;
+    const int n = m.pointCount();
+    if (l.numericX()) {
+        for (int p = 1; p <= n; ++p)
+            path << l.at(l.alongOf(m, s, p), l.valuePos(m.value(s, p)));
+        return path;
+    }
+    const double half = l.slotWidth() / 2;
+    for (int p = 1; p <= n; ++p) {
+        const double y = l.valuePos(m.value(s, p));
+        const double c = l.categoryPos(p);
+        if (p == 1 || m.value(s, p) != m.value(s, p - 1)) path << l.at(c - half, y);
+        if (p == n || m.value(s, p) != m.value(s, p + 1)) path << l.at(c + half, y);
+    }
+    return path;
+}
+
 double markerSize(const ChartLayout& l) {
     return 7.5 * l.unit();
 }
@@ -87,9 +108,9 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
     }
     for (int s = 1; s <= m.seriesCount(); ++s) {
         if (auto c = l.controlLine(s)) {
-            const double y = l.valuePos(m.value(s, 1));
             p.setPen(SeriesStyle::controlPen(*c, f.monochrome, u));
-            p.drawLine(l.at(l.alongOf(m, s, 1), y), l.at(l.alongOf(m, s, m.pointCount()), y));
+            p.setBrush(Qt::NoBrush);
+            p.drawPolyline(controlPath(m, l, s));
             continue;
         }
         const auto runs = runsOf(m, l, s);
