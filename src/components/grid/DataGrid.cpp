@@ -79,7 +79,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Pri
     d->delegate = new GridDelegate(this, d->model);
     setItemDelegate(d->delegate);
 
-    QFont font(QStringList{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont font(QStringList{QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     font.setPointSize(9);
     setFont(font);
 
