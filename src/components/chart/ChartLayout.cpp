@@ -300,6 +300,9 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
     if (m_hasRight) m_plot.setRight(std::min(m_plot.right(), inner.right() - rightLabelW));
     if (m_plot.width() < 4 * u) m_plot.setWidth(4 * u);
     if (m_plot.height() < 4 * u) m_plot.setHeight(4 * u);
+    // Whole pixels at the plot's edges keep its frame and axes crisp whatever the font metrics.
+    m_plot = QRectF(QPointF(std::round(m_plot.left()), std::round(m_plot.top())),
+                    QPointF(std::round(m_plot.right()), std::round(m_plot.bottom())));
 
     m_slot = (m_horizontal ? m_plot.height() : m_plot.width()) / std::max(1, m_points);
     placeCategoryLabels();

@@ -64,8 +64,13 @@ double unitOf(QPainter* p, const ChartRenderer::Options& o) {
     return d && d->logicalDpiX() > 0 ? d->logicalDpiX() / 96.0 : 1.0;
 }
 
-QFont chartFont(double unit, const QRectF& target) {
-    QFont font(QStringLiteral("IPAGothic"));
+// On screen and in images Noto Sans CJK reads best (IPAGothic's small decimal
+// point looks like a comma); printers, PDF and SVG get IPAGothic, whose text
+// extracts correctly from a PDF. Hit tests (no painter) measure as the screen.
+QFont chartFont(double unit, const QRectF& target, const QPainter* painter) {
+    const int type = painter && painter->device() ? painter->device()->devType() : QInternal::Widget;
+    const bool raster = type == QInternal::Widget || type == QInternal::Image || type == QInternal::Pixmap;
+    QFont font(raster ? QStringLiteral("Noto Sans CJK JP") : QStringLiteral("IPAGothic"));
     font.setStyleHint(QFont::SansSerif);
     const double scale = std::clamp(std::min(target.width(), target.height()) / (520.0 * unit), 1.0, 1.35);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(12.0 * unit * scale))));
@@ -139,7 +144,7 @@ struct Prepared {
 
 Prepared prepare(const ChartModel& model, QPainter* painter, const QRectF& target, const Options& options) {
     const double unit = unitOf(painter, options);
-    const QFont font = chartFont(unit, target);
+    const QFont font = chartFont(unit, target, painter);
     Prepared pr{unit, font, ChartLayout(model, target, font, unit, options.monochrome), {}};
     pr.frame.plot = pr.layout.plot();
     pr.frame.font = font;
