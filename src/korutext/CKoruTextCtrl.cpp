@@ -177,6 +177,12 @@ void CKoruTextCtrl::changed() {
     update();
 }
 
+void CKoruTextCtrl::setColour(quint32& member, quint32 c) {
+    if (!isValidColour(c)) return void(refuse());
+    member = c;
+    changed();
+}
+
 void CKoruTextCtrl::setAutoSize(bool on) {
     m_lastError = 0;
     if (on == m_autoSize) return;
@@ -190,9 +196,7 @@ void CKoruTextCtrl::setDrawFocusRect(bool on) {
 }
 
 void CKoruTextCtrl::setHeadingColor(quint32 c) {
-    if (!isValidColour(c)) return void(refuse());
-    m_headingColor = c;
-    changed();
+    setColour(m_headingColor, c);
 }
 
 void CKoruTextCtrl::setHotspotColors(int set) {
@@ -201,27 +205,19 @@ void CKoruTextCtrl::setHotspotColors(int set) {
 }
 
 void CKoruTextCtrl::setJumpColor(quint32 c) {
-    if (!isValidColour(c)) return void(refuse());
-    m_jumpColor = c;
-    changed();
+    setColour(m_jumpColor, c);
 }
 
 void CKoruTextCtrl::setPopupColor(quint32 c) {
-    if (!isValidColour(c)) return void(refuse());
-    m_popupColor = c;
-    changed();
+    setColour(m_popupColor, c);
 }
 
 void CKoruTextCtrl::setBackColor(quint32 c) {
-    if (!isValidColour(c)) return void(refuse());
-    m_backColor = c;
-    changed();
+    setColour(m_backColor, c);
 }
 
 void CKoruTextCtrl::setForeColor(quint32 c) {
-    if (!isValidColour(c)) return void(refuse());
-    m_foreColor = c;
-    changed();
+    setColour(m_foreColor, c);
 }
 
 void CKoruTextCtrl::setJumpCursor(int code) {

@@ -210,6 +210,8 @@ class CKoruTextCtrl : public QWidget {
     void layoutStep();
     void finishLayout();
     void changed();
+    // A colour property: refused (the old value kept) unless valid.
+    void setColour(quint32& member, quint32 c);
     bool refuse();
     void moveFocus(bool next);
     void fireHotspot(int n);
