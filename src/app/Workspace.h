@@ -3,6 +3,8 @@
 // their shared records (analysis set, chart data set, titles) here.
 #pragma once
 
+#include "analysis/AnalysisSet.h"
+#include "analysis/control/ChartDataSet.h"
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
 
@@ -36,6 +38,12 @@ struct Workspace {
     PrintMargins printMargins;
     // The four chart titles, reset by every analysis launch.
     TitleTable titles;
+    // What the variable dialogs pick for the histogram, scatter and variable graphs.
+    AnalysisSet analysisSet;
+    // What a control-chart table window hands to its chart window.
+    ChartDataSet chartData;
+    // The limits dialog's last answer.
+    EnteredLimits enteredLimits;
 };
 
 } // namespace zel

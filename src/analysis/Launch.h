@@ -1,0 +1,30 @@
+// The analysis list and the checks of the graph command: which of the 13
+// analyses may start on the open dataset and which window opens first.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace zel {
+
+// The analysis list in its order (index 0 first, selected at start-up).
+const std::array<std::string, 13>& analysisNames();
+
+// The 37 analysis windows that the Analysis menu, toolbar button 7 and the
+// sheet's pop-up menu close first.
+const std::array<std::string, 37>& analysisWindowNames();
+
+struct LaunchDecision {
+    // The refusal's message ("" when the analysis may start); title "データの入力".
+    std::string refusal;
+    // The object name of the window to open: "XR1", "hensi2", "sanpuset" ...
+    // ("" when refused, or for a name that is not an analysis).
+    std::string window;
+};
+
+// The graph command's checks in their order: n < 2 first, then the analysis's
+// own check on K. analysis is the name shown in the list; K the variable count,
+// n the number of unmasked samples.
+LaunchDecision graphCommandDecision(const std::string& analysis, int variables, int usedSamples);
+
+} // namespace zel

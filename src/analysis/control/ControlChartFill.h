@@ -1,0 +1,68 @@
+// How a control-chart window fills one chart: the kind list, the values, the
+// control lines (constant or per lot), the fixed Y axis, the point labels and
+// texts. The chart windows and the report command both call it, so that they
+// draw the same chart.
+#pragma once
+
+#include "analysis/control/ChartDataSet.h"
+#include "components/chart/ChartModel.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zel {
+
+// The ten kinds of the kind lists, in list order; the defect-count window adds
+// "規格の入力" as an eleventh.
+const std::array<std::string, 10>& controlChartKinds();
+inline constexpr const char* kLineKind = "折れ線グラフ";
+inline constexpr const char* kEnteredLimitsKind = "規格の入力";
+
+// Which chart of which analysis is being filled; it decides the series order
+// and the point texts.
+enum class ControlChartRole {
+    Mean,    // Xbar-R mean chart, X-Rs X chart
+    Range,   // Xbar-R range chart
+    MovingRange, // X-Rs Rs chart: point numbers instead of labels, PointExtra on point 1
+    P,       // P-Pn p chart
+    Pn,      // P-Pn pn chart
+    Counts,  // defect-count chart: counts first, then CL, UCL, LCL
+};
+
+struct ControlChartInput {
+    ControlChartRole role = ControlChartRole::Mean;
+    std::string kind = kLineKind; // a kind list entry
+    std::vector<double> values;
+    std::vector<std::string> labels;
+    std::array<double, 3> lines{}; // CL, UCL, LCL (the row of L)
+    // Per-point lines (P-Pn): centre, upper and lower of each point. Empty for
+    // constant lines. The axis range takes them in instead of the constant lines.
+    std::vector<double> pointCentre;
+    std::vector<double> pointUpper;
+    std::vector<double> pointLower;
+    // "規格の入力" of the defect-count chart: the entered limits.
+    std::optional<EnteredLimits> entered;
+    // Grid-line settings of the "graph" section.
+    int gridLines = 0;
+    int gridLineStyle = 0;
+    // The shared 3-D angles for the redraw reset.
+    int rotation = 15, perspective = 30, elevation = 0;
+};
+
+// Runs the drawing procedure up to (not including) Action 2: grid lines,
+// ClearArray 1, values and the axis bounds, the redraw reset that keeps the Y
+// scale and overlay, the kind, the series and the point labels. Returns false
+// for an unknown kind (the model is then left with the values only).
+bool fillControlChart(ChartModel& model, const ControlChartInput& input);
+
+// The inputs of the two charts of each analysis from the chart data set:
+ControlChartInput xbarRInput(const ChartDataSet& cds, int chart);   // 0 mean, 1 range
+ControlChartInput xRsInput(const ChartDataSet& cds, int chart);     // 0 X, 1 Rs
+// p chart: pPnShowing tells whether the analysis list shows "P-Pn 管理図"
+// (then the p chart draws the lot limits; otherwise the constant ones).
+ControlChartInput pPnInput(const ChartDataSet& cds, int chart, bool pPnShowing); // 0 p, 1 pn
+ControlChartInput defectInput(const ChartDataSet& cds);
+
+} // namespace zel
