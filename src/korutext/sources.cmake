@@ -18,3 +18,8 @@ if(ZEL_WITH_QT)
     src/korutext/CKoruTextCtrl.cpp
     src/korutext/CKoruTextCtrl.h)
 endif()
+
+# The property pages and the demo host program.
+if(ZEL_WITH_QT)
+  include(src/korutext/pages_sources.cmake)
+endif()

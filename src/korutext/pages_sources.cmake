@@ -1,0 +1,1 @@
+# The property pages dialog and the demo host (KORU32 and koru_demo).
