@@ -178,3 +178,25 @@ TEST(ChartScaleLabels, FixedAxisTicksKeepTheDecimalsTheyNeed) {
     EXPECT_EQ(zel::tickLabel(0.1 + 0.2, 0.1), "0.3");
     EXPECT_EQ(zel::tickLabel(1e-21, 0.5), "0");
 }
+
+TEST(ChartScaleLabels, EvenlyDividedFixedAxisReadsWithTwoDigitsOfItsStep) {
+    // A control chart's axis from LCL to UCL in four intervals.
+    AxisRequest req;
+    req.mode = AxisMode::Fixed;
+    req.fixedMin = 9.95716;
+    req.fixedMax = 10.19328;
+    req.ticks = 4; // step 0.05903
+    const AxisScale a = computeAxis(0, 0, req);
+    ASSERT_EQ(a.labels.size(), 5u);
+    EXPECT_EQ(a.labels[0], "9.957");
+    EXPECT_EQ(a.labels[1], "10.016");
+    EXPECT_EQ(a.labels[4], "10.193");
+    // Every tick has the same decimals, and neighbours never read alike.
+    for (std::size_t i = 1; i < a.labels.size(); ++i) EXPECT_NE(a.labels[i], a.labels[i - 1]);
+
+    EXPECT_EQ(zel::fixedTickLabel(74.0, 0.5), "74.00");
+    EXPECT_EQ(zel::fixedTickLabel(-1e-18, 2.5), "0.0");
+    EXPECT_EQ(zel::fixedTickLabel(-0.004, 0.2), "0.00") << "no negative zero after rounding";
+    EXPECT_EQ(zel::fixedTickLabel(1234.0, 250.0), "1234");
+    EXPECT_EQ(zel::fixedTickLabel(0.0125, 0.0025), "0.0125");
+}

@@ -57,6 +57,7 @@ class TestChartView : public QObject {
     void savesPngSvgAndPdf();
     void printsToTheNamedPdf();
     void timeLabelActionPutsTheLabelOnTheAxis();
+    void resetSwitchesHoldTheAxisAndThePicture();
 };
 
 void TestChartView::clicksOnPointsAreReportedWithTheirKind() {
@@ -195,3 +196,40 @@ void TestChartView::timeLabelActionPutsTheLabelOnTheAxis() {
 
 QTEST_MAIN(TestChartView)
 #include "tst_chart_view.moc"
+
+void TestChartView::resetSwitchesHoldTheAxisAndThePicture() {
+    ChartView view;
+    view.resize(600, 400);
+    zel::ChartModel& m = view.model();
+    fillLine(m);
+    m.setAction(2); // a draw with switch one 0 holds its automatic range
+    const auto first = ChartRenderer::layoutFor(m, QRectF(view.rect())).valueAxis();
+    QVERIFY(m.hasHeldValueRange());
+
+    // Switch one 1: larger values draw against the held axis.
+    m.setResetSwitchOne(1);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    m.setPointValue(60.0);
+    m.setAction(2);
+    auto held = ChartRenderer::layoutFor(m, QRectF(view.rect())).valueAxis();
+    QCOMPARE(held.min, first.min);
+    QCOMPARE(held.max, first.max);
+    // The redraw reset gives the axis back to the data.
+    m.redrawReset(zel::ViewAngles{}, false);
+    QCOMPARE(m.resetSwitchOne(), 0);
+    m.setAction(2);
+    held = ChartRenderer::layoutFor(m, QRectF(view.rect())).valueAxis();
+    QVERIFY(held.max >= 60.0);
+
+    // Switch two 0: repaints between draws show the last draw's picture; a draw renders anew.
+    m.setResetSwitchTwo(0);
+    const QImage drawn = view.grab().toImage();
+    m.setTitleTop("別のタイトル");
+    QCOMPARE(view.grab().toImage(), drawn);
+    m.setAction(2);
+    QVERIFY(view.grab().toImage() != drawn);
+    m.setResetSwitchTwo(1);
+    m.setTitleTop("さらに別のタイトル");
+    QVERIFY(view.grab().toImage() != drawn);
+}

@@ -313,12 +313,13 @@ void residuals(ChartModel& m) {
     std::vector<double> r;
     for (std::size_t i = 0; i < x.size(); ++i)
         r.push_back(y[i] - (a + b * x[i]));
-    fillSeries(m, {r, std::vector<double>(r.size(), 0.0)});
+    // The time-series residual plot: markers, the max / min and the sigma lines.
+    fillSeries(m, {r});
     m.setChartType(6);
     m.setChartStyle(3);
+    m.setStatLines(zel::statlines::kMaxMin | zel::statlines::kSigma);
     numberLabels(m);
-    legends(m, {"残差", "0"});
-    titles(m, "残差のプロット", "データ番号", "残差");
+    titles(m, "時系列残差プロット", "データ番号", "残差");
     m.setGridLines(1);
 }
 

@@ -108,6 +108,13 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
     r.fixedMax = a.max;
     r.ticks = a.ticks;
     r.logarithmic = m.chartType() == ChartType::Logarithmic;
+    // Reset switch one holds the automatic range of an earlier draw.
+    if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 && m.hasHeldValueRange()) {
+        r.mode = zel::AxisMode::Fixed;
+        r.fixedMin = m.heldMin();
+        r.fixedMax = m.heldMax();
+        r.ticks = 0;
+    }
     const double spacing = (m_horizontal ? 90.0 : 40.0) * m_unit;
     r.targetIntervals = std::clamp(static_cast<int>(length / spacing), 2, 10);
     return zel::computeAxis(lo, hi, r);

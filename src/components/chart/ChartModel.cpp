@@ -455,4 +455,10 @@ void ChartModel::loadSampleData() {
     setCurrentPoint(1);
 }
 
+void ChartModel::holdValueRange(double min, double max) {
+    m_heldValid = std::isfinite(min) && std::isfinite(max) && min < max;
+    m_heldMin = min;
+    m_heldMax = max;
+}
+
 } // namespace zel

@@ -64,8 +64,10 @@
 // | HitReporting        | 1 clicks are reported as HotHit(series, point)                           |
 // | HitKind*            | pointer action of the last report: 1 left press, 2 double click,          |
 // |                     | 3 right press (the data-separation pop-up)                                |
-// | ResetSwitchOne*     | 1 keeps the automatic axis ranges of the last draw; the reset sets 0     |
-// | ResetSwitchTwo*     | 1 the next draw rebuilds the cached picture; the reset sets 1            |
+// | ResetSwitchOne*     | 1 keeps the automatic value-axis range held by the last draw made with 0 |
+// |                     | (new values then draw against the same axis); the reset sets 0           |
+// | ResetSwitchTwo*     | 1 every repaint renders afresh; 0 repaints between draws reuse the       |
+// |                     | picture of the last draw (Action 2 always renders); the reset sets 1     |
 // | Action              | 2 draw, 3 prepare a copy, 4 copy the prepared picture to the clipboard,   |
 // |                     | 5 print, 8 commit the current point label to the time axis (type 22)     |
 #pragma once
@@ -308,6 +310,11 @@ class ChartModel {
     void setResetSwitchOne(int v) { m_resetSwitchOne = v != 0 ? 1 : 0; }
     int resetSwitchTwo() const { return m_resetSwitchTwo; }
     void setResetSwitchTwo(int v) { m_resetSwitchTwo = v != 0 ? 1 : 0; }
+    // The automatic value-axis range of the last draw made while ResetSwitchOne was 0.
+    void holdValueRange(double min, double max);
+    bool hasHeldValueRange() const { return m_heldValid; }
+    double heldMin() const { return m_heldMin; }
+    double heldMax() const { return m_heldMax; }
 
     // ---- actions ----
     // Records the action (false for an unknown code). With a handler installed the
@@ -384,6 +391,9 @@ class ChartModel {
     int m_hitKind = 0;
     int m_resetSwitchOne = 0;
     int m_resetSwitchTwo = 1;
+    bool m_heldValid = false;
+    double m_heldMin = 0.0;
+    double m_heldMax = 0.0;
 
     std::vector<ChartAction> m_actions;
     std::function<void(const ChartAction&)> m_actionHandler;

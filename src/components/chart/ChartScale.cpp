@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -164,9 +165,27 @@ AxisScale computeAxis(double dataMin, double dataMax, const AxisRequest& r) {
         a.step = step;
         addNiceTicks(a, step);
     }
+    const bool evenFixed = r.mode == AxisMode::Fixed && r.ticks > 0 && r.ticks <= kMaxFixedTicks &&
+                           std::isfinite(r.fixedMin) && std::isfinite(r.fixedMax);
     for (double t : a.ticks)
-        a.labels.push_back(tickLabel(t, a.step));
+        a.labels.push_back(evenFixed ? fixedTickLabel(t, a.step) : tickLabel(t, a.step));
     return a;
+}
+
+std::string fixedTickLabel(double value, double step) {
+    if (!std::isfinite(value)) return generalNumberText(value);
+    if (!(std::isfinite(step) && step > 0.0)) return tickLabel(value, step);
+    if (std::fabs(value) < step * 1e-9) value = 0.0;
+    // Two significant digits of the step: enough to tell neighbouring ticks apart,
+    // few enough to read ("10.075" rather than "10.0752198").
+    const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 12);
+    if (std::fabs(value) >= 1e15) return generalNumberText(value);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc()) return generalNumberText(value);
+    std::string text(buf, res.ptr);
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1); // "-0.00"
+    return text;
 }
 
 std::string tickLabel(double value, double step) {

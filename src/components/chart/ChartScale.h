@@ -66,5 +66,8 @@ AxisScale computeAxis(double dataMin, double dataMax, const AxisRequest& request
 
 // The text of a tick value, with the rounding noise of the step removed.
 std::string tickLabel(double value, double step);
+// The text of a tick on a fixed axis divided evenly, whose step is rarely round:
+// the same number of decimals on every tick, two significant digits of the step.
+std::string fixedTickLabel(double value, double step);
 
 } // namespace zel

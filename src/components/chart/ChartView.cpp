@@ -2,6 +2,7 @@
 // labels), reports clicks on points, and writes PNG, SVG and PDF files.
 #include "components/chart/ChartView.h"
 
+#include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
 #include "presentation/GridPrinting.h"
 
@@ -76,7 +77,7 @@ void ChartView::setPdfPathProvider(std::function<QString()> provider) {
 void ChartView::perform(const zel::ChartAction& a) {
     switch (a.code) {
     case zel::ChartActionCode::Draw:
-        update();
+        draw();
         break;
     case zel::ChartActionCode::PrepareCopy:
         m_preparedImage = renderImage(m_model, exportSize(), !a.screenColor);
@@ -112,6 +113,12 @@ QSize ChartView::exportSize() const {
 }
 
 void ChartView::draw() {
+    m_pictureStale = true;
+    if (m_model.resetSwitchOne() == 0) {
+        // Remember this draw's automatic value axis for a later draw that holds it.
+        const auto a = ChartRenderer::layoutFor(m_model, QRectF(rect()), {m_model.screenColor() == 0, 1.0}).valueAxis();
+        if (!a.logarithmic && m_model.leftAxis().scale != 2) m_model.holdValueRange(a.min, a.max);
+    }
     update();
 }
 
@@ -183,7 +190,23 @@ bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
 
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    ChartRenderer::render(m_model, &p, QRectF(rect()), {m_model.screenColor() == 0, 1.0});
+    const ChartRenderer::Options options{m_model.screenColor() == 0, 1.0};
+    if (m_model.resetSwitchTwo() == 1) {
+        m_picture = QImage();
+        ChartRenderer::render(m_model, &p, QRectF(rect()), options);
+        return;
+    }
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if (m_pictureStale || m_picture.size() != pixels) {
+        m_picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_picture.setDevicePixelRatio(dpr);
+        m_picture.fill(Qt::white);
+        QPainter ip(&m_picture);
+        ChartRenderer::render(m_model, &ip, QRectF(rect()), options);
+        m_pictureStale = false;
+    }
+    p.drawImage(QPointF(0, 0), m_picture);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* e) {

@@ -54,6 +54,8 @@ class ChartView : public QWidget {
     QSize exportSize() const;
 
     zel::ChartModel m_model;
+    QImage m_picture; // the last draw, reused by repaints while reset switch two is 0
+    bool m_pictureStale = true;
     QImage m_preparedImage; // Action 3: the picture Action 4 puts on the clipboard
     QByteArray m_preparedSvg;
     bool m_lastPrintOk = false;

@@ -182,21 +182,49 @@ void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
         }
         shapes.push_back(top + bottom);
     }
-    // Overlapping areas: the last series at the back.
-    for (int i = 0; i < ns; ++i) {
-        const int s = stackedArea ? i + 1 : ns - i;
-        p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
-        QBrush b = SeriesStyle::fillBrush(s, f.monochrome);
-        if (!f.monochrome && !stackedArea) {
-            QColor c = b.color();
-            c.setAlpha(170);
-            b.setColor(c);
-        } else if (f.monochrome && b.style() != Qt::SolidPattern) {
+    if (stackedArea) {
+        for (int s = 1; s <= ns; ++s) {
+            p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
+            const QBrush b = SeriesStyle::fillBrush(s, f.monochrome);
+            if (f.monochrome && b.style() != Qt::SolidPattern) {
+                p.setBrush(Qt::white);
+                p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
+            }
+            p.setBrush(b);
+            p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
+        }
+        return;
+    }
+    // Overlapping areas: opaque, so that each keeps its legend colour, the
+    // series with the largest values at the back; then every series' top edge
+    // on top of all areas, so that a series hidden behind another still shows.
+    std::vector<int> order(static_cast<std::size_t>(ns));
+    std::vector<double> sums(static_cast<std::size_t>(ns), 0.0);
+    for (int s = 1; s <= ns; ++s) {
+        order[static_cast<std::size_t>(s - 1)] = s;
+        for (int pt = 1; pt <= np; ++pt)
+            if (m.isPlotted(s, pt)) sums[static_cast<std::size_t>(s - 1)] += m.value(s, pt);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return sums[static_cast<std::size_t>(a - 1)] > sums[static_cast<std::size_t>(b - 1)];
+    });
+    for (int s : order) {
+        const QBrush b = SeriesStyle::fillBrush(s, f.monochrome);
+        p.setPen(Qt::NoPen);
+        if (f.monochrome && b.style() != Qt::SolidPattern) {
             p.setBrush(Qt::white);
             p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
         }
         p.setBrush(b);
         p.drawPolygon(shapes[static_cast<std::size_t>(s - 1)]);
+    }
+    p.setBrush(Qt::NoBrush);
+    for (int s : order) {
+        const QPolygonF& shape = shapes[static_cast<std::size_t>(s - 1)];
+        QPen pen = SeriesStyle::outlinePen(s, f.monochrome, f.unit);
+        pen.setWidthF(std::max(pen.widthF(), 1.5 * f.unit));
+        p.setPen(pen);
+        p.drawPolyline(shape.constData(), np); // the top edge: the first np corners
     }
 }
 
