@@ -23,12 +23,12 @@ inline constexpr const char* kEnteredLimitsKind = "規格の入力";
 // Which chart of which analysis is being filled; it decides the series order
 // and the point texts.
 enum class ControlChartRole {
-    Mean,    // Xbar-R mean chart, X-Rs X chart
-    Range,   // Xbar-R range chart
+    Mean,        // Xbar-R mean chart, X-Rs X chart
+    Range,       // Xbar-R range chart
     MovingRange, // X-Rs Rs chart: point numbers instead of labels, PointExtra on point 1
-    P,       // P-Pn p chart
-    Pn,      // P-Pn pn chart
-    Counts,  // defect-count chart: counts first, then CL, UCL, LCL
+    P,           // P-Pn p chart
+    Pn,          // P-Pn pn chart
+    Counts,      // defect-count chart: counts first, then CL, UCL, LCL
 };
 
 struct ControlChartInput {
@@ -42,6 +42,11 @@ struct ControlChartInput {
     std::vector<double> pointCentre;
     std::vector<double> pointUpper;
     std::vector<double> pointLower;
+    // Per-point bounds the fixed axis range takes in instead of the constant
+    // lines, whether or not they are drawn (the p chart takes its lots' limits
+    // even when it draws the constant ones). Empty: the drawn lines decide.
+    std::vector<double> rangeUpper;
+    std::vector<double> rangeLower;
     // "規格の入力" of the defect-count chart: the entered limits.
     std::optional<EnteredLimits> entered;
     // Grid-line settings of the "graph" section.
@@ -55,11 +60,14 @@ struct ControlChartInput {
 // ClearArray 1, values and the axis bounds, the redraw reset that keeps the Y
 // scale and overlay, the kind, the series and the point labels. Returns false
 // for an unknown kind (the model is then left with the values only).
+// "規格の入力" needs entered limits that were not cancelled and whose upper limit
+// is not below the lower; otherwise it returns false and leaves the model as it
+// was (the chart keeps its previous drawing).
 bool fillControlChart(ChartModel& model, const ControlChartInput& input);
 
 // The inputs of the two charts of each analysis from the chart data set:
-ControlChartInput xbarRInput(const ChartDataSet& cds, int chart);   // 0 mean, 1 range
-ControlChartInput xRsInput(const ChartDataSet& cds, int chart);     // 0 X, 1 Rs
+ControlChartInput xbarRInput(const ChartDataSet& cds, int chart); // 0 mean, 1 range
+ControlChartInput xRsInput(const ChartDataSet& cds, int chart);   // 0 X, 1 Rs
 // p chart: pPnShowing tells whether the analysis list shows "P-Pn 管理図"
 // (then the p chart draws the lot limits; otherwise the constant ones).
 ControlChartInput pPnInput(const ChartDataSet& cds, int chart, bool pPnShowing); // 0 p, 1 pn

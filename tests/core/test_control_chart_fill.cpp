@@ -1,0 +1,275 @@
+// Tests of how a control chart is filled: the kind table, series order, the
+// fixed axis bounds, ticks, labels, the Rs chart's point numbers and placeholder,
+// the P-Pn varying lines and the defect-count chart with entered limits.
+#include "analysis/control/ControlChartFill.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/XRs.h"
+#include "analysis/control/XbarR.h"
+
+#include <gtest/gtest.h>
+
+using namespace zel;
+
+namespace {
+
+std::vector<double> series(const ChartModel& model, int s) {
+    std::vector<double> out;
+    for (int p = 1; p <= model.pointCount(); ++p)
+        out.push_back(model.value(s, p));
+    return out;
+}
+
+std::vector<std::string> labels(const ChartModel& model) {
+    std::vector<std::string> out;
+    for (int p = 1; p <= model.pointCount(); ++p)
+        out.push_back(model.pointLabelAt(p));
+    return out;
+}
+
+ControlChartInput meanInput() {
+    ControlChartInput in;
+    in.role = ControlChartRole::Mean;
+    in.values = {2, 4, 9};
+    in.labels = {"a", "b", "c"};
+    in.lines = {5, 8, 1}; // the value 9 lies above the UCL
+    return in;
+}
+
+Dataset rows(const std::vector<std::vector<double>>& values) {
+    Dataset ds;
+    ds.resize(static_cast<int>(values.size()), static_cast<int>(values.front().size()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        ds.setLabel(static_cast<int>(i + 1), "S" + std::to_string(i + 1));
+        for (std::size_t j = 0; j < values[i].size(); ++j)
+            ds.setValue(static_cast<int>(i + 1), static_cast<int>(j + 1), values[i][j]);
+    }
+    return ds;
+}
+
+} // namespace
+
+TEST(ControlChartKinds, TableMapsTheTenNames) {
+    const auto& kinds = controlChartKinds();
+    const std::pair<ChartType, int> expected[10] = {
+        {ChartType::Pie, 4},  {ChartType::Pie3D, 4},  {ChartType::Bar, 0},  {ChartType::Bar3D, 0},
+        {ChartType::Bar, 1},  {ChartType::Bar3D, 1},  {ChartType::Line, 5}, {ChartType::Area, 0},
+        {ChartType::Band, 0}, {ChartType::Area3D, 0},
+    };
+    EXPECT_EQ(kinds[0], "円グラフ");
+    EXPECT_EQ(kinds[4], "棒グラフ（横）");
+    EXPECT_EQ(kinds[6], "折れ線グラフ");
+    EXPECT_EQ(kinds[9], "立体エリアグラフ");
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        ChartModel model;
+        ControlChartInput in = meanInput();
+        in.kind = kinds[i];
+        ASSERT_TRUE(fillControlChart(model, in)) << kinds[i];
+        EXPECT_EQ(model.chartType(), expected[i].first) << kinds[i];
+        EXPECT_EQ(model.chartStyle(), expected[i].second) << kinds[i];
+        EXPECT_EQ(model.seriesCount(), i == 6 ? 4 : 1) << kinds[i];
+        EXPECT_EQ(labels(model), (std::vector<std::string>{"a", "b", "c"})) << kinds[i];
+    }
+}
+
+TEST(ControlChartFillLine, SeriesOrderAxisAndLabels) {
+    ChartModel model;
+    ControlChartInput in = meanInput();
+    in.gridLines = 3;
+    in.gridLineStyle = 2;
+    in.rotation = 40;
+    ASSERT_TRUE(fillControlChart(model, in));
+    EXPECT_EQ(model.seriesCount(), 4);
+    EXPECT_EQ(model.pointCount(), 3);
+    EXPECT_EQ(series(model, 1), (std::vector<double>{5, 5, 5}));
+    EXPECT_EQ(series(model, 2), (std::vector<double>{8, 8, 8}));
+    EXPECT_EQ(series(model, 3), (std::vector<double>{1, 1, 1}));
+    EXPECT_EQ(series(model, 4), (std::vector<double>{2, 4, 9}));
+    // max(values, UCL) = 9, min(values, LCL) = 1, no margin, 4 divisions.
+    EXPECT_EQ(model.yAxisScale(), 2);
+    EXPECT_EQ(model.yAxisMax(), 9.0);
+    EXPECT_EQ(model.yAxisMin(), 1.0);
+    EXPECT_EQ(model.yAxisTicks(), 4);
+    EXPECT_EQ(model.statLines(), 5);
+    EXPECT_EQ(model.gridLines(), 3);
+    EXPECT_EQ(model.gridLineStyle(), 2);
+    EXPECT_EQ(model.rotation3D(), 40);
+    EXPECT_EQ(labels(model), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(ControlChartFillLine, FixedAxisSurvivesAKindChangeAndUnknownKinds) {
+    ChartModel model;
+    ASSERT_TRUE(fillControlChart(model, meanInput()));
+    ControlChartInput bar = meanInput();
+    bar.kind = "棒グラフ";
+    bar.values = {3, 3, 3};
+    ASSERT_TRUE(fillControlChart(model, bar));
+    EXPECT_EQ(model.seriesCount(), 1);
+    EXPECT_EQ(series(model, 1), (std::vector<double>{3, 3, 3}));
+    EXPECT_EQ(model.yAxisScale(), 2); // the reset keeps the Y scale of control charts
+    EXPECT_EQ(model.yAxisMax(), 9.0);
+    EXPECT_EQ(model.statLines(), 0);
+
+    ControlChartInput unknown = meanInput();
+    unknown.kind = "ドーナツ";
+    unknown.values = {7, 6, 5};
+    EXPECT_FALSE(fillControlChart(model, unknown));
+    EXPECT_EQ(series(model, 1), (std::vector<double>{7, 6, 5}));
+}
+
+TEST(ControlChartFillLine, XbarRRangeChartLowerBoundIsZero) {
+    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}}));
+    ChartModel model;
+    ASSERT_TRUE(fillControlChart(model, xbarRInput(c, 1)));
+    EXPECT_EQ(series(model, 4), (std::vector<double>{2, 4, 0}));
+    EXPECT_EQ(series(model, 3), (std::vector<double>{0, 0, 0}));
+    EXPECT_EQ(model.yAxisMin(), 0.0);
+    EXPECT_DOUBLE_EQ(model.yAxisMax(), 6.534); // UCL 3.267 * 2 above the largest range 4
+    ChartModel mean;
+    ASSERT_TRUE(fillControlChart(mean, xbarRInput(c, 0)));
+    EXPECT_EQ(series(mean, 4), (std::vector<double>{2, 4, 4}));
+    EXPECT_EQ(labels(mean), (std::vector<std::string>{"S1", "S2", "S3"}));
+}
+
+TEST(ControlChartFillRs, PointNumbersAndPlaceholder) {
+    ChartDataSet c = collectXRs(rows({{5}, {7}, {4}}), 1);
+    computeXRsLines(c);
+    ChartModel model;
+    ASSERT_TRUE(fillControlChart(model, xRsInput(c, 1)));
+    EXPECT_EQ(series(model, 4), (std::vector<double>{0, 2, 3}));
+    EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(model.extra(4, 1), 1); // the first moving range is not plotted
+    EXPECT_EQ(model.extra(4, 2), 0);
+    EXPECT_EQ(model.yAxisMin(), 0.0);
+
+    ControlChartInput pie = xRsInput(c, 1);
+    pie.kind = "立体円グラフ";
+    ASSERT_TRUE(fillControlChart(model, pie));
+    EXPECT_EQ(model.text(1, 2), "2");
+    EXPECT_EQ(model.text(1, 3), "3");
+    EXPECT_EQ(model.extra(1, 1), 0); // a pie plots all three slices
+    EXPECT_EQ(model.pointLabelAt(1), "");
+
+    ControlChartInput bar = xRsInput(c, 1);
+    bar.kind = "立体棒グラフ（横）";
+    ASSERT_TRUE(fillControlChart(model, bar));
+    EXPECT_EQ(model.text(1, 2), "");
+    EXPECT_EQ(model.pointLabelAt(2), "");
+
+    ControlChartInput area = xRsInput(c, 1);
+    area.kind = "エリアグラフ";
+    ASSERT_TRUE(fillControlChart(model, area));
+    EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
+
+    // The X chart keeps the data labels.
+    ChartModel x;
+    ASSERT_TRUE(fillControlChart(x, xRsInput(c, 0)));
+    EXPECT_EQ(labels(x), (std::vector<std::string>{"S1", "S2", "S3"}));
+    EXPECT_EQ(x.extra(4, 1), 0);
+}
+
+TEST(ControlChartFillPPn, VaryingLinesAndAxisFromLotLimits) {
+    // Lots (50, 1), (200, 9): pbar 0.04; P-UCL 0.1231384 and 0.0815692, lows 0.
+    auto r = collectPPn(rows({{50, 1}, {200, 9}}), 1, 2);
+    ASSERT_TRUE(r.isOk());
+    ChartDataSet c = *r;
+    computePPnLines(c);
+    fillPPnPlotted(c);
+
+    ChartModel p;
+    ASSERT_TRUE(fillControlChart(p, pPnInput(c, 0, true)));
+    EXPECT_EQ(series(p, 1), (std::vector<double>{0.04, 0.04}));
+    EXPECT_EQ(series(p, 2), (std::vector<double>{c.pTable[1][1], c.pTable[2][1]}));
+    EXPECT_EQ(series(p, 3), (std::vector<double>{0, 0}));
+    EXPECT_EQ(series(p, 4), (std::vector<double>{0.02, 0.045}));
+    EXPECT_DOUBLE_EQ(p.yAxisMax(), c.pTable[1][1]);
+    EXPECT_EQ(p.yAxisMin(), 0.0);
+
+    // Not showing "P-Pn 管理図": constant lines, but the axis still spans the lots' limits.
+    ChartModel q;
+    ASSERT_TRUE(fillControlChart(q, pPnInput(c, 0, false)));
+    EXPECT_EQ(series(q, 2), (std::vector<double>{c.lines[0][1], c.lines[0][1]}));
+    EXPECT_DOUBLE_EQ(q.yAxisMax(), c.pTable[1][1]);
+
+    // pn chart: centre pbar x n(i) = 2 and 8, the lots' Pn limits, then d(i).
+    ChartModel pn;
+    ASSERT_TRUE(fillControlChart(pn, pPnInput(c, 1, false)));
+    EXPECT_EQ(series(pn, 1), (std::vector<double>{2, 8}));
+    EXPECT_EQ(series(pn, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
+    EXPECT_EQ(series(pn, 4), (std::vector<double>{1, 9}));
+    EXPECT_DOUBLE_EQ(pn.yAxisMax(), c.pTable[2][3]);
+    EXPECT_EQ(labels(pn), (std::vector<std::string>{"S1", "S2"}));
+
+    // A loaded pbar moves the centre lines only.
+    c.lines[0][0] = 0.1;
+    ChartModel loaded;
+    ASSERT_TRUE(fillControlChart(loaded, pPnInput(c, 1, true)));
+    EXPECT_EQ(series(loaded, 1), (std::vector<double>{5, 20}));
+    EXPECT_EQ(series(loaded, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
+}
+
+TEST(ControlChartFillDefects, CountsComeFirst) {
+    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1);
+    ASSERT_TRUE(c.isOk());
+    ChartModel model;
+    ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
+    EXPECT_EQ(series(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
+    EXPECT_EQ(series(model, 2), std::vector<double>(5, 3.0));
+    EXPECT_EQ(series(model, 4), std::vector<double>(5, 0.0));
+    EXPECT_EQ(model.statLines(), 0);
+    EXPECT_EQ(model.chartStyle(), 5);
+    EXPECT_DOUBLE_EQ(model.yAxisMax(), c->lines[0][1]);
+    EXPECT_EQ(model.yAxisMin(), 0.0);
+}
+
+TEST(ControlChartFillDefects, EnteredLimits) {
+    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1); // cbar 3
+    ChartModel model;
+    ControlChartInput in = defectInput(*c);
+    in.kind = kEnteredLimitsKind;
+    in.entered = EnteredLimits{4.5, 2.5, false};
+    ASSERT_TRUE(fillControlChart(model, in));
+    EXPECT_EQ(model.seriesCount(), 4);
+    EXPECT_EQ(model.chartType(), ChartType::Line);
+    EXPECT_EQ(model.chartStyle(), 5);
+    EXPECT_EQ(model.statLines(), 5);
+    EXPECT_EQ(series(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
+    EXPECT_EQ(series(model, 2), std::vector<double>(5, 4.5));
+    EXPECT_EQ(series(model, 3), std::vector<double>(5, 2.5));
+    EXPECT_EQ(series(model, 4), std::vector<double>(5, 3.5));
+    EXPECT_EQ(model.yAxisMax(), 5.0); // the counts reach above the entered upper limit
+    EXPECT_EQ(model.yAxisMin(), 1.0);
+    EXPECT_EQ(labels(model), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5"}));
+
+    // Bounds start at cbar: with counts all equal to cbar the limits decide.
+    ControlChartInput flat = in;
+    flat.values = {3, 3};
+    flat.entered = EnteredLimits{10, -2, false};
+    ASSERT_TRUE(fillControlChart(model, flat));
+    EXPECT_EQ(model.yAxisMax(), 10.0);
+    EXPECT_EQ(model.yAxisMin(), -2.0);
+    EXPECT_EQ(series(model, 4), std::vector<double>(2, 4.0));
+
+    // Equal limits are accepted; the midpoint coincides with them.
+    ControlChartInput equal = in;
+    equal.entered = EnteredLimits{4, 4, false};
+    ASSERT_TRUE(fillControlChart(model, equal));
+    EXPECT_EQ(series(model, 4), std::vector<double>(5, 4.0));
+}
+
+TEST(ControlChartFillDefects, CancelledOrCrossedLimitsLeaveTheChart) {
+    const auto c = computeDefectCount(rows({{2}, {4}}), 1);
+    ChartModel model;
+    ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
+    const std::vector<double> before = model.values();
+    ControlChartInput in = defectInput(*c);
+    in.kind = kEnteredLimitsKind;
+    in.entered = EnteredLimits{0, 0, true};
+    EXPECT_FALSE(fillControlChart(model, in));
+    in.entered = EnteredLimits{1, 2, false}; // upper below lower
+    EXPECT_FALSE(fillControlChart(model, in));
+    in.entered.reset();
+    EXPECT_FALSE(fillControlChart(model, in));
+    EXPECT_EQ(model.values(), before);
+    EXPECT_EQ(model.seriesCount(), 4);
+}
