@@ -6,10 +6,12 @@
 #include "components/chart/HitIndex.h"
 #include "components/chart/SeriesStyle.h"
 
+#include <QLineF>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+
 #include <numeric>
 
 namespace {
@@ -105,13 +107,22 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
             p.drawPolyline(line);
         }
     } else if (style == 1) {
-        // Drop lines to the floor, with a small foot mark.
-        for (const Point& pt : l.points) {
-            QColor c = mono ? QColor(90, 90, 90) : SeriesStyle::colour(pt.series).darker(110);
+        // Drop lines to the floor, with a small foot mark; one batch per series.
+        std::vector<QLineF> lines;
+        lines.reserve(2 * l.points.size());
+        std::size_t i = 0;
+        while (i < l.points.size()) {
+            const int k = l.points[i].series;
+            lines.clear();
+            for (; i < l.points.size() && l.points[i].series == k; ++i) {
+                const Point& pt = l.points[i];
+                const QPointF foot = scene.toDevice(pt.x, 0.0, pt.z);
+                lines.emplace_back(pt.device, foot);
+                lines.emplace_back(foot - QPointF(2.5 * u, 0), foot + QPointF(2.5 * u, 0));
+            }
+            const QColor c = mono ? QColor(90, 90, 90) : SeriesStyle::colour(k).darker(110);
             p.setPen(QPen(c, 0.9 * u));
-            const QPointF foot = scene.toDevice(pt.x, 0.0, pt.z);
-            p.drawLine(pt.device, foot);
-            p.drawLine(foot - QPointF(2.5 * u, 0), foot + QPointF(2.5 * u, 0));
+            p.drawLines(lines.data(), static_cast<int>(lines.size()));
         }
     }
 
