@@ -1,0 +1,239 @@
+// The control-chart window frame: the side panels, the twips layout of one or
+// two charts, the fill of each chart from the chart data set, point clicks and
+// kind changes.
+#include "analysis/control/ControlChartWindow.h"
+
+#include "app/AppSettings.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/chart/ChartView.h"
+#include "presentation/GraphSettings.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+int px(double twips) {
+    return zel::Twips::toPixels(twips);
+}
+
+// Twips of the panel: controls every 270 from the first one, 2000 wide.
+constexpr double kPanelStep = 270;
+constexpr double kPanelWidth = 2000;
+constexpr double kPanelTop = 120;
+// Where the panel stands before the first layout.
+constexpr double kDesignPanelLeft = 6345;
+
+// Object names of each chart's ten panel controls, top to bottom.
+const QStringList& panelNames(int chart) {
+    static const QStringList first = {QStringLiteral("Label2"), QStringLiteral("Textpoint"),
+                                      QStringLiteral("Label3"), QStringLiteral("Text1"),
+                                      QStringLiteral("Label5"), QStringLiteral("Text2"),
+                                      QStringLiteral("Label6"), QStringLiteral("Text3"),
+                                      QStringLiteral("Label4"), QStringLiteral("graphs")};
+    static const QStringList second = {QStringLiteral("Label11"), QStringLiteral("Text8"),
+                                       QStringLiteral("Label9"),  QStringLiteral("Textcl"),
+                                       QStringLiteral("Label8"),  QStringLiteral("Textucl"),
+                                       QStringLiteral("Label7"),  QStringLiteral("Textlcl"),
+                                       QStringLiteral("Label12"), QStringLiteral("Combo1")};
+    return chart == 0 ? first : second;
+}
+
+QFont panelFont() {
+    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    f.setPixelSize(12);
+    return f;
+}
+
+} // namespace
+
+ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartDesign& design,
+                                       QWidget* parent)
+    : GraphWindow(context, design.frame, parent), m_design(design) {
+    const int count = chartCount();
+    for (int i = 0; i < count; ++i) {
+        m_lastFilled.append(std::nullopt);
+        buildPanel(i, panelNames(i));
+        ChartView* view = chart(i);
+        view->model().setHitReporting(1);
+        connect(view, &ChartView::HotHit, this,
+                [this, i](int series, int point) { onHit(i, series, point); });
+    }
+    showLines();
+    // The design before the first layout: the charts left of the panel.
+    const int chartWidth = px(kDesignPanelLeft - 300);
+    const int chartHeight = count == 1 ? px(4000) : px(2400);
+    for (int i = 0; i < count; ++i)
+        chart(i)->setGeometry(px(120), px(120) + i * (chartHeight + px(80)), chartWidth, chartHeight);
+}
+
+ControlChartWindow::~ControlChartWindow() = default;
+
+void ControlChartWindow::buildPanel(int chart, const QStringList& names) {
+    Panel panel;
+    const QStringList captions = {valueLabelText(), centreLabelText(), upperLabelText(), lowerLabelText(),
+                                  kindLabelText()};
+    const QFont font = panelFont();
+    for (int k = 0; k < names.size(); ++k) {
+        QWidget* w = nullptr;
+        if (k % 2 == 0 && k < 8) {
+            // A caption above its box.
+            auto* label = new QLabel(captions[k / 2], client());
+            panel.labels.append(label);
+            w = label;
+        } else if (k == 8) {
+            auto* label = new QLabel(captions[4], client());
+            panel.labels.append(label);
+            w = label;
+        } else if (k == 9) {
+            auto* list = new QComboBox(client());
+            list->setEditable(false);
+            for (const std::string& kind : zel::controlChartKinds())
+                list->addItem(QString::fromStdString(kind));
+            list->setCurrentText(QString::fromUtf8(zel::kLineKind));
+            if (m_design.enteredLimitsKind) list->addItem(QString::fromUtf8(zel::kEnteredLimitsKind));
+            list->setMaxVisibleItems(11);
+            connect(list, &QComboBox::currentIndexChanged, this, [this, chart] { onKindChanged(chart); });
+            panel.kinds = list;
+            w = list;
+        } else {
+            auto* box = new QLineEdit(client());
+            box->setReadOnly(true);
+            if (k == 1)
+                panel.value = box;
+            else
+                panel.lines[(k - 3) / 2] = box;
+            w = box;
+        }
+        w->setObjectName(names[k]);
+        w->setFont(font);
+        const double height = k == 9 ? 330 : k % 2 == 0 ? 255 : 285;
+        w->setGeometry(px(kDesignPanelLeft), px(kPanelTop + k * kPanelStep), px(kPanelWidth), px(height));
+        addPanelControl(w);
+        panel.column.append(w);
+    }
+    m_panels.append(panel);
+}
+
+QLineEdit* ControlChartWindow::valueBox(int chart) const {
+    return chart >= 0 && chart < m_panels.size() ? m_panels[chart].value : nullptr;
+}
+
+QLineEdit* ControlChartWindow::lineBox(int chart, int column) const {
+    if (chart < 0 || chart >= m_panels.size() || column < 0 || column > 2) return nullptr;
+    return m_panels[chart].lines[column];
+}
+
+QComboBox* ControlChartWindow::kindList(int chart) const {
+    return chart >= 0 && chart < m_panels.size() ? m_panels[chart].kinds : nullptr;
+}
+
+const zel::ChartDataSet& ControlChartWindow::chartData() const {
+    return context().workspace().chartData;
+}
+
+void ControlChartWindow::showLines() {
+    const zel::ControlLines& lines = chartData().lines;
+    for (int i = 0; i < m_panels.size() && i < 2; ++i)
+        for (int c = 0; c < 3; ++c)
+            m_panels[i].lines[c]->setText(
+                QString::fromStdString(zel::signedNumberText(lines[static_cast<std::size_t>(i)][c])));
+}
+
+bool ControlChartWindow::prepareInput(int, zel::ControlChartInput&) {
+    return true;
+}
+
+bool ControlChartWindow::fillChart(int index, bool restoreOnRefusal) {
+    ChartView* view = chart(index);
+    if (!view) return false;
+    zel::ControlChartInput input = inputFor(index);
+    input.kind = m_panels[index].kinds->currentText().toStdString();
+    const zel::GridSettings grid = zel::readGridSettings(zel::appSettings());
+    input.gridLines = grid.lines;
+    input.gridLineStyle = grid.style;
+    const zel::View3D& view3d = context().workspace().view3d;
+    input.rotation = view3d.rotation;
+    input.perspective = view3d.perspective;
+    input.elevation = view3d.elevation;
+    if (!prepareInput(index, input)) {
+        // The frame has reset the chart already: put the last drawing back.
+        if (restoreOnRefusal && m_lastFilled[index]) view->model() = *m_lastFilled[index];
+        return false;
+    }
+    zel::fillControlChart(view->model(), input);
+    m_lastFilled[index] = view->model();
+    return true;
+}
+
+void ControlChartWindow::fillCharts() {
+    for (int i = 0; i < chartCount(); ++i)
+        fillChart(i, true);
+}
+
+bool ControlChartWindow::redrawChart(int index) {
+    if (!fillChart(index, false)) return false;
+    chart(index)->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
+    return true;
+}
+
+void ControlChartWindow::onHit(int chartIndex, int series, int point) {
+    ChartView* view = chart(chartIndex);
+    if (!view) return;
+    zel::ChartModel& m = view->model();
+    if (!m.setCurrentSeries(series) || !m.setCurrentPoint(point)) return;
+    m_panels[chartIndex].value->setText(QString::fromStdString(zel::signedNumberText(m.pointValue())));
+    if (m_design.redrawOnClick) redrawChart(chartIndex);
+}
+
+void ControlChartWindow::onKindChanged(int chartIndex) {
+    redrawChart(chartIndex);
+}
+
+void ControlChartWindow::layoutClient(QSizeF twips) {
+    const double sw = twips.width();
+    const double sh = twips.height();
+    if (chartCount() == 1) {
+        // One chart: at 100, 100; the panel follows the right edge.
+        ChartView* c = chart(0);
+        QRect r = c->geometry();
+        r.moveTo(px(100), px(100));
+        if (sw - 2300 > 500) {
+            r.setWidth(px(sw - 2300));
+            for (QWidget* w : m_panels[0].column)
+                w->move(px(sw - 2080), w->y());
+        }
+        if (sh - 200 > 500) r.setHeight(px(sh - 200));
+        c->setGeometry(r);
+        return;
+    }
+    // Two charts one above the other, each with its panel on the right.
+    const double secondTop = (sh + 120) / 2;
+    QRect first = chart(0)->geometry();
+    QRect second = chart(1)->geometry();
+    first.moveTo(px(120), px(120));
+    second.moveTo(px(120), px(secondTop));
+    const bool wide = sw - 2250 > 0;
+    if (wide) {
+        first.setWidth(px(sw - 2250));
+        second.setWidth(px(sw - 2250));
+    }
+    if ((sh - 320) / 2 > 0) {
+        first.setHeight(px((sh - 320) / 2));
+        second.setHeight(px((sh - 320) / 2));
+    }
+    chart(0)->setGeometry(first);
+    chart(1)->setGeometry(second);
+    for (int i = 0; i < 2; ++i) {
+        const double top = i == 0 ? kPanelTop : secondTop;
+        const QList<QWidget*>& column = m_panels[i].column;
+        for (int k = 0; k < column.size(); ++k) {
+            QWidget* w = column[k];
+            const int left = wide ? px(sw - 2050) : w->x();
+            w->move(left, px(top + k * kPanelStep));
+        }
+    }
+}

@@ -1,0 +1,82 @@
+// ControlChartWindow: the frame of the control-chart windows (xrkanri, xrskanri,
+// pkanri with two charts; kanri1 with one). Beside each chart a panel shows the
+// value of the last clicked point, the chart's CL, UCL and LCL, and the kind
+// list; the window lays charts and panels out by its twips rules, fills each
+// chart through the shared control-chart fill, and reports point clicks.
+#pragma once
+
+#include "analysis/control/ControlChartFill.h"
+#include "presentation/GraphWindow.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// What tells one control-chart window from another besides the frame's names.
+struct ControlChartDesign {
+    GraphWindowSpec frame;
+    // xrkanri draws the clicked chart again; the others only show the value.
+    bool redrawOnClick = false;
+    // kanri1 offers "規格の入力" as an eleventh kind.
+    bool enteredLimitsKind = false;
+};
+
+class ControlChartWindow : public GraphWindow {
+    Q_OBJECT
+  public:
+    // Panel texts, the same in every control-chart window.
+    static QString valueLabelText() { return QStringLiteral("データ値"); }
+    static QString centreLabelText() { return QStringLiteral("CL"); }
+    static QString upperLabelText() { return QStringLiteral("UCL"); }
+    static QString lowerLabelText() { return QStringLiteral("LCL"); }
+    static QString kindLabelText() { return QStringLiteral("グラフ種類"); }
+
+    ControlChartWindow(MainContext& context, const ControlChartDesign& design, QWidget* parent = nullptr);
+    ~ControlChartWindow() override;
+
+    // The panel of chart 0 or 1.
+    QLineEdit* valueBox(int chart) const;
+    QLineEdit* lineBox(int chart, int column) const; // 0 CL, 1 UCL, 2 LCL
+    QComboBox* kindList(int chart) const;
+
+    // Fills chart `index` from the chart data set with its list's kind and draws
+    // it. Returns false when nothing was drawn (the kind's input was refused).
+    bool redrawChart(int index);
+
+  protected:
+    // The fill input of a chart from the current chart data set.
+    virtual zel::ControlChartInput inputFor(int chart) const = 0;
+    // Completes the input before a fill; false keeps the chart's previous drawing.
+    virtual bool prepareInput(int chart, zel::ControlChartInput& input);
+
+    void fillCharts() override;
+    void layoutClient(QSizeF twips) override;
+
+    const zel::ChartDataSet& chartData() const;
+
+  private:
+    struct Panel {
+        QList<QLabel*> labels; // データ値, CL, UCL, LCL, グラフ種類
+        QLineEdit* value = nullptr;
+        QLineEdit* lines[3] = {nullptr, nullptr, nullptr};
+        QComboBox* kinds = nullptr;
+        QList<QWidget*> column; // the ten controls, top to bottom
+    };
+
+    void buildPanel(int chart, const QStringList& names);
+    void showLines();
+    bool fillChart(int index, bool restoreOnRefusal);
+    void onHit(int chart, int series, int point);
+    void onKindChanged(int chart);
+
+    ControlChartDesign m_design;
+    QList<Panel> m_panels;
+    // Each chart as last filled, for a refused fill that must keep it.
+    QList<std::optional<zel::ChartModel>> m_lastFilled;
+};

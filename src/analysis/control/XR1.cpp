@@ -1,0 +1,41 @@
+// XR1: the Xbar-R table window.
+#include "analysis/control/XR1.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/XbarR.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+
+namespace {
+
+ResultTableSpec xr1Design() {
+    ResultTableSpec s;
+    s.name = QStringLiteral("XR1");
+    s.caption = XR1::captionText();
+    s.gridName = QStringLiteral("grid1");
+    s.fileMenuName = QStringLiteral("xbrfile");
+    s.printItemName = QStringLiteral("xbrprint");
+    s.endItemName = QStringLiteral("xbrend");
+    s.editMenuName = QStringLiteral("xbrhen");
+    s.copyItemName = QStringLiteral("xbrcopy");
+    s.selectItemName = QStringLiteral("xbrsubete");
+    s.layout = ResultTableLayout::ControlChart;
+    return s;
+}
+
+} // namespace
+
+XR1::XR1(MainContext& context, QWidget* parent)
+    : ControlTableWindow(context, xr1Design(), analysisText(), parent) {
+    zel::Workspace& ws = context.workspace();
+    ws.chartData = zel::computeXbarR(ws.dataset);
+    showTableAndWriteLimits(zel::xbarRTable(ws.chartData));
+}
+
+void XR1::openChartWindow() {
+    openXrkanri(context());
+}
+
+ZelWindow* openXR1(MainContext& context) {
+    return ZelWindow::open<XR1>(context);
+}

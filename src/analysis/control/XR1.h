@@ -1,0 +1,18 @@
+// XR1: the Xbar-R table window. Computes the subgroup means and ranges with
+// their control lines into the chart data set when it opens, shows them and
+// writes the limits file; "OK" leads to the chart window xrkanri.
+#pragma once
+
+#include "analysis/control/ControlTableWindow.h"
+
+class XR1 : public ControlTableWindow {
+    Q_OBJECT
+  public:
+    static QString captionText() { return QStringLiteral("Xbar-R管理図"); }
+    static QString analysisText() { return QStringLiteral("Xbar-R 管理図"); }
+
+    explicit XR1(MainContext& context, QWidget* parent = nullptr);
+
+  protected:
+    void openChartWindow() override;
+};

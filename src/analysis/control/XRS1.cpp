@@ -1,0 +1,37 @@
+// XRS1: the X-Rs table window.
+#include "analysis/control/XRS1.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/XRs.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+
+namespace {
+
+ResultTableSpec xrs1Design() {
+    ResultTableSpec s;
+    s.name = QStringLiteral("XRS1");
+    s.caption = XRS1::captionText();
+    s.gridName = QStringLiteral("grid1");
+    s.fileMenuName = QStringLiteral("xrsfile");
+    s.printItemName = QStringLiteral("xrsprint");
+    s.endItemName = QStringLiteral("xrsend");
+    s.editMenuName = QStringLiteral("xrsedit");
+    s.copyItemName = QStringLiteral("xrscopy");
+    s.selectItemName = QStringLiteral("xrssubete");
+    s.layout = ResultTableLayout::ControlChart;
+    return s;
+}
+
+} // namespace
+
+XRS1::XRS1(MainContext& context, QWidget* parent)
+    : ControlTableWindow(context, xrs1Design(), analysisText(), parent) {
+    zel::ChartDataSet& cds = context.workspace().chartData;
+    zel::computeXRsLines(cds);
+    showTableAndWriteLimits(zel::xRsTable(cds));
+}
+
+void XRS1::openChartWindow() {
+    openXrskanri(context());
+}

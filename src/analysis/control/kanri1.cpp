@@ -1,0 +1,48 @@
+// kanri1: the window's names and captions, the input of its chart and the
+// entered limits of "規格の入力".
+#include "analysis/control/kanri1.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "app/MessageBox.h"
+
+namespace {
+
+ControlChartDesign design() {
+    ControlChartDesign d;
+    GraphWindowSpec& s = d.frame;
+    s.name = QStringLiteral("kanri1");
+    s.caption = kanri1::captionText();
+    s.chartCount = 1;
+    s.printColourName = QStringLiteral("fcolor");
+    s.optionsName = QStringLiteral("ketop");
+    s.titlesName = QStringLiteral("ketai");
+    s.viewName = QStringLiteral("kasitens");
+    s.gridName = QStringLiteral("kgriset");
+    s.controlChart = true;
+    d.enteredLimitsKind = true;
+    return d;
+}
+
+} // namespace
+
+kanri1::kanri1(MainContext& context, QWidget* parent) : ControlChartWindow(context, design(), parent) {}
+
+zel::ControlChartInput kanri1::inputFor(int) const {
+    return zel::defectInput(chartData());
+}
+
+bool kanri1::prepareInput(int, zel::ControlChartInput& input) {
+    if (input.kind != zel::kEnteredLimitsKind) return true;
+    const zel::EnteredLimits limits = askEnteredLimits(context(), this);
+    if (limits.cancelled) return false;
+    if (limits.upper < limits.lower) {
+        MessageBox::refusal(this, limitsOrderText(), limitsTitleText());
+        return false;
+    }
+    input.entered = limits;
+    return true;
+}
+
+ZelWindow* openKanri1(MainContext& context) {
+    return ZelWindow::open<kanri1>(context);
+}

@@ -1,0 +1,51 @@
+// ketten: the defect-count variable dialog.
+#include "analysis/control/ketten.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/DefectCount.h"
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ketten::ketten(MainContext& context, QWidget* parent)
+    : ZelWindow(QStringLiteral("ketten"), parent), m_context(context) {
+    setWindowTitle(captionText());
+    const zel::Dataset& ds = context.workspace().dataset;
+
+    auto* prompt = new QLabel(promptText(), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    for (int j = 1; j <= ds.variableCount(); ++j)
+        m_combo->addItem(QString::fromStdString(ds.name(j)));
+    m_combo->setCurrentIndex(0);
+    prompt->setBuddy(m_combo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_combo);
+    layout->addStretch(1);
+    layout->addLayout(okCancelRow([this] { onOk(); }));
+    resize(380, 150);
+}
+
+void ketten::onOk() {
+    zel::Workspace& ws = m_context.workspace();
+    zel::Result<zel::ChartDataSet> counts = zel::computeDefectCount(ws.dataset, m_combo->currentIndex() + 1);
+    if (!counts) {
+        // A negative mean count has no control lines: the dialog stays open.
+        MessageBox::refusal(this, QString::fromStdString(counts.status().message()), messageTitle());
+        return;
+    }
+    ws.chartData = std::move(*counts);
+    if (m_context.currentAnalysisName() == analysisText()) openKanri1(m_context);
+    close();
+}
+
+ZelWindow* openKetten(MainContext& context) {
+    return ZelWindow::open<ketten>(context);
+}

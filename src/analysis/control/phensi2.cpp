@@ -1,0 +1,67 @@
+// phensi2: the P-Pn variable dialog.
+#include "analysis/control/phensi2.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/p1.h"
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+phensi2::phensi2(MainContext& context, QWidget* parent)
+    : ZelWindow(QStringLiteral("phensi2"), parent), m_context(context) {
+    setWindowTitle(captionText());
+    const zel::Dataset& ds = context.workspace().dataset;
+
+    auto* sizePrompt = new QLabel(sizePromptText(), this);
+    sizePrompt->setObjectName(QStringLiteral("Label2"));
+    m_size = new QComboBox(this);
+    m_size->setObjectName(QStringLiteral("Combo1"));
+    auto* defectPrompt = new QLabel(defectPromptText(), this);
+    defectPrompt->setObjectName(QStringLiteral("Label1"));
+    m_defects = new QComboBox(this);
+    m_defects->setObjectName(QStringLiteral("Combo2"));
+    for (int j = 1; j <= ds.variableCount(); ++j) {
+        const QString name = QString::fromStdString(ds.name(j));
+        m_size->addItem(name);
+        m_defects->addItem(name);
+    }
+    m_size->setCurrentIndex(0);
+    m_defects->setCurrentIndex(m_defects->count() > 1 ? 1 : 0);
+    sizePrompt->setBuddy(m_size);
+    defectPrompt->setBuddy(m_defects);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sizePrompt);
+    layout->addWidget(m_size);
+    layout->addSpacing(8);
+    layout->addWidget(defectPrompt);
+    layout->addWidget(m_defects);
+    layout->addStretch(1);
+    layout->addLayout(okCancelRow([this] { onOk(); }));
+    resize(420, 210);
+}
+
+void phensi2::onOk() {
+    zel::Workspace& ws = m_context.workspace();
+    zel::Result<zel::ChartDataSet> lots =
+        zel::collectPPn(ws.dataset, m_size->currentIndex() + 1, m_defects->currentIndex() + 1);
+    if (!lots) {
+        MessageBox::refusal(this, QString::fromStdString(lots.status().message()), messageTitle());
+        return;
+    }
+    ws.chartData = std::move(*lots);
+    // A table window still open from before shows other lots: it makes way for
+    // one computed from these.
+    ZelWindow::closeWindows({QStringLiteral("p1")});
+    ZelWindow::open<p1>(m_context);
+    close();
+}
+
+ZelWindow* openPhensi2(MainContext& context) {
+    return ZelWindow::open<phensi2>(context);
+}

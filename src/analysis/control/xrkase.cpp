@@ -1,0 +1,125 @@
+// xrkase: the loaded control lines, confirmed before the chart is drawn with them.
+#include "analysis/control/xrkase.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "common/NumberText.h"
+#include "components/grid/DataGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+int px(double twips) {
+    return zel::Twips::toPixels(twips);
+}
+double twipsOf(int pixels) {
+    return zel::Twips::fromPixels(pixels);
+}
+
+const QString kXbarR = QStringLiteral("Xbar-R 管理図");
+const QString kXRs = QStringLiteral("X-Rs 管理図");
+const QString kPPn = QStringLiteral("P-Pn 管理図");
+
+// The table window of each analysis.
+const char* tableWindowOf(const QString& analysis) {
+    if (analysis == kXbarR) return "XR1";
+    if (analysis == kXRs) return "XRS1";
+    if (analysis == kPPn) return "p1";
+    return "";
+}
+
+} // namespace
+
+QStringList xrkase::columnHeadings(const QString& analysis) {
+    if (analysis == kXbarR) return {QStringLiteral("平均値管理線"), QStringLiteral("範囲管理線")};
+    if (analysis == kPPn) return {QStringLiteral("不良率管理線"), QStringLiteral("不良個数管理線")};
+    if (analysis == kXRs) return {QStringLiteral("測定値管理線"), QStringLiteral("移動範囲管理線")};
+    return {QString(), QString()};
+}
+
+xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
+    : ZelWindow(QStringLiteral("xrkase"), parent), m_context(context), m_analysis(analysis) {
+    setWindowTitle(captionText());
+
+    m_prompt = new QLabel(promptText(), this);
+    m_prompt->setObjectName(QStringLiteral("Label1"));
+    m_prompt->setGeometry(px(100), px(100), px(6000), px(300));
+
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setColumnCount(2);
+    m_grid->setRowCount(3);
+    m_grid->setCurrentCol(-1);
+    m_grid->setCurrentRow(-1);
+    m_grid->setCellType(DataGrid::CellType::Real);
+    m_grid->setDecimalPlaces(tableDecimals(tableWindowOf(analysis)));
+    for (int c = 0; c <= 2; ++c)
+        m_grid->setColumnWidthAt(c, 16);
+    const QStringList headings = columnHeadings(analysis);
+    m_grid->setText(0, 0, QString());
+    m_grid->setText(1, 0, headings.value(0));
+    m_grid->setText(2, 0, headings.value(1));
+    const QStringList rows{QStringLiteral("CL"), QStringLiteral("UCL"), QStringLiteral("LCL")};
+    const zel::ControlLines& loaded = context.workspace().chartData.loadedLines;
+    for (int k = 0; k < 3; ++k) {
+        m_grid->setText(0, k + 1, rows.at(k));
+        for (int j = 0; j < 2; ++j)
+            m_grid->setText(j + 1, k + 1,
+                            QString::fromStdString(zel::signedNumberText(
+                                loaded[static_cast<std::size_t>(j)][static_cast<std::size_t>(k)])));
+    }
+    m_grid->setCurrentCol(1);
+    m_grid->setCurrentRow(1);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    connect(m_ok, &QPushButton::clicked, this, &xrkase::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    // Design places; the resize rule takes over from here.
+    m_grid->setGeometry(px(100), px(420), px(5800), px(1800));
+    m_ok->setGeometry(px(3400), px(2400), px(1170), px(400));
+    m_cancel->setGeometry(px(4730), px(2400), px(1170), px(400));
+    resize(px(6000), px(3000));
+}
+
+void xrkase::resizeEvent(QResizeEvent* e) {
+    ZelWindow::resizeEvent(e);
+    layoutClient(twipsOf(width()), twipsOf(height()));
+}
+
+void xrkase::layoutClient(double sw, double sh) {
+    m_grid->move(px(100), px(420));
+    if (sw - 200 > 500) m_grid->resize(px(sw - 200), m_grid->height());
+    if (sh - 1120 > 500) m_grid->resize(m_grid->width(), px(sh - 1120));
+    if (sw - 2600 > 0) {
+        m_ok->move(px(sw - 2600), m_ok->y());
+        m_cancel->move(px(sw - 1270), m_cancel->y());
+    }
+    if (sh - 1120 > 500) {
+        m_ok->move(m_ok->x(), px(sh - 600));
+        m_cancel->move(m_cancel->x(), px(sh - 600));
+    }
+}
+
+void xrkase::onOk() {
+    MainContext& context = m_context;
+    zel::ChartDataSet& cds = context.workspace().chartData;
+    cds.lines = cds.loadedLines;
+    const QString table = QString::fromLatin1(tableWindowOf(m_analysis));
+    if (m_analysis == kXbarR)
+        openXrkanri(context);
+    else if (m_analysis == kPPn)
+        openPkanri(context);
+    else if (m_analysis == kXRs)
+        openXrskanri(context);
+    if (!table.isEmpty()) ZelWindow::closeWindows({table});
+    close();
+}

@@ -1,0 +1,49 @@
+// xrshensi: the X-Rs variable dialog.
+#include "analysis/control/xrshensi.h"
+
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/XRS1.h"
+#include "analysis/control/XRs.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+xrshensi::xrshensi(MainContext& context, QWidget* parent)
+    : ZelWindow(QStringLiteral("xrshensi"), parent), m_context(context) {
+    setWindowTitle(captionText());
+    const zel::Dataset& ds = context.workspace().dataset;
+
+    auto* prompt = new QLabel(promptText(), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    for (int j = 1; j <= ds.variableCount(); ++j)
+        m_combo->addItem(QString::fromStdString(ds.name(j)));
+    m_combo->addItem(QString::fromUtf8(zel::kXbarEntry));
+    m_combo->setCurrentIndex(0);
+    prompt->setBuddy(m_combo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_combo);
+    layout->addStretch(1);
+    layout->addLayout(okCancelRow([this] { onOk(); }));
+    resize(380, 150);
+}
+
+void xrshensi::onOk() {
+    zel::Workspace& ws = m_context.workspace();
+    ws.chartData = zel::collectXRs(ws.dataset, m_combo->currentIndex() + 1);
+    // A table window still open from before shows other values: it makes way
+    // for one computed from these.
+    ZelWindow::closeWindows({QStringLiteral("XRS1")});
+    ZelWindow::open<XRS1>(m_context);
+    close();
+}
+
+ZelWindow* openXrshensi(MainContext& context) {
+    return ZelWindow::open<xrshensi>(context);
+}

@@ -1,0 +1,613 @@
+// Tests of the control charts' table windows and dialogs driven as a user drives
+// them: XR1's table, decimal places and limits file; the saved-limits flow
+// through xrload and xrkase; the X-Rs, P-Pn and defect-count variable dialogs;
+// the limits dialog kgenin.
+#include "analysis/control/ControlTableWindow.h"
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/PChart.h"
+#include "app/AppSettings.h"
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class FakeContext : public MainContext {
+  public:
+    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
+        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
+    }
+    zel::Workspace& workspace() override { return ws; }
+    DataSheet& sheet() override { return *dataSheet; }
+    DataGrid& grid() override { return *sheetWidget; }
+    QWidget* mainWindow() override { return nullptr; }
+    void setDatasetName(const QString&) override {}
+    void setHint(const QString&) override {}
+    int columnWidthChars() const override { return 8; }
+    QString currentAnalysisName() const override { return analysis; }
+    void openParetoVariables() override {}
+
+    zel::Workspace ws;
+    std::unique_ptr<DataGrid> sheetWidget;
+    std::unique_ptr<DataSheet> dataSheet;
+    QString analysis;
+};
+
+// Fills the dataset row by row; a sample whose label is "masked" is masked.
+void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows, const QStringList& labels) {
+    const int k = rows.empty() ? 0 : static_cast<int>(rows.front().size());
+    ds.resize(static_cast<int>(rows.size()), k);
+    for (int j = 1; j <= k; ++j)
+        ds.setName(j, std::string(1, static_cast<char>('A' + j - 1)));
+    for (int i = 1; i <= static_cast<int>(rows.size()); ++i) {
+        for (int j = 1; j <= k; ++j)
+            ds.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
+        ds.setLabel(i, labels.value(i - 1).toStdString());
+        if (labels.value(i - 1) == QLatin1String("masked")) ds.setMask(i, 1);
+    }
+}
+
+QAction* findAction(QWidget* window, const QString& name) {
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+QPushButton* button(QWidget* window, const QString& name) {
+    return window->findChild<QPushButton*>(name);
+}
+
+// What the grid shows in a cell (with its decimal places applied).
+QString shown(const DataGrid& g, int col, int row) {
+    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
+}
+
+QStringList columnHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int c = 1; c <= g.columnCount(); ++c)
+        out << g.text(c, 0);
+    return out;
+}
+QStringList rowHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int r = 1; r <= g.rowCount(); ++r)
+        out << g.text(0, r);
+    return out;
+}
+
+// A message box that the next action opens: its title and text are noted and
+// it is closed with OK. Polls until it appears.
+struct BoxWatcher {
+    QString title;
+    QString text;
+    int shown = 0;
+    void arm() {
+        auto poll = std::make_shared<std::function<void(int)>>();
+        *poll = [this, poll](int triesLeft) {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                ++shown;
+                box->accept();
+                return;
+            }
+            if (triesLeft > 0) QTimer::singleShot(10, [poll, triesLeft] { (*poll)(triesLeft - 1); });
+        };
+        QTimer::singleShot(0, [poll] { (*poll)(300); });
+    }
+};
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+} // namespace
+
+class TestControlTables : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+        ctx = std::make_unique<FakeContext>();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        base = dir->filePath(QStringLiteral("line7"));
+        zel::Dataset& ds = ctx->ws.dataset;
+        // Four subgroups of three; the masked one would change every number.
+        setData(ds, {{1, 2, 3}, {2, 4, 6}, {100, 100, 100}, {3, 3, 3}, {5, 1, 3}},
+                {"a", "b", "masked", "c", "d"});
+        ds.setBase(base.toStdString());
+        ds.folder = dir->path().toStdString();
+        ctx->analysis = QStringLiteral("Xbar-R 管理図");
+    }
+    void cleanup() {
+        ZelWindow::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ctx.reset();
+        dir.reset();
+    }
+
+    void xr1ShowsTheTableWithoutMaskedSamples() {
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), QString("XR1"));
+        QCOMPARE(w->windowTitle(), QString("Xbar-R管理図"));
+        const DataGrid& g = w->grid();
+        QCOMPARE(g.objectName(), QString("grid1"));
+        QCOMPARE(columnHeadings(g),
+                 QStringList({"ﾃﾞｰﾀNO.1", "ﾃﾞｰﾀNO.2", "ﾃﾞｰﾀNO.3", "標本平均", "標本範囲"}));
+        QCOMPARE(rowHeadings(g), QStringList({"a", "b", "c", "d", "計", "平均", "UCL", "LCL"}));
+        QCOMPARE(shown(g, 1, 2), QString("2.00"));
+        QCOMPARE(shown(g, 4, 2), QString("4.00")); // mean of b
+        QCOMPARE(shown(g, 5, 3), QString("0.00")); // range of c
+        QCOMPARE(shown(g, 4, 5), QString("12.00"));
+        QCOMPARE(shown(g, 5, 5), QString("10.00"));
+        QCOMPARE(shown(g, 4, 6), QString("3.00"));
+        QCOMPARE(shown(g, 5, 6), QString("2.50"));
+        QCOMPARE(shown(g, 4, 7), QString("5.56"));
+        QCOMPARE(shown(g, 5, 8), QString("0.00"));
+        QCOMPARE(shown(g, 1, 5), QString()); // the measurement columns stay empty below
+        QCOMPARE(g.columnWidthAt(0), 12.0);
+
+        // The spin box, the options and the buttons.
+        QCOMPARE(w->findChild<QLabel*>("Label1")->text(), QString("小数点以下表示桁数："));
+        QSpinBox* spin = w->decimalSpin();
+        QCOMPARE(spin->value(), 2);
+        QCOMPARE(spin->minimum(), 0);
+        QCOMPARE(spin->maximum(), 100);
+        QCOMPARE(w->option1()->objectName(), QString("Option1"));
+        QCOMPARE(w->option1()->text(), QString("このデータの管理線情報を使用する"));
+        QCOMPARE(w->option2()->text(), QString("以前解析したデータの管理線情報を使用する"));
+        QVERIFY(w->option1()->isChecked());
+        QVERIFY(w->findChild<QMenu*>("xbrfile"));
+        QVERIFY(w->findChild<QMenu*>("xbrhen"));
+        for (const char* item : {"xbrprint", "xbrend", "xbrcopy", "xbrsubete"})
+            QVERIFY2(findAction(w, item), item);
+
+        // Opening again brings the same window forward without computing anew.
+        ctx->ws.dataset.setValue(1, 1, 50);
+        QCOMPARE(openXR1(*ctx), static_cast<ZelWindow*>(w));
+        QCOMPARE(shown(w->grid(), 1, 1), QString("1.00"));
+    }
+
+    void decimalsApplyToEveryCellAtOnce() {
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        QTest::keyClick(w->decimalSpin(), Qt::Key_Down);
+        QTest::keyClick(w->decimalSpin(), Qt::Key_Down);
+        QCOMPARE(w->decimalSpin()->value(), 0);
+        const DataGrid& g = w->grid();
+        QCOMPARE(shown(g, 4, 7), QString("6")); // 5.5575
+        QCOMPARE(shown(g, 4, 8), QString("0")); // 0.4425
+        QCOMPARE(shown(g, 5, 7), QString("6")); // 6.4375
+        QCOMPARE(shown(g, 4, 6), QString("3"));
+        QCOMPARE(shown(g, 2, 2), QString("4"));
+        // Headings and labels are untouched.
+        QCOMPARE(g.text(4, 0), QString("標本平均"));
+        QCOMPARE(g.text(0, 1), QString("a"));
+        QCOMPARE(tableDecimals("XR1"), 0);
+        QTest::keyClick(w->decimalSpin(), Qt::Key_Up);
+        QCOMPARE(shown(g, 4, 7), QString("5.6"));
+        QCOMPARE(shown(g, 4, 8), QString("0.4"));
+        QCOMPARE(shown(g, 5, 7), QString("6.4"));
+        QCOMPARE(tableDecimals("XR1"), 1);
+        w->cancelButton()->click();
+        QCOMPARE(tableDecimals("XR1"), 2);
+    }
+
+    void xr1WritesTheLimitsFileBesideTheDataset() {
+        // An old file is replaced.
+        QVERIFY(writeBytes(base + ".QCK", "old\r\n"));
+        QVERIFY(openXR1(*ctx));
+        const QByteArray expected =
+            base.toUtf8() + "\r\n 3 \r\n 5.5575 \r\n .4425 \r\n 2.5 \r\n 6.4375 \r\n 0 \r\n";
+        QCOMPARE(readBytes(base + ".QCK"), expected);
+        // Nothing else is left in the folder (no temporary file).
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"line7.QCK"}));
+    }
+
+    void aLimitsFileThatCannotBeWrittenIsSaidAndTheTableStays() {
+        const QString missingFolder = dir->filePath("gone/line7");
+        ctx->ws.dataset.setBase(missingFolder.toStdString());
+        BoxWatcher box;
+        box.arm();
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("Xbar-R管理図"));
+        QVERIFY(box.text.startsWith("管理線情報ファイルを書き込めませんでした。"));
+        QVERIFY(box.text.contains(missingFolder + ".QCK"));
+        QVERIFY(!w->limitsWriteStatus());
+        QVERIFY(ZelWindow::find("XR1"));
+        QCOMPARE(shown(w->grid(), 4, 6), QString("3.00"));
+    }
+
+    void savedLimitsFlowThroughXrloadAndXrkase() {
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        QTest::keyClick(w->decimalSpin(), Qt::Key_Up); // 3 places
+        QTest::mouseClick(w->option2(), Qt::LeftButton);
+        QVERIFY(w->option2()->isChecked());
+        const zel::ControlLines own = ctx->ws.chartData.lines;
+        w->okButton()->click();
+
+        QPointer<ZelWindow> load = ZelWindow::find("xrload");
+        QVERIFY(load);
+        QVERIFY(ZelWindow::find("XR1")); // stays open behind
+        QCOMPARE(load->windowTitle(), QString("ファイルの呼出し..."));
+        auto* check = load->findChild<QCheckBox*>("Check1");
+        QCOMPARE(check->text(), QString("*.QCK"));
+        QVERIFY(check->isChecked());
+        QCOMPARE(qobject_cast<QGroupBox*>(check->parentWidget())->title(), QString("Extension"));
+        QVERIFY(!load->findChild<QCheckBox*>("Check2")->isVisible());
+
+        // The file list shows the limits files only, the dataset files not.
+        QVERIFY(writeBytes(dir->filePath("line7.QCS"), "1 \r\n"));
+        QVERIFY(writeBytes(dir->filePath("older.QCK"),
+                           "/old/data\r\n 10 \r\n 13 \r\n 7 \r\n 2 \r\n 4.5 \r\n 0 \r\n"));
+        QTest::mouseClick(check, Qt::LeftButton); // off: every file
+        auto* files = load->findChild<QListWidget*>("File1");
+        QCOMPARE(files->count(), 3);
+        QTest::mouseClick(check, Qt::LeftButton); // on again
+        QStringList listed;
+        for (int i = 0; i < files->count(); ++i)
+            listed << files->item(i)->text();
+        QCOMPARE(listed, QStringList({"line7.QCK", "older.QCK"}));
+
+        // A missing file is said and the dialog stays open.
+        auto* name = load->findChild<QLineEdit*>("Text1");
+        name->setText("nothere");
+        BoxWatcher box;
+        box.arm();
+        button(load, "Command1")->click();
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("データの呼出し"));
+        QVERIFY(!box.text.isEmpty());
+        QVERIFY(ZelWindow::find("xrload"));
+        QVERIFY(!ZelWindow::find("xrkase"));
+
+        // A file that is not a limits file likewise.
+        QVERIFY(writeBytes(dir->filePath("short.QCK"), "/x\r\n 1 \r\n 2 \r\n"));
+        name->setText("short");
+        box.arm();
+        button(load, "Command1")->click();
+        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(box.title, QString("データの呼出し"));
+        QVERIFY(ZelWindow::find("xrload"));
+
+        // A click on a file names it; OK reads it and hands over to xrkase.
+        QListWidgetItem* older = files->findItems("older.QCK", Qt::MatchExactly).value(0);
+        QVERIFY(older);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(older).center());
+        QCOMPARE(name->text(), QString("older"));
+        button(load, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("xrload"));
+        ZelWindow* kase = ZelWindow::find("xrkase");
+        QVERIFY(kase);
+        QCOMPARE(kase->windowTitle(), QString("管理線情報"));
+        QCOMPARE(kase->findChild<QLabel*>("Label1")->text(),
+                 QString("この管理線データを使用して管理図を作成します。"));
+        auto* g = kase->findChild<DataGrid*>("grid1");
+        QCOMPARE(columnHeadings(*g), QStringList({"平均値管理線", "範囲管理線"}));
+        QCOMPARE(rowHeadings(*g), QStringList({"CL", "UCL", "LCL"}));
+        QCOMPARE(g->text(1, 1), QString(" 10"));
+        QCOMPARE(g->text(2, 2), QString(" 4.5"));
+        QCOMPARE(shown(*g, 1, 2), QString("13.000")); // XR1's three places
+        QCOMPARE(shown(*g, 2, 3), QString("0.000"));
+        QCOMPARE(g->columnWidthAt(1), 16.0);
+
+        // ｷｬﾝｾﾙ: the table window is usable as before and nothing is taken over.
+        button(kase, "Command2")->click();
+        QTRY_VERIFY(!ZelWindow::find("xrkase"));
+        QVERIFY(ZelWindow::find("XR1"));
+        QCOMPARE(ctx->ws.chartData.lines, own);
+        QVERIFY(!ZelWindow::find("xrkanri"));
+
+        // OK again runs the flow again; this time the lines are taken over.
+        w->okButton()->click();
+        load = ZelWindow::find("xrload");
+        QVERIFY(load);
+        load->findChild<QLineEdit*>("Text1")->setText("older");
+        button(load, "Command1")->click();
+        kase = ZelWindow::find("xrkase");
+        QVERIFY(kase);
+        button(kase, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("xrkase"));
+        QVERIFY(ZelWindow::find("xrkanri"));
+        QTRY_VERIFY(!ZelWindow::find("XR1"));
+        const zel::ControlLines expected{{{10, 13, 7}, {2, 4.5, 0}}};
+        QCOMPARE(ctx->ws.chartData.lines, expected);
+    }
+
+    void okWithThisDataOpensTheChartAndClosesTheTable() {
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        const zel::ControlLines own = ctx->ws.chartData.lines;
+        findAction(w, "xbrend")->trigger(); // "終了" acts as "OK"
+        QVERIFY(ZelWindow::find("xrkanri"));
+        QTRY_VERIFY(!ZelWindow::find("XR1"));
+        QVERIFY(!ZelWindow::find("xrload"));
+        QCOMPARE(ctx->ws.chartData.lines, own);
+    }
+
+    void xrshensiWithXbarOpensXrs1() {
+        ctx->analysis = QStringLiteral("X-Rs 管理図");
+        zel::Dataset& ds = ctx->ws.dataset;
+        setData(ds, {{1, 3}, {9, 9}, {4, 8}, {2, 2}}, {"p", "masked", "q", "r"});
+        ds.setBase(base.toStdString());
+        ZelWindow* dlg = openXrshensi(*ctx);
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), QString("解析に使用する変数の指定"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(),
+                 QString("解析に使用する変数を指定してください。"));
+        auto* combo = dlg->findChild<QComboBox*>("Combo1");
+        QStringList entries;
+        for (int i = 0; i < combo->count(); ++i)
+            entries << combo->itemText(i);
+        QCOMPARE(entries, QStringList({"A", "B", "Xbar"}));
+        QCOMPARE(combo->currentIndex(), 0);
+        combo->setCurrentIndex(2);
+        button(dlg, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("xrshensi"));
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("XRS1"));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("X-Rs管理図"));
+        QVERIFY(w->findChild<QMenu*>("xrsfile"));
+        QVERIFY(w->findChild<QMenu*>("xrsedit"));
+        for (const char* item : {"xrsprint", "xrsend", "xrscopy", "xrssubete"})
+            QVERIFY2(findAction(w, item), item);
+        const DataGrid& g = w->grid();
+        QCOMPARE(columnHeadings(g), QStringList({"測定値Ｘ", "移動範囲　Ｒs"}));
+        QCOMPARE(rowHeadings(g), QStringList({"p", "q", "r", "計", "平均", "UCL", "LCL"}));
+        // Means 2, 6, 2; moving ranges 0, 4, 4.
+        QCOMPARE(shown(g, 1, 1), QString("2.00"));
+        QCOMPARE(shown(g, 1, 2), QString("6.00"));
+        QCOMPARE(shown(g, 2, 1), QString("0.00"));
+        QCOMPARE(shown(g, 2, 3), QString("4.00"));
+        QCOMPARE(shown(g, 2, 5), QString("4.00")); // R-bar-s over m - 1 values
+        QVERIFY(QFile::exists(base + ".QCK"));
+
+        // The Cancel of the dialog changes nothing.
+        w->cancelButton()->click();
+        QTRY_VERIFY(!ZelWindow::find("XRS1"));
+        dlg = openXrshensi(*ctx);
+        button(dlg, "Command2")->click();
+        QTRY_VERIFY(!ZelWindow::find("xrshensi"));
+        QVERIFY(!ZelWindow::find("XRS1"));
+    }
+
+    void phensi2RefusesTheSameVariableAndInvalidLots() {
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        zel::Dataset& ds = ctx->ws.dataset;
+        setData(ds, {{50, 2}, {40, 41}, {60, 3}}, {"L1", "L2", "L3"});
+        ds.setBase(base.toStdString());
+        ZelWindow* dlg = openPhensi2(*ctx);
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), QString("解析に使用する変数の指定"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label2")->text(),
+                 QString("サンプルサイズに対応する変数を指定してください。"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(),
+                 QString("不良個数に対応する変数を指定してください。"));
+        auto* sizes = dlg->findChild<QComboBox*>("Combo1");
+        auto* defects = dlg->findChild<QComboBox*>("Combo2");
+        QCOMPARE(sizes->currentIndex(), 0);
+        QCOMPARE(defects->currentIndex(), 1);
+
+        BoxWatcher box;
+        defects->setCurrentIndex(0);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("変数の指定"));
+        QCOMPARE(box.text, QString("独立変数と従属変数が同じです｡"));
+        QVERIFY(ZelWindow::find("phensi2"));
+
+        // Lot L2 has more defectives than its size.
+        defects->setCurrentIndex(1);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(box.title, QString("変数の指定"));
+        QCOMPARE(
+            box.text,
+            QString("不良個数がサンプルサイズより大きい、またはサンプルサイズがゼロのデータがあります。"));
+        QVERIFY(ZelWindow::find("phensi2"));
+        QVERIFY(!ZelWindow::find("p1"));
+
+        // With L2 masked the lots are valid and the table opens.
+        ds.setMask(2, 1);
+        button(dlg, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("phensi2"));
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("P-Pn 管理図"));
+        QVERIFY(w->findChild<QMenu*>("pfile"));
+        QVERIFY(w->findChild<QMenu*>("pedit"));
+        for (const char* item : {"pprint", "pend", "pcopy", "psubete"})
+            QVERIFY2(findAction(w, item), item);
+        const DataGrid& g = w->grid();
+        QCOMPARE(columnHeadings(g),
+                 QStringList({"ﾃﾞｰﾀNO.1", "ﾃﾞｰﾀNO.2", "不良率", "P-UCL", "P-LCL", "Pn-UCL", "Pn-LCL"}));
+        QCOMPARE(rowHeadings(g), QStringList({"L1", "L3", "合計", "平均"}));
+        QCOMPARE(shown(g, 1, 3), QString("110.00"));
+        QCOMPARE(shown(g, 3, 1), QString("0.04"));
+
+        // "OK" fills the plotted values before the chart window opens.
+        w->okButton()->click();
+        QVERIFY(ZelWindow::find("pkanri"));
+        QTRY_VERIFY(!ZelWindow::find("p1"));
+        QCOMPARE(ctx->ws.chartData.plottedD, std::vector<double>({2, 3}));
+        QCOMPARE(ctx->ws.chartData.plottedP, std::vector<double>({2.0 / 50, 3.0 / 60}));
+    }
+
+    void savedLimitsForPPnHaveItsHeadings() {
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        zel::Dataset& ds = ctx->ws.dataset;
+        setData(ds, {{50, 2}, {60, 3}}, {"L1", "L2"});
+        ds.setBase(base.toStdString());
+        ZelWindow* dlg = openPhensi2(*ctx);
+        button(dlg, "Command1")->click();
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
+        QVERIFY(w);
+        QTest::mouseClick(w->option2(), Qt::LeftButton);
+        w->okButton()->click();
+        ZelWindow* load = ZelWindow::find("xrload");
+        QVERIFY(load);
+        // The table's own limits file, just written, is read back.
+        load->findChild<QLineEdit*>("Text1")->setText("line7");
+        button(load, "Command1")->click();
+        ZelWindow* kase = ZelWindow::find("xrkase");
+        QVERIFY(kase);
+        auto* g = kase->findChild<DataGrid*>("grid1");
+        QCOMPARE(columnHeadings(*g), QStringList({"不良率管理線", "不良個数管理線"}));
+        // The file holds 15 significant digits.
+        for (int r = 0; r < 2; ++r)
+            for (int c = 0; c < 3; ++c) {
+                const double written = ctx->ws.chartData.lines[r][c];
+                const double read = ctx->ws.chartData.loadedLines[r][c];
+                QVERIFY(std::fabs(read - written) <= 1e-13 * std::max(1.0, std::fabs(written)));
+            }
+        button(kase, "Command1")->click();
+        QVERIFY(ZelWindow::find("pkanri"));
+        QTRY_VERIFY(!ZelWindow::find("p1"));
+        // p1's "OK" filled the plotted values on this path too.
+        QCOMPARE(ctx->ws.chartData.plottedD, std::vector<double>({2, 3}));
+    }
+
+    void kettenRefusesANegativeMeanCount() {
+        ctx->analysis = QStringLiteral("欠点数データ");
+        zel::Dataset& ds = ctx->ws.dataset;
+        setData(ds, {{3, -9}, {4, -1}, {2, 5}}, {"s1", "s2", "s3"});
+        ds.setBase(base.toStdString());
+        ZelWindow* dlg = openKetten(*ctx);
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), QString("解析に使用する変数の指定"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(),
+                 QString("解析に使用する変数を指定してください。"));
+        auto* combo = dlg->findChild<QComboBox*>("Combo1");
+        QCOMPARE(combo->count(), 2);
+        combo->setCurrentIndex(1);
+        BoxWatcher box;
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("変数の指定"));
+        QCOMPARE(box.text, QString::fromUtf8(zel::kNegativeMeanCount));
+        QVERIFY(ZelWindow::find("ketten"));
+        QVERIFY(!ZelWindow::find("kanri1"));
+
+        // The first variable is fine: the chart opens and the dialog closes.
+        combo->setCurrentIndex(0);
+        button(dlg, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("ketten"));
+        QVERIFY(ZelWindow::find("kanri1"));
+        QCOMPARE(ctx->ws.chartData.lines[0][0], 3.0);
+    }
+
+    void kettenOpensTheChartOnlyForItsAnalysis() {
+        ctx->analysis = QStringLiteral("ヒストグラム");
+        ZelWindow* dlg = openKetten(*ctx);
+        button(dlg, "Command1")->click();
+        QTRY_VERIFY(!ZelWindow::find("ketten"));
+        QVERIFY(!ZelWindow::find("kanri1"));
+        QCOMPARE(ctx->ws.chartData.m, 4);
+    }
+
+    void kgeninAnswersAndCancels() {
+        // OK without typing gives 0 and 0.
+        ctx->ws.enteredLimits = {7, 5, true};
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            caption = d->windowTitle();
+            QCOMPARE(d->objectName(), QString("kgenin"));
+            QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("上方規格"));
+            QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("下方規格"));
+            QCOMPARE(d->findChild<QLineEdit*>("Text1")->text(), QString());
+            button(d, "Command1")->click();
+        });
+        zel::EnteredLimits got = askEnteredLimits(*ctx, nullptr);
+        QCOMPARE(caption, QString("管理限界"));
+        QCOMPARE(got.upper, 0.0);
+        QCOMPARE(got.lower, 0.0);
+        QVERIFY(!got.cancelled);
+
+        // Typed values are read leniently.
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), " 1 2.5x");
+            QTest::keyClicks(d->findChild<QLineEdit*>("Text2"), "-3");
+            button(d, "Command1")->click();
+        });
+        got = askEnteredLimits(*ctx, nullptr);
+        QCOMPARE(got.upper, 12.5);
+        QCOMPARE(got.lower, -3.0);
+        QVERIFY(!got.cancelled);
+        QCOMPARE(ctx->ws.enteredLimits.upper, 12.5);
+
+        // ｷｬﾝｾﾙ sets the cancelled flag; typed text is not taken.
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), "9");
+            button(d, "Command2")->click();
+        });
+        got = askEnteredLimits(*ctx, nullptr);
+        QVERIFY(got.cancelled);
+        QCOMPARE(got.upper, 0.0);
+        QVERIFY(ctx->ws.enteredLimits.cancelled);
+
+        // Closing it by the close box is a cancel as well.
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            d->close();
+        });
+        got = askEnteredLimits(*ctx, nullptr);
+        QVERIFY(got.cancelled);
+    }
+
+  private:
+    std::unique_ptr<FakeContext> ctx;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString base;
+};
+
+QTEST_MAIN(TestControlTables)
+#include "tst_control_tables.moc"
