@@ -743,8 +743,18 @@ void ChartLayout::paintStatLines(QPainter& p) const {
     p.save();
     p.setClipRect(m_plot);
     p.setRenderHint(QPainter::Antialiasing, true);
+    // On a control chart the data's own statistics lines stay in the background,
+    // thin and grey, so that none of them is taken for CL, UCL or LCL.
+    const bool controlChart =
+        std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) == 3;
     for (const auto& l : m_statLines) {
-        p.setPen(SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit));
+        QPen pen = SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit);
+        if (controlChart && l.kind != zel::StatLineKind::Trend) {
+            pen.setColor(m_mono ? QColor(140, 140, 140) : QColor(150, 156, 166));
+            pen.setWidthF(0.8 * m_unit);
+            if (l.kind == zel::StatLineKind::Mean) pen.setDashPattern({1.5, 2.5});
+        }
+        p.setPen(pen);
         if (l.kind == zel::StatLineKind::Trend) {
             // On category axes x is the point number: slot centre of point x.
             auto alongX = [&](double x) {
