@@ -81,6 +81,8 @@ case "$MODE" in
 run)
     install_missing
     build
+    echo "== Registering the KORU32 control for this user"
+    "$BUILD/koru_register" "$BUILD/libKORU32.so"
     run_program
     ;;
 test)

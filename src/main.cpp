@@ -1,7 +1,8 @@
-// zel32: the desktop program, and the headless --convert command.
+// zel32: the desktop program, and the headless --convert and --report commands.
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/QSettingsStore.h"
+#include "app/ReportCommand.h"
 #include "app/form1.h"
 #include "app/rip.h"
 #include "components/chart/ChartGallery.h"
@@ -32,6 +33,17 @@ int runChartGallery(int argc, char** argv, const std::string& dir) {
     const int rc = writeChartGallery(QString::fromLocal8Bit(dir.c_str()));
     if (rc != 0) std::cerr << "zel32: グラフ見本を書き出せませんでした: " << dir << '\n';
     return rc;
+}
+
+// Runs a control chart without windows; needs no display (the offscreen
+// platform serves when none is named).
+int runReport(int argc, char** argv, const zel::CommandLine& cl) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("ZEL"));
+    // The user's grid-line and 3-D view settings; the report only reads them.
+    zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+    return ReportCommand::run(cl, std::cerr);
 }
 
 int runProgram(int argc, char** argv, const std::string& dataset, const std::string& screenshot) {
@@ -90,6 +102,8 @@ int main(int argc, char** argv) {
         return zel::runConvert(cl.convertIn, cl.convertOut, std::cerr);
     case zel::CommandLine::Mode::ChartGallery:
         return runChartGallery(argc, argv, cl.galleryDir);
+    case zel::CommandLine::Mode::Report:
+        return runReport(argc, argv, cl);
     case zel::CommandLine::Mode::Gui:
         break;
     }

@@ -3,6 +3,11 @@
 
 #include "ZelVersion.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+
 namespace zel {
 
 namespace {
@@ -12,16 +17,88 @@ CommandLine failure(std::string message) {
     c.error = std::move(message);
     return c;
 }
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return text;
+}
+
+// The value of a report option given as "--name=VALUE" or "--name VALUE"
+// (advancing i over the separate value); nothing when a does not name it.
+// A missing value reads as "".
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name) {
+    const std::string& a = args[i];
+    if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=')
+        return a.substr(name.size() + 1);
+    if (a != name) return std::nullopt;
+    if (i + 1 >= args.size()) return std::string();
+    return args[++i];
+}
+
 } // namespace
+
+std::string reportAnalysisFor(const std::string& id) {
+    static const std::array<std::pair<const char*, const char*>, 4> ids = {{
+        {"xbar-r", "Xbar-R 管理図"},
+        {"x-rs", "X-Rs 管理図"},
+        {"p-pn", "P-Pn 管理図"},
+        {"defects", "欠点数データ"},
+    }};
+    const std::string key = lowered(id);
+    for (const auto& [shortId, analysis] : ids)
+        if (key == shortId || id == analysis) return analysis;
+    return {};
+}
+
+bool isReportSettingKey(const std::string& key) {
+    return key == "kind" || key == "decimals" || key == "limits" || key == "upper" || key == "lower";
+}
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
     std::vector<std::string> positional;
     bool optionsEnded = false;
+    bool report = false;
+    bool reportOptions = false; // --var, --set or --output seen
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
             positional.push_back(a);
+            continue;
+        }
+        if (auto id = optionValue(args, i, "--report")) {
+            if (report) return failure("--report は 1 つだけ指定できます。");
+            c.reportAnalysis = reportAnalysisFor(*id);
+            if (c.reportAnalysis.empty())
+                return failure("不明な解析です: " + *id + "（xbar-r, x-rs, p-pn, defects のいずれか）");
+            report = true;
+            continue;
+        }
+        if (auto v = optionValue(args, i, "--var")) {
+            if (v->empty()) return failure("--var には変数名か変数の番号を指定してください。");
+            c.reportVariables.push_back(*v);
+            reportOptions = true;
+            continue;
+        }
+        if (auto v = optionValue(args, i, "--set")) {
+            const std::size_t eq = v->find('=');
+            if (eq == std::string::npos || eq == 0)
+                return failure("--set は KEY=VALUE の形で指定してください: " + *v);
+            std::string key = v->substr(0, eq);
+            if (!isReportSettingKey(key)) return failure("不明な設定です: " + key);
+            for (const auto& [k, unused] : c.reportSettings)
+                if (k == key) return failure("同じ設定が 2 回指定されています: " + key);
+            c.reportSettings.emplace_back(std::move(key), v->substr(eq + 1));
+            reportOptions = true;
+            continue;
+        }
+        if (auto v = optionValue(args, i, "--output")) {
+            if (v->empty()) return failure("--output には書き出すフォルダを指定してください。");
+            if (!c.reportOutput.empty()) return failure("--output は 1 つだけ指定できます。");
+            c.reportOutput = *v;
+            reportOptions = true;
             continue;
         }
         if (a == "--") {
@@ -32,8 +109,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (a == "--version") {
             c.mode = CommandLine::Mode::Version;
             return c;
+        } else if (report && (a == "--convert" || a == "--chart-gallery" || a == "--screenshot")) {
+            return failure("--report と " + a + " は同時に指定できません。");
         } else if (a == "--convert") {
-            if (args.size() - i - 1 != 2) return failure("--convert には入力と出力の 2 つのファイルを指定してください。");
+            if (args.size() - i - 1 != 2)
+                return failure("--convert には入力と出力の 2 つのファイルを指定してください。");
             if (!positional.empty()) return failure("--convert とデータセットは同時に指定できません。");
             c.mode = CommandLine::Mode::Convert;
             c.convertIn = args[i + 1];
@@ -47,7 +127,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             c.galleryDir = args[i + 1];
             return c;
         } else if (a == "--screenshot") {
-            if (i + 1 >= args.size()) return failure("--screenshot には保存する PNG ファイルを指定してください。");
+            if (i + 1 >= args.size())
+                return failure("--screenshot には保存する PNG ファイルを指定してください。");
             c.screenshot = args[++i];
         } else {
             return failure("不明なオプションです: " + a);
@@ -55,6 +136,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     if (positional.size() > 1) return failure("開けるデータセットは 1 つだけです。");
     if (!positional.empty()) c.dataset = positional.front();
+    if (reportOptions && !report)
+        return failure("--var, --set, --output は --report と一緒に指定してください。");
+    if (report) {
+        if (!c.screenshot.empty()) return failure("--report と --screenshot は同時に指定できません。");
+        if (c.reportOutput.empty()) return failure("--report には --output=DIR を指定してください。");
+        if (c.dataset.empty()) return failure("--report には解析するデータセットを指定してください。");
+        c.mode = CommandLine::Mode::Report;
+    }
     return c;
 }
 
@@ -66,6 +155,11 @@ std::string usageText() {
            "                           start ZEL, save a picture of the screen to PNG and end\n"
            "  zel32 --chart-gallery DIR\n"
            "                           draw every chart kind into DIR as PNG files with index.html\n"
+           "  zel32 --report=ID [--var=V]... [--set=KEY=VALUE]... --output=DIR DATASET\n"
+           "                           run a control chart without windows and write its table (CSV),\n"
+           "                           charts (PNG, SVG, PDF) and control lines (summary.txt) into DIR;\n"
+           "                           ID: xbar-r, x-rs, p-pn, defects; V: a variable name or number\n"
+           "                           (x-rs also Xbar); KEY: kind, decimals, limits, upper, lower\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";
 }

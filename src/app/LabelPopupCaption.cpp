@@ -1,4 +1,4 @@
-// The label-based pop-up caption.
+// The label-based pop-up caption, used when the KORU32 control cannot be loaded.
 #include "app/LabelPopupCaption.h"
 
 #include <QFont>
@@ -49,8 +49,4 @@ bool LabelPopupCaption::isShown() const {
 
 QWidget* LabelPopupCaption::widget() {
     return m_label;
-}
-
-std::unique_ptr<PopupCaption> makePopupCaption(QWidget* parent) {
-    return std::make_unique<LabelPopupCaption>(parent);
 }

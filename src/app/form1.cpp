@@ -2,6 +2,8 @@
 // toolbar and command states.
 #include "app/form1.h"
 
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/Launch.h"
 #include "app/AppSettings.h"
 #include "app/HelpWindow.h"
 #include "app/MessageBox.h"
@@ -16,11 +18,11 @@
 #include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
 #include "dataset/EditCommands.h"
-#include "presentation/rgset.h"
 #include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
 #include "presentation/GridPrinting.h"
+#include "presentation/rgset.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,6 +39,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -74,6 +77,7 @@ form1::form1(const QString& startupArgument, QWidget* parent) : QMainWindow(pare
     setWindowTitle(kDesignCaption);
     buildLayout();
     buildMenus();
+    connect(this, &form1::graphCommandRequested, this, [this] { AnalysisLaunch::runGraphCommand(*this); });
     runLoadSequence(startupArgument);
 }
 
@@ -211,7 +215,10 @@ void form1::buildMenus() {
                                  QStringLiteral("BUNSAN"), QKeySequence(Qt::Key_F6));
     connect(graphItem, &QAction::triggered, this, &form1::graphCommandRequested);
     addDatasetCommand(graphItem);
-    closeOnOpening(m_analysisMenu, {});
+    QStringList analysisWindows;
+    for (const std::string& name : zel::analysisWindowNames())
+        analysisWindows.append(QString::fromStdString(name));
+    closeOnOpening(m_analysisMenu, analysisWindows);
 
     m_optionMenu = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     m_optionMenu->setObjectName(QStringLiteral("OPTION_M"));
@@ -508,7 +515,19 @@ void form1::toggleToolbar() {
 }
 
 void form1::fillAnalysisList() {
-    // The analysis list (Combo1) is filled here with the analyses, first one selected.
+    // Every analysis is listed; one whose windows the program does not have yet
+    // is shown but cannot be chosen.
+    m_analysisList->clear();
+    for (const std::string& name : zel::analysisNames())
+        m_analysisList->addItem(QString::fromStdString(name));
+    if (auto* model = qobject_cast<QStandardItemModel*>(m_analysisList->model())) {
+        for (int i = 0; i < model->rowCount(); ++i) {
+            QStandardItem* item = model->item(i);
+            if (!AnalysisLaunch::isAvailable(item->text()))
+                item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        }
+    }
+    m_analysisList->setCurrentIndex(0);
 }
 
 void form1::setStartCommandStates() {

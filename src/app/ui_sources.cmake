@@ -10,11 +10,16 @@ zel_sources(zelui
   src/app/dsf.h src/app/dsf.cpp
   src/app/PopupCaption.h
   src/app/LabelPopupCaption.h src/app/LabelPopupCaption.cpp
+  src/app/KoruPopupCaption.h src/app/KoruPopupCaption.cpp
   src/app/ToolbarPictures.h src/app/ToolbarPictures.cpp
   src/app/HelpWindow.h src/app/HelpWindow.cpp
   src/app/verj.h src/app/verj.cpp
   src/app/SIYOU.h src/app/SIYOU.cpp
 )
+# The pop-up caption reads the KORU32 registry record and builds the control's
+# stored set with the pure hypertext-label code; the library itself is loaded at
+# run time (dlopen), never linked.
+target_link_libraries(zelui PRIVATE korutext ${CMAKE_DL_LIBS})
 # The help pages, built into the program.
 qt_add_resources(zelui "zel_help"
   PREFIX "/help"

@@ -1,17 +1,30 @@
 // The hypertext label control: properties, painting, scrolling, pointer and keys.
 #include "korutext/CKoruTextCtrl.h"
 
+#include "korutext/KoruAboutBox.h"
+#include "korutext/KoruCursors.h"
+#include "korutext/KoruDefaults.h"
+#include "korutext/KoruRegistration.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
+
+#include <dlfcn.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cmath>
 
 using zel::koru::Colour;
 using zel::koru::DrawList;
@@ -29,6 +42,54 @@ constexpr Colour kViewerJump = zel::koru::rgb(0, 128, 0);
 constexpr Colour kViewerPopup = zel::koru::rgb(0, 128, 0);
 
 constexpr int kLeaveTimerMs = 500;
+
+std::atomic<int> g_instances{0};
+
+zel::koru::KoruFont toKoruFont(const QFont& f) {
+    zel::koru::KoruFont k;
+    k.face = f.family().toStdString();
+    double points = f.pointSizeF();
+    if (points <= 0) points = f.pixelSize() * 72.0 / 96.0;
+    k.points = points > 0 ? static_cast<float>(points) : 8.25f;
+    k.weight = static_cast<std::int16_t>(f.weight());
+    k.italic = f.italic();
+    k.underline = f.underline();
+    k.strikeOut = f.strikeOut();
+    return k;
+}
+
+QFont fromKoruFont(const zel::koru::KoruFont& k, const QFont& ambient) {
+    QFont f = ambient;
+    if (!k.face.empty()) f.setFamily(QString::fromStdString(k.face));
+    f.setPointSizeF(k.points);
+    f.setWeight(static_cast<QFont::Weight>(k.weight > 0 ? k.weight : 400));
+    f.setItalic(k.italic);
+    f.setUnderline(k.underline);
+    f.setStrikeOut(k.strikeOut);
+    return f;
+}
+
+QPixmap pictureFrom(const std::vector<std::uint8_t>& bytes) {
+    QPixmap p;
+    if (!bytes.empty() && !p.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG")) return {};
+    return p;
+}
+
+std::vector<std::uint8_t> pictureBytes(const QPixmap& p) {
+    if (p.isNull()) return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!p.save(&buffer, "PNG")) return {};
+    return std::vector<std::uint8_t>(png.begin(), png.end());
+}
+
+// The path of this library file, found through one of its own addresses.
+std::string libraryPath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&libraryPath), &info) == 0 || !info.dli_fname) return {};
+    return info.dli_fname;
+}
 
 QColor toQColor(Colour c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -125,11 +186,130 @@ CKoruTextCtrl::CKoruTextCtrl(QWidget* parent) : QWidget(parent), m_layout(m_metr
     m_leaveTimer->setInterval(kLeaveTimerMs);
     connect(m_leaveTimer, &QTimer::timeout, this, &CKoruTextCtrl::onLeaveTimer);
     setCursor(cursorFor(2));
-    relayout();
+    ++g_instances;
+    // A new instance is a load with every value missing.
+    loadPropertySet(zel::koru::KoruPropertySet{});
 }
 
 CKoruTextCtrl::~CKoruTextCtrl() {
     m_leaveTimer->stop();
+    if (QToolTip::isVisible() && QToolTip::text() == m_toolTip && !m_toolTip.isEmpty()) QToolTip::hideText();
+    --g_instances;
+}
+
+int CKoruTextCtrl::instanceCount() {
+    return g_instances.load();
+}
+
+// ---- stored property set -------------------------------------------------------
+
+zel::koru::KoruPropertySet CKoruTextCtrl::propertySet() const {
+    zel::koru::KoruPropertySet s;
+    s.width = width();
+    s.height = height();
+    s.font = toKoruFont(m_font);
+    s.borderStyle = static_cast<std::int16_t>(m_borderStyle);
+    s.enabled = isEnabled();
+    s.toolTip = m_toolTip.toStdString();
+    s.backColor = m_backColor;
+    s.foreColor = m_foreColor;
+    s.autoSize = m_autoSize;
+    s.drawFocusRect = m_drawFocusRect;
+    s.headingColor = m_headingColor;
+    s.headingFont = toKoruFont(m_headingFont);
+    s.hotspotColors = static_cast<std::int16_t>(m_hotspotColors);
+    s.jumpColor = m_jumpColor;
+    s.jumpCursor = static_cast<std::int16_t>(m_cursorCode[0]);
+    s.popupColor = m_popupColor;
+    s.popupCursor = static_cast<std::int16_t>(m_cursorCode[1]);
+    s.normalCursor = static_cast<std::int16_t>(m_cursorCode[2]);
+    s.tabWidth = static_cast<std::int16_t>(m_tabWidth);
+    s.text = m_text.text();
+    s.wordWrap = m_wordWrap;
+    s.jumpIcon = pictureBytes(m_icon[0]);
+    s.popupIcon = pictureBytes(m_icon[1]);
+    s.normalIcon = pictureBytes(m_icon[2]);
+    return s;
+}
+
+QByteArray CKoruTextCtrl::savePropertyStream() const {
+    const std::vector<std::uint8_t> bytes = propertySet().write();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+zel::koru::KoruExchangeValues CKoruTextCtrl::exchangeValues() const {
+    const zel::koru::KoruPropertySet s = propertySet();
+    zel::koru::KoruExchangeValues x;
+    x.borderStyle = *s.borderStyle;
+    x.enabled = *s.enabled;
+    x.toolTip = *s.toolTip;
+    x.values = s.resolve({});
+    x.text = *s.text;
+    return x;
+}
+
+void CKoruTextCtrl::loadPropertySet(const zel::koru::KoruPropertySet& set, const QString& hostName) {
+    const zel::koru::KoruDefaultValues v = set.resolve(koruReadDefaults());
+    const QFont ambient = parentWidget() ? parentWidget()->font() : QApplication::font();
+    m_inLayout = true; // one layout at the end
+    if (set.width > 0 && set.height > 0) resize(set.width, set.height);
+    m_font = set.font ? fromKoruFont(*set.font, ambient) : ambient;
+    m_borderStyle = set.borderStyle.value_or(0);
+    setEnabled(set.enabled.value_or(true));
+    m_backColor = v.backColor;
+    m_foreColor = v.foreColor;
+    m_autoSize = v.autoSize;
+    m_drawFocusRect = v.drawFocusRect;
+    m_headingColor = v.headingColor;
+    m_headingFont = set.headingFont ? fromKoruFont(*set.headingFont, ambient) : ambient;
+    m_hotspotColors = v.hotspotColors;
+    m_jumpColor = v.jumpColor;
+    m_cursorCode[0] = v.jumpCursor;
+    m_popupColor = v.popupColor;
+    m_cursorCode[1] = v.popupCursor;
+    m_cursorCode[2] = v.normalCursor;
+    m_tabWidth = v.tabWidth > 0 ? v.tabWidth : 8;
+    m_wordWrap = v.wordWrap;
+    m_icon[0] = pictureFrom(set.jumpIcon);
+    m_icon[1] = pictureFrom(set.popupIcon);
+    m_icon[2] = pictureFrom(set.normalIcon);
+    m_inLayout = false;
+    setToolTipText(QString::fromStdString(set.toolTip.value_or(std::string())));
+    const QString text = set.text ? QString::fromStdString(*set.text) : hostName;
+    m_text.setText(text.toStdString());
+    m_layout.setText(m_text.bytes());
+    m_focused = -1;
+    m_hovered = -2;
+    m_lastError = 0;
+    updatePointer(-1);
+    relayout();
+}
+
+zel::Status CKoruTextCtrl::loadPropertyStream(const QByteArray& bytes, const QString& hostName) {
+    const auto set = zel::koru::KoruPropertySet::read(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+    if (!set) return set.status();
+    loadPropertySet(*set, hostName);
+    return zel::Status::ok();
+}
+
+// ---- information box and help ----------------------------------------------------
+
+void CKoruTextCtrl::AboutBox() {
+    KoruAboutBox box(this);
+    box.exec();
+}
+
+QString CKoruTextCtrl::helpDirectory() {
+    using zel::koru::KoruRegistration;
+    const auto registry = KoruRegistration::load(KoruRegistration::defaultRegistryPath());
+    const zel::koru::KoruIniFile empty;
+    return QString::fromStdString(
+        KoruRegistration::helpDirectory(registry ? *registry : empty, libraryPath()));
+}
+
+QString CKoruTextCtrl::helpFile() {
+    return QString::fromStdString(zel::koru::KoruRegistration::helpFile(helpDirectory().toStdString()));
 }
 
 // ---- properties ---------------------------------------------------------------
@@ -372,8 +552,20 @@ void CKoruTextCtrl::setForceWrap(bool on) {
 
 void CKoruTextCtrl::setToolTipText(const QString& tip) {
     m_lastError = 0;
+    if (tip == m_toolTip) return;
+    const bool shown = QToolTip::isVisible() && !m_toolTip.isEmpty() && QToolTip::text() == m_toolTip;
     m_toolTip = tip;
-    setToolTip(tip); // an empty text removes the tooltip
+    if (!shown) return;
+    // A tip on screen changes its text, or goes away with an empty text.
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        showToolTipAt(QCursor::pos());
+}
+
+void CKoruTextCtrl::showToolTipAt(const QPoint& globalPos) {
+    if (m_toolTip.isEmpty()) return QToolTip::hideText();
+    QToolTip::showText(globalPos, m_toolTip, this, rect());
 }
 
 void CKoruTextCtrl::setEnabledProperty(bool on) {
@@ -511,10 +703,13 @@ void CKoruTextCtrl::scheduleLayout() {
 void CKoruTextCtrl::layoutStep() {
     m_layoutPending = false;
     if (m_layout.isComplete()) return finishLayout();
-    if (m_layout.layoutChunk())
-        finishLayout();
-    else
-        scheduleLayout();
+    // Slices until about 8 ms have passed, then back to the event loop.
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        if (m_layout.layoutChunk()) return finishLayout();
+    } while (clock.elapsed() < 8);
+    scheduleLayout();
 }
 
 void CKoruTextCtrl::finishLayout() {
@@ -536,8 +731,21 @@ int CKoruTextCtrl::scrollMaximum() const {
 
 void CKoruTextCtrl::scrollToLine(int line) {
     if (!m_scrollBarShown) return;
-    completeLayout();
-    line = m_layout.clampScroll(line);
+    if (m_layout.isComplete()) {
+        line = m_layout.clampScroll(line);
+    } else {
+        // While the background layout runs, lay out only as far as the target
+        // page needs and scroll within the lines laid out so far.
+        const int wanted = std::max(line, 0) + std::max(1, m_layout.pageLines(std::max(line, 0), true)) + 1;
+        while (!m_layout.isComplete() && m_layout.lineCount() <= wanted)
+            m_layout.layoutChunk();
+        if (m_layout.isComplete()) {
+            finishLayout();
+            line = m_layout.clampScroll(line);
+        } else {
+            line = std::clamp(line, 0, std::max(0, m_layout.lineCount() - 2));
+        }
+    }
     if (line == m_scrollPos) {
         m_scrollBar->blockSignals(true);
         m_scrollBar->setValue(m_scrollPos);
@@ -649,9 +857,11 @@ QCursor CKoruTextCtrl::cursorFor(int which) const {
         if (!m_icon[which].isNull()) return QCursor(m_icon[which]);
         code = 0;
     }
+    if (code == 0 && which != 2) code = 13; // hot spots: the control's own hand
+    if (isKoruOwnCursor(code)) return koruOwnCursor(code);
     switch (code) {
     case 0:
-        return which == 2 ? QCursor(Qt::ArrowCursor) : QCursor(Qt::PointingHandCursor);
+        return Qt::ArrowCursor;
     case 1:
         return Qt::ArrowCursor;
     case 2:
@@ -676,18 +886,8 @@ QCursor CKoruTextCtrl::cursorFor(int which) const {
         return Qt::WaitCursor;
     case 12:
         return Qt::ForbiddenCursor;
-    case 13:
-        return Qt::PointingHandCursor;
-    case 14:
-        return Qt::PointingHandCursor; // arm
-    case 15:
-        return Qt::CrossCursor; // target
-    case 19:
-        return Qt::CrossCursor; // pencil
-    case 23:
-        return Qt::WhatsThisCursor; // question mark
     default:
-        return Qt::ArrowCursor; // wand, boy, girl, lightning, key, telephone
+        return Qt::ArrowCursor;
     }
 }
 
@@ -762,6 +962,19 @@ void CKoruTextCtrl::mouseDoubleClickEvent(QMouseEvent* e) {
 // ---- keyboard ---------------------------------------------------------------------
 
 bool CKoruTextCtrl::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::ToolTip:
+        // The standard tooltip with the ToolTip text; none while it is empty.
+        showToolTipAt(static_cast<QHelpEvent*>(e)->globalPos());
+        return true;
+    case QEvent::MouseButtonPress:
+        // A button press over the control closes its tooltip (a double click does not).
+        if (!m_toolTip.isEmpty() && QToolTip::isVisible() && QToolTip::text() == m_toolTip)
+            QToolTip::hideText();
+        break;
+    default:
+        break;
+    }
     // Tab and Shift+Tab move between hot spots instead of between controls.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);

@@ -3,10 +3,13 @@
 // keyboard activity on the hot spots as signals named after the control's events.
 #pragma once
 
+#include "common/Status.h"
 #include "korutext/KoruLayout.h"
+#include "korutext/KoruPropertySet.h"
 #include "korutext/KoruText.h"
 #include "korutext/QtTextMetrics.h"
 
+#include <QByteArray>
 #include <QFont>
 #include <QPixmap>
 #include <QString>
@@ -157,6 +160,30 @@ class CKoruTextCtrl : public QWidget {
     // The displayed colour of a colour value.
     QColor resolveColour(quint32 c) const;
 
+    // ---- stored property set --------------------------------------------------
+    // The current values as a stored set (every value present).
+    zel::koru::KoruPropertySet propertySet() const;
+    QByteArray savePropertyStream() const;
+    // Loads a set: a missing value takes its default, which for the thirteen
+    // simple values comes from the defaults file where that has one; Text
+    // defaults to hostName, ToolTip to empty, the fonts to the host's ambient
+    // font, the pictures to none. Then lays out anew.
+    void loadPropertySet(const zel::koru::KoruPropertySet& set, const QString& hostName = QString());
+    // The same from a stream; a corrupt stream changes nothing and fails.
+    zel::Status loadPropertyStream(const QByteArray& bytes, const QString& hostName = QString());
+    // Every simple-typed value of the exchange, as "保存" writes it.
+    zel::koru::KoruExchangeValues exchangeValues() const;
+
+    // Shows the modal information box.
+    Q_INVOKABLE void AboutBox();
+
+    // The help directory (the registry file's HelpDirectory, else the folder of
+    // the library) and the control's help file in it.
+    static QString helpDirectory();
+    static QString helpFile();
+    // Instances alive in this process.
+    static int instanceCount();
+
     // Interaction state, for the host and for tests.
     int focusedHotspot() const { return m_focused; }
     int hoveredHotspot() const { return m_hovered; }
@@ -218,6 +245,7 @@ class CKoruTextCtrl : public QWidget {
     void updatePointer(int hotspot);
     QCursor cursorFor(int which) const;
     void onLeaveTimer();
+    void showToolTipAt(const QPoint& globalPos);
     void onScrollBar(int action);
     QPoint toClient(const QPoint& p) const;
 

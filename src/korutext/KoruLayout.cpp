@@ -367,6 +367,8 @@ void KoruLayout::setOptions(const LayoutOptions& options) {
 
 void KoruLayout::discard() {
     m_resume.clear();
+    m_working.reset();
+    m_sliceStarts.clear();
     m_lineTable.clear();
     m_complete = false;
     m_scrollMax = 0;
@@ -426,14 +428,23 @@ DrawList KoruLayout::draw(int scrollPos, const Palette& palette, int focusedHots
     std::size_t r = 0;
     for (std::size_t k = 0; k < m_resume.size(); ++k)
         if (m_resume[k].line <= scrollPos) r = k;
-    LayoutPass pass(*this, m_resume[r]);
+    const LayoutState* start = &m_resume[r];
+    // A nearer slice end of the background layout, when there is one.
+    const auto after = std::upper_bound(m_sliceStarts.begin(), m_sliceStarts.end(), scrollPos,
+                                        [](int pos, const LayoutState& s) { return pos < s.line; });
+    bool fromSlice = false;
+    if (after != m_sliceStarts.begin() && std::prev(after)->line > start->line) {
+        start = &*std::prev(after);
+        fromSlice = true;
+    }
+    LayoutPass pass(*this, *start);
     pass.setStop(m_options.autoSize ? StopRule::TextEnd : StopRule::ClientBottom);
     pass.setDrawing(&out, scrollPos, &palette, focusedHotspot);
     if (pass.run()) {
         out.stoppedAtBottom = true;
         out.bottom = pass.y();
         const LayoutState& s = pass.stopState();
-        if (!m_complete && r + 1 == m_resume.size() && m_resume.size() < kMaxResumePoints &&
+        if (!fromSlice && !m_complete && r + 1 == m_resume.size() && m_resume.size() < kMaxResumePoints &&
             s.line > m_resume.back().line)
             m_resume.push_back(s);
     }
@@ -443,17 +454,34 @@ DrawList KoruLayout::draw(int scrollPos, const Palette& palette, int focusedHots
 bool KoruLayout::layoutChunk() {
     if (m_complete) return true;
     ensureStart();
-    LayoutPass pass(*this, m_resume.back());
-    if (m_resume.size() >= kMaxResumePoints) {
-        pass.setStop(StopRule::TextEnd);
-    } else {
+    // Continue where the last slice stopped, unless a drawing has since laid out further.
+    if (m_working && m_working->offset <= m_resume.back().offset) m_working.reset();
+    const LayoutState from = m_working ? *m_working : m_resume.back();
+    LayoutPass pass(*this, from);
+    std::size_t stopAt = from.offset + kSliceBytes;
+    bool resumeDue = false;
+    if (m_resume.size() < kMaxResumePoints) {
+        // The next resume point: the line end at least a tenth of the text further on.
         const std::size_t chunk = std::max<std::size_t>(m_text.size() / 10, 512);
-        pass.setStop(StopRule::ChunkEnd, m_resume.back().offset + chunk);
+        const std::size_t target = m_resume.back().offset + chunk;
+        if (target <= stopAt) {
+            stopAt = std::max(target, from.offset + 1);
+            resumeDue = true;
+        }
     }
+    pass.setStop(StopRule::ChunkEnd, stopAt);
     if (pass.run()) {
-        m_resume.push_back(pass.stopState());
+        const LayoutState& s = pass.stopState();
+        if (m_sliceStarts.empty() || s.line > m_sliceStarts.back().line) m_sliceStarts.push_back(s);
+        if (resumeDue) {
+            m_resume.push_back(s);
+            m_working.reset();
+        } else {
+            m_working = s;
+        }
         return false;
     }
+    m_working.reset();
     return true;
 }
 

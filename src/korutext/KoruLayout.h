@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <vector>
 
 namespace zel::koru {
@@ -89,6 +90,9 @@ class KoruLayout {
   public:
     static constexpr int kLeftMargin = 2;
     static constexpr int kMaxResumePoints = 10;
+    // Bytes one background slice lays out at most, so that the host's event loop
+    // never waits long; resume points still fall every tenth of the text.
+    static constexpr std::size_t kSliceBytes = 2048;
 
     explicit KoruLayout(const TextMetrics& metrics);
 
@@ -104,7 +108,8 @@ class KoruLayout {
     // Lays out and draws from the latest resume point at or before scrollPos.
     // The first drawing after a discard stores a resume point where it stopped.
     DrawList draw(int scrollPos, const Palette& palette, int focusedHotspot = -1);
-    // One background chunk; returns true when the layout is complete.
+    // One background slice (at most kSliceBytes, a resume point stored at each
+    // tenth of the text); returns true when the layout is complete.
     bool layoutChunk();
     void layoutToEnd();
 
@@ -147,6 +152,12 @@ class KoruLayout {
     LayoutOptions m_options;
     FontMetrics m_styleMetrics[2];
     std::vector<LayoutState> m_resume;
+    // Where the background layout stopped between resume points.
+    std::optional<LayoutState> m_working;
+    // The state at the end of every background slice, ascending: a drawing far
+    // down a long text starts from the nearest of these instead of laying out a
+    // tenth of the text it does not show.
+    std::vector<LayoutState> m_sliceStarts;
     std::vector<std::uint8_t> m_lineTable;
     bool m_complete = false;
     int m_scrollMax = 0;

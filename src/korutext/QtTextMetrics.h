@@ -8,6 +8,10 @@
 #include <QFontMetrics>
 
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace zel::koru {
 
@@ -24,10 +28,15 @@ class QtTextMetrics : public TextMetrics {
     static QString decode(std::string_view bytes);
 
   private:
-    // The layout measures many runs in one font in a row: keep the last one.
-    const QFontMetrics& metricsFor(const FontDesc& font) const;
-    mutable FontDesc m_cachedDesc;
-    mutable std::optional<QFontMetrics> m_cached;
+    // The layout switches between a few fonts (normal, heading, bold, italic ...):
+    // keep the metrics of the last few, and the widths of the runs measured lately
+    // (words repeat; shaping the same word again is the expensive part).
+    const QFontMetrics& metricsFor(const FontDesc& font, std::size_t* index = nullptr) const;
+    static constexpr std::size_t kFontSlots = 8;
+    static constexpr std::size_t kMaxCachedWidths = 1 << 15;
+    mutable std::vector<std::pair<FontDesc, QFontMetrics>> m_fonts;
+    mutable std::size_t m_nextSlot = 0;
+    mutable std::unordered_map<std::string, int> m_widths; // key: font slot byte + bytes
 };
 
 } // namespace zel::koru

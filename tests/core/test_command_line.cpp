@@ -59,3 +59,64 @@ TEST(CommandLine, ChartGalleryTakesOneFolder) {
     EXPECT_EQ(parseCommandLine({"x.QCS", "--chart-gallery", "a"}).mode, Mode::Error);
     EXPECT_NE(usageText().find("--chart-gallery DIR"), std::string::npos);
 }
+
+TEST(CommandLine, ReportTakesItsOptionsAndOneDataset) {
+    const CommandLine c = parseCommandLine({"--report=xbar-r", "--set=decimals=3", "--set", "kind=棒グラフ",
+                                            "--output=/tmp/out", "/data/shaft.QCS"});
+    EXPECT_EQ(c.mode, Mode::Report);
+    EXPECT_EQ(c.reportAnalysis, "Xbar-R 管理図");
+    EXPECT_EQ(c.reportOutput, "/tmp/out");
+    EXPECT_EQ(c.dataset, "/data/shaft.QCS");
+    ASSERT_EQ(c.reportSettings.size(), 2u);
+    EXPECT_EQ(c.reportSettings[0], (std::pair<std::string, std::string>{"decimals", "3"}));
+    EXPECT_EQ(c.reportSettings[1], (std::pair<std::string, std::string>{"kind", "棒グラフ"}));
+
+    // Variables keep their order; a value may itself hold "=" (limits=PATH with one).
+    const CommandLine p = parseCommandLine({"--report", "p-pn", "--var=検査数", "--var", "2",
+                                            "--set=limits=/a/b=c.QCK", "--output", "o", "x.QCN"});
+    EXPECT_EQ(p.mode, Mode::Report);
+    EXPECT_EQ(p.reportAnalysis, "P-Pn 管理図");
+    EXPECT_EQ(p.reportVariables, (std::vector<std::string>{"検査数", "2"}));
+    EXPECT_EQ(p.reportSettings[0].second, "/a/b=c.QCK");
+}
+
+TEST(CommandLine, ReportIdsAreTheFourControlChartsByShortOrListName) {
+    EXPECT_EQ(reportAnalysisFor("xbar-r"), "Xbar-R 管理図");
+    EXPECT_EQ(reportAnalysisFor("X-RS"), "X-Rs 管理図");
+    EXPECT_EQ(reportAnalysisFor("p-pn"), "P-Pn 管理図");
+    EXPECT_EQ(reportAnalysisFor("defects"), "欠点数データ");
+    EXPECT_EQ(reportAnalysisFor("欠点数データ"), "欠点数データ");
+    EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), "X-Rs 管理図");
+    EXPECT_EQ(reportAnalysisFor("ヒストグラム"), "");
+    EXPECT_EQ(reportAnalysisFor("xbar"), "");
+    const CommandLine c = parseCommandLine({"--report=histogram", "--output=o", "x.QCS"});
+    EXPECT_EQ(c.mode, Mode::Error);
+    EXPECT_NE(c.error.find("histogram"), std::string::npos);
+    EXPECT_NE(usageText().find("--report=ID"), std::string::npos);
+}
+
+TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {
+    // Output folder and dataset are required.
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output=o"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output="}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output=o", "a.QCS", "b.QCS"}).mode, Mode::Error);
+    // Report options need --report.
+    EXPECT_EQ(parseCommandLine({"--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--var=1", "x.QCS"}).mode, Mode::Error);
+    // Settings: KEY=VALUE with a known key, each once.
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--set=colour=red", "--output=o", "x.QCS"}).mode,
+              Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--set=kind", "--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--set==1", "--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(
+        parseCommandLine({"--report=defects", "--set=upper=1", "--set=upper=2", "--output=o", "x.QCS"}).mode,
+        Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--var=", "--output=o", "x.QCS"}).mode, Mode::Error);
+    // Not together with the other commands, and only one report.
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--convert", "a", "b"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--screenshot", "a.png", "--output=o", "x.QCS"}).mode,
+              Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--report=p-pn", "--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output=o", "--output=p", "x.QCS"}).mode, Mode::Error);
+}

@@ -296,7 +296,8 @@ TEST(KoruLayoutResume, ChunkedLayoutMatchesOneGo) {
     while (!chunked.layout.layoutChunk())
         ++chunks;
     EXPECT_EQ(chunked.layout.resumePoints().size(), 10u);
-    EXPECT_EQ(chunks, 8);
+    // The background works in small slices (a resume point still every tenth).
+    EXPECT_GE(chunks, static_cast<int>(text.size() / decltype(chunked.layout)::kSliceBytes) - 1);
     const auto& points = chunked.layout.resumePoints();
     const std::size_t chunk = text.size() / 10;
     for (std::size_t k = 2; k < points.size(); ++k) {

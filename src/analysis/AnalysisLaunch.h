@@ -1,0 +1,64 @@
+// The graph command of the main window and the table of analysis windows it
+// reaches: which window each name opens with, which analyses of the list can
+// start, and where the variable dialogs hensi1, hensi2 and hensi3 go next.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class MainContext;
+class QWidget;
+class ZelWindow;
+
+namespace AnalysisLaunch {
+
+// Opens (or brings forward) one window of an analysis.
+using Opener = std::function<ZelWindow*(MainContext&)>;
+
+// The title of the graph command's messages.
+inline QString messageTitle() {
+    return QStringLiteral("データの入力");
+}
+// The title of the variable dialogs' messages.
+inline QString variablesTitle() {
+    return QStringLiteral("変数の指定");
+}
+
+// The opener of a window by its object name ("XR1", "hensi2", "oresen" ...), or
+// an empty function while that window does not exist in the program. The
+// program's own windows are listed in AnalysisLaunch.cpp; registerOpener adds
+// to them or replaces one (a window built elsewhere, a test's stand-in).
+Opener opener(const QString& windowName);
+void registerOpener(const QString& windowName, Opener open);
+
+// The windows the graph command may open first for an analysis, whatever the
+// dataset's variable count ("散布図": "hensi2" and "sanpuset").
+QStringList firstWindows(const QString& analysis);
+// Whether every first window of the analysis exists, so that the analysis list
+// offers it.
+bool isAvailable(const QString& analysis);
+
+// The graph command: resets the title table, counts the unmasked samples, makes
+// the checks for the current analysis and opens its first window. A refusal
+// shows its message ("データの入力", exclamation icon) and opens nothing.
+void runGraphCommand(MainContext& context);
+
+// The window a variable dialog ("hensi1", "hensi2", "hensi3") opens after "OK"
+// for the current analysis: "bunform", "sanpuzu", "rsanpu", "oresen", or ""
+// where the dialog is not offered for that analysis.
+QString nextWindowAfterVariables(const QString& dialog, const QString& analysis);
+
+// The same-variable check of hensi2 and hensi3 on the 1-based list positions,
+// in the order the dialogs make it: "" when the variables differ.
+QString sameVariableMessage(const std::vector<int>& positions);
+
+// A variable dialog's "OK" after its checks: builds the Analysis set from the
+// list positions into the workspace and opens the next window (when it exists).
+// Returns false, with the message shown, when the set cannot be built.
+bool buildSetAndContinue(MainContext& context, QWidget* dialog, const QString& dialogName,
+                         const std::vector<int>& positions);
+
+} // namespace AnalysisLaunch

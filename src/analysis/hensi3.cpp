@@ -1,0 +1,70 @@
+// The three-variable dialog.
+#include "analysis/hensi3.h"
+
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/hensi1.h"
+#include "app/MainContext.h"
+#include "app/MessageBox.h"
+#include "app/Workspace.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// The captions Label2..Label4 of the three lists for an analysis.
+std::array<QString, 3> captionsFor(const QString& analysis) {
+    if (analysis == QStringLiteral("散布図"))
+        return {QStringLiteral("Ｙ軸・・・"), QStringLiteral("Ｘ軸・・・"), QStringLiteral("Ｘ軸・・・")};
+    if (analysis == QStringLiteral("立体散布図"))
+        return {QStringLiteral("Ｙ軸・・・"), QStringLiteral("Ｘ軸・・・"), QStringLiteral("Ｚ軸・・・")};
+    return {QStringLiteral("変数１・・・"), QStringLiteral("変数２・・・"), QStringLiteral("変数３・・・")};
+}
+
+} // namespace
+
+hensi3::hensi3(MainContext& context, QWidget* parent)
+    : ZelWindow(QStringLiteral("hensi3"), parent), m_context(context) {
+    setWindowTitle(hensi1::titleText());
+    auto* prompt = new QLabel(hensi1::promptText(), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
+
+    const std::array<QString, 3> captions = captionsFor(context.currentAnalysisName());
+    const zel::Dataset& ds = context.workspace().dataset;
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* caption = new QLabel(captions[static_cast<std::size_t>(i)], this);
+        caption->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
+        list->setEditable(false);
+        for (int j = 1; j <= ds.variableCount(); ++j)
+            list->addItem(QString::fromStdString(ds.name(j)));
+        // Variables 1, 2 and 3 are preselected.
+        list->setCurrentIndex(std::min(i, list->count() - 1));
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(list, i, 1);
+        m_lists[static_cast<std::size_t>(i)] = list;
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(okCancelRow([this] { ok(); }));
+}
+
+void hensi3::ok() {
+    const std::vector<int> positions = {m_lists[0]->currentIndex() + 1, m_lists[1]->currentIndex() + 1,
+                                        m_lists[2]->currentIndex() + 1};
+    const QString same = AnalysisLaunch::sameVariableMessage(positions);
+    if (!same.isEmpty()) {
+        MessageBox::refusal(this, same, AnalysisLaunch::variablesTitle());
+        return;
+    }
+    AnalysisLaunch::buildSetAndContinue(m_context, this, objectName(), positions);
+}

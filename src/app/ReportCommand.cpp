@@ -1,0 +1,449 @@
+// The headless report of a control-chart analysis.
+#include "app/ReportCommand.h"
+
+#include "analysis/Launch.h"
+#include "analysis/ResultTable.h"
+#include "analysis/control/ChartDataSet.h"
+#include "analysis/control/ControlChartFill.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/LimitsFile.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/XRs.h"
+#include "analysis/control/XbarR.h"
+#include "app/AppSettings.h"
+#include "app/CommandLine.h"
+#include "app/WindowGeometry.h"
+#include "common/NumberText.h"
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
+#include "dataset/DatasetFile.h"
+#include "dataset/StartupPath.h"
+#include "presentation/GraphSettings.h"
+#include "presentation/TitleTable.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kXbarR = "Xbar-R 管理図";
+const std::string kXRs = "X-Rs 管理図";
+const std::string kPPn = "P-Pn 管理図";
+const std::string kDefects = "欠点数データ";
+// The defect-count chart's message for entered limits the wrong way round.
+const std::string kLimitsReversed = "UCLとLCLのデータを確認してください。";
+
+// The size the charts are drawn at (logical pixels; PDF pages get the same size).
+const QSize kChartSize(960, 600);
+
+// A failure with the exit status it ends the command with.
+struct Failure {
+    int exitCode = ReportCommand::kExitRefused;
+    std::string message;
+};
+
+// The --set values, checked.
+struct ReportSettings {
+    std::string kind = zel::kLineKind;
+    int decimals = 2;
+    std::optional<std::string> limitsPath;
+    std::optional<zel::EnteredLimits> entered;
+};
+
+// Everything the report writes, built in memory first.
+struct ReportOutput {
+    std::vector<std::pair<QString, QByteArray>> files; // name in DIR, content
+    bool writesLimitsFile = false;
+    zel::ControlLines fileLines{}; // the lines the table window writes beside the dataset
+};
+
+// A whole-text decimal number (surrounding blanks allowed), or nothing.
+std::optional<double> strictNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0') return std::nullopt;
+    return v;
+}
+
+std::optional<int> strictInteger(const std::string& text) {
+    const auto v = strictNumber(text);
+    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+bool isControlKind(const std::string& kind) {
+    const auto& kinds = zel::controlChartKinds();
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+std::optional<Failure> readSettings(const zel::CommandLine& cl, ReportSettings& s) {
+    const bool defects = cl.reportAnalysis == kDefects;
+    bool kindGiven = false;
+    std::optional<double> upper, lower;
+    for (const auto& [key, value] : cl.reportSettings) {
+        if (key == "kind") {
+            s.kind = value;
+            kindGiven = true;
+        } else if (key == "decimals") {
+            const auto d = strictInteger(value);
+            if (!d || *d < 0 || *d > 100)
+                return Failure{ReportCommand::kExitRefused,
+                               "decimals= には 0 から 100 の整数を指定してください: " + value};
+            s.decimals = *d;
+        } else if (key == "limits") {
+            if (value.empty())
+                return Failure{ReportCommand::kExitRefused,
+                               "limits= には限界線ファイル (.QCK) を指定してください。"};
+            s.limitsPath = value;
+        } else if (key == "upper" || key == "lower") {
+            const auto v = strictNumber(value);
+            if (!v)
+                return Failure{ReportCommand::kExitRefused, key + "= には数値を指定してください: " + value};
+            (key == "upper" ? upper : lower) = *v;
+        }
+    }
+    if (s.limitsPath && defects)
+        return Failure{ReportCommand::kExitRefused,
+                       "欠点数データには以前の管理線情報 (limits=) を使えません。"};
+    if ((upper || lower) && !defects)
+        return Failure{ReportCommand::kExitRefused,
+                       "upper= と lower= は欠点数データ (defects) の規格の入力にだけ使えます。"};
+    if ((upper || lower) && !kindGiven) s.kind = zel::kEnteredLimitsKind;
+    if (s.kind == zel::kEnteredLimitsKind) {
+        if (!defects)
+            return Failure{ReportCommand::kExitRefused,
+                           "グラフの種類「" + s.kind + "」はこの解析にはありません。"};
+        if (!upper || !lower)
+            return Failure{ReportCommand::kExitRefused,
+                           "規格の入力には upper= と lower= の両方を指定してください。"};
+        // The same check the chart window makes on the limits dialog's answer.
+        if (*upper < *lower) return Failure{ReportCommand::kExitRefused, kLimitsReversed};
+        s.entered = zel::EnteredLimits{*upper, *lower, false};
+    } else if (!isControlKind(s.kind)) {
+        return Failure{ReportCommand::kExitRefused, "不明なグラフの種類です: " + s.kind};
+    } else if (upper || lower) {
+        return Failure{ReportCommand::kExitRefused,
+                       "upper= と lower= はグラフの種類「規格の入力」で使います。"};
+    }
+    return std::nullopt;
+}
+
+// A --var value: a variable name first, then "Xbar" where offered (K + 1), then
+// a 1-based number.
+std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text, bool xbarOffered) {
+    for (int j = 1; j <= ds.variableCount(); ++j)
+        if (ds.name(j) == text) return j;
+    if (xbarOffered && text == zel::kXbarEntry) return ds.variableCount() + 1;
+    const auto number = strictInteger(text);
+    if (number && *number >= 1 && *number <= ds.variableCount()) return *number;
+    return std::nullopt;
+}
+
+// The variable list positions of the analysis's dialog: the given ones, the
+// dialog's preselection for the rest.
+std::optional<Failure> resolveVariables(const zel::CommandLine& cl, const zel::Dataset& ds,
+                                        std::vector<int>& positions) {
+    std::size_t wanted = 0;
+    if (cl.reportAnalysis == kXRs || cl.reportAnalysis == kDefects) wanted = 1;
+    if (cl.reportAnalysis == kPPn) wanted = 2;
+    if (cl.reportVariables.size() > wanted) {
+        if (wanted == 0)
+            return Failure{ReportCommand::kExitRefused,
+                           "Xbar-R 管理図はすべての変数を使うため --var は指定できません。"};
+        return Failure{ReportCommand::kExitRefused,
+                       "--var が多すぎます（この解析では " + std::to_string(wanted) + " つまで）。"};
+    }
+    for (std::size_t i = 0; i < wanted; ++i) {
+        if (i < cl.reportVariables.size()) {
+            const auto v = resolveVariable(ds, cl.reportVariables[i], cl.reportAnalysis == kXRs);
+            if (!v)
+                return Failure{ReportCommand::kExitRefused, "変数が見つかりません: " + cl.reportVariables[i]};
+            positions.push_back(*v);
+        } else {
+            positions.push_back(static_cast<int>(i) + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+QByteArray pngBytes(const zel::ChartModel& model) {
+    QImage image(kChartSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), {false, 1.0});
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray svgBytes(const zel::ChartModel& model) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(kChartSize);
+    svg.setViewBox(QRect(QPoint(0, 0), kChartSize));
+    svg.setResolution(96);
+    svg.setTitle(QString::fromStdString(model.titleTop()));
+    {
+        QPainter p(&svg);
+        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), {false, 1.0});
+    }
+    return bytes;
+}
+
+QByteArray pdfBytes(const zel::ChartModel& model) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(96);
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        writer.setCreator(QStringLiteral("ZEL"));
+        writer.setTitle(QString::fromStdString(model.titleTop()));
+        QPainter p(&writer);
+        ChartRenderer::render(model, &p, QRectF(0, 0, writer.width(), writer.height()), {false, 1.0});
+    }
+    return bytes;
+}
+
+// The table as its window shows it: tab-separated, numbers with the decimal places.
+QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
+    QString text;
+    for (int c = 0; c <= t.columns; ++c) {
+        if (c > 0) text += QLatin1Char('\t');
+        if (c < static_cast<int>(t.columnHeadings.size()))
+            text += QString::fromStdString(t.columnHeadings[static_cast<std::size_t>(c)]);
+    }
+    text += QLatin1Char('\n');
+    for (int r = 1; r <= t.rows; ++r) {
+        if (r < static_cast<int>(t.rowHeadings.size()))
+            text += QString::fromStdString(t.rowHeadings[static_cast<std::size_t>(r)]);
+        for (int c = 1; c <= t.columns; ++c) {
+            text += QLatin1Char('\t');
+            const zel::ResultCell& cell = t.at(r, c);
+            if (cell.number)
+                text += QString::number(*cell.number, 'f', std::min(decimals, 15));
+            else
+                text += QString::fromStdString(cell.text);
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+// Fills and titles one chart as its window's redraw does.
+zel::ChartModel chartModel(zel::ControlChartInput input, const ReportSettings& s) {
+    zel::ChartModel model;
+    const zel::SettingsStore& store = zel::appSettings();
+    const zel::GridSettings grid = zel::readGridSettings(store);
+    input.kind = s.kind;
+    input.gridLines = grid.lines;
+    input.gridLineStyle = grid.style;
+    input.rotation = zel::readShort(store, zel::kGraph3DSection, "Rotation", 15);
+    input.perspective = zel::readShort(store, zel::kGraph3DSection, "Perspective", 30);
+    input.elevation = zel::readShort(store, zel::kGraph3DSection, "Elevation", 0);
+    input.entered = s.entered;
+    model.redrawReset(zel::ViewAngles{input.rotation, input.perspective, input.elevation}, true);
+    zel::fillControlChart(model, input);
+    model.setGridLines(grid.lines);
+    model.setGridLineStyle(grid.style);
+    return model;
+}
+
+// Runs the analysis into out; a failure leaves nothing written.
+std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out, zel::Dataset& ds) {
+    // The dataset, from any of its three file names.
+    const std::string& arg = cl.dataset;
+    const bool datasetName =
+        arg.size() > 4 && (arg.ends_with(".QCS") || arg.ends_with(".QCN") || arg.ends_with(".QCK"));
+    if (!datasetName)
+        return Failure{ReportCommand::kExitRefused,
+                       "データセットは .QCS, .QCN または .QCK のファイル名で指定してください: " + arg};
+    const std::string absolute =
+        std::filesystem::absolute(std::filesystem::path(arg)).lexically_normal().string();
+    const auto path = zel::parseStartupPath(absolute);
+    if (!path || path->basePath.empty())
+        return Failure{ReportCommand::kExitRefused, "データセットのパスが正しくありません: " + arg};
+    const zel::DatasetReadResult read = zel::readDataset(path->namesPath, path->valuesPath, ds);
+    if (!read.status) return Failure{ReportCommand::kExitRefused, read.status.message()};
+    ds.setBase(path->basePath);
+
+    // The launch's checks.
+    const std::string& analysis = cl.reportAnalysis;
+    const zel::LaunchDecision decision =
+        zel::graphCommandDecision(analysis, ds.variableCount(), ds.usedSampleCount());
+    if (!decision.refusal.empty()) return Failure{ReportCommand::kExitRefused, decision.refusal};
+
+    ReportSettings settings;
+    if (auto f = readSettings(cl, settings)) return f;
+    std::vector<int> positions;
+    if (auto f = resolveVariables(cl, ds, positions)) return f;
+
+    // The computation of the dialog and the table window.
+    zel::ChartDataSet cds;
+    std::optional<zel::ResultTable> table;
+    QString tableWindow, chartWindow;
+    if (analysis == kXbarR) {
+        cds = zel::computeXbarR(ds);
+        table = zel::xbarRTable(cds);
+        tableWindow = QStringLiteral("XR1");
+        chartWindow = QStringLiteral("xrkanri");
+    } else if (analysis == kXRs) {
+        cds = zel::collectXRs(ds, positions[0]);
+        zel::computeXRsLines(cds);
+        table = zel::xRsTable(cds);
+        tableWindow = QStringLiteral("XRS1");
+        chartWindow = QStringLiteral("xrskanri");
+    } else if (analysis == kPPn) {
+        zel::Result<zel::ChartDataSet> lots = zel::collectPPn(ds, positions[0], positions[1]);
+        if (!lots) return Failure{ReportCommand::kExitRefused, lots.status().message()};
+        cds = std::move(lots.value());
+        zel::computePPnLines(cds);
+        table = zel::pPnTable(cds);
+        zel::fillPPnPlotted(cds);
+        tableWindow = QStringLiteral("p1");
+        chartWindow = QStringLiteral("pkanri");
+    } else {
+        zel::Result<zel::ChartDataSet> counts = zel::computeDefectCount(ds, positions[0]);
+        if (!counts) return Failure{ReportCommand::kExitRefused, counts.status().message()};
+        cds = std::move(counts.value());
+        chartWindow = QStringLiteral("kanri1");
+    }
+
+    // The table windows write this data's lines beside the dataset.
+    out.writesLimitsFile = table.has_value();
+    out.fileLines = cds.lines;
+    if (table) {
+        out.files.emplace_back(tableWindow + QStringLiteral(".csv"),
+                               QByteArray::fromStdString(zel::resultTableCsv(*table)));
+        out.files.emplace_back(tableWindow + QStringLiteral(".txt"),
+                               shownTableText(*table, settings.decimals));
+    }
+
+    // Lines of an earlier analysis, as the saved-limits dialogs load and confirm them.
+    if (settings.limitsPath) {
+        const zel::Result<zel::ControlLines> loaded = zel::readLimitsFile(*settings.limitsPath);
+        if (!loaded)
+            return Failure{ReportCommand::kExitRefused,
+                           *settings.limitsPath + ": " + loaded.status().message()};
+        cds.loadedLines = loaded.value();
+        cds.lines = cds.loadedLines;
+    }
+
+    // The charts, each filled, titled and drawn as its window does.
+    std::vector<zel::ControlChartInput> inputs;
+    if (analysis == kXbarR)
+        inputs = {zel::xbarRInput(cds, 0), zel::xbarRInput(cds, 1)};
+    else if (analysis == kXRs)
+        inputs = {zel::xRsInput(cds, 0), zel::xRsInput(cds, 1)};
+    else if (analysis == kPPn)
+        inputs = {zel::pPnInput(cds, 0, true), zel::pPnInput(cds, 1, true)};
+    else
+        inputs = {zel::defectInput(cds)};
+    std::vector<zel::ChartModel> models;
+    for (const zel::ControlChartInput& input : inputs)
+        models.push_back(chartModel(input, settings));
+    std::vector<zel::ChartModel*> charts;
+    for (zel::ChartModel& m : models)
+        charts.push_back(&m);
+    // The launch resets the titles, so every chart gets its analysis's defaults.
+    zel::TitleTable titles;
+    zel::applyTitles(titles, titles.asInput(), analysis, zel::TitleContext{}, charts);
+
+    std::string summary;
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
+        const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
+        out.files.emplace_back(base + QStringLiteral(".png"), pngBytes(models[i]));
+        out.files.emplace_back(base + QStringLiteral(".svg"), svgBytes(models[i]));
+        out.files.emplace_back(base + QStringLiteral(".pdf"), pdfBytes(models[i]));
+        static const char* const names[3] = {"CL", "UCL", "LCL"};
+        for (int c = 0; c < 3; ++c)
+            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " +
+                       zel::generalNumberText(cds.lines[i][static_cast<std::size_t>(c)]) + "\n";
+    }
+    out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
+    for (const auto& [name, bytes] : out.files)
+        if (bytes.isEmpty())
+            return Failure{ReportCommand::kExitWriteFailed, name.toStdString() + " を作成できませんでした。"};
+    return std::nullopt;
+}
+
+// Writes the files into a temporary folder inside dir, then the limits file,
+// then moves the files into dir: a failure before the move leaves dir as it was.
+std::optional<Failure> writeReport(const ReportOutput& out, const zel::Dataset& ds,
+                                   const std::string& dirText) {
+    const QString dir = QString::fromStdString(dirText);
+    if (!QDir().mkpath(dir))
+        return Failure{ReportCommand::kExitWriteFailed, "出力フォルダを作成できません: " + dirText};
+    QTemporaryDir staging(QDir(dir).filePath(QStringLiteral(".zel-report-XXXXXX")));
+    if (!staging.isValid())
+        return Failure{ReportCommand::kExitWriteFailed, "出力フォルダに書き込めません: " + dirText};
+    for (const auto& [name, bytes] : out.files) {
+        QFile file(staging.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+            return Failure{ReportCommand::kExitWriteFailed,
+                           "書き込めません: " + QDir(dir).filePath(name).toStdString()};
+    }
+    if (out.writesLimitsFile) {
+        const zel::Status written = zel::writeLimitsFile(ds.limitsPath, ds.basePath, out.fileLines);
+        if (!written)
+            return Failure{ReportCommand::kExitWriteFailed, ds.limitsPath + ": " + written.message()};
+    }
+    for (const auto& [name, bytes] : out.files) {
+        std::error_code ec;
+        std::filesystem::rename(staging.filePath(name).toStdString(), QDir(dir).filePath(name).toStdString(),
+                                ec);
+        if (ec)
+            return Failure{ReportCommand::kExitWriteFailed,
+                           "書き込めません: " + QDir(dir).filePath(name).toStdString() + " (" + ec.message() +
+                               ")"};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int ReportCommand::run(const zel::CommandLine& commandLine, std::ostream& err) {
+    zel::Dataset ds;
+    ReportOutput out;
+    std::optional<Failure> failure = buildReport(commandLine, out, ds);
+    if (!failure) failure = writeReport(out, ds, commandLine.reportOutput);
+    if (failure) {
+        err << failure->message << '\n';
+        return failure->exitCode;
+    }
+    return kExitOk;
+}

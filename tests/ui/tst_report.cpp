@@ -1,0 +1,341 @@
+// The headless report command, run from its command line as a user types it:
+// each analysis's files, the CSV's headings and full-precision numbers, the
+// control lines in summary.txt, the limits file it leaves beside the dataset,
+// the refusals that write nothing, saved and entered limits.
+#include "analysis/control/LimitsFile.h"
+#include "app/CommandLine.h"
+#include "app/ReportCommand.h"
+#include "common/NumberText.h"
+#include "dataset/Dataset.h"
+#include "dataset/DatasetFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sstream>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList csvLines(const QString& path) {
+    QString text = QString::fromUtf8(readAll(path));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+struct Run {
+    int exitCode = -1;
+    std::string err;
+};
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Runs zel32 with these arguments (after the program name).
+    Run report(const QStringList& args) {
+        std::vector<std::string> list;
+        for (const QString& a : args)
+            list.push_back(a.toStdString());
+        const zel::CommandLine cl = zel::parseCommandLine(list);
+        Run run;
+        if (cl.mode != zel::CommandLine::Mode::Report) {
+            run.err = "not a report: " + cl.error;
+            return run;
+        }
+        std::ostringstream err;
+        run.exitCode = ReportCommand::run(cl, err);
+        run.err = err.str();
+        return run;
+    }
+
+    // Writes a dataset of the rows (one vector per sample) into the temporary folder.
+    QString writeDataset(const QString& name, const std::vector<std::string>& names,
+                         const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
+        zel::Dataset ds;
+        ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
+        for (std::size_t j = 0; j < names.size(); ++j)
+            ds.setName(static_cast<int>(j) + 1, names[j]);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            ds.setLabel(static_cast<int>(i) + 1, std::string(1, static_cast<char>('a' + i)));
+            for (std::size_t j = 0; j < rows[i].size(); ++j)
+                ds.setValue(static_cast<int>(i) + 1, static_cast<int>(j) + 1, rows[i][j]);
+        }
+        for (int i : masked)
+            ds.setMask(i, 1);
+        const std::string base = path(name).toStdString();
+        const zel::Status st = zel::writeDataset(ds, base);
+        if (!st) qWarning("%s", st.message().c_str());
+        return path(name + QStringLiteral(".QCS"));
+    }
+
+    // Three subgroups of two: means 2, 4, 4 and ranges 2, 4, 0.
+    QString xbarRDataset() {
+        return writeDataset(QStringLiteral("shaft"), {"外径1", "外径2"}, {{1, 3}, {2, 6}, {4, 4}});
+    }
+
+    QStringList entries(const QString& dir) {
+        return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                   QDir::Name);
+    }
+
+  private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void xbarRWritesTableChartsLinesAndTheLimitsFile() {
+        const QString dataset = xbarRDataset();
+        const QString out = path(QStringLiteral("out-xr"));
+        const Run run =
+            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, std::string());
+        QCOMPARE(entries(out), (QStringList{"XR1.csv", "XR1.txt", "summary.txt", "xrkanri-Graph1.pdf",
+                                            "xrkanri-Graph1.png", "xrkanri-Graph1.svg", "xrkanri-Graph2.pdf",
+                                            "xrkanri-Graph2.png", "xrkanri-Graph2.svg"}));
+
+        // The table with its headings and numbers at full precision.
+        const QStringList csv = csvLines(out + QStringLiteral("/XR1.csv"));
+        QCOMPARE(csv.size(), 1 + 3 + 4);
+        QCOMPARE(csv[0], QStringLiteral(",ﾃﾞｰﾀNO.1,ﾃﾞｰﾀNO.2,標本平均,標本範囲"));
+        QCOMPARE(csv[1], QStringLiteral("a,1,3,2,2"));
+        QCOMPARE(csv[3], QStringLiteral("c,4,4,4,0"));
+        QCOMPARE(csv[4], QStringLiteral("計,,,10,6"));
+        QCOMPARE(csv[5], QStringLiteral("平均,,,3.33333333333333,2"));
+        QCOMPARE(csv[6], QStringLiteral("UCL,,,7.09333333333333,6.534"));
+        QCOMPARE(csv[7].left(6), QStringLiteral("LCL,,,"));
+        QVERIFY(csv[7].endsWith(QStringLiteral(",0")));
+
+        // The table as the window shows it, with two decimals.
+        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
+        QCOMPARE(shown[5], QStringLiteral("平均\t\t\t3.33\t2.00"));
+
+        const QString lcl = QString::fromStdString(zel::generalNumberText(10.0 / 3 - 1.88 * 2));
+        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+                 QStringLiteral("Graph1 CL 3.33333333333333\nGraph1 UCL 7.09333333333333\nGraph1 LCL ") +
+                     lcl + QStringLiteral("\nGraph2 CL 2\nGraph2 UCL 6.534\nGraph2 LCL 0\n"));
+
+        // The charts: pictures of the set size, titled as the chart window titles them.
+        const QImage png(out + QStringLiteral("/xrkanri-Graph1.png"));
+        QCOMPARE(png.size(), QSize(960, 600));
+        int drawn = 0;
+        for (int y = 0; y < png.height(); y += 3)
+            for (int x = 0; x < png.width(); x += 3)
+                if (png.pixel(x, y) != png.pixel(0, 0)) ++drawn;
+        QVERIFY2(drawn > 500, qPrintable(QString::number(drawn)));
+        QVERIFY(readAll(out + QStringLiteral("/xrkanri-Graph1.svg")).contains("平均値　Ｘbar"));
+        QVERIFY(readAll(out + QStringLiteral("/xrkanri-Graph2.svg")).contains("範囲　Ｒ"));
+        QVERIFY(readAll(out + QStringLiteral("/xrkanri-Graph2.pdf")).startsWith("%PDF"));
+
+        // The limits file beside the dataset, as XR1 writes it.
+        const QByteArray qck = readAll(path(QStringLiteral("shaft.QCK")));
+        QVERIFY(qck.startsWith(path(QStringLiteral("shaft")).toUtf8() + "\r\n"));
+        QCOMPARE(qck.count("\r\n"), 7);
+        const auto lines = zel::readLimitsFile(path(QStringLiteral("shaft.QCK")).toStdString());
+        QVERIFY(lines.isOk());
+        QCOMPARE(lines.value()[0][0], 10.0 / 3);
+        QCOMPARE(lines.value()[1][1], 3.267 * 2);
+    }
+
+    void xRsTakesAVariableByNameNumberOrXbar() {
+        const QString dataset =
+            writeDataset(QStringLiteral("xrs"), {"温度", "時間"}, {{5, 1}, {7, 3}, {4, 2}, {4, 6}});
+        const QString out = path(QStringLiteral("out-xrs"));
+        Run run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=温度"),
+                          QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QStringList csv = csvLines(out + QStringLiteral("/XRS1.csv"));
+        QCOMPARE(csv[0], QStringLiteral(",測定値Ｘ,移動範囲　Ｒs"));
+        QCOMPARE(csv[1], QStringLiteral("a,5,0"));
+        QCOMPARE(csv[2], QStringLiteral("b,7,2"));
+        QCOMPARE(csv[3], QStringLiteral("c,4,3"));
+        QCOMPARE(csv[4], QStringLiteral("d,4,0"));
+        QCOMPARE(csv[5], QStringLiteral("計,20,5"));
+        // The moving ranges are averaged over m - 1 = 3 values.
+        QCOMPARE(csv[6], QStringLiteral("平均,5,1.66666666666667"));
+        QVERIFY(QFile::exists(out + QStringLiteral("/xrskanri-Graph2.svg")));
+        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        QVERIFY(summary.contains(QStringLiteral("Graph2 LCL 0\n")));
+        QVERIFY(summary.startsWith(QStringLiteral("Graph1 CL 5\n")));
+
+        // By number and by "Xbar" (the mean of every variable of a sample).
+        run = report({QStringLiteral("--report=X-Rs 管理図"), QStringLiteral("--var=2"),
+                      QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(csvLines(out + QStringLiteral("/XRS1.csv"))[1], QStringLiteral("a,1,0"));
+        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=Xbar"),
+                      QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(csvLines(out + QStringLiteral("/XRS1.csv"))[1], QStringLiteral("a,3,0"));
+
+        // A variable that is not there.
+        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=3"),
+                      QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(QString::fromStdString(run.err).contains(QStringLiteral("変数が見つかりません")));
+    }
+
+    void pPnAndItsLotChecks() {
+        const QString dataset = writeDataset(QStringLiteral("lots"), {"検査数", "不良数"},
+                                             {{100, 4}, {80, 2}, {120, 6}, {100, 0}});
+        const QString out = path(QStringLiteral("out-p"));
+        Run run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList csv = csvLines(out + QStringLiteral("/p1.csv"));
+        QCOMPARE(csv[0], QStringLiteral(",ﾃﾞｰﾀNO.1,ﾃﾞｰﾀNO.2,不良率,P-UCL,P-LCL,Pn-UCL,Pn-LCL"));
+        QVERIFY(csv[1].startsWith(QStringLiteral("a,100,4,0.04,")));
+        QVERIFY(csv[5].startsWith(QStringLiteral("合計,400,12,0.03,")));
+        QVERIFY(csv[6].startsWith(QStringLiteral("平均,100,3,0.03,")));
+        QVERIFY(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")))
+                    .startsWith(QStringLiteral("Graph1 CL 0.03\n")));
+        QVERIFY(QFile::exists(out + QStringLiteral("/pkanri-Graph1.png")));
+        QVERIFY(QFile::exists(out + QStringLiteral("/pkanri-Graph2.pdf")));
+        QVERIFY(QFile::exists(path(QStringLiteral("lots.QCK"))));
+
+        // The dialog's checks: the same variable twice, a lot with more defectives than its size.
+        const QString again = path(QStringLiteral("out-p2"));
+        run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--var=1"),
+                      QStringLiteral("--var=検査数"), QStringLiteral("--output=") + again, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("独立変数と従属変数が同じです｡\n"));
+        run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--var=2"), QStringLiteral("--var=1"),
+                      QStringLiteral("--output=") + again, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err,
+                 std::string(
+                     "不良個数がサンプルサイズより大きい、またはサンプルサイズがゼロのデータがあります。\n"));
+        QVERIFY(!QFile::exists(again));
+    }
+
+    void defectsDrawOneChartAndWriteNoTable() {
+        const QString dataset = writeDataset(QStringLiteral("counts"), {"欠点"}, {{4}, {9}, {2}, {1}});
+        const QString out = path(QStringLiteral("out-k"));
+        Run run = report({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(entries(out),
+                 (QStringList{"kanri1-Graph1.pdf", "kanri1-Graph1.png", "kanri1-Graph1.svg", "summary.txt"}));
+        // c-bar = 4: UCL 4 + 3 * 2 = 10, LCL below zero gives 0.
+        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+                 QStringLiteral("Graph1 CL 4\nGraph1 UCL 10\nGraph1 LCL 0\n"));
+        QVERIFY(readAll(out + QStringLiteral("/kanri1-Graph1.svg")).contains("欠点数データ"));
+        QVERIFY(!QFile::exists(path(QStringLiteral("counts.QCK"))));
+
+        // Entered limits: accepted when equal, refused upside down with the chart's message.
+        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=6"),
+                      QStringLiteral("--set=lower=6"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        const QString refused = path(QStringLiteral("out-k2"));
+        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=kind=規格の入力"),
+                      QStringLiteral("--set=upper=1"), QStringLiteral("--set=lower=5"),
+                      QStringLiteral("--output=") + refused, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("UCLとLCLのデータを確認してください。\n"));
+        QVERIFY(!QFile::exists(refused));
+        // Entered limits belong to the defect-count chart only; saved limits do not.
+        run =
+            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=upper=1"),
+                    QStringLiteral("--set=lower=0"), QStringLiteral("--output=") + refused, xbarRDataset()});
+        QCOMPARE(run.exitCode, 2);
+        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=limits=") + path("shaft.QCK"),
+                      QStringLiteral("--output=") + refused, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(refused));
+    }
+
+    void launchRefusalsWriteNothing() {
+        std::vector<std::vector<double>> rows(3, std::vector<double>(11, 1.0));
+        const QString wide = writeDataset(QStringLiteral("wide"),
+                                          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, rows);
+        const QString out = path(QStringLiteral("out-refused"));
+        Run run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, wide});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("標本の大きさは２から１０に設定して下さい。\n"));
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(path(QStringLiteral("wide.QCK"))));
+
+        // The sample count comes first, whatever the analysis.
+        const QString masked =
+            writeDataset(QStringLiteral("masked"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 6}}, {1, 3});
+        for (const char* id : {"xbar-r", "x-rs", "p-pn", "defects"}) {
+            run = report(
+                {QStringLiteral("--report=") + QLatin1String(id), QStringLiteral("--output=") + out, masked});
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.err, std::string("解析を行うには、データを２つ以上選択してください。\n"));
+        }
+        QVERIFY(!QFile::exists(out));
+
+        // A dataset that cannot be read, and a bad setting.
+        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, path("none.QCS")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!run.err.empty());
+        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--set=kind=円"),
+                      QStringLiteral("--output=") + out, masked});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void savedLimitsReplaceTheChartLinesButNotTheTable() {
+        const QString dataset = xbarRDataset();
+        const QString saved = path(QStringLiteral("earlier.QCK"));
+        zel::ControlLines earlier{{{{50, 60, 40}}, {{5, 9, 1}}}};
+        QVERIFY(zel::writeLimitsFile(saved.toStdString(), "/old/data", earlier).isOk());
+
+        const QString out = path(QStringLiteral("out-saved"));
+        QDir().mkpath(out);
+        QFile keep(out + QStringLiteral("/notes.txt"));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.write("mine");
+        keep.close();
+        Run run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
+                          QStringLiteral("--set=decimals=0"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+            QStringLiteral(
+                "Graph1 CL 50\nGraph1 UCL 60\nGraph1 LCL 40\nGraph2 CL 5\nGraph2 UCL 9\nGraph2 LCL 1\n"));
+        // The table and the dataset's own limits file keep this data's lines.
+        QCOMPARE(csvLines(out + QStringLiteral("/XR1.csv"))[5], QStringLiteral("平均,,,3.33333333333333,2"));
+        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n')[5],
+                 QStringLiteral("平均\t\t\t3\t2"));
+        QCOMPARE(zel::readLimitsFile(path(QStringLiteral("shaft.QCK")).toStdString()).value()[0][0],
+                 10.0 / 3);
+        // Files already in the folder stay; nothing of the staging is left behind.
+        QCOMPARE(readAll(out + QStringLiteral("/notes.txt")), QByteArray("mine"));
+        QCOMPARE(entries(out).size(), 10);
+
+        // A limits file that cannot be read: its message, and nothing written.
+        const QString other = path(QStringLiteral("out-saved2"));
+        QFile::remove(path(QStringLiteral("shaft.QCK")));
+        run =
+            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + path("missing.QCK"),
+                    QStringLiteral("--output=") + other, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(QString::fromStdString(run.err).contains(QStringLiteral("missing.QCK")));
+        QVERIFY(!QFile::exists(other));
+        QVERIFY(!QFile::exists(path(QStringLiteral("shaft.QCK"))));
+        QFile bad(path(QStringLiteral("short.QCK")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("/x\r\n 1 \r\n 2 \r\n");
+        bad.close();
+        run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + path("short.QCK"),
+                      QStringLiteral("--output=") + other, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(other));
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
