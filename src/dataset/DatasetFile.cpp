@@ -369,6 +369,16 @@ void syncFolderOf(const std::string& path) {
 
 } // namespace
 
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string tmp = temporaryPathFor(path);
+    if (!writeFileFlushed(tmp, bytes, path) || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    syncFolderOf(path);
+    return true;
+}
+
 DatasetReadResult readDatasetBytes(std::string_view namesBytes, std::optional<std::string_view> valuesBytes,
                                    Dataset& ds, const std::string& namesPath, const std::string& valuesPath) {
     DatasetReadResult res;

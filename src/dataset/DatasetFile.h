@@ -54,4 +54,9 @@ std::string valuesFileBytes(const Dataset& ds);
 // The temporary file a save writes before renaming it onto path.
 std::string temporaryPathFor(const std::string& path);
 
+// Replaces path with bytes the way the saves do: a temporary file beside it,
+// flushed to the disk with the old file's permissions, then renamed into place.
+// On failure the temporary file is removed and path is left as it was.
+bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
 } // namespace zel

@@ -275,7 +275,12 @@ QStringList FileDialogBase::listedFiles() const {
     return names;
 }
 
+QString FileDialogBase::currentPattern() const {
+    return QString::fromStdString(zel::filePattern(m_qcs->isChecked(), m_qcn->isChecked()));
+}
+
 void FileDialogBase::refreshFiles() {
+    m_pattern = currentPattern();
     m_fileList->clear();
     const QDir dir(m_folder);
     const std::string pattern = m_pattern.toStdString();
@@ -285,7 +290,6 @@ void FileDialogBase::refreshFiles() {
 }
 
 void FileDialogBase::onExtensionChanged() {
-    m_pattern = QString::fromStdString(zel::filePattern(m_qcs->isChecked(), m_qcn->isChecked()));
     refreshFiles();
 }
 

@@ -57,6 +57,11 @@ class FileDialogBase : public ZelWindow {
     void setNameText(const QString& text);
 
   protected:
+    // The pattern the file list shows now; the dataset dialogs' is "*.QCS" and/or
+    // "*.QCN" by the two extension boxes. A dialog for other files gives its own
+    // (and calls refreshFiles() once its constructor has set up its boxes).
+    virtual QString currentPattern() const;
+
     // The OK rule shared by every dialog: a highlighted other folder is entered
     // (and nothing else happens); an empty name, or one ending in a separator,
     // does nothing; a name with a separator inside is refused. Otherwise the base

@@ -30,34 +30,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
+using uitest::FakeContext;
+
 namespace {
-
-class FakeContext : public MainContext {
-  public:
-    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
-        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
-    }
-    zel::Workspace& workspace() override { return ws; }
-    DataSheet& sheet() override { return *dataSheet; }
-    DataGrid& grid() override { return *sheetWidget; }
-    QWidget* mainWindow() override { return nullptr; }
-    void setDatasetName(const QString&) override {}
-    void setHint(const QString&) override {}
-    int columnWidthChars() const override { return 8; }
-    QString currentAnalysisName() const override { return analysis; }
-    void openParetoVariables() override {}
-
-    zel::Workspace ws;
-    std::unique_ptr<DataGrid> sheetWidget;
-    std::unique_ptr<DataSheet> dataSheet;
-    QString analysis;
-};
 
 // Fills the dataset row by row; a sample whose label is "masked" is masked.
 void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows, const QStringList& labels) {

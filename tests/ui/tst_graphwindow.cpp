@@ -27,31 +27,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <functional>
 #include <memory>
 
+using uitest::FakeContext;
+
 namespace {
-
-class FakeContext : public MainContext {
-  public:
-    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
-        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
-    }
-    zel::Workspace& workspace() override { return ws; }
-    DataSheet& sheet() override { return *dataSheet; }
-    DataGrid& grid() override { return *sheetWidget; }
-    QWidget* mainWindow() override { return nullptr; }
-    void setDatasetName(const QString&) override {}
-    void setHint(const QString&) override {}
-    int columnWidthChars() const override { return 8; }
-    QString currentAnalysisName() const override { return analysis; }
-    void openParetoVariables() override {}
-
-    zel::Workspace ws;
-    std::unique_ptr<DataGrid> sheetWidget;
-    std::unique_ptr<DataSheet> dataSheet;
-    QString analysis;
-};
 
 // A histogram-like window: one coloured bar series.
 class SampleGraph : public GraphWindow {

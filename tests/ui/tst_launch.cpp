@@ -20,47 +20,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <memory>
+
+using uitest::PlainWindow;
+using uitest::SeenBox;
+using uitest::answerBox;
+using uitest::flushDeletes;
 
 namespace {
 
-class PlainWindow : public ZelWindow {
-  public:
-    explicit PlainWindow(const QString& name) : ZelWindow(name) {
-        setDesignGeometry({1500, 1200, 3000, 2000});
-    }
-};
-
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool seen = false;
-};
-
-// Runs act and answers the message box it raises with "OK"; what the box showed.
-template <class F> SeenBox answerBox(F act) {
-    SeenBox seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        timer.stop();
-        seen = {box->windowTitle(), box->text(), box->icon(), true};
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QLatin1String("OK")) return b->click();
-        box->close();
-    });
-    timer.start(20);
-    act();
-    timer.stop();
-    return seen;
-}
 
 const QString kTooFewSamples = QStringLiteral("解析を行うには、データを２つ以上選択してください。");
 const QString kXbarRSize = QStringLiteral("標本の大きさは２から１０に設定して下さい。");

@@ -68,18 +68,6 @@ bool parseNumber(std::string_view text, double& out) {
     return true;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t w = ::write(fd, bytes.data(), bytes.size());
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(w));
-    }
-    return true;
-}
-
 } // namespace
 
 Result<std::string> limitsFileBytes(const std::string& basePath, const ControlLines& lines) {
@@ -100,19 +88,7 @@ Result<std::string> limitsFileBytes(const std::string& basePath, const ControlLi
 Status writeLimitsFile(const std::string& path, const std::string& basePath, const ControlLines& lines) {
     Result<std::string> bytes = limitsFileBytes(basePath, lines);
     if (!bytes) return bytes.status();
-    const std::string tmp = temporaryPathFor(path);
-    const auto fail = [&]() {
-        ::unlink(tmp.c_str());
-        return Status::ioError(std::string(kMsgWrite) + "\n" + path);
-    };
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) return Status::ioError(std::string(kMsgWrite) + "\n" + path);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) (void)::fchmod(fd, st.st_mode & 07777);
-    bool ok = writeAll(fd, *bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (!ok) return fail();
-    if (::rename(tmp.c_str(), path.c_str()) != 0) return fail();
+    if (!writeFileAtomically(path, *bytes)) return Status::ioError(std::string(kMsgWrite) + "\n" + path);
     return Status::ok();
 }
 

@@ -36,37 +36,22 @@ xrload::xrload(MainContext& context, const QString& analysis, QWidget* parent)
         second->setChecked(false);
         second->hide();
     }
-    m_files = findChild<QListWidget*>(QStringLiteral("File1"));
     if (m_qck) {
+        m_qck->blockSignals(true);
         m_qck->setText(extensionText());
         m_qck->setChecked(true);
-        connect(m_qck, &QCheckBox::toggled, this, &xrload::listLimitsFiles);
+        m_qck->blockSignals(false);
     }
-
-    // The shared part lists the folder's files after each move of the folder;
-    // these handlers run after it and list the limits files instead.
-    if (auto* folders = findChild<QListWidget*>(QStringLiteral("Dir1")))
-        connect(folders, &QListWidget::itemDoubleClicked, this, &xrload::listLimitsFiles);
-    if (auto* drivesList = findChild<QComboBox*>(QStringLiteral("Drive1")))
-        connect(drivesList, &QComboBox::activated, this, &xrload::listLimitsFiles);
-    listLimitsFiles();
+    // The shared part listed the folder before this dialog's pattern existed.
+    refreshFiles();
 }
 
-void xrload::listLimitsFiles() {
-    if (!m_files) return;
-    const std::string pattern =
-        m_qck && m_qck->isChecked() ? extensionText().toStdString() : std::string("*.*");
-    m_files->clear();
-    const QDir dir(folderPath());
-    const QStringList files = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    for (const QString& file : files)
-        if (zel::matchesPattern(file.toStdString(), pattern)) m_files->addItem(file);
+QString xrload::currentPattern() const {
+    return m_qck && !m_qck->isChecked() ? QStringLiteral("*.*") : extensionText();
 }
 
 void xrload::onOk() {
-    const QString before = folderPath();
     const std::optional<QString> base = baseFromOk();
-    if (folderPath() != before) listLimitsFiles(); // the first OK entered a folder
     if (!base) return;
 
     const QString path = limitsPathFor(*base);

@@ -30,10 +30,10 @@ class xrload : public FileDialogBase {
     // The table window stays open behind: the focus stays where it is.
     bool focusSheetOnCancel() const override { return false; }
 
-  private:
-    void listLimitsFiles();
+    // "*.QCK" while the box is checked, every file otherwise.
+    QString currentPattern() const override;
 
+  private:
     QString m_analysis;
     QCheckBox* m_qck = nullptr;
-    QListWidget* m_files = nullptr;
 };

@@ -1,0 +1,81 @@
+// Shared pieces of the window tests: a main-window stand-in with a real
+// workspace and data sheet, a plain window kind, deferred deletes run now, and
+// a helper that answers the message box an action raises.
+#pragma once
+
+#include "app/MainContext.h"
+#include "app/Workspace.h"
+#include "app/ZelWindow.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
+
+namespace uitest {
+
+class FakeContext : public MainContext {
+  public:
+    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
+        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
+    }
+    zel::Workspace& workspace() override { return ws; }
+    DataSheet& sheet() override { return *dataSheet; }
+    DataGrid& grid() override { return *sheetWidget; }
+    QWidget* mainWindow() override { return nullptr; }
+    void setDatasetName(const QString&) override {}
+    void setHint(const QString&) override {}
+    int columnWidthChars() const override { return 8; }
+    QString currentAnalysisName() const override { return analysis; }
+    void openParetoVariables() override {}
+
+    zel::Workspace ws;
+    std::unique_ptr<DataGrid> sheetWidget;
+    std::unique_ptr<DataSheet> dataSheet;
+    QString analysis;
+};
+
+
+class PlainWindow : public ZelWindow {
+  public:
+    explicit PlainWindow(const QString& name) : ZelWindow(name) {
+        setDesignGeometry({1500, 1200, 3000, 2000});
+    }
+};
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool seen = false;
+};
+
+// Runs act and answers the message box it raises with "OK"; what the box showed.
+template <class F> SeenBox answerBox(F act) {
+    SeenBox seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        timer.stop();
+        seen = {box->windowTitle(), box->text(), box->icon(), true};
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QLatin1String("OK")) return b->click();
+        box->close();
+    });
+    timer.start(20);
+    act();
+    timer.stop();
+    return seen;
+}
+
+} // namespace uitest
