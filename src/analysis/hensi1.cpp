@@ -3,6 +3,7 @@
 
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
+#include "analysis/VariableLists.h"
 #include "app/MainContext.h"
 #include "app/Workspace.h"
 
@@ -15,14 +16,8 @@ hensi1::hensi1(MainContext& context, QWidget* parent)
     setWindowTitle(titleText());
     m_prompt = new QLabel(promptText(), this);
     m_prompt->setObjectName(QStringLiteral("Label1"));
-    m_list = new QComboBox(this);
-    m_list->setObjectName(QStringLiteral("Combo1"));
-    m_list->setEditable(false);
-    const zel::Dataset& ds = context.workspace().dataset;
-    for (int j = 1; j <= ds.variableCount(); ++j)
-        m_list->addItem(QString::fromStdString(ds.name(j)));
+    m_list = ::variableList(context.workspace().dataset, QStringLiteral("Combo1"), this);
     m_list->addItem(QString::fromUtf8(zel::kAllDataEntry));
-    m_list->setCurrentIndex(0);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_prompt);

@@ -2,6 +2,7 @@
 #include "analysis/hensi3.h"
 
 #include "analysis/AnalysisLaunch.h"
+#include "analysis/VariableLists.h"
 #include "analysis/hensi1.h"
 #include "app/MainContext.h"
 #include "app/MessageBox.h"
@@ -36,20 +37,9 @@ hensi3::hensi3(MainContext& context, QWidget* parent)
     const std::array<QString, 3> captions = captionsFor(context.currentAnalysisName());
     const zel::Dataset& ds = context.workspace().dataset;
     auto* grid = new QGridLayout;
-    for (int i = 0; i < 3; ++i) {
-        auto* caption = new QLabel(captions[static_cast<std::size_t>(i)], this);
-        caption->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        auto* list = new QComboBox(this);
-        list->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
-        list->setEditable(false);
-        for (int j = 1; j <= ds.variableCount(); ++j)
-            list->addItem(QString::fromStdString(ds.name(j)));
-        // Variables 1, 2 and 3 are preselected.
-        list->setCurrentIndex(std::min(i, list->count() - 1));
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(list, i, 1);
-        m_lists[static_cast<std::size_t>(i)] = list;
-    }
+    // Variables 1, 2 and 3 are preselected.
+    const std::vector<QComboBox*> lists = addVariableRows(grid, ds, captions, this);
+    std::copy(lists.begin(), lists.end(), m_lists.begin());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -1,6 +1,7 @@
 // ketten: the defect-count variable dialog.
 #include "analysis/control/ketten.h"
 
+#include "analysis/VariableLists.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
 #include "app/MainContext.h"
@@ -18,11 +19,7 @@ ketten::ketten(MainContext& context, QWidget* parent)
 
     auto* prompt = new QLabel(promptText(), this);
     prompt->setObjectName(QStringLiteral("Label1"));
-    m_combo = new QComboBox(this);
-    m_combo->setObjectName(QStringLiteral("Combo1"));
-    for (int j = 1; j <= ds.variableCount(); ++j)
-        m_combo->addItem(QString::fromStdString(ds.name(j)));
-    m_combo->setCurrentIndex(0);
+    m_combo = ::variableList(ds, QStringLiteral("Combo1"), this);
     prompt->setBuddy(m_combo);
 
     auto* layout = new QVBoxLayout(this);

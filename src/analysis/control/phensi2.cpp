@@ -1,6 +1,7 @@
 // phensi2: the P-Pn variable dialog.
 #include "analysis/control/phensi2.h"
 
+#include "analysis/VariableLists.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/p1.h"
@@ -19,19 +20,10 @@ phensi2::phensi2(MainContext& context, QWidget* parent)
 
     auto* sizePrompt = new QLabel(sizePromptText(), this);
     sizePrompt->setObjectName(QStringLiteral("Label2"));
-    m_size = new QComboBox(this);
-    m_size->setObjectName(QStringLiteral("Combo1"));
+    m_size = ::variableList(ds, QStringLiteral("Combo1"), this, 0);
     auto* defectPrompt = new QLabel(defectPromptText(), this);
     defectPrompt->setObjectName(QStringLiteral("Label1"));
-    m_defects = new QComboBox(this);
-    m_defects->setObjectName(QStringLiteral("Combo2"));
-    for (int j = 1; j <= ds.variableCount(); ++j) {
-        const QString name = QString::fromStdString(ds.name(j));
-        m_size->addItem(name);
-        m_defects->addItem(name);
-    }
-    m_size->setCurrentIndex(0);
-    m_defects->setCurrentIndex(m_defects->count() > 1 ? 1 : 0);
+    m_defects = ::variableList(ds, QStringLiteral("Combo2"), this, 1);
     sizePrompt->setBuddy(m_size);
     defectPrompt->setBuddy(m_defects);
 

@@ -1,6 +1,7 @@
 // xrshensi: the X-Rs variable dialog.
 #include "analysis/control/xrshensi.h"
 
+#include "analysis/VariableLists.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/XRS1.h"
 #include "analysis/control/XRs.h"
@@ -18,12 +19,8 @@ xrshensi::xrshensi(MainContext& context, QWidget* parent)
 
     auto* prompt = new QLabel(promptText(), this);
     prompt->setObjectName(QStringLiteral("Label1"));
-    m_combo = new QComboBox(this);
-    m_combo->setObjectName(QStringLiteral("Combo1"));
-    for (int j = 1; j <= ds.variableCount(); ++j)
-        m_combo->addItem(QString::fromStdString(ds.name(j)));
+    m_combo = ::variableList(ds, QStringLiteral("Combo1"), this);
     m_combo->addItem(QString::fromUtf8(zel::kXbarEntry));
-    m_combo->setCurrentIndex(0);
     prompt->setBuddy(m_combo);
 
     auto* layout = new QVBoxLayout(this);
