@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <QtTest>
 
@@ -37,11 +38,15 @@ void whenModal(std::function<void(QWidget*)> handle, int triesLeft = 200) {
     });
 }
 
-// Closes the next message box with OK and records its title and text.
-void answerMessageBox(QString* title, QString* text) {
-    whenModal([title, text](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) return;
+// Closes the next message box with OK and records its title and text. Other
+// modal windows (a file dialog still open before it) are waited out.
+void answerMessageBox(QString* title, QString* text, int triesLeft = 500) {
+    QTimer::singleShot(10, [title, text, triesLeft] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (triesLeft > 0) answerMessageBox(title, text, triesLeft - 1);
+            return;
+        }
         *title = box->windowTitle();
         *text = box->text();
         box->button(QMessageBox::Ok)->click();
@@ -423,6 +428,8 @@ void TestKoruPages::picturePage() {
     KoruPropertyPages pages({&ctrl});
     pages.show();
     showPage(pages, QStringLiteral("ピクチャ"));
+    // Types the whole path into the file dialog's name box and presses its OK, as a
+    // user would (the dialog's folder view fills in a thread and may lag behind).
     auto choose = [](const QString& path) {
         whenModal([path](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
@@ -430,8 +437,17 @@ void TestKoruPages::picturePage() {
                 w->close();
                 return;
             }
-            dialog->selectFile(path);
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(QFileInfo(path).absoluteFilePath());
+            else
+                dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
+            // Should the dialog still be open (a message about the name), close it.
+            QTimer::singleShot(200, dialog, [dialog] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->close();
+                if (dialog->isVisible()) dialog->reject();
+            });
         });
     };
     choose(png);
