@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace uitest {
@@ -76,6 +77,28 @@ template <class F> SeenBox answerBox(F act) {
     act();
     timer.stop();
     return seen;
+}
+
+// Runs act on the next modal widget of type T once it is up. The returned watch
+// deletes itself; it can be deleted earlier when no such widget came.
+template <class T> QTimer* whenModal(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!w || !w->isVisible()) {
+            if (++*tries > 300) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(w);
+    });
+    timer->start(10);
+    return timer;
 }
 
 } // namespace uitest

@@ -39,6 +39,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <functional>
 #include <memory>
 
@@ -59,31 +61,8 @@ ZelWindow* openNamed(const QString& name) {
     return w;
 }
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// Runs act on the next modal widget of type T once it is up.
-template <class T> QTimer* whenModal(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible()) {
-            if (++*tries > 300) {
-                timer->stop();
-                timer->deleteLater();
-            }
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        act(w);
-    });
-    timer->start(10);
-    return timer;
-}
+using uitest::flushDeletes;
+using uitest::whenModal;
 
 struct Item {
     const char* caption;

@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <functional>
 #include <memory>
 
@@ -60,23 +62,7 @@ struct BoxSeen {
 // Runs act on the next message box once it is up. The returned watch can be
 // deleted when no box came.
 QTimer* whenBoxShown(std::function<void(QMessageBox*)> act) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            if (++*tries > 300) {
-                timer->stop();
-                timer->deleteLater();
-            }
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        act(box);
-    });
-    timer->start(10);
-    return timer;
+    return uitest::whenModal<QMessageBox>(std::move(act));
 }
 
 // Answers the next message box with the given button, noting what it showed.
@@ -99,10 +85,7 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using uitest::flushDeletes;
 
 } // namespace
 
