@@ -56,6 +56,9 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
 
     m_grid = new DataGrid(m_client);
     m_grid->setObjectName(design.gridName);
+    // A result table shows what the analysis computed; an overwritten cell
+    // would change nothing else and only mislead.
+    m_grid->setReadOnly(true);
     GridPrinting::install(*m_grid);
 
     m_ok = new QPushButton(QStringLiteral("OK"), m_client);

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -177,6 +178,36 @@ class TestResultTable : public QObject {
         w->grid().doAction(DataGrid::Action::SelectBlock);
         findAction(w, "xbrcopy")->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4\r\n6\r\n"));
+    }
+
+    void cellsDoNotTakeTypingPasteOrDelete() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        DataGrid& g = w->grid();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QSignalSpy changed(&g, &DataGrid::cellChanged);
+        g.setFocus();
+        g.setCurrentCol(1);
+        g.setCurrentRow(2);
+        QTest::keyClicks(&g, QStringLiteral("99"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!g.isEditing());
+        QTest::keyClick(&g, Qt::Key_F2);
+        QVERIFY(!g.isEditing());
+        const QRect cell = g.visualRect(g.model()->index(1, 0));
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(!g.isEditing());
+        QApplication::clipboard()->setText(QStringLiteral("7\t8"));
+        QTest::keyClick(&g, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&g, Qt::Key_Delete);
+        QTest::keyClick(&g, Qt::Key_X, Qt::ControlModifier); // copies, clears nothing
+        QCOMPARE(g.text(1, 2), QStringLiteral("3"));
+        QCOMPARE(g.text(2, 2), QStringLiteral("4"));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3\r\n"));
+        // Selecting and copying still work.
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.visualRect(g.model()->index(2, 0)).center());
+        QTest::keyClick(&g, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4.5\r\n"));
     }
 
     void rightReleaseOverTheGridOpensTheEditMenu() {

@@ -71,6 +71,7 @@ struct DataGrid::Private {
     QPersistentModelIndex pressed;
     int notifying = 0;
     bool syncing = false;
+    bool forwardingKey = false; // a key is on its way from the grid to its editor
 };
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Private>()) {
@@ -115,6 +116,13 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Pri
     connect(d->delegate, &GridDelegate::enterCommitted, this, [this] {
         if (d->enterAction == EnterAction::MoveRight) moveRight();
     });
+    connect(d->delegate, &GridDelegate::moveAfterCommit, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) {
+                // The editor is closed now: the key moves the active cell as the
+                // view's own navigation does, without going through an editor again.
+                QKeyEvent move(QEvent::KeyPress, key, modifiers);
+                QTableView::keyPressEvent(&move);
+            });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (d->syncing || !current.isValid()) return;
         d->curCol = current.column() + 1;
@@ -652,6 +660,7 @@ void DataGrid::notifyChanged(int col, int row) {
 }
 
 void DataGrid::clearCells(const QRect& cells) {
+    if (d->model->isReadOnly()) return;
     const QRect r = cells.intersected(QRect(1, 1, d->model->dataColumns(), d->model->dataRows()));
     if (r.isEmpty()) return;
     d->model->clearToEmpty(r);
@@ -663,6 +672,7 @@ void DataGrid::clearCells(const QRect& cells) {
 }
 
 void DataGrid::pasteAtActiveCell() {
+    if (d->model->isReadOnly()) return;
     const QModelIndex origin = activeIndex();
     if (!origin.isValid()) return;
     const QList<QStringList> rows = fromTabSeparated(QApplication::clipboard()->text());
@@ -734,6 +744,15 @@ bool DataGrid::isEditing() const {
     return state() == QAbstractItemView::EditingState;
 }
 
+void DataGrid::setReadOnly(bool on) {
+    commitOpenEditor();
+    d->model->setReadOnly(on);
+}
+
+bool DataGrid::isReadOnly() const {
+    return d->model->isReadOnly();
+}
+
 void DataGrid::commitOpenEditor() {
     if (state() != QAbstractItemView::EditingState) return;
     QWidget* editor = indexWidget(currentIndex());
@@ -773,6 +792,7 @@ void DataGrid::moveRight() {
 }
 
 void DataGrid::toggleCheck(const QModelIndex& index) {
+    if (d->model->isReadOnly()) return;
     const int col = index.column() + 1;
     const int row = index.row() + 1;
     const bool was = GridDelegate::isChecked(d->model->cellText(col, row));
@@ -786,11 +806,18 @@ void DataGrid::keyboardSearch(const QString&) {
 
 void DataGrid::keyPressEvent(QKeyEvent* event) {
     if (state() == QAbstractItemView::EditingState) {
-        // Keys sent to the grid itself while its editor is open belong to the editor.
-        if (QWidget* editor = d->delegate->lastEditor(); editor && editor->isVisible()) {
+        // While a cell is being edited, the editor decides about every key (see
+        // GridDelegate::editorKeyRole). A key that reaches the grid is handed to
+        // the editor once; what the editor does not use climbs back up to the
+        // grid and ends here, instead of going round again.
+        QWidget* editor = d->delegate->lastEditor();
+        if (editor && editor->isVisible() && !d->forwardingKey) {
+            d->forwardingKey = true;
             QApplication::sendEvent(editor, event);
-            return;
+            d->forwardingKey = false;
         }
+        event->accept();
+        return;
     }
     if (event->matches(QKeySequence::Copy)) {
         doAction(Action::Copy);

@@ -87,6 +87,13 @@ class DataGrid : public QTableView {
 
     // True while a cell's editor is open.
     bool isEditing() const;
+    // Stores the text of an open editor and closes it (nothing when none is open).
+    void commitOpenEditor();
+
+    // Result tables: the user selects and copies; typing, paste, cut, Delete and
+    // check boxes change nothing.
+    void setReadOnly(bool on);
+    bool isReadOnly() const;
 
     void setEnterAction(EnterAction action);
     EnterAction enterAction() const;
@@ -151,7 +158,6 @@ class DataGrid : public QTableView {
     void forEachAddressedTextCell(const std::function<void(int, int)>& fn) const;
     void applyFormat(int prop, const QVariant& value);
     void notifyChanged(int col, int row);
-    void commitOpenEditor();
     void startTypingEdit(const QString& typed);
     void moveRight();
     void toggleCheck(const QModelIndex& index);

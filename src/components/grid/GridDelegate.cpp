@@ -172,23 +172,54 @@ bool GridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const Q
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }
 
+GridDelegate::EditorKey GridDelegate::editorKeyRole(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return EditorKey::Commit;
+    case Qt::Key_Escape:
+        return EditorKey::Revert;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return EditorKey::CommitAndMove;
+    default:
+        return EditorKey::Keep;
+    }
+}
+
 bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(object);
-    if (editor && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            emit commitData(editor);
-            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-            emit enterCommitted();
-            return true;
-        case Qt::Key_Escape:
-            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-            return true;
-        default:
-            break;
-        }
+    if (!editor || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QStyledItemDelegate::eventFilter(object, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const EditorKey role = editorKeyRole(key->key());
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The keys that end an edit belong to the editor, not to a window's shortcut.
+        if (role != EditorKey::Keep) key->accept();
+        return false;
     }
-    return QStyledItemDelegate::eventFilter(object, event);
+    switch (role) {
+    case EditorKey::Keep:
+        // Whatever the editor does not use is passed up to the grid, which
+        // leaves it alone while the editor is open.
+        return false;
+    case EditorKey::Commit:
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        emit enterCommitted();
+        return true;
+    case EditorKey::Revert:
+        emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        return true;
+    case EditorKey::CommitAndMove:
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        emit moveAfterCommit(key->key(), key->modifiers());
+        return true;
+    }
+    return false;
 }

@@ -1,7 +1,9 @@
 // GridDelegate: draws the cells of a DataGrid (text, numbers, push buttons,
 // check boxes, the selection and the active cell) and runs its line editor.
-// Enter and Escape are handled here at once, so that the grid can apply its
-// Enter action right after the edit is stored.
+// editorKeyRole() is the one place that decides which keys the open editor
+// keeps and which ones end the edit: Enter stores it (the grid then applies its
+// Enter action), Escape drops it, and the vertical and page keys and Tab store
+// it and move the active cell as they would without an editor.
 #pragma once
 
 #include <QPersistentModelIndex>
@@ -35,9 +37,20 @@ class GridDelegate : public QStyledItemDelegate {
 
     static bool isChecked(const QString& text);
 
+    // What a key pressed in an open cell editor does.
+    enum class EditorKey {
+        Keep,          // the editor handles it (text, caret, clipboard, modifiers alone)
+        Commit,        // store the edit and close the editor (Enter)
+        Revert,        // close the editor, the cell keeps its text (Escape)
+        CommitAndMove, // store the edit, close the editor, then move the active cell
+    };
+    static EditorKey editorKeyRole(int key);
+
   signals:
     // Enter stored the edit and closed the editor.
     void enterCommitted();
+    // A navigation key stored the edit and closed the editor; the grid moves.
+    void moveAfterCommit(int key, Qt::KeyboardModifiers modifiers);
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -373,6 +373,7 @@ int GridModel::formatEntryCount() const {
 }
 
 bool GridModel::isEditable(int col, int row) const {
+    if (m_readOnly) return false;
     const DataGrid::CellType t = cellType(col, row);
     return t == DataGrid::CellType::Text || t == DataGrid::CellType::Real || t == DataGrid::CellType::Integer;
 }

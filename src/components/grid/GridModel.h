@@ -103,6 +103,10 @@ class GridModel : public QAbstractTableModel {
     // Number of stored format entries (to keep the storage bounded).
     int formatEntryCount() const;
 
+    // A read-only grid shows what the program writes; the user can select and
+    // copy, but no typing, pasting, clearing or ticking changes a cell.
+    void setReadOnly(bool on) { m_readOnly = on; }
+    bool isReadOnly() const { return m_readOnly; }
     bool isEditable(int col, int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -153,6 +157,7 @@ class GridModel : public QAbstractTableModel {
     int m_pendingCol1 = 0, m_pendingCol2 = -1;
     bool m_headingFlushQueued = false;
     std::function<QString(int, int)> m_provider;
+    bool m_readOnly = false;
 
     std::uint64_t m_seq = 0;
     std::array<std::vector<Entry>, kPropCount> m_blocks; // larger blocks, oldest first

@@ -1,0 +1,71 @@
+// Real key presses and mouse clicks through the X server, for the tests that
+// run on the X11 platform under Xvfb. QTest's key and mouse functions hand an
+// event straight to a widget; these go the way a user's do: XTEST (through
+// xdotool) into the X server, then the xcb platform plugin, the focus window
+// and QApplication's propagation from the focus widget upwards.
+#pragma once
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStringList>
+#include <QWidget>
+#include <QtTest>
+
+namespace x11input {
+
+inline bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// Lets the program handle what has arrived, for about the given time.
+inline void settle(int ms = 60) {
+    QTest::qWait(ms);
+}
+
+// Runs xdotool with the arguments while the program keeps handling its
+// events, as a program does while a user types. False when xdotool failed.
+inline bool xdotool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    if (!p.waitForStarted(5000)) return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (p.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        p.waitForFinished(5);
+    }
+    settle();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// Key names as xdotool knows them: "Down", "shift+Tab", "ctrl+v", "Return".
+inline bool keys(const QStringList& names) {
+    return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")} + names);
+}
+
+// Types the text, with Shift for upper-case letters as a keyboard does.
+inline bool type(const QString& text) {
+    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
+}
+
+// A left click at a point of the widget.
+inline bool click(QWidget* w, QPoint local) {
+    const QPoint g = w->mapToGlobal(local);
+    // No --sync: xdotool would wait for a move that never comes when the
+    // pointer already stands there.
+    return xdotool({QStringLiteral("mousemove"), QString::number(g.x()), QString::number(g.y()),
+                    QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// Shows the window and makes it the X server's focus window.
+inline bool activate(QWidget* window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window)) return false;
+    window->raise();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace x11input
