@@ -10,6 +10,7 @@
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
 #include "app/MainContext.h"
+#include "dataset/DataSheet.h"
 #include "app/MessageBox.h"
 #include "app/Workspace.h"
 #include "app/ZelWindow.h"
@@ -85,6 +86,7 @@ bool isAvailable(const QString& analysis) {
 }
 
 void runGraphCommand(MainContext& context) {
+    context.sheet().commitEdit();
     zel::Workspace& ws = context.workspace();
     ws.titles.reset();
     // The names of variables 1..K are kept; index 0 holds no name in this dataset.

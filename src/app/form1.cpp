@@ -677,6 +677,7 @@ void form1::openInputMode() {
 }
 
 void form1::closeEvent(QCloseEvent* e) {
+    m_sheet->commitEdit();
     zel::Dataset& ds = m_workspace.dataset;
     // 1. The close question.
     if (ds.exists() && ds.unsaved == 1 && !MessageBox::confirm(this, kUnsavedQuestion, kUnsavedTitle)) {

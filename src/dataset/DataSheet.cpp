@@ -135,6 +135,10 @@ void DataSheet::setColumnWidthChars(int chars) {
     if (m_grid->columnWidthAt(0) != headingWidth) m_grid->setColumnWidthAt(0, headingWidth);
 }
 
+void DataSheet::commitEdit() {
+    m_grid->commitOpenEditor();
+}
+
 void DataSheet::copy() {
     m_grid->doAction(DataGrid::Action::Copy);
 }

@@ -47,6 +47,11 @@ class DataSheet : public QObject {
     // The column-width slider: every column becomes this many characters wide.
     void setColumnWidthChars(int chars);
 
+    // Stores a value still open in the sheet's editor, as Enter would. Every
+    // command that reads or writes the dataset calls this first: a menu, a
+    // shortcut or a toolbar button does not take the focus from the editor.
+    void commitEdit();
+
     // Edit commands.
     void copy();
     void cut();

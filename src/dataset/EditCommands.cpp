@@ -24,30 +24,37 @@
 namespace EditCommands {
 
 void insertRows(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::openModal<gyousou>(ctx, ctx.mainWindow());
 }
 
 void deleteRows(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::openModal<gyoudel>(ctx, ctx.mainWindow());
 }
 
 void insertColumns(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::openModal<retusou>(ctx, ctx.mainWindow());
 }
 
 void deleteColumns(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::openModal<retudel>(ctx, ctx.mainWindow());
 }
 
 void renameVariables(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::open<henhenf>(ctx, ctx.mainWindow());
 }
 
 void maskData(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     ZelWindow::open<masukuf>(ctx, ctx.mainWindow());
 }
 
 void dataLabels(MainContext& ctx, bool fromOptionMenu) {
+    ctx.sheet().commitEdit();
     if (fromOptionMenu) ctx.workspace().dataLabelFlag = 1;
     ZelWindow::open<parekos>(ctx, ctx.mainWindow());
 }

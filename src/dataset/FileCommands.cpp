@@ -4,6 +4,7 @@
 #include "app/MainContext.h"
 #include "app/MessageBox.h"
 #include "app/Workspace.h"
+#include "dataset/DataSheet.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/FileDialogRules.h"
 #include "dataset/LoadForm.h"
@@ -31,16 +32,19 @@ bool askUnsaved(MainContext& ctx) {
 }
 
 void newDataset(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     if (!askUnsaved(ctx)) return;
     ZelWindow::open<sinkform>(ctx, ctx.mainWindow());
 }
 
 void openDataset(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     if (!askUnsaved(ctx)) return;
     ZelWindow::open<LoadForm>(ctx, ctx.mainWindow());
 }
 
 void saveDataset(MainContext& ctx) {
+    ctx.sheet().commitEdit();
     zel::Dataset& ds = ctx.workspace().dataset;
     if (ds.saveInPlace != 1) {
         ZelWindow::open<saveform>(ctx, ctx.mainWindow());

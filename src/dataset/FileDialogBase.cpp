@@ -332,7 +332,9 @@ std::optional<QString> FileDialogBase::baseFromOk() {
         setFolderPath(highlighted);
         return std::nullopt;
     }
-    const QString name = m_name->text();
+    // A typed dataset ending is taken off: the three files get their own.
+    const QString name = QString::fromStdString(zel::datasetName(m_name->text().toStdString()));
+    if (name != m_name->text()) m_name->setText(name);
     switch (zel::checkFileName(name.toStdString())) {
     case zel::NameCheck::Empty:
     case zel::NameCheck::EndsInSeparator:

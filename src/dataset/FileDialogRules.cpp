@@ -5,6 +5,7 @@
 #include "common/NumberText.h"
 #include "dataset/Dataset.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace zel {
@@ -130,6 +131,19 @@ std::string nameFromFileClick(std::string_view fileName) {
     if (count >= 4 && fileName[starts[count - 4]] == '.')
         return std::string(fileName.substr(0, starts[count - 4]));
     return std::string(fileName);
+}
+
+std::string datasetName(std::string_view name) {
+    static constexpr std::string_view kEndings[] = {".QCS", ".QCN", ".QCK"};
+    if (name.size() <= 4) return std::string(name);
+    const std::string_view tail = name.substr(name.size() - 4);
+    for (const std::string_view ending : kEndings) {
+        bool same = true;
+        for (std::size_t i = 0; i < 4 && same; ++i)
+            same = std::toupper(static_cast<unsigned char>(tail[i])) == ending[i];
+        if (same) return std::string(name.substr(0, name.size() - 4));
+    }
+    return std::string(name);
 }
 
 std::string basePathFor(std::string_view folder, std::string_view name) {

@@ -24,6 +24,11 @@ bool matchesPattern(std::string_view fileName, std::string_view pattern);
 // Characters, not bytes: the name is UTF-8.
 std::string nameFromFileClick(std::string_view fileName);
 
+// The name of a dataset without a typed ".QCS", ".QCN" or ".QCK" ending (any
+// letter case): "lot.QCS" -> "lot". The three files take their endings from
+// the base path, so a name that kept one would end up in "lot.QCS.QCN".
+std::string datasetName(std::string_view name);
+
 // folder + name when the folder ends in '/', otherwise folder + "/" + name.
 std::string basePathFor(std::string_view folder, std::string_view name);
 

@@ -1,6 +1,8 @@
 // Splitting the start-up argument into the dataset's paths.
 #include "dataset/StartupPath.h"
 
+#include "dataset/FileDialogRules.h"
+
 namespace zel {
 
 std::optional<StartupPath> parseStartupPath(const std::string& arg) {
@@ -9,7 +11,8 @@ std::optional<StartupPath> parseStartupPath(const std::string& arg) {
     StartupPath p;
     p.drive = arg.substr(0, 2);
     p.folder = arg.substr(0, slash);
-    p.fileName = arg.substr(slash + 1);
+    // The name the save dialog offers: the dataset's name, without the ending.
+    p.fileName = datasetName(arg.substr(slash + 1));
     // A file in the root folder: the folder keeps its separator.
     if (p.folder.empty()) p.folder.assign(1, '/');
     const std::string stem = arg.substr(0, arg.size() - 1);

@@ -10,7 +10,7 @@ namespace zel {
 struct StartupPath {
     std::string drive;                             // the first two characters of the argument
     std::string folder;                            // the text before the last '/'
-    std::string fileName;                          // the text after it
+    std::string fileName;                          // the text after it, without its ending
     std::string valuesPath, namesPath, limitsPath; // the argument with its last character S, N, K
     std::string basePath;                          // namesPath without its last four characters
 };

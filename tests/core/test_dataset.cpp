@@ -85,7 +85,7 @@ TEST(StartupPath, SplitsTheArgument) {
     ASSERT_TRUE(p);
     EXPECT_EQ(p->drive, "/h");
     EXPECT_EQ(p->folder, "/home/qc/data");
-    EXPECT_EQ(p->fileName, "lot1.QCS");
+    EXPECT_EQ(p->fileName, "lot1"); // the name the save dialog offers
     EXPECT_EQ(p->valuesPath, "/home/qc/data/lot1.QCS");
     EXPECT_EQ(p->namesPath, "/home/qc/data/lot1.QCN");
     EXPECT_EQ(p->limitsPath, "/home/qc/data/lot1.QCK");
@@ -101,7 +101,7 @@ TEST(StartupPath, RootFolderAndOddArguments) {
     auto p = parseStartupPath("/lot.QCN");
     ASSERT_TRUE(p);
     EXPECT_EQ(p->folder, "/");
-    EXPECT_EQ(p->fileName, "lot.QCN");
+    EXPECT_EQ(p->fileName, "lot");
     EXPECT_EQ(p->basePath, "/lot");
 
     EXPECT_FALSE(parseStartupPath("lot.QCN")); // no folder: nothing is opened

@@ -52,6 +52,20 @@ TEST(FileClickTest, DropsAFourCharacterExtension) {
     EXPECT_EQ(nameFromFileClick("いうえお"), "いうえお");
 }
 
+TEST(DatasetNameTest, ATypedDatasetEndingIsTakenOff) {
+    EXPECT_EQ(datasetName("lot.QCS"), "lot");
+    EXPECT_EQ(datasetName("lot.QCN"), "lot");
+    EXPECT_EQ(datasetName("lot.qck"), "lot");
+    EXPECT_EQ(datasetName("寸法.Qcs"), "寸法");
+    EXPECT_EQ(datasetName("lot.QCS.QCS"), "lot.QCS"); // one ending, as one file name has
+    // Other endings and bare endings stay.
+    EXPECT_EQ(datasetName("lot.csv"), "lot.csv");
+    EXPECT_EQ(datasetName("lot.QC"), "lot.QC");
+    EXPECT_EQ(datasetName("lotQCS"), "lotQCS");
+    EXPECT_EQ(datasetName(".QCS"), ".QCS");
+    EXPECT_EQ(datasetName(""), "");
+}
+
 TEST(BasePathTest, JoinsFolderAndNameWithOneSeparator) {
     EXPECT_EQ(basePathFor("/home/u", "data"), "/home/u/data");
     EXPECT_EQ(basePathFor("/", "data"), "/data");

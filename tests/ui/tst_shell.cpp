@@ -10,6 +10,7 @@
 #include "app/form1.h"
 #include "app/rip.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/DatasetFile.h"
 #include "dataset/nymode.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -473,7 +476,7 @@ class TestShell : public QObject {
         QCOMPARE(ds.namesPath, base + ".QCN");
         QCOMPARE(ds.limitsPath, base + ".QCK");
         QCOMPARE(ds.folder, dir.path().toStdString());
-        QCOMPARE(ds.fileName, std::string("lot.QCS"));
+        QCOMPARE(ds.fileName, std::string("lot")); // the save dialog offers the name, not a file
         QCOMPARE(ds.drive, dir.path().left(2).toStdString());
         QCOMPARE(ds.saveInPlace, 0);
         QCOMPARE(ds.sampleCount(), 3);
@@ -519,6 +522,85 @@ class TestShell : public QObject {
         QVERIFY(g.findChild<QAction*>(QStringLiteral("COPPY"))->isEnabled());
         QCOMPARE(g.datasetName(), dir.path() + QStringLiteral("/lot"));
         QCOMPARE(g.workspace().dataset.value(1, 1), 12.5);
+    }
+
+    // A value still in the sheet's editor (no Enter yet) reaches every command:
+    // the save, the close question and the graph command. And Save after an
+    // open from the command line offers the dataset's name and rewrites its
+    // own files, also when the user types the name with its ending.
+    void commandsTakeTheValueInTheEditorAndSaveKeepsTheFiles() {
+        QTemporaryDir dir;
+        for (const char* ext : {".QCN", ".QCS"})
+            QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot") + QLatin1String(ext),
+                                dir.path() + QStringLiteral("/lot") + QLatin1String(ext)));
+        form1 f(dir.path() + QStringLiteral("/lot.QCS"));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const std::string base = (dir.path() + QStringLiteral("/lot")).toStdString();
+        auto typeWithoutEnter = [&](int col, int row, char key) {
+            f.grid().setFocus();
+            f.grid().setCurrentCol(col);
+            f.grid().setCurrentRow(row);
+            QTest::keyClick(&f.grid(), key);
+            QVERIFY(f.grid().isEditing());
+        };
+        auto saveThroughTheDialog = [&](const QString& typedName) {
+            f.findChild<QAction*>(QStringLiteral("HOZON"))->trigger();
+            QPointer<ZelWindow> save = ZelWindow::find(QStringLiteral("saveform"));
+            QVERIFY(save);
+            auto* name = save->findChild<QLineEdit*>(QStringLiteral("Text1"));
+            QCOMPARE(name->text(), QStringLiteral("lot"));
+            if (!typedName.isEmpty()) name->setText(typedName);
+            BoxSeen seen;
+            answerNextBox(&seen, QMessageBox::Ok);
+            QTest::mouseClick(save->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+            QVERIFY(seen.shown);
+            QCOMPARE(seen.text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
+            flushDeletes();
+            QVERIFY(!save);
+        };
+        auto readBack = [&] {
+            zel::Dataset back;
+            const zel::DatasetReadResult r = zel::readDataset(base + ".QCN", base + ".QCS", back);
+            if (!r.status.isOk()) qWarning("%s", r.status.message().c_str());
+            return back;
+        };
+
+        typeWithoutEnter(1, 1, '5');
+        saveThroughTheDialog(QString());
+        QCOMPARE(readBack().value(1, 1), 5.0);
+        QCOMPARE(f.workspace().dataset.basePath, base);
+        QCOMPARE(f.workspace().dataset.fileName, std::string("lot"));
+
+        typeWithoutEnter(1, 3, '6');
+        saveThroughTheDialog(QStringLiteral("lot.qcs"));
+        QCOMPARE(readBack().value(3, 1), 6.0);
+        QCOMPARE(f.workspace().dataset.basePath, base);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"lot.QCN", "lot.QCS"}));
+
+        // The graph command reads the dataset with the new value.
+        typeWithoutEnter(2, 1, '9');
+        BoxSeen launchBox;
+        QPointer<QTimer> anyBox = answerNextBox(&launchBox, QMessageBox::Ok);
+        f.findChild<QAction*>(QStringLiteral("BUNSAN"))->trigger();
+        delete anyBox.data();
+        QVERIFY(!f.grid().isEditing());
+        QCOMPARE(f.workspace().dataset.value(1, 2), 9.0);
+        ZelWindow::closeAll();
+        flushDeletes();
+
+        // Closing asks about the unsaved value that was still being typed.
+        typeWithoutEnter(2, 2, '7');
+        BoxSeen question;
+        answerNextBox(&question, QMessageBox::Cancel);
+        f.close();
+        QVERIFY(question.shown);
+        QCOMPARE(question.text, QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？"));
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.workspace().dataset.value(2, 2), 7.0);
+        BoxSeen ok;
+        answerNextBox(&ok, QMessageBox::Ok);
+        closeMain(f);
     }
 
     void menusAndCommandStates() {
