@@ -45,11 +45,16 @@ constexpr int kLeaveTimerMs = 500;
 
 std::atomic<int> g_instances{0};
 
+// A font's size in points; a font sized in pixels counts 96 pixels to the inch.
+double fontPoints(const QFont& f) {
+    const double points = f.pointSizeF();
+    return points > 0 ? points : f.pixelSize() * 72.0 / 96.0;
+}
+
 zel::koru::KoruFont toKoruFont(const QFont& f) {
     zel::koru::KoruFont k;
     k.face = f.family().toStdString();
-    double points = f.pointSizeF();
-    if (points <= 0) points = f.pixelSize() * 72.0 / 96.0;
+    const double points = fontPoints(f);
     k.points = points > 0 ? static_cast<float>(points) : 8.25f;
     k.weight = static_cast<std::int16_t>(f.weight());
     k.italic = f.italic();
@@ -252,6 +257,7 @@ void CKoruTextCtrl::loadPropertySet(const zel::koru::KoruPropertySet& set, const
     const zel::koru::KoruDefaultValues v = set.resolve(koruReadDefaults());
     const QFont ambient = parentWidget() ? parentWidget()->font() : QApplication::font();
     m_inLayout = true; // one layout at the end
+    m_hostName = hostName;
     if (set.width > 0 && set.height > 0) resize(set.width, set.height);
     m_font = set.font ? fromKoruFont(*set.font, ambient) : ambient;
     m_borderStyle = set.borderStyle.value_or(0);
@@ -315,9 +321,7 @@ QString CKoruTextCtrl::helpFile() {
 // ---- properties ---------------------------------------------------------------
 
 bool CKoruTextCtrl::isValidColour(quint32 c) {
-    if ((c & 0xFF000000u) == 0) return true;
-    if ((c & 0xFF000000u) == kSystemColour) return (c & 0x00FFFF00u) == 0 && (c & 0xFFu) <= 30;
-    return false;
+    return zel::koru::isValidKoruColour(c);
 }
 
 QColor CKoruTextCtrl::resolveColour(quint32 c) const {
@@ -352,6 +356,11 @@ bool CKoruTextCtrl::refuse() {
     return false;
 }
 
+bool CKoruTextCtrl::accepts(zel::koru::KoruNumber number, double value) {
+    if (zel::koru::koruAccepts(number, value)) return true;
+    return refuse();
+}
+
 void CKoruTextCtrl::changed() {
     m_lastError = 0;
     update();
@@ -380,6 +389,7 @@ void CKoruTextCtrl::setHeadingColor(quint32 c) {
 }
 
 void CKoruTextCtrl::setHotspotColors(int set) {
+    if (!accepts(zel::koru::KoruNumber::HotspotColors, set)) return;
     m_hotspotColors = set;
     changed();
 }
@@ -401,18 +411,21 @@ void CKoruTextCtrl::setForeColor(quint32 c) {
 }
 
 void CKoruTextCtrl::setJumpCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::JumpCursor, code)) return;
     m_cursorCode[0] = code;
     updatePointer(m_hovered);
     changed();
 }
 
 void CKoruTextCtrl::setPopupCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::PopupCursor, code)) return;
     m_cursorCode[1] = code;
     updatePointer(m_hovered);
     changed();
 }
 
 void CKoruTextCtrl::setNormalCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::NormalCursor, code)) return;
     m_cursorCode[2] = code;
     updatePointer(m_hovered);
     changed();
@@ -447,12 +460,14 @@ void CKoruTextCtrl::setWordWrap(bool on) {
 }
 
 void CKoruTextCtrl::setNormalFont(const QFont& f) {
+    if (!accepts(zel::koru::KoruNumber::FontPoints, fontPoints(f))) return;
     m_lastError = 0;
     m_font = f;
     relayout();
 }
 
 void CKoruTextCtrl::setHeadingFont(const QFont& f) {
+    if (!accepts(zel::koru::KoruNumber::FontPoints, fontPoints(f))) return;
     m_lastError = 0;
     m_headingFont = f;
     relayout();
@@ -489,7 +504,7 @@ void CKoruTextCtrl::setFontStrikethru(bool on) {
 }
 
 void CKoruTextCtrl::setFontSize(float points) {
-    if (!(points > 0)) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::FontPoints, points)) return;
     QFont f = m_font;
     f.setPointSizeF(points);
     setNormalFont(f);
@@ -520,7 +535,7 @@ void CKoruTextCtrl::setHeadingStrikethru(bool on) {
 }
 
 void CKoruTextCtrl::setHeadingSize(float points) {
-    if (!(points > 0)) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::FontPoints, points)) return;
     QFont f = m_headingFont;
     f.setPointSizeF(points);
     setHeadingFont(f);
@@ -531,7 +546,7 @@ QString CKoruTextCtrl::rawText() const {
 }
 
 void CKoruTextCtrl::setTabWidth(int width) {
-    if (width <= 0) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::TabWidth, width)) return;
     m_lastError = 0;
     if (width == m_tabWidth) return;
     m_tabWidth = width;
@@ -574,6 +589,7 @@ void CKoruTextCtrl::setEnabledProperty(bool on) {
 }
 
 void CKoruTextCtrl::setBorderStyle(int style) {
+    if (!accepts(zel::koru::KoruNumber::BorderStyle, style)) return;
     m_lastError = 0;
     if (style == m_borderStyle) return;
     m_borderStyle = style;

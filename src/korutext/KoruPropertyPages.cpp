@@ -668,7 +668,7 @@ void KoruPropertyPages::saveDefaults() {
 void KoruPropertyPages::resetDefaults() {
     bool ok = !m_controls.isEmpty();
     for (const QPointer<CKoruTextCtrl>& p : m_controls)
-        if (p && !koruWriteBuiltInDefaults()) ok = false;
+        if (p && !koruWriteBuiltInDefaults(*p)) ok = false;
     if (!ok) refusal(QString::fromUtf8(kDefaultsNotWritten));
 }
 

@@ -477,9 +477,11 @@ void TestKoruPages::defaultsButtons() {
     QFile::remove(file);
 
     CKoruTextCtrl ctrl;
+    ctrl.loadPropertySet({}, QStringLiteral("Panel3D1")); // as the host creates it
     ctrl.setTabWidth(5);
     ctrl.setWordWrap(true);
     ctrl.setBackColor(CKoruTextCtrl::kWindowText);
+    ctrl.setText(QStringLiteral("ﾂｰﾙﾊﾞｰの説明"));
     KoruPropertyPages pages({&ctrl});
     pages.show();
     showPage(pages, QStringLiteral("ﾃﾞﾌｫﾙﾄ"));
@@ -499,7 +501,10 @@ void TestKoruPages::defaultsButtons() {
     const QString reset = readFile(file);
     QVERIFY2(reset.contains(QStringLiteral("TabWidth=8")), qPrintable(reset));
     QVERIFY(reset.contains(QStringLiteral("WordWrap=0")));
+    // The built-in Text is the host's name for the control, not an empty text.
+    QVERIFY2(reset.contains(QStringLiteral("\nText=Panel3D1\n")), qPrintable(reset));
     QCOMPARE(ctrl.tabWidth(), 5);
+    QCOMPARE(ctrl.text(), QStringLiteral("ﾂｰﾙﾊﾞｰの説明"));
 
     // A file that cannot be written is reported.
     QFile::remove(file);
