@@ -172,11 +172,37 @@ int keyCode(const QKeyEvent* e) {
     }
 }
 
+// The keys the control takes before the host's keyboard handling: the page,
+// Home, End and arrow keys, and Tab, Enter and Space for the hot spots. With Ctrl
+// or Alt held they are the host's.
+bool isNavigationKey(const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (e->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CKoruTextCtrl::CKoruTextCtrl(QWidget* parent) : QWidget(parent), m_layout(m_metrics) {
     setObjectName(QStringLiteral("CKoruTextCtrl"));
-    setFocusPolicy(Qt::StrongFocus);
+    // The keyboard focus comes by Tab only: a click does not activate the control.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_font = font();
@@ -463,7 +489,7 @@ void CKoruTextCtrl::setNormalFont(const QFont& f) {
     if (!accepts(zel::koru::KoruNumber::FontPoints, fontPoints(f))) return;
     m_lastError = 0;
     m_font = f;
-    relayout();
+    repaintInPlace();
 }
 
 void CKoruTextCtrl::setHeadingFont(const QFont& f) {
@@ -562,7 +588,7 @@ void CKoruTextCtrl::setForceWrap(bool on) {
     m_lastError = 0;
     if (on == m_forceWrap) return;
     m_forceWrap = on;
-    relayout();
+    repaintInPlace();
 }
 
 void CKoruTextCtrl::setToolTipText(const QString& tip) {
@@ -710,6 +736,17 @@ void CKoruTextCtrl::relayout() {
     update();
 }
 
+// Repaints with the current fonts and switches where the view is: the scroll
+// position and the scroll bar stay; the lines are laid out again up to the view
+// and the rest in the background.
+void CKoruTextCtrl::repaintInPlace() {
+    if (m_inLayout) return;
+    m_segments.clear();
+    m_layout.setOptions(layoutOptions());
+    if (!m_layout.isComplete() && !m_autoSize) scheduleLayout();
+    update();
+}
+
 void CKoruTextCtrl::scheduleLayout() {
     if (m_layoutPending) return;
     m_layoutPending = true;
@@ -729,6 +766,12 @@ void CKoruTextCtrl::layoutStep() {
 }
 
 void CKoruTextCtrl::finishLayout() {
+    // A view below the end of a text laid out anew comes up to its last page.
+    if (m_scrollBarShown && m_scrollPos > m_layout.scrollMax()) {
+        m_scrollPos = m_layout.scrollMax();
+        m_segments.clear();
+        update();
+    }
     m_scrollBar->blockSignals(true);
     m_scrollBar->setRange(0, m_scrollBarShown ? m_layout.scrollMax() : 0);
     m_scrollBar->setPageStep(std::max(1, m_layout.pageLines(m_scrollPos, true)));
@@ -990,6 +1033,12 @@ bool CKoruTextCtrl::event(QEvent* e) {
         break;
     default:
         break;
+    }
+    // The navigation keys are the control's own while it has the focus: the host's
+    // shortcuts do not see them.
+    if (e->type() == QEvent::ShortcutOverride && isNavigationKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
     }
     // Tab and Shift+Tab move between hot spots instead of between controls.
     if (e->type() == QEvent::KeyPress) {

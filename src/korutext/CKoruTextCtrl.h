@@ -235,6 +235,7 @@ class CKoruTextCtrl : public QWidget {
     zel::koru::Palette drawPalette() const;
     void setScrollBarShown(bool shown);
     void relayout();
+    void repaintInPlace();
     void scheduleLayout();
     void layoutStep();
     void finishLayout();
