@@ -45,11 +45,16 @@ constexpr int kLeaveTimerMs = 500;
 
 std::atomic<int> g_instances{0};
 
+// A font's size in points; a font sized in pixels counts 96 pixels to the inch.
+double fontPoints(const QFont& f) {
+    const double points = f.pointSizeF();
+    return points > 0 ? points : f.pixelSize() * 72.0 / 96.0;
+}
+
 zel::koru::KoruFont toKoruFont(const QFont& f) {
     zel::koru::KoruFont k;
     k.face = f.family().toStdString();
-    double points = f.pointSizeF();
-    if (points <= 0) points = f.pixelSize() * 72.0 / 96.0;
+    const double points = fontPoints(f);
     k.points = points > 0 ? static_cast<float>(points) : 8.25f;
     k.weight = static_cast<std::int16_t>(f.weight());
     k.italic = f.italic();
@@ -167,11 +172,37 @@ int keyCode(const QKeyEvent* e) {
     }
 }
 
+// The keys the control takes before the host's keyboard handling: the page,
+// Home, End and arrow keys, and Tab, Enter and Space for the hot spots. With Ctrl
+// or Alt held they are the host's.
+bool isNavigationKey(const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (e->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CKoruTextCtrl::CKoruTextCtrl(QWidget* parent) : QWidget(parent), m_layout(m_metrics) {
     setObjectName(QStringLiteral("CKoruTextCtrl"));
-    setFocusPolicy(Qt::StrongFocus);
+    // The keyboard focus comes by Tab only: a click does not activate the control.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_font = font();
@@ -252,6 +283,7 @@ void CKoruTextCtrl::loadPropertySet(const zel::koru::KoruPropertySet& set, const
     const zel::koru::KoruDefaultValues v = set.resolve(koruReadDefaults());
     const QFont ambient = parentWidget() ? parentWidget()->font() : QApplication::font();
     m_inLayout = true; // one layout at the end
+    m_hostName = hostName;
     if (set.width > 0 && set.height > 0) resize(set.width, set.height);
     m_font = set.font ? fromKoruFont(*set.font, ambient) : ambient;
     m_borderStyle = set.borderStyle.value_or(0);
@@ -315,9 +347,7 @@ QString CKoruTextCtrl::helpFile() {
 // ---- properties ---------------------------------------------------------------
 
 bool CKoruTextCtrl::isValidColour(quint32 c) {
-    if ((c & 0xFF000000u) == 0) return true;
-    if ((c & 0xFF000000u) == kSystemColour) return (c & 0x00FFFF00u) == 0 && (c & 0xFFu) <= 30;
-    return false;
+    return zel::koru::isValidKoruColour(c);
 }
 
 QColor CKoruTextCtrl::resolveColour(quint32 c) const {
@@ -352,6 +382,11 @@ bool CKoruTextCtrl::refuse() {
     return false;
 }
 
+bool CKoruTextCtrl::accepts(zel::koru::KoruNumber number, double value) {
+    if (zel::koru::koruAccepts(number, value)) return true;
+    return refuse();
+}
+
 void CKoruTextCtrl::changed() {
     m_lastError = 0;
     update();
@@ -380,6 +415,7 @@ void CKoruTextCtrl::setHeadingColor(quint32 c) {
 }
 
 void CKoruTextCtrl::setHotspotColors(int set) {
+    if (!accepts(zel::koru::KoruNumber::HotspotColors, set)) return;
     m_hotspotColors = set;
     changed();
 }
@@ -401,18 +437,21 @@ void CKoruTextCtrl::setForeColor(quint32 c) {
 }
 
 void CKoruTextCtrl::setJumpCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::JumpCursor, code)) return;
     m_cursorCode[0] = code;
     updatePointer(m_hovered);
     changed();
 }
 
 void CKoruTextCtrl::setPopupCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::PopupCursor, code)) return;
     m_cursorCode[1] = code;
     updatePointer(m_hovered);
     changed();
 }
 
 void CKoruTextCtrl::setNormalCursor(int code) {
+    if (!accepts(zel::koru::KoruNumber::NormalCursor, code)) return;
     m_cursorCode[2] = code;
     updatePointer(m_hovered);
     changed();
@@ -447,12 +486,14 @@ void CKoruTextCtrl::setWordWrap(bool on) {
 }
 
 void CKoruTextCtrl::setNormalFont(const QFont& f) {
+    if (!accepts(zel::koru::KoruNumber::FontPoints, fontPoints(f))) return;
     m_lastError = 0;
     m_font = f;
-    relayout();
+    repaintInPlace();
 }
 
 void CKoruTextCtrl::setHeadingFont(const QFont& f) {
+    if (!accepts(zel::koru::KoruNumber::FontPoints, fontPoints(f))) return;
     m_lastError = 0;
     m_headingFont = f;
     relayout();
@@ -489,7 +530,7 @@ void CKoruTextCtrl::setFontStrikethru(bool on) {
 }
 
 void CKoruTextCtrl::setFontSize(float points) {
-    if (!(points > 0)) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::FontPoints, points)) return;
     QFont f = m_font;
     f.setPointSizeF(points);
     setNormalFont(f);
@@ -520,7 +561,7 @@ void CKoruTextCtrl::setHeadingStrikethru(bool on) {
 }
 
 void CKoruTextCtrl::setHeadingSize(float points) {
-    if (!(points > 0)) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::FontPoints, points)) return;
     QFont f = m_headingFont;
     f.setPointSizeF(points);
     setHeadingFont(f);
@@ -531,7 +572,7 @@ QString CKoruTextCtrl::rawText() const {
 }
 
 void CKoruTextCtrl::setTabWidth(int width) {
-    if (width <= 0) return void(refuse());
+    if (!accepts(zel::koru::KoruNumber::TabWidth, width)) return;
     m_lastError = 0;
     if (width == m_tabWidth) return;
     m_tabWidth = width;
@@ -547,7 +588,7 @@ void CKoruTextCtrl::setForceWrap(bool on) {
     m_lastError = 0;
     if (on == m_forceWrap) return;
     m_forceWrap = on;
-    relayout();
+    repaintInPlace();
 }
 
 void CKoruTextCtrl::setToolTipText(const QString& tip) {
@@ -574,6 +615,7 @@ void CKoruTextCtrl::setEnabledProperty(bool on) {
 }
 
 void CKoruTextCtrl::setBorderStyle(int style) {
+    if (!accepts(zel::koru::KoruNumber::BorderStyle, style)) return;
     m_lastError = 0;
     if (style == m_borderStyle) return;
     m_borderStyle = style;
@@ -694,6 +736,17 @@ void CKoruTextCtrl::relayout() {
     update();
 }
 
+// Repaints with the current fonts and switches where the view is: the scroll
+// position and the scroll bar stay; the lines are laid out again up to the view
+// and the rest in the background.
+void CKoruTextCtrl::repaintInPlace() {
+    if (m_inLayout) return;
+    m_segments.clear();
+    m_layout.setOptions(layoutOptions());
+    if (!m_layout.isComplete() && !m_autoSize) scheduleLayout();
+    update();
+}
+
 void CKoruTextCtrl::scheduleLayout() {
     if (m_layoutPending) return;
     m_layoutPending = true;
@@ -713,6 +766,12 @@ void CKoruTextCtrl::layoutStep() {
 }
 
 void CKoruTextCtrl::finishLayout() {
+    // A view below the end of a text laid out anew comes up to its last page.
+    if (m_scrollBarShown && m_scrollPos > m_layout.scrollMax()) {
+        m_scrollPos = m_layout.scrollMax();
+        m_segments.clear();
+        update();
+    }
     m_scrollBar->blockSignals(true);
     m_scrollBar->setRange(0, m_scrollBarShown ? m_layout.scrollMax() : 0);
     m_scrollBar->setPageStep(std::max(1, m_layout.pageLines(m_scrollPos, true)));
@@ -974,6 +1033,12 @@ bool CKoruTextCtrl::event(QEvent* e) {
         break;
     default:
         break;
+    }
+    // The navigation keys are the control's own while it has the focus: the host's
+    // shortcuts do not see them.
+    if (e->type() == QEvent::ShortcutOverride && isNavigationKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
     }
     // Tab and Shift+Tab move between hot spots instead of between controls.
     if (e->type() == QEvent::KeyPress) {

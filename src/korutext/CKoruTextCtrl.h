@@ -152,7 +152,7 @@ class CKoruTextCtrl : public QWidget {
     void setForeColor(quint32 c);
 
     // 0 after a property write that took effect, kInvalidPropertyValue after a
-    // refused one.
+    // refused one (a colour that names none, a number outside its range).
     int lastError() const { return m_lastError; }
 
     // Whether a value names a valid colour.
@@ -169,6 +169,8 @@ class CKoruTextCtrl : public QWidget {
     // defaults to hostName, ToolTip to empty, the fonts to the host's ambient
     // font, the pictures to none. Then lays out anew.
     void loadPropertySet(const zel::koru::KoruPropertySet& set, const QString& hostName = QString());
+    // The name the host gave the instance when it loaded it: the built-in Text.
+    QString hostName() const { return m_hostName; }
     // The same from a stream; a corrupt stream changes nothing and fails.
     zel::Status loadPropertyStream(const QByteArray& bytes, const QString& hostName = QString());
     // Every simple-typed value of the exchange, as "保存" writes it.
@@ -233,6 +235,7 @@ class CKoruTextCtrl : public QWidget {
     zel::koru::Palette drawPalette() const;
     void setScrollBarShown(bool shown);
     void relayout();
+    void repaintInPlace();
     void scheduleLayout();
     void layoutStep();
     void finishLayout();
@@ -240,6 +243,8 @@ class CKoruTextCtrl : public QWidget {
     // A colour property: refused (the old value kept) unless valid.
     void setColour(quint32& member, quint32 c);
     bool refuse();
+    // Whether a numeric property takes the value; refuses it when not.
+    bool accepts(zel::koru::KoruNumber number, double value);
     void moveFocus(bool next);
     void fireHotspot(int n);
     void updatePointer(int hotspot);
@@ -267,6 +272,7 @@ class CKoruTextCtrl : public QWidget {
     int m_tabWidth = 8;
     bool m_forceWrap = false;
     QString m_toolTip;
+    QString m_hostName;
     int m_borderStyle = 0;
     quint32 m_backColor = kWindowBackground;
     quint32 m_foreColor = kWindowText;

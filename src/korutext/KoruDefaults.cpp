@@ -61,7 +61,8 @@ bool koruWriteCurrentDefaults(const CKoruTextCtrl& control) {
     return writeDefaults(control.exchangeValues());
 }
 
-bool koruWriteBuiltInDefaults() {
-    // The built-in Text is the host's name for an instance; no instance here.
-    return writeDefaults(zel::koru::KoruExchangeValues{});
+bool koruWriteBuiltInDefaults(const CKoruTextCtrl& control) {
+    zel::koru::KoruExchangeValues builtIn;
+    builtIn.text = control.hostName().toStdString();
+    return writeDefaults(builtIn);
 }

@@ -11,7 +11,8 @@
 class CKoruTextCtrl;
 
 bool koruWriteCurrentDefaults(const CKoruTextCtrl& control); // "保存"
-bool koruWriteBuiltInDefaults();                             // "リセット"
+// The built-in defaults of the control: its Text default is the name its host gave it.
+bool koruWriteBuiltInDefaults(const CKoruTextCtrl& control); // "リセット"
 
 // The defaults file: TDL4WIN.INI in the per-user configuration folder.
 QString koruDefaultsFilePath();

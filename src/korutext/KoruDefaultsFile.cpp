@@ -1,6 +1,8 @@
 // Reading and writing the hypertext label's defaults file.
 #include "korutext/KoruDefaultsFile.h"
 
+#include "korutext/KoruPropertySet.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -144,11 +146,10 @@ void readBool(const KoruDefaultsFile& f, std::string_view key, bool& out) {
     if (const auto v = f.raw(key)) out = KoruDefaultsFile::parseLong(*v) != 0;
 }
 
-void readShort(const KoruDefaultsFile& f, std::string_view key, std::int16_t& out,
-               std::int32_t min = -32768) {
+void readShort(const KoruDefaultsFile& f, std::string_view key, KoruNumber number, std::int16_t& out) {
     if (const auto v = f.raw(key)) {
         const std::int32_t n = KoruDefaultsFile::parseLong(*v);
-        if (n >= min && n <= 32767) out = static_cast<std::int16_t>(n);
+        if (koruAccepts(number, n)) out = static_cast<std::int16_t>(n);
     }
 }
 
@@ -161,13 +162,13 @@ KoruDefaultValues KoruDefaultsFile::read() const {
     readBool(*this, "AutoSize", d.autoSize);
     readBool(*this, "DrawFocusRect", d.drawFocusRect);
     readColour(*this, "HeadingColor", d.headingColor);
-    readShort(*this, "HotspotColors", d.hotspotColors);
+    readShort(*this, "HotspotColors", KoruNumber::HotspotColors, d.hotspotColors);
     readColour(*this, "JumpColor", d.jumpColor);
-    readShort(*this, "JumpCursor", d.jumpCursor);
+    readShort(*this, "JumpCursor", KoruNumber::JumpCursor, d.jumpCursor);
     readColour(*this, "PopupColor", d.popupColor);
-    readShort(*this, "PopupCursor", d.popupCursor);
-    readShort(*this, "NormalCursor", d.normalCursor);
-    readShort(*this, "TabWidth", d.tabWidth, 1); // the control refuses 0 and less
+    readShort(*this, "PopupCursor", KoruNumber::PopupCursor, d.popupCursor);
+    readShort(*this, "NormalCursor", KoruNumber::NormalCursor, d.normalCursor);
+    readShort(*this, "TabWidth", KoruNumber::TabWidth, d.tabWidth);
     readBool(*this, "WordWrap", d.wordWrap);
     return d;
 }

@@ -53,6 +53,11 @@ class LayoutPass {
     void closeSegment();
     void endHotspot();
     bool newLine(std::size_t nextOffset);
+    bool lineHoldsText() const { return m_x > m_st.lineStartX || m_lineHasText; }
+    std::string_view nextShown(std::size_t i) const;
+    std::size_t ruleSplit(std::string_view next) const;
+    std::size_t runOffset(std::size_t runBytes) const;
+    bool breakRunAt(std::size_t split);
     bool flush(std::size_t nextOffset);
     bool tab(std::size_t i);
     bool code(std::size_t& i);
@@ -146,12 +151,109 @@ bool LayoutPass::newLine(std::size_t nextOffset) {
     return false;
 }
 
+// What the text shows next from offset i on, past codes that draw nothing: a
+// double-byte character, or a single-byte word that only breaks as a whole. Empty
+// at a line break, a tab, a style change (which may end the line itself), a space
+// and the end of the text.
+std::string_view LayoutPass::nextShown(std::size_t i) const {
+    const std::string_view t = text();
+    while (i < t.size() && t[i] == '\\') {
+        const std::size_t len = codeLength(t, i);
+        const char letter = len == 2 ? t[i + 1] : '\0';
+        if (letter == '\\') return t.substr(i + 1, 1);
+        if (letter == 'H' || letter == 'h') return {};
+        if (letter == 'C')
+            i = colourArgumentEnd(t, i + len);
+        else if (letter == 'K')
+            i = findKeyEnd(t, i + len).end;
+        else
+            i += len;
+    }
+    if (i >= t.size() || t[i] == '\r' || t[i] == '\n' || t[i] == '\t' || t[i] == ' ') return {};
+    const std::size_t n = charLength(t, i);
+    if (n == 2 || m_l.m_options.forceWrap) return t.substr(i, n);
+    std::size_t end = i + 1;
+    while (end < t.size() && charLength(t, end) == 1 && t[end] != ' ' && t[end] != '\\' && t[end] != '\t' &&
+           t[end] != '\r' && t[end] != '\n')
+        ++end;
+    return t.substr(i, end - i);
+}
+
+// Where the line may end inside the collected run when `next` follows it and does
+// not fit: the run's end, moved back a character at a time while the next line
+// would start with a closing mark or this one end with an opening mark. 0 when no
+// place in the run will do.
+std::size_t LayoutPass::ruleSplit(std::string_view next) const {
+    const std::string_view run = m_run;
+    std::vector<std::size_t> starts; // character starts in the run
+    for (std::size_t k = 0; k < run.size(); k += charLength(run, k))
+        starts.push_back(k);
+    std::size_t n = starts.size(); // the line ends before character n
+    while (n > 0) {
+        const std::string_view after =
+            n == starts.size() ? next : run.substr(starts[n], charLength(run, starts[n]));
+        const std::string_view before = run.substr(starts[n - 1], charLength(run, starts[n - 1]));
+        if (!isNoLineStart(after) && !isNoLineEnd(before)) break;
+        --n;
+    }
+    return n == starts.size() ? run.size() : starts[n];
+}
+
+// The text offset of the run's first runBytes bytes (an escaped backslash is two
+// bytes of text and one of the run).
+std::size_t LayoutPass::runOffset(std::size_t runBytes) const {
+    const std::string& t = text();
+    std::size_t at = m_runStart;
+    for (std::size_t k = 0; k < runBytes && at < t.size();) {
+        if (t[at] == '\\') {
+            at += 2;
+            ++k;
+        } else {
+            const std::size_t n = charLength(t, at);
+            at += n;
+            k += n;
+        }
+    }
+    return at;
+}
+
+// Ends the line inside the run: its first `split` bytes stay on this line and the
+// rest starts the next one. Returns true when the pass stops.
+bool LayoutPass::breakRunAt(std::size_t split) {
+    const std::size_t at = runOffset(split);
+    if (split > 0) {
+        const std::string head = m_run.substr(0, split);
+        const int w = fontWidth(head);
+        emit(head, w);
+        m_x += w;
+        m_run.erase(0, split);
+    }
+    m_runStart = at;
+    if (newLine(at)) {
+        m_run.clear();
+        return true;
+    }
+    return false;
+}
+
 // Measures and places the collected run. nextOffset is where the text goes on after
 // it. Returns true when the pass stops.
 bool LayoutPass::flush(std::size_t nextOffset) {
     if (m_run.empty()) return false;
     const int right = m_l.rightLimit();
-    const int w = fontWidth(m_run);
+    int w = fontWidth(m_run);
+    if (m_l.wrapping() && m_x + w <= right && !(m_st.spacesBreak && m_run.back() == ' ')) {
+        // The run fits, but what follows it may not: keep a closing mark with the
+        // character before it and an opening mark with the one after it.
+        const std::string_view next = nextShown(nextOffset);
+        if (!next.empty() && m_x + w + fontWidth(next) > right) {
+            const std::size_t split = ruleSplit(next);
+            if (split < m_run.size() && (split > 0 || lineHoldsText())) {
+                if (breakRunAt(split)) return true;
+                w = fontWidth(m_run);
+            }
+        }
+    }
     if (!m_l.wrapping() || m_x + w <= right) {
         emit(m_run, w);
         m_x += w;
@@ -171,7 +273,7 @@ bool LayoutPass::flush(std::size_t nextOffset) {
             return newLine(nextOffset);
         }
     }
-    if (m_x > m_st.lineStartX || m_lineHasText) {
+    if (lineHoldsText()) {
         if (newLine(m_runStart)) {
             m_run.clear();
             return true;

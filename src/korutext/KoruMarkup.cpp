@@ -1,6 +1,10 @@
 // The markup walks shared by the hot-spot table, the plain text and the layout.
 #include "korutext/KoruMarkup.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
 namespace zel::koru {
 
 namespace {
@@ -24,7 +28,42 @@ void endHotspot(std::vector<Hotspot>& table, bool& open, std::size_t at) {
     open = false;
 }
 
+// Double-byte marks as lead byte << 8 | trail byte, sorted.
+constexpr std::uint16_t kNoLineStartMarks[] = {
+    0x8141, 0x8142, 0x8143, 0x8144, 0x8145, 0x8146, 0x8147, 0x8148, 0x8149, // 、。，．・：；？！
+    0x814A, 0x814B, 0x8152, 0x8153, 0x8154, 0x8155, 0x8158, 0x815B,         // ゛゜ヽヾゝゞ々ー
+    0x8166, 0x8168, 0x816A, 0x816C, 0x816E, 0x8170, 0x8172, 0x8174,         // ’”）〕］｝〉》
+    0x8176, 0x8178, 0x817A,                                                 // 」』】
+    0x829F, 0x82A1, 0x82A3, 0x82A5, 0x82A7, 0x82C1, 0x82E1, 0x82E3, 0x82E5, // ぁぃぅぇぉっゃゅょ
+    0x82EC, 0x8340, 0x8342, 0x8344, 0x8346, 0x8348, 0x8362, 0x8383, 0x8385, // ゎァィゥェォッャュ
+    0x8387, 0x838E, 0x8395, 0x8396};                                        // ョヮヵヶ
+constexpr std::uint16_t kNoLineEndMarks[] = {0x8165, 0x8167, 0x8169, 0x816B, 0x816D, 0x816F,
+                                             0x8171, 0x8173, 0x8175, 0x8177, 0x8179}; // ‘“（〔［｛〈《「『【
+// Half-width forms: ｡ ｣ ､ ･ ﾞ ﾟ ｰ close, ｢ opens.
+constexpr unsigned char kHalfWidthNoLineStart[] = {0xA1, 0xA3, 0xA4, 0xA5, 0xB0, 0xDE, 0xDF};
+constexpr unsigned char kHalfWidthOpening = 0xA2;
+
+template <std::size_t N>
+bool holdsMark(const std::uint16_t (&marks)[N], std::string_view ch) {
+    if (ch.size() != 2) return false;
+    const auto code = static_cast<std::uint16_t>((static_cast<unsigned char>(ch[0]) << 8) |
+                                                 static_cast<unsigned char>(ch[1]));
+    return std::binary_search(std::begin(marks), std::end(marks), code);
+}
+
 } // namespace
+
+bool isNoLineStart(std::string_view ch) {
+    if (ch.size() == 1)
+        return std::find(std::begin(kHalfWidthNoLineStart), std::end(kHalfWidthNoLineStart),
+                         static_cast<unsigned char>(ch[0])) != std::end(kHalfWidthNoLineStart);
+    return holdsMark(kNoLineStartMarks, ch);
+}
+
+bool isNoLineEnd(std::string_view ch) {
+    if (ch.size() == 1) return static_cast<unsigned char>(ch[0]) == kHalfWidthOpening;
+    return holdsMark(kNoLineEndMarks, ch);
+}
 
 bool isLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);

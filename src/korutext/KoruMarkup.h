@@ -23,6 +23,13 @@ bool isLeadByte(unsigned char c);
 // break or a backslash.
 std::size_t charLength(std::string_view text, std::size_t i);
 
+// Japanese line breaking. A closing mark (。、，．）」』 and the other closing
+// brackets, ・：；？！, the prolonged sound and iteration marks, small kana, and
+// their half-width forms) never starts a wrapped line; an opening mark (（「『 and
+// the other opening brackets) never ends one. `ch` is one character.
+bool isNoLineStart(std::string_view ch);
+bool isNoLineEnd(std::string_view ch);
+
 // Bytes taken by the code whose backslash is at i: the backslash and the whole
 // character after it (1 for a backslash at the very end).
 std::size_t codeLength(std::string_view text, std::size_t i);

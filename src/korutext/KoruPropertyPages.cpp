@@ -8,11 +8,15 @@
 #include "korutext/KoruCursors.h"
 
 #include "korutext/KoruDefaults.h"
+#include "korutext/KoruRegistration.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -25,8 +29,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -38,6 +44,15 @@ const char* const kTitle = "KoruText Control プロパティ";
 const char* const kInvalidValue = "プロパティの値が不正です。";
 const char* const kPictureUnreadable = "画像ファイルを読み込めません。";
 const char* const kDefaultsNotWritten = "既定値ファイルに書き込めませんでした。";
+const char* const kHelpMissing = "ヘルプファイル %1 が見つかりません。";
+const char* const kHelpNotOpened = "ヘルプファイル %1 を開けませんでした。";
+
+// The pages in the order of their tabs.
+enum Page { GeneralPage, TextPage, ColourPage, FontPage, PicturePage, DefaultsPage };
+const char* const kHelpCaption = "Customize KoruText properties";
+constexpr int kGeneralHelpContext = 134001;
+constexpr int kTextHelpContext = 134002;
+const char* const kTextHelpFile = "VLCHT.HLP";
 
 const char* const kBorderStyles[] = {"0 - なし", "1 - 実線"};
 const char* const kHotspotColorSets[] = {"0 - Windows ﾍﾙﾌﾟ", "1 - ﾏﾙﾁﾒﾃﾞｨｱ ﾋﾞｭｱｰ", "2 - ｶｽﾀﾑ"};
@@ -133,6 +148,30 @@ QString describeFont(const QFont& f) {
 
 } // namespace
 
+KoruPropertyPages::PageHelp KoruPropertyPages::pageHelp(int page) {
+    const QString caption = QString::fromLatin1(kHelpCaption);
+    switch (page) {
+    case GeneralPage: {
+        const std::string_view file = zel::koru::KoruRegistration::kHelpFileName;
+        return {QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())), kGeneralHelpContext,
+                caption};
+    }
+    case TextPage:
+        return {QString::fromLatin1(kTextHelpFile), kTextHelpContext, caption};
+    default:
+        return {};
+    }
+}
+
+void KoruPropertyPages::showHelp() {
+    const PageHelp help = pageHelp(m_tabs->currentIndex());
+    if (help.file.isEmpty()) return;
+    const QString path = QDir::toNativeSeparators(CKoruTextCtrl::helpDirectory() + QLatin1Char('/') + help.file);
+    if (!QFileInfo(path).isFile()) return refusal(QString::fromUtf8(kHelpMissing).arg(path));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        refusal(QString::fromUtf8(kHelpNotOpened).arg(path));
+}
+
 int KoruPropertyPages::cursorCodeAt(int position) {
     if (position < 0 || position >= kCursorEntries) return -1;
     return position == kCursorEntries - 1 ? kCustomCursor : position;
@@ -169,6 +208,20 @@ KoruPropertyPages::KoruPropertyPages(const QList<CKoruTextCtrl*>& controls, QWid
     m_applyButton = buttons->addButton(QStringLiteral("適用"), QDialogButtonBox::ApplyRole);
     m_applyButton->setObjectName(QStringLiteral("apply"));
     m_applyButton->setEnabled(false);
+    m_helpButton = buttons->addButton(QStringLiteral("ﾍﾙﾌﾟ"), QDialogButtonBox::HelpRole);
+    m_helpButton->setObjectName(QStringLiteral("help"));
+    // The general and text pages have help; the caption shows over their tabs.
+    for (int page = 0; page < m_tabs->count(); ++page)
+        m_tabs->setTabToolTip(page, pageHelp(page).caption);
+    const auto followPage = [this](int page) {
+        m_helpButton->setEnabled(!pageHelp(page).file.isEmpty());
+        m_helpButton->setToolTip(pageHelp(page).caption);
+    };
+    followPage(m_tabs->currentIndex());
+    connect(m_tabs, &QTabWidget::currentChanged, this, followPage);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] { showHelp(); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         if (apply()) accept();
     });
@@ -668,7 +721,7 @@ void KoruPropertyPages::saveDefaults() {
 void KoruPropertyPages::resetDefaults() {
     bool ok = !m_controls.isEmpty();
     for (const QPointer<CKoruTextCtrl>& p : m_controls)
-        if (p && !koruWriteBuiltInDefaults()) ok = false;
+        if (p && !koruWriteBuiltInDefaults(*p)) ok = false;
     if (!ok) refusal(QString::fromUtf8(kDefaultsNotWritten));
 }
 

@@ -32,6 +32,18 @@ class KoruPropertyPages : public QDialog {
     static int cursorCodeAt(int position);
     static int cursorPositionOf(int code);
 
+    // The help of a page: the name of its help file in the control's help
+    // directory, the topic's context and the caption. Pages without help of their
+    // own have an empty file name.
+    struct PageHelp {
+        QString file;
+        int context = 0;
+        QString caption;
+    };
+    static PageHelp pageHelp(int page);
+    // Opens the help file of the page shown, or tells which file is missing.
+    void showHelp();
+
     // Writes every edited value to every control. False when a control refused a
     // value (the refusal has been shown and the page keeps the control's value).
     bool apply();
@@ -65,6 +77,7 @@ class KoruPropertyPages : public QDialog {
 
     QTabWidget* m_tabs = nullptr;
     QPushButton* m_applyButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
 
     QCheckBox* m_autoSize = nullptr;
     QComboBox* m_borderStyle = nullptr;

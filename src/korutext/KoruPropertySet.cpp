@@ -135,7 +135,7 @@ class Reader {
     }
     float size() {
         const float v = f32();
-        if (!failed() && !(std::isfinite(v) && v > 0.0f && v <= 2048.0f)) fail(kCorrupt);
+        if (!failed() && !koruAccepts(KoruNumber::FontPoints, v)) fail(kCorrupt);
         return v;
     }
     KoruFont font() {
@@ -143,7 +143,7 @@ class Reader {
         f.face = string();
         f.points = size();
         f.weight = i16();
-        if (!failed() && (f.weight < 0 || f.weight > 1000)) fail(kCorrupt);
+        if (!failed() && !koruAccepts(KoruNumber::FontWeight, f.weight)) fail(kCorrupt);
         const std::uint8_t flags = u8();
         if (flags & ~7u) fail(kCorrupt);
         f.italic = flags & 1;
@@ -282,7 +282,7 @@ Result<KoruPropertySet> KoruPropertySet::read(const std::uint8_t* data, std::siz
 
     s.width = r.i32();
     s.height = r.i32();
-    if (!r.failed() && (s.width < 0 || s.height < 0 || s.width > 100000 || s.height > 100000))
+    if (!r.failed() && !(koruAccepts(KoruNumber::Extent, s.width) && koruAccepts(KoruNumber::Extent, s.height)))
         r.fail(kCorrupt);
     const std::uint32_t mask = r.u32();
     if (mask & ~(kStockFont | kStockBorderStyle | kStockEnabled)) r.fail(kCorrupt);
@@ -317,7 +317,7 @@ Result<KoruPropertySet> KoruPropertySet::read(const std::uint8_t* data, std::siz
     s.popupCursor = r.tagged(Tag::Short, sht);
     s.normalCursor = r.tagged(Tag::Short, sht);
     s.tabWidth = r.tagged(Tag::Short, sht);
-    if (!r.failed() && s.tabWidth && *s.tabWidth <= 0) r.fail(kCorrupt);
+    if (!r.failed() && s.tabWidth && !koruAccepts(KoruNumber::TabWidth, *s.tabWidth)) r.fail(kCorrupt);
     s.text = r.tagged(Tag::String, str);
     s.wordWrap = r.tagged(Tag::Bool, bln);
     if (r.failed()) return r.status();

@@ -9,11 +9,67 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zel::koru {
+
+// The values a numeric property accepts. The control's setters refuse anything
+// outside with the invalid-property-value error, the stored-set reader refuses a
+// set holding anything outside as corrupt, and the defaults file's reader skips it,
+// so that every value the control takes is saved and loaded again.
+enum class KoruNumber {
+    BorderStyle,
+    HotspotColors,
+    JumpCursor,
+    PopupCursor,
+    NormalCursor,
+    TabWidth,
+    Extent,     // the control's width or height in pixels
+    FontPoints, // the size of either font in points; above the minimum
+    FontWeight
+};
+
+struct KoruRange {
+    KoruNumber number;
+    double min;
+    double max;
+    bool minExcluded;
+    constexpr bool contains(double v) const { return (minExcluded ? v > min : v >= min) && v <= max; }
+};
+
+// The largest width or height a window can have.
+constexpr std::int32_t kKoruMaxExtent = 16777215;
+
+inline constexpr KoruRange kKoruRanges[] = {
+    {KoruNumber::BorderStyle, -32768, 32767, false},
+    {KoruNumber::HotspotColors, -32768, 32767, false},
+    {KoruNumber::JumpCursor, -32768, 32767, false},
+    {KoruNumber::PopupCursor, -32768, 32767, false},
+    {KoruNumber::NormalCursor, -32768, 32767, false},
+    {KoruNumber::TabWidth, 1, 32767, false},
+    {KoruNumber::Extent, 0, kKoruMaxExtent, false},
+    {KoruNumber::FontPoints, 0, 2048, true},
+    {KoruNumber::FontWeight, 0, 1000, false},
+};
+
+constexpr bool koruRangesInOrder() {
+    for (std::size_t i = 0; i < std::size(kKoruRanges); ++i)
+        if (static_cast<std::size_t>(kKoruRanges[i].number) != i) return false;
+    return true;
+}
+static_assert(koruRangesInOrder(), "one range per number, in the order of KoruNumber");
+
+constexpr const KoruRange& koruRange(KoruNumber n) {
+    return kKoruRanges[static_cast<int>(n)];
+}
+
+// Whether a property accepts a value (NaN is never accepted).
+constexpr bool koruAccepts(KoruNumber n, double v) {
+    return koruRange(n).contains(v);
+}
 
 // A font as the set keeps it. An empty face means the host's ambient face.
 struct KoruFont {

@@ -2,6 +2,7 @@
 // segments, the line table, resume points and the scroll range.
 #include "FixedMetrics.h"
 #include "korutext/KoruLayout.h"
+#include "korutext/KoruMarkup.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,56 @@ TEST(KoruLayoutWrap, JapaneseWrapsBetweenDoubleByteCharacters) {
     // Mixed text: the Latin word wraps at its space, the Japanese anywhere.
     d = f.lay(sjis("ab 日本語の文章"), 8);
     EXPECT_EQ(lines(d), (std::vector<std::string>{sjis("ab 日本"), sjis("語の文章")}));
+}
+
+// Japanese line breaking: a wrapped line never starts with a closing mark and never
+// ends with an opening one, also where a markup code stands between the two.
+TEST(KoruLayoutWrap, ClosingMarksNeverStartAndOpeningMarksNeverEndALine) {
+    Fixture f;
+    using Lines = std::vector<std::string>;
+    // Four double-byte characters to a line. The 。 would start line 2: the 字
+    // before it goes along.
+    EXPECT_EQ(lines(f.lay(sjis("あいう字。かき"), 8)), (Lines{sjis("あいう"), sjis("字。かき")}));
+    // Two closing marks in a row take the character before both.
+    EXPECT_EQ(lines(f.lay(sjis("あいう字」。か"), 8)), (Lines{sjis("あいう"), sjis("字」。か")}));
+    EXPECT_EQ(lines(f.lay(sjis("あいう字、）か"), 8)), (Lines{sjis("あいう"), sjis("字、）か")}));
+    // The 「 would end line 1: it moves on with what it opens.
+    EXPECT_EQ(lines(f.lay(sjis("あいう「注意」"), 8)), (Lines{sjis("あいう"), sjis("「注意」")}));
+    EXPECT_EQ(lines(f.lay(sjis("あい（「注」"), 8)), (Lines{sjis("あい"), sjis("（「注」")}));
+    // Across a code: the colour ends just before the 、.
+    auto d = f.lay(sjis(R"(あいう\C0000FF字\c、かき)"), 8);
+    EXPECT_EQ(lines(d), (Lines{sjis("あいう"), sjis("字、かき")}));
+    EXPECT_EQ(d.runs[1].bytes, sjis("字"));
+    EXPECT_EQ(d.runs[1].colour, rgb(255, 0, 0));
+    EXPECT_EQ(d.runs[1].x, 2);
+    // The 「 before a bold word that does not fit after it.
+    EXPECT_EQ(lines(f.lay(sjis(R"(あいう「\B注意\b」)"), 8)), (Lines{sjis("あいう"), sjis("「注意」")}));
+    // Half-width marks are classed like their full-width forms.
+    EXPECT_TRUE(isNoLineStart(sjis("｡")) && isNoLineStart(sjis("｣")) && isNoLineStart(sjis("ー")));
+    EXPECT_TRUE(isNoLineEnd(sjis("｢")) && isNoLineEnd(sjis("『")));
+    EXPECT_FALSE(isNoLineStart(sjis("あ")) || isNoLineEnd(sjis("あ")) || isNoLineStart("a") || isNoLineEnd("("));
+    // Nothing to do for a line that is one closing mark after another.
+    EXPECT_EQ(lines(f.lay(sjis("。。。。。"), 8)), (Lines{sjis("。。。。"), sjis("。")}));
+    // A resumed layout breaks where a drawing from the top does.
+    const std::string text = sjis("あいう字。かきくけ「こ」さしすせそた") + "\r\n";
+    std::string longText;
+    for (int k = 0; k < 60; ++k)
+        longText += text;
+    const Lines whole = lines(f.lay(longText, 8, 100000));
+    f.lay(longText, 8, 40);
+    f.layout.layoutToEnd();
+    ASSERT_GT(f.layout.resumePoints().size(), 2u);
+    EXPECT_EQ(f.layout.lineCount(), static_cast<int>(whole.size()));
+    const int last = f.layout.lineCount() - 1;
+    const Lines tail = lines(f.layout.draw(last - 1, f.palette));
+    ASSERT_EQ(tail.size(), whole.size());
+    EXPECT_EQ(tail[static_cast<std::size_t>(last) - 1], whole[static_cast<std::size_t>(last) - 1]);
+    EXPECT_EQ(tail[static_cast<std::size_t>(last)], whole[static_cast<std::size_t>(last)]);
+    for (const std::string& line : whole) {
+        ASSERT_FALSE(line.empty());
+        EXPECT_NE(line.substr(0, 2), sjis("。"));
+        EXPECT_NE(line.substr(line.size() - 2), sjis("「"));
+    }
 }
 
 TEST(KoruLayoutWrap, IndentHoldsForFollowingLines) {

@@ -189,6 +189,49 @@ TEST(KoruPropertySet, CorruptValuesFail) {
     EXPECT_FALSE(KoruPropertySet::read(b).isOk());
 }
 
+// The reader takes exactly the values the control's setters take: each numeric
+// value at both ends of its range loads, and one step beyond is corrupt.
+TEST(KoruPropertySet, ReaderBoundsAreTheSettersBounds) {
+    const auto reads = [](const KoruPropertySet& s) { return KoruPropertySet::read(s.write()).isOk(); };
+    KoruPropertySet s;
+    s.width = kKoruMaxExtent;
+    s.height = kKoruMaxExtent;
+    s.tabWidth = 32767;
+    s.hotspotColors = -32768;
+    s.jumpCursor = 32767;
+    s.borderStyle = -32768;
+    s.font = KoruFont{"a", 2048.0f, 1000, false, false, false};
+    s.headingFont = KoruFont{"b", 0.01f, 0, false, false, false};
+    EXPECT_TRUE(reads(s));
+    EXPECT_TRUE(koruAccepts(KoruNumber::Extent, 100001)); // a wide AutoSize control
+
+    auto beyond = s;
+    beyond.width = kKoruMaxExtent + 1;
+    EXPECT_FALSE(reads(beyond));
+    beyond = s;
+    beyond.font->points = 2048.5f;
+    EXPECT_FALSE(reads(beyond));
+    beyond = s;
+    beyond.headingFont->points = 0.0f;
+    EXPECT_FALSE(reads(beyond));
+    beyond = s;
+    beyond.tabWidth = 0;
+    EXPECT_FALSE(reads(beyond));
+
+    for (const KoruRange& r : kKoruRanges) {
+        EXPECT_TRUE(koruAccepts(r.number, r.max));
+        EXPECT_FALSE(koruAccepts(r.number, r.max + 1));
+        EXPECT_EQ(koruAccepts(r.number, r.min), !r.minExcluded);
+        EXPECT_FALSE(koruAccepts(r.number, r.min - 1));
+    }
+    // The 16-bit values fit their 16 bits.
+    for (KoruNumber n : {KoruNumber::BorderStyle, KoruNumber::HotspotColors, KoruNumber::JumpCursor,
+                         KoruNumber::PopupCursor, KoruNumber::NormalCursor, KoruNumber::TabWidth}) {
+        EXPECT_GE(koruRange(n).min, -32768);
+        EXPECT_LE(koruRange(n).max, 32767);
+    }
+}
+
 TEST(KoruPropertySet, UnreadablePicturesBecomeEmpty) {
     KoruPropertySet s = fullSet();
     s.popupIcon = png();

@@ -5,11 +5,13 @@
 #include "korutext/KoruCursors.h"
 #include "korutext/KoruDefaults.h"
 #include "korutext/KoruPropertyPages.h"
+#include "korutext/KoruRegistration.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -90,6 +92,17 @@ QString readFile(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
+// Stands in for the desktop's file opener and records what it was asked to open.
+class FileOpener : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
 } // namespace
 
 class TestKoruPages : public QObject {
@@ -108,6 +121,7 @@ class TestKoruPages : public QObject {
     void picturePage();
     void defaultsButtons();
     void aboutBoxOnEveryControl();
+    void helpOnTheGeneralAndTextPages();
     void pointerPictures();
 
   private:
@@ -477,9 +491,11 @@ void TestKoruPages::defaultsButtons() {
     QFile::remove(file);
 
     CKoruTextCtrl ctrl;
+    ctrl.loadPropertySet({}, QStringLiteral("Panel3D1")); // as the host creates it
     ctrl.setTabWidth(5);
     ctrl.setWordWrap(true);
     ctrl.setBackColor(CKoruTextCtrl::kWindowText);
+    ctrl.setText(QStringLiteral("ﾂｰﾙﾊﾞｰの説明"));
     KoruPropertyPages pages({&ctrl});
     pages.show();
     showPage(pages, QStringLiteral("ﾃﾞﾌｫﾙﾄ"));
@@ -499,7 +515,10 @@ void TestKoruPages::defaultsButtons() {
     const QString reset = readFile(file);
     QVERIFY2(reset.contains(QStringLiteral("TabWidth=8")), qPrintable(reset));
     QVERIFY(reset.contains(QStringLiteral("WordWrap=0")));
+    // The built-in Text is the host's name for the control, not an empty text.
+    QVERIFY2(reset.contains(QStringLiteral("\nText=Panel3D1\n")), qPrintable(reset));
     QCOMPARE(ctrl.tabWidth(), 5);
+    QCOMPARE(ctrl.text(), QStringLiteral("ﾂｰﾙﾊﾞｰの説明"));
 
     // A file that cannot be written is reported.
     QFile::remove(file);
@@ -570,6 +589,65 @@ void TestKoruPages::pointerPictures() {
         QCOMPARE(cursor.shape(), Qt::BitmapCursor);
         QCOMPARE(cursor.hotSpot(), hot);
     }
+}
+
+void TestKoruPages::helpOnTheGeneralAndTextPages() {
+    // The help directory that the registry names.
+    QTemporaryDir helpDir;
+    QVERIFY(helpDir.isValid());
+    using zel::koru::KoruRegistration;
+    zel::koru::KoruIniFile registry;
+    registry.setValue(KoruRegistration::kHelpDirectorySection, KoruRegistration::kDefaultValueKey,
+                      helpDir.path().toStdString());
+    QVERIFY(KoruRegistration::saveAtomically(KoruRegistration::defaultRegistryPath(), registry.text()).isOk());
+    QCOMPARE(CKoruTextCtrl::helpDirectory(), helpDir.path());
+
+    QCOMPARE(KoruPropertyPages::pageHelp(0).file, QStringLiteral("TDL32CTRL.HLP"));
+    QCOMPARE(KoruPropertyPages::pageHelp(0).context, 134001);
+    QCOMPARE(KoruPropertyPages::pageHelp(1).file, QStringLiteral("VLCHT.HLP"));
+    QCOMPARE(KoruPropertyPages::pageHelp(1).context, 134002);
+
+    CKoruTextCtrl ctrl;
+    KoruPropertyPages pages({&ctrl});
+    pages.show();
+    pages.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&pages));
+    auto* tabs = child<QTabWidget>(&pages, "pages");
+    QCOMPARE(tabs->tabText(0), QStringLiteral("全般"));
+    QCOMPARE(tabs->tabToolTip(0), QStringLiteral("Customize KoruText properties"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("ﾃｷｽﾄ"));
+    QCOMPARE(tabs->tabToolTip(1), QStringLiteral("Customize KoruText properties"));
+    auto* help = child<QPushButton>(&pages, "help");
+    QCOMPARE(help->text(), QStringLiteral("ﾍﾙﾌﾟ"));
+    showPage(pages, QStringLiteral("ﾃﾞﾌｫﾙﾄ"));
+    QVERIFY(!help->isEnabled());
+
+    // No help file in the directory: a message naming the file looked for.
+    showPage(pages, QStringLiteral("全般"));
+    QVERIFY(help->isEnabled());
+    FileOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
+    QString title, text;
+    answerMessageBox(&title, &text);
+    click(&pages, "help");
+    QCOMPARE(title, QStringLiteral("KoruText Control プロパティ"));
+    QCOMPARE(text, QStringLiteral("ヘルプファイル %1/TDL32CTRL.HLP が見つかりません。").arg(helpDir.path()));
+    QVERIFY(opener.opened.isEmpty());
+
+    // The help file is there: it opens, from the button and from F1.
+    for (const char* name : {"TDL32CTRL.HLP", "VLCHT.HLP"}) {
+        QFile f(helpDir.filePath(QString::fromLatin1(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    click(&pages, "help");
+    showPage(pages, QStringLiteral("ﾃｷｽﾄ"));
+    pages.activateWindow(); // back from the message box
+    QVERIFY(QTest::qWaitForWindowActive(&pages));
+    QTest::keyClick(child<QPlainTextEdit>(&pages, "Text"), Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opener.opened, (QList<QUrl>{QUrl::fromLocalFile(helpDir.filePath("TDL32CTRL.HLP")),
+                                         QUrl::fromLocalFile(helpDir.filePath("VLCHT.HLP"))}));
+    QVERIFY(QFile::remove(KoruRegistration::defaultRegistryPath().c_str()));
 }
 
 QTEST_MAIN(TestKoruPages)

@@ -28,6 +28,7 @@ class TestKoruPersist : public QObject {
     void storedSetWinsOverDefaultsFile();
     void streamRoundTripThroughTheWidget();
     void corruptStreamChangesNothing();
+    void everyAcceptedValueSavesAndLoads();
     void tooltipFollowsTheProperty();
     void aboutBoxTexts();
     void ownPointersOverHotspots();
@@ -123,8 +124,13 @@ void TestKoruPersist::resetThenNewInstance() {
         QVERIFY(koruWriteCurrentDefaults(a));
     }
     QCOMPARE(CKoruTextCtrl().property("TabWidth").toInt(), 5);
-    QVERIFY(koruWriteBuiltInDefaults());
+    // The built-in Text is the name the host gave the control, whatever it shows now.
+    CKoruTextCtrl host;
+    host.loadPropertySet({}, QStringLiteral("KoruText1"));
+    host.setText(QStringLiteral("変えたテキスト"));
+    QVERIFY(koruWriteBuiltInDefaults(host));
     const QString file = defaultsText();
+    QVERIFY2(file.contains(QStringLiteral("\nText=KoruText1\n")), qPrintable(file));
     QVERIFY(file.contains("\nTabWidth=8\n"));
     QVERIFY(file.contains("\nBackColor=-2147483643\n"));
     QVERIFY(file.contains("\nForeColor=-2147483640\n"));
@@ -145,7 +151,7 @@ void TestKoruPersist::resetThenNewInstance() {
     QVERIFY(f.open(QIODevice::Append));
     f.write("[Other]\nKeep=1\n");
     f.close();
-    QVERIFY(koruWriteBuiltInDefaults());
+    QVERIFY(koruWriteBuiltInDefaults(host));
     QVERIFY(defaultsText().contains("[Other]\nKeep=1\n"));
 }
 
@@ -210,6 +216,87 @@ void TestKoruPersist::corruptStreamChangesNothing() {
     QCOMPARE(st.code(), zel::StatusCode::CorruptInput);
     QCOMPARE(w.property("Text").toString(), QStringLiteral("kept"));
     QVERIFY(!w.loadPropertyStream(QByteArray("\x01\x00\x09\x00", 4)).isOk());
+}
+
+// Every value the control takes comes back from its stored set; a value beyond a
+// property's range is refused with error 380 and the property keeps its value.
+void TestKoruPersist::everyAcceptedValueSavesAndLoads() {
+    const auto reload = [](const CKoruTextCtrl& a, CKoruTextCtrl& b) {
+        const zel::Status st = b.loadPropertyStream(a.savePropertyStream(), QStringLiteral("Panel3D1"));
+        if (!st.isOk()) qWarning("%s", st.message().c_str());
+        return st.isOk();
+    };
+    struct Range {
+        const char* property;
+        int low;
+        int high;
+    };
+    const Range ranges[] = {{"TabWidth", 1, 32767},          {"HotspotColors", -32768, 32767},
+                            {"JumpCursor", -32768, 32767},   {"PopupCursor", -32768, 32767},
+                            {"NormalCursor", -32768, 32767}, {"BorderStyle", -32768, 32767}};
+    for (const Range& r : ranges) {
+        for (const int v : {r.low, r.high}) {
+            CKoruTextCtrl a, b;
+            a.setProperty(r.property, v);
+            QCOMPARE(a.lastError(), 0);
+            QVERIFY2(reload(a, b), r.property);
+            QCOMPARE(b.property(r.property).toInt(), v);
+        }
+        for (const int v : {r.low - 1, r.high + 1}) {
+            CKoruTextCtrl a;
+            const int before = a.property(r.property).toInt();
+            a.setProperty(r.property, v);
+            QCOMPARE(a.lastError(), CKoruTextCtrl::kInvalidPropertyValue);
+            QCOMPARE(a.property(r.property).toInt(), before);
+        }
+    }
+    {
+        CKoruTextCtrl a;
+        a.setProperty("TabWidth", 40000);
+        QCOMPARE(a.lastError(), 380);
+        QCOMPARE(a.tabWidth(), 8);
+    }
+    // Font sizes up to 2048 points; above, or 0, refused for both fonts.
+    for (const char* size : {"FontSize", "HeadingSize"}) {
+        CKoruTextCtrl a, b;
+        a.setProperty(size, 2048.0f);
+        QCOMPARE(a.lastError(), 0);
+        QVERIFY(reload(a, b));
+        QCOMPARE(b.property(size).toFloat(), 2048.0f);
+        for (const float bad : {3000.0f, 0.0f}) {
+            a.setProperty(size, bad);
+            QCOMPARE(a.lastError(), 380);
+            QCOMPARE(a.property(size).toFloat(), 2048.0f);
+        }
+    }
+    {
+        CKoruTextCtrl a;
+        QFont huge = a.normalFont();
+        huge.setPointSizeF(3000);
+        a.setNormalFont(huge);
+        QCOMPARE(a.lastError(), 380);
+        a.setHeadingFont(huge);
+        QCOMPARE(a.lastError(), 380);
+        QVERIFY(a.fontSize() < 2048.0f && a.headingSize() < 2048.0f);
+    }
+    // The colours at their ends: white and the last system colour.
+    for (const char* colour : {"BackColor", "ForeColor", "HeadingColor", "JumpColor", "PopupColor"}) {
+        for (const quint32 v : {0x00FFFFFFu, 0x8000001Eu}) {
+            CKoruTextCtrl a, b;
+            a.setProperty(colour, v);
+            QCOMPARE(a.lastError(), 0);
+            QVERIFY(reload(a, b));
+            QCOMPARE(b.property(colour).toUInt(), v);
+        }
+    }
+    // A control that has grown wider than 100000 pixels to fit its text.
+    CKoruTextCtrl wide, back;
+    wide.setText(QString(20000, QLatin1Char('x')));
+    wide.setAutoSize(true);
+    QVERIFY2(wide.width() > 100000, qPrintable(QString::number(wide.width())));
+    QVERIFY(reload(wide, back));
+    QCOMPARE(back.size(), wide.size());
+    QCOMPARE(back.text(), wide.text());
 }
 
 void TestKoruPersist::tooltipFollowsTheProperty() {

@@ -4,9 +4,14 @@
 #include "korutext/KoruCursors.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -22,6 +27,84 @@ int lineHeightOf(const QFont& f) {
     return fm.ascent() + fm.descent() + std::max(0, fm.leading());
 }
 
+bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// Counts the key releases that reach a widget's window and the button releases that
+// reach the widget, so that a test knows when an event sent through the X server
+// has arrived.
+class ArrivalCounter : public QObject {
+  public:
+    explicit ArrivalCounter(QWidget* w) : m_w(w) { qApp->installEventFilter(this); }
+    ~ArrivalCounter() override { qApp->removeEventFilter(this); }
+    int keys = 0;
+    int buttons = 0;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* target = qobject_cast<QWidget*>(o);
+        if (e->type() == QEvent::KeyRelease && target && target->window() == m_w->window()) ++keys;
+        if (e->type() == QEvent::MouseButtonRelease && (o == m_w || o == m_w->window()->windowHandle())) ++buttons;
+        return false;
+    }
+
+  private:
+    QWidget* m_w;
+};
+
+// Presses and releases a key as the user does: on X11 through the X server to the
+// window that has the input focus, elsewhere as a simulated key event.
+bool pressKey(QWidget* focus, Qt::Key key, const char* xName, Qt::KeyboardModifiers mods = {}) {
+    if (!onX11()) {
+        QTest::keyClick(focus, key, mods);
+        return true;
+    }
+    ArrivalCounter arrived(focus);
+    QString keys = QString::fromLatin1(xName);
+    if (mods & Qt::ShiftModifier) keys.prepend(QStringLiteral("shift+"));
+    if (QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}) != 0) return false;
+    return QTest::qWaitFor([&] { return arrived.keys > 0; }, 3000);
+}
+
+// Clicks the left button at a point of a widget: on X11 by moving the real pointer
+// and pressing its button.
+bool clickAt(QWidget* w, const QPoint& p) {
+    if (!onX11()) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, p);
+        return true;
+    }
+    ArrivalCounter arrived(w);
+    const QPoint g = w->mapToGlobal(p);
+    if (QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(g.x()),
+                           QString::number(g.y()), QStringLiteral("click"), QStringLiteral("1")}) != 0)
+        return false;
+    return QTest::qWaitFor([&] { return arrived.buttons > 0; }, 3000);
+}
+
+// A host window: a text box that has the focus, and the control under it.
+struct Host {
+    QWidget window;
+    QLineEdit* edit = new QLineEdit(&window);
+    CKoruTextCtrl* ctrl = new CKoruTextCtrl(&window);
+    explicit Host(const QString& text, int lines = 3) {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(edit);
+        layout->addWidget(ctrl);
+        ctrl->setText(text);
+        ctrl->setFixedSize(300, lineHeightOf(ctrl->normalFont()) * lines + 2);
+        window.move(40, 40);
+    }
+    bool showActive() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) return false;
+        edit->setFocus();
+        return QTest::qWaitFor([&] { return edit->hasFocus(); }, 2000);
+    }
+};
+
 } // namespace
 
 class TestKoruWidget : public QObject {
@@ -33,6 +116,9 @@ class TestKoruWidget : public QObject {
     void clickOnJumpAndPopup();
     void pointerOverHotspots();
     void keyboardFocusAndEnter();
+    void clickDoesNotTakeTheFocus();
+    void navigationKeysBeforeHostShortcuts();
+    void repaintOnlyPropertiesKeepTheScrollPosition();
     void wrappedHotspotHasTwoSegments();
     void autoSizeFollowsText();
     void scrollRangeAndKeys();
@@ -202,6 +288,127 @@ void TestKoruWidget::keyboardFocusAndEnter() {
     // A new text forgets the focused hot spot.
     w.setProperty("Text", QString("\\JThree\\j"));
     QCOMPARE(w.focusedHotspot(), -1);
+}
+
+void TestKoruWidget::clickDoesNotTakeTheFocus() {
+    Host host(QStringLiteral("Go \\J\\KTopic7\\kSee the list\\j\r\n\r\nmore text"));
+    QVERIFY(host.showActive());
+    host.ctrl->grab();
+    QSignalSpy jump(host.ctrl, &CKoruTextCtrl::Jump);
+    QSignalSpy down(host.ctrl, &CKoruTextCtrl::MouseDown);
+
+    // Normal text: the standard MouseDown, and the focus stays in the text box.
+    QVERIFY(clickAt(host.ctrl, QPoint(20, host.ctrl->height() - 4)));
+    QCOMPARE(down.count(), 1);
+    QVERIFY(host.edit->hasFocus());
+    QVERIFY(!host.ctrl->hasFocus());
+    // A hot spot: its event, and still no focus (so no focus rectangle either).
+    QVERIFY(clickAt(host.ctrl, segmentRect(*host.ctrl, 0).center()));
+    QCOMPARE(jump.count(), 1);
+    QCOMPARE(jump.at(0).at(0).toString(), QStringLiteral("Topic7"));
+    QVERIFY(host.edit->hasFocus());
+    QVERIFY(!host.ctrl->hasFocus());
+    QCOMPARE(host.ctrl->focusedHotspot(), -1);
+
+    // Tab brings the focus in.
+    QVERIFY(pressKey(host.edit, Qt::Key_Tab, "Tab"));
+    QTRY_VERIFY(host.ctrl->hasFocus());
+}
+
+void TestKoruWidget::navigationKeysBeforeHostShortcuts() {
+    QStringList lines;
+    for (int i = 0; i < 30; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    lines[2] = QStringLiteral("\\JOne\\j \\J\\Kk2\\kTwo\\j");
+    Host host(lines.join(QStringLiteral("\r\n")), 5);
+    // The host's own shortcuts on the same keys, as a main window has them.
+    int hostShortcuts = 0;
+    struct Key {
+        Qt::Key key;
+        const char* xName;
+    };
+    const Key keys[] = {{Qt::Key_PageDown, "Next"}, {Qt::Key_PageUp, "Prior"},  {Qt::Key_End, "End"},
+                        {Qt::Key_Home, "Home"},     {Qt::Key_Down, "Down"},     {Qt::Key_Up, "Up"},
+                        {Qt::Key_Right, "Right"},   {Qt::Key_Left, "Left"},     {Qt::Key_Tab, "Tab"},
+                        {Qt::Key_Return, "Return"}, {Qt::Key_Space, "space"}};
+    for (const Key& k : keys) {
+        auto* sc = new QShortcut(QKeySequence(k.key), &host.window);
+        connect(sc, &QShortcut::activated, this, [&hostShortcuts] { ++hostShortcuts; });
+    }
+    QVERIFY(host.showActive());
+    host.ctrl->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(host.ctrl->hasFocus());
+    QTRY_VERIFY(host.ctrl->layoutComplete());
+    host.ctrl->grab();
+    QSignalSpy jump(host.ctrl, &CKoruTextCtrl::Jump);
+    CKoruTextCtrl* c = host.ctrl;
+
+    QVERIFY(pressKey(c, Qt::Key_PageDown, "Next"));
+    QVERIFY(c->scrollPosition() > 0);
+    QVERIFY(pressKey(c, Qt::Key_End, "End"));
+    QCOMPARE(c->scrollPosition(), c->scrollMaximum());
+    QVERIFY(pressKey(c, Qt::Key_Up, "Up"));
+    QCOMPARE(c->scrollPosition(), c->scrollMaximum() - 1);
+    QVERIFY(pressKey(c, Qt::Key_PageUp, "Prior"));
+    QVERIFY(pressKey(c, Qt::Key_Home, "Home"));
+    QCOMPARE(c->scrollPosition(), 0);
+    QVERIFY(pressKey(c, Qt::Key_Down, "Down"));
+    QCOMPARE(c->scrollPosition(), 1);
+    QVERIFY(pressKey(c, Qt::Key_Up, "Up"));
+    QCOMPARE(c->scrollPosition(), 0);
+    c->grab();
+    QVERIFY(pressKey(c, Qt::Key_Right, "Right"));
+    QCOMPARE(c->focusedHotspot(), 0);
+    QVERIFY(pressKey(c, Qt::Key_Tab, "Tab"));
+    QCOMPARE(c->focusedHotspot(), 1);
+    QVERIFY(pressKey(c, Qt::Key_Left, "Left"));
+    QCOMPARE(c->focusedHotspot(), 0);
+    QVERIFY(pressKey(c, Qt::Key_Return, "Return"));
+    QVERIFY(pressKey(c, Qt::Key_Space, "space"));
+    QCOMPARE(jump.count(), 2);
+    QCOMPARE(jump.at(0).at(1).toString(), QStringLiteral("One"));
+    QCOMPARE(hostShortcuts, 0);
+    QVERIFY(c->hasFocus());
+}
+
+// ForceWrap and the normal font only repaint: the view stays where it was scrolled.
+void TestKoruWidget::repaintOnlyPropertiesKeepTheScrollPosition() {
+    CKoruTextCtrl w;
+    const int line = lineHeightOf(w.normalFont());
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("Line%1_with_a_long_word_that_does_not_fit_the_control").arg(i);
+    w.resize(200, line * 5 + line / 2);
+    w.setProperty("Text", lines.join(QStringLiteral("\r\n")));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTRY_VERIFY(w.layoutComplete());
+    w.scrollToLine(12);
+    QCOMPARE(w.scrollPosition(), 12);
+
+    w.setProperty("ForceWrap", true);
+    QCOMPARE(w.scrollPosition(), 12);
+    QVERIFY(w.scrollBarShown());
+    // The long words now break at the right edge: more lines, drawn from line 12 on.
+    QTRY_VERIFY(w.layoutComplete());
+    QVERIFY(w.scrollMaximum() > 40);
+    QCOMPARE(w.scrollPosition(), 12);
+    w.grab();
+
+    w.setProperty("FontBold", true);
+    QCOMPARE(w.scrollPosition(), 12);
+    QFont bigger = w.normalFont();
+    bigger.setPointSizeF(bigger.pointSizeF() + 2);
+    w.setProperty("Font", bigger);
+    QCOMPARE(w.scrollPosition(), 12);
+    QVERIFY(w.scrollBarShown());
+    QTRY_VERIFY(w.layoutComplete());
+    QCOMPARE(w.scrollPosition(), 12);
+    QCOMPARE(w.normalFont().pointSizeF(), bigger.pointSizeF());
+
+    // A new text still starts at the top.
+    w.setProperty("Text", QStringLiteral("short"));
+    QCOMPARE(w.scrollPosition(), 0);
 }
 
 void TestKoruWidget::wrappedHotspotHasTwoSegments() {
