@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/QSettingsStore.h"
 #include "app/ReportCommand.h"
+#include "app/Translations.h"
 #include "app/form1.h"
 #include "app/rip.h"
 #include "components/chart/ChartGallery.h"
@@ -51,6 +52,8 @@ int runProgram(int argc, char** argv, const std::string& dataset, const std::str
     QApplication::setApplicationName(QStringLiteral("ZEL"));
     // The program ends through its closing window, never by a window count.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (!Translations::installJapanese(app))
+        std::cerr << "zel32: Qt の日本語訳が見つかりません (qt6-translations-l10n)。\n";
     QFont font;
     font.setFamilies(
         {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});

@@ -41,6 +41,8 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace {
 
 const QString kNoDatasetHint = QStringLiteral("※　ファイルの新規作成　または　呼び出しを行います。");
@@ -445,6 +447,7 @@ QString form1::toolbarCaption(int index) {
 
 void form1::runToolbarButton(int index) {
     if (!m_buttons[index] || !m_buttons[index]->isEnabled()) return;
+    hidePopupCaption();
     switch (index) {
     case 0:
         openMenu(m_fileMenu);
@@ -635,13 +638,21 @@ void form1::onColumnWidthChanged(int chars) {
     if (m_workspace.dataset.exists()) m_grid->setFocus();
 }
 
-void form1::onBackgroundMouseMove() {
+void form1::hidePopupCaption() {
     emit popupCaptionHideRequested();
     m_rememberedButton = -1;
 }
 
+void form1::changeEvent(QEvent* e) {
+    // A dialog or another window took the focus: the caption's reason is gone.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) hidePopupCaption();
+    QMainWindow::changeEvent(e);
+}
+
 bool form1::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == m_client && e->type() == QEvent::MouseMove) onBackgroundMouseMove();
+    if (watched == m_client && e->type() == QEvent::MouseMove) hidePopupCaption();
+    if (e->type() == QEvent::Leave && std::find(m_buttons.begin(), m_buttons.end(), watched) != m_buttons.end())
+        hidePopupCaption();
     // The client area is laid out after the window's own resize event: follow it.
     if (watched == m_client && e->type() == QEvent::Resize) applyResizeRule();
     // A button's picture greys out with the button.

@@ -121,6 +121,7 @@ class form1 : public QMainWindow, public MainContext {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -141,7 +142,9 @@ class form1 : public QMainWindow, public MainContext {
     void applyResizeRule();
     void onSheetMouseUp(Qt::MouseButton button, const QPoint& globalPos);
     void onColumnWidthChanged(int chars);
-    void onBackgroundMouseMove();
+    // Hides the toolbar's pop-up caption and forgets its button: the pointer
+    // left the button, the button was pressed, or the window lost the focus.
+    void hidePopupCaption();
     void showEditPopup(const QPoint& globalPos);
     void setPopupItemsVisible(bool visible);
     void openInputMode();

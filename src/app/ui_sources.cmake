@@ -15,6 +15,7 @@ zel_sources(zelui
   src/app/HelpWindow.h src/app/HelpWindow.cpp
   src/app/verj.h src/app/verj.cpp
   src/app/SIYOU.h src/app/SIYOU.cpp
+  src/app/Translations.h src/app/Translations.cpp
 )
 # The pop-up caption reads the KORU32 registry record and builds the control's
 # stored set with the pure hypertext-label code; the library itself is loaded at

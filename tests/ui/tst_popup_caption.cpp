@@ -102,6 +102,42 @@ class TestPopupCaption : public QObject {
 
     void unregisteredFallsBackToTheLabel() { checkLabelCaption(); }
 
+    // The caption goes with its reason: the pointer leaving the button, the
+    // button's command, another window taking the focus. Hovering afterwards
+    // shows it again.
+    void captionHidesWhenItsReasonIsGone() {
+        form1 f;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        DataGrid* open = f.toolbarButton(1);
+        hover(open);
+        QVERIFY(f.popupCaption().isShown());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(open, &leave);
+        QVERIFY(!f.popupCaption().isShown());
+        QCOMPARE(f.rememberedButtonIndex(), -1);
+
+        hover(open);
+        QVERIFY(f.popupCaption().isShown());
+        QTest::mouseClick(open->viewport(), Qt::LeftButton, {}, open->viewport()->rect().center());
+        QVERIFY(ZelWindow::find(QStringLiteral("LoadForm")));
+        QVERIFY(!f.popupCaption().isShown());
+        ZelWindow::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!f.popupCaption().isShown());
+
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        hover(open);
+        QVERIFY(f.popupCaption().isShown());
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!f.popupCaption().isShown());
+    }
+
   private:
     void registerLibrary() {
         void* lib = dlopen(ZEL_KORU32_LIBRARY, RTLD_NOW | RTLD_LOCAL);

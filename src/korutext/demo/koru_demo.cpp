@@ -5,6 +5,9 @@
 #include "korutext/KoruPropertyPages.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -178,6 +181,12 @@ class DemoWindow : public QWidget {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt's own dialogs (colour, font, file) in Japanese, as in the host program.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QTranslator qtJapanese;
+    if (qtJapanese.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtJapanese);
     DemoWindow window;
     window.show();
     return QApplication::exec();
