@@ -2,6 +2,7 @@
 // them: XR1's table, decimal places and limits file; the saved-limits flow
 // through xrload and xrkase; the X-Rs, P-Pn and defect-count variable dialogs;
 // the limits dialog kgenin.
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlTableWindow.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
@@ -185,6 +186,88 @@ class TestControlTables : public QObject {
         ctx->ws.dataset.setValue(1, 1, 50);
         QCOMPARE(openXR1(*ctx), static_cast<ZelWindow*>(w));
         QCOMPARE(shown(w->grid(), 1, 1), QString("1.00"));
+    }
+
+    void cellsRoundTheValueAsItReads() {
+        // Means 1.015 and 1.01, ranges 0.01 and 0.02: the binary 1.015 lies below the half.
+        setData(ctx->ws.dataset, {{1.01, 1.02}, {1.0, 1.02}}, {"a", "b"});
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        const DataGrid& g = w->grid();
+        QCOMPARE(shown(g, 3, 1), QString("1.02"));
+        QCOMPARE(shown(g, 4, 4), QString("0.02")); // R-bar 0.015
+        w->decimalSpin()->setValue(3);
+        QCOMPARE(shown(g, 3, 1), QString("1.015"));
+        w->decimalSpin()->setValue(0);
+        QCOMPARE(shown(g, 1, 1), QString("1"));
+    }
+
+    void resultsBeyondTheNumbersOpenNoTable() {
+        // Xbar-R: opening the table refuses; nothing opens and no limits file is written.
+        setData(ctx->ws.dataset, {{1e308, 1.5e308}, {-1e308, 1e308}}, {"a", "b"});
+        const QString outOfRange = QString::fromUtf8(zel::kResultOutOfRange);
+        BoxWatcher box;
+        box.arm();
+        QVERIFY(!openXR1(*ctx));
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("Xbar-R管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(!ZelWindow::find("XR1"));
+
+        // X-Rs: a moving range of 2E+308; the dialog stays open.
+        ctx->analysis = QStringLiteral("X-Rs 管理図");
+        setData(ctx->ws.dataset, {{1e308}, {-1e308}}, {"a", "b"});
+        ZelWindow* dlg = openXrshensi(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(box.title, QString("X-Rs管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("xrshensi"));
+        QVERIFY(!ZelWindow::find("XRS1"));
+        dlg->close();
+
+        // P-Pn: the total size overflows.
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        setData(ctx->ws.dataset, {{1e308, 1}, {1e308, 2}}, {"a", "b"});
+        dlg = openPhensi2(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 3);
+        QCOMPARE(box.title, QString("P-Pn 管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("phensi2"));
+        QVERIFY(!ZelWindow::find("p1"));
+        dlg->close();
+
+        // Defect counts: the sum overflows.
+        ctx->analysis = QStringLiteral("欠点数データ");
+        setData(ctx->ws.dataset, {{1e308}, {1e308}}, {"a", "b"});
+        dlg = openKetten(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 4);
+        QCOMPARE(box.title, QString("変数の指定"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("ketten"));
+        QVERIFY(!ZelWindow::find("kanri1"));
+
+        QVERIFY(!QFile::exists(base + ".QCK"));
+    }
+
+    void xrshensiRefusesADatasetWithoutVariables() {
+        ctx->analysis = QStringLiteral("X-Rs 管理図");
+        ctx->ws.dataset.resize(3, 0);
+        ZelWindow* dlg = openXrshensi(*ctx);
+        QVERIFY(dlg);
+        BoxWatcher box;
+        box.arm();
+        button(dlg, "Command1")->click(); // the list holds "Xbar" only
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("X-Rs管理図"));
+        QCOMPARE(box.text, QString("X-Rs 管理図を作成するには１つ以上の変数が必要です。"));
+        QVERIFY(!ZelWindow::find("XRS1"));
+        QVERIFY(!QFile::exists(base + ".QCK"));
     }
 
     void decimalsApplyToEveryCellAtOnce() {
