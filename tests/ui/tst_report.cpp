@@ -262,15 +262,15 @@ class TestReport : public QObject {
     }
 
     void shownDecimalsRoundTheValueAsItReads() {
-        // The mean of 1.01 and 1.02 lies just below 1.015 in binary; it shows as 1.02.
+        // 1.015 and 1.025 lie just below their halves in binary; they show as read.
         const QString dataset =
-            writeDataset(QStringLiteral("round"), {"a", "b"}, {{1.01, 1.02}, {1.0, 1.02}, {1.0, 1.0}});
+            writeDataset(QStringLiteral("round"), {"a", "b"}, {{1.015, 1.025}, {1.0, 1.02}, {1.0, 1.0}});
         const QString out = path(QStringLiteral("out-round"));
         const Run run =
             report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
-        QCOMPARE(shown[1], QStringLiteral("a\t1.01\t1.02\t1.02\t0.01"));
+        QCOMPARE(shown[1], QStringLiteral("a\t1.02\t1.03\t1.02\t0.01"));
     }
 
     void resultsBeyondTheNumbersAreRefusedAndNothingIsWritten() {
