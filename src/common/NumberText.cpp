@@ -170,7 +170,8 @@ namespace {
 // reads it, not as the binary value lies, rounded half away from zero to maxFrac
 // decimals. Trailing zeros beyond minFrac go; at least minInt integer digits
 // stay. keepPoint: a point follows even when no decimals do (a pattern "0.").
-std::string fixedText(double value, int minInt, int minFrac, int maxFrac, bool keepPoint) {
+// signedZero: a negative value that rounds to zero keeps its minus sign.
+std::string fixedText(double value, int minInt, int minFrac, int maxFrac, bool keepPoint, bool signedZero) {
     if (!std::isfinite(value)) value = 0.0;
     std::string intDigits, fracDigits;
     if (value != 0.0) {
@@ -223,7 +224,7 @@ std::string fixedText(double value, int minInt, int minFrac, int maxFrac, bool k
     const bool nonZero = intDigits.find_first_not_of('0') != std::string::npos ||
                          fracDigits.find_first_not_of('0') != std::string::npos;
     std::string out;
-    if (value < 0 && nonZero) out.push_back('-');
+    if (value < 0 && (nonZero || signedZero)) out.push_back('-');
     out += intDigits;
     if (!fracDigits.empty()) {
         out.push_back('.');
@@ -239,7 +240,7 @@ std::string fixedText(double value, int minInt, int minFrac, int maxFrac, bool k
 
 std::string decimalsText(double value, int decimals) {
     const int d = decimals < 0 ? 0 : (decimals > kMaxShownDecimals ? kMaxShownDecimals : decimals);
-    return fixedText(value, 1, d, d, false);
+    return fixedText(value, 1, d, d, false, true);
 }
 
 std::string formatPattern(double value, std::string_view pattern) {
@@ -260,7 +261,7 @@ std::string formatPattern(double value, std::string_view pattern) {
             ++maxFrac;
         }
     }
-    return fixedText(value, minInt, minFrac, maxFrac, point != std::string_view::npos && maxFrac == 0);
+    return fixedText(value, minInt, minFrac, maxFrac, point != std::string_view::npos && maxFrac == 0, false);
 }
 
 double lenientParse(std::string_view text) {

@@ -249,6 +249,10 @@ TEST(ControlChartFillDefects, EnteredLimits) {
     ControlChartInput computed = in;
     computed.kind = kLineKind;
     EXPECT_EQ(drawnControlLines(computed), c->lines[0]);
+    // Limits near the largest number have a midpoint all the same.
+    ControlChartInput huge = in;
+    huge.entered = EnteredLimits{1.5e308, 1.2e308, false};
+    EXPECT_EQ(drawnControlLines(huge)[0], 1.35e308);
 
     // Bounds start at cbar: with counts all equal to cbar the limits decide.
     ControlChartInput flat = in;

@@ -89,13 +89,14 @@ TEST(DecimalsText, RoundsTheReadDigitsHalfAwayFromZero) {
     EXPECT_EQ(decimalsText(1.005, 2), "1.01");
     EXPECT_EQ(decimalsText(2.03 / 2, 2), "1.02"); // the mean of 1.01 and 1.02
     EXPECT_EQ(decimalsText(1.0149, 2), "1.01");
-    // Zero and whole-number places; carries into a new digit; no minus sign on a zero.
+    // Zero and whole-number places; carries into a new digit.
     EXPECT_EQ(decimalsText(0, 2), "0.00");
     EXPECT_EQ(decimalsText(2.5, 0), "3");
     EXPECT_EQ(decimalsText(-2.5, 0), "-3");
     EXPECT_EQ(decimalsText(0.4, 0), "0");
     EXPECT_EQ(decimalsText(9.995, 2), "10.00");
-    EXPECT_EQ(decimalsText(-0.001, 2), "0.00");
+    EXPECT_EQ(decimalsText(-0.001, 2), "-0.00"); // a negative value that rounds to zero
+    EXPECT_EQ(decimalsText(-0.0, 2), "0.00");
     EXPECT_EQ(decimalsText(3, 3), "3.000");
     // Large and small magnitudes: the 15 digits, then zeros.
     EXPECT_EQ(decimalsText(1e20, 1), "100000000000000000000.0");

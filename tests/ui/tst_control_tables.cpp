@@ -255,21 +255,6 @@ class TestControlTables : public QObject {
         QVERIFY(!QFile::exists(base + ".QCK"));
     }
 
-    void xrshensiRefusesADatasetWithoutVariables() {
-        ctx->analysis = QStringLiteral("X-Rs 管理図");
-        ctx->ws.dataset.resize(3, 0);
-        ZelWindow* dlg = openXrshensi(*ctx);
-        QVERIFY(dlg);
-        BoxWatcher box;
-        box.arm();
-        button(dlg, "Command1")->click(); // the list holds "Xbar" only
-        QTRY_COMPARE(box.shown, 1);
-        QCOMPARE(box.title, QString("X-Rs管理図"));
-        QCOMPARE(box.text, QString("X-Rs 管理図を作成するには１つ以上の変数が必要です。"));
-        QVERIFY(!ZelWindow::find("XRS1"));
-        QVERIFY(!QFile::exists(base + ".QCK"));
-    }
-
     void decimalsApplyToEveryCellAtOnce() {
         auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
         QVERIFY(w);

@@ -196,7 +196,9 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
 std::array<double, 3> drawnControlLines(const ControlChartInput& input) {
     if (input.kind == kEnteredLimitsKind && input.entered && !input.entered->cancelled) {
         const EnteredLimits& e = *input.entered;
-        return {(e.upper + e.lower) * 0.5, e.upper, e.lower};
+        // Halved before they are added: the same value as (upper + lower) x 0.5,
+        // since halving a double is exact, without overflowing near the largest numbers.
+        return {e.upper * 0.5 + e.lower * 0.5, e.upper, e.lower};
     }
     return input.lines;
 }
