@@ -285,14 +285,11 @@ zel::ChartModel chartModel(zel::ControlChartInput input, const ReportSettings& s
 
 // summary.txt: per chart the three constant lines it draws, "Graph1 CL 4" ...;
 // with entered limits these are the midpoint, the upper and the lower limit.
-std::string summaryText(const std::vector<zel::ControlChartInput>& inputs, const ReportSettings& s) {
+std::string summaryText(const std::vector<zel::ControlChartInput>& inputs) {
     static const char* const names[3] = {"CL", "UCL", "LCL"};
     std::string summary;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        zel::ControlChartInput drawn = inputs[i];
-        drawn.kind = s.kind;
-        drawn.entered = s.entered;
-        const std::array<double, 3> lines = zel::drawnControlLines(drawn);
+        const std::array<double, 3> lines = zel::drawnControlLines(inputs[i]);
         for (std::size_t c = 0; c < lines.size(); ++c)
             summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " +
                        zel::generalNumberText(lines[c]) + "\n";
@@ -399,6 +396,12 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
         inputs = {zel::pPnInput(cds, 0, true), zel::pPnInput(cds, 1, true)};
     else
         inputs = {zel::defectInput(cds)};
+    // The chosen kind, and lines loaded or entered that the data would draw beyond the numbers.
+    for (zel::ControlChartInput& input : inputs) {
+        input.kind = settings.kind;
+        input.entered = settings.entered;
+        if (const zel::Status drawable = zel::checkFiniteInput(input); !drawable) return refused(drawable);
+    }
     std::vector<zel::ChartModel> models;
     for (const zel::ControlChartInput& input : inputs)
         models.push_back(chartModel(input, settings));
@@ -409,7 +412,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     zel::TitleTable titles;
     zel::applyTitles(titles, titles.asInput(), analysis, zel::TitleContext{}, charts);
 
-    const std::string summary = summaryText(inputs, settings);
+    const std::string summary = summaryText(inputs);
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);

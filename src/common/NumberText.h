@@ -28,8 +28,8 @@ char* writeSignedNumberText(char* out, double value);
 // maximum): the value's general number text rounded half away from zero, as a
 // spreadsheet rounds, so that 1.015 shows as "1.02" and -1.015 as "-1.02",
 // although the binary value lies just below 1.015. A negative value that rounds
-// to zero keeps its sign, as a spreadsheet shows it ("-0.00" for -0.001); a
-// value that is not finite shows as 0.
+// to zero keeps its sign, so that the reader sees it was below zero ("-0.00"
+// for -0.001); a value that is not finite shows as 0.
 constexpr int kMaxShownDecimals = 15;
 std::string decimalsText(double value, int decimals);
 

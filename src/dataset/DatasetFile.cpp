@@ -54,6 +54,7 @@ Status readFailure(ReadError e, const std::string& path) {
     return Status::corruptInput(std::string(msg) + "\n" + path);
 }
 
+// The line of a values-file failure that says which value it stopped at.
 std::string valuePositionText(int sample, int variable) {
     return "位置：サンプル " + std::to_string(sample) + "、変数 " + std::to_string(variable);
 }

@@ -286,3 +286,17 @@ TEST(ControlChartFillDefects, CancelledOrCrossedLimitsLeaveTheChart) {
     EXPECT_EQ(model.values(), before);
     EXPECT_EQ(model.seriesCount(), 4);
 }
+
+TEST(ControlChartFillPPn, LoadedLinesThatOverflowAreNotDrawn) {
+    // Lots of 1E+10; a p-bar of 1E+300 loaded from an earlier file puts the pn chart's
+    // centre line at 1E+310, beyond the numbers. The data's own lines draw.
+    auto r = collectPPn(rows({{1e10, 1}, {1e10, 2}}), 1, 2);
+    ASSERT_TRUE(r.isOk());
+    ChartDataSet c = *r;
+    ASSERT_TRUE(computePPnLines(c).isOk());
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 0, true)).isOk());
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 1, true)).isOk());
+    c.lines = {{{1e300, 2e300, 0}, {1, 2, 0}}};
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 0, true)).isOk());
+    EXPECT_EQ(checkFiniteInput(pPnInput(c, 1, true)).message(), kResultOutOfRange);
+}

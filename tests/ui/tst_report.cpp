@@ -299,6 +299,23 @@ class TestReport : public QObject {
         }
     }
 
+    void loadedLinesThatOverflowTheChartAreRefused() {
+        // The pn chart's centre line: a loaded p-bar of 1E+300 times lots of 1E+10.
+        const QString dataset = writeDataset(QStringLiteral("bigLots"), {"n", "d"}, {{1e10, 1}, {1e10, 2}});
+        const QString saved = path(QStringLiteral("hugeLines.QCK"));
+        QVERIFY(
+            zel::writeLimitsFile(saved.toStdString(), "/old", {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}}).isOk());
+        const QString out = path(QStringLiteral("out-bigLots"));
+        const Run run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
+                                QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err,
+                 std::string(
+                     "計算結果が数値の範囲を超えたため、解析できません。データの値を確認してください。\n"));
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(path(QStringLiteral("bigLots.QCK"))));
+    }
+
     void xRsWithoutVariablesIsRefused() {
         const QString dataset = writeDataset(QStringLiteral("novars"), {}, {{}, {}, {}});
         const QString out = path(QStringLiteral("out-novars"));

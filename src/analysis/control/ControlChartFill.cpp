@@ -3,6 +3,7 @@
 #include "analysis/control/ControlChartFill.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace zel {
@@ -191,6 +192,16 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             model.setPointLabelAt(i, labelAt(input.labels, static_cast<std::size_t>(i - 1)));
     }
     return true;
+}
+
+Status checkFiniteInput(const ControlChartInput& input) {
+    const auto finite = [](const auto& values) {
+        return std::all_of(std::begin(values), std::end(values), [](double v) { return std::isfinite(v); });
+    };
+    const bool ok = finite(input.values) && finite(input.lines) && finite(input.pointCentre) &&
+                    finite(input.pointUpper) && finite(input.pointLower) && finite(input.rangeUpper) &&
+                    finite(input.rangeLower) && finite(drawnControlLines(input));
+    return ok ? Status::ok() : Status::invalidArgument(kResultOutOfRange);
 }
 
 std::array<double, 3> drawnControlLines(const ControlChartInput& input) {

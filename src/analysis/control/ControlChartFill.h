@@ -5,6 +5,7 @@
 #pragma once
 
 #include "analysis/control/ChartDataSet.h"
+#include "common/Status.h"
 #include "components/chart/ChartModel.h"
 
 #include <array>
@@ -69,6 +70,12 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input);
 // "規格の入力" with entered limits the midpoint (upper + lower) x 0.5, the
 // upper and the lower limit.
 std::array<double, 3> drawnControlLines(const ControlChartInput& input);
+
+// Ok when every number the chart would draw is finite: the values, the lines
+// and the per-point lines. Limits loaded from an earlier analysis can make the
+// pn chart's centre line (loaded p-bar x the lot's size) overflow; such a chart
+// is refused with kResultOutOfRange rather than drawn.
+Status checkFiniteInput(const ControlChartInput& input);
 
 // The inputs of the two charts of each analysis from the chart data set:
 ControlChartInput xbarRInput(const ChartDataSet& cds, int chart); // 0 mean, 1 range
