@@ -6,6 +6,7 @@
 #include "analysis/control/ControlTableWindow.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
+#include "analysis/control/LimitsFile.h"
 #include "analysis/control/PChart.h"
 #include "app/AppSettings.h"
 #include "app/MainContext.h"
@@ -557,6 +558,36 @@ class TestControlTables : public QObject {
         QTRY_VERIFY(!ZelWindow::find("p1"));
         // p1's "OK" filled the plotted values on this path too.
         QCOMPARE(ctx->ws.chartData.plottedD, std::vector<double>({2, 3}));
+    }
+
+    void savedLinesThatOverflowThePnChartAreRefused() {
+        // Lots of 1E+10 and a loaded p-bar of 1E+300: the pn chart's centre line overflows.
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        setData(ctx->ws.dataset, {{1e10, 1}, {1e10, 2}}, {"L1", "L2"});
+        ctx->ws.dataset.setBase(base.toStdString());
+        QVERIFY(zel::writeLimitsFile(dir->filePath("huge.QCK").toStdString(), "/old",
+                                     {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}})
+                    .isOk());
+        button(openPhensi2(*ctx), "Command1")->click();
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
+        QVERIFY(w);
+        QTest::mouseClick(w->option2(), Qt::LeftButton);
+        w->okButton()->click();
+        ZelWindow* load = ZelWindow::find("xrload");
+        QVERIFY(load);
+        load->findChild<QLineEdit*>("Text1")->setText("huge");
+        button(load, "Command1")->click();
+        ZelWindow* kase = ZelWindow::find("xrkase");
+        QVERIFY(kase);
+        BoxWatcher box;
+        box.arm();
+        button(kase, "Command1")->click();
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("管理線情報"));
+        QCOMPARE(box.text, QString::fromUtf8(zel::kResultOutOfRange));
+        QVERIFY(!ZelWindow::find("pkanri"));
+        QVERIFY(ZelWindow::find("xrkase"));
+        QVERIFY(ZelWindow::find("p1"));
     }
 
     void kettenRefusesANegativeMeanCount() {
