@@ -2,6 +2,8 @@
 // checks the graph command makes before it opens an analysis's first window.
 #include "analysis/Launch.h"
 
+#include "analysis/control/XRs.h"
+
 namespace zel {
 namespace {
 
@@ -59,7 +61,7 @@ LaunchDecision graphCommandDecision(const std::string& analysis, int variables, 
     }
     if (analysis == "立体散布図") return k < 3 ? refuse(kScatter3DVariables) : open("hensi3");
     if (analysis == "パレート図") return open("parekos");
-    if (analysis == "X-Rs 管理図") return open("xrshensi");
+    if (analysis == "X-Rs 管理図") return k < 1 ? refuse(kXRsNoVariables) : open("xrshensi");
     if (analysis == "変数別統計量") return open("hakoh");
     if (analysis == "ガントチャート") return k < 2 ? refuse(kGanttVariables) : open("gantol");
     if (analysis == "層別ヒストグラム" || analysis == "層別統計量グラフ")

@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -254,7 +255,7 @@ QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
             text += QLatin1Char('\t');
             const zel::ResultCell& cell = t.at(r, c);
             if (cell.number)
-                text += QString::number(*cell.number, 'f', std::min(decimals, 15));
+                text += QString::fromStdString(zel::decimalsText(*cell.number, decimals));
             else
                 text += QString::fromStdString(cell.text);
         }
@@ -280,6 +281,20 @@ zel::ChartModel chartModel(zel::ControlChartInput input, const ReportSettings& s
     model.setGridLines(grid.lines);
     model.setGridLineStyle(grid.style);
     return model;
+}
+
+// summary.txt: per chart the three constant lines it draws, "Graph1 CL 4" ...;
+// with entered limits these are the midpoint, the upper and the lower limit.
+std::string summaryText(const std::vector<zel::ControlChartInput>& inputs) {
+    static const char* const names[3] = {"CL", "UCL", "LCL"};
+    std::string summary;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::array<double, 3> lines = zel::drawnControlLines(inputs[i]);
+        for (std::size_t c = 0; c < lines.size(); ++c)
+            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " +
+                       zel::generalNumberText(lines[c]) + "\n";
+    }
+    return summary;
 }
 
 // Runs the analysis into out; a failure leaves nothing written.
@@ -315,29 +330,38 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     zel::ChartDataSet cds;
     std::optional<zel::ResultTable> table;
     QString tableWindow, chartWindow;
+    // Each computation refuses data it cannot compute (a result beyond the range
+    // of the numbers, no variable to chart): then nothing is written.
+    const auto refused = [](const zel::Status& status) {
+        return Failure{ReportCommand::kExitRefused, status.message()};
+    };
     if (analysis == kXbarR) {
-        cds = zel::computeXbarR(ds);
+        zel::Result<zel::ChartDataSet> computed = zel::computeXbarR(ds);
+        if (!computed) return refused(computed.status());
+        cds = std::move(computed.value());
         table = zel::xbarRTable(cds);
         tableWindow = QStringLiteral("XR1");
         chartWindow = QStringLiteral("xrkanri");
     } else if (analysis == kXRs) {
-        cds = zel::collectXRs(ds, positions[0]);
-        zel::computeXRsLines(cds);
+        zel::Result<zel::ChartDataSet> values = zel::collectXRs(ds, positions[0]);
+        if (!values) return refused(values.status());
+        cds = std::move(values.value());
+        if (const zel::Status computed = zel::computeXRsLines(cds); !computed) return refused(computed);
         table = zel::xRsTable(cds);
         tableWindow = QStringLiteral("XRS1");
         chartWindow = QStringLiteral("xrskanri");
     } else if (analysis == kPPn) {
         zel::Result<zel::ChartDataSet> lots = zel::collectPPn(ds, positions[0], positions[1]);
-        if (!lots) return Failure{ReportCommand::kExitRefused, lots.status().message()};
+        if (!lots) return refused(lots.status());
         cds = std::move(lots.value());
-        zel::computePPnLines(cds);
+        if (const zel::Status computed = zel::computePPnLines(cds); !computed) return refused(computed);
         table = zel::pPnTable(cds);
         zel::fillPPnPlotted(cds);
         tableWindow = QStringLiteral("p1");
         chartWindow = QStringLiteral("pkanri");
     } else {
         zel::Result<zel::ChartDataSet> counts = zel::computeDefectCount(ds, positions[0]);
-        if (!counts) return Failure{ReportCommand::kExitRefused, counts.status().message()};
+        if (!counts) return refused(counts.status());
         cds = std::move(counts.value());
         chartWindow = QStringLiteral("kanri1");
     }
@@ -372,6 +396,12 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
         inputs = {zel::pPnInput(cds, 0, true), zel::pPnInput(cds, 1, true)};
     else
         inputs = {zel::defectInput(cds)};
+    // The chosen kind, and lines loaded or entered that the data would draw beyond the numbers.
+    for (zel::ControlChartInput& input : inputs) {
+        input.kind = settings.kind;
+        input.entered = settings.entered;
+        if (const zel::Status drawable = zel::checkFiniteInput(input); !drawable) return refused(drawable);
+    }
     std::vector<zel::ChartModel> models;
     for (const zel::ControlChartInput& input : inputs)
         models.push_back(chartModel(input, settings));
@@ -382,17 +412,13 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     zel::TitleTable titles;
     zel::applyTitles(titles, titles.asInput(), analysis, zel::TitleContext{}, charts);
 
-    std::string summary;
+    const std::string summary = summaryText(inputs);
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
         out.files.emplace_back(base + QStringLiteral(".png"), pngBytes(models[i]));
         out.files.emplace_back(base + QStringLiteral(".svg"), svgBytes(models[i]));
         out.files.emplace_back(base + QStringLiteral(".pdf"), pdfBytes(models[i]));
-        static const char* const names[3] = {"CL", "UCL", "LCL"};
-        for (int c = 0; c < 3; ++c)
-            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " +
-                       zel::generalNumberText(cds.lines[i][static_cast<std::size_t>(c)]) + "\n";
     }
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
     for (const auto& [name, bytes] : out.files)

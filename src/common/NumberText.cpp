@@ -1,11 +1,13 @@
-// Number texts: general and signed number texts, fixed display patterns, the
-// lenient parse of typed numbers and rounding of halves to even.
+// Number texts: general and signed number texts, numbers shown with a fixed
+// number of decimals, fixed display patterns, the lenient parse of typed
+// numbers and rounding of halves to even.
 //
 // Non-finite values never come out of the program's own parsing; if one reaches
 // a number text anyway it is written as 0 (" 0" in signed form), because the
 // program has no text for "no number" and a file must stay readable.
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -80,6 +82,11 @@ Decimal toDecimal(double magnitude) {
     }
     r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
     splitScientific(buf, r.ptr, d);
+    // The largest doubles round up to 1.79769313486232E+308, which lies beyond
+    // the range of double and could not be read back: they keep the digit below.
+    static constexpr char kBeyondMax[] = "179769313486232";
+    if (d.exponent == 308 && d.count == 15 && std::equal(d.digits, d.digits + 15, kBeyondMax))
+        d.digits[14] = '1';
     return d;
 }
 
@@ -156,28 +163,16 @@ std::string signedNumberText(double value) {
     return std::string(buf, writeSignedNumberText(buf, value));
 }
 
-std::string formatPattern(double value, std::string_view pattern) {
-    // The pattern: digits before the point ('0' always shown), digits after it
-    // ('0' always shown, '#' only when not a trailing zero).
-    const auto point = pattern.find('.');
-    const std::string_view intPart = pattern.substr(0, point);
-    const std::string_view fracPart =
-        point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
-    int minInt = 0, minFrac = 0, maxFrac = 0;
-    for (char c : intPart)
-        if (c == '0') ++minInt;
-    for (char c : fracPart) {
-        if (c == '0') {
-            ++minFrac;
-            ++maxFrac;
-        } else if (c == '#') {
-            ++maxFrac;
-        }
-    }
-    if (!std::isfinite(value)) value = 0.0;
+namespace {
 
-    // Digits of the value as it is shown elsewhere (15 significant digits), so that
-    // 1.005 rounds to 1.01 as the user reads it, not as the binary value lies.
+// The shown form of a value with a fixed number of decimals: the digits of its
+// general number text (15 significant digits), so that 1.015 rounds as the user
+// reads it, not as the binary value lies, rounded half away from zero to maxFrac
+// decimals. Trailing zeros beyond minFrac go; at least minInt integer digits
+// stay. keepPoint: a point follows even when no decimals do (a pattern "0.").
+// signedZero: a negative value that rounds to zero keeps its minus sign.
+std::string fixedText(double value, int minInt, int minFrac, int maxFrac, bool keepPoint, bool signedZero) {
+    if (!std::isfinite(value)) value = 0.0;
     std::string intDigits, fracDigits;
     if (value != 0.0) {
         const Decimal d = toDecimal(std::fabs(value));
@@ -218,7 +213,7 @@ std::string formatPattern(double value, std::string_view pattern) {
         fracDigits.pop_back();
     while (static_cast<int>(fracDigits.size()) < minFrac)
         fracDigits.push_back('0');
-    // Integer digits: no leading zeros beyond the pattern's '0's.
+    // Integer digits: no leading zeros beyond the minimum.
     std::size_t lead = 0;
     while (lead < intDigits.size() && intDigits[lead] == '0')
         ++lead;
@@ -229,16 +224,44 @@ std::string formatPattern(double value, std::string_view pattern) {
     const bool nonZero = intDigits.find_first_not_of('0') != std::string::npos ||
                          fracDigits.find_first_not_of('0') != std::string::npos;
     std::string out;
-    if (value < 0 && nonZero) out.push_back('-');
+    if (value < 0 && (nonZero || signedZero)) out.push_back('-');
     out += intDigits;
     if (!fracDigits.empty()) {
         out.push_back('.');
         out += fracDigits;
-    } else if (point != std::string_view::npos && maxFrac == 0) {
-        out.push_back('.'); // a pattern such as "0." keeps its point
+    } else if (keepPoint) {
+        out.push_back('.');
     }
     if (out.empty() || out == "-") out.assign(1, '0');
     return out;
+}
+
+} // namespace
+
+std::string decimalsText(double value, int decimals) {
+    const int d = decimals < 0 ? 0 : (decimals > kMaxShownDecimals ? kMaxShownDecimals : decimals);
+    return fixedText(value, 1, d, d, false, true);
+}
+
+std::string formatPattern(double value, std::string_view pattern) {
+    // The pattern: digits before the point ('0' always shown), digits after it
+    // ('0' always shown, '#' only when not a trailing zero).
+    const auto point = pattern.find('.');
+    const std::string_view intPart = pattern.substr(0, point);
+    const std::string_view fracPart =
+        point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
+    int minInt = 0, minFrac = 0, maxFrac = 0;
+    for (char c : intPart)
+        if (c == '0') ++minInt;
+    for (char c : fracPart) {
+        if (c == '0') {
+            ++minFrac;
+            ++maxFrac;
+        } else if (c == '#') {
+            ++maxFrac;
+        }
+    }
+    return fixedText(value, minInt, minFrac, maxFrac, point != std::string_view::npos && maxFrac == 0, false);
 }
 
 double lenientParse(std::string_view text) {

@@ -1,6 +1,6 @@
 // Number texts shared by every window and file: the general number text, the
-// signed number text of the files, fixed display patterns, the lenient parse
-// of typed numbers and rounding of halves to even.
+// signed number text of the files, numbers with fixed decimals, fixed display
+// patterns, the lenient parse of typed numbers and rounding of halves to even.
 #pragma once
 
 #include <string>
@@ -22,6 +22,16 @@ std::string signedNumberText(double value);
 constexpr int kNumberTextMax = 32;
 char* writeGeneralNumberText(char* out, double value);
 char* writeSignedNumberText(char* out, double value);
+
+// The text every grid cell and every table the program shows uses for a number
+// with a fixed count of decimals (0 to kMaxShownDecimals; more count as the
+// maximum): the value's general number text rounded half away from zero, as a
+// spreadsheet rounds, so that 1.015 shows as "1.02" and -1.015 as "-1.02",
+// although the binary value lies just below 1.015. A negative value that rounds
+// to zero keeps its sign, so that the reader sees it was below zero ("-0.00"
+// for -0.001); a value that is not finite shows as 0.
+constexpr int kMaxShownDecimals = 15;
+std::string decimalsText(double value, int decimals);
 
 // A fixed display pattern such as "###0.00" or "#######0.00": '0' is a digit that
 // is always shown, '#' a digit shown only when significant, '.' the decimal point.

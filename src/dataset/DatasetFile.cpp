@@ -54,6 +54,11 @@ Status readFailure(ReadError e, const std::string& path) {
     return Status::corruptInput(std::string(msg) + "\n" + path);
 }
 
+// The line of a values-file failure that says which value it stopped at.
+std::string valuePositionText(int sample, int variable) {
+    return "位置：サンプル " + std::to_string(sample) + "、変数 " + std::to_string(variable);
+}
+
 inline bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -260,7 +265,11 @@ void readValuesText(std::string_view text, Dataset& ds, DatasetReadResult& res, 
         double v = 0.0;
         const ReadError e = rd.readNumber(v);
         if (e != ReadError::None) {
-            res.status = readFailure(e, path);
+            // Where the reading stopped, as the sheet shows it: row and column.
+            const std::size_t k = static_cast<std::size_t>(ds.variableCount());
+            res.status = Status::corruptInput(
+                readFailure(e, path).message() + "\n" +
+                valuePositionText(static_cast<int>(at / k) + 1, static_cast<int>(at % k) + 1));
             return;
         }
         if (canHoldAll)

@@ -21,7 +21,9 @@ struct DatasetReadResult {
 
 // Reads the names file, then the values file, into ds. On a failure the reading
 // stops there; whatever was read before it stays in ds. Never allocates more
-// value storage than the values file can fill.
+// value storage than the values file can fill. A failure in the values file
+// (a number beyond the range of double, a field that is no number, the end of
+// the file) names the sample and the variable of the value it stopped at.
 DatasetReadResult readDataset(const std::string& namesPath, const std::string& valuesPath, Dataset& ds);
 
 // The same reading from the two files' bytes (code page 932). valuesBytes is

@@ -118,7 +118,7 @@ TEST(ControlChartFillLine, FixedAxisSurvivesAKindChangeAndUnknownKinds) {
 }
 
 TEST(ControlChartFillLine, XbarRRangeChartLowerBoundIsZero) {
-    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}}));
+    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}})).value();
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, xbarRInput(c, 1)));
     EXPECT_EQ(series(model, 4), (std::vector<double>{2, 4, 0}));
@@ -131,15 +131,18 @@ TEST(ControlChartFillLine, XbarRRangeChartLowerBoundIsZero) {
     EXPECT_EQ(labels(mean), (std::vector<std::string>{"S1", "S2", "S3"}));
 }
 
-TEST(ControlChartFillRs, PointNumbersAndPlaceholder) {
-    ChartDataSet c = collectXRs(rows({{5}, {7}, {4}}), 1);
-    computeXRsLines(c);
+TEST(ControlChartFillRs, PointNumbersAndTheFirstPointAtZero) {
+    ChartDataSet c = collectXRs(rows({{5}, {7}, {4}}), 1).value();
+    ASSERT_TRUE(computeXRsLines(c).isOk());
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, xRsInput(c, 1)));
     EXPECT_EQ(series(model, 4), (std::vector<double>{0, 2, 3}));
     EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(model.extra(4, 1), 1); // the first moving range is not plotted
-    EXPECT_EQ(model.extra(4, 2), 0);
+    // The line kind shows the 0 of point 1 as the other kinds do; its point text stays empty.
+    for (int s = 1; s <= 4; ++s)
+        EXPECT_TRUE(model.isPlotted(s, 1)) << "series " << s;
+    EXPECT_EQ(model.extra(4, 1), 0);
+    EXPECT_EQ(model.text(4, 1), "");
     EXPECT_EQ(model.yAxisMin(), 0.0);
 
     ControlChartInput pie = xRsInput(c, 1);
@@ -147,7 +150,7 @@ TEST(ControlChartFillRs, PointNumbersAndPlaceholder) {
     ASSERT_TRUE(fillControlChart(model, pie));
     EXPECT_EQ(model.text(1, 2), "2");
     EXPECT_EQ(model.text(1, 3), "3");
-    EXPECT_EQ(model.extra(1, 1), 0); // a pie plots all three slices
+    EXPECT_TRUE(model.isPlotted(1, 1)); // a pie plots all three slices
     EXPECT_EQ(model.pointLabelAt(1), "");
 
     ControlChartInput bar = xRsInput(c, 1);
@@ -160,6 +163,7 @@ TEST(ControlChartFillRs, PointNumbersAndPlaceholder) {
     area.kind = "エリアグラフ";
     ASSERT_TRUE(fillControlChart(model, area));
     EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_TRUE(model.isPlotted(1, 1));
 
     // The X chart keeps the data labels.
     ChartModel x;
@@ -173,7 +177,7 @@ TEST(ControlChartFillPPn, VaryingLinesAndAxisFromLotLimits) {
     auto r = collectPPn(rows({{50, 1}, {200, 9}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
-    computePPnLines(c);
+    ASSERT_TRUE(computePPnLines(c).isOk());
     fillPPnPlotted(c);
 
     ChartModel p;
@@ -240,6 +244,15 @@ TEST(ControlChartFillDefects, EnteredLimits) {
     EXPECT_EQ(model.yAxisMax(), 5.0); // the counts reach above the entered upper limit
     EXPECT_EQ(model.yAxisMin(), 1.0);
     EXPECT_EQ(labels(model), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5"}));
+    // The constant lines drawn are the entered ones with their midpoint, not cbar's.
+    EXPECT_EQ(drawnControlLines(in), (std::array<double, 3>{3.5, 4.5, 2.5}));
+    ControlChartInput computed = in;
+    computed.kind = kLineKind;
+    EXPECT_EQ(drawnControlLines(computed), c->lines[0]);
+    // Limits near the largest number have a midpoint all the same.
+    ControlChartInput huge = in;
+    huge.entered = EnteredLimits{1.5e308, 1.2e308, false};
+    EXPECT_EQ(drawnControlLines(huge)[0], 1.35e308);
 
     // Bounds start at cbar: with counts all equal to cbar the limits decide.
     ControlChartInput flat = in;
@@ -272,4 +285,18 @@ TEST(ControlChartFillDefects, CancelledOrCrossedLimitsLeaveTheChart) {
     EXPECT_FALSE(fillControlChart(model, in));
     EXPECT_EQ(model.values(), before);
     EXPECT_EQ(model.seriesCount(), 4);
+}
+
+TEST(ControlChartFillPPn, LoadedLinesThatOverflowAreNotDrawn) {
+    // Lots of 1E+10; a p-bar of 1E+300 loaded from an earlier file puts the pn chart's
+    // centre line at 1E+310, beyond the numbers. The data's own lines draw.
+    auto r = collectPPn(rows({{1e10, 1}, {1e10, 2}}), 1, 2);
+    ASSERT_TRUE(r.isOk());
+    ChartDataSet c = *r;
+    ASSERT_TRUE(computePPnLines(c).isOk());
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 0, true)).isOk());
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 1, true)).isOk());
+    c.lines = {{{1e300, 2e300, 0}, {1, 2, 0}}};
+    EXPECT_TRUE(checkFiniteInput(pPnInput(c, 0, true)).isOk());
+    EXPECT_EQ(checkFiniteInput(pPnInput(c, 1, true)).message(), kResultOutOfRange);
 }

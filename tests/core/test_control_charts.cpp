@@ -7,10 +7,12 @@
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "common/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace zel;
 
@@ -56,7 +58,7 @@ TEST(XbarRTest, SubgroupsOfTwoWithAMaskedSample) {
     // (1,3) mean 2 range 2; (100,200) masked; (2,6) mean 4 range 4; (4,4) mean 4 range 0.
     Dataset ds = rows({{1, 3}, {100, 200}, {2, 6}, {4, 4}});
     ds.setMask(2, 1);
-    const ChartDataSet c = computeXbarR(ds);
+    const ChartDataSet c = computeXbarR(ds).value();
     EXPECT_EQ(c.m, 3);
     EXPECT_EQ(c.n, 2);
     EXPECT_EQ(c.labels, (std::vector<std::string>{"S1", "S3", "S4"}));
@@ -73,7 +75,7 @@ TEST(XbarRTest, SubgroupsOfTwoWithAMaskedSample) {
 TEST(XbarRTest, SubgroupsOfFive) {
     // Sums 60, 50, 70: means 12, 10, 14; ranges 14-10 = 4, 12-8 = 4, 17-11 = 6.
     const ChartDataSet c =
-        computeXbarR(rows({{10, 12, 11, 13, 14}, {9, 11, 10, 12, 8}, {15, 13, 14, 11, 17}}));
+        computeXbarR(rows({{10, 12, 11, 13, 14}, {9, 11, 10, 12, 8}, {15, 13, 14, 11, 17}})).value();
     EXPECT_EQ(c.mean, (std::vector<double>{12, 10, 14}));
     EXPECT_EQ(c.range, (std::vector<double>{4, 4, 6}));
     // Xbarbar = 12, Rbar = 14/3; A2 = 0.577: 0.577 * 14/3 = 2.692667; D4 = 2.115: 9.87.
@@ -86,17 +88,17 @@ TEST(XbarRTest, SubgroupsOfTenUseD3) {
     // 1..10: mean 5.5, range 9; 2,4..20: mean 11, range 18. Xbarbar 8.25, Rbar 13.5.
     // A2 0.308 * 13.5 = 4.158; D4 1.777 * 13.5 = 23.9895; D3 0.223 * 13.5 = 3.0105.
     const ChartDataSet c =
-        computeXbarR(rows({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}}));
+        computeXbarR(rows({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}})).value();
     expectLines(c.lines, {8.25, 12.408, 4.092}, {13.5, 23.9895, 3.0105});
 }
 
 TEST(XbarRTest, ConstantDataGivesEqualLines) {
-    const ChartDataSet c = computeXbarR(rows({{5, 5, 5}, {5, 5, 5}}));
+    const ChartDataSet c = computeXbarR(rows({{5, 5, 5}, {5, 5, 5}})).value();
     expectLines(c.lines, {5, 5, 5}, {0, 0, 0});
 }
 
 TEST(XbarRTest, TableLayout) {
-    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}}));
+    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}})).value();
     const ResultTable t = xbarRTable(c);
     EXPECT_EQ(t.rows, 7);
     EXPECT_EQ(t.columns, 4);
@@ -121,13 +123,13 @@ TEST(XRsTest, OneVariableMovingRanges) {
     // -> 1.75. Xbar = 26 / 5 = 5.2; 5.2 +- 2.66 * 1.75 = 5.2 +- 4.655; 3.267 * 1.75 = 5.71725.
     Dataset ds = rows({{5, 0}, {7, 0}, {100, 0}, {4, 0}, {4, 0}, {6, 0}});
     ds.setMask(3, 1);
-    ChartDataSet c = collectXRs(ds, 1);
+    ChartDataSet c = collectXRs(ds, 1).value();
     EXPECT_EQ(c.m, 5);
     EXPECT_EQ(c.n, 1);
     EXPECT_EQ(c.mean, (std::vector<double>{5, 7, 4, 4, 6}));
     EXPECT_EQ(c.labels, (std::vector<std::string>{"S1", "S2", "S4", "S5", "S6"}));
     EXPECT_DOUBLE_EQ(c.sumOfMeans, 26.0);
-    computeXRsLines(c);
+    ASSERT_TRUE(computeXRsLines(c).isOk());
     EXPECT_EQ(c.range, (std::vector<double>{0, 2, 3, 0, 2}));
     EXPECT_DOUBLE_EQ(c.sumOfRanges, 7.0);
     expectLines(c.lines, {5.2, 9.855, 0.545}, {1.75, 5.71725, 0});
@@ -136,20 +138,20 @@ TEST(XRsTest, OneVariableMovingRanges) {
 TEST(XRsTest, XbarEntryChartsSampleMeans) {
     // Means (1+3)/2 = 2, (4+6)/2 = 5, (2+2)/2 = 2; sum 9, Xbar 3. Rs 0, 3, 3 -> 6 / 2 = 3.
     // 3 +- 2.66 * 3 = 3 +- 7.98; 3.267 * 3 = 9.801.
-    ChartDataSet c = collectXRs(rows({{1, 3}, {4, 6}, {2, 2}}), 3);
+    ChartDataSet c = collectXRs(rows({{1, 3}, {4, 6}, {2, 2}}), 3).value();
     EXPECT_EQ(c.mean, (std::vector<double>{2, 5, 2}));
     EXPECT_DOUBLE_EQ(c.sumOfMeans, 9.0);
-    computeXRsLines(c);
+    ASSERT_TRUE(computeXRsLines(c).isOk());
     expectLines(c.lines, {3, 10.98, -4.98}, {3, 9.801, 0});
     // With one variable "Xbar" is that variable unchanged.
     Dataset one = rows({{1.5}, {2.5}});
-    EXPECT_EQ(collectXRs(one, 2).mean, (std::vector<double>{1.5, 2.5}));
-    EXPECT_EQ(collectXRs(one, 3).m, 0); // outside the list
+    EXPECT_EQ(collectXRs(one, 2).value().mean, (std::vector<double>{1.5, 2.5}));
+    EXPECT_EQ(collectXRs(one, 3).status().message(), kNoSuchVariable); // outside the list
 }
 
 TEST(XRsTest, TwoSamplesAndTable) {
-    ChartDataSet c = collectXRs(rows({{3}, {8}}), 1);
-    computeXRsLines(c);
+    ChartDataSet c = collectXRs(rows({{3}, {8}}), 1).value();
+    ASSERT_TRUE(computeXRsLines(c).isOk());
     EXPECT_EQ(c.range, (std::vector<double>{0, 5}));
     EXPECT_DOUBLE_EQ(c.lines[1][0], 5.0); // one moving range: Rsbar equals it
     const ResultTable t = xRsTable(c);
@@ -174,7 +176,7 @@ TEST(PPnTest, EqualLotSizes) {
     ChartDataSet c = *r;
     EXPECT_EQ(c.m, 4);
     EXPECT_EQ(c.n, 2);
-    computePPnLines(c);
+    ASSERT_TRUE(computePPnLines(c).isOk());
     ASSERT_EQ(c.x.size(), 6u);
     EXPECT_EQ(c.x[4], (std::vector<double>{400, 20}));
     EXPECT_EQ(c.x[5], (std::vector<double>{100, 5}));
@@ -207,7 +209,7 @@ TEST(PPnTest, UnequalLotSizes) {
     auto r = collectPPn(rows({{50, 1}, {200, 9}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
-    computePPnLines(c);
+    ASSERT_TRUE(computePPnLines(c).isOk());
     EXPECT_DOUBLE_EQ(c.pTable[1][0], 0.02);
     EXPECT_DOUBLE_EQ(c.pTable[2][0], 0.045);
     EXPECT_NEAR(c.pTable[1][1], 0.1231384387633061, 1e-12);
@@ -233,11 +235,26 @@ TEST(PPnTest, UnequalLotSizes) {
     EXPECT_NEAR(num(t, 4, 4), 0.09258136552049595, 1e-12);
 }
 
+TEST(PPnTest, RootsTakeTheirFactorsInTheWrittenOrder) {
+    // Lots (1, 0) and (5, 5): N 6, D 5, pbar 5/6; averages n 3 and d 2.5. Pn-LCL of the
+    // averages row: 2.5 - 3 sqrt(5/6 x 3 x 1/6) = 2.5 - 3 sqrt(0.41666...) = 0.5635083268962919;
+    // taken as sqrt(5/6 x 1/6 x 3) it ends in ...915 and its 15 digits in ...291.
+    auto r = collectPPn(rows({{1, 0}, {5, 5}}), 1, 2);
+    ASSERT_TRUE(r.isOk());
+    ChartDataSet c = *r;
+    ASSERT_TRUE(computePPnLines(c).isOk());
+    EXPECT_EQ(signedNumberText(c.pTable[4][4]), " .563508326896292");
+    EXPECT_EQ(signedNumberText(c.lines[1][2]), " .563508326896292");
+    // Pn-UCL 2.5 + 1.936491673103708 and the p chart's 5/6 - 3 sqrt(5/6 x 1/6 / 3).
+    EXPECT_EQ(generalNumberText(c.lines[1][1]), "4.43649167310371");
+    EXPECT_EQ(generalNumberText(c.lines[0][2]), "0.187836108965431");
+}
+
 TEST(PPnTest, NoDefectivesAtAll) {
     auto r = collectPPn(rows({{10, 0}, {20, 0}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
-    computePPnLines(c);
+    ASSERT_TRUE(computePPnLines(c).isOk());
     for (const auto& row : c.pTable)
         for (double v : row)
             EXPECT_EQ(v, 0.0);
@@ -306,4 +323,63 @@ TEST(ResultTableCsv, QuotingLineEndsAndFullPrecision) {
     EXPECT_EQ(resultTableCsv(t), ",\"a,b\",\"say \"\"hi\"\"\",平均\r\n"
                                  "\"行\n1\",0.333333333333333,x,\r\n"
                                  "2,,,-2.5E-07\r\n");
+}
+
+TEST(ControlChartOverflow, EveryComputationRefusesAResultBeyondTheNumbers) {
+    // Xbar-R: 1E+308 + 1.5E+308 and the range 1E+308 - (-1E+308) are infinite.
+    const auto xr = computeXbarR(rows({{1e308, 1.5e308}, {-1e308, 1e308}}));
+    ASSERT_FALSE(xr.isOk());
+    EXPECT_EQ(xr.status().message(), kResultOutOfRange);
+    // Only the range overflows: mean 0 of the second row is fine, its range is not.
+    EXPECT_FALSE(computeXbarR(rows({{1, 2}, {-1e308, 1e308}})).isOk());
+    // Values near the edge of the range whose sums stay finite are computed.
+    const auto edge = computeXbarR(rows({{8e307, 8e307}, {8e307, 8e307}}));
+    ASSERT_TRUE(edge.isOk());
+    EXPECT_EQ(edge->lines[0][0], 8e307);
+
+    // X-Rs: a moving range of 2E+308; the "Xbar" entry's sum of 2E+308.
+    ChartDataSet xs = collectXRs(rows({{1e308}, {-1e308}}), 1).value();
+    EXPECT_EQ(computeXRsLines(xs).message(), kResultOutOfRange);
+    EXPECT_EQ(collectXRs(rows({{1e308, 1e308}, {1, 1}}), 3).status().message(), kResultOutOfRange);
+
+    // P-Pn: the total size of two lots of 1E+308.
+    ChartDataSet lots = collectPPn(rows({{1e308, 1}, {1e308, 1}}), 1, 2).value();
+    EXPECT_EQ(computePPnLines(lots).message(), kResultOutOfRange);
+
+    // Defect counts: a sum beyond the numbers either way is said as such, not as a negative mean.
+    EXPECT_EQ(computeDefectCount(rows({{1e308}, {1e308}}), 1).status().message(), kResultOutOfRange);
+    EXPECT_EQ(computeDefectCount(rows({{-1e308}, {-1e308}}), 1).status().message(), kResultOutOfRange);
+}
+
+TEST(ControlChartOverflow, TheCheckLooksAtEveryComputedNumber) {
+    ChartDataSet c;
+    EXPECT_TRUE(checkFiniteResults(c).isOk());
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto refused = [](const ChartDataSet& d) { return !checkFiniteResults(d).isOk(); };
+    ChartDataSet d = c;
+    d.x = {{1, inf}};
+    EXPECT_TRUE(refused(d));
+    d = c;
+    d.mean = {std::nan("")};
+    EXPECT_TRUE(refused(d));
+    d = c;
+    d.sumOfRanges = -inf;
+    EXPECT_TRUE(refused(d));
+    d = c;
+    d.pTable = {{0, 0, 0, inf, 0}};
+    EXPECT_TRUE(refused(d));
+    d = c;
+    d.lines[1][2] = std::nan("");
+    EXPECT_TRUE(refused(d));
+    d = c;
+    d.plottedD = {inf};
+    EXPECT_TRUE(refused(d));
+}
+
+TEST(XRsTest, ADatasetWithoutVariablesIsRefused) {
+    Dataset none;
+    none.resize(3, 0);
+    const auto r = collectXRs(none, 1);
+    ASSERT_FALSE(r.isOk());
+    EXPECT_EQ(r.status().message(), kXRsNoVariables);
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 using namespace zel;
@@ -20,6 +21,11 @@ const std::string kMissing = "ファイルが見つかりません。";
 const std::string kType = "型が一致しません。";
 const std::string kOverflow = "オーバーフローしました。";
 const std::string kIndex = "インデックスが有効範囲にありません。";
+
+// The line that names where the reading of the values file stopped.
+std::string position(int sample, int variable) {
+    return "位置：サンプル " + std::to_string(sample) + "、変数 " + std::to_string(variable);
+}
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -318,7 +324,7 @@ TEST_F(DatasetFileTest, MissingOrUnreadableNamesFileLeavesTheDatasetAlone) {
 TEST_F(DatasetFileTest, ValuesFileEndsEarly) {
     Dataset ds;
     const auto r = readText(" 2  2 \r\nA\r\nB\r\n 0 \r\n 0 \r\n\r\n\r\n", std::string(" 1  2  3 "), ds);
-    EXPECT_EQ(r.status.message(), kEof + "\nv.QCS");
+    EXPECT_EQ(r.status.message(), kEof + "\nv.QCS\n" + position(2, 2));
     EXPECT_EQ(r.valuesRead, 3u);
     EXPECT_EQ(ds.value(2, 1), 3.0);
     EXPECT_EQ(ds.value(2, 2), 0.0);
@@ -340,7 +346,7 @@ TEST_F(DatasetFileTest, HugeHeaderWithShortValuesFileFailsFast) {
     const auto t0 = std::chrono::steady_clock::now();
     const auto r = readDatasetBytes(names, std::string_view(values), ds, "n", "v");
     const auto secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    EXPECT_EQ(r.status.message(), kEof + "\nv");
+    EXPECT_EQ(r.status.message(), kEof + "\nv\n" + position(1, 4));
     EXPECT_TRUE(r.headerRead);
     EXPECT_EQ(r.valuesRead, 3u);
     EXPECT_EQ(ds.sampleCount(), 32767);
@@ -387,12 +393,16 @@ TEST_F(DatasetFileTest, MalformedInput) {
         {" 2  -3 \r\n", "", kIndex + "\nn"},
         {" 1  1 \r\nA\r\nxyz\r\nL\r\n", "", kType + "\nn"},
         {" 1  1 \r\nA\r\n 99999 \r\nL\r\n", "", kOverflow + "\nn"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1.5abc  2 ", kType + "\nv"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1E+999  2 ", kOverflow + "\nv"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " inf  nan ", kType + "\nv"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1e  2 ", kType + "\nv"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " +-1  2 ", kType + "\nv"},
-        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", "\x81\x40 2 ", kType + "\nv"},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1.5abc  2 ", kType + "\nv\n" + position(1, 1)},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1E+999  2 ", kOverflow + "\nv\n" + position(1, 1)},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " inf  nan ", kType + "\nv\n" + position(1, 1)},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1e  2 ", kType + "\nv\n" + position(1, 1)},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " +-1  2 ", kType + "\nv\n" + position(1, 1)},
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", "\x81\x40 2 ", kType + "\nv\n" + position(1, 1)},
+        // A number beyond the range of double, just past the largest one, and where it stands.
+        {" 1  2 \r\nA\r\nB\r\n 0 \r\nL\r\n", " 1  1.8E+308 ", kOverflow + "\nv\n" + position(1, 2)},
+        {" 2  2 \r\nA\r\nB\r\n 0 \r\n 0 \r\nL\r\nM\r\n", " 1  2 \r\n 3 -1E+309 ",
+         kOverflow + "\nv\n" + position(2, 2)},
         {"", "", kEof + "\nn"},
         {"   \r\n\r\n", "", kEof + "\nn"},
     };
@@ -433,6 +443,19 @@ TEST_F(DatasetFileTest, MalformedInput) {
                 << m;
         }
     }
+}
+
+TEST_F(DatasetFileTest, TheLargestValuesWriteAndReadBack) {
+    Dataset ds;
+    ds.resize(1, 2);
+    ds.setValue(1, 1, std::numeric_limits<double>::max());
+    ds.setValue(1, 2, -std::numeric_limits<double>::max());
+    EXPECT_EQ(valuesFileBytes(ds), " 1.79769313486231E+308 -1.79769313486231E+308 ");
+    Dataset back;
+    const auto r = readDatasetBytes(*namesFileBytes(ds), std::string_view(valuesFileBytes(ds)), back);
+    ASSERT_TRUE(r.status.isOk()) << r.status.message();
+    EXPECT_DOUBLE_EQ(back.value(1, 1), 1.79769313486231e308);
+    EXPECT_DOUBLE_EQ(back.value(1, 2), -1.79769313486231e308);
 }
 
 TEST_F(DatasetFileTest, NamesFileReadableNeedsTheWholeNamesFile) {

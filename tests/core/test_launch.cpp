@@ -72,6 +72,10 @@ TEST(LaunchDecision, VariableCountChecks) {
     EXPECT_EQ(graphCommandDecision("Xbar-R 管理図", 2, 2).window, "XR1");
     EXPECT_EQ(graphCommandDecision("P-Pn 管理図", 1, 5).refusal, "標本の大きさは２以上に設定して下さい。");
     EXPECT_EQ(graphCommandDecision("P-Pn 管理図", 40, 5).window, "phensi2");
+    // X-Rs needs one variable to chart (or to average for "Xbar").
+    EXPECT_EQ(graphCommandDecision("X-Rs 管理図", 0, 5).refusal,
+              "X-Rs 管理図を作成するには１つ以上の変数が必要です。");
+    EXPECT_EQ(graphCommandDecision("X-Rs 管理図", 0, 5).window, "");
 
     EXPECT_EQ(graphCommandDecision("散布図", 1, 5).refusal, "散布図を作成するには２つ以上の変数が必要です。");
     EXPECT_EQ(graphCommandDecision("散布図", 2, 5).window, "hensi2");

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <unistd.h>
 
@@ -112,6 +114,22 @@ TEST_F(LimitsFileDir, WriteReplacesAtomicallyAndReadsBack) {
     const auto back = readLimitsFile(path.string());
     ASSERT_TRUE(back.isOk());
     EXPECT_EQ(*back, kLines);
+}
+
+TEST_F(LimitsFileDir, ALineThatIsNotANumberWritesNothing) {
+    // Infinity used to go out as " 0 ": a wrong limit that reads back as a true one.
+    const fs::path path = m_dir / "huge.QCK";
+    spit(path, "old content");
+    ControlLines lines = kLines;
+    lines[0][0] = std::numeric_limits<double>::infinity();
+    const Status s = writeLimitsFile(path.string(), "huge", lines);
+    EXPECT_EQ(s.message(), kResultOutOfRange);
+    EXPECT_EQ(slurp(path), "old content");
+    lines[0][0] = 12;
+    lines[1][2] = std::nan("");
+    EXPECT_FALSE(limitsFileBytes("b", lines).isOk());
+    EXPECT_FALSE(writeLimitsFile((m_dir / "new.QCK").string(), "new", lines).isOk());
+    EXPECT_FALSE(fs::exists(m_dir / "new.QCK"));
 }
 
 TEST_F(LimitsFileDir, FailedWriteLeavesTheOldFile) {

@@ -50,7 +50,7 @@ TEST(GeneralNumberText, ExponentThresholds) {
     EXPECT_EQ(generalNumberText(-0.000015), "-1.5E-05");
     EXPECT_EQ(generalNumberText(-2.5e100), "-2.5E+100");
     EXPECT_EQ(generalNumberText(1e-100), "1E-100");
-    EXPECT_EQ(generalNumberText(1.7976931348623157e308), "1.79769313486232E+308");
+    EXPECT_EQ(generalNumberText(1.7976931348623157e308), "1.79769313486231E+308"); // see below
     EXPECT_EQ(generalNumberText(5e-324), "4.94065645841247E-324");
 }
 
@@ -78,6 +78,44 @@ TEST(SignedNumberText, Examples) {
 TEST(SignedNumberText, ReadsBackThroughTheLenientParse) {
     for (double v : {0.5, -0.25, 3.0, 12.345, -0.5, 1e15, 1.5e-5, -2.5e100, 123456.789012345})
         EXPECT_DOUBLE_EQ(lenientParse(signedNumberText(v)), v) << v;
+}
+
+TEST(DecimalsText, RoundsTheReadDigitsHalfAwayFromZero) {
+    // The binary values lie just below the halves; the shown text rounds as they read.
+    EXPECT_EQ(decimalsText(1.015, 2), "1.02");
+    EXPECT_EQ(decimalsText(0.015, 2), "0.02");
+    EXPECT_EQ(decimalsText(-1.015, 2), "-1.02");
+    EXPECT_EQ(decimalsText(2.675, 2), "2.68");
+    EXPECT_EQ(decimalsText(1.005, 2), "1.01");
+    EXPECT_EQ(decimalsText(2.03 / 2, 2), "1.02"); // the mean of 1.01 and 1.02
+    EXPECT_EQ(decimalsText(1.0149, 2), "1.01");
+    // Zero and whole-number places; carries into a new digit.
+    EXPECT_EQ(decimalsText(0, 2), "0.00");
+    EXPECT_EQ(decimalsText(2.5, 0), "3");
+    EXPECT_EQ(decimalsText(-2.5, 0), "-3");
+    EXPECT_EQ(decimalsText(0.4, 0), "0");
+    EXPECT_EQ(decimalsText(9.995, 2), "10.00");
+    EXPECT_EQ(decimalsText(-0.001, 2), "-0.00"); // a negative value that rounds to zero
+    EXPECT_EQ(decimalsText(-0.0, 2), "0.00");
+    EXPECT_EQ(decimalsText(3, 3), "3.000");
+    // Large and small magnitudes: the 15 digits, then zeros.
+    EXPECT_EQ(decimalsText(1e20, 1), "100000000000000000000.0");
+    EXPECT_EQ(decimalsText(1.23456789012345678e20, 0), "123456789012346000000");
+    EXPECT_EQ(decimalsText(1.5e-7, 8), "0.00000015");
+    // The places run from 0 to the maximum.
+    EXPECT_EQ(kMaxShownDecimals, 15);
+    EXPECT_EQ(decimalsText(0.1, 100), "0.100000000000000");
+    EXPECT_EQ(decimalsText(1.6, -3), "2");
+}
+
+TEST(GeneralNumberText, TheLargestValuesReadBack) {
+    // 1.7976931348623157E+308 to 15 digits would be 1.79769313486232E+308, beyond double.
+    const double max = std::numeric_limits<double>::max();
+    EXPECT_EQ(generalNumberText(max), "1.79769313486231E+308");
+    EXPECT_EQ(signedNumberText(-max), "-1.79769313486231E+308");
+    EXPECT_TRUE(std::isfinite(lenientParse(generalNumberText(max))));
+    EXPECT_EQ(generalNumberText(1.5e308), "1.5E+308");
+    EXPECT_EQ(generalNumberText(1.79769313486231e308), "1.79769313486231E+308");
 }
 
 TEST(FormatPattern, FourDigitPattern) {

@@ -141,7 +141,7 @@ class TestControlCharts : public QObject {
         ctx->analysis = QStringLiteral("Xbar-R 管理図");
         ctx->ws.dataset =
             makeDataset({{10, 12}, {11, 15}, {100, 300}, {9, 10}, {12, 12}}, {"A", "B", "-masked", "C", "D"});
-        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset);
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
         ZelWindow* w = openXrkanri(*ctx);
         QVERIFY(w);
         QCOMPARE(w->objectName(), QStringLiteral("xrkanri"));
@@ -237,7 +237,7 @@ class TestControlCharts : public QObject {
     void twoChartLayout() {
         ctx->analysis = QStringLiteral("Xbar-R 管理図");
         ctx->ws.dataset = makeDataset({{1, 2}, {2, 4}, {3, 3}}, {"a", "b", "c"});
-        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset);
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
         ZelWindow* w = openXrkanri(*ctx);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->resize(900, 600);
@@ -261,7 +261,7 @@ class TestControlCharts : public QObject {
     void xrkanriMenus() {
         ctx->analysis = QStringLiteral("Xbar-R 管理図");
         ctx->ws.dataset = makeDataset({{1, 2}, {2, 4}, {3, 3}}, {"a", "b", "c"});
-        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset);
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
         QPointer<ZelWindow> w = openXrkanri(*ctx);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         const QList<QPair<QString, QString>> expected = {{"gcolor", "カラー(&C)"},
@@ -303,7 +303,7 @@ class TestControlCharts : public QObject {
     void xrskanriMenusAndClick() {
         ctx->analysis = QStringLiteral("X-Rs 管理図");
         ctx->ws.dataset = makeDataset({{5}, {7}, {4}, {4}}, {"p", "q", "r", "s"});
-        ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1);
+        ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1).value();
         zel::computeXRsLines(ctx->ws.chartData);
         ZelWindow* w = openXrskanri(*ctx);
         QVERIFY(QTest::qWaitForWindowExposed(w));

@@ -2,9 +2,11 @@
 // them: XR1's table, decimal places and limits file; the saved-limits flow
 // through xrload and xrkase; the X-Rs, P-Pn and defect-count variable dialogs;
 // the limits dialog kgenin.
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlTableWindow.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
+#include "analysis/control/LimitsFile.h"
 #include "analysis/control/PChart.h"
 #include "app/AppSettings.h"
 #include "app/MainContext.h"
@@ -185,6 +187,73 @@ class TestControlTables : public QObject {
         ctx->ws.dataset.setValue(1, 1, 50);
         QCOMPARE(openXR1(*ctx), static_cast<ZelWindow*>(w));
         QCOMPARE(shown(w->grid(), 1, 1), QString("1.00"));
+    }
+
+    void cellsRoundTheValueAsItReads() {
+        // Means 1.015 and 1.01, ranges 0.01 and 0.02: the binary 1.015 lies below the half.
+        setData(ctx->ws.dataset, {{1.01, 1.02}, {1.0, 1.02}}, {"a", "b"});
+        auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
+        QVERIFY(w);
+        const DataGrid& g = w->grid();
+        QCOMPARE(shown(g, 3, 1), QString("1.02"));
+        QCOMPARE(shown(g, 4, 4), QString("0.02")); // R-bar 0.015
+        w->decimalSpin()->setValue(3);
+        QCOMPARE(shown(g, 3, 1), QString("1.015"));
+        w->decimalSpin()->setValue(0);
+        QCOMPARE(shown(g, 1, 1), QString("1"));
+    }
+
+    void resultsBeyondTheNumbersOpenNoTable() {
+        // Xbar-R: opening the table refuses; nothing opens and no limits file is written.
+        setData(ctx->ws.dataset, {{1e308, 1.5e308}, {-1e308, 1e308}}, {"a", "b"});
+        const QString outOfRange = QString::fromUtf8(zel::kResultOutOfRange);
+        BoxWatcher box;
+        box.arm();
+        QVERIFY(!openXR1(*ctx));
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("Xbar-R管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(!ZelWindow::find("XR1"));
+
+        // X-Rs: a moving range of 2E+308; the dialog stays open.
+        ctx->analysis = QStringLiteral("X-Rs 管理図");
+        setData(ctx->ws.dataset, {{1e308}, {-1e308}}, {"a", "b"});
+        ZelWindow* dlg = openXrshensi(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(box.title, QString("X-Rs管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("xrshensi"));
+        QVERIFY(!ZelWindow::find("XRS1"));
+        dlg->close();
+
+        // P-Pn: the total size overflows.
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        setData(ctx->ws.dataset, {{1e308, 1}, {1e308, 2}}, {"a", "b"});
+        dlg = openPhensi2(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 3);
+        QCOMPARE(box.title, QString("P-Pn 管理図"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("phensi2"));
+        QVERIFY(!ZelWindow::find("p1"));
+        dlg->close();
+
+        // Defect counts: the sum overflows.
+        ctx->analysis = QStringLiteral("欠点数データ");
+        setData(ctx->ws.dataset, {{1e308}, {1e308}}, {"a", "b"});
+        dlg = openKetten(*ctx);
+        box.arm();
+        button(dlg, "Command1")->click();
+        QTRY_COMPARE(box.shown, 4);
+        QCOMPARE(box.title, QString("変数の指定"));
+        QCOMPARE(box.text, outOfRange);
+        QVERIFY(ZelWindow::find("ketten"));
+        QVERIFY(!ZelWindow::find("kanri1"));
+
+        QVERIFY(!QFile::exists(base + ".QCK"));
     }
 
     void decimalsApplyToEveryCellAtOnce() {
@@ -489,6 +558,36 @@ class TestControlTables : public QObject {
         QTRY_VERIFY(!ZelWindow::find("p1"));
         // p1's "OK" filled the plotted values on this path too.
         QCOMPARE(ctx->ws.chartData.plottedD, std::vector<double>({2, 3}));
+    }
+
+    void savedLinesThatOverflowThePnChartAreRefused() {
+        // Lots of 1E+10 and a loaded p-bar of 1E+300: the pn chart's centre line overflows.
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        setData(ctx->ws.dataset, {{1e10, 1}, {1e10, 2}}, {"L1", "L2"});
+        ctx->ws.dataset.setBase(base.toStdString());
+        QVERIFY(zel::writeLimitsFile(dir->filePath("huge.QCK").toStdString(), "/old",
+                                     {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}})
+                    .isOk());
+        button(openPhensi2(*ctx), "Command1")->click();
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
+        QVERIFY(w);
+        QTest::mouseClick(w->option2(), Qt::LeftButton);
+        w->okButton()->click();
+        ZelWindow* load = ZelWindow::find("xrload");
+        QVERIFY(load);
+        load->findChild<QLineEdit*>("Text1")->setText("huge");
+        button(load, "Command1")->click();
+        ZelWindow* kase = ZelWindow::find("xrkase");
+        QVERIFY(kase);
+        BoxWatcher box;
+        box.arm();
+        button(kase, "Command1")->click();
+        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(box.title, QString("管理線情報"));
+        QCOMPARE(box.text, QString::fromUtf8(zel::kResultOutOfRange));
+        QVERIFY(!ZelWindow::find("pkanri"));
+        QVERIFY(ZelWindow::find("xrkase"));
+        QVERIFY(ZelWindow::find("p1"));
     }
 
     void kettenRefusesANegativeMeanCount() {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardItemModel>
@@ -204,6 +205,18 @@ class TestLaunch : public QObject {
         choose(QStringLiteral("P-Pn 管理図"));
         QVERIFY(!answerBox([&] { graphCommand(); }).seen);
         QVERIFY(ZelWindow::find(QStringLiteral("phensi2")));
+    }
+
+    void xRsNeedsAVariable() {
+        setDataset(3, 0);
+        QFile::remove(m_dir.filePath(QStringLiteral("lot.QCK"))); // left by the tests before
+        choose(QStringLiteral("X-Rs 管理図"));
+        const SeenBox box = answerBox([&] { graphCommand(); });
+        QCOMPARE(box.text, QStringLiteral("X-Rs 管理図を作成するには１つ以上の変数が必要です。"));
+        QCOMPARE(box.title, QStringLiteral("データの入力"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QVERIFY(ZelWindow::openWindows().isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("lot.QCK"))));
     }
 
     void graphCommandTwiceBringsTheWindowForward() {

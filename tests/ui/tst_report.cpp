@@ -233,7 +233,13 @@ class TestReport : public QObject {
         QVERIFY(readAll(out + QStringLiteral("/kanri1-Graph1.svg")).contains("欠点数データ"));
         QVERIFY(!QFile::exists(path(QStringLiteral("counts.QCK"))));
 
-        // Entered limits: accepted when equal, refused upside down with the chart's message.
+        // Entered limits: the summary lists the lines drawn (midpoint, upper, lower), not c-bar's.
+        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=7"),
+                      QStringLiteral("--set=lower=2"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+                 QStringLiteral("Graph1 CL 4.5\nGraph1 UCL 7\nGraph1 LCL 2\n"));
+        // Accepted when equal, refused upside down with the chart's message.
         run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=6"),
                       QStringLiteral("--set=lower=6"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
@@ -253,6 +259,71 @@ class TestReport : public QObject {
                       QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(refused));
+    }
+
+    void shownDecimalsRoundTheValueAsItReads() {
+        // 1.015 and 1.025 lie just below their halves in binary; they show as read.
+        const QString dataset =
+            writeDataset(QStringLiteral("round"), {"a", "b"}, {{1.015, 1.025}, {1.0, 1.02}, {1.0, 1.0}});
+        const QString out = path(QStringLiteral("out-round"));
+        const Run run =
+            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
+        QCOMPARE(shown[1], QStringLiteral("a\t1.02\t1.03\t1.02\t0.01"));
+    }
+
+    void resultsBeyondTheNumbersAreRefusedAndNothingIsWritten() {
+        const std::string outOfRange =
+            std::string("計算結果が数値の範囲を超えたため、解析できません。データの値を確認してください。\n");
+        struct Case {
+            const char* id;
+            std::vector<std::vector<double>> rows;
+        };
+        const Case cases[] = {
+            {"xbar-r", {{1e308, 1.5e308}, {-1e308, 1e308}}},
+            {"x-rs", {{1e308, 0}, {-1e308, 0}}},
+            {"p-pn", {{1e308, 1}, {1e308, 2}}},
+            {"defects", {{1e308, 0}, {1e308, 0}}},
+        };
+        for (const Case& c : cases) {
+            const QString name = QStringLiteral("huge-") + QLatin1String(c.id);
+            const QString dataset = writeDataset(name, {"x", "y"}, c.rows);
+            const QString out = path(QStringLiteral("out-") + name);
+            const Run run = report({QStringLiteral("--report=") + QLatin1String(c.id),
+                                    QStringLiteral("--output=") + out, dataset});
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.err, outOfRange);
+            QVERIFY(!QFile::exists(out));
+            QVERIFY(!QFile::exists(path(name + QStringLiteral(".QCK"))));
+        }
+    }
+
+    void loadedLinesThatOverflowTheChartAreRefused() {
+        // The pn chart's centre line: a loaded p-bar of 1E+300 times lots of 1E+10.
+        const QString dataset = writeDataset(QStringLiteral("bigLots"), {"n", "d"}, {{1e10, 1}, {1e10, 2}});
+        const QString saved = path(QStringLiteral("hugeLines.QCK"));
+        QVERIFY(
+            zel::writeLimitsFile(saved.toStdString(), "/old", {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}}).isOk());
+        const QString out = path(QStringLiteral("out-bigLots"));
+        const Run run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
+                                QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err,
+                 std::string(
+                     "計算結果が数値の範囲を超えたため、解析できません。データの値を確認してください。\n"));
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(path(QStringLiteral("bigLots.QCK"))));
+    }
+
+    void xRsWithoutVariablesIsRefused() {
+        const QString dataset = writeDataset(QStringLiteral("novars"), {}, {{}, {}, {}});
+        const QString out = path(QStringLiteral("out-novars"));
+        const Run run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("X-Rs 管理図を作成するには１つ以上の変数が必要です。\n"));
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(path(QStringLiteral("novars.QCK"))));
     }
 
     void launchRefusalsWriteNothing() {

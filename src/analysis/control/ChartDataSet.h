@@ -4,6 +4,8 @@
 // tables; the vectors are 0-based (subgroup i is element i - 1).
 #pragma once
 
+#include "common/Status.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -41,6 +43,20 @@ struct ChartDataSet {
     ControlLines lines{};       // L
     ControlLines loadedLines{}; // filled by the saved-limits dialog
 };
+
+// The refusal of a variable number that names no variable of the dataset.
+inline constexpr const char* kNoSuchVariable = "変数の指定が正しくありません。";
+
+// The refusal of a computation whose result lies beyond the range of the
+// numbers (an overflow): the windows show it, the report command ends with it.
+inline constexpr const char* kResultOutOfRange =
+    "計算結果が数値の範囲を超えたため、解析できません。データの値を確認してください。";
+
+// Ok when every number of the record is finite: the measurements and the rows
+// of totals and averages, the means, lows, highs, ranges and their sums, the
+// lot table and both control-line tables. Otherwise kResultOutOfRange: a
+// result that is not a number must never reach a table, a chart or a file.
+Status checkFiniteResults(const ChartDataSet& cds);
 
 // The entered limits of the limits dialog kgenin.
 struct EnteredLimits {

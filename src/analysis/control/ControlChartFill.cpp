@@ -3,6 +3,7 @@
 #include "analysis/control/ControlChartFill.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace zel {
@@ -116,7 +117,6 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
     const auto lcl = [&](std::size_t i) { return at(input.pointLower, i, lines[2]); };
 
     if (enteredKind) {
-        const EnteredLimits& e = *input.entered;
         model.setSeriesCount(4);
         model.setPointCount(points);
         model.setYAxisScale(2);
@@ -128,9 +128,10 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
         model.setCurrentSeries(1);
         model.setCurrentPoint(1);
         writeSeries(model, m, value);
-        writeSeries(model, m, [&](std::size_t) { return e.upper; });
-        writeSeries(model, m, [&](std::size_t) { return e.lower; });
-        writeSeries(model, m, [&](std::size_t) { return (e.upper + e.lower) * 0.5; });
+        const std::array<double, 3> drawn = drawnControlLines(input);
+        writeSeries(model, m, [&](std::size_t) { return drawn[1]; });
+        writeSeries(model, m, [&](std::size_t) { return drawn[2]; });
+        writeSeries(model, m, [&](std::size_t) { return drawn[0]; });
         for (int i = 1; i <= m; ++i)
             model.setPointLabelAt(i, labelAt(input.labels, static_cast<std::size_t>(i - 1)));
         return true;
@@ -162,11 +163,9 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             writeSeries(model, m, lcl);
             writeSeries(model, m, value);
         }
-        if (input.role == ControlChartRole::MovingRange) {
-            // The first moving range is a placeholder: kept, not plotted.
-            model.setCurrentPoint(1);
-            model.setPointExtra(1);
-        }
+        // The Rs chart's first point, whose moving range is 0 by definition,
+        // is drawn at 0 like every other point and in every other kind: it is
+        // not marked as a placeholder (PointExtra 1 would leave it out).
     }
 
     // 6: point labels; the Rs chart numbers its points instead.
@@ -193,6 +192,26 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             model.setPointLabelAt(i, labelAt(input.labels, static_cast<std::size_t>(i - 1)));
     }
     return true;
+}
+
+Status checkFiniteInput(const ControlChartInput& input) {
+    const auto finite = [](const auto& values) {
+        return std::all_of(std::begin(values), std::end(values), [](double v) { return std::isfinite(v); });
+    };
+    const bool ok = finite(input.values) && finite(input.lines) && finite(input.pointCentre) &&
+                    finite(input.pointUpper) && finite(input.pointLower) && finite(input.rangeUpper) &&
+                    finite(input.rangeLower) && finite(drawnControlLines(input));
+    return ok ? Status::ok() : Status::invalidArgument(kResultOutOfRange);
+}
+
+std::array<double, 3> drawnControlLines(const ControlChartInput& input) {
+    if (input.kind == kEnteredLimitsKind && input.entered && !input.entered->cancelled) {
+        const EnteredLimits& e = *input.entered;
+        // Halved before they are added: the same value as (upper + lower) x 0.5,
+        // since halving a double is exact, without overflowing near the largest numbers.
+        return {e.upper * 0.5 + e.lower * 0.5, e.upper, e.lower};
+    }
+    return input.lines;
 }
 
 ControlChartInput xbarRInput(const ChartDataSet& cds, int chart) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "analysis/control/ChartDataSet.h"
+#include "common/Status.h"
 #include "components/chart/ChartModel.h"
 
 #include <array>
@@ -25,7 +26,7 @@ inline constexpr const char* kEnteredLimitsKind = "規格の入力";
 enum class ControlChartRole {
     Mean,        // Xbar-R mean chart, X-Rs X chart
     Range,       // Xbar-R range chart
-    MovingRange, // X-Rs Rs chart: point numbers instead of labels, PointExtra on point 1
+    MovingRange, // X-Rs Rs chart: point numbers instead of labels; point 1 plots its 0
     P,           // P-Pn p chart
     Pn,          // P-Pn pn chart
     Counts,      // defect-count chart: counts first, then CL, UCL, LCL
@@ -64,6 +65,17 @@ struct ControlChartInput {
 // is not below the lower; otherwise it returns false and leaves the model as it
 // was (the chart keeps its previous drawing).
 bool fillControlChart(ChartModel& model, const ControlChartInput& input);
+
+// The constant lines the chart draws as CL, UCL and LCL: the row of L, or for
+// "規格の入力" with entered limits the midpoint (upper + lower) x 0.5, the
+// upper and the lower limit.
+std::array<double, 3> drawnControlLines(const ControlChartInput& input);
+
+// Ok when every number the chart would draw is finite: the values, the lines
+// and the per-point lines. Limits loaded from an earlier analysis can make the
+// pn chart's centre line (loaded p-bar x the lot's size) overflow; such a chart
+// is refused with kResultOutOfRange rather than drawn.
+Status checkFiniteInput(const ControlChartInput& input);
 
 // The inputs of the two charts of each analysis from the chart data set:
 ControlChartInput xbarRInput(const ChartDataSet& cds, int chart); // 0 mean, 1 range

@@ -6,8 +6,7 @@
 namespace zel {
 
 Result<ChartDataSet> computeDefectCount(const Dataset& data, int variable) {
-    if (variable < 1 || variable > data.variableCount())
-        return Status::invalidArgument("変数の指定が正しくありません。");
+    if (variable < 1 || variable > data.variableCount()) return Status::invalidArgument(kNoSuchVariable);
     ChartDataSet cds;
     cds.n = 1;
     for (int s = 1; s <= data.sampleCount(); ++s) {
@@ -20,11 +19,13 @@ Result<ChartDataSet> computeDefectCount(const Dataset& data, int variable) {
     }
     cds.m = static_cast<int>(cds.x.size());
     const double cbar = cds.m > 0 ? cds.sumOfMeans / cds.m : 0.0;
-    // Also refuses a mean that is not a number.
-    if (!(cbar >= 0.0)) return Status::invalidArgument(kNegativeMeanCount);
+    // A sum that overflows is said as such, before its sign is looked at.
+    if (!std::isfinite(cbar)) return Status::invalidArgument(kResultOutOfRange);
+    if (cbar < 0.0) return Status::invalidArgument(kNegativeMeanCount);
     const double spread = 3.0 * std::sqrt(cbar);
     const double lower = cbar - spread;
     cds.lines[0] = {cbar, spread + cbar, lower >= 0.0 ? lower : 0.0};
+    if (Status finite = checkFiniteResults(cds); !finite) return finite;
     return cds;
 }
 

@@ -14,7 +14,8 @@ inline constexpr const char* kNegativeMeanCount =
 
 // ketten's "OK" with the 1-based variable: m, n = 1, X(i, 1) (also in mean,
 // the plotted values), labels, sumOfMeans and row 0 of L (c-bar in L(0,0)).
-// Row 1 of L stays 0.
+// Row 1 of L stays 0. Refuses a sum or a limit that overflows
+// (kResultOutOfRange) and a negative mean count (kNegativeMeanCount).
 Result<ChartDataSet> computeDefectCount(const Dataset& data, int variable);
 
 } // namespace zel

@@ -76,6 +76,10 @@ Result<std::string> limitsFileBytes(const std::string& basePath, const ControlLi
     std::string out = *path;
     out += "\r\n";
     char buf[kNumberTextMax];
+    // A line that is not a number would be written as 0, a wrong limit read back as true.
+    for (const auto& row : lines)
+        for (double v : row)
+            if (!std::isfinite(v)) return Status::invalidArgument(kResultOutOfRange);
     for (const auto& row : lines) {
         for (double v : row) {
             out.append(buf, writeSignedNumberText(buf, v));

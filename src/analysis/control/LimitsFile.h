@@ -12,7 +12,8 @@ namespace zel {
 
 // The file's bytes: line 1 the base path (UTF-8 in, code page 932 out), then
 // L(0,0), L(0,1), L(0,2), L(1,0), L(1,1), L(1,2) each as signed number text
-// followed by one blank. A base path code page 932 cannot hold is refused.
+// followed by one blank. A base path code page 932 cannot hold is refused, and
+// so is a line that is not a finite number (kResultOutOfRange).
 Result<std::string> limitsFileBytes(const std::string& basePath, const ControlLines& lines);
 // Writes the file atomically (temporary file, then rename).
 Status writeLimitsFile(const std::string& path, const std::string& basePath, const ControlLines& lines);

@@ -11,7 +11,7 @@ Result<ChartDataSet> collectPPn(const Dataset& data, int sizeVariable, int defec
     if (sizeVariable == defectVariable) return Status::invalidArgument(kPSameVariable);
     const int k = data.variableCount();
     if (sizeVariable < 1 || sizeVariable > k || defectVariable < 1 || defectVariable > k)
-        return Status::invalidArgument("変数の指定が正しくありません。");
+        return Status::invalidArgument(kNoSuchVariable);
     ChartDataSet cds;
     cds.n = 2;
     for (int s = 1; s <= data.sampleCount(); ++s) {
@@ -28,7 +28,7 @@ Result<ChartDataSet> collectPPn(const Dataset& data, int sizeVariable, int defec
     return cds;
 }
 
-void computePPnLines(ChartDataSet& cds) {
+Status computePPnLines(ChartDataSet& cds) {
     const int m = cds.m;
     cds.x.resize(static_cast<std::size_t>(m));
     double total[2] = {0.0, 0.0};
@@ -41,7 +41,6 @@ void computePPnLines(ChartDataSet& cds) {
     cds.x.push_back({total[0] / mm, total[1] / mm});
 
     const double pbar = total[0] != 0.0 ? total[1] / total[0] : 0.0;
-    const double q = pbar * (1.0 - pbar) > 0.0 ? pbar * (1.0 - pbar) : 0.0;
     cds.pTable.assign(static_cast<std::size_t>(m) + 3, {0.0, 0.0, 0.0, 0.0, 0.0});
     cds.pTable[0][0] = pbar;
     for (int i = 1; i <= m + 2; ++i) {
@@ -49,8 +48,10 @@ void computePPnLines(ChartDataSet& cds) {
         const double d = cds.x[static_cast<std::size_t>(i - 1)][1];
         auto& row = cds.pTable[static_cast<std::size_t>(i)];
         row[0] = n != 0.0 ? d / n : 0.0;
-        const double pSpread = n > 0.0 ? 3.0 * std::sqrt(q / n) : 0.0;
-        const double pnSpread = n > 0.0 ? 3.0 * std::sqrt(q * n) : 0.0;
+        // The factors under each root in the order they are written: the last
+        // of the 15 digits depends on it.
+        const double pSpread = n > 0.0 ? 3.0 * std::sqrt(pbar * (1.0 - pbar) / n) : 0.0;
+        const double pnSpread = n > 0.0 ? 3.0 * std::sqrt(pbar * n * (1.0 - pbar)) : 0.0;
         row[1] = pbar + pSpread;
         row[2] = pbar - pSpread;
         if (row[2] < 0.0) row[2] = 0.0;
@@ -63,6 +64,7 @@ void computePPnLines(ChartDataSet& cds) {
 
     cds.lines[0] = {cds.pTable[avg][0], cds.pTable[avg][1], cds.pTable[avg][2]};
     cds.lines[1] = {cds.x[avg - 1][1], cds.pTable[avg][3], cds.pTable[avg][4]};
+    return checkFiniteResults(cds);
 }
 
 void fillPPnPlotted(ChartDataSet& cds) {

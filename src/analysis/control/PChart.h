@@ -20,8 +20,11 @@ inline constexpr const char* kPInvalidLot =
 Result<ChartDataSet> collectPPn(const Dataset& data, int sizeVariable, int defectVariable);
 
 // The table computation on opening p1: totals and averages (X rows m + 1 and
-// m + 2), the lot table P and L.
-void computePPnLines(ChartDataSet& cds);
+// m + 2), the lot table P and L. Each root is taken of its factors multiplied
+// in the written order: p-bar x (1 - p-bar) / n for the p chart, p-bar x n x
+// (1 - p-bar) for the pn chart. Refuses (kResultOutOfRange) when a total or a
+// limit overflows.
+Status computePPnLines(ChartDataSet& cds);
 
 // p1's "OK": copies p(i) = P(i, 1) and d(i) = X(i, 2) into the plotted values.
 void fillPPnPlotted(ChartDataSet& cds);

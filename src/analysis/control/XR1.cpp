@@ -4,6 +4,7 @@
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/XbarR.h"
 #include "app/MainContext.h"
+#include "app/MessageBox.h"
 #include "app/Workspace.h"
 
 namespace {
@@ -27,9 +28,8 @@ ResultTableSpec xr1Design() {
 
 XR1::XR1(MainContext& context, QWidget* parent)
     : ControlTableWindow(context, xr1Design(), analysisText(), parent) {
-    zel::Workspace& ws = context.workspace();
-    ws.chartData = zel::computeXbarR(ws.dataset);
-    showTableAndWriteLimits(zel::xbarRTable(ws.chartData));
+    // openXR1 computed the chart data set just before.
+    showTableAndWriteLimits(zel::xbarRTable(context.workspace().chartData));
 }
 
 void XR1::openChartWindow() {
@@ -37,5 +37,18 @@ void XR1::openChartWindow() {
 }
 
 ZelWindow* openXR1(MainContext& context) {
+    if (XR1* open = ZelWindow::findOpen<XR1>()) {
+        open->bringForward();
+        return open;
+    }
+    // The table computes as it opens; data it cannot compute opens nothing.
+    zel::Workspace& ws = context.workspace();
+    zel::Result<zel::ChartDataSet> computed = zel::computeXbarR(ws.dataset);
+    if (!computed) {
+        MessageBox::refusal(context.mainWindow(), QString::fromStdString(computed.status().message()),
+                            XR1::captionText());
+        return nullptr;
+    }
+    ws.chartData = std::move(*computed);
     return ZelWindow::open<XR1>(context);
 }

@@ -27,9 +27,8 @@ ResultTableSpec xrs1Design() {
 
 XRS1::XRS1(MainContext& context, QWidget* parent)
     : ControlTableWindow(context, xrs1Design(), analysisText(), parent) {
-    zel::ChartDataSet& cds = context.workspace().chartData;
-    zel::computeXRsLines(cds);
-    showTableAndWriteLimits(zel::xRsTable(cds));
+    // xrshensi computed the moving ranges and the lines just before.
+    showTableAndWriteLimits(zel::xRsTable(context.workspace().chartData));
 }
 
 void XRS1::openChartWindow() {

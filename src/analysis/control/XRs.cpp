@@ -4,11 +4,12 @@
 
 namespace zel {
 
-ChartDataSet collectXRs(const Dataset& data, int listPosition) {
+Result<ChartDataSet> collectXRs(const Dataset& data, int listPosition) {
     ChartDataSet cds;
     cds.n = 1;
     const int k = data.variableCount();
-    if (listPosition < 1 || listPosition > k + 1 || k < 1) return cds;
+    if (k < 1) return Status::invalidArgument(kXRsNoVariables);
+    if (listPosition < 1 || listPosition > k + 1) return Status::invalidArgument(kNoSuchVariable);
     const bool xbar = listPosition == k + 1;
     for (int s = 1; s <= data.sampleCount(); ++s) {
         if (data.mask(s) != 0) continue;
@@ -32,10 +33,11 @@ ChartDataSet collectXRs(const Dataset& data, int listPosition) {
     cds.m = static_cast<int>(cds.x.size());
     for (const auto& row : cds.x)
         cds.mean.push_back(row[0]);
+    if (Status finite = checkFiniteResults(cds); !finite) return finite;
     return cds;
 }
 
-void computeXRsLines(ChartDataSet& cds) {
+Status computeXRsLines(ChartDataSet& cds) {
     const int m = cds.m;
     cds.range.assign(static_cast<std::size_t>(m > 0 ? m : 0), 0.0);
     cds.sumOfRanges = 0.0;
@@ -51,6 +53,7 @@ void computeXRsLines(ChartDataSet& cds) {
     const double rsbar = m > 1 ? cds.sumOfRanges / (m - 1) : 0.0;
     cds.lines[0] = {xbar, xbar + 2.66 * rsbar, xbar - 2.66 * rsbar};
     cds.lines[1] = {rsbar, 3.267 * rsbar, 0.0};
+    return checkFiniteResults(cds);
 }
 
 ResultTable xRsTable(const ChartDataSet& cds) {

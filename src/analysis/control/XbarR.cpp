@@ -21,7 +21,7 @@ XbarRCoefficients xbarRCoefficients(int n) {
     return kTable[n - 2];
 }
 
-ChartDataSet computeXbarR(const Dataset& data) {
+Result<ChartDataSet> computeXbarR(const Dataset& data) {
     ChartDataSet cds;
     const int k = data.variableCount();
     cds.n = k;
@@ -62,6 +62,7 @@ ChartDataSet computeXbarR(const Dataset& data) {
         cds.lines[0] = {xbarbar, xbarbar + c.a2 * rbar, xbarbar - c.a2 * rbar};
         cds.lines[1] = {rbar, c.d4 * rbar, c.d3 * rbar};
     }
+    if (Status finite = checkFiniteResults(cds); !finite) return finite;
     return cds;
 }
 

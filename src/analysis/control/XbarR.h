@@ -4,6 +4,7 @@
 
 #include "analysis/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
+#include "common/Status.h"
 #include "dataset/Dataset.h"
 
 namespace zel {
@@ -18,8 +19,9 @@ XbarRCoefficients xbarRCoefficients(int n);
 
 // Fills everything of the record for the Xbar-R analysis: m, n = K, X, labels,
 // mean, low, high, range, the sums and L. The launch guarantees 2 <= K <= 10
-// and at least two unmasked samples.
-ChartDataSet computeXbarR(const Dataset& data);
+// and at least two unmasked samples. Refuses (kResultOutOfRange) when a sum,
+// a range or a limit overflows.
+Result<ChartDataSet> computeXbarR(const Dataset& data);
 
 // The XR1 grid: n + 2 columns, m + 4 rows.
 ResultTable xbarRTable(const ChartDataSet& cds);

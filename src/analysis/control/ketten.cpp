@@ -34,7 +34,8 @@ void ketten::onOk() {
     zel::Workspace& ws = m_context.workspace();
     zel::Result<zel::ChartDataSet> counts = zel::computeDefectCount(ws.dataset, m_combo->currentIndex() + 1);
     if (!counts) {
-        // A negative mean count has no control lines: the dialog stays open.
+        // A negative mean count or counts whose sum overflows have no control
+        // lines: nothing opens and the dialog stays open.
         MessageBox::refusal(this, QString::fromStdString(counts.status().message()), messageTitle());
         return;
     }

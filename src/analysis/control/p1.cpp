@@ -27,9 +27,8 @@ ResultTableSpec p1Design() {
 
 p1::p1(MainContext& context, QWidget* parent)
     : ControlTableWindow(context, p1Design(), analysisText(), parent) {
-    zel::ChartDataSet& cds = context.workspace().chartData;
-    zel::computePPnLines(cds);
-    showTableAndWriteLimits(zel::pPnTable(cds));
+    // phensi2 computed the lot table and the lines just before.
+    showTableAndWriteLimits(zel::pPnTable(context.workspace().chartData));
 }
 
 void p1::prepareForChart() {

@@ -46,6 +46,11 @@ void phensi2::onOk() {
         MessageBox::refusal(this, QString::fromStdString(lots.status().message()), messageTitle());
         return;
     }
+    // The table's computation; lots it cannot compute open nothing.
+    if (const zel::Status computed = zel::computePPnLines(*lots); !computed) {
+        MessageBox::refusal(this, QString::fromStdString(computed.message()), p1::captionText());
+        return;
+    }
     ws.chartData = std::move(*lots);
     // A table window still open from before shows other lots: it makes way for
     // one computed from these.

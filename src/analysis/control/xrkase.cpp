@@ -1,8 +1,10 @@
 // xrkase: the loaded control lines, confirmed before the chart is drawn with them.
 #include "analysis/control/xrkase.h"
 
+#include "analysis/control/ControlChartFill.h"
 #include "analysis/control/ControlWindows.h"
 #include "app/MainContext.h"
+#include "app/MessageBox.h"
 #include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
@@ -112,6 +114,18 @@ void xrkase::layoutClient(double sw, double sh) {
 void xrkase::onOk() {
     MainContext& context = m_context;
     zel::ChartDataSet& cds = context.workspace().chartData;
+    if (m_analysis == kPPn) {
+        // The pn chart's centre line is the loaded p-bar times each lot's size.
+        zel::ChartDataSet loaded = cds;
+        loaded.lines = loaded.loadedLines;
+        for (int chart = 0; chart < 2; ++chart) {
+            const zel::Status drawable = zel::checkFiniteInput(zel::pPnInput(loaded, chart, true));
+            if (!drawable) {
+                MessageBox::refusal(this, QString::fromStdString(drawable.message()), windowTitle());
+                return;
+            }
+        }
+    }
     cds.lines = cds.loadedLines;
     const QString table = QString::fromLatin1(tableWindowOf(m_analysis));
     if (m_analysis == kXbarR)

@@ -6,6 +6,7 @@
 #include "analysis/control/XRS1.h"
 #include "analysis/control/XRs.h"
 #include "app/MainContext.h"
+#include "app/MessageBox.h"
 #include "app/Workspace.h"
 
 #include <QComboBox>
@@ -33,7 +34,15 @@ xrshensi::xrshensi(MainContext& context, QWidget* parent)
 
 void xrshensi::onOk() {
     zel::Workspace& ws = m_context.workspace();
-    ws.chartData = zel::collectXRs(ws.dataset, m_combo->currentIndex() + 1);
+    // The values and the table's computation; data that cannot be charted
+    // opens nothing and the dialog stays open.
+    zel::Result<zel::ChartDataSet> values = zel::collectXRs(ws.dataset, m_combo->currentIndex() + 1);
+    zel::Status computed = values ? zel::computeXRsLines(*values) : values.status();
+    if (!computed) {
+        MessageBox::refusal(this, QString::fromStdString(computed.message()), XRS1::captionText());
+        return;
+    }
+    ws.chartData = std::move(*values);
     // A table window still open from before shows other values: it makes way
     // for one computed from these.
     ZelWindow::closeWindows({QStringLiteral("XRS1")});

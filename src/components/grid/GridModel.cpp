@@ -1,6 +1,8 @@
 // GridModel: sparse texts, block formats and the header texts of a DataGrid.
 #include "components/grid/GridModel.h"
 
+#include "common/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -117,8 +119,8 @@ QString GridModel::displayText(int col, int row) const {
     const double v = text.trimmed().toDouble(&ok);
     if (!ok) return text;
     if (type == DataGrid::CellType::Real) {
-        const int decimals = std::clamp(formatValue(Prop::Decimals, col, row).toInt(), 0, 15);
-        return QString::number(v, 'f', decimals);
+        // Rounded as the value reads, halves away from zero: 1.015 shows "1.02".
+        return QString::fromStdString(zel::decimalsText(v, formatValue(Prop::Decimals, col, row).toInt()));
     }
     const GridCellFormat f = format(col, row);
     const double clamped = std::clamp(std::round(v), double(f.integerMin), double(f.integerMax));
