@@ -4,8 +4,10 @@
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -65,6 +67,21 @@ bool isReddish(QRgb c) {
     return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110;
 }
 
+QByteArray svgOf(const zel::ChartModel& m, QSize size = kSize) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(96);
+    {
+        QPainter p(&svg);
+        ChartRenderer::render(m, &p, QRectF(QPointF(0, 0), QSizeF(size)), {false, 1.0});
+    }
+    return buffer.data();
+}
+
 int colourPixels(const QImage& img) {
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -83,6 +100,7 @@ class TestChartRender : public QObject {
     void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
     void controlLinesFollowEveryControlChartFeed();
     void controlLinesStepWithTheLotAndAreNamedAtTheRight();
+    void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
     void barsReachTheirValues();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
@@ -271,6 +289,68 @@ void TestChartRender::controlLinesStepWithTheLotAndAreNamedAtTheRight() {
         for (int dy = -3; dy <= 3; ++dy)
             if (!isWhite(mono.pixel(p4.toPoint() + QPoint(dx, dy)))) ++inked;
     QVERIFY2(inked > 30, qPrintable(QString::number(inked)));
+}
+
+// A p chart of many lots whose limits step at every lot in the first half (UCL 0.09 and
+// 0.12 in turn) and stay at 0.10 in the second; the data are placeholders, so that
+// only the control lines draw.
+zel::ChartModel denseStepChart(int lots) {
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(lots);
+    std::vector<double> ucl, lcl;
+    for (int i = 0; i < lots; ++i) {
+        const bool stepping = i < lots / 2;
+        ucl.push_back(stepping ? (i % 2 ? 0.12 : 0.09) : 0.10);
+        lcl.push_back(stepping ? (i % 2 ? 0.0 : 0.01) : 0.005);
+    }
+    fill(m, 1, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
+    fill(m, 2, ucl);
+    fill(m, 3, lcl);
+    fill(m, 4, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
+    m.setCurrentSeries(4);
+    for (int p = 1; p <= lots; ++p) {
+        m.setCurrentPoint(p);
+        m.setPointExtra(1);
+    }
+    m.setYAxisScale(2);
+    m.setYAxisMax(0.13);
+    m.setYAxisMin(-0.01);
+    m.setYAxisTicks(4);
+    return m;
+}
+
+void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots() {
+    const QSize size(400, 300);
+    const zel::ChartModel m = denseStepChart(10000);
+    const auto l = layoutOf(m, size);
+    QVERIFY(l.controlLine(2) == SeriesStyle::ControlLine::Upper);
+    QVERIFY(l.slotWidth() < 0.1);
+    const QImage img = renderOf(m, false, size);
+    const int top = static_cast<int>(std::lround(l.valuePos(0.12)));
+    const int low = static_cast<int>(std::lround(l.valuePos(0.09)));
+    const int level = static_cast<int>(std::lround(l.valuePos(0.10)));
+    const int middle = static_cast<int>(std::lround(l.plot().left() + l.plot().width() / 2));
+    auto redNear = [&](int x, int row) {
+        return isReddish(img.pixel(x, row - 1)) || isReddish(img.pixel(x, row)) || isReddish(img.pixel(x, row + 1));
+    };
+    // Where the UCL steps at every lot, each pixel column is red from 0.12 down to 0.09.
+    for (int x = static_cast<int>(l.plot().left()) + 3; x < middle - 2; ++x)
+        for (int y = top + 1; y < low; ++y)
+            QVERIFY2(isReddish(img.pixel(x, y)), qPrintable(QString("column %1, row %2").arg(x).arg(y)));
+    // Past the lot where it stops stepping, it is one line at 0.10 and nothing above or below.
+    for (int x = middle + 2; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+        QVERIFY2(redNear(x, level), qPrintable(QString("column %1").arg(x)));
+        QVERIFY(!redNear(x, top + 2));
+        QVERIFY(!redNear(x, low - 2));
+    }
+    // The drawing grows with the plot's width, not with the number of lots: ten times
+    // the lots on the same plot make hardly a larger vector file.
+    const QByteArray few = svgOf(denseStepChart(1000), size);
+    const QByteArray many = svgOf(m, size);
+    QVERIFY2(many.size() < few.size() * 3 / 2, qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
 }
 
 void TestChartRender::barsReachTheirValues() {
