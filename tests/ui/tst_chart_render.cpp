@@ -101,6 +101,7 @@ class TestChartRender : public QObject {
     void controlLinesFollowEveryControlChartFeed();
     void controlLinesStepWithTheLotAndAreNamedAtTheRight();
     void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
+    void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
@@ -351,6 +352,52 @@ void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLot
     const QByteArray few = svgOf(denseStepChart(1000), size);
     const QByteArray many = svgOf(m, size);
     QVERIFY2(many.size() < few.size() * 3 / 2, qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
+}
+
+void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
+    // CL 26, UCL 30, LCL 0; the data's mean 12 and deviation 2√3 put the mean and the
+    // sigma lines well apart from the control lines.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(10);
+    fill(m, 1, std::vector<double>(10, 26.0));
+    fill(m, 2, std::vector<double>(10, 30.0));
+    fill(m, 3, std::vector<double>(10, 0.0));
+    fill(m, 4, {9, 15, 12, 6, 18, 12, 9, 15, 12, 12});
+    m.setYAxisScale(2);
+    m.setYAxisMax(30.0);
+    m.setYAxisMin(0.0);
+    m.setYAxisTicks(4);
+    m.setStatLines(5);
+    const double sigma = 2 * std::sqrt(3.0);
+    const auto l = layoutOf(m);
+    const QImage img = renderOf(m);
+    // Beside the right edge at each line's row: a name in grey, neither black nor coloured.
+    auto greyName = [&](double value, const char* what) {
+        const int row = static_cast<int>(std::lround(l.valuePos(value)));
+        int ink = 0;
+        for (int x = static_cast<int>(l.plot().right()) + 2; x < std::min(img.width(), static_cast<int>(l.plot().right()) + 45); ++x)
+            for (int y = row - 9; y <= row + 9; ++y) {
+                const QColor c = img.pixelColor(x, y);
+                const int hi = std::max({c.red(), c.green(), c.blue()});
+                const int lo = std::min({c.red(), c.green(), c.blue()});
+                if (hi > 235) continue;
+                ++ink;
+                QVERIFY2(hi - lo < 30 && lo > 100,
+                         qPrintable(QString("%1: %2 at %3, %4").arg(what, c.name()).arg(x).arg(y)));
+            }
+        QVERIFY2(ink > 8, qPrintable(QString("%1: %2 pixels").arg(what).arg(ink)));
+    };
+    greyName(12.0, "mean");
+    greyName(12.0 + sigma, "+1 sigma");
+    greyName(12.0 - sigma, "-1 sigma");
+    // The names are the texts a reader sees: 平均, +σ and −σ (a minus sign, U+2212).
+    const QString svg = QString::fromUtf8(svgOf(m));
+    for (const QString& name : {QStringLiteral("平均"), QStringLiteral("+σ"), QStringLiteral("\u2212σ"),
+                                QStringLiteral("CL"), QStringLiteral("UCL"), QStringLiteral("LCL")})
+        QVERIFY2(svg.contains(QStringLiteral(">") + name + QStringLiteral("<")), qPrintable(name));
 }
 
 void TestChartRender::barsReachTheirValues() {
