@@ -346,6 +346,11 @@ class TestControlCharts : public QObject {
         ChartView::setPdfPathProvider({});
         QCOMPARE(asked, 1);
         QVERIFY(QFile::exists(pdf));
+        // With ZEL_KEEP_PRINTS naming a folder, the printed PDF is kept there to be looked at.
+        if (const QString keep = qEnvironmentVariable("ZEL_KEEP_PRINTS"); !keep.isEmpty()) {
+            QFile::remove(keep + QStringLiteral("/xrkanri.pdf"));
+            QFile::copy(pdf, keep + QStringLiteral("/xrkanri.pdf"));
+        }
         QCOMPARE(uitest::pdfPageCount(pdf), 1);
         // Both charts' titles are on the page (their first words: the text extracted
         // from the page may run a title into the labels beside it).
