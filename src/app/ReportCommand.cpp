@@ -200,8 +200,8 @@ void setUpSvg(QSvgGenerator& svg, const zel::ChartModel& model) {
 
 void setUpPdf(QPdfWriter& writer, const zel::ChartModel& model) {
     writer.setResolution(96);
-    writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     writer.setCreator(QStringLiteral("ZEL"));
     writer.setTitle(QString::fromStdString(model.titleTop()));
 }
@@ -235,7 +235,8 @@ FileInsets sharedFileInsets(const std::vector<zel::ChartModel>& models) {
     pdfBuffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdfBuffer);
     setUpPdf(writer, models.front());
-    insets.pdf = ChartRenderer::sharedInsets(list, QRectF(0, 0, writer.width(), writer.height()), options, &writer);
+    insets.pdf =
+        ChartRenderer::sharedInsets(list, QRectF(0, 0, writer.width(), writer.height()), options, &writer);
     return insets;
 }
 

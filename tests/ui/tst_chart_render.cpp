@@ -335,7 +335,8 @@ void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLot
     const int level = static_cast<int>(std::lround(l.valuePos(0.10)));
     const int middle = static_cast<int>(std::lround(l.plot().left() + l.plot().width() / 2));
     auto redNear = [&](int x, int row) {
-        return isReddish(img.pixel(x, row - 1)) || isReddish(img.pixel(x, row)) || isReddish(img.pixel(x, row + 1));
+        return isReddish(img.pixel(x, row - 1)) || isReddish(img.pixel(x, row)) ||
+               isReddish(img.pixel(x, row + 1));
     };
     // Where the UCL steps at every lot, each pixel column is red from 0.12 down to 0.09.
     for (int x = static_cast<int>(l.plot().left()) + 3; x < middle - 2; ++x)
@@ -351,7 +352,8 @@ void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLot
     // the lots on the same plot make hardly a larger vector file.
     const QByteArray few = svgOf(denseStepChart(1000), size);
     const QByteArray many = svgOf(m, size);
-    QVERIFY2(many.size() < few.size() * 3 / 2, qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
+    QVERIFY2(many.size() < few.size() * 3 / 2,
+             qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
 }
 
 void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
@@ -378,7 +380,8 @@ void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
     auto greyName = [&](double value, const char* what) {
         const int row = static_cast<int>(std::lround(l.valuePos(value)));
         int ink = 0;
-        for (int x = static_cast<int>(l.plot().right()) + 2; x < std::min(img.width(), static_cast<int>(l.plot().right()) + 45); ++x)
+        for (int x = static_cast<int>(l.plot().right()) + 2;
+             x < std::min(img.width(), static_cast<int>(l.plot().right()) + 45); ++x)
             for (int y = row - 9; y <= row + 9; ++y) {
                 const QColor c = img.pixelColor(x, y);
                 const int hi = std::max({c.red(), c.green(), c.blue()});

@@ -274,7 +274,8 @@ class TestControlCharts : public QObject {
             const uitest::PlotEdges e2 = uitest::plotEdges(g2->grab().toImage());
             QVERIFY2(e1.left > 0 && e2.left > 0, what);
             QCOMPARE(g1->x(), g2->x());
-            QVERIFY2(e1.left == e2.left, qPrintable(QStringLiteral("%1: left %2 and %3").arg(what).arg(e1.left).arg(e2.left)));
+            QVERIFY2(e1.left == e2.left,
+                     qPrintable(QStringLiteral("%1: left %2 and %3").arg(what).arg(e1.left).arg(e2.left)));
             QVERIFY2(e1.right == e2.right,
                      qPrintable(QStringLiteral("%1: right %2 and %3").arg(what).arg(e1.right).arg(e2.right)));
             // The same sample stands at the same x in both, and a click there finds it.
@@ -288,8 +289,9 @@ class TestControlCharts : public QObject {
 
         // Xbar-R: means about 12345.6 over ranges below 2.
         ctx->analysis = QStringLiteral("Xbar-R 管理図");
-        ctx->ws.dataset = makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}, {12345.2, 12346.7}},
-                                      {"a", "b", "c", "d"});
+        ctx->ws.dataset =
+            makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}, {12345.2, 12346.7}},
+                        {"a", "b", "c", "d"});
         ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset);
         ZelWindow* w = openXrkanri(*ctx);
         QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -304,7 +306,8 @@ class TestControlCharts : public QObject {
 
         // X-Rs: values about 250000 over moving ranges below 10.
         ctx->analysis = QStringLiteral("X-Rs 管理図");
-        ctx->ws.dataset = makeDataset({{250001.5}, {250007.25}, {249998}, {250003.125}}, {"p", "q", "r", "s"});
+        ctx->ws.dataset =
+            makeDataset({{250001.5}, {250007.25}, {249998}, {250003.125}}, {"p", "q", "r", "s"});
         ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1);
         zel::computeXRsLines(ctx->ws.chartData);
         w = openXrskanri(*ctx);
@@ -338,7 +341,8 @@ class TestControlCharts : public QObject {
             return pdf;
         });
         ctx->analysis = QStringLiteral("Xbar-R 管理図");
-        ctx->ws.dataset = makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}}, {"a", "b", "c"});
+        ctx->ws.dataset =
+            makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}}, {"a", "b", "c"});
         ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset);
         ZelWindow* w = openXrkanri(*ctx);
         QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -354,7 +358,8 @@ class TestControlCharts : public QObject {
         QCOMPARE(uitest::pdfPageCount(pdf), 1);
         // Both charts' titles are on the page (their first words: the text extracted
         // from the page may run a title into the labels beside it).
-        const QRegularExpression blanks(QStringLiteral("\\s+"), QRegularExpression::UseUnicodePropertiesOption);
+        const QRegularExpression blanks(QStringLiteral("\\s+"),
+                                        QRegularExpression::UseUnicodePropertiesOption);
         const QString text = uitest::pdfText(pdf);
         for (const char* name : {"Graph1", "Graph2"}) {
             const QString title =

@@ -273,8 +273,10 @@ class TestReport : public QObject {
         QVERIFY(png1.left > 0);
         QCOMPARE(png1.left, png2.left);
         QCOMPARE(png1.right, png2.right);
-        const uitest::PlotEdges pdf1 = uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("1.pdf"), 1, 96));
-        const uitest::PlotEdges pdf2 = uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("2.pdf"), 1, 96));
+        const uitest::PlotEdges pdf1 =
+            uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("1.pdf"), 1, 96));
+        const uitest::PlotEdges pdf2 =
+            uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("2.pdf"), 1, 96));
         QVERIFY(pdf1.left > 0);
         QCOMPARE(pdf1.left, pdf2.left);
         QCOMPARE(pdf1.right, pdf2.right);

@@ -508,7 +508,8 @@ bool ChartLayout::findControlFeed(const ChartModel& m) {
 }
 
 bool ChartLayout::isControlChart() const {
-    return std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) == 3;
+    return std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) ==
+           3;
 }
 
 bool ChartLayout::controlLabelsOutside() const {
@@ -523,7 +524,9 @@ std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartM
         const auto c = m_control[static_cast<std::size_t>(s - 1)];
         if (!c) continue;
         PendingName n;
-        n.text = *c == CL::Centre ? QStringLiteral("CL") : *c == CL::Upper ? QStringLiteral("UCL") : QStringLiteral("LCL");
+        n.text = *c == CL::Centre  ? QStringLiteral("CL")
+                 : *c == CL::Upper ? QStringLiteral("UCL")
+                                   : QStringLiteral("LCL");
         n.colour = SeriesStyle::controlPen(*c, m_mono, m_unit).color();
         n.rank = *c == CL::Upper ? 0 : *c == CL::Centre ? 4 : 9;
         n.below = *c == CL::Lower;
@@ -588,8 +591,9 @@ void ChartLayout::placeEdgeNames(const std::vector<PendingName>& pending) {
             tops[i] = std::min(tops[i], i + 1 < tops.size() ? tops[i + 1] - h : limit);
         for (std::size_t i = 0; i < names.size(); ++i) {
             const QString& text = names[i].name->text;
-            m_edgeNames.push_back({text, QRectF(m_plot.right() + 4 * u, tops[i], fm.horizontalAdvance(text) + 2 * u, h),
-                                   names[i].name->colour});
+            m_edgeNames.push_back(
+                {text, QRectF(m_plot.right() + 4 * u, tops[i], fm.horizontalAdvance(text) + 2 * u, h),
+                 names[i].name->colour});
         }
         return;
     }

@@ -190,8 +190,8 @@ ChartLayout layoutFor(const ChartModel& model, const QRectF& target, const Optio
     return prepare(model, device, target, options).layout;
 }
 
-PlotInsets sharedInsets(const std::vector<const ChartModel*>& models, const QRectF& target, const Options& options,
-                        const QPaintDevice* device) {
+PlotInsets sharedInsets(const std::vector<const ChartModel*>& models, const QRectF& target,
+                        const Options& options, const QPaintDevice* device) {
     PlotInsets shared;
     if (models.size() < 2) return shared;
     // Each chart's own insets first; then again with the shared ones, since a side

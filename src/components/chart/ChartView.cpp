@@ -68,9 +68,11 @@ bool renderPage(const std::vector<const zel::ChartModel*>& models, QPagedPaintDe
     const double n = static_cast<double>(std::max<std::size_t>(1, models.size()));
     const double height = (area.height() - gap * (n - 1)) / n;
     ChartRenderer::Options options{mono, unit};
-    options.insets = ChartRenderer::sharedInsets(models, QRectF(0, 0, area.width(), height), options, &device);
+    options.insets =
+        ChartRenderer::sharedInsets(models, QRectF(0, 0, area.width(), height), options, &device);
     for (std::size_t i = 0; i < models.size(); ++i) {
-        const QRectF target(area.left(), area.top() + static_cast<double>(i) * (height + gap), area.width(), height);
+        const QRectF target(area.left(), area.top() + static_cast<double>(i) * (height + gap), area.width(),
+                            height);
         ChartRenderer::render(*models[i], &p, target, options);
     }
     return p.end();
@@ -211,7 +213,8 @@ bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
         svg.setTitle(QString::fromStdString(m_model.titleTop()));
         QPainter p;
         if (!p.begin(&svg)) return false;
-        ChartRenderer::render(m_model, &p, QRectF(QPointF(0, 0), QSizeF(size)), optionsOf(monochrome, m_insets));
+        ChartRenderer::render(m_model, &p, QRectF(QPointF(0, 0), QSizeF(size)),
+                              optionsOf(monochrome, m_insets));
         return p.end() && QFileInfo(path).size() > 0;
     }
     if (ext == QLatin1String("pdf")) {
@@ -227,7 +230,8 @@ bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
                               optionsOf(monochrome, m_insets));
         return p.end() && QFileInfo(path).size() > 0;
     }
-    return renderImage(m_model, size, monochrome, m_insets).save(path, ext == QLatin1String("jpg") ? "JPG" : "PNG");
+    return renderImage(m_model, size, monochrome, m_insets)
+        .save(path, ext == QLatin1String("jpg") ? "JPG" : "PNG");
 }
 
 void ChartView::paintEvent(QPaintEvent*) {

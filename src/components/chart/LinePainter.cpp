@@ -111,7 +111,8 @@ std::vector<QRectF> stepBand(const QPolygonF& steps, double column, double halfW
             bottom = std::max(bottom, steps[j].y());
             ++j;
         }
-        band.emplace_back(QPointF(c * column, top - halfWidth), QPointF((c + 1) * column, bottom + halfWidth));
+        band.emplace_back(QPointF(c * column, top - halfWidth),
+                          QPointF((c + 1) * column, bottom + halfWidth));
         // The level run from this column's last corner to the next column's first.
         if (j < n) {
             const double y = steps[j - 1].y();
