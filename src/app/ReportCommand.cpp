@@ -191,12 +191,62 @@ std::optional<Failure> resolveVariables(const zel::CommandLine& cl, const zel::D
     return std::nullopt;
 }
 
-QByteArray pngBytes(const zel::ChartModel& model) {
+// The devices of the chart files, set up alike for measuring and for drawing.
+void setUpSvg(QSvgGenerator& svg, const zel::ChartModel& model) {
+    svg.setSize(kChartSize);
+    svg.setViewBox(QRect(QPoint(0, 0), kChartSize));
+    svg.setResolution(96);
+    svg.setTitle(QString::fromStdString(model.titleTop()));
+}
+
+void setUpPdf(QPdfWriter& writer, const zel::ChartModel& model) {
+    writer.setResolution(96);
+    writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    writer.setCreator(QStringLiteral("ZEL"));
+    writer.setTitle(QString::fromStdString(model.titleTop()));
+}
+
+ChartRenderer::Options chartOptions(PlotInsets insets) {
+    return {false, 1.0, insets};
+}
+
+// The plot-area insets the charts of one window share in each kind of file (the
+// printed and vector files measure their texts in another font than the pictures).
+struct FileInsets {
+    PlotInsets png, svg, pdf;
+};
+
+FileInsets sharedFileInsets(const std::vector<zel::ChartModel>& models) {
+    std::vector<const zel::ChartModel*> list;
+    for (const zel::ChartModel& m : models)
+        list.push_back(&m);
+    FileInsets insets;
+    if (list.size() < 2) return insets;
+    const QRectF target(QPointF(0, 0), QSizeF(kChartSize));
+    const ChartRenderer::Options options = chartOptions({});
+    insets.png = ChartRenderer::sharedInsets(list, target, options);
+    QBuffer svgBuffer;
+    svgBuffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&svgBuffer);
+    setUpSvg(svg, models.front());
+    insets.svg = ChartRenderer::sharedInsets(list, target, options, &svg);
+    QBuffer pdfBuffer;
+    pdfBuffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdfBuffer);
+    setUpPdf(writer, models.front());
+    insets.pdf =
+        ChartRenderer::sharedInsets(list, QRectF(0, 0, writer.width(), writer.height()), options, &writer);
+    return insets;
+}
+
+QByteArray pngBytes(const zel::ChartModel& model, PlotInsets insets) {
     QImage image(kChartSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), {false, 1.0});
+        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), chartOptions(insets));
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -205,36 +255,29 @@ QByteArray pngBytes(const zel::ChartModel& model) {
     return bytes;
 }
 
-QByteArray svgBytes(const zel::ChartModel& model) {
+QByteArray svgBytes(const zel::ChartModel& model, PlotInsets insets) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(kChartSize);
-    svg.setViewBox(QRect(QPoint(0, 0), kChartSize));
-    svg.setResolution(96);
-    svg.setTitle(QString::fromStdString(model.titleTop()));
+    setUpSvg(svg, model);
     {
         QPainter p(&svg);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), {false, 1.0});
+        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), chartOptions(insets));
     }
     return bytes;
 }
 
-QByteArray pdfBytes(const zel::ChartModel& model) {
+QByteArray pdfBytes(const zel::ChartModel& model, PlotInsets insets) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(96);
-        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point),
-                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-        writer.setCreator(QStringLiteral("ZEL"));
-        writer.setTitle(QString::fromStdString(model.titleTop()));
+        setUpPdf(writer, model);
         QPainter p(&writer);
-        ChartRenderer::render(model, &p, QRectF(0, 0, writer.width(), writer.height()), {false, 1.0});
+        ChartRenderer::render(model, &p, QRectF(0, 0, writer.width(), writer.height()), chartOptions(insets));
     }
     return bytes;
 }
@@ -413,12 +456,14 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     zel::applyTitles(titles, titles.asInput(), analysis, zel::TitleContext{}, charts);
 
     const std::string summary = summaryText(inputs);
+    // The two charts of a window stand one above the other with one plot-area left edge.
+    const FileInsets insets = sharedFileInsets(models);
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
-        out.files.emplace_back(base + QStringLiteral(".png"), pngBytes(models[i]));
-        out.files.emplace_back(base + QStringLiteral(".svg"), svgBytes(models[i]));
-        out.files.emplace_back(base + QStringLiteral(".pdf"), pdfBytes(models[i]));
+        out.files.emplace_back(base + QStringLiteral(".png"), pngBytes(models[i], insets.png));
+        out.files.emplace_back(base + QStringLiteral(".svg"), svgBytes(models[i], insets.svg));
+        out.files.emplace_back(base + QStringLiteral(".pdf"), pdfBytes(models[i], insets.pdf));
     }
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
     for (const auto& [name, bytes] : out.files)

@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/MainContext.h"
 #include "app/Workspace.h"
+#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "presentation/grids.h"
 #include "presentation/rgset.h"
@@ -149,8 +150,21 @@ void GraphWindow::applyOwnTitles() {
 }
 
 void GraphWindow::drawCharts() {
+    alignCharts();
     for (ChartView* c : m_charts)
         c->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
+}
+
+void GraphWindow::alignCharts() {
+    if (m_charts.size() < 2) return;
+    std::vector<const zel::ChartModel*> list;
+    for (ChartView* c : m_charts)
+        list.push_back(&c->model());
+    ChartRenderer::Options options = m_charts.first()->renderOptions();
+    options.insets = {};
+    const PlotInsets insets = ChartRenderer::sharedInsets(list, QRectF(m_charts.first()->rect()), options);
+    for (ChartView* c : m_charts)
+        c->setPlotInsets(insets);
 }
 
 void GraphWindow::applyGridSettings(const zel::GridSettings& settings) {
@@ -166,10 +180,9 @@ void GraphWindow::applyViewAngles(const zel::ViewAngles& angles) {
 }
 
 void GraphWindow::printCharts(bool colour) {
-    for (ChartView* c : m_charts) {
+    for (ChartView* c : m_charts)
         c->model().setPrintColor(colour ? 1 : 0);
-        c->print(!colour);
-    }
+    ChartView::printCharts(m_charts, !colour);
 }
 
 void GraphWindow::copyChart(int index, bool monochrome) {

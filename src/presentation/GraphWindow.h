@@ -75,15 +75,18 @@ class GraphWindow : public ZelWindow {
     // The full redraw: reset, the window's data, the "graph" settings, the
     // titles (redraw flag "0" meanwhile), then draw every chart.
     void redraw();
-    // Action 2 on every chart.
+    // Action 2 on every chart, after aligning their plot areas.
     void drawCharts();
+    // Gives the charts of a window with two charts the same plot-area left and
+    // right edges, so that the points of one sample stand one above the other.
+    void alignCharts();
     void applyGridSettings(const zel::GridSettings& settings);
     void applyViewAngles(const zel::ViewAngles& angles);
 
     // What the default titles depend on; windows with variable names override.
     virtual zel::TitleContext titleContext() const { return {}; }
 
-    // The menu commands.
+    // The menu commands. Printing makes one print job (one PDF) with every chart.
     void printCharts(bool colour);
     void copyChart(int index, bool monochrome);
     void openTitles();

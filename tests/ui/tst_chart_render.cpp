@@ -4,8 +4,10 @@
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -65,6 +67,21 @@ bool isReddish(QRgb c) {
     return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110;
 }
 
+QByteArray svgOf(const zel::ChartModel& m, QSize size = kSize) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(96);
+    {
+        QPainter p(&svg);
+        ChartRenderer::render(m, &p, QRectF(QPointF(0, 0), QSizeF(size)), {false, 1.0});
+    }
+    return buffer.data();
+}
+
 int colourPixels(const QImage& img) {
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -83,6 +100,8 @@ class TestChartRender : public QObject {
     void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
     void controlLinesFollowEveryControlChartFeed();
     void controlLinesStepWithTheLotAndAreNamedAtTheRight();
+    void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
+    void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
@@ -271,6 +290,117 @@ void TestChartRender::controlLinesStepWithTheLotAndAreNamedAtTheRight() {
         for (int dy = -3; dy <= 3; ++dy)
             if (!isWhite(mono.pixel(p4.toPoint() + QPoint(dx, dy)))) ++inked;
     QVERIFY2(inked > 30, qPrintable(QString::number(inked)));
+}
+
+// A p chart of many lots whose limits step at every lot in the first half (UCL 0.09 and
+// 0.12 in turn) and stay at 0.10 in the second; the data are placeholders, so that
+// only the control lines draw.
+zel::ChartModel denseStepChart(int lots) {
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(lots);
+    std::vector<double> ucl, lcl;
+    for (int i = 0; i < lots; ++i) {
+        const bool stepping = i < lots / 2;
+        ucl.push_back(stepping ? (i % 2 ? 0.12 : 0.09) : 0.10);
+        lcl.push_back(stepping ? (i % 2 ? 0.0 : 0.01) : 0.005);
+    }
+    fill(m, 1, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
+    fill(m, 2, ucl);
+    fill(m, 3, lcl);
+    fill(m, 4, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
+    m.setCurrentSeries(4);
+    for (int p = 1; p <= lots; ++p) {
+        m.setCurrentPoint(p);
+        m.setPointExtra(1);
+    }
+    m.setYAxisScale(2);
+    m.setYAxisMax(0.13);
+    m.setYAxisMin(-0.01);
+    m.setYAxisTicks(4);
+    return m;
+}
+
+void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots() {
+    const QSize size(400, 300);
+    const zel::ChartModel m = denseStepChart(10000);
+    const auto l = layoutOf(m, size);
+    QVERIFY(l.controlLine(2) == SeriesStyle::ControlLine::Upper);
+    QVERIFY(l.slotWidth() < 0.1);
+    const QImage img = renderOf(m, false, size);
+    const int top = static_cast<int>(std::lround(l.valuePos(0.12)));
+    const int low = static_cast<int>(std::lround(l.valuePos(0.09)));
+    const int level = static_cast<int>(std::lround(l.valuePos(0.10)));
+    const int middle = static_cast<int>(std::lround(l.plot().left() + l.plot().width() / 2));
+    auto redNear = [&](int x, int row) {
+        return isReddish(img.pixel(x, row - 1)) || isReddish(img.pixel(x, row)) ||
+               isReddish(img.pixel(x, row + 1));
+    };
+    // Where the UCL steps at every lot, each pixel column is red from 0.12 down to 0.09.
+    for (int x = static_cast<int>(l.plot().left()) + 3; x < middle - 2; ++x)
+        for (int y = top + 1; y < low; ++y)
+            QVERIFY2(isReddish(img.pixel(x, y)), qPrintable(QString("column %1, row %2").arg(x).arg(y)));
+    // Past the lot where it stops stepping, it is one line at 0.10 and nothing above or below.
+    for (int x = middle + 2; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+        QVERIFY2(redNear(x, level), qPrintable(QString("column %1").arg(x)));
+        QVERIFY(!redNear(x, top + 2));
+        QVERIFY(!redNear(x, low - 2));
+    }
+    // The drawing grows with the plot's width, not with the number of lots: ten times
+    // the lots on the same plot make hardly a larger vector file.
+    const QByteArray few = svgOf(denseStepChart(1000), size);
+    const QByteArray many = svgOf(m, size);
+    QVERIFY2(many.size() < few.size() * 3 / 2,
+             qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
+}
+
+void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
+    // CL 26, UCL 30, LCL 0; the data's mean 12 and deviation 2√3 put the mean and the
+    // sigma lines well apart from the control lines.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(10);
+    fill(m, 1, std::vector<double>(10, 26.0));
+    fill(m, 2, std::vector<double>(10, 30.0));
+    fill(m, 3, std::vector<double>(10, 0.0));
+    fill(m, 4, {9, 15, 12, 6, 18, 12, 9, 15, 12, 12});
+    m.setYAxisScale(2);
+    m.setYAxisMax(30.0);
+    m.setYAxisMin(0.0);
+    m.setYAxisTicks(4);
+    m.setStatLines(5);
+    const double sigma = 2 * std::sqrt(3.0);
+    const auto l = layoutOf(m);
+    const QImage img = renderOf(m);
+    // Beside the right edge at each line's row: a name in grey, neither black nor coloured.
+    auto greyName = [&](double value, const char* what) {
+        const int row = static_cast<int>(std::lround(l.valuePos(value)));
+        int ink = 0;
+        for (int x = static_cast<int>(l.plot().right()) + 2;
+             x < std::min(img.width(), static_cast<int>(l.plot().right()) + 45); ++x)
+            for (int y = row - 9; y <= row + 9; ++y) {
+                const QColor c = img.pixelColor(x, y);
+                const int hi = std::max({c.red(), c.green(), c.blue()});
+                const int lo = std::min({c.red(), c.green(), c.blue()});
+                if (hi > 235) continue;
+                ++ink;
+                QVERIFY2(hi - lo < 30 && lo > 100,
+                         qPrintable(QString("%1: %2 at %3, %4").arg(what, c.name()).arg(x).arg(y)));
+            }
+        QVERIFY2(ink > 8, qPrintable(QString("%1: %2 pixels").arg(what).arg(ink)));
+    };
+    greyName(12.0, "mean");
+    greyName(12.0 + sigma, "+1 sigma");
+    greyName(12.0 - sigma, "-1 sigma");
+    // The names are the texts a reader sees: 平均, +σ and −σ (a minus sign, U+2212).
+    const QString svg = QString::fromUtf8(svgOf(m));
+    for (const QString& name : {QStringLiteral("平均"), QStringLiteral("+σ"), QStringLiteral("\u2212σ"),
+                                QStringLiteral("CL"), QStringLiteral("UCL"), QStringLiteral("LCL")})
+        QVERIFY2(svg.contains(QStringLiteral(">") + name + QStringLiteral("<")), qPrintable(name));
 }
 
 void TestChartRender::barsReachTheirValues() {

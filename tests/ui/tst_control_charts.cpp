@@ -20,15 +20,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "ChartPictureSupport.h"
 #include "UiTestSupport.h"
 
 #include <functional>
@@ -79,7 +83,7 @@ const QStringList kKinds = {"円グラフ",       "立体円グラフ",       "�
 // The widget position of a drawn point, from the layout the chart draws with.
 QPoint pointPixel(ChartView* view, int series, int point) {
     const zel::ChartModel& m = view->model();
-    const ChartLayout layout = ChartRenderer::layoutFor(m, QRectF(view->rect()));
+    const ChartLayout layout = ChartRenderer::layoutFor(m, QRectF(view->rect()), view->renderOptions());
     const QPointF p = layout.at(layout.alongOf(m, series, point), layout.valuePos(m.value(series, point)));
     return p.toPoint();
 }
@@ -256,6 +260,121 @@ class TestControlCharts : public QObject {
         QCOMPARE(child<QWidget>(w, "Label11")->pos(), QPoint(px(sw - 2050), px((sh + 120) / 2)));
         QCOMPARE(child<QWidget>(w, "Combo1")->pos(), QPoint(px(sw - 2050), px((sh + 120) / 2 + 2430)));
         QCOMPARE(child<QWidget>(w, "Textlcl")->width(), px(2000));
+    }
+
+    // Every window with two charts gives both the same plot-area left and right edges,
+    // however wide each chart's axis labels are, so that the points of one sample stand
+    // one above the other: after opening, after a kind change and after a resize.
+    void twoChartsShareThePlotEdges() {
+        auto check = [](ZelWindow* w, const char* what) {
+            auto* g1 = child<ChartView>(w, "Graph1");
+            auto* g2 = child<ChartView>(w, "Graph2");
+            QCoreApplication::processEvents();
+            const uitest::PlotEdges e1 = uitest::plotEdges(g1->grab().toImage());
+            const uitest::PlotEdges e2 = uitest::plotEdges(g2->grab().toImage());
+            QVERIFY2(e1.left > 0 && e2.left > 0, what);
+            QCOMPARE(g1->x(), g2->x());
+            QVERIFY2(e1.left == e2.left,
+                     qPrintable(QStringLiteral("%1: left %2 and %3").arg(what).arg(e1.left).arg(e2.left)));
+            QVERIFY2(e1.right == e2.right,
+                     qPrintable(QStringLiteral("%1: right %2 and %3").arg(what).arg(e1.right).arg(e2.right)));
+            // The same sample stands at the same x in both, and a click there finds it.
+            if (g2->model().chartType() == zel::ChartType::Line) {
+                QCOMPARE(pointPixel(g1, 4, 2).x(), pointPixel(g2, 4, 2).x());
+                clickPoint(g2, 4, 2);
+                QCOMPARE(child<QLineEdit>(w, "Text8")->text(),
+                         QString::fromStdString(zel::signedNumberText(g2->model().value(4, 2))));
+            }
+        };
+
+        // Xbar-R: means about 12345.6 over ranges below 2.
+        ctx->analysis = QStringLiteral("Xbar-R 管理図");
+        ctx->ws.dataset =
+            makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}, {12345.2, 12346.7}},
+                        {"a", "b", "c", "d"});
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
+        ZelWindow* w = openXrkanri(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        check(w, "xrkanri");
+        child<QComboBox>(w, "Combo1")->setCurrentText(QStringLiteral("棒グラフ"));
+        check(w, "xrkanri, bars below");
+        w->resize(w->width() + 120, w->height() + 40);
+        QTRY_VERIFY(child<QWidget>(w, "Graph1")->width() > 0);
+        check(w, "xrkanri, resized");
+        ZelWindow::closeAll();
+        QCoreApplication::processEvents();
+
+        // X-Rs: values about 250000 over moving ranges below 10.
+        ctx->analysis = QStringLiteral("X-Rs 管理図");
+        ctx->ws.dataset =
+            makeDataset({{250001.5}, {250007.25}, {249998}, {250003.125}}, {"p", "q", "r", "s"});
+        ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1).value();
+        zel::computeXRsLines(ctx->ws.chartData);
+        w = openXrskanri(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        check(w, "xrskanri");
+        ZelWindow::closeAll();
+        QCoreApplication::processEvents();
+
+        // P-Pn: fractions below 0.1 over counts in the hundreds.
+        ctx->analysis = QStringLiteral("P-Pn 管理図");
+        ctx->ws.dataset = makeDataset({{5000, 310}, {8000, 420}, {6500, 390}}, {"L1", "L2", "L3"});
+        auto collected = zel::collectPPn(ctx->ws.dataset, 1, 2);
+        QVERIFY(collected.isOk());
+        ctx->ws.chartData = collected.value();
+        zel::computePPnLines(ctx->ws.chartData);
+        zel::fillPPnPlotted(ctx->ws.chartData);
+        w = openPkanri(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        check(w, "pkanri");
+    }
+
+    // "カラー" prints both charts as one job: without a printer the file name is asked
+    // once, and the one PDF holds one page with both charts, their plot areas aligned.
+    void printingTwoChartsMakesOnePdf() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("xrkanri.pdf"));
+        int asked = 0;
+        ChartView::setPdfPathProvider([&] {
+            ++asked;
+            return pdf;
+        });
+        ctx->analysis = QStringLiteral("Xbar-R 管理図");
+        ctx->ws.dataset =
+            makeDataset({{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}}, {"a", "b", "c"});
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
+        ZelWindow* w = openXrkanri(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        findAction(w, "gcolor")->trigger();
+        ChartView::setPdfPathProvider({});
+        QCOMPARE(asked, 1);
+        QVERIFY(QFile::exists(pdf));
+        // With ZEL_KEEP_PRINTS naming a folder, the printed PDF is kept there to be looked at.
+        if (const QString keep = qEnvironmentVariable("ZEL_KEEP_PRINTS"); !keep.isEmpty()) {
+            QFile::remove(keep + QStringLiteral("/xrkanri.pdf"));
+            QFile::copy(pdf, keep + QStringLiteral("/xrkanri.pdf"));
+        }
+        QCOMPARE(uitest::pdfPageCount(pdf), 1);
+        // Both charts' titles are on the page (their first words: the text extracted
+        // from the page may run a title into the labels beside it).
+        const QRegularExpression blanks(QStringLiteral("\\s+"),
+                                        QRegularExpression::UseUnicodePropertiesOption);
+        const QString text = uitest::pdfText(pdf);
+        for (const char* name : {"Graph1", "Graph2"}) {
+            const QString title =
+                QString::fromStdString(child<ChartView>(w, name)->model().titleTop()).split(blanks).first();
+            QVERIFY(!title.isEmpty());
+            QVERIFY2(text.contains(title), qPrintable(title + QStringLiteral(" in ") + text));
+        }
+        // One chart in the upper half of the page, one in the lower, with one frame's edges.
+        const QImage page = uitest::pdfPage(pdf);
+        QVERIFY(!page.isNull());
+        const uitest::PlotEdges upper = uitest::plotEdges(page, 0, page.height() / 2, 0.25);
+        const uitest::PlotEdges lower = uitest::plotEdges(page, page.height() / 2, page.height(), 0.25);
+        QVERIFY(upper.left > 0 && lower.left > 0);
+        QCOMPARE(upper.left, lower.left);
+        QCOMPARE(upper.right, lower.right);
     }
 
     void xrkanriMenus() {

@@ -17,6 +17,8 @@
 
 #include <sstream>
 
+#include "ChartPictureSupport.h"
+
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -324,6 +326,35 @@ class TestReport : public QObject {
         QCOMPARE(run.err, std::string("X-Rs 管理図を作成するには１つ以上の変数が必要です。\n"));
         QVERIFY(!QFile::exists(out));
         QVERIFY(!QFile::exists(path(QStringLiteral("novars.QCK"))));
+    }
+
+    // The mean chart's labels (about 12345.6) are wider than the range chart's (below 2):
+    // the two pictures, and the two PDF pages, still have one plot-area left and right
+    // edge, and name the data's mean and sigma lines.
+    void twoChartsShareThePlotEdgesInEveryFile() {
+        const QString dataset = writeDataset(QStringLiteral("aligned"), {"外径1", "外径2"},
+                                             {{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}});
+        const QString out = path(QStringLiteral("out-edges"));
+        const Run run =
+            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        const QString base = out + QStringLiteral("/xrkanri-Graph");
+        const uitest::PlotEdges png1 = uitest::plotEdges(QImage(base + QStringLiteral("1.png")));
+        const uitest::PlotEdges png2 = uitest::plotEdges(QImage(base + QStringLiteral("2.png")));
+        QVERIFY(png1.left > 0);
+        QCOMPARE(png1.left, png2.left);
+        QCOMPARE(png1.right, png2.right);
+        const uitest::PlotEdges pdf1 =
+            uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("1.pdf"), 1, 96));
+        const uitest::PlotEdges pdf2 =
+            uitest::plotEdges(uitest::pdfPage(base + QStringLiteral("2.pdf"), 1, 96));
+        QVERIFY(pdf1.left > 0);
+        QCOMPARE(pdf1.left, pdf2.left);
+        QCOMPARE(pdf1.right, pdf2.right);
+        const QString svg = QString::fromUtf8(readAll(base + QStringLiteral("1.svg")));
+        QVERIFY(svg.contains(QStringLiteral(">平均<")));
+        QVERIFY(svg.contains(QStringLiteral(">+σ<")));
+        QVERIFY(svg.contains(QStringLiteral(">\u2212σ<")));
     }
 
     void launchRefusalsWriteNothing() {

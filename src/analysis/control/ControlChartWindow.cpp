@@ -176,6 +176,8 @@ void ControlChartWindow::fillCharts() {
 
 bool ControlChartWindow::redrawChart(int index) {
     if (!fillChart(index, false)) return false;
+    // A new kind can change this chart's axis labels: both charts keep one left edge.
+    alignCharts();
     chart(index)->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
     return true;
 }

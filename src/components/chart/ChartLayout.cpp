@@ -120,7 +120,8 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
     return zel::computeAxis(lo, hi, r);
 }
 
-ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont& font, double unit, bool mono)
+ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont& font, double unit, bool mono,
+                         PlotInsets insets)
     : m_target(target), m_font(font), m_unit(unit), m_mono(mono) {
     m_family = familyOf(m);
     m_points = m.pointCount();
@@ -272,14 +273,19 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
         m_x = zel::computeAxis(lo, hi, r);
     }
 
-    // Side widths and bottom depth.
+    // Side widths and bottom depth; a side is never narrower than its shared inset.
+    const std::vector<PendingName> names = pendingEdgeNames(m);
+    const double insetLeft = insets.left - (inner.left() - target.left());
+    const double insetRight = insets.right - (target.right() - inner.right());
     double leftW = 0, rightW = 0, bottomH = 0;
     const double rightLabelW = m_hasRight ? widest(m_right) + tick + 6 * u : 0;
     if (!m_horizontal) {
-        leftW = widest(m_value) + tick + 6 * u;
+        leftW = std::max(widest(m_value) + tick + 6 * u, insetLeft);
         rightW = std::max(rightLabelW, m_numericX ? widest(m_x) / 2 : 0.0);
         if (controlLabelsOutside())
-            rightW = std::max(rightW, fm.horizontalAdvance(QStringLiteral("UCL")) + 8 * u);
+            for (const PendingName& n : names)
+                rightW = std::max(rightW, fm.horizontalAdvance(n.text) + 8 * u);
+        rightW = std::max(rightW, insetRight);
         const double plotW = inner.width() - leftW - rightW;
         if (m_numericX)
             bottomH = tick + lineH + 6 * u;
@@ -296,11 +302,11 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
         const double plotH = inner.height() - bottomH - lineH / 2;
         double depth = 0;
         layoutCategoryLabels(m, plotH, depth);
-        leftW = depth;
+        leftW = std::max(depth, insetLeft);
         const double lastHalf = m_value.labels.empty()
                                     ? 0
                                     : fm.horizontalAdvance(QString::fromStdString(m_value.labels.back())) / 2;
-        rightW = std::max(rightLabelW, lastHalf);
+        rightW = std::max({rightLabelW, lastHalf, insetRight});
         m_plot = QRectF(inner.left() + leftW, inner.top() + lineH / 2, inner.width() - leftW - rightW, plotH);
         m_value = makeValueAxis(m, m_plot.width());
     }
@@ -313,6 +319,7 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
 
     m_slot = (m_horizontal ? m_plot.height() : m_plot.width()) / std::max(1, m_points);
     placeCategoryLabels();
+    placeEdgeNames(names);
 
     // Value tick labels.
     for (std::size_t i = 0; i < m_value.ticks.size(); ++i) {
@@ -500,11 +507,105 @@ bool ChartLayout::findControlFeed(const ChartModel& m) {
     return true;
 }
 
+bool ChartLayout::isControlChart() const {
+    return std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) ==
+           3;
+}
+
 bool ChartLayout::controlLabelsOutside() const {
-    int count = 0;
-    for (const auto& c : m_control)
-        count += c.has_value() ? 1 : 0;
-    return count == 3 && !m_horizontal && !m_hasRight;
+    return isControlChart() && !m_horizontal && !m_hasRight;
+}
+
+std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartModel& m) const {
+    std::vector<PendingName> names;
+    if (!isControlChart()) return names;
+    using CL = SeriesStyle::ControlLine;
+    for (int s = 1; s <= static_cast<int>(m_control.size()); ++s) {
+        const auto c = m_control[static_cast<std::size_t>(s - 1)];
+        if (!c) continue;
+        PendingName n;
+        n.text = *c == CL::Centre  ? QStringLiteral("CL")
+                 : *c == CL::Upper ? QStringLiteral("UCL")
+                                   : QStringLiteral("LCL");
+        n.colour = SeriesStyle::controlPen(*c, m_mono, m_unit).color();
+        n.rank = *c == CL::Upper ? 0 : *c == CL::Centre ? 4 : 9;
+        n.below = *c == CL::Lower;
+        n.control = true;
+        n.value = controlValueAtEnd(m, s);
+        names.push_back(n);
+    }
+    // The data's own mean and standard-deviation lines, named in grey as the
+    // references they are.
+    for (const zel::StatLine& l : m_statLines) {
+        if (l.kind != zel::StatLineKind::Mean && l.kind != zel::StatLineKind::Sigma) continue;
+        PendingName n;
+        if (l.kind == zel::StatLineKind::Mean) {
+            n.text = QStringLiteral("平均");
+            n.rank = 5;
+        } else {
+            const int k = std::abs(l.sigmas);
+            n.text = (l.sigmas > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
+                     (k > 1 ? QString::number(k) : QString()) + QStringLiteral("σ");
+            n.rank = l.sigmas > 0 ? 4 - k : 5 + k;
+            n.below = l.sigmas < 0;
+        }
+        n.colour = SeriesStyle::referenceGrey(m_mono);
+        n.value = l.value;
+        names.push_back(n);
+    }
+    return names;
+}
+
+void ChartLayout::placeEdgeNames(const std::vector<PendingName>& pending) {
+    m_edgeNames.clear();
+    if (pending.empty()) return;
+    const QFontMetricsF fm(m_font);
+    const double u = m_unit;
+    const double h = fm.height();
+    struct Placed {
+        const PendingName* name;
+        double y;
+    };
+    std::vector<Placed> names;
+    for (const PendingName& n : pending) {
+        if (n.control) {
+            names.push_back({&n, std::clamp(valuePos(n.value), m_plot.top(), m_plot.bottom())});
+            continue;
+        }
+        // A statistics line outside the axis range is not drawn, so not named.
+        const double y = valuePos(n.value);
+        if (y >= m_plot.top() - 0.5 && y <= m_plot.bottom() + 0.5) names.push_back({&n, y});
+    }
+    if (controlLabelsOutside()) {
+        // Beside the right edge, centred on each line's end, pushed apart when they meet.
+        std::sort(names.begin(), names.end(), [](const Placed& a, const Placed& b) {
+            return a.y != b.y ? a.y < b.y : a.name->rank < b.name->rank;
+        });
+        std::vector<double> tops;
+        for (const auto& n : names)
+            tops.push_back(n.y - h / 2);
+        for (std::size_t i = 1; i < tops.size(); ++i)
+            tops[i] = std::max(tops[i], tops[i - 1] + h);
+        const double limit = m_target.bottom() - h;
+        for (std::size_t i = tops.size(); i-- > 0;)
+            tops[i] = std::min(tops[i], i + 1 < tops.size() ? tops[i + 1] - h : limit);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const QString& text = names[i].name->text;
+            m_edgeNames.push_back(
+                {text, QRectF(m_plot.right() + 4 * u, tops[i], fm.horizontalAdvance(text) + 2 * u, h),
+                 names[i].name->colour});
+        }
+        return;
+    }
+    // Just inside the right edge, above the line (below it for the lower ones).
+    for (const auto& n : names) {
+        const double w = fm.horizontalAdvance(n.name->text) + 4 * u;
+        QRectF r(m_plot.right() - w - 2 * u, n.y - h - 1 * u, w, h);
+        if (n.name->below) r.moveTop(n.y + 1 * u);
+        if (r.top() < m_plot.top()) r.moveTop(n.y + 1 * u);
+        if (r.bottom() > m_plot.bottom()) r.moveBottom(n.y - 1 * u);
+        m_edgeNames.push_back({n.name->text, r, n.name->colour});
+    }
 }
 
 double ChartLayout::controlValueAtEnd(const ChartModel& m, int series) const {
@@ -745,12 +846,11 @@ void ChartLayout::paintStatLines(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing, true);
     // On a control chart the data's own statistics lines stay in the background,
     // thin and grey, so that none of them is taken for CL, UCL or LCL.
-    const bool controlChart =
-        std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) == 3;
+    const bool controlChart = isControlChart();
     for (const auto& l : m_statLines) {
         QPen pen = SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit);
         if (controlChart && l.kind != zel::StatLineKind::Trend) {
-            pen.setColor(m_mono ? QColor(140, 140, 140) : QColor(150, 156, 166));
+            pen.setColor(SeriesStyle::referenceGrey(m_mono));
             pen.setWidthF(0.8 * m_unit);
             if (l.kind == zel::StatLineKind::Mean) pen.setDashPattern({1.5, 2.5});
         }
@@ -774,65 +874,13 @@ void ChartLayout::paintStatLines(QPainter& p) const {
     p.restore();
 }
 
-void ChartLayout::paintControlLabels(QPainter& p, const ChartModel& m) const {
-    int count = 0;
-    for (const auto& c : m_control)
-        count += c.has_value() ? 1 : 0;
-    if (count != 3) return;
-    const QFontMetricsF fm(m_font);
-    const double u = m_unit;
-    const bool outside = controlLabelsOutside();
-    struct Name {
-        QString text;
-        double y;
-        SeriesStyle::ControlLine line;
-    };
-    std::vector<Name> names;
-    for (int s = 1; s <= static_cast<int>(m_control.size()); ++s) {
-        const auto c = m_control[static_cast<std::size_t>(s - 1)];
-        if (!c) continue;
-        const QString name = *c == SeriesStyle::ControlLine::Centre  ? QStringLiteral("CL")
-                             : *c == SeriesStyle::ControlLine::Upper ? QStringLiteral("UCL")
-                                                                     : QStringLiteral("LCL");
-        const double y = std::clamp(valuePos(controlValueAtEnd(m, s)), m_plot.top(), m_plot.bottom());
-        names.push_back({name, y, *c});
-    }
+void ChartLayout::paintControlLabels(QPainter& p) const {
+    if (m_edgeNames.empty()) return;
     p.save();
     p.setFont(m_font);
-    const double h = fm.height();
-    if (outside) {
-        // Beside the right edge, centred on each line's end, pushed apart when they meet:
-        // UCL above, CL in the middle, LCL below.
-        auto rank = [](SeriesStyle::ControlLine c) {
-            return c == SeriesStyle::ControlLine::Upper ? 0 : c == SeriesStyle::ControlLine::Centre ? 1 : 2;
-        };
-        std::sort(names.begin(), names.end(), [&](const Name& a, const Name& b) {
-            return a.y != b.y ? a.y < b.y : rank(a.line) < rank(b.line);
-        });
-        std::vector<double> tops;
-        for (const auto& n : names)
-            tops.push_back(n.y - h / 2);
-        for (std::size_t i = 1; i < tops.size(); ++i)
-            tops[i] = std::max(tops[i], tops[i - 1] + h);
-        const double limit = m_target.bottom() - h;
-        for (std::size_t i = tops.size(); i-- > 0;) {
-            tops[i] = std::min(tops[i], i + 1 < tops.size() ? tops[i + 1] - h : limit);
-        }
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const QRectF r(m_plot.right() + 4 * u, tops[i], fm.horizontalAdvance(names[i].text) + 2 * u, h);
-            p.setPen(SeriesStyle::controlPen(names[i].line, m_mono, u).color());
-            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, names[i].text);
-        }
-    } else {
-        for (const auto& n : names) {
-            const double w = fm.horizontalAdvance(n.text) + 4 * u;
-            QRectF r(m_plot.right() - w - 2 * u, n.y - h - 1 * u, w, h);
-            if (n.line == SeriesStyle::ControlLine::Lower) r.moveTop(n.y + 1 * u);
-            if (r.top() < m_plot.top()) r.moveTop(n.y + 1 * u);
-            if (r.bottom() > m_plot.bottom()) r.moveBottom(n.y - 1 * u);
-            p.setPen(SeriesStyle::controlPen(n.line, m_mono, u).color());
-            p.drawText(r, Qt::AlignCenter, n.text);
-        }
+    for (const EdgeName& n : m_edgeNames) {
+        p.setPen(n.colour);
+        p.drawText(n.rect, Qt::AlignCenter, n.text);
     }
     p.restore();
 }

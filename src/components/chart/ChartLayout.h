@@ -6,6 +6,7 @@
 #pragma once
 
 #include "components/chart/ChartModel.h"
+#include "components/chart/ChartPainter.h"
 #include "components/chart/ChartScale.h"
 #include "components/chart/ChartStats.h"
 #include "components/chart/SeriesStyle.h"
@@ -32,8 +33,19 @@ class ChartLayout {
         bool upright = false;
     };
 
+    // A name beside the plot's right edge: a control line's (CL, UCL, LCL) in its
+    // line's colour, or on a control chart a statistics line's ("平均", "+σ", "−σ" ...)
+    // in grey.
+    struct EdgeName {
+        QString text;
+        QRectF rect;
+        QColor colour;
+    };
+
+    // insets: the least distances of the plot from the target's sides (charts that
+    // stand one above the other share them).
     ChartLayout(const zel::ChartModel& model, const QRectF& target, const QFont& font, double unit,
-                bool monochrome);
+                bool monochrome, PlotInsets insets = {});
 
     static Family familyOf(const zel::ChartModel& model);
     static bool isCartesian(Family family);
@@ -82,6 +94,11 @@ class ChartLayout {
     // CL, UCL and LCL are named beside the plot's right edge (upright charts without a
     // right axis), else just inside it.
     bool controlLabelsOutside() const;
+    // True when the chart has its three control lines.
+    bool isControlChart() const;
+    // The names of the control lines and of the statistics lines of a control chart,
+    // where they are drawn; empty on other charts.
+    const std::vector<EdgeName>& edgeNames() const { return m_edgeNames; }
     // The value a control line has at its right end (limits may vary from lot to lot).
     double controlValueAtEnd(const zel::ChartModel& model, int series) const;
 
@@ -100,7 +117,7 @@ class ChartLayout {
     // series without x positions of its own).
     int xSeriesOf(int series) const;
     void paintStatLines(QPainter& p) const;
-    void paintControlLabels(QPainter& p, const zel::ChartModel& model) const;
+    void paintControlLabels(QPainter& p) const;
 
   private:
     void computeValueExtent(const zel::ChartModel& model, double& lo, double& hi, bool& valid) const;
@@ -110,6 +127,18 @@ class ChartLayout {
     void findControlLines(const zel::ChartModel& model);
     bool findControlFeed(const zel::ChartModel& model);
     QString labelOf(const zel::ChartModel& model, int point) const;
+    // A name waiting for its place: the level it names and its order among names at
+    // the same level (top to bottom: UCL, +3σ, +2σ, +σ, CL, 平均, −σ, −2σ, −3σ, LCL).
+    struct PendingName {
+        QString text;
+        QColor colour;
+        int rank = 0;
+        bool below = false;   // inside the plot: under its line (LCL, −σ)
+        bool control = false; // a control line, named even when its end lies beyond the axis
+        double value = 0;     // the level: a control line's at its right end
+    };
+    std::vector<PendingName> pendingEdgeNames(const zel::ChartModel& model) const;
+    void placeEdgeNames(const std::vector<PendingName>& names);
 
     Family m_family = Family::Bar;
     QRectF m_target, m_plot, m_titleTop, m_titleBottom, m_titleLeft, m_titleRight, m_legend;
@@ -131,6 +160,7 @@ class ChartLayout {
     std::vector<std::optional<SeriesStyle::ControlLine>> m_control; // index series - 1
     std::vector<int> m_xSeries;                                     // index series - 1
     std::vector<int> m_look;                                        // index series - 1
+    std::vector<EdgeName> m_edgeNames;
 
     // category label plan: every m_labelStep-th point, upright or not
     int m_labelStep = 1;

@@ -15,6 +15,14 @@ namespace zel {
 class ChartModel;
 }
 
+// The least distances of the plot area from the target's left and right edges
+// (target units). Charts drawn one above the other share them, so that their
+// plot areas, and the points of the same sample, stand one above the other.
+struct PlotInsets {
+    double left = 0;
+    double right = 0;
+};
+
 // What the layout gives a painter.
 struct ChartFrame {
     QRectF plot;             // the plot area on the target

@@ -58,17 +58,16 @@ const ChartPainter& painterFor(ChartType type) {
     return line;
 }
 
-double unitOf(QPainter* p, const ChartRenderer::Options& o) {
+double unitOf(const QPaintDevice* d, const ChartRenderer::Options& o) {
     if (o.unit > 0) return o.unit;
-    const QPaintDevice* d = p ? p->device() : nullptr;
     return d && d->logicalDpiX() > 0 ? d->logicalDpiX() / 96.0 : 1.0;
 }
 
 // On screen and in images Noto Sans CJK reads best (IPAGothic's small decimal
 // point looks like a comma); printers, PDF and SVG get IPAGothic, whose text
 // extracts correctly from a PDF. Hit tests (no painter) measure as the screen.
-QFont chartFont(double unit, const QRectF& target, const QPainter* painter) {
-    const int type = painter && painter->device() ? painter->device()->devType() : QInternal::Widget;
+QFont chartFont(double unit, const QRectF& target, const QPaintDevice* device) {
+    const int type = device ? device->devType() : QInternal::Widget;
     const bool raster = type == QInternal::Widget || type == QInternal::Image || type == QInternal::Pixmap;
     QFont font(raster ? QStringLiteral("Noto Sans CJK JP") : QStringLiteral("IPAGothic"));
     font.setStyleHint(QFont::SansSerif);
@@ -142,10 +141,11 @@ struct Prepared {
     ChartFrame frame;
 };
 
-Prepared prepare(const ChartModel& model, QPainter* painter, const QRectF& target, const Options& options) {
-    const double unit = unitOf(painter, options);
-    const QFont font = chartFont(unit, target, painter);
-    Prepared pr{unit, font, ChartLayout(model, target, font, unit, options.monochrome), {}};
+Prepared prepare(const ChartModel& model, const QPaintDevice* device, const QRectF& target,
+                 const Options& options) {
+    const double unit = unitOf(device, options);
+    const QFont font = chartFont(unit, target, device);
+    Prepared pr{unit, font, ChartLayout(model, target, font, unit, options.monochrome, options.insets), {}};
     pr.frame.plot = pr.layout.plot();
     pr.frame.font = font;
     pr.frame.unit = unit;
@@ -157,7 +157,7 @@ Prepared prepare(const ChartModel& model, QPainter* painter, const QRectF& targe
 
 void render(const ChartModel& model, QPainter* painter, const QRectF& target, const Options& options) {
     if (!painter || target.width() <= 0 || target.height() <= 0) return;
-    Prepared pr = prepare(model, painter, target, options);
+    Prepared pr = prepare(model, painter->device(), target, options);
     const ChartLayout& l = pr.layout;
     const bool cartesian = ChartLayout::isCartesian(l.family());
     pr.frame.layout = cartesian ? &l : nullptr;
@@ -177,7 +177,7 @@ void render(const ChartModel& model, QPainter* painter, const QRectF& target, co
         l.paintStatLines(p);
         painterImpl.paint(p, model, pr.frame);
         paintOverlay(p, model, l);
-        l.paintControlLabels(p, model);
+        l.paintControlLabels(p);
         l.paintAxes(p);
     } else {
         painterImpl.paint(p, model, pr.frame);
@@ -185,8 +185,32 @@ void render(const ChartModel& model, QPainter* painter, const QRectF& target, co
     p.restore();
 }
 
-ChartLayout layoutFor(const ChartModel& model, const QRectF& target, const Options& options) {
-    return prepare(model, nullptr, target, options).layout;
+ChartLayout layoutFor(const ChartModel& model, const QRectF& target, const Options& options,
+                      const QPaintDevice* device) {
+    return prepare(model, device, target, options).layout;
+}
+
+PlotInsets sharedInsets(const std::vector<const ChartModel*>& models, const QRectF& target,
+                        const Options& options, const QPaintDevice* device) {
+    PlotInsets shared;
+    if (models.size() < 2) return shared;
+    // Each chart's own insets first; then again with the shared ones, since a side
+    // made wider can change the depth of the category labels and with it the axis.
+    for (int pass = 0; pass < 3; ++pass) {
+        Options o = options;
+        o.insets = shared;
+        PlotInsets next = shared;
+        for (const ChartModel* m : models) {
+            if (!m) continue;
+            const ChartLayout l = layoutFor(*m, target, o, device);
+            if (!ChartLayout::isCartesian(l.family())) continue;
+            next.left = std::max(next.left, l.plot().left() - target.left());
+            next.right = std::max(next.right, target.right() - l.plot().right());
+        }
+        if (next.left == shared.left && next.right == shared.right) break;
+        shared = next;
+    }
+    return shared;
 }
 
 std::optional<ChartHit> hitTest(const ChartModel& model, const QRectF& target, QPointF pos,

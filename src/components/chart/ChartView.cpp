@@ -27,15 +27,19 @@ std::function<QString()>& pdfProvider() {
     return provider;
 }
 
-QImage renderImage(const zel::ChartModel& model, QSize size, bool mono) {
+ChartRenderer::Options optionsOf(bool mono, PlotInsets insets) {
+    return {mono, 1.0, insets};
+}
+
+QImage renderImage(const zel::ChartModel& model, QSize size, bool mono, PlotInsets insets) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter p(&image);
-    ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), {mono, 1.0});
+    ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), optionsOf(mono, insets));
     return image;
 }
 
-QByteArray renderSvg(const zel::ChartModel& model, QSize size, bool mono) {
+QByteArray renderSvg(const zel::ChartModel& model, QSize size, bool mono, PlotInsets insets) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -46,19 +50,31 @@ QByteArray renderSvg(const zel::ChartModel& model, QSize size, bool mono) {
     svg.setTitle(QString::fromStdString(model.titleTop()));
     {
         QPainter p(&svg);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), {mono, 1.0});
+        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), optionsOf(mono, insets));
     }
     return buffer.data();
 }
 
-// Draws the chart on a paged device, the page's printable area less a margin.
-bool renderPage(const zel::ChartModel& model, QPagedPaintDevice& device, bool mono) {
+// Draws the charts on one page of a paged device, one above the other in the page's
+// printable area less a margin, with their plot areas aligned.
+bool renderPage(const std::vector<const zel::ChartModel*>& models, QPagedPaintDevice& device, bool mono) {
     QPainter p;
     if (!p.begin(&device)) return false;
     const double unit = device.logicalDpiX() / 96.0;
     const QRectF page(0, 0, device.width(), device.height());
     const double margin = 24 * unit;
-    ChartRenderer::render(model, &p, page.adjusted(margin, margin, -margin, -margin), {mono, unit});
+    const QRectF area = page.adjusted(margin, margin, -margin, -margin);
+    const double gap = models.size() > 1 ? 16 * unit : 0;
+    const double n = static_cast<double>(std::max<std::size_t>(1, models.size()));
+    const double height = (area.height() - gap * (n - 1)) / n;
+    ChartRenderer::Options options{mono, unit};
+    options.insets =
+        ChartRenderer::sharedInsets(models, QRectF(0, 0, area.width(), height), options, &device);
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        const QRectF target(area.left(), area.top() + static_cast<double>(i) * (height + gap), area.width(),
+                            height);
+        ChartRenderer::render(*models[i], &p, target, options);
+    }
     return p.end();
 }
 
@@ -80,13 +96,13 @@ void ChartView::perform(const zel::ChartAction& a) {
         draw();
         break;
     case zel::ChartActionCode::PrepareCopy:
-        m_preparedImage = renderImage(m_model, exportSize(), !a.screenColor);
-        m_preparedSvg = renderSvg(m_model, exportSize(), !a.screenColor);
+        m_preparedImage = renderImage(m_model, exportSize(), !a.screenColor, m_insets);
+        m_preparedSvg = renderSvg(m_model, exportSize(), !a.screenColor, m_insets);
         break;
     case zel::ChartActionCode::Copy: {
         if (m_preparedImage.isNull()) {
-            m_preparedImage = renderImage(m_model, exportSize(), !a.screenColor);
-            m_preparedSvg = renderSvg(m_model, exportSize(), !a.screenColor);
+            m_preparedImage = renderImage(m_model, exportSize(), !a.screenColor, m_insets);
+            m_preparedSvg = renderSvg(m_model, exportSize(), !a.screenColor, m_insets);
         }
         auto* mime = new QMimeData;
         mime->setImageData(m_preparedImage);
@@ -112,11 +128,22 @@ QSize ChartView::exportSize() const {
     return QSize(std::max(s.width(), 320), std::max(s.height(), 240));
 }
 
+ChartRenderer::Options ChartView::renderOptions() const {
+    return optionsOf(m_model.screenColor() == 0, m_insets);
+}
+
+void ChartView::setPlotInsets(PlotInsets insets) {
+    if (insets.left == m_insets.left && insets.right == m_insets.right) return;
+    m_insets = insets;
+    m_pictureStale = true;
+    update();
+}
+
 void ChartView::draw() {
     m_pictureStale = true;
     if (m_model.resetSwitchOne() == 0) {
         // Remember this draw's automatic value axis for a later draw that holds it.
-        const auto a = ChartRenderer::layoutFor(m_model, QRectF(rect()), {m_model.screenColor() == 0, 1.0}).valueAxis();
+        const auto a = ChartRenderer::layoutFor(m_model, QRectF(rect()), renderOptions()).valueAxis();
         if (!a.logarithmic && m_model.leftAxis().scale != 2) m_model.holdValueRange(a.min, a.max);
     }
     update();
@@ -131,7 +158,18 @@ void ChartView::copyToClipboard(bool monochrome) {
 }
 
 void ChartView::print(bool monochrome) {
-    m_lastPrintOk = false;
+    printCharts({this}, monochrome);
+}
+
+bool ChartView::printCharts(const QList<ChartView*>& views, bool monochrome) {
+    if (views.isEmpty()) return false;
+    for (ChartView* v : views)
+        v->m_lastPrintOk = false;
+    std::vector<const zel::ChartModel*> models;
+    for (ChartView* v : views)
+        models.push_back(&v->m_model);
+    const zel::ChartModel& first = views.first()->m_model;
+    bool ok = false;
     const QByteArray env = qgetenv("ZEL_PRINT_PDF");
     const bool toPdf = pdfProvider() || !env.isEmpty() || QPrinterInfo::availablePrinters().isEmpty();
     if (toPdf) {
@@ -141,21 +179,26 @@ void ChartView::print(bool monochrome) {
         else if (!env.isEmpty())
             path = QString::fromLocal8Bit(env);
         else
-            path = QFileDialog::getSaveFileName(this, QStringLiteral("PDFファイルに印刷"), QString(),
-                                                QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty()) return;
+            path = QFileDialog::getSaveFileName(views.first()->window(), QStringLiteral("PDFファイルに印刷"),
+                                                QString(), QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty()) return false;
         QPdfWriter writer(path);
         writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        // One chart across a landscape page; charts one above the other on an upright one.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         models.size() > 1 ? QPageLayout::Portrait : QPageLayout::Landscape,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("ZEL"));
-        writer.setTitle(QString::fromStdString(m_model.titleTop()));
-        m_lastPrintOk = renderPage(m_model, writer, monochrome);
-        return;
+        writer.setTitle(QString::fromStdString(first.titleTop()));
+        ok = renderPage(models, writer, monochrome);
+    } else {
+        QPrinter& printer = GridPrinting::sharedPrinter();
+        printer.setDocName(QStringLiteral("ZEL GRAPH"));
+        ok = renderPage(models, printer, monochrome);
     }
-    QPrinter& printer = GridPrinting::sharedPrinter();
-    printer.setDocName(QStringLiteral("ZEL GRAPH"));
-    m_lastPrintOk = renderPage(m_model, printer, monochrome);
+    for (ChartView* v : views)
+        v->m_lastPrintOk = ok;
+    return ok;
 }
 
 bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
@@ -170,7 +213,8 @@ bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
         svg.setTitle(QString::fromStdString(m_model.titleTop()));
         QPainter p;
         if (!p.begin(&svg)) return false;
-        ChartRenderer::render(m_model, &p, QRectF(QPointF(0, 0), QSizeF(size)), {monochrome, 1.0});
+        ChartRenderer::render(m_model, &p, QRectF(QPointF(0, 0), QSizeF(size)),
+                              optionsOf(monochrome, m_insets));
         return p.end() && QFileInfo(path).size() > 0;
     }
     if (ext == QLatin1String("pdf")) {
@@ -182,15 +226,17 @@ bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
         writer.setTitle(QString::fromStdString(m_model.titleTop()));
         QPainter p;
         if (!p.begin(&writer)) return false;
-        ChartRenderer::render(m_model, &p, QRectF(0, 0, writer.width(), writer.height()), {monochrome, 1.0});
+        ChartRenderer::render(m_model, &p, QRectF(0, 0, writer.width(), writer.height()),
+                              optionsOf(monochrome, m_insets));
         return p.end() && QFileInfo(path).size() > 0;
     }
-    return renderImage(m_model, size, monochrome).save(path, ext == QLatin1String("jpg") ? "JPG" : "PNG");
+    return renderImage(m_model, size, monochrome, m_insets)
+        .save(path, ext == QLatin1String("jpg") ? "JPG" : "PNG");
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const ChartRenderer::Options options{m_model.screenColor() == 0, 1.0};
+    const ChartRenderer::Options options = renderOptions();
     if (m_model.resetSwitchTwo() == 1) {
         m_picture = QImage();
         ChartRenderer::render(m_model, &p, QRectF(rect()), options);
@@ -212,8 +258,7 @@ void ChartView::paintEvent(QPaintEvent*) {
 void ChartView::mousePressEvent(QMouseEvent* e) {
     if (m_model.hitReporting() != 1 || (e->button() != Qt::LeftButton && e->button() != Qt::RightButton))
         return QWidget::mousePressEvent(e);
-    const auto hit =
-        ChartRenderer::hitTest(m_model, QRectF(rect()), e->position(), {m_model.screenColor() == 0, 1.0});
+    const auto hit = ChartRenderer::hitTest(m_model, QRectF(rect()), e->position(), renderOptions());
     if (!hit) return;
     m_model.setHitKind(e->button() == Qt::RightButton ? 3 : 1);
     emit HotHit(hit->series, hit->point);
@@ -222,8 +267,7 @@ void ChartView::mousePressEvent(QMouseEvent* e) {
 void ChartView::mouseDoubleClickEvent(QMouseEvent* e) {
     if (m_model.hitReporting() != 1 || e->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(e);
-    const auto hit =
-        ChartRenderer::hitTest(m_model, QRectF(rect()), e->position(), {m_model.screenColor() == 0, 1.0});
+    const auto hit = ChartRenderer::hitTest(m_model, QRectF(rect()), e->position(), renderOptions());
     if (!hit) return;
     m_model.setHitKind(2);
     emit HotHit(hit->series, hit->point);

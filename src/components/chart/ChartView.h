@@ -4,9 +4,11 @@
 #pragma once
 
 #include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 
 #include <QWidget>
 
@@ -28,6 +30,17 @@ class ChartView : public QWidget {
     // Action 5: prints on the shared printer, or to a PDF file the user names when
     // no printer is installed.
     void print(bool monochrome);
+    // Action 5 of a window's charts together: one print job (one PDF file) with the
+    // charts one above the other on one page, their plot areas aligned. Returns
+    // true when the page was written.
+    static bool printCharts(const QList<ChartView*>& views, bool monochrome);
+
+    // The plot-area insets this chart shares with the charts above and below it
+    // (ChartRenderer::sharedInsets), kept for drawing, hit tests and copies.
+    void setPlotInsets(PlotInsets insets);
+    PlotInsets plotInsets() const { return m_insets; }
+    // The options the view draws and hit-tests with on screen.
+    ChartRenderer::Options renderOptions() const;
     // Files: PNG, SVG or PDF by the extension. Returns false on a write failure.
     bool saveTo(const QString& path, QSize size, bool monochrome);
 
@@ -59,4 +72,5 @@ class ChartView : public QWidget {
     QImage m_preparedImage; // Action 3: the picture Action 4 puts on the clipboard
     QByteArray m_preparedSvg;
     bool m_lastPrintOk = false;
+    PlotInsets m_insets;
 };

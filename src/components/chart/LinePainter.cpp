@@ -1,7 +1,8 @@
 // Line, logarithmic and time-series charts, area and band charts. Control lines (the
 // centre line and limits of a control chart) are drawn as plain lines apart from the data. When
 // a series has more points than the plot has pixel columns, each column is drawn as its
-// first, lowest, highest and last point, which looks the same and costs far less.
+// first, lowest, highest and last point, and a control line that steps more often than that
+// as the band its steps cover; both look the same and cost far less.
 #include "components/chart/LinePainter.h"
 
 #include "components/chart/ChartLayout.h"
@@ -79,14 +80,49 @@ QPolygonF controlPath(const ChartModel& m, const ChartLayout& l, int s) {
             path << l.at(l.alongOf(m, s, p), l.valuePos(m.value(s, p)));
         return path;
     }
+    // The slot of point p runs from edge(p) to edge(p + 1); one computation for both
+    // sides keeps the two corners of a step on one x.
     const double half = l.slotWidth() / 2;
+    const auto edge = [&](int p) { return l.categoryPos(p) - half; };
     for (int p = 1; p <= n; ++p) {
         const double y = l.valuePos(m.value(s, p));
-        const double c = l.categoryPos(p);
-        if (p == 1 || m.value(s, p) != m.value(s, p - 1)) path << l.at(c - half, y);
-        if (p == n || m.value(s, p) != m.value(s, p + 1)) path << l.at(c + half, y);
+        if (p == 1 || m.value(s, p) != m.value(s, p - 1)) path << l.at(edge(p), y);
+        if (p == n || m.value(s, p) != m.value(s, p + 1)) path << l.at(edge(p + 1), y);
     }
     return path;
+}
+
+// A step line (level runs joined by upright jumps, x never decreasing) with many steps
+// to a pixel column, as the pixels its stroke covers: one rectangle per pixel column
+// from the highest to the lowest point in it, and one per level run that crosses
+// columns without a step, each halfWidth thicker above and below. A thousand
+// rectangles fill in a moment, where the outline of the steps themselves, stroked or
+// filled, has tens of thousands of corners.
+std::vector<QRectF> stepBand(const QPolygonF& steps, double column, double halfWidth) {
+    std::vector<QRectF> band;
+    std::size_t i = 0;
+    const std::size_t n = static_cast<std::size_t>(steps.size());
+    while (i < n) {
+        const double c = std::floor(steps[i].x() / column);
+        double top = steps[i].y(), bottom = top;
+        std::size_t j = i + 1;
+        while (j < n && std::floor(steps[j].x() / column) == c) {
+            top = std::min(top, steps[j].y());
+            bottom = std::max(bottom, steps[j].y());
+            ++j;
+        }
+        band.emplace_back(QPointF(c * column, top - halfWidth),
+                          QPointF((c + 1) * column, bottom + halfWidth));
+        // The level run from this column's last corner to the next column's first.
+        if (j < n) {
+            const double y = steps[j - 1].y();
+            const double from = (c + 1) * column;
+            const double to = std::floor(steps[j].x() / column) * column;
+            if (to > from) band.emplace_back(QPointF(from, y - halfWidth), QPointF(to, y + halfWidth));
+        }
+        i = j;
+    }
+    return band;
 }
 
 double markerSize(const ChartLayout& l) {
@@ -108,9 +144,20 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
     }
     for (int s = 1; s <= m.seriesCount(); ++s) {
         if (auto c = l.controlLine(s)) {
-            p.setPen(SeriesStyle::controlPen(*c, f.monochrome, u));
-            p.setBrush(Qt::NoBrush);
-            p.drawPolyline(controlPath(m, l, s));
+            // One drawing call per line: a polyline, or where the limits step at more
+            // lots than the plot has pixel columns, the band of pixels the steps cover.
+            const QPen pen = SeriesStyle::controlPen(*c, f.monochrome, u);
+            const QPolygonF path = controlPath(m, l, s);
+            if (static_cast<double>(path.size()) > plotW * 2 && !l.horizontal() && monotoneX(path)) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(pen.color());
+                const std::vector<QRectF> band = stepBand(path, std::max(u, 1.0), pen.widthF() / 2);
+                p.drawRects(band.data(), static_cast<int>(band.size()));
+            } else {
+                p.setPen(pen);
+                p.setBrush(Qt::NoBrush);
+                p.drawPolyline(path);
+            }
             continue;
         }
         const auto runs = runsOf(m, l, s);

@@ -183,6 +183,10 @@ QPen SeriesStyle::controlPen(ControlLine line, bool mono, double unit) {
     return pen;
 }
 
+QColor SeriesStyle::referenceGrey(bool mono) {
+    return mono ? QColor(140, 140, 140) : QColor(150, 156, 166);
+}
+
 QColor SeriesStyle::ink() {
     return QColor(0x20, 0x20, 0x20);
 }

@@ -1,0 +1,180 @@
+// The headless report command over the format's limit of 32767 lots or samples:
+// p-pn (lot sizes that differ from lot to lot, so that the p and pn limits step
+// at every lot) and xbar-r for comparison, each run end to end (dataset read,
+// tables, PNG, SVG and PDF of both charts, files written). Target: 1 s or less.
+// Also both charts drawn at window size, as the chart window draws them.
+// ZEL_BENCH_LOTS names a lot dataset to use (its base, or either file; see
+// bench/make_limit_dataset.py --lots); without it the data is made here.
+#include "analysis/control/ControlChartFill.h"
+#include "analysis/control/PChart.h"
+#include "app/AppSettings.h"
+#include "app/CommandLine.h"
+#include "app/ReportCommand.h"
+#include "components/chart/ChartModel.h"
+#include "components/chart/ChartRenderer.h"
+#include "dataset/DatasetFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 32767 lots: sample size 50..500, defectives about 3 % of it; every fifth lot
+// without a label.
+zel::Dataset makeLotDataset() {
+    zel::Dataset ds;
+    const int n = zel::Dataset::kMaxCount;
+    ds.resize(n, 2);
+    ds.setName(1, "サンプル数");
+    ds.setName(2, "不良個数");
+    ds.reserveValues();
+    std::mt19937 rng(20240101);
+    std::uniform_int_distribution<int> size(50, 500);
+    for (int i = 1; i <= n; ++i) {
+        const int s = size(rng);
+        std::binomial_distribution<int> defects(s, 0.03);
+        ds.setValue(i, 1, s);
+        ds.setValue(i, 2, defects(rng));
+        ds.setLabel(i, i % 5 == 1 ? std::string() : "ロット" + std::to_string(i));
+    }
+    return ds;
+}
+
+// Three measurements per sample around 12.345.
+zel::Dataset makeSampleDataset() {
+    zel::Dataset ds;
+    const int n = zel::Dataset::kMaxCount;
+    ds.resize(n, 3);
+    for (int j = 1; j <= 3; ++j)
+        ds.setName(j, "外径" + std::to_string(j));
+    ds.reserveValues();
+    std::mt19937 rng(20240101);
+    std::normal_distribution<double> noise(12.345, 0.05);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= 3; ++j)
+            ds.setValue(i, j, std::round(noise(rng) * 1000.0) / 1000.0);
+    return ds;
+}
+
+fs::path workDir() {
+    static const fs::path dir = [] {
+        const fs::path d = fs::temp_directory_path() / "zel_bench_report";
+        fs::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+std::string baseOf(const char* env) {
+    std::string b = env;
+    if (b.size() > 4 && (b.ends_with(".QCN") || b.ends_with(".QCS"))) b.resize(b.size() - 4);
+    return b;
+}
+
+const std::string& lotBase() {
+    static const std::string base = [] {
+        if (const char* env = std::getenv("ZEL_BENCH_LOTS"); env && *env) return baseOf(env);
+        const std::string b = (workDir() / "lots").string();
+        if (!zel::writeDataset(makeLotDataset(), b).isOk()) std::abort();
+        return b;
+    }();
+    return base;
+}
+
+const std::string& sampleBase() {
+    static const std::string base = [] {
+        const std::string b = (workDir() / "samples").string();
+        if (!zel::writeDataset(makeSampleDataset(), b).isOk()) std::abort();
+        return b;
+    }();
+    return base;
+}
+
+void runReport(benchmark::State& state, const std::string& id, const std::string& base) {
+    zel::CommandLine cl;
+    cl.mode = zel::CommandLine::Mode::Report;
+    cl.reportAnalysis = zel::reportAnalysisFor(id);
+    cl.dataset = base + ".QCS";
+    cl.reportOutput = (workDir() / ("out-" + id)).string();
+    for (auto _ : state) {
+        std::ostringstream err;
+        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+    }
+}
+
+void BM_ReportPPn32767(benchmark::State& state) {
+    runReport(state, "p-pn", lotBase());
+}
+
+void BM_ReportXbarR32767(benchmark::State& state) {
+    runReport(state, "xbar-r", sampleBase());
+}
+
+// Both charts of the lot dataset drawn as the chart window draws them on screen:
+// the plot edges they share, then each chart at a window's chart size.
+void BM_PPnWindowCharts32767(benchmark::State& state) {
+    zel::Dataset ds;
+    if (!zel::readDataset(lotBase() + ".QCN", lotBase() + ".QCS", ds).status) {
+        state.SkipWithError("the lot dataset cannot be read");
+        return;
+    }
+    zel::Result<zel::ChartDataSet> lots = zel::collectPPn(ds, 1, 2);
+    if (!lots) {
+        state.SkipWithError("the lot dataset is refused");
+        return;
+    }
+    zel::ChartDataSet cds = std::move(lots.value());
+    zel::computePPnLines(cds);
+    zel::fillPPnPlotted(cds);
+    std::vector<zel::ChartModel> models(2);
+    for (int chart = 0; chart < 2; ++chart) {
+        models[chart].redrawReset(zel::ViewAngles{15, 30, 0}, true);
+        zel::fillControlChart(models[chart], zel::pPnInput(cds, chart, true));
+    }
+    const std::vector<const zel::ChartModel*> list{&models[0], &models[1]};
+    const QRectF target(0, 0, 1100, 360);
+    QImage image(target.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const PlotInsets insets = ChartRenderer::sharedInsets(list, target, {false, 1.0});
+        for (const zel::ChartModel& m : models) {
+            image.fill(Qt::white);
+            QPainter p(&image);
+            ChartRenderer::render(m, &p, target, {false, 1.0, insets});
+            p.end();
+            benchmark::DoNotOptimize(image.bits());
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ReportPPn32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportXbarR32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PPnWindowCharts32767)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
