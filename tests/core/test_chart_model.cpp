@@ -53,8 +53,12 @@ TEST(ChartModelFill, CursorAdvancesAndStopsAtTheEnd) {
     m.setPointExtra(1);
     EXPECT_EQ(m.extra(2, 1), 1);
     EXPECT_EQ(m.extra(1, 1), 0);
-    EXPECT_FALSE(m.isPlotted(2, 1));
-    EXPECT_TRUE(m.isPlotted(1, 1));
+    // A point with no reading of its own is drawn, but neither counted nor labelled.
+    EXPECT_TRUE(m.isPlotted(2, 1));
+    EXPECT_FALSE(m.isReading(2, 1));
+    EXPECT_TRUE(m.isReading(1, 1));
+    EXPECT_TRUE(m.isUnlabelled(1));
+    EXPECT_FALSE(m.isUnlabelled(2));
 }
 
 TEST(ChartModelFill, ReadingAndSideArraysDoNotAdvance) {

@@ -199,4 +199,7 @@ TEST(ChartScaleLabels, EvenlyDividedFixedAxisReadsWithTwoDigitsOfItsStep) {
     EXPECT_EQ(zel::fixedTickLabel(-0.004, 0.2), "0.00") << "no negative zero after rounding";
     EXPECT_EQ(zel::fixedTickLabel(1234.0, 250.0), "1234");
     EXPECT_EQ(zel::fixedTickLabel(0.0125, 0.0025), "0.0125");
+    // Rounded as the value reads, like the tables: 1.015 lies just below in binary.
+    EXPECT_EQ(zel::fixedTickLabel(1.015, 0.5), "1.02");
+    EXPECT_EQ(zel::fixedTickLabel(-1.015, 0.5), "-1.02");
 }

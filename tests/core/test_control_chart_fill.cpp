@@ -138,10 +138,14 @@ TEST(ControlChartFillRs, PointNumbersAndTheFirstPointAtZero) {
     ASSERT_TRUE(fillControlChart(model, xRsInput(c, 1)));
     EXPECT_EQ(series(model, 4), (std::vector<double>{0, 2, 3}));
     EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
-    // The line kind shows the 0 of point 1 as the other kinds do; its point text stays empty.
+    // The line kind shows the 0 of point 1 as the other kinds do, with an empty
+    // label, and its statistics lines leave that 0 out.
     for (int s = 1; s <= 4; ++s)
         EXPECT_TRUE(model.isPlotted(s, 1)) << "series " << s;
-    EXPECT_EQ(model.extra(4, 1), 0);
+    EXPECT_EQ(model.extra(4, 1), 1);
+    EXPECT_FALSE(model.isReading(4, 1));
+    EXPECT_TRUE(model.isUnlabelled(1));
+    EXPECT_FALSE(model.isUnlabelled(2));
     EXPECT_EQ(model.text(4, 1), "");
     EXPECT_EQ(model.yAxisMin(), 0.0);
 
@@ -151,6 +155,7 @@ TEST(ControlChartFillRs, PointNumbersAndTheFirstPointAtZero) {
     EXPECT_EQ(model.text(1, 2), "2");
     EXPECT_EQ(model.text(1, 3), "3");
     EXPECT_TRUE(model.isPlotted(1, 1)); // a pie plots all three slices
+    EXPECT_FALSE(model.isUnlabelled(1));
     EXPECT_EQ(model.pointLabelAt(1), "");
 
     ControlChartInput bar = xRsInput(c, 1);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -293,7 +294,7 @@ void TestChartRender::controlLinesStepWithTheLotAndAreNamedAtTheRight() {
 }
 
 // A p chart of many lots whose limits step at every lot in the first half (UCL 0.09 and
-// 0.12 in turn) and stay at 0.10 in the second; the data are placeholders, so that
+// 0.12 in turn) and stay at 0.10 in the second; the data are not numbers, so that
 // only the control lines draw.
 zel::ChartModel denseStepChart(int lots) {
     zel::ChartModel m;
@@ -310,12 +311,7 @@ zel::ChartModel denseStepChart(int lots) {
     fill(m, 1, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
     fill(m, 2, ucl);
     fill(m, 3, lcl);
-    fill(m, 4, std::vector<double>(static_cast<std::size_t>(lots), 0.05));
-    m.setCurrentSeries(4);
-    for (int p = 1; p <= lots; ++p) {
-        m.setCurrentPoint(p);
-        m.setPointExtra(1);
-    }
+    fill(m, 4, std::vector<double>(static_cast<std::size_t>(lots), std::numeric_limits<double>::quiet_NaN()));
     m.setYAxisScale(2);
     m.setYAxisMax(0.13);
     m.setYAxisMin(-0.01);

@@ -163,9 +163,13 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             writeSeries(model, m, lcl);
             writeSeries(model, m, value);
         }
-        // The Rs chart's first point, whose moving range is 0 by definition,
-        // is drawn at 0 like every other point and in every other kind: it is
-        // not marked as a placeholder (PointExtra 1 would leave it out).
+        if (input.role == ControlChartRole::MovingRange) {
+            // The first moving range is 0 by definition, not a reading: drawn at
+            // 0 as in every other kind, with an empty label, and left out of
+            // the chart's statistics lines.
+            model.setCurrentPoint(1);
+            model.setPointExtra(1);
+        }
     }
 
     // 6: point labels; the Rs chart numbers its points instead.

@@ -52,6 +52,7 @@ bool ChartLayout::isCartesian(Family f) {
 }
 
 QString ChartLayout::labelOf(const ChartModel& m, int point) const {
+    if (m.isUnlabelled(point)) return QString();
     return QString::fromStdString(m.pointLabelAt(point));
 }
 

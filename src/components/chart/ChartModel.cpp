@@ -208,10 +208,18 @@ int ChartModel::extra(int series, int point) const {
 }
 
 bool ChartModel::isPlotted(int series, int point) const {
-    if (!validCell(series, point)) return false;
-    const std::size_t i = cellIndex(series, point);
-    if (!std::isfinite(m_values[i])) return false;
-    return m_extra.empty() || m_extra[i] != 1;
+    return validCell(series, point) && std::isfinite(m_values[cellIndex(series, point)]);
+}
+
+bool ChartModel::isReading(int series, int point) const {
+    return isPlotted(series, point) && extra(series, point) != 1;
+}
+
+bool ChartModel::isUnlabelled(int point) const {
+    if (m_extra.empty()) return false;
+    for (int s = 1; s <= seriesCount(); ++s)
+        if (extra(s, point) == 1) return true;
+    return false;
 }
 
 bool ChartModel::clearArray(int code) {

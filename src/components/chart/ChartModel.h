@@ -17,8 +17,9 @@
 // | PointXPos/PointZPos | real at the cursor: x (scatter 9, 3-D scatter 21, line plots with x), z   |
 // | PointLabel          | category label of the current point (same array as PointLabelAt)         |
 // | PointText           | text drawn at the point of the current series (pie slice texts)           |
-// | PointExtra*         | 0 normal, 1 placeholder: kept in the data but not plotted, not joined,    |
-// |                     | left out of the statistics (first moving range of the X-Rs chart)         |
+// | PointExtra*         | 0 normal, 1 no reading of its own: drawn at its value and joined like the |
+// |                     | others, but its category label stays empty and the statistics lines leave |
+// |                     | it out (the first moving range of the X-Rs chart, 0 by definition)        |
 // | PointPattern        | per point: 0 plain, 4 marked (classification data)                        |
 // | PointLabelAt(i)     | category label of point i                                                 |
 // | LegendAt(s)         | legend text of series s                                                   |
@@ -210,8 +211,12 @@ class ChartModel {
     int extra(int series, int point) const;
     bool hasXPositions() const { return !m_xPos.empty(); }
     bool hasZPositions() const { return !m_zPos.empty(); }
-    // Is the point plotted (finite value, not a placeholder)?
+    // Is the point plotted (a finite value)?
     bool isPlotted(int series, int point) const;
+    // Is it a reading that the statistics count (plotted, and not PointExtra 1)?
+    bool isReading(int series, int point) const;
+    // Does any series mark this point with PointExtra 1 (its label stays empty)?
+    bool isUnlabelled(int point) const;
     // Flat storage, series after series, pointCount() values each.
     const std::vector<double>& values() const { return m_values; }
 

@@ -180,10 +180,8 @@ std::string fixedTickLabel(double value, double step) {
     // few enough to read ("10.075" rather than "10.0752198").
     const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 12);
     if (std::fabs(value) >= 1e15) return generalNumberText(value);
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (res.ec != std::errc()) return generalNumberText(value);
-    std::string text(buf, res.ptr);
+    // Rounded as every table rounds: a tick at 1.015 reads "1.02".
+    std::string text = decimalsText(value, decimals);
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1); // "-0.00"
     return text;
 }

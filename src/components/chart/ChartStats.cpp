@@ -15,7 +15,7 @@ SeriesStats seriesStats(const ChartModel& model, int series) {
     // cancel the deviation away.
     double sum = 0.0;
     for (int p = 1; p <= model.pointCount(); ++p) {
-        if (!model.isPlotted(series, p)) continue;
+        if (!model.isReading(series, p)) continue;
         const double v = model.value(series, p);
         if (st.count == 0) st.max = st.min = v;
         st.max = std::max(st.max, v);
@@ -28,7 +28,7 @@ SeriesStats seriesStats(const ChartModel& model, int series) {
     if (st.count < 2) return st;
     double ss = 0.0;
     for (int p = 1; p <= model.pointCount(); ++p) {
-        if (!model.isPlotted(series, p)) continue;
+        if (!model.isReading(series, p)) continue;
         const double d = model.value(series, p) - st.mean;
         ss += d * d;
     }
@@ -71,7 +71,7 @@ std::vector<StatLine> statisticsLines(const ChartModel& model) {
             xs.reserve(static_cast<std::size_t>(st.count));
             ys.reserve(static_cast<std::size_t>(st.count));
             for (int p = 1; p <= model.pointCount(); ++p) {
-                if (!model.isPlotted(s, p)) continue;
+                if (!model.isReading(s, p)) continue;
                 xs.push_back(statX(model, s, p));
                 ys.push_back(model.value(s, p));
             }

@@ -1,6 +1,7 @@
 // The pie and 3-D pie: slice geometry shared by drawing and hit testing.
 #include "components/chart/PiePainter.h"
 
+#include "common/NumberText.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/SeriesStyle.h"
 
@@ -34,7 +35,7 @@ QPolygonF rim(QPointF c, double rx, double ry, double a, double b) {
 }
 
 QString percentText(double share) {
-    return QString::number(share * 100.0, 'f', 1) + QLatin1Char('%');
+    return QString::fromStdString(zel::decimalsText(share * 100.0, 1)) + QLatin1Char('%');
 }
 
 struct SlicePaint {
