@@ -25,6 +25,9 @@ namespace {
 using Prop = GridModel::Prop;
 
 constexpr int kCellPadding = 6; // pixels added to the width of the characters
+// Room a heading leaves beside its text: 2 pixels of padding on each side and
+// the 1-pixel line at its right (kHeaderStyle, paintCorner).
+constexpr int kHeadingTextMargin = 5;
 const QColor kHeadingColor(230, 230, 230);
 const QColor kHeadingLine(180, 180, 180);
 
@@ -453,6 +456,12 @@ double DataGrid::columnWidthAt(int col) const {
     if (px == pxForChars(stored)) return stored;
     // Dragged by the user.
     return std::max(0.0, (px - kCellPadding) / charWidth());
+}
+
+double DataGrid::headingCharsFor(const QString& text) const {
+    const double px = std::ceil(QFontMetricsF(font()).horizontalAdvance(text)) + kHeadingTextMargin;
+    // Rounded up to half a character, so that pxForChars gives at least px.
+    return std::max(0.0, std::ceil((px - kCellPadding) / charWidth() * 2.0) / 2.0);
 }
 
 void DataGrid::setRowHeightAt(int row, double points) {
