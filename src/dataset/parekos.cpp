@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,8 +89,7 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
     m_grid->setCurrentCol(-1);
     m_grid->setCurrentRow(-1);
     m_grid->setRightAligned(true);
-    const QString corner = QString::fromUtf8(kCorner);
-    m_grid->setText(0, 0, corner);
+    m_grid->setText(0, 0, QString::fromUtf8(kCorner));
     // The corner names the label column; the column's own heading stays empty
     // rather than showing the grid's letter.
     m_grid->setText(1, 0, QString());
@@ -99,8 +97,8 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
         m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
         m_grid->setText(1, r, QString::fromStdString(ds.label(r)));
     }
-    // The row headings are widened where the corner text would not fit.
-    m_grid->setColumnWidthAt(0, std::max(kRowHeadingChars, m_grid->headingCharsFor(corner)));
+    m_grid->setColumnWidthAt(0, kRowHeadingChars);
+    m_grid->widenToHeadings(0); // for the corner text
     m_grid->setColumnWidthAt(1, kLabelChars);
     if (n > 0) {
         colourBlock(m_grid, 1, 1, 1, n, QColor(255, 255, 255));

@@ -42,16 +42,13 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
     m_grid->setObjectName(QStringLiteral("grid1"));
     m_grid->setColumnCount(k);
     m_grid->setRowCount(1);
-    const QString rowHeading = QString::fromUtf8(kRowHeading);
-    m_grid->setText(0, 1, rowHeading);
-    // A column is widened only where its heading would not fit.
+    m_grid->setText(0, 1, QString::fromUtf8(kRowHeading));
     m_grid->setColumnWidthAt(-1, kColumnChars);
-    m_grid->setColumnWidthAt(0, std::max(kColumnChars, m_grid->headingCharsFor(rowHeading)));
+    m_grid->setColumnWidthAt(0, kColumnChars);
+    m_grid->widenToHeadings(0);
     for (int c = 1; c <= k; ++c) {
-        const QString name = QString::fromStdString(ds.name(c));
-        m_grid->setText(c, 0, name);
-        const double fit = m_grid->headingCharsFor(name);
-        if (fit > kColumnChars) m_grid->setColumnWidthAt(c, fit);
+        m_grid->setText(c, 0, QString::fromStdString(ds.name(c)));
+        m_grid->widenToHeadings(c);
         m_grid->setCurrentCol(c);
         m_grid->setCurrentRow(1);
         m_grid->setCellType(DataGrid::CellType::CheckBox);

@@ -1,6 +1,7 @@
 // Texts of the dialogs shown whole at their opening size: the column-delete
 // dialog's headings, the data-label dialog's corner and column heading, and
 // the names in the file dialogs' file list.
+#include "analysis/control/XR1.h"
 #include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/FileDialogBase.h"
@@ -84,6 +85,30 @@ class TestClippedTexts : public QObject {
         QVERIFY(textfit::headingColumnShows(g, QStringLiteral("NO.2")));
         QCOMPARE(textfit::shownColumnHeading(g, 1), QString());
         QCOMPARE(g->columnWidthAt(1), 24.0);
+    }
+
+    void controlTableWidensForLongLabels() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        zel::Dataset& ds = m_ctx->ws.dataset;
+        fill(ds, {"x1", "x2"}, {"1", "2026年4月16日午前 第2直", "3"});
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 2; ++j)
+                ds.setValue(i, j, i + j / 10.0);
+        ds.setBase(dir.filePath(QStringLiteral("lots")).toStdString());
+        auto t = shown<XR1>(*m_ctx);
+        QVERIFY(t);
+        DataGrid& g = t->grid();
+        QCOMPARE(g.text(0, 2), QStringLiteral("2026年4月16日午前 第2直"));
+        QVERIFY2(textfit::headingColumnShows(&g, g.text(0, 2)), "a data label is cut off");
+        for (int c = 1; c <= g.columnCount(); ++c)
+            QVERIFY2(textfit::columnHeadingShows(&g, c), qPrintable(g.text(c, 0)));
+        // Short labels keep the table's 12 characters.
+        m_ctx->ws.dataset.setLabel(2, "2");
+        t.reset();
+        t = shown<XR1>(*m_ctx);
+        QVERIFY(t);
+        QCOMPARE(t->grid().columnWidthAt(0), 12.0);
     }
 
     void fileListsShowWholeNames_data() {

@@ -458,10 +458,25 @@ double DataGrid::columnWidthAt(int col) const {
     return std::max(0.0, (px - kCellPadding) / charWidth());
 }
 
-double DataGrid::headingCharsFor(const QString& text) const {
-    const double px = std::ceil(QFontMetricsF(font()).horizontalAdvance(text)) + kHeadingTextMargin;
-    // Rounded up to half a character, so that pxForChars gives at least px.
-    return std::max(0.0, std::ceil((px - kCellPadding) / charWidth() * 2.0) / 2.0);
+void DataGrid::widenToHeadings(int col) {
+    if (col < 0 || col > d->model->dataColumns()) return;
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
+    const auto measure = [&](int c, int r) {
+        const QString text = d->model->cellText(c, r);
+        if (!text.isEmpty()) widest = std::max(widest, metrics.horizontalAdvance(text));
+    };
+    if (col == 0) {
+        for (int r = 0; r <= d->model->dataRows(); ++r)
+            measure(0, r);
+    } else {
+        measure(col, 0);
+    }
+    if (widest <= 0) return;
+    // Rounded up to half a character, so that the section gets at least this.
+    const double px = std::ceil(widest) + kHeadingTextMargin;
+    const double chars = std::ceil((px - kCellPadding) / charWidth() * 2.0) / 2.0;
+    if (chars > columnWidthAt(col)) setColumnWidthAt(col, chars);
 }
 
 void DataGrid::setRowHeightAt(int row, double points) {

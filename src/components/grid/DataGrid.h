@@ -79,9 +79,9 @@ class DataGrid : public QTableView {
     // heights in points (row -1 = every row, 0 = the heading row).
     void setColumnWidthAt(int col, double chars);
     double columnWidthAt(int col) const;
-    // The width in characters a heading (or the corner) needs to show the text
-    // whole in the grid's font.
-    double headingCharsFor(const QString& text) const;
+    // Widens column col (0 = the row headings with the corner) where one of its
+    // heading texts would be cut off; a column wide enough keeps its width.
+    void widenToHeadings(int col);
     void setRowHeightAt(int row, double points);
     double rowHeightAt(int row) const;
 
