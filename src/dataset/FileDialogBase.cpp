@@ -298,8 +298,8 @@ void FileDialogBase::fitFileList() {
     // Room for the longest name beside the vertical scroll bar, so that names
     // are not cut off; the dialog grows with the list where it must.
     const int names = m_fileList->count() > 0 ? m_fileList->sizeHintForColumn(0) : 0;
-    const int limit =
-        qRound(m_fileList->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 10.0 * kMaxFileListChars);
+    const int limit = qRound(m_fileList->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) /
+                             10.0 * kMaxFileListChars);
     const int needed = std::min(names, limit) + 2 * m_fileList->frameWidth() +
                        m_fileList->verticalScrollBar()->sizeHint().width();
     m_fileList->setMinimumWidth(needed);

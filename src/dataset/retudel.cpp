@@ -26,7 +26,7 @@ const char* const kPrompt = "削除する列を指定してください。";
 const char* const kRowHeading = "削除する列";
 const char* const kAllColumns = "すべての列を削除することはできません。";
 constexpr double kColumnChars = 12.0; // every column, the row headings' included
-constexpr int kWidth = 520;            // pixels at the least
+constexpr int kWidth = 520;           // pixels at the least
 constexpr int kHeight = 200;
 
 } // namespace

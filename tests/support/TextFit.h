@@ -49,7 +49,8 @@ inline QStringList cutItems(const QListWidget* list) {
 
 // The list can be scrolled sideways to what it does not show.
 inline bool scrollsSideways(const QListWidget* list) {
-    return list->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && list->horizontalScrollBar()->maximum() > 0;
+    return list->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+           list->horizontalScrollBar()->maximum() > 0;
 }
 
 } // namespace textfit
