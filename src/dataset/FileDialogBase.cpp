@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -39,6 +40,9 @@ const QString kDriveNotReady = QStringLiteral("ドライブの準備ができて
 const QString kReadTitle = QStringLiteral("データの呼出し");
 
 constexpr int kPathRole = Qt::UserRole;
+// The file list widens for names up to this many digits' width; longer names
+// scroll.
+constexpr int kMaxFileListChars = 40;
 
 std::vector<std::string> toStd(const QStringList& list) {
     std::vector<std::string> out;
@@ -287,6 +291,18 @@ void FileDialogBase::refreshFiles() {
     const QStringList files = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QString& file : files)
         if (zel::matchesPattern(file.toStdString(), pattern)) m_fileList->addItem(file);
+    fitFileList();
+}
+
+void FileDialogBase::fitFileList() {
+    // Room for the longest name beside the vertical scroll bar, so that names
+    // are not cut off; the dialog grows with the list where it must.
+    const int names = m_fileList->count() > 0 ? m_fileList->sizeHintForColumn(0) : 0;
+    const int limit = qRound(m_fileList->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) /
+                             10.0 * kMaxFileListChars);
+    const int needed = std::min(names, limit) + 2 * m_fileList->frameWidth() +
+                       m_fileList->verticalScrollBar()->sizeHint().width();
+    m_fileList->setMinimumWidth(needed);
 }
 
 void FileDialogBase::onExtensionChanged() {

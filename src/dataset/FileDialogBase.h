@@ -92,6 +92,7 @@ class FileDialogBase : public ZelWindow {
     void onFileClicked(QListWidgetItem* item);
     void onExtensionChanged();
     void fillFolderList();
+    void fitFileList();
     void selectDriveOf(const QString& folder);
     void showOpeningState();
 

@@ -34,6 +34,8 @@ const char* const kPaste = "張り付け(&P)";
 const char* const kCut = "切り取り(&T)";
 const char* const kSelectAll = "すべて選択(&A)";
 const char* const kParetoAnalysis = "パレート図";
+constexpr double kRowHeadingChars = 8.0;
+constexpr double kLabelChars = 24.0;
 
 void colourBlock(DataGrid* grid, int col1, int row1, int col2, int row2, const QColor& color) {
     grid->setCurrentCol(col1);
@@ -88,12 +90,16 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
     m_grid->setCurrentRow(-1);
     m_grid->setRightAligned(true);
     m_grid->setText(0, 0, QString::fromUtf8(kCorner));
+    // The corner names the label column; the column's own heading stays empty
+    // rather than showing the grid's letter.
+    m_grid->setText(1, 0, QString());
     for (int r = 1; r <= n; ++r) {
         m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
         m_grid->setText(1, r, QString::fromStdString(ds.label(r)));
     }
-    m_grid->setColumnWidthAt(0, 8);
-    m_grid->setColumnWidthAt(1, 24);
+    m_grid->setColumnWidthAt(0, kRowHeadingChars);
+    m_grid->widenToHeadings(0); // for the corner text
+    m_grid->setColumnWidthAt(1, kLabelChars);
     if (n > 0) {
         colourBlock(m_grid, 1, 1, 1, n, QColor(255, 255, 255));
         for (int i = 1; i <= n; ++i)

@@ -10,10 +10,13 @@
 #include "dataset/EditCommands.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -22,6 +25,9 @@ const char* const kCaption = "列の削除";
 const char* const kPrompt = "削除する列を指定してください。";
 const char* const kRowHeading = "削除する列";
 const char* const kAllColumns = "すべての列を削除することはできません。";
+constexpr double kColumnChars = 12.0; // every column, the row headings' included
+constexpr int kWidth = 520;           // pixels at the least
+constexpr int kHeight = 200;
 
 } // namespace
 
@@ -37,9 +43,12 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
     m_grid->setColumnCount(k);
     m_grid->setRowCount(1);
     m_grid->setText(0, 1, QString::fromUtf8(kRowHeading));
-    m_grid->setColumnWidthAt(-1, 12);
+    m_grid->setColumnWidthAt(-1, kColumnChars);
+    m_grid->setColumnWidthAt(0, kColumnChars);
+    m_grid->widenToHeadings(0);
     for (int c = 1; c <= k; ++c) {
         m_grid->setText(c, 0, QString::fromStdString(ds.name(c)));
+        m_grid->widenToHeadings(c);
         m_grid->setCurrentCol(c);
         m_grid->setCurrentRow(1);
         m_grid->setCellType(DataGrid::CellType::CheckBox);
@@ -58,7 +67,14 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
     layout->addWidget(prompt);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
-    resize(520, 200);
+    // Wide enough to show every column at once where the screen allows; more
+    // columns scroll.
+    const QMargins margins = layout->contentsMargins();
+    const int gridWidth =
+        2 * m_grid->frameWidth() + m_grid->verticalHeader()->width() + m_grid->horizontalHeader()->length();
+    int width = std::max(kWidth, margins.left() + gridWidth + margins.right());
+    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+    resize(width, kHeight);
 }
 
 void retudel::onOk() {

@@ -106,6 +106,9 @@ void ControlTableWindow::fillGrid(const zel::ResultTable& table) {
                 g.setText(c, r, QString::fromStdString(cell.text));
         }
     }
+    // Long data labels and headings widen their column rather than being cut off.
+    for (int c = 0; c <= table.columns; ++c)
+        g.widenToHeadings(c);
     g.setCurrentCol(1);
     g.setCurrentRow(1);
 }

@@ -25,6 +25,9 @@ namespace {
 using Prop = GridModel::Prop;
 
 constexpr int kCellPadding = 6; // pixels added to the width of the characters
+// Room a heading leaves beside its text: 2 pixels of padding on each side and
+// the 1-pixel line at its right (kHeaderStyle, paintCorner).
+constexpr int kHeadingTextMargin = 5;
 const QColor kHeadingColor(230, 230, 230);
 const QColor kHeadingLine(180, 180, 180);
 
@@ -453,6 +456,27 @@ double DataGrid::columnWidthAt(int col) const {
     if (px == pxForChars(stored)) return stored;
     // Dragged by the user.
     return std::max(0.0, (px - kCellPadding) / charWidth());
+}
+
+void DataGrid::widenToHeadings(int col) {
+    if (col < 0 || col > d->model->dataColumns()) return;
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
+    const auto measure = [&](int c, int r) {
+        const QString text = d->model->cellText(c, r);
+        if (!text.isEmpty()) widest = std::max(widest, metrics.horizontalAdvance(text));
+    };
+    if (col == 0) {
+        for (int r = 0; r <= d->model->dataRows(); ++r)
+            measure(0, r);
+    } else {
+        measure(col, 0);
+    }
+    if (widest <= 0) return;
+    // Rounded up to half a character, so that the section gets at least this.
+    const double px = std::ceil(widest) + kHeadingTextMargin;
+    const double chars = std::ceil((px - kCellPadding) / charWidth() * 2.0) / 2.0;
+    if (chars > columnWidthAt(col)) setColumnWidthAt(col, chars);
 }
 
 void DataGrid::setRowHeightAt(int row, double points) {

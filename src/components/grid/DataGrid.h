@@ -79,6 +79,9 @@ class DataGrid : public QTableView {
     // heights in points (row -1 = every row, 0 = the heading row).
     void setColumnWidthAt(int col, double chars);
     double columnWidthAt(int col) const;
+    // Widens column col (0 = the row headings with the corner) where one of its
+    // heading texts would be cut off; a column wide enough keeps its width.
+    void widenToHeadings(int col);
     void setRowHeightAt(int row, double points);
     double rowHeightAt(int row) const;
 
