@@ -1,6 +1,7 @@
 // Texts of the dialogs shown whole at their opening size: the column-delete
 // dialog's headings, the data-label dialog's corner and column heading, and
 // the names in the file dialogs' file list.
+#include "analysis/control/ControlWindows.h"
 #include "analysis/control/XR1.h"
 #include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,8 +98,10 @@ class TestClippedTexts : public QObject {
             for (int j = 1; j <= 2; ++j)
                 ds.setValue(i, j, i + j / 10.0);
         ds.setBase(dir.filePath(QStringLiteral("lots")).toStdString());
-        auto t = shown<XR1>(*m_ctx);
+        // Opened as the variable dialog opens it: the table computes as it opens.
+        QPointer<XR1> t = qobject_cast<XR1*>(openXR1(*m_ctx));
         QVERIFY(t);
+        QVERIFY(QTest::qWaitForWindowExposed(t));
         DataGrid& g = t->grid();
         QCOMPARE(g.text(0, 2), QStringLiteral("2026年4月16日午前 第2直"));
         QVERIFY2(textfit::headingColumnShows(&g, g.text(0, 2)), "a data label is cut off");
@@ -105,8 +109,10 @@ class TestClippedTexts : public QObject {
             QVERIFY2(textfit::columnHeadingShows(&g, c), qPrintable(g.text(c, 0)));
         // Short labels keep the table's 12 characters.
         m_ctx->ws.dataset.setLabel(2, "2");
-        t.reset();
-        t = shown<XR1>(*m_ctx);
+        t->close();
+        uitest::flushDeletes();
+        QVERIFY(!t);
+        t = qobject_cast<XR1*>(openXR1(*m_ctx));
         QVERIFY(t);
         QCOMPARE(t->grid().columnWidthAt(0), 12.0);
     }
