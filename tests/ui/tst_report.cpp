@@ -10,6 +10,7 @@
 #include "dataset/DatasetFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -355,6 +356,80 @@ class TestReport : public QObject {
         QVERIFY(svg.contains(QStringLiteral(">平均<")));
         QVERIFY(svg.contains(QStringLiteral(">+σ<")));
         QVERIFY(svg.contains(QStringLiteral(">\u2212σ<")));
+    }
+
+    // The four control-chart reports write the tables, the summary and the limits
+    // file exactly as recorded (tests/data/report-golden): a reshaping of the report
+    // command must not change a byte of them. Pictures are not compared.
+    void reportsWriteTheRecordedFiles_data() {
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QString>("dataset");
+        QTest::addColumn<QStringList>("options");
+        const QString examples = QStringLiteral(ZEL_EXAMPLES_DIR "/");
+        const QString golden = QStringLiteral(ZEL_TEST_DATA_DIR "/report-golden/");
+        const QString shaft = examples + QStringLiteral("shaft_diameter");
+        const QString hardening = examples + QStringLiteral("hardening_masked");
+        const QString lots = golden + QStringLiteral("lots");
+        QTest::newRow("xbar-r") << "xbar-r_shaft" << shaft << QStringList{"--report=xbar-r"};
+        QTest::newRow("xbar-r decimals") << "xbar-r_hardening_decimals" << hardening
+                                         << QStringList{"--report=xbar-r", "--set=decimals=3"};
+        QTest::newRow("xbar-r saved limits") << "xbar-r_hardening_saved" << hardening
+                                             << QStringList{"--report=xbar-r", "--set=limits=SAVED"};
+        QTest::newRow("x-rs") << "x-rs_shaft" << shaft << QStringList{"--report=x-rs", "--var=2"};
+        QTest::newRow("x-rs of the means") << "x-rs_shaft_mean" << shaft
+                                           << QStringList{"--report=x-rs", "--var=Xbar"};
+        QTest::newRow("p-pn") << "p-pn_lots" << lots << QStringList{"--report=p-pn", "--var=1", "--var=2"};
+        QTest::newRow("defects") << "defects_lots" << lots << QStringList{"--report=defects", "--var=3"};
+        QTest::newRow("defects entered") << "defects_lots_entered" << lots
+                                         << QStringList{"--report=defects", "--var=3", "--set=upper=9",
+                                                        "--set=lower=1"};
+    }
+    void reportsWriteTheRecordedFiles() {
+        QFETCH(QString, recorded);
+        QFETCH(QString, dataset);
+        QFETCH(QStringList, options);
+        const QString golden = QStringLiteral(ZEL_TEST_DATA_DIR "/report-golden/") + recorded;
+        const QString dir = path(QStringLiteral("golden-") + recorded);
+        QVERIFY(QDir().mkpath(dir));
+        const QString base = dir + QStringLiteral("/") + QFileInfo(dataset).fileName();
+        for (const char* ext : {".QCN", ".QCS"})
+            QVERIFY(QFile::copy(dataset + QLatin1String(ext), base + QLatin1String(ext)));
+        // Saved limits: the recorded limits file of the shaft data, under any path.
+        const QString saved = dir + QStringLiteral("/saved.QCK");
+        const QByteArray savedLines =
+            readAll(QStringLiteral(ZEL_TEST_DATA_DIR "/report-golden/xbar-r_shaft/limits.QCK"));
+        QFile savedFile(saved);
+        QVERIFY(savedFile.open(QIODevice::WriteOnly));
+        savedFile.write(QByteArray("/old/shaft_diameter\r\n") + savedLines);
+        savedFile.close();
+        for (QString& o : options)
+            o.replace(QStringLiteral("SAVED"), saved);
+
+        const QString out = dir + QStringLiteral("/out");
+        const Run run = report(options + QStringList{QStringLiteral("--output=") + out, base + QStringLiteral(".QCS")});
+        QCOMPARE(run.exitCode, 0);
+        QStringList written;
+        for (const QString& f : entries(out))
+            if (!f.endsWith(QLatin1String(".png")) && !f.endsWith(QLatin1String(".svg")) &&
+                !f.endsWith(QLatin1String(".pdf")))
+                written << f;
+        QStringList expected = entries(golden);
+        expected.removeAll(QStringLiteral("limits.QCK"));
+        QCOMPARE(written, expected);
+        for (const QString& f : expected)
+            QVERIFY2(readAll(out + QStringLiteral("/") + f) == readAll(golden + QStringLiteral("/") + f),
+                     qPrintable(f));
+        // The limits file: the dataset's base path, then the recorded lines.
+        const QString limits = base + QStringLiteral(".QCK");
+        if (QFile::exists(golden + QStringLiteral("/limits.QCK"))) {
+            const QByteArray bytes = readAll(limits);
+            const qsizetype eol = bytes.indexOf("\r\n");
+            QVERIFY(eol > 0);
+            QCOMPARE(QString::fromUtf8(bytes.left(eol)), dir + QStringLiteral("/") + QFileInfo(dataset).fileName());
+            QCOMPARE(bytes.mid(eol + 2), readAll(golden + QStringLiteral("/limits.QCK")));
+        } else {
+            QVERIFY(!QFile::exists(limits));
+        }
     }
 
     void launchRefusalsWriteNothing() {
