@@ -4,7 +4,7 @@
 #include "analysis/AnalysisLaunch.h"
 
 #include "analysis/AnalysisSet.h"
-#include "analysis/Launch.h"
+#include "common/Analyses.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
@@ -15,72 +15,77 @@
 #include "app/Workspace.h"
 #include "app/ZelWindow.h"
 
-#include <QHash>
+#include <array>
+#include <optional>
 
 namespace AnalysisLaunch {
 
 namespace {
 
-const QString kHistogram = QStringLiteral("ヒストグラム");
-const QString kScatter = QStringLiteral("散布図");
-const QString kScatter3D = QStringLiteral("立体散布図");
-
-bool isVariableDialog(const QString& name) {
-    return name == QLatin1String("hensi1") || name == QLatin1String("hensi2") ||
-           name == QLatin1String("hensi3");
+bool isVariableDialog(zel::WindowId w) {
+    return w == zel::WindowId::hensi1 || w == zel::WindowId::hensi2 || w == zel::WindowId::hensi3;
 }
 
-// Every analysis window the program has, by object name. A window that joins
-// the program adds its line here.
-QHash<QString, Opener>& openers() {
-    static QHash<QString, Opener> table = {
-        {QStringLiteral("XR1"), [](MainContext& c) { return openXR1(c); }},
-        {QStringLiteral("xrshensi"), [](MainContext& c) { return openXrshensi(c); }},
-        {QStringLiteral("phensi2"), [](MainContext& c) { return openPhensi2(c); }},
-        {QStringLiteral("ketten"), [](MainContext& c) { return openKetten(c); }},
-        {QStringLiteral("hensi1"),
-         [](MainContext& c) -> ZelWindow* { return ZelWindow::open<hensi1>(c, c.mainWindow()); }},
-        {QStringLiteral("hensi2"),
-         [](MainContext& c) -> ZelWindow* { return ZelWindow::open<hensi2>(c, c.mainWindow()); }},
-        {QStringLiteral("hensi3"),
-         [](MainContext& c) -> ZelWindow* { return ZelWindow::open<hensi3>(c, c.mainWindow()); }},
-    };
+template <class Dialog> Opener dialogOpener() {
+    return [](MainContext& c) -> ZelWindow* { return ZelWindow::open<Dialog>(c, c.mainWindow()); };
+}
+
+// Every analysis window the program has, by window. A window that joins the
+// program adds its line here.
+std::array<Opener, zel::kWindowCount>& openers() {
+    static std::array<Opener, zel::kWindowCount> table = [] {
+        std::array<Opener, zel::kWindowCount> t;
+        const auto set = [&t](zel::WindowId w, Opener open) { t[static_cast<std::size_t>(w)] = std::move(open); };
+        set(zel::WindowId::XR1, [](MainContext& c) { return openXR1(c); });
+        set(zel::WindowId::xrshensi, [](MainContext& c) { return openXrshensi(c); });
+        set(zel::WindowId::phensi2, [](MainContext& c) { return openPhensi2(c); });
+        set(zel::WindowId::ketten, [](MainContext& c) { return openKetten(c); });
+        set(zel::WindowId::hensi1, dialogOpener<hensi1>());
+        set(zel::WindowId::hensi2, dialogOpener<hensi2>());
+        set(zel::WindowId::hensi3, dialogOpener<hensi3>());
+        return t;
+    }();
     return table;
+}
+
+std::optional<zel::AnalysisId> analysisNamed(const QString& name) {
+    return zel::findAnalysis(name.toStdString());
 }
 
 } // namespace
 
-Opener opener(const QString& windowName) {
-    if (windowName.isEmpty()) return {};
-    return openers().value(windowName);
+Opener opener(zel::WindowId window) {
+    return openers()[static_cast<std::size_t>(window)];
 }
 
-void registerOpener(const QString& windowName, Opener open) {
-    if (open)
-        openers().insert(windowName, std::move(open));
-    else
-        openers().remove(windowName);
+Opener opener(const QString& windowName) {
+    const std::optional<zel::WindowId> w = zel::findWindow(windowName.toStdString());
+    return w ? opener(*w) : Opener();
+}
+
+void registerOpener(zel::WindowId window, Opener open) {
+    openers()[static_cast<std::size_t>(window)] = std::move(open);
 }
 
 QStringList firstWindows(const QString& analysis) {
-    // The launch's own decision, asked for every variable count its checks
-    // tell apart (they compare K with 2, 3 and 10), with enough samples.
     QStringList windows;
-    const std::string name = analysis.toStdString();
-    for (int k = 1; k <= 11; ++k) {
-        const QString w = QString::fromStdString(zel::graphCommandDecision(name, k, 2).window);
-        if (!w.isEmpty() && !windows.contains(w)) windows.append(w);
-    }
+    if (const std::optional<zel::AnalysisId> id = analysisNamed(analysis))
+        for (const std::optional<zel::WindowId>& w : zel::firstWindows(*id))
+            if (w) windows.append(QString::fromUtf8(zel::window(*w).name));
     return windows;
 }
 
 bool isAvailable(const QString& analysis) {
-    const QStringList windows = firstWindows(analysis);
-    if (windows.isEmpty()) return false;
-    for (const QString& w : windows) {
-        if (!opener(w)) return false;
+    const std::optional<zel::AnalysisId> id = analysisNamed(analysis);
+    if (!id) return false;
+    for (const std::optional<zel::WindowId>& w : zel::firstWindows(*id)) {
+        if (!w) continue;
+        if (!opener(*w)) return false;
         // A variable dialog is only worth opening when the window after it exists.
-        if (isVariableDialog(w) && !opener(nextWindowAfterVariables(w, analysis))) return false;
+        if (isVariableDialog(*w)) {
+            const std::optional<zel::WindowId> next = nextWindowAfterVariables(*w, *id);
+            if (!next || !opener(*next)) return false;
+        }
     }
     return true;
 }
@@ -89,25 +94,40 @@ void runGraphCommand(MainContext& context) {
     context.sheet().commitEdit();
     zel::Workspace& ws = context.workspace();
     ws.titles.reset();
-    // The names of variables 1..K are kept; index 0 holds no name in this dataset.
+    const std::optional<zel::AnalysisId> id = analysisNamed(context.currentAnalysisName());
+    if (!id) return;
     const zel::Dataset& ds = ws.dataset;
-    const QString analysis = context.currentAnalysisName();
-    const zel::LaunchDecision decision =
-        zel::graphCommandDecision(analysis.toStdString(), ds.variableCount(), ds.usedSampleCount());
-    if (!decision.refusal.empty()) {
-        MessageBox::refusal(context.mainWindow(), QString::fromStdString(decision.refusal), messageTitle());
+    const zel::Launch launch = zel::decideLaunch(*id, ds.variableCount(), ds.usedSampleCount());
+    if (!launch.refusal.empty()) {
+        MessageBox::refusal(context.mainWindow(), QString::fromUtf8(launch.refusal), messageTitle());
         return;
     }
-    if (const Opener open = opener(QString::fromStdString(decision.window))) open(context);
+    if (const Opener open = launch.window ? opener(*launch.window) : Opener()) open(context);
+}
+
+std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel::AnalysisId analysis) {
+    using zel::AnalysisId;
+    using zel::WindowId;
+    switch (analysis) {
+    case AnalysisId::Histogram:
+        return WindowId::bunform;
+    case AnalysisId::Scatter:
+        if (dialog == WindowId::hensi1) return std::nullopt;
+        return WindowId::sanpuzu;
+    case AnalysisId::Scatter3D:
+        if (dialog == WindowId::hensi3) return WindowId::rsanpu;
+        return std::nullopt;
+    default:
+        return WindowId::oresen;
+    }
 }
 
 QString nextWindowAfterVariables(const QString& dialog, const QString& analysis) {
-    if (analysis == kHistogram) return QStringLiteral("bunform");
-    if (analysis == kScatter)
-        return dialog == QLatin1String("hensi1") ? QString() : QStringLiteral("sanpuzu");
-    if (analysis == kScatter3D)
-        return dialog == QLatin1String("hensi3") ? QStringLiteral("rsanpu") : QString();
-    return QStringLiteral("oresen");
+    const std::optional<zel::WindowId> d = zel::findWindow(dialog.toStdString());
+    const std::optional<zel::AnalysisId> a = analysisNamed(analysis);
+    if (!d || !a) return {};
+    const std::optional<zel::WindowId> next = nextWindowAfterVariables(*d, *a);
+    return next ? QString::fromUtf8(zel::window(*next).name) : QString();
 }
 
 QString sameVariableMessage(const std::vector<int>& positions) {
@@ -127,8 +147,10 @@ bool buildSetAndContinue(MainContext& context, QWidget* dialog, const QString& d
         return false;
     }
     context.workspace().analysisSet = std::move(set.value());
-    const QString next = nextWindowAfterVariables(dialogName, context.currentAnalysisName());
-    if (const Opener open = opener(next)) open(context);
+    const std::optional<zel::WindowId> d = zel::findWindow(dialogName.toStdString());
+    const std::optional<zel::AnalysisId> a = analysisNamed(context.currentAnalysisName());
+    const std::optional<zel::WindowId> next = d && a ? nextWindowAfterVariables(*d, *a) : std::nullopt;
+    if (const Opener open = next ? opener(*next) : Opener()) open(context);
     dialog->close();
     return true;
 }

@@ -3,10 +3,13 @@
 // start, and where the variable dialogs hensi1, hensi2 and hensi3 go next.
 #pragma once
 
+#include "common/Analyses.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class MainContext;
@@ -27,12 +30,15 @@ inline QString variablesTitle() {
     return QStringLiteral("変数の指定");
 }
 
-// The opener of a window by its object name ("XR1", "hensi2", "oresen" ...), or
-// an empty function while that window does not exist in the program. The
-// program's own windows are listed in AnalysisLaunch.cpp; registerOpener adds
-// to them or replaces one (a window built elsewhere, a test's stand-in).
+// The opener of a window, or an empty function while that window does not
+// exist in the program. The program's own windows are listed in
+// AnalysisLaunch.cpp; registerOpener adds to them or replaces one (a window
+// built elsewhere, a test's stand-in; an empty function removes it).
+Opener opener(zel::WindowId window);
+void registerOpener(zel::WindowId window, Opener open);
+// The same by object name ("XR1", "hensi2", "oresen" ...), for names that come
+// from outside; an unknown name has no opener.
 Opener opener(const QString& windowName);
-void registerOpener(const QString& windowName, Opener open);
 
 // The windows the graph command may open first for an analysis, whatever the
 // dataset's variable count ("散布図": "hensi2" and "sanpuset").
@@ -46,9 +52,10 @@ bool isAvailable(const QString& analysis);
 // shows its message ("データの入力", exclamation icon) and opens nothing.
 void runGraphCommand(MainContext& context);
 
-// The window a variable dialog ("hensi1", "hensi2", "hensi3") opens after "OK"
-// for the current analysis: "bunform", "sanpuzu", "rsanpu", "oresen", or ""
-// where the dialog is not offered for that analysis.
+// The window a variable dialog (hensi1, hensi2, hensi3) opens after "OK" for
+// the analysis: bunform, sanpuzu, rsanpu, oresen, or none where the dialog is
+// not offered for that analysis. The second form takes the names.
+std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel::AnalysisId analysis);
 QString nextWindowAfterVariables(const QString& dialog, const QString& analysis);
 
 // The same-variable check of hensi2 and hensi3 on the 1-based list positions,

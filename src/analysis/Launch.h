@@ -1,18 +1,19 @@
-// The analysis list and the checks of the graph command: which of the 13
-// analyses may start on the open dataset and which window opens first.
+// The analysis list and the graph command's checks, by the names the user sees:
+// the edge between the list of the main window and the analysis table
+// (common/Analyses.h), which holds the names, the rules and the windows.
 #pragma once
 
-#include <array>
 #include <string>
+#include <vector>
 
 namespace zel {
 
 // The analysis list in its order (index 0 first, selected at start-up).
-const std::array<std::string, 13>& analysisNames();
+std::vector<std::string> analysisNames();
 
-// The 37 analysis windows that the Analysis menu, toolbar button 7 and the
+// The analysis windows that the Analysis menu, toolbar button 7 and the
 // sheet's pop-up menu close first.
-const std::array<std::string, 37>& analysisWindowNames();
+std::vector<std::string> analysisWindowNames();
 
 struct LaunchDecision {
     // The refusal's message ("" when the analysis may start); title "データの入力".

@@ -3,6 +3,7 @@
 #include "app/WindowGeometry.h"
 
 #include "ZelVersion.h"
+#include "common/Analyses.h"
 #include "common/NumberText.h"
 
 #include <array>
@@ -13,28 +14,6 @@ namespace zel {
 
 namespace {
 
-constexpr std::array<WindowSuffix, 60> kSuffixes{{
-    {"bunform", "bu", false},  {"dobun", "do", false},     {"gantog", "g", true},
-    {"gyoudel", "gd", false},  {"gantol", "gl", false},    {"grids", "gr", false},
-    {"gyousou", "gs", false},  {"hakohg", "h", true},      {"hensi1", "ha", false},
-    {"hensi2", "hb", false},   {"hensi2so", "hbs", false}, {"hensi3", "hc", false},
-    {"henhenf", "he", false},  {"hakoh", "hh", false},     {"hakohso", "hhs", false},
-    {"hensuub", "hsb", false}, {"hensuup", "hsp", false},  {"inmode", "im", false},
-    {"kanri1", "k", true},     {"kaibun", "kb", false},    {"kgenin", "kg", false},
-    {"kaityo", "kh", false},   {"kikaku", "ki", false},    {"ketten", "kt", false},
-    {"LoadForm", "lf", false}, {"masukuf", "ma", false},   {"MEMORIH", "me", false},
-    {"nymode", "ny", false},   {"oresen", "o", true},      {"okikaku", "ok", false},
-    {"pkanri", "p", true},     {"pare1", "pa", false},     {"pareko", "pk", false},
-    {"parekos", "pl", false},  {"pareno", "pn", false},    {"p1", "pp", false},
-    {"phensi2", "ps", false},  {"xrskanri", "r", true},    {"retudel", "red", false},
-    {"retusou", "res", false}, {"rgset", "rg", false},     {"rot", "ro", false},
-    {"rsanpu", "rs", true},    {"sanpuzu", "s", true},     {"saveform", "sf", false},
-    {"SIYOU", "sj", false},    {"sinkform", "sk", false},  {"sanpuset", "ss", false},
-    {"TAKOJI", "ta", false},   {"toukei", "tj", false},    {"titlef", "tt", false},
-    {"tydata", "ty", false},   {"verj", "vj", false},      {"xrkanri", "x", true},
-    {"xrshensi", "xa", false}, {"xrkase", "xk", false},    {"xrload", "xl", false},
-    {"XR1", "xr", false},      {"XRS1", "xs", false},      {"youko", "y", true},
-}};
 
 double readSingle(const SettingsStore& store, const std::string& key, double defaultValue) {
     // Geometry values are single-precision reals.
@@ -49,15 +28,11 @@ int Twips::toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-std::span<const WindowSuffix> windowSuffixTable() {
-    return kSuffixes;
-}
-
-std::optional<WindowSuffix> findWindowSuffix(std::string_view window) {
-    if (window.empty()) return std::nullopt;
-    for (const auto& row : windowSuffixTable())
-        if (row.window == window) return row;
-    return std::nullopt;
+std::optional<WindowSuffix> findWindowSuffix(std::string_view name) {
+    const std::optional<WindowId> id = findWindow(name);
+    if (!id) return std::nullopt;
+    const WindowDescriptor& w = window(*id);
+    return WindowSuffix{w.name, w.suffix, w.kind == WindowKind::GraphWindow};
 }
 
 std::string geometryKey(std::string_view base, std::string_view suffix) {

@@ -44,9 +44,8 @@ struct WindowSuffix {
 // The section every window's geometry and the main window's state live in.
 inline constexpr const char* kSettingSection = "Setting";
 
-// Every window that records its geometry.
-std::span<const WindowSuffix> windowSuffixTable();
-// The row of a window, or nothing for a window that records nothing.
+// The row of a window (from the window table, common/Analyses.h), or nothing
+// for a window that records nothing.
 std::optional<WindowSuffix> findWindowSuffix(std::string_view window);
 
 // "left" for the main window (empty suffix), "left_" + suffix otherwise.

@@ -1,5 +1,6 @@
 zel_sources(zelcore
   src/common/Status.h
+  src/common/Analyses.h src/common/Analyses.cpp
   src/common/NumberText.h src/common/NumberText.cpp
   src/common/Cp932.h src/common/Cp932.cpp
   src/common/SettingsStore.h src/common/SettingsStore.cpp

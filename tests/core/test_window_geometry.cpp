@@ -2,6 +2,7 @@
 // normal-state rule, the main window's size rule and the version rule.
 #include "app/AppSettings.h"
 #include "app/WindowGeometry.h"
+#include "common/Analyses.h"
 
 #include <gtest/gtest.h>
 
@@ -19,22 +20,24 @@ TEST(Twips, ConvertsAtFifteenPerPixel) {
     EXPECT_DOUBLE_EQ(Twips::fromPixels(1024), 15360);
 }
 
-TEST(WindowSuffixTable, HoldsEveryWindowOnceWithTenGraphWindows) {
-    const auto table = windowSuffixTable();
+TEST(WindowTable, HoldsEveryWindowOnceWithTenGraphWindows) {
+    const auto table = windowTable();
     EXPECT_EQ(table.size(), 60u);
-    std::set<std::string_view> windows, suffixes;
-    std::set<std::string_view> graphs;
+    std::set<std::string_view> windows, suffixes, graphs, closedByAnalysisMenu;
     for (const auto& row : table) {
-        EXPECT_FALSE(row.window.empty());
+        EXPECT_FALSE(row.name.empty());
         EXPECT_FALSE(row.suffix.empty());
-        windows.insert(row.window);
+        EXPECT_EQ(findWindow(row.name), row.id);
+        windows.insert(row.name);
         suffixes.insert(row.suffix);
-        if (row.graph) graphs.insert(row.window);
+        if (row.kind == WindowKind::GraphWindow) graphs.insert(row.name);
+        if (row.analysisWindow) closedByAnalysisMenu.insert(row.name);
     }
     EXPECT_EQ(windows.size(), table.size());
     EXPECT_EQ(suffixes.size(), table.size());
     EXPECT_EQ(graphs, (std::set<std::string_view>{"gantog", "hakohg", "kanri1", "oresen", "pkanri",
                                                   "xrskanri", "rsanpu", "sanpuzu", "xrkanri", "youko"}));
+    EXPECT_EQ(closedByAnalysisMenu.size(), 37u);
 }
 
 TEST(WindowSuffixTable, FindsSuffixesByWindowName) {

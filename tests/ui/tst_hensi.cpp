@@ -112,8 +112,9 @@ class TestHensi : public QObject {
     }
 
     void cleanup() {
-        for (const char* name : {"oresen", "sanpuzu", "bunform", "rsanpu"})
-            AnalysisLaunch::registerOpener(QString::fromLatin1(name), {});
+        using zel::WindowId;
+        for (WindowId w : {WindowId::oresen, WindowId::sanpuzu, WindowId::bunform, WindowId::rsanpu})
+            AnalysisLaunch::registerOpener(w, {});
         ZelWindow::closeAll();
         flushDeletes();
         m_main.reset();
@@ -233,7 +234,7 @@ class TestHensi : public QObject {
     void theSetLeavesNoGapForMaskedSamplesAndTheNextWindowOpens() {
         // A window after the dialog registers its opener; this one stands in for it.
         QStringList opened;
-        AnalysisLaunch::registerOpener(QStringLiteral("oresen"), [&](MainContext&) -> ZelWindow* {
+        AnalysisLaunch::registerOpener(zel::WindowId::oresen, [&](MainContext&) -> ZelWindow* {
             opened.append(QStringLiteral("oresen"));
             return ZelWindow::open<PlainWindow>(QStringLiteral("oresen"));
         });
@@ -280,7 +281,7 @@ class TestHensi : public QObject {
         QCOMPARE(nextWindowAfterVariables("hensi3", QStringLiteral("立体散布図")), QStringLiteral("rsanpu"));
 
         // A histogram through hensi3 opens its settings dialog.
-        AnalysisLaunch::registerOpener(QStringLiteral("bunform"), [](MainContext&) -> ZelWindow* {
+        AnalysisLaunch::registerOpener(zel::WindowId::bunform, [](MainContext&) -> ZelWindow* {
             return ZelWindow::open<PlainWindow>(QStringLiteral("bunform"));
         });
         setAnalysis(QStringLiteral("ヒストグラム"));

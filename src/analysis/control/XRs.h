@@ -4,6 +4,7 @@
 
 #include "analysis/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
+#include "common/Analyses.h"
 #include "common/Status.h"
 #include "dataset/Dataset.h"
 
@@ -12,8 +13,8 @@ namespace zel {
 inline constexpr const char* kXbarEntry = "Xbar";
 
 // The refusal of a dataset without variables: there is nothing to chart (the
-// launch refuses it with this text, title "データの入力").
-inline constexpr const char* kXRsNoVariables = "X-Rs 管理図を作成するには１つ以上の変数が必要です。";
+// launch refuses it with the same text, title "データの入力").
+inline constexpr const char* kXRsNoVariables = kXRsVariables.data();
 
 // The variable dialog's values: listPosition 1..K names a variable, K + 1 is
 // "Xbar". Fills m, n = 1, X (one value per subgroup), mean (= X), labels and

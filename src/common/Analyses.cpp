@@ -1,0 +1,181 @@
+// The analysis and window tables, and the graph command's checks read from them.
+#include "common/Analyses.h"
+
+namespace zel {
+
+namespace {
+
+using enum WindowId;
+using enum WindowKind;
+
+constexpr bool kAnalysis = true;
+constexpr bool kStays = false;
+
+// In the order of the enumeration (checked below).
+constexpr std::array<WindowDescriptor, kWindowCount> kWindows{{
+    {bunform, "bunform", "bu", Dialog, kAnalysis},
+    {dobun, "dobun", "do", TableWindow, kAnalysis},
+    {gantog, "gantog", "g", GraphWindow, kAnalysis},
+    {gyoudel, "gyoudel", "gd", Dialog, kStays},
+    {gantol, "gantol", "gl", Dialog, kAnalysis},
+    {grids, "grids", "gr", Dialog, kStays},
+    {gyousou, "gyousou", "gs", Dialog, kStays},
+    {hakohg, "hakohg", "h", GraphWindow, kAnalysis},
+    {hensi1, "hensi1", "ha", Dialog, kAnalysis},
+    {hensi2, "hensi2", "hb", Dialog, kAnalysis},
+    {hensi2so, "hensi2so", "hbs", Dialog, kAnalysis},
+    {hensi3, "hensi3", "hc", Dialog, kAnalysis},
+    {henhenf, "henhenf", "he", Dialog, kStays},
+    {hakoh, "hakoh", "hh", TableWindow, kAnalysis},
+    {hakohso, "hakohso", "hhs", TableWindow, kAnalysis},
+    {hensuub, "hensuub", "hsb", Dialog, kStays},
+    {hensuup, "hensuup", "hsp", Dialog, kStays},
+    {inmode, "inmode", "im", Dialog, kStays},
+    {kanri1, "kanri1", "k", GraphWindow, kAnalysis},
+    {kaibun, "kaibun", "kb", TableWindow, kStays},
+    {kgenin, "kgenin", "kg", Dialog, kAnalysis},
+    {kaityo, "kaityo", "kh", TableWindow, kStays},
+    {kikaku, "kikaku", "ki", Dialog, kAnalysis},
+    {ketten, "ketten", "kt", Dialog, kAnalysis},
+    {LoadForm, "LoadForm", "lf", Dialog, kStays},
+    {masukuf, "masukuf", "ma", Dialog, kStays},
+    {MEMORIH, "MEMORIH", "me", Dialog, kAnalysis},
+    {nymode, "nymode", "ny", Dialog, kStays},
+    {oresen, "oresen", "o", GraphWindow, kAnalysis},
+    {okikaku, "okikaku", "ok", Dialog, kStays},
+    {pkanri, "pkanri", "p", GraphWindow, kAnalysis},
+    {pare1, "pare1", "pa", Dialog, kAnalysis},
+    {pareko, "pareko", "pk", TableWindow, kAnalysis},
+    {parekos, "parekos", "pl", Dialog, kAnalysis},
+    {pareno, "pareno", "pn", Dialog, kAnalysis},
+    {p1, "p1", "pp", TableWindow, kAnalysis},
+    {phensi2, "phensi2", "ps", Dialog, kAnalysis},
+    {xrskanri, "xrskanri", "r", GraphWindow, kAnalysis},
+    {retudel, "retudel", "red", Dialog, kStays},
+    {retusou, "retusou", "res", Dialog, kStays},
+    {rgset, "rgset", "rg", Dialog, kStays},
+    {rot, "rot", "ro", Dialog, kStays},
+    {rsanpu, "rsanpu", "rs", GraphWindow, kAnalysis},
+    {sanpuzu, "sanpuzu", "s", GraphWindow, kAnalysis},
+    {saveform, "saveform", "sf", Dialog, kStays},
+    {SIYOU, "SIYOU", "sj", Dialog, kStays},
+    {sinkform, "sinkform", "sk", Dialog, kStays},
+    {sanpuset, "sanpuset", "ss", Dialog, kAnalysis},
+    {TAKOJI, "TAKOJI", "ta", Dialog, kAnalysis},
+    {toukei, "toukei", "tj", Dialog, kStays},
+    {titlef, "titlef", "tt", Dialog, kAnalysis},
+    {tydata, "tydata", "ty", Dialog, kStays},
+    {verj, "verj", "vj", Dialog, kStays},
+    {xrkanri, "xrkanri", "x", GraphWindow, kAnalysis},
+    {xrshensi, "xrshensi", "xa", Dialog, kAnalysis},
+    {xrkase, "xrkase", "xk", TableWindow, kAnalysis},
+    {xrload, "xrload", "xl", Dialog, kAnalysis},
+    {XR1, "XR1", "xr", TableWindow, kAnalysis},
+    {XRS1, "XRS1", "xs", TableWindow, kAnalysis},
+    {youko, "youko", "y", GraphWindow, kAnalysis},
+}};
+
+constexpr bool windowsInOrder() {
+    for (std::size_t i = 0; i < kWindows.size(); ++i)
+        if (static_cast<std::size_t>(kWindows[i].id) != i) return false;
+    return true;
+}
+static_assert(windowsInOrder(), "the window table follows the order of WindowId");
+
+constexpr std::string_view kXbarRSize = "標本の大きさは２から１０に設定して下さい。";
+constexpr std::string_view kPPnSize = "標本の大きさは２以上に設定して下さい。";
+constexpr std::string_view kScatterVariables = "散布図を作成するには２つ以上の変数が必要です。";
+constexpr std::string_view kScatter3DVariables = "立体散布図を作成するには３つ以上の変数が必要です。";
+constexpr std::string_view kGanttVariables =
+    "ガントチャートを作成するには最低２つの変数（一つのプロジェクトの開始時間と終了時間）が必要です。";
+constexpr std::string_view kStratifiedVariables =
+    "層別グラフを作成するには最低２つの変数（層別因子と解析変数）が必要です。";
+
+constexpr int kAny = 32767;
+
+// Any variable count: the window opens.
+constexpr LaunchRule opens(WindowId w) {
+    return {0, kAny, {}, w, kAny, w};
+}
+// At least min variables, else the refusal.
+constexpr LaunchRule needs(int min, std::string_view refusal, WindowId w) {
+    return {min, kAny, refusal, w, kAny, w};
+}
+
+using enum AnalysisId;
+
+// In list order, which is the order of the enumeration (checked below).
+constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
+    {VariableGraph, "変数別グラフ", "", opens(hensuub)},
+    {Histogram, "ヒストグラム", "", opens(hensuup)},
+    {Pareto, "パレート図", "", opens(parekos)},
+    {Scatter, "散布図", "", {2, kAny, kScatterVariables, hensi2, 2, sanpuset}},
+    {VariableStatistics, "変数別統計量", "", opens(hakoh)},
+    {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3)},
+    {Gantt, "ガントチャート", "", needs(2, kGanttVariables, gantol)},
+    {XbarR, "Xbar-R 管理図", "xbar-r", {2, 10, kXbarRSize, XR1, kAny, XR1}},
+    {PPn, "P-Pn 管理図", "p-pn", needs(2, kPPnSize, phensi2)},
+    {DefectCount, "欠点数データ", "defects", opens(ketten)},
+    {XRs, "X-Rs 管理図", "x-rs", needs(1, kXRsVariables, xrshensi)},
+    {StratifiedStatistics, "層別統計量グラフ", "", needs(2, kStratifiedVariables, hensi2so)},
+    {StratifiedHistogram, "層別ヒストグラム", "", needs(2, kStratifiedVariables, hensi2so)},
+}};
+
+constexpr bool analysesInOrder() {
+    for (std::size_t i = 0; i < kAnalyses.size(); ++i)
+        if (static_cast<std::size_t>(kAnalyses[i].id) != i) return false;
+    return true;
+}
+static_assert(analysesInOrder(), "the analysis table follows the order of AnalysisId");
+
+} // namespace
+
+std::span<const WindowDescriptor, kWindowCount> windowTable() {
+    return kWindows;
+}
+
+const WindowDescriptor& window(WindowId id) {
+    return kWindows[static_cast<std::size_t>(id)];
+}
+
+std::optional<WindowId> findWindow(std::string_view name) {
+    for (const WindowDescriptor& w : kWindows)
+        if (w.name == name) return w.id;
+    return std::nullopt;
+}
+
+std::span<const AnalysisDescriptor, kAnalysisCount> analysisTable() {
+    return kAnalyses;
+}
+
+const AnalysisDescriptor& analysis(AnalysisId id) {
+    return kAnalyses[static_cast<std::size_t>(id)];
+}
+
+std::optional<AnalysisId> findAnalysis(std::string_view listName) {
+    for (const AnalysisDescriptor& a : kAnalyses)
+        if (a.listName == listName) return a.id;
+    return std::nullopt;
+}
+
+std::optional<AnalysisId> findReport(std::string_view reportId) {
+    if (reportId.empty()) return std::nullopt;
+    for (const AnalysisDescriptor& a : kAnalyses)
+        if (a.reportId == reportId) return a.id;
+    return std::nullopt;
+}
+
+Launch decideLaunch(AnalysisId id, int variables, int usedSamples) {
+    if (usedSamples < 2) return {kTooFewSamples, std::nullopt};
+    const LaunchRule& r = analysis(id).launch;
+    if (variables < r.minVariables || variables > r.maxVariables) return {r.refusal, std::nullopt};
+    return {{}, variables > r.moreThan ? r.firstWhenMore : r.first};
+}
+
+std::array<std::optional<WindowId>, 2> firstWindows(AnalysisId id) {
+    const LaunchRule& r = analysis(id).launch;
+    if (r.firstWhenMore == r.first) return {r.first, std::nullopt};
+    return {r.first, r.firstWhenMore};
+}
+
+} // namespace zel
