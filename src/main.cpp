@@ -107,6 +107,9 @@ int main(int argc, char** argv) {
         return runChartGallery(argc, argv, cl.galleryDir);
     case zel::CommandLine::Mode::Report:
         return runReport(argc, argv, cl);
+    case zel::CommandLine::Mode::ReportList:
+        std::cout << zel::reportListText();
+        return 0;
     case zel::CommandLine::Mode::Gui:
         break;
     }

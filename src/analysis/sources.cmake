@@ -10,4 +10,5 @@ zel_sources(zelcore
   src/analysis/control/DefectCount.h src/analysis/control/DefectCount.cpp
   src/analysis/control/LimitsFile.h src/analysis/control/LimitsFile.cpp
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
+  src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
 )

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "ZelVersion.h"
+#include "analysis/control/ControlReports.h"
 
 #include <algorithm>
 #include <array>
@@ -39,17 +40,54 @@ std::optional<std::string> optionValue(const std::vector<std::string>& args, std
 
 } // namespace
 
-std::string reportAnalysisFor(const std::string& id) {
-    static const std::array<std::pair<const char*, const char*>, 4> ids = {{
-        {"xbar-r", "Xbar-R 管理図"},
-        {"x-rs", "X-Rs 管理図"},
-        {"p-pn", "P-Pn 管理図"},
-        {"defects", "欠点数データ"},
-    }};
-    const std::string key = lowered(id);
-    for (const auto& [shortId, analysis] : ids)
-        if (key == shortId || id == analysis) return analysis;
-    return {};
+std::optional<AnalysisId> reportAnalysisFor(const std::string& id) {
+    std::optional<AnalysisId> found = findReport(lowered(id));
+    if (!found) found = findAnalysis(id);
+    if (!found || !reportEntry(*found)) return std::nullopt;
+    return found;
+}
+
+namespace {
+
+// "xbar-r, x-rs, p-pn, defects": the report IDs in the order of the report entries.
+std::string reportIds() {
+    std::string ids;
+    for (const ReportEntry& e : reportEntries()) {
+        if (!ids.empty()) ids += ", ";
+        ids += analysis(e.analysis).reportId;
+    }
+    return ids;
+}
+
+// The report IDs whose variable may be "Xbar".
+std::string meanReportIds() {
+    std::string ids;
+    for (const ReportEntry& e : reportEntries()) {
+        if (!e.meanOffered) continue;
+        if (!ids.empty()) ids += ", ";
+        ids += analysis(e.analysis).reportId;
+    }
+    return ids;
+}
+
+} // namespace
+
+std::string reportListText() {
+    std::string text;
+    for (const ReportEntry& e : reportEntries()) {
+        const AnalysisDescriptor& a = analysis(e.analysis);
+        text += std::string(a.reportId) + "\t" + std::string(a.listName) + "\t";
+        if (e.variables == 0)
+            text += "--var なし（すべての変数）";
+        else
+            text += "--var " + std::to_string(e.variables) + " つまで" + (e.meanOffered ? "（Xbar も可）" : "");
+        text += "\t--set kind";
+        if (e.table) text += ", decimals";
+        if (e.savedLimits) text += ", limits";
+        if (e.enteredLimits) text += ", upper, lower";
+        text += "\n";
+    }
+    return text;
 }
 
 bool isReportSettingKey(const std::string& key) {
@@ -70,9 +108,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
         if (auto id = optionValue(args, i, "--report")) {
             if (report) return failure("--report は 1 つだけ指定できます。");
+            if (*id == "list") {
+                if (args.size() != 1) return failure("--report=list は単独で指定してください。");
+                c.mode = CommandLine::Mode::ReportList;
+                return c;
+            }
             c.reportAnalysis = reportAnalysisFor(*id);
-            if (c.reportAnalysis.empty())
-                return failure("不明な解析です: " + *id + "（xbar-r, x-rs, p-pn, defects のいずれか）");
+            if (!c.reportAnalysis)
+                return failure("不明な解析です: " + *id + "（" + reportIds() + " のいずれか）");
             report = true;
             continue;
         }
@@ -158,8 +201,13 @@ std::string usageText() {
            "  zel32 --report=ID [--var=V]... [--set=KEY=VALUE]... --output=DIR DATASET\n"
            "                           run a control chart without windows and write its table (CSV),\n"
            "                           charts (PNG, SVG, PDF) and control lines (summary.txt) into DIR;\n"
-           "                           ID: xbar-r, x-rs, p-pn, defects; V: a variable name or number\n"
-           "                           (x-rs also Xbar); KEY: kind, decimals, limits, upper, lower\n"
+           "                           ID: " +
+           reportIds() +
+           "; V: a variable name or number\n"
+           "                           (" +
+           meanReportIds() +
+           " also Xbar); KEY: kind, decimals, limits, upper, lower\n"
+           "  zel32 --report=list      list the report IDs with their analyses and options\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";
 }

@@ -3,6 +3,9 @@
 // `--help`, `--version`.
 #pragma once
 
+#include "common/Analyses.h"
+
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,7 +13,7 @@
 namespace zel {
 
 struct CommandLine {
-    enum class Mode { Gui, Convert, Help, Version, ChartGallery, Report, Error };
+    enum class Mode { Gui, Convert, Help, Version, ChartGallery, Report, ReportList, Error };
     Mode mode = Mode::Gui;
     std::string dataset;               // Gui: the dataset path, taken unchanged ("" = none)
     std::string convertIn, convertOut; // Convert
@@ -18,19 +21,21 @@ struct CommandLine {
     std::string galleryDir;            // ChartGallery: the folder to write the pictures into
     std::string error;                 // Error: what was wrong
 
-    // Report: the analysis name as the analysis list shows it ("Xbar-R 管理図" ...),
-    // the --var values in their order (names or 1-based numbers, resolved against
-    // the dataset later), the --set pairs in their order, and the output folder.
-    // The dataset path is in `dataset`.
-    std::string reportAnalysis;
+    // Report: the analysis, the --var values in their order (names or 1-based
+    // numbers, resolved against the dataset later), the --set pairs in their
+    // order, and the output folder. The dataset path is in `dataset`.
+    std::optional<AnalysisId> reportAnalysis;
     std::vector<std::string> reportVariables;
     std::vector<std::pair<std::string, std::string>> reportSettings;
     std::string reportOutput;
 };
 
-// The analysis a report ID names: "xbar-r", "x-rs", "p-pn", "defects" (any
-// letter case) or the analysis list's own names. "" for anything else.
-std::string reportAnalysisFor(const std::string& id);
+// The analysis a report ID names (any letter case: "xbar-r", "X-RS"), or the
+// analysis list's own name of an analysis that can be reported. Nothing for
+// anything else.
+std::optional<AnalysisId> reportAnalysisFor(const std::string& id);
+// `zel32 --report=list`: every report ID with its analysis and its options.
+std::string reportListText();
 // The keys --set accepts.
 bool isReportSettingKey(const std::string& key);
 

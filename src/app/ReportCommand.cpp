@@ -1,15 +1,12 @@
 // The headless report of a control-chart analysis.
 #include "app/ReportCommand.h"
 
-#include "analysis/Launch.h"
 #include "analysis/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
-#include "analysis/control/DefectCount.h"
+#include "analysis/control/ControlReports.h"
 #include "analysis/control/LimitsFile.h"
-#include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
-#include "analysis/control/XbarR.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/WindowGeometry.h"
@@ -46,10 +43,6 @@
 
 namespace {
 
-const std::string kXbarR = "Xbar-R 管理図";
-const std::string kXRs = "X-Rs 管理図";
-const std::string kPPn = "P-Pn 管理図";
-const std::string kDefects = "欠点数データ";
 // The defect-count chart's message for entered limits the wrong way round.
 const std::string kLimitsReversed = "UCLとLCLのデータを確認してください。";
 
@@ -101,8 +94,21 @@ bool isControlKind(const std::string& kind) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
-std::optional<Failure> readSettings(const zel::CommandLine& cl, ReportSettings& s) {
-    const bool defects = cl.reportAnalysis == kDefects;
+// "欠点数データ (defects)": the analyses that take entered limits.
+std::string enteredLimitsAnalyses() {
+    std::string names;
+    for (const zel::ReportEntry& e : zel::reportEntries()) {
+        if (!e.enteredLimits) continue;
+        const zel::AnalysisDescriptor& a = zel::analysis(e.analysis);
+        if (!names.empty()) names += "、";
+        names += std::string(a.listName) + " (" + std::string(a.reportId) + ")";
+    }
+    return names;
+}
+
+std::optional<Failure> readSettings(const zel::ReportEntry& entry, const zel::CommandLine& cl,
+                                    ReportSettings& s) {
+    const std::string name(zel::analysis(entry.analysis).listName);
     bool kindGiven = false;
     std::optional<double> upper, lower;
     for (const auto& [key, value] : cl.reportSettings) {
@@ -127,15 +133,14 @@ std::optional<Failure> readSettings(const zel::CommandLine& cl, ReportSettings& 
             (key == "upper" ? upper : lower) = *v;
         }
     }
-    if (s.limitsPath && defects)
+    if (s.limitsPath && !entry.savedLimits)
+        return Failure{ReportCommand::kExitRefused, name + "には以前の管理線情報 (limits=) を使えません。"};
+    if ((upper || lower) && !entry.enteredLimits)
         return Failure{ReportCommand::kExitRefused,
-                       "欠点数データには以前の管理線情報 (limits=) を使えません。"};
-    if ((upper || lower) && !defects)
-        return Failure{ReportCommand::kExitRefused,
-                       "upper= と lower= は欠点数データ (defects) の規格の入力にだけ使えます。"};
+                       "upper= と lower= は" + enteredLimitsAnalyses() + "の規格の入力にだけ使えます。"};
     if ((upper || lower) && !kindGiven) s.kind = zel::kEnteredLimitsKind;
     if (s.kind == zel::kEnteredLimitsKind) {
-        if (!defects)
+        if (!entry.enteredLimits)
             return Failure{ReportCommand::kExitRefused,
                            "グラフの種類「" + s.kind + "」はこの解析にはありません。"};
         if (!upper || !lower)
@@ -166,21 +171,19 @@ std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& te
 
 // The variable list positions of the analysis's dialog: the given ones, the
 // dialog's preselection for the rest.
-std::optional<Failure> resolveVariables(const zel::CommandLine& cl, const zel::Dataset& ds,
-                                        std::vector<int>& positions) {
-    std::size_t wanted = 0;
-    if (cl.reportAnalysis == kXRs || cl.reportAnalysis == kDefects) wanted = 1;
-    if (cl.reportAnalysis == kPPn) wanted = 2;
+std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel::CommandLine& cl,
+                                        const zel::Dataset& ds, std::vector<int>& positions) {
+    const std::size_t wanted = static_cast<std::size_t>(entry.variables);
     if (cl.reportVariables.size() > wanted) {
         if (wanted == 0)
-            return Failure{ReportCommand::kExitRefused,
-                           "Xbar-R 管理図はすべての変数を使うため --var は指定できません。"};
+            return Failure{ReportCommand::kExitRefused, std::string(zel::analysis(entry.analysis).listName) +
+                                                            "はすべての変数を使うため --var は指定できません。"};
         return Failure{ReportCommand::kExitRefused,
                        "--var が多すぎます（この解析では " + std::to_string(wanted) + " つまで）。"};
     }
     for (std::size_t i = 0; i < wanted; ++i) {
         if (i < cl.reportVariables.size()) {
-            const auto v = resolveVariable(ds, cl.reportVariables[i], cl.reportAnalysis == kXRs);
+            const auto v = resolveVariable(ds, cl.reportVariables[i], entry.meanOffered);
             if (!v)
                 return Failure{ReportCommand::kExitRefused, "変数が見つかりません: " + cl.reportVariables[i]};
             positions.push_back(*v);
@@ -359,55 +362,30 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     ds.setBase(path->basePath);
 
     // The launch's checks.
-    const std::string& analysis = cl.reportAnalysis;
-    const zel::LaunchDecision decision =
-        zel::graphCommandDecision(analysis, ds.variableCount(), ds.usedSampleCount());
-    if (!decision.refusal.empty()) return Failure{ReportCommand::kExitRefused, decision.refusal};
+    const zel::ReportEntry* entry = cl.reportAnalysis ? zel::reportEntry(*cl.reportAnalysis) : nullptr;
+    if (!entry) return Failure{ReportCommand::kExitRefused, "この解析は出力できません。"};
+    const zel::Launch launch = zel::decideLaunch(entry->analysis, ds.variableCount(), ds.usedSampleCount());
+    if (!launch.refusal.empty()) return Failure{ReportCommand::kExitRefused, std::string(launch.refusal)};
 
     ReportSettings settings;
-    if (auto f = readSettings(cl, settings)) return f;
+    if (auto f = readSettings(*entry, cl, settings)) return f;
     std::vector<int> positions;
-    if (auto f = resolveVariables(cl, ds, positions)) return f;
+    if (auto f = resolveVariables(*entry, cl, ds, positions)) return f;
 
-    // The computation of the dialog and the table window.
-    zel::ChartDataSet cds;
-    std::optional<zel::ResultTable> table;
-    QString tableWindow, chartWindow;
-    // Each computation refuses data it cannot compute (a result beyond the range
-    // of the numbers, no variable to chart): then nothing is written.
+    // The computation of the dialog and the table window; it refuses data it
+    // cannot compute (a result beyond the range of the numbers, no variable to
+    // chart): then nothing is written.
     const auto refused = [](const zel::Status& status) {
         return Failure{ReportCommand::kExitRefused, status.message()};
     };
-    if (analysis == kXbarR) {
-        zel::Result<zel::ChartDataSet> computed = zel::computeXbarR(ds);
-        if (!computed) return refused(computed.status());
-        cds = std::move(computed.value());
-        table = zel::xbarRTable(cds);
-        tableWindow = QStringLiteral("XR1");
-        chartWindow = QStringLiteral("xrkanri");
-    } else if (analysis == kXRs) {
-        zel::Result<zel::ChartDataSet> values = zel::collectXRs(ds, positions[0]);
-        if (!values) return refused(values.status());
-        cds = std::move(values.value());
-        if (const zel::Status computed = zel::computeXRsLines(cds); !computed) return refused(computed);
-        table = zel::xRsTable(cds);
-        tableWindow = QStringLiteral("XRS1");
-        chartWindow = QStringLiteral("xrskanri");
-    } else if (analysis == kPPn) {
-        zel::Result<zel::ChartDataSet> lots = zel::collectPPn(ds, positions[0], positions[1]);
-        if (!lots) return refused(lots.status());
-        cds = std::move(lots.value());
-        if (const zel::Status computed = zel::computePPnLines(cds); !computed) return refused(computed);
-        table = zel::pPnTable(cds);
-        zel::fillPPnPlotted(cds);
-        tableWindow = QStringLiteral("p1");
-        chartWindow = QStringLiteral("pkanri");
-    } else {
-        zel::Result<zel::ChartDataSet> counts = zel::computeDefectCount(ds, positions[0]);
-        if (!counts) return refused(counts.status());
-        cds = std::move(counts.value());
-        chartWindow = QStringLiteral("kanri1");
-    }
+    zel::Result<zel::ChartDataSet> computed = entry->compute(ds, positions);
+    if (!computed) return refused(computed.status());
+    zel::ChartDataSet cds = std::move(computed.value());
+    std::optional<zel::ResultTable> table;
+    if (entry->table) table = entry->table(cds);
+    const QString tableWindow =
+        entry->tableWindow ? QString::fromUtf8(zel::window(*entry->tableWindow).name) : QString();
+    const QString chartWindow = QString::fromUtf8(zel::window(entry->chartWindow).name);
 
     // The table windows write this data's lines beside the dataset.
     out.writesLimitsFile = table.has_value();
@@ -430,15 +408,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     }
 
     // The charts, each filled, titled and drawn as its window does.
-    std::vector<zel::ControlChartInput> inputs;
-    if (analysis == kXbarR)
-        inputs = {zel::xbarRInput(cds, 0), zel::xbarRInput(cds, 1)};
-    else if (analysis == kXRs)
-        inputs = {zel::xRsInput(cds, 0), zel::xRsInput(cds, 1)};
-    else if (analysis == kPPn)
-        inputs = {zel::pPnInput(cds, 0, true), zel::pPnInput(cds, 1, true)};
-    else
-        inputs = {zel::defectInput(cds)};
+    std::vector<zel::ControlChartInput> inputs = entry->charts(cds);
     // The chosen kind, and lines loaded or entered that the data would draw beyond the numbers.
     for (zel::ControlChartInput& input : inputs) {
         input.kind = settings.kind;
@@ -453,7 +423,8 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
         charts.push_back(&m);
     // The launch resets the titles, so every chart gets its analysis's defaults.
     zel::TitleTable titles;
-    zel::applyTitles(titles, titles.asInput(), analysis, zel::TitleContext{}, charts);
+    zel::applyTitles(titles, titles.asInput(), std::string(zel::analysis(entry->analysis).listName),
+                     zel::TitleContext{}, charts);
 
     const std::string summary = summaryText(inputs);
     // The two charts of a window stand one above the other with one plot-area left edge.

@@ -64,7 +64,7 @@ TEST(CommandLine, ReportTakesItsOptionsAndOneDataset) {
     const CommandLine c = parseCommandLine({"--report=xbar-r", "--set=decimals=3", "--set", "kind=棒グラフ",
                                             "--output=/tmp/out", "/data/shaft.QCS"});
     EXPECT_EQ(c.mode, Mode::Report);
-    EXPECT_EQ(c.reportAnalysis, "Xbar-R 管理図");
+    EXPECT_EQ(c.reportAnalysis, AnalysisId::XbarR);
     EXPECT_EQ(c.reportOutput, "/tmp/out");
     EXPECT_EQ(c.dataset, "/data/shaft.QCS");
     ASSERT_EQ(c.reportSettings.size(), 2u);
@@ -75,24 +75,37 @@ TEST(CommandLine, ReportTakesItsOptionsAndOneDataset) {
     const CommandLine p = parseCommandLine({"--report", "p-pn", "--var=検査数", "--var", "2",
                                             "--set=limits=/a/b=c.QCK", "--output", "o", "x.QCN"});
     EXPECT_EQ(p.mode, Mode::Report);
-    EXPECT_EQ(p.reportAnalysis, "P-Pn 管理図");
+    EXPECT_EQ(p.reportAnalysis, AnalysisId::PPn);
     EXPECT_EQ(p.reportVariables, (std::vector<std::string>{"検査数", "2"}));
     EXPECT_EQ(p.reportSettings[0].second, "/a/b=c.QCK");
 }
 
 TEST(CommandLine, ReportIdsAreTheFourControlChartsByShortOrListName) {
-    EXPECT_EQ(reportAnalysisFor("xbar-r"), "Xbar-R 管理図");
-    EXPECT_EQ(reportAnalysisFor("X-RS"), "X-Rs 管理図");
-    EXPECT_EQ(reportAnalysisFor("p-pn"), "P-Pn 管理図");
-    EXPECT_EQ(reportAnalysisFor("defects"), "欠点数データ");
-    EXPECT_EQ(reportAnalysisFor("欠点数データ"), "欠点数データ");
-    EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), "X-Rs 管理図");
-    EXPECT_EQ(reportAnalysisFor("ヒストグラム"), "");
-    EXPECT_EQ(reportAnalysisFor("xbar"), "");
+    EXPECT_EQ(reportAnalysisFor("xbar-r"), AnalysisId::XbarR);
+    EXPECT_EQ(reportAnalysisFor("X-RS"), AnalysisId::XRs);
+    EXPECT_EQ(reportAnalysisFor("p-pn"), AnalysisId::PPn);
+    EXPECT_EQ(reportAnalysisFor("defects"), AnalysisId::DefectCount);
+    EXPECT_EQ(reportAnalysisFor("欠点数データ"), AnalysisId::DefectCount);
+    EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), AnalysisId::XRs);
+    EXPECT_FALSE(reportAnalysisFor("ヒストグラム")); // an analysis, but without a report
+    EXPECT_FALSE(reportAnalysisFor("xbar"));
     const CommandLine c = parseCommandLine({"--report=histogram", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("histogram"), std::string::npos);
-    EXPECT_NE(usageText().find("--report=ID"), std::string::npos);
+    EXPECT_NE(c.error.find("（xbar-r, x-rs, p-pn, defects のいずれか）"), std::string::npos);
+    EXPECT_NE(usageText().find("ID: xbar-r, x-rs, p-pn, defects; V:"), std::string::npos);
+    EXPECT_NE(usageText().find("(x-rs also Xbar)"), std::string::npos);
+}
+
+TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
+    EXPECT_EQ(parseCommandLine({"--report=list"}).mode, Mode::ReportList);
+    EXPECT_EQ(parseCommandLine({"--report", "list"}).mode, Mode::Error); // list stands alone as --report=list
+    EXPECT_EQ(parseCommandLine({"--report=list", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(reportListText(),
+              "xbar-r\tXbar-R 管理図\t--var なし（すべての変数）\t--set kind, decimals, limits\n"
+              "x-rs\tX-Rs 管理図\t--var 1 つまで（Xbar も可）\t--set kind, decimals, limits\n"
+              "p-pn\tP-Pn 管理図\t--var 2 つまで\t--set kind, decimals, limits\n"
+              "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {
