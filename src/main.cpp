@@ -6,7 +6,7 @@
 #include "app/Translations.h"
 #include "app/form1.h"
 #include "app/rip.h"
-#include "components/chart/ChartGallery.h"
+#include "analysis/control/ControlChartGallery.h"
 #include "dataset/Convert.h"
 
 #include <QApplication>

@@ -183,6 +183,13 @@ QPen SeriesStyle::controlPen(ControlLine line, bool mono, double unit) {
     return pen;
 }
 
+QPen SeriesStyle::statisticSeriesPen(bool mono, double unit) {
+    QPen pen(referenceGrey(mono), 1.0 * unit);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern({4, 3});
+    return pen;
+}
+
 QColor SeriesStyle::referenceGrey(bool mono) {
     return mono ? QColor(140, 140, 140) : QColor(150, 156, 166);
 }
