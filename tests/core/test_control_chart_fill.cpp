@@ -316,8 +316,8 @@ TEST(ControlChartFillRoles, EveryKindSetsItsRolesAndNoneLeaksIntoTheNext) {
     };
     const std::vector<R> linesFirst{R::CentreLine, R::UpperLimit, R::LowerLimit, R::Data};
     ChartModel model;
-    for (ControlChartRole role : {ControlChartRole::Mean, ControlChartRole::Range, ControlChartRole::MovingRange,
-                                  ControlChartRole::P, ControlChartRole::Pn}) {
+    for (ControlChartRole role : {ControlChartRole::Mean, ControlChartRole::Range,
+                                  ControlChartRole::MovingRange, ControlChartRole::P, ControlChartRole::Pn}) {
         ControlChartInput in = meanInput();
         in.role = role;
         ASSERT_TRUE(fillControlChart(model, in));
@@ -345,6 +345,7 @@ TEST(ControlChartFillRoles, EveryKindSetsItsRolesAndNoneLeaksIntoTheNext) {
         ControlChartInput in = meanInput();
         in.kind = kind;
         ASSERT_TRUE(fillControlChart(model, in));
-        EXPECT_EQ(roles(model), std::vector<R>(static_cast<std::size_t>(model.seriesCount()), R::Data)) << kind;
+        EXPECT_EQ(roles(model), std::vector<R>(static_cast<std::size_t>(model.seriesCount()), R::Data))
+            << kind;
     }
 }

@@ -229,6 +229,19 @@ void TestChartRender::controlLinesFollowTheSeriesRoles() {
         QVERIFY(l.roleOf(2) == R::StatisticLine);
         QCOMPARE(l.statLines().size(), std::size_t(1));
         QCOMPARE(l.statLines().front().series, 1);
+        // Drawn as a thin grey dashed line: grey on its row, no colour of a series look.
+        const QImage img = renderOf(m);
+        const int row = static_cast<int>(std::lround(l.valuePos(14.0)));
+        int grey = 0, coloured = 0;
+        for (int x = static_cast<int>(l.plot().left()) + 3; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+            const QColor c = img.pixelColor(x, row);
+            const int hi = std::max({c.red(), c.green(), c.blue()});
+            const int lo = std::min({c.red(), c.green(), c.blue()});
+            if (hi > 235) continue;
+            (hi - lo < 30 ? grey : coloured) += 1;
+        }
+        QVERIFY2(grey > 100 && coloured == 0,
+                 qPrintable(QString("%1 grey, %2 coloured").arg(grey).arg(coloured)));
     }
     {
         // Roles are honoured by the line kinds only: a bar chart draws every series as data.
@@ -247,7 +260,8 @@ void TestChartRender::seriesShapedLikeLimitsDrawAsData() {
     // that of the defect-count window. Without roles they are all data: no red dashes, no
     // control-line names, each series its own look.
     for (const auto& order : {std::vector<int>{0, 1, 2, 3}, std::vector<int>{3, 0, 1, 2}}) {
-        const std::vector<std::vector<double>> shapes{std::vector<double>(8, 10.5), std::vector<double>(8, 14.0),
+        const std::vector<std::vector<double>> shapes{std::vector<double>(8, 10.5),
+                                                      std::vector<double>(8, 14.0),
                                                       std::vector<double>(8, 7.0),
                                                       {10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6}};
         zel::ChartModel m;

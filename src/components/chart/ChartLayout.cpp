@@ -110,7 +110,8 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
     r.ticks = a.ticks;
     r.logarithmic = m.chartType() == ChartType::Logarithmic;
     // Reset switch one holds the automatic range of an earlier draw.
-    if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 && m.hasHeldValueRange()) {
+    if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 &&
+        m.hasHeldValueRange()) {
         r.mode = zel::AxisMode::Fixed;
         r.fixedMin = m.heldMin();
         r.fixedMax = m.heldMax();

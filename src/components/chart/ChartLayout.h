@@ -1,8 +1,8 @@
 // The chart's layout on a target: rectangles of the titles, the legend, the axes and the
 // plot area, the value, right and numeric x axes with their ticks, the category slots and
 // their labels (thinned or turned upright when crowded, so that no two overlap), the
-// statistics lines and the control lines. Built from the model, the target size and the
-// font metrics; drawing and hit testing use the same instance.
+// statistics lines and the control lines (from the series roles). Built from the model,
+// the target size and the font metrics; drawing and hit testing use the same instance.
 #pragma once
 
 #include "components/chart/ChartModel.h"

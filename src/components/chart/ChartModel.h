@@ -223,8 +223,8 @@ class ChartModel {
     // ---- per series ----
     std::string legendAt(int series) const;
     bool setLegendAt(int series, const std::string& legend); // 1..kMaxCount
-    SeriesRole seriesRole(int series) const; // data outside 1..seriesCount
-    bool setSeriesRole(int series, SeriesRole role); // refused outside 1..seriesCount
+    SeriesRole seriesRole(int series) const;                 // data outside 1..seriesCount
+    bool setSeriesRole(int series, SeriesRole role);         // refused outside 1..seriesCount
 
     // ---- indexed reads for the renderer (1-based; out of range reads 0 / empty) ----
     double value(int series, int point) const;

@@ -161,8 +161,7 @@ QPen SeriesStyle::statLinePen(zel::StatLineKind kind, int sigmas, int series, bo
         if (mono) {
             // Each series' trend keeps that series' dashes.
             const auto& d = monoDashes(wrap(series, 8));
-            if (!d.isEmpty())
-                pen.setDashPattern(d);
+            if (!d.isEmpty()) pen.setDashPattern(d);
         }
         break;
     }
