@@ -1,4 +1,5 @@
 // zel32: the desktop program, and the headless --convert and --report commands.
+#include "analysis/control/ControlChartGallery.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/QSettingsStore.h"
@@ -6,7 +7,6 @@
 #include "app/Translations.h"
 #include "app/form1.h"
 #include "app/rip.h"
-#include "components/chart/ChartGallery.h"
 #include "dataset/Convert.h"
 
 #include <QApplication>

@@ -309,3 +309,57 @@ TEST(ChartModelSample, SampleDataFillsThreeSeries) {
     EXPECT_EQ(m.zPos(3, 1), 3);
     EXPECT_EQ(m.legendAt(2), "2");
 }
+
+TEST(ChartModelRoles, EverySeriesIsDataUntilGivenARole) {
+    ChartModel m = shaped(4, 3);
+    for (int s = 0; s <= 5; ++s)
+        EXPECT_EQ(m.seriesRole(s), SeriesRole::Data) << s;
+    EXPECT_TRUE(m.setSeriesRole(2, SeriesRole::UpperLimit));
+    EXPECT_TRUE(m.setSeriesRole(4, SeriesRole::StatisticLine));
+    EXPECT_FALSE(m.setSeriesRole(0, SeriesRole::CentreLine));
+    EXPECT_FALSE(m.setSeriesRole(5, SeriesRole::CentreLine));
+    EXPECT_EQ(m.seriesRole(1), SeriesRole::Data);
+    EXPECT_EQ(m.seriesRole(2), SeriesRole::UpperLimit);
+    EXPECT_EQ(m.seriesRole(3), SeriesRole::Data);
+    EXPECT_EQ(m.seriesRole(4), SeriesRole::StatisticLine);
+    EXPECT_EQ(m.seriesRole(5), SeriesRole::Data);
+
+    EXPECT_FALSE(isControlLineRole(SeriesRole::Data));
+    EXPECT_FALSE(isControlLineRole(SeriesRole::StatisticLine));
+    for (SeriesRole r : {SeriesRole::CentreLine, SeriesRole::UpperLimit, SeriesRole::LowerLimit,
+                         SeriesRole::UpperSpecLimit, SeriesRole::LowerSpecLimit})
+        EXPECT_TRUE(isControlLineRole(r));
+}
+
+TEST(ChartModelRoles, ResetsAndClearsDoNotLetRolesLeakIntoTheNextChart) {
+    auto withRoles = [] {
+        ChartModel m = shaped(4, 3);
+        m.setSeriesRole(1, SeriesRole::CentreLine);
+        m.setSeriesRole(2, SeriesRole::UpperLimit);
+        m.setSeriesRole(3, SeriesRole::LowerLimit);
+        return m;
+    };
+    // The redraw reset, control chart or not, sets every series back to data.
+    for (bool control : {false, true}) {
+        ChartModel m = withRoles();
+        m.redrawReset(ViewAngles{}, control);
+        for (int s = 1; s <= 4; ++s)
+            EXPECT_EQ(m.seriesRole(s), SeriesRole::Data) << control << s;
+    }
+    // Clearing the values leaves the roles; their own clear code drops them.
+    ChartModel m = withRoles();
+    EXPECT_TRUE(m.clearArray(clearcodes::kValues));
+    EXPECT_EQ(m.seriesRole(2), SeriesRole::UpperLimit);
+    EXPECT_TRUE(m.clearArray(clearcodes::kRoles));
+    for (int s = 1; s <= 4; ++s)
+        EXPECT_EQ(m.seriesRole(s), SeriesRole::Data) << s;
+    // A series removed takes its role with it: grown again it is data.
+    m = withRoles();
+    EXPECT_TRUE(m.setPointCount(5));
+    EXPECT_EQ(m.seriesRole(3), SeriesRole::LowerLimit);
+    EXPECT_TRUE(m.setSeriesCount(1));
+    EXPECT_EQ(m.seriesRole(1), SeriesRole::CentreLine);
+    EXPECT_TRUE(m.setSeriesCount(4));
+    for (int s = 2; s <= 4; ++s)
+        EXPECT_EQ(m.seriesRole(s), SeriesRole::Data) << s;
+}

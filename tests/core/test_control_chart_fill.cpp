@@ -305,3 +305,47 @@ TEST(ControlChartFillPPn, LoadedLinesThatOverflowAreNotDrawn) {
     EXPECT_TRUE(checkFiniteInput(pPnInput(c, 0, true)).isOk());
     EXPECT_EQ(checkFiniteInput(pPnInput(c, 1, true)).message(), kResultOutOfRange);
 }
+
+TEST(ControlChartFillRoles, EveryKindSetsItsRolesAndNoneLeaksIntoTheNext) {
+    using R = SeriesRole;
+    auto roles = [](const ChartModel& m) {
+        std::vector<R> out;
+        for (int s = 1; s <= m.seriesCount(); ++s)
+            out.push_back(m.seriesRole(s));
+        return out;
+    };
+    const std::vector<R> linesFirst{R::CentreLine, R::UpperLimit, R::LowerLimit, R::Data};
+    ChartModel model;
+    for (ControlChartRole role : {ControlChartRole::Mean, ControlChartRole::Range,
+                                  ControlChartRole::MovingRange, ControlChartRole::P, ControlChartRole::Pn}) {
+        ControlChartInput in = meanInput();
+        in.role = role;
+        ASSERT_TRUE(fillControlChart(model, in));
+        EXPECT_EQ(roles(model), linesFirst) << static_cast<int>(role);
+    }
+    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1);
+    ASSERT_TRUE(c.isOk());
+    ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
+    EXPECT_EQ(roles(model), (std::vector<R>{R::Data, R::CentreLine, R::UpperLimit, R::LowerLimit}));
+    // Entered limits are specification limits around their midpoint.
+    ControlChartInput entered = defectInput(*c);
+    entered.kind = kEnteredLimitsKind;
+    entered.entered = EnteredLimits{4.5, 2.5, false};
+    ASSERT_TRUE(fillControlChart(model, entered));
+    EXPECT_EQ(roles(model), (std::vector<R>{R::Data, R::UpperSpecLimit, R::LowerSpecLimit, R::CentreLine}));
+    // Refused limits leave the chart, roles included, as it was.
+    entered.entered = EnteredLimits{1, 2, false};
+    EXPECT_FALSE(fillControlChart(model, entered));
+    EXPECT_EQ(roles(model)[1], R::UpperSpecLimit);
+
+    // Every other kind draws its one series as data, whatever the line kind left.
+    for (const std::string& kind : controlChartKinds()) {
+        if (kind == kLineKind) continue;
+        ASSERT_TRUE(fillControlChart(model, meanInput()));
+        ControlChartInput in = meanInput();
+        in.kind = kind;
+        ASSERT_TRUE(fillControlChart(model, in));
+        EXPECT_EQ(roles(model), std::vector<R>(static_cast<std::size_t>(model.seriesCount()), R::Data))
+            << kind;
+    }
+}

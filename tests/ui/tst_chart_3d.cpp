@@ -1,6 +1,7 @@
 // The pie and 3-D chart families and the chart gallery: slice sizes and separation read
 // back from the pixels, the 3-D projection and its hit testing, rotation, monochrome output.
-#include "components/chart/ChartGallery.h"
+#include "analysis/control/ControlChartGallery.h"
+#include "analysis/control/XbarR.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/PiePainter.h"
@@ -126,6 +127,7 @@ class TestChart3D : public QObject {
     void boxAxisTextsNeverOverlapEvenEdgeOn();
     void galleryWritesImagesAndIndex();
     void galleryReportsAnUnwritableFolder();
+    void galleryControlChartsComeFromTheComputations();
 };
 
 void TestChart3D::pieSlicesAreProportionalToTheValues() {
@@ -433,6 +435,43 @@ void TestChart3D::galleryReportsAnUnwritableFolder() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(writeChartGallery(tmp.filePath(QStringLiteral("file/sub"))) != 0);
+}
+
+void TestChart3D::galleryControlChartsComeFromTheComputations() {
+    using R = zel::SeriesRole;
+    const std::vector<ChartGalleryEntry> control = controlChartGalleryEntries();
+    QStringList files;
+    for (const ChartGalleryEntry& e : control) {
+        files << e.file;
+        zel::ChartModel m;
+        e.fill(m);
+        // Filled by the control-chart fill: every chart names its lines by role.
+        int centre = 0, upper = 0, lower = 0, data = 0;
+        for (int s = 1; s <= m.seriesCount(); ++s) {
+            const R r = m.seriesRole(s);
+            centre += r == R::CentreLine;
+            upper += r == R::UpperLimit || r == R::UpperSpecLimit;
+            lower += r == R::LowerLimit || r == R::LowerSpecLimit;
+            data += r == R::Data;
+        }
+        QVERIFY2(centre == 1 && upper == 1 && lower == 1 && data == 1, qPrintable(e.file));
+    }
+    // The whole gallery takes them in file-name order.
+    const QStringList all = chartGalleryFiles();
+    for (const QString& f : files)
+        QVERIFY2(all.contains(f + QStringLiteral(".png")), qPrintable(f));
+    QStringList sorted = all;
+    sorted.sort();
+    QCOMPARE(all, sorted);
+    // The R chart's UCL is the computation's: D4 of subgroups of five times R-bar.
+    const auto r = std::find_if(control.begin(), control.end(),
+                                [](const ChartGalleryEntry& e) { return e.file == QStringLiteral("02_r"); });
+    QVERIFY(r != control.end());
+    zel::ChartModel m;
+    r->fill(m);
+    QCOMPARE(m.seriesRole(1), R::CentreLine);
+    QCOMPARE(m.seriesRole(2), R::UpperLimit);
+    QCOMPARE(m.value(2, 1), zel::xbarRCoefficients(5).d4 * m.value(1, 1));
 }
 
 QTEST_MAIN(TestChart3D)

@@ -37,6 +37,19 @@ void fill(zel::ChartModel& m, int series, const std::vector<double>& values) {
         m.setPointValue(v);
 }
 
+// Gives series 1..n the roles in order.
+void setRoles(zel::ChartModel& m, std::initializer_list<zel::SeriesRole> roles) {
+    int s = 1;
+    for (zel::SeriesRole r : roles)
+        m.setSeriesRole(s++, r);
+}
+
+// CL, UCL, LCL, then the data: the order of the control-chart windows.
+void setLinesFirst(zel::ChartModel& m) {
+    using R = zel::SeriesRole;
+    setRoles(m, {R::CentreLine, R::UpperLimit, R::LowerLimit, R::Data});
+}
+
 // The mean chart of an Xbar-R chart as its window builds it: CL, UCL, LCL, then the data,
 // fixed axis from the lower to the upper bound in 4 divisions.
 zel::ChartModel controlChart() {
@@ -50,6 +63,7 @@ zel::ChartModel controlChart() {
     fill(m, 2, std::vector<double>(8, 14.0));
     fill(m, 3, std::vector<double>(8, 7.0));
     fill(m, 4, data);
+    setLinesFirst(m);
     m.setYAxisScale(2);
     m.setYAxisMax(14.0);
     m.setYAxisMin(7.0);
@@ -66,6 +80,10 @@ bool isWhite(QRgb c) {
 }
 bool isReddish(QRgb c) {
     return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+// The red of the control limits, not the darkened orange of a series' markers.
+bool isControlRed(QRgb c) {
+    return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
 }
 
 QByteArray svgOf(const zel::ChartModel& m, QSize size = kSize) {
@@ -99,7 +117,8 @@ class TestChartRender : public QObject {
     Q_OBJECT
   private slots:
     void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
-    void controlLinesFollowEveryControlChartFeed();
+    void controlLinesFollowTheSeriesRoles();
+    void seriesShapedLikeLimitsDrawAsData();
     void controlLinesStepWithTheLotAndAreNamedAtTheRight();
     void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
     void statisticsLinesOfAControlChartAreNamedInGrey();
@@ -148,8 +167,9 @@ void TestChartRender::fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows() {
         QVERIFY(!isReddish(img.pixel(x, mid)));
 }
 
-void TestChartRender::controlLinesFollowEveryControlChartFeed() {
+void TestChartRender::controlLinesFollowTheSeriesRoles() {
     using CL = SeriesStyle::ControlLine;
+    using R = zel::SeriesRole;
     const std::vector<double> data{10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6};
     auto model = [&](const std::vector<std::vector<double>>& series, int scale) {
         zel::ChartModel m;
@@ -164,58 +184,129 @@ void TestChartRender::controlLinesFollowEveryControlChartFeed() {
     };
     const std::vector<double> cl(8, 10.5), ucl(8, 14.0), lcl(8, 7.0), mid(8, 10.5);
     {
-        // Lines first, data last, on an automatic axis: still control lines, and no
-        // statistics lines of their own; the data keeps its mean line and its look.
+        // Lines first, data last, on an automatic axis: control lines without statistics
+        // lines of their own; the data keeps its mean line and the first look.
         auto m = model({cl, ucl, lcl, data}, 0);
+        setLinesFirst(m);
         m.setStatLines(5);
         const auto l = layoutOf(m);
         QVERIFY(l.controlLine(1) == CL::Centre);
         QVERIFY(l.controlLine(2) == CL::Upper);
         QVERIFY(l.controlLine(3) == CL::Lower);
         QVERIFY(!l.controlLine(4));
+        QVERIFY(l.isControlChart());
         QCOMPARE(l.lookOf(4), 1);
         QVERIFY(!l.statLines().empty());
         for (const auto& st : l.statLines())
             QCOMPARE(st.series, 4);
     }
     {
-        // The defect-count window: counts first, then CL, UCL, LCL.
-        const auto l = layoutOf(model({data, cl, ucl, lcl}, 2));
-        QVERIFY(!l.controlLine(1));
-        QVERIFY(l.controlLine(2) == CL::Centre);
-        QVERIFY(l.controlLine(3) == CL::Upper);
-        QVERIFY(l.controlLine(4) == CL::Lower);
-    }
-    {
-        // Entered limits: counts, upper, lower, then the midpoint.
-        const auto l = layoutOf(model({data, ucl, lcl, mid}, 0));
+        // Entered limits: counts, upper, lower, then the midpoint; the specification
+        // limits draw and are named as the control limits.
+        auto m = model({data, ucl, lcl, mid}, 2);
+        setRoles(m, {R::Data, R::UpperSpecLimit, R::LowerSpecLimit, R::CentreLine});
+        const auto l = layoutOf(m);
         QVERIFY(!l.controlLine(1));
         QVERIFY(l.controlLine(2) == CL::Upper);
         QVERIFY(l.controlLine(3) == CL::Lower);
         QVERIFY(l.controlLine(4) == CL::Centre);
+        QStringList names;
+        for (const auto& n : l.edgeNames())
+            names << n.text;
+        QVERIFY2(names.contains(QStringLiteral("UCL")) && names.contains(QStringLiteral("LCL")) &&
+                     names.contains(QStringLiteral("CL")),
+                 qPrintable(names.join(',')));
     }
     {
-        // Constant data: everything equal is still a control chart, the data still data.
-        const std::vector<double> flat(8, 3.0);
-        const auto l = layoutOf(model({flat, flat, flat, flat}, 2));
-        QVERIFY(l.controlLine(1) == CL::Centre);
-        QVERIFY(!l.controlLine(4));
-    }
-    {
-        // Ordinary four-series charts are left alone: unordered series, or ordered series
-        // none of which is level on an automatic axis.
-        const std::vector<double> a{1, 5, 2, 6, 3, 7, 4, 8}, b{2, 1, 4, 3, 6, 5, 8, 7};
-        auto l = layoutOf(model({a, b, data, cl}, 0));
-        for (int s = 1; s <= 4; ++s)
-            QVERIFY(!l.controlLine(s));
-        std::vector<double> hi, lo;
-        for (double v : data) {
-            hi.push_back(v + 2);
-            lo.push_back(v - 2);
+        // A statistics-line series is neither data (no look, no statistics lines of its
+        // own) nor a control line.
+        auto m = model({data, ucl}, 0);
+        setRoles(m, {R::Data, R::StatisticLine});
+        m.setStatLines(1);
+        const auto l = layoutOf(m);
+        QVERIFY(!l.controlLine(2));
+        QVERIFY(!l.isControlChart());
+        QVERIFY(l.roleOf(2) == R::StatisticLine);
+        QCOMPARE(l.statLines().size(), std::size_t(1));
+        QCOMPARE(l.statLines().front().series, 1);
+        // Drawn as a thin grey dashed line: grey on its row, no colour of a series look.
+        const QImage img = renderOf(m);
+        const int row = static_cast<int>(std::lround(l.valuePos(14.0)));
+        int grey = 0, coloured = 0;
+        for (int x = static_cast<int>(l.plot().left()) + 3; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+            const QColor c = img.pixelColor(x, row);
+            const int hi = std::max({c.red(), c.green(), c.blue()});
+            const int lo = std::min({c.red(), c.green(), c.blue()});
+            if (hi > 235) continue;
+            (hi - lo < 30 ? grey : coloured) += 1;
         }
-        l = layoutOf(model({data, hi, lo, a}, 0));
+        QVERIFY2(grey > 100 && coloured == 0,
+                 qPrintable(QString("%1 grey, %2 coloured").arg(grey).arg(coloured)));
+    }
+    {
+        // Roles are honoured by the line kinds only: a bar chart draws every series as data.
+        auto m = model({cl, ucl, lcl, data}, 2);
+        setLinesFirst(m);
+        m.setChartType(3);
+        const auto l = layoutOf(m);
         for (int s = 1; s <= 4; ++s)
             QVERIFY(!l.controlLine(s));
+    }
+}
+
+void TestChartRender::seriesShapedLikeLimitsDrawAsData() {
+    // A line graph of four variables: one varying, three constant at the levels a control
+    // chart would have, on a fixed axis, in the order of the control-chart windows and in
+    // that of the defect-count window. Without roles they are all data: no red dashes, no
+    // control-line names, each series its own look.
+    for (const auto& order : {std::vector<int>{0, 1, 2, 3}, std::vector<int>{3, 0, 1, 2}}) {
+        const std::vector<std::vector<double>> shapes{std::vector<double>(8, 10.5),
+                                                      std::vector<double>(8, 14.0),
+                                                      std::vector<double>(8, 7.0),
+                                                      {10.2, 11.5, 9.1, 12.8, 10.0, 8.4, 11.1, 10.6}};
+        zel::ChartModel m;
+        m.setChartType(6);
+        m.setChartStyle(5);
+        m.setSeriesCount(4);
+        m.setPointCount(8);
+        for (int s = 0; s < 4; ++s)
+            fill(m, s + 1, shapes[static_cast<std::size_t>(order[static_cast<std::size_t>(s)])]);
+        m.setYAxisScale(2);
+        m.setYAxisMax(15.0);
+        m.setYAxisMin(6.0);
+        m.setYAxisTicks(3);
+        m.setStatLines(1);
+        const auto l = layoutOf(m);
+        QVERIFY(!l.isControlChart());
+        for (int s = 1; s <= 4; ++s) {
+            QVERIFY(!l.controlLine(s));
+            QCOMPARE(l.lookOf(s), s);
+        }
+        for (const auto& n : l.edgeNames())
+            QVERIFY2(n.text != QStringLiteral("UCL") && n.text != QStringLiteral("CL") &&
+                         n.text != QStringLiteral("LCL"),
+                     qPrintable(n.text));
+        // Every series keeps its statistics line (the mean), which a control line would not.
+        QCOMPARE(static_cast<int>(l.statLines().size()), 4);
+        // The level of 14 is drawn solid in its series' look, with no limit red on its row.
+        const QImage img = renderOf(m);
+        const double row = l.valuePos(14.0);
+        int red = 0, inked = 0, columns = 0;
+        for (int x = static_cast<int>(l.plot().left()) + 3; x < static_cast<int>(l.plot().right()) - 3; ++x) {
+            ++columns;
+            bool any = false;
+            for (int y = static_cast<int>(row) - 1; y <= static_cast<int>(row) + 1; ++y) {
+                if (isControlRed(img.pixel(x, y))) ++red;
+                any = any || !isWhite(img.pixel(x, y));
+            }
+            if (any) ++inked;
+        }
+        QCOMPARE(red, 0);
+        QVERIFY2(inked > columns * 97 / 100, qPrintable(QString("%1 of %2").arg(inked).arg(columns)));
+        // Beside the plot's right edge, where control-line names stand, nothing is drawn.
+        for (int x = static_cast<int>(l.plot().right()) + 3; x < static_cast<int>(l.plot().right()) + 30; ++x)
+            for (int y = static_cast<int>(l.plot().top()); y < static_cast<int>(l.plot().bottom()); ++y)
+                QVERIFY(x >= img.width() || isWhite(img.pixel(x, y)));
     }
 }
 
@@ -232,6 +323,7 @@ void TestChartRender::controlLinesStepWithTheLotAndAreNamedAtTheRight() {
     fill(m, 2, ucl);
     fill(m, 3, lcl);
     fill(m, 4, {0.04, 0.06, 0.05, 0.03, 0.07, 0.05});
+    setLinesFirst(m);
     m.setYAxisScale(2);
     m.setYAxisMax(0.12);
     m.setYAxisMin(0.0);
@@ -312,6 +404,7 @@ zel::ChartModel denseStepChart(int lots) {
     fill(m, 2, ucl);
     fill(m, 3, lcl);
     fill(m, 4, std::vector<double>(static_cast<std::size_t>(lots), std::numeric_limits<double>::quiet_NaN()));
+    setLinesFirst(m);
     m.setYAxisScale(2);
     m.setYAxisMax(0.13);
     m.setYAxisMin(-0.01);
@@ -364,6 +457,7 @@ void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
     fill(m, 2, std::vector<double>(10, 30.0));
     fill(m, 3, std::vector<double>(10, 0.0));
     fill(m, 4, {9, 15, 12, 6, 18, 12, 9, 15, 12, 12});
+    setLinesFirst(m);
     m.setYAxisScale(2);
     m.setYAxisMax(30.0);
     m.setYAxisMin(0.0);

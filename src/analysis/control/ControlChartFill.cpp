@@ -1,5 +1,5 @@
 // Filling one control chart: values, fixed axis bounds, chart kind, control-line
-// series and point labels, the same way for every control-chart window.
+// series with their roles and point labels, the same way for every control-chart window.
 #include "analysis/control/ControlChartFill.h"
 
 #include <algorithm>
@@ -41,6 +41,12 @@ std::string labelAt(const std::vector<std::string>& labels, std::size_t i) {
 template <class F> void writeSeries(ChartModel& model, int m, F valueOf) {
     for (int i = 0; i < m; ++i)
         model.setPointValue(valueOf(static_cast<std::size_t>(i)));
+}
+
+// Series 1..4 in the order they were written.
+void setRoles(ChartModel& model, const std::array<SeriesRole, 4>& roles) {
+    for (std::size_t i = 0; i < roles.size(); ++i)
+        model.setSeriesRole(static_cast<int>(i) + 1, roles[i]);
 }
 
 } // namespace
@@ -132,6 +138,8 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
         writeSeries(model, m, [&](std::size_t) { return drawn[1]; });
         writeSeries(model, m, [&](std::size_t) { return drawn[2]; });
         writeSeries(model, m, [&](std::size_t) { return drawn[0]; });
+        setRoles(model, {SeriesRole::Data, SeriesRole::UpperSpecLimit, SeriesRole::LowerSpecLimit,
+                         SeriesRole::CentreLine});
         for (int i = 1; i <= m; ++i)
             model.setPointLabelAt(i, labelAt(input.labels, static_cast<std::size_t>(i - 1)));
         return true;
@@ -157,11 +165,15 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             writeSeries(model, m, centre);
             writeSeries(model, m, ucl);
             writeSeries(model, m, lcl);
+            setRoles(model, {SeriesRole::Data, SeriesRole::CentreLine, SeriesRole::UpperLimit,
+                             SeriesRole::LowerLimit});
         } else {
             writeSeries(model, m, centre);
             writeSeries(model, m, ucl);
             writeSeries(model, m, lcl);
             writeSeries(model, m, value);
+            setRoles(model, {SeriesRole::CentreLine, SeriesRole::UpperLimit, SeriesRole::LowerLimit,
+                             SeriesRole::Data});
         }
         if (input.role == ControlChartRole::MovingRange) {
             // The first moving range is 0 by definition, not a reading: drawn at

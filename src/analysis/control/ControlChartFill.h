@@ -59,7 +59,10 @@ struct ControlChartInput {
 
 // Runs the drawing procedure up to (not including) Action 2: grid lines,
 // ClearArray 1, values and the axis bounds, the redraw reset that keeps the Y
-// scale and overlay, the kind, the series and the point labels. Returns false
+// scale and overlay, the kind, the series with their roles (the line kind: the
+// centre line and the control limits; "規格の入力": the entered limits as
+// specification limits around their midpoint as centre line) and the point
+// labels. Every other kind leaves all series as data. Returns false
 // for an unknown kind (the model is then left with the values only).
 // "規格の入力" needs entered limits that were not cancelled and whose upper limit
 // is not below the lower; otherwise it returns false and leaves the model as it

@@ -6,3 +6,7 @@ zel_sources(zelui
   src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
   src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
 )
+# The control charts of the chart gallery (zelui).
+zel_sources(zelui
+  src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+)

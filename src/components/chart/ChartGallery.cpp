@@ -1,5 +1,6 @@
-// The chart gallery: charts of every kind with realistic data, rendered through the one
-// render path into PNG files, and an index page showing them with their kind names.
+// The chart gallery: charts of the component's kinds with realistic data, and the writer
+// that renders a list of entries through the one render path into PNG files with an
+// index page showing them with their kind names.
 #include "components/chart/ChartGallery.h"
 
 #include "components/chart/ChartModel.h"
@@ -21,24 +22,6 @@
 using zel::ChartModel;
 
 namespace {
-
-struct Entry {
-    QString file;
-    QString caption;
-    bool monochrome = false;
-    std::function<void(ChartModel&)> fill;
-};
-
-// Measurements of a machined shaft diameter (mm): 25 subgroups of 5.
-std::vector<std::vector<double>> subgroups() {
-    std::mt19937 rng(20240611);
-    std::normal_distribution<double> d(10.0, 0.05);
-    std::vector<std::vector<double>> g(25, std::vector<double>(5));
-    for (std::size_t i = 0; i < g.size(); ++i)
-        for (double& v : g[i])
-            v = d(rng) + (i >= 18 ? 0.03 : 0.0); // a small shift late on
-    return g;
-}
 
 std::vector<double> normalSample(int n, double mean, double sd, unsigned seed) {
     std::mt19937 rng(seed);
@@ -77,137 +60,8 @@ void numberLabels(ChartModel& m) {
         m.setPointLabelAt(i, std::to_string(i));
 }
 
-// A control chart fed as the control-chart windows feed their line kind: four series,
-// CL, UCL and LCL at every point (limits per point, so they may vary from lot to lot),
-// then the values; the Y axis fixed from the lowest of values and LCL to the highest of
-// values and UCL in four divisions; mean and standard-deviation lines asked for; legends
-// cleared.
-void controlChart(ChartModel& m, const std::vector<double>& values, const std::vector<double>& cl,
-                  const std::vector<double>& ucl, const std::vector<double>& lcl, const char* top,
-                  const char* left, bool firstIsPlaceholder = false) {
-    fillSeries(m, {cl, ucl, lcl, values});
-    if (firstIsPlaceholder) {
-        m.setCurrentSeries(4);
-        m.setCurrentPoint(1);
-        m.setPointExtra(1);
-    }
-    double upper = *std::max_element(values.begin(), values.end());
-    double lower = *std::min_element(values.begin(), values.end());
-    upper = std::max(upper, *std::max_element(ucl.begin(), ucl.end()));
-    lower = std::min(lower, *std::min_element(lcl.begin(), lcl.end()));
-    m.setChartType(6);
-    m.setChartStyle(5);
-    m.setYAxisScale(2);
-    m.setYAxisMax(upper);
-    m.setYAxisMin(lower);
-    m.setYAxisTicks(4);
-    m.setStatLines(5);
-    numberLabels(m);
-    titles(m, top, "群番号", left);
-    m.setGridLines(1);
-    m.setGridLineStyle(2);
-}
-
-void controlChart(ChartModel& m, const std::vector<double>& values, double cl, double ucl, double lcl,
-                  const char* top, const char* left, bool firstIsPlaceholder = false) {
-    const std::size_t n = values.size();
-    controlChart(m, values, std::vector<double>(n, cl), std::vector<double>(n, ucl),
-                 std::vector<double>(n, lcl), top, left, firstIsPlaceholder);
-}
-
 double mean(const std::vector<double>& v) {
     return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
-}
-
-void xbarChart(ChartModel& m) {
-    const auto g = subgroups();
-    std::vector<double> means, ranges;
-    for (const auto& s : g) {
-        means.push_back(mean(s));
-        ranges.push_back(*std::max_element(s.begin(), s.end()) - *std::min_element(s.begin(), s.end()));
-    }
-    const double xbb = mean(means), rb = mean(ranges);
-    controlChart(m, means, xbb, xbb + 0.577 * rb, xbb - 0.577 * rb, "Xbar 管理図（軸径）", "平均値 (mm)");
-}
-
-void rChart(ChartModel& m) {
-    const auto g = subgroups();
-    std::vector<double> ranges;
-    for (const auto& s : g)
-        ranges.push_back(*std::max_element(s.begin(), s.end()) - *std::min_element(s.begin(), s.end()));
-    const double rb = mean(ranges);
-    controlChart(m, ranges, rb, 2.114 * rb, 0.0, "R 管理図（軸径）", "範囲 (mm)");
-}
-
-std::vector<double> individuals() {
-    return normalSample(30, 52.0, 1.2, 7);
-}
-
-void xChart(ChartModel& m) {
-    const auto x = individuals();
-    std::vector<double> rs;
-    for (std::size_t i = 1; i < x.size(); ++i)
-        rs.push_back(std::abs(x[i] - x[i - 1]));
-    const double xb = mean(x), rsb = mean(rs);
-    controlChart(m, x, xb, xb + 2.659 * rsb, xb - 2.659 * rsb, "X 管理図（硬度）", "硬度 (HRC)");
-}
-
-void rsChart(ChartModel& m) {
-    const auto x = individuals();
-    std::vector<double> rs{0.0};
-    for (std::size_t i = 1; i < x.size(); ++i)
-        rs.push_back(std::abs(x[i] - x[i - 1]));
-    const double rsb = std::accumulate(rs.begin() + 1, rs.end(), 0.0) / (rs.size() - 1);
-    controlChart(m, rs, rsb, 3.267 * rsb, 0.0, "Rs 管理図（硬度）", "移動範囲", true);
-}
-
-void pChart(ChartModel& m) {
-    // Lots of different sizes: the limits step with each lot's size.
-    std::mt19937 rng(11);
-    std::uniform_int_distribution<int> size(150, 260);
-    std::vector<double> p, n;
-    double defects = 0, total = 0;
-    for (int i = 0; i < 25; ++i) {
-        n.push_back(size(rng));
-        std::binomial_distribution<int> d(static_cast<int>(n.back()), 0.04);
-        p.push_back(d(rng) / n.back());
-        defects += p.back() * n.back();
-        total += n.back();
-    }
-    const double pb = defects / total;
-    std::vector<double> cl(p.size(), pb), ucl, lcl;
-    for (double ni : n) {
-        const double s = std::sqrt(pb * (1 - pb) / ni);
-        ucl.push_back(pb + 3 * s);
-        lcl.push_back(std::max(0.0, pb - 3 * s));
-    }
-    controlChart(m, p, cl, ucl, lcl, "P 管理図（不良率）", "不良率");
-}
-
-void cChart(ChartModel& m) {
-    // The defect-count window puts the counts first, then CL, UCL and LCL, without
-    // statistics lines.
-    std::mt19937 rng(13);
-    std::poisson_distribution<int> d(6.0);
-    std::vector<double> c;
-    for (int i = 0; i < 25; ++i)
-        c.push_back(d(rng));
-    c[16] = 17; // one out-of-control lot
-    const double cb = mean(c);
-    const double ucl = cb + 3 * std::sqrt(cb), lcl = std::max(0.0, cb - 3 * std::sqrt(cb));
-    const std::size_t n = c.size();
-    fillSeries(m, {c, std::vector<double>(n, cb), std::vector<double>(n, ucl), std::vector<double>(n, lcl)});
-    m.setChartType(6);
-    m.setChartStyle(5);
-    m.setYAxisScale(2);
-    m.setYAxisMax(std::max(ucl, *std::max_element(c.begin(), c.end())));
-    m.setYAxisMin(std::min(lcl, *std::min_element(c.begin(), c.end())));
-    m.setYAxisTicks(4);
-    m.setStatLines(0);
-    numberLabels(m);
-    titles(m, "C 管理図（欠点数）", "群番号", "欠点数");
-    m.setGridLines(1);
-    m.setGridLineStyle(2);
 }
 
 void histogram(ChartModel& m) {
@@ -423,18 +277,14 @@ void scatter3D(ChartModel& m, int style, int n = 60) {
     m.setGridLines(3);
 }
 
-std::vector<Entry> entries() {
-    std::vector<Entry> e;
+} // namespace
+
+std::vector<ChartGalleryEntry> componentGalleryEntries() {
+    std::vector<ChartGalleryEntry> e;
     auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
                    bool mono = false) {
         e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill)});
     };
-    add("01_xbar", "Xbar-R 管理図：平均値", xbarChart);
-    add("02_r", "Xbar-R 管理図：範囲", rChart);
-    add("03_x", "X-Rs 管理図：個々のデータ", xChart);
-    add("04_rs", "X-Rs 管理図：移動範囲（第１点なし）", rsChart);
-    add("05_p", "P 管理図", pChart);
-    add("06_c", "欠点数（C）管理図", cChart);
     add("07_histogram", "ヒストグラム（平均値マーク）", histogram);
     add("08_pareto", "パレート図（右軸に累積比率）", pareto);
     add("09_scatter_trend", "散布図と回帰直線", [](ChartModel& m) { scatter(m, 0); });
@@ -484,21 +334,6 @@ std::vector<Entry> entries() {
         legends(m, {"午前", "+3σ", "-3σ"});
         titles(m, "３σ線", "", "生産量");
     });
-    add("29_limits", "規格の入力（上限 65・下限 35）", [](ChartModel& m) {
-        const auto v = lotValues(1).front();
-        const std::size_t n = v.size();
-        fillSeries(
-            m, {v, std::vector<double>(n, 65.0), std::vector<double>(n, 35.0), std::vector<double>(n, 50.0)});
-        m.setChartType(6);
-        m.setChartStyle(5);
-        m.setStatLines(5);
-        m.setYAxisScale(2);
-        m.setYAxisMax(65);
-        m.setYAxisMin(35);
-        numberLabels(m);
-        legends(m, {"午前", "上限", "下限", "中心"});
-        titles(m, "規格の入力", "", "生産量");
-    });
     add("30_area_stacked", "エリアグラフ（積層）",
         [](ChartModel& m) { variableGraph(m, 8, 0, 3, "エリアグラフ（積層）"); });
     add("31_area3d_stacked", "立体エリアグラフ（積層）",
@@ -529,7 +364,6 @@ std::vector<Entry> entries() {
         }
         m.setPointSeparatedAt(5, 1);
     });
-    add("41_xbar_mono", "Xbar 管理図（モノクロ）", xbarChart, true);
     add("42_pareto_mono", "パレート図（モノクロ）", pareto, true);
     add("43_histogram_mono", "ヒストグラム（モノクロ）", histogram, true);
     add(
@@ -561,23 +395,9 @@ std::vector<Entry> entries() {
     return e;
 }
 
-QString htmlEscape(const QString& s) {
-    return s.toHtmlEscaped();
-}
-
-} // namespace
-
-QStringList chartGalleryFiles() {
-    QStringList out;
-    for (const Entry& e : entries())
-        out << e.file + QStringLiteral(".png");
-    return out;
-}
-
-int writeChartGallery(const QString& dir) {
+int writeChartGallery(const QString& dir, const std::vector<ChartGalleryEntry>& list) {
     QDir d(dir);
     if (!d.exists() && !QDir().mkpath(dir)) return 1;
-    const std::vector<Entry> list = entries();
     int failures = 0;
     QString html;
     QTextStream out(&html);
@@ -585,7 +405,7 @@ int writeChartGallery(const QString& dir) {
            "<style>body{font-family:sans-serif;background:#f4f4f4}figure{display:inline-block;margin:8px;"
            "background:#fff;padding:6px;border:1px solid #ccc}img{width:500px;height:350px}"
            "figcaption{text-align:center}</style></head><body>\n<h1>グラフ見本</h1>\n";
-    for (const Entry& e : list) {
+    for (const ChartGalleryEntry& e : list) {
         ChartModel model;
         e.fill(model);
         QImage image(1000, 700, QImage::Format_ARGB32_Premultiplied);
@@ -601,8 +421,8 @@ int writeChartGallery(const QString& dir) {
         }
         const QString file = e.file + QStringLiteral(".png");
         if (!image.save(d.filePath(file), "PNG")) ++failures;
-        out << "<figure><img src=\"" << htmlEscape(file) << "\" alt=\"" << htmlEscape(e.caption)
-            << "\"><figcaption>" << htmlEscape(e.caption) << "</figcaption></figure>\n";
+        out << "<figure><img src=\"" << file.toHtmlEscaped() << "\" alt=\"" << e.caption.toHtmlEscaped()
+            << "\"><figcaption>" << e.caption.toHtmlEscaped() << "</figcaption></figure>\n";
     }
     out << "</body></html>\n";
     out.flush();

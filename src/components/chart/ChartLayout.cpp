@@ -110,7 +110,8 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
     r.ticks = a.ticks;
     r.logarithmic = m.chartType() == ChartType::Logarithmic;
     // Reset switch one holds the automatic range of an earlier draw.
-    if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 && m.hasHeldValueRange()) {
+    if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 &&
+        m.hasHeldValueRange()) {
         r.mode = zel::AxisMode::Fixed;
         r.fixedMin = m.heldMin();
         r.fixedMax = m.heldMax();
@@ -194,12 +195,13 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
         return;
     }
 
-    findControlLines(m);
+    readRoles(m);
     m_statLines = (m_family == Family::Gantt || m_family == Family::Stats || stacked(m))
                       ? std::vector<zel::StatLine>{}
                       : zel::statisticsLines(m);
-    // A control line's own mean is the line itself: no statistics lines for it.
-    std::erase_if(m_statLines, [this](const zel::StatLine& l) { return controlLine(l.series).has_value(); });
+    // A line's own mean is the line itself: statistics lines are drawn for data only.
+    std::erase_if(m_statLines,
+                  [this](const zel::StatLine& l) { return roleOf(l.series) != zel::SeriesRole::Data; });
 
     computeValueExtent(m, m_extentLo, m_extentHi, m_extentValid);
     const double tick = 5 * u;
@@ -418,99 +420,27 @@ void ChartLayout::placeCategoryLabels() {
     }
 }
 
-void ChartLayout::findControlLines(const ChartModel& m) {
-    m_control.assign(static_cast<std::size_t>(m.seriesCount()), std::nullopt);
-    m_look.clear();
-    struct LookGuard {
-        ChartLayout* l;
-        ~LookGuard() {
-            int next = 1;
-            l->m_look.resize(l->m_control.size());
-            for (std::size_t i = 0; i < l->m_control.size(); ++i)
-                l->m_look[i] = l->m_control[i] ? static_cast<int>(i) + 1 : next++;
-        }
-    } guard{this};
+void ChartLayout::readRoles(const ChartModel& m) {
+    // Line charts draw each series as its role says; the other families draw every
+    // series as data. Data series take the looks 1, 2, ... in order, the lines step aside.
+    const auto n = static_cast<std::size_t>(m.seriesCount());
     const bool lineKind = m.chartType() == ChartType::Line || m.chartType() == ChartType::TimeSeries;
-    if (!lineKind || m.seriesCount() < 2 || m.pointCount() < 1 || m.seriesCount() > 16) return;
-    if (m.seriesCount() == 4 && findControlFeed(m)) return;
-    if (m.leftAxis().scale != 2 || m.pointCount() < 2) return;
-    std::vector<std::pair<double, int>> constants;
-    int varying = 0;
-    for (int s = 1; s <= m.seriesCount(); ++s) {
-        bool constant = true;
-        const double first = m.value(s, 1);
-        for (int p = 1; p <= m.pointCount() && constant; ++p)
-            constant = m.isPlotted(s, p) && m.value(s, p) == first;
-        if (constant)
-            constants.emplace_back(first, s);
-        else
-            ++varying;
-    }
-    if (varying == 0 || constants.empty() || constants.size() > 3) return;
-    std::sort(constants.begin(), constants.end());
-    using CL = SeriesStyle::ControlLine;
-    if (constants.size() == 1) {
-        m_control[constants[0].second - 1] = CL::Centre;
-    } else if (constants.size() == 2) {
-        m_control[constants[0].second - 1] = CL::Lower;
-        m_control[constants[1].second - 1] = CL::Upper;
-    } else {
-        m_control[constants[0].second - 1] = CL::Lower;
-        m_control[constants[1].second - 1] = CL::Centre;
-        m_control[constants[2].second - 1] = CL::Upper;
+    m_roles.assign(n, zel::SeriesRole::Data);
+    m_look.assign(n, 0);
+    int next = 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (lineKind) m_roles[i] = m.seriesRole(static_cast<int>(i) + 1);
+        m_look[i] = m_roles[i] == zel::SeriesRole::Data ? next++ : static_cast<int>(i) + 1;
     }
 }
 
-// The control-chart feed: four series of which three are the centre line and the
-// limits, either first (CL, UCL, LCL, then the data) or after the data (CL, UCL, LCL, or
-// upper limit, lower limit, midpoint). The limits may differ from point to point (lots of
-// different sizes), but they keep UCL >= CL >= LCL at every point. On an automatic axis
-// at least one of the three must be level, so that an ordinary chart of four related
-// series is not taken for one.
-bool ChartLayout::findControlFeed(const ChartModel& m) {
-    struct Arrangement {
-        int upper, centre, lower;
-    };
-    static constexpr Arrangement arrangements[] = {{2, 1, 3}, {3, 2, 4}, {2, 4, 3}};
-    auto complete = [&](int s) {
-        for (int p = 1; p <= m.pointCount(); ++p)
-            if (!m.isPlotted(s, p)) return false;
-        return true;
-    };
-    auto level = [&](int s) {
-        for (int p = 2; p <= m.pointCount(); ++p)
-            if (m.value(s, p) != m.value(s, 1)) return false;
-        return true;
-    };
-    // Data inside its limits fits more than one arrangement: the one with the most level
-    // lines wins (the data is rarely level), the usual order on a tie.
-    const Arrangement* best = nullptr;
-    int bestLevel = -1;
-    for (const auto& a : arrangements) {
-        if (!complete(a.upper) || !complete(a.centre) || !complete(a.lower)) continue;
-        bool ordered = true;
-        for (int p = 1; p <= m.pointCount() && ordered; ++p)
-            ordered =
-                m.value(a.upper, p) >= m.value(a.centre, p) && m.value(a.centre, p) >= m.value(a.lower, p);
-        if (!ordered) continue;
-        const int levels = (level(a.upper) ? 1 : 0) + (level(a.centre) ? 1 : 0) + (level(a.lower) ? 1 : 0);
-        if (m.leftAxis().scale != 2 && levels == 0) continue;
-        if (levels > bestLevel) {
-            best = &a;
-            bestLevel = levels;
-        }
-    }
-    if (!best) return false;
-    using CL = SeriesStyle::ControlLine;
-    m_control[static_cast<std::size_t>(best->upper - 1)] = CL::Upper;
-    m_control[static_cast<std::size_t>(best->centre - 1)] = CL::Centre;
-    m_control[static_cast<std::size_t>(best->lower - 1)] = CL::Lower;
-    return true;
+zel::SeriesRole ChartLayout::roleOf(int series) const {
+    if (series < 1 || series > static_cast<int>(m_roles.size())) return zel::SeriesRole::Data;
+    return m_roles[static_cast<std::size_t>(series - 1)];
 }
 
 bool ChartLayout::isControlChart() const {
-    return std::count_if(m_control.begin(), m_control.end(), [](const auto& c) { return c.has_value(); }) ==
-           3;
+    return std::any_of(m_roles.begin(), m_roles.end(), zel::isControlLineRole);
 }
 
 bool ChartLayout::controlLabelsOutside() const {
@@ -521,8 +451,8 @@ std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartM
     std::vector<PendingName> names;
     if (!isControlChart()) return names;
     using CL = SeriesStyle::ControlLine;
-    for (int s = 1; s <= static_cast<int>(m_control.size()); ++s) {
-        const auto c = m_control[static_cast<std::size_t>(s - 1)];
+    for (int s = 1; s <= static_cast<int>(m_roles.size()); ++s) {
+        const auto c = controlLine(s);
         if (!c) continue;
         PendingName n;
         n.text = *c == CL::Centre  ? QStringLiteral("CL")
@@ -616,8 +546,21 @@ double ChartLayout::controlValueAtEnd(const ChartModel& m, int series) const {
 }
 
 std::optional<SeriesStyle::ControlLine> ChartLayout::controlLine(int series) const {
-    if (series < 1 || series > static_cast<int>(m_control.size())) return std::nullopt;
-    return m_control[static_cast<std::size_t>(series - 1)];
+    using CL = SeriesStyle::ControlLine;
+    switch (roleOf(series)) {
+    case zel::SeriesRole::CentreLine:
+        return CL::Centre;
+    case zel::SeriesRole::UpperLimit:
+    case zel::SeriesRole::UpperSpecLimit:
+        return CL::Upper;
+    case zel::SeriesRole::LowerLimit:
+    case zel::SeriesRole::LowerSpecLimit:
+        return CL::Lower;
+    case zel::SeriesRole::Data:
+    case zel::SeriesRole::StatisticLine:
+        break;
+    }
+    return std::nullopt;
 }
 
 double ChartLayout::valuePos(double v) const {
@@ -710,6 +653,9 @@ void ChartLayout::paintLegend(QPainter& p, const ChartModel& m) const {
         } else {
             if (auto c = controlLine(s)) {
                 p.setPen(SeriesStyle::controlPen(*c, m_mono, u));
+                p.drawLine(QPointF(sw.left(), sw.center().y()), QPointF(sw.right(), sw.center().y()));
+            } else if (roleOf(s) == zel::SeriesRole::StatisticLine) {
+                p.setPen(SeriesStyle::statisticSeriesPen(m_mono, u));
                 p.drawLine(QPointF(sw.left(), sw.center().y()), QPointF(sw.right(), sw.center().y()));
             } else {
                 const int look = lookOf(s);

@@ -1,8 +1,8 @@
 // The chart's layout on a target: rectangles of the titles, the legend, the axes and the
 // plot area, the value, right and numeric x axes with their ticks, the category slots and
 // their labels (thinned or turned upright when crowded, so that no two overlap), the
-// statistics lines and the control lines. Built from the model, the target size and the
-// font metrics; drawing and hit testing use the same instance.
+// statistics lines and the control lines (from the series roles). Built from the model,
+// the target size and the font metrics; drawing and hit testing use the same instance.
 #pragma once
 
 #include "components/chart/ChartModel.h"
@@ -89,12 +89,16 @@ class ChartLayout {
     const std::vector<Label>& categoryLabels() const { return m_catLabels; }
     const std::vector<Label>& valueLabels() const { return m_valueLabels; }
     const std::vector<zel::StatLine>& statLines() const { return m_statLines; }
-    // The control line a series draws: the centre line and limits of a control chart.
+    // The role of a series as drawn: its model role on line and time-series charts,
+    // data on every other kind.
+    zel::SeriesRole roleOf(int series) const;
+    // The control line a series draws (centre line, control or specification limit),
+    // from its role alone.
     std::optional<SeriesStyle::ControlLine> controlLine(int series) const;
     // CL, UCL and LCL are named beside the plot's right edge (upright charts without a
     // right axis), else just inside it.
     bool controlLabelsOutside() const;
-    // True when the chart has its three control lines.
+    // True when some series draws as a control line.
     bool isControlChart() const;
     // The names of the control lines and of the statistics lines of a control chart,
     // where they are drawn; empty on other charts.
@@ -124,8 +128,7 @@ class ChartLayout {
     zel::AxisScale makeValueAxis(const zel::ChartModel& model, double length) const;
     void layoutCategoryLabels(const zel::ChartModel& model, double length, double& depth);
     void placeCategoryLabels();
-    void findControlLines(const zel::ChartModel& model);
-    bool findControlFeed(const zel::ChartModel& model);
+    void readRoles(const zel::ChartModel& model);
     QString labelOf(const zel::ChartModel& model, int point) const;
     // A name waiting for its place: the level it names and its order among names at
     // the same level (top to bottom: UCL, +3σ, +2σ, +σ, CL, 平均, −σ, −2σ, −3σ, LCL).
@@ -157,9 +160,9 @@ class ChartLayout {
     std::vector<zel::StatLine> m_statLines;
     std::vector<Label> m_catLabels, m_valueLabels;
     std::vector<int> m_legendSeries;
-    std::vector<std::optional<SeriesStyle::ControlLine>> m_control; // index series - 1
-    std::vector<int> m_xSeries;                                     // index series - 1
-    std::vector<int> m_look;                                        // index series - 1
+    std::vector<zel::SeriesRole> m_roles; // index series - 1
+    std::vector<int> m_xSeries;           // index series - 1
+    std::vector<int> m_look;              // index series - 1
     std::vector<EdgeName> m_edgeNames;
 
     // category label plan: every m_labelStep-th point, upright or not

@@ -66,6 +66,23 @@ template <class T> void ChartModel::reshapeArray(std::vector<T>& a, int series, 
     a.swap(out);
 }
 
+bool isControlLineRole(SeriesRole role) {
+    return role != SeriesRole::Data && role != SeriesRole::StatisticLine;
+}
+
+SeriesRole ChartModel::seriesRole(int series) const {
+    if (series < 1 || static_cast<std::size_t>(series) > m_roles.size()) return SeriesRole::Data;
+    return m_roles[static_cast<std::size_t>(series - 1)];
+}
+
+bool ChartModel::setSeriesRole(int series, SeriesRole role) {
+    if (series < 1 || series > m_seriesCount) return false;
+    if (m_roles.size() < static_cast<std::size_t>(series))
+        m_roles.resize(static_cast<std::size_t>(series), SeriesRole::Data);
+    m_roles[static_cast<std::size_t>(series - 1)] = role;
+    return true;
+}
+
 bool ChartModel::reshape(int series, int points) {
     if (series < 1 || series > kMaxCount || points < 1 || points > kMaxCount) return false;
     if (static_cast<std::int64_t>(series) * points > kMaxCells) return false;
@@ -74,6 +91,7 @@ bool ChartModel::reshape(int series, int points) {
     reshapeArray(m_xPos, series, points);
     reshapeArray(m_zPos, series, points);
     reshapeArray(m_extra, series, points);
+    if (m_roles.size() > static_cast<std::size_t>(series)) m_roles.resize(static_cast<std::size_t>(series));
     for (auto it = m_texts.begin(); it != m_texts.end();) {
         const int s = static_cast<int>(it->first >> 16);
         const int p = static_cast<int>(it->first & 0xFFFF);
@@ -252,6 +270,9 @@ bool ChartModel::clearArray(int code) {
     case clearcodes::kExtras:
         m_extra.clear();
         return true;
+    case clearcodes::kRoles:
+        m_roles.clear();
+        return true;
     case clearcodes::kOverlay:
         m_overlayValues.clear();
         m_overlayXPos.clear();
@@ -424,6 +445,7 @@ void ChartModel::setActionHandler(std::function<void(const ChartAction&)> handle
 void ChartModel::redrawReset(const ViewAngles& view, bool controlChart) {
     clearArray(clearcodes::kPointLabels);
     clearArray(clearcodes::kLegends);
+    clearArray(clearcodes::kRoles);
     m_statLines = 0;
     m_resetSwitchOne = 0;
     if (!controlChart) {

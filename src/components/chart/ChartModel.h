@@ -23,10 +23,16 @@
 // | PointPattern        | per point: 0 plain, 4 marked (classification data)                        |
 // | PointLabelAt(i)     | category label of point i                                                 |
 // | LegendAt(s)         | legend text of series s                                                   |
+// | SeriesRole(s)*      | what series s is: data (the default), centre line, upper/lower control    |
+// |                     | limit, upper/lower specification limit, statistics line. Line charts      |
+// |                     | style and name a series by its role alone, never by the shape of its      |
+// |                     | values. Roles belong to the drawing: the redraw reset and ClearArray 24   |
+// |                     | set every series back to data, series removed by SeriesCount lose theirs, |
+// |                     | ClearArray 1 (values only) leaves them                                    |
 // | PointSeparatedAt(i) | 1 pulls slice/bar i out, 0 puts it back                                   |
 // | ClearArray          | 1 values, 2* x positions, 3* point patterns, 4 point labels, 5 legends,   |
 // |                     | 6* separations, 7* z positions, 8* point texts, 9* point extras,          |
-// |                     | 23* overlay values and x positions                                        |
+// |                     | 23* overlay values and x positions, 24* series roles (all back to data)   |
 // | ChartType           | 1 pie, 2 3-D pie, 3 bar, 4 3-D bar, 5 Gantt, 6 line, 7 logarithmic,       |
 // |                     | 8 area, 9 scatter, 13 band, 14 3-D area, 17 statistics by variable,       |
 // |                     | 21 3-D scatter, 22 time series                                            |
@@ -124,7 +130,22 @@ constexpr int kZPositions = 7;
 constexpr int kPointTexts = 8;
 constexpr int kExtras = 9;
 constexpr int kOverlay = 23;
+constexpr int kRoles = 24;
 } // namespace clearcodes
+
+// What a series is, for the renderer: it styles and names series by role only.
+enum class SeriesRole {
+    Data,           // the readings: series look, markers, statistics lines
+    CentreLine,     // CL
+    UpperLimit,     // UCL
+    LowerLimit,     // LCL
+    UpperSpecLimit, // an entered upper limit, drawn as UCL is
+    LowerSpecLimit, // an entered lower limit, drawn as LCL is
+    StatisticLine,  // a reference computed from the data (a 3-sigma line, say): thin grey, unnamed
+};
+
+// The roles drawn as control lines (every role but data and statistics line).
+bool isControlLineRole(SeriesRole role);
 
 enum class ChartActionCode { Draw = 2, PrepareCopy = 3, Copy = 4, Print = 5, TimeLabel = 8 };
 
@@ -202,6 +223,8 @@ class ChartModel {
     // ---- per series ----
     std::string legendAt(int series) const;
     bool setLegendAt(int series, const std::string& legend); // 1..kMaxCount
+    SeriesRole seriesRole(int series) const;                 // data outside 1..seriesCount
+    bool setSeriesRole(int series, SeriesRole role);         // refused outside 1..seriesCount
 
     // ---- indexed reads for the renderer (1-based; out of range reads 0 / empty) ----
     double value(int series, int point) const;
@@ -332,7 +355,7 @@ class ChartModel {
     // ---- resets ----
     // The reset every redraw makes: clear point labels and legends, statistics lines off,
     // switch one 0, automatic Y scale and overlay off (left alone for control charts),
-    // the shared 3-D angles, switch two 1.
+    // the shared 3-D angles, switch two 1, every series role back to data.
     void redrawReset(const ViewAngles& view, bool controlChart = false);
 
     // A small fixed data set (3 series x 5 points) for previews.
@@ -367,6 +390,7 @@ class ChartModel {
     std::vector<int> m_patterns;
     std::vector<int> m_separated;
     std::vector<std::string> m_legends; // index series - 1
+    std::vector<SeriesRole> m_roles;    // index series - 1; empty until a role is set
     std::vector<double> m_overlayValues;
     std::vector<double> m_overlayXPos;
 

@@ -160,6 +160,12 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
             }
             continue;
         }
+        if (l.roleOf(s) == zel::SeriesRole::StatisticLine) {
+            p.setPen(SeriesStyle::statisticSeriesPen(f.monochrome, u));
+            p.setBrush(Qt::NoBrush);
+            p.drawPolyline(controlPath(m, l, s));
+            continue;
+        }
         const auto runs = runsOf(m, l, s);
         const int look = l.lookOf(s);
         std::size_t total = 0;
@@ -203,7 +209,7 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
         for (int pt = 1; pt <= m.pointCount(); ++pt) {
             if (m.patternAt(pt) != 4) continue;
             for (int s = 1; s <= m.seriesCount(); ++s)
-                if (!l.controlLine(s) && m.isPlotted(s, pt))
+                if (l.roleOf(s) == zel::SeriesRole::Data && m.isPlotted(s, pt))
                     p.drawEllipse(l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))), 7 * u, 7 * u);
         }
     }

@@ -161,8 +161,7 @@ QPen SeriesStyle::statLinePen(zel::StatLineKind kind, int sigmas, int series, bo
         if (mono) {
             // Each series' trend keeps that series' dashes.
             const auto& d = monoDashes(wrap(series, 8));
-            if (!d.isEmpty())
-                pen.setDashPattern(d);
+            if (!d.isEmpty()) pen.setDashPattern(d);
         }
         break;
     }
@@ -180,6 +179,13 @@ QPen SeriesStyle::controlPen(ControlLine line, bool mono, double unit) {
         pen.setWidthF(1.4 * unit);
         pen.setDashPattern({8, 4});
     }
+    return pen;
+}
+
+QPen SeriesStyle::statisticSeriesPen(bool mono, double unit) {
+    QPen pen(referenceGrey(mono), 1.0 * unit);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern({4, 3});
     return pen;
 }
 

@@ -32,6 +32,8 @@ class SeriesStyle {
     // sigma lines dotted (1), dash-dot (2) and dash-dot-dot (3), the trend thicker.
     static QPen statLinePen(zel::StatLineKind kind, int sigmas, int series, bool mono, double unit);
     static QPen controlPen(ControlLine line, bool mono, double unit);
+    // A series that is a statistics line of the data (a 3-sigma line fed as a series).
+    static QPen statisticSeriesPen(bool mono, double unit);
     // The grey of the data's own statistics lines on a control chart and of their
     // names, so that none of them is read as a control line.
     static QColor referenceGrey(bool mono);

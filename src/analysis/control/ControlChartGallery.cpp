@@ -1,0 +1,175 @@
+// The gallery's control charts: built-in datasets through the real computations and fill.
+#include "analysis/control/ControlChartGallery.h"
+
+#include "analysis/control/ControlChartFill.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/XRs.h"
+#include "analysis/control/XbarR.h"
+#include "dataset/Dataset.h"
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+using zel::ChartModel;
+using zel::ControlChartInput;
+using zel::Dataset;
+
+namespace {
+
+// A dataset of the given rows, labelled 1, 2, ... as the group numbers.
+Dataset dataset(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& names) {
+    Dataset ds;
+    ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
+    for (std::size_t k = 0; k < names.size(); ++k)
+        ds.setName(static_cast<int>(k) + 1, names[k]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ds.setLabel(static_cast<int>(i) + 1, std::to_string(i + 1));
+        for (std::size_t k = 0; k < rows[i].size(); ++k)
+            ds.setValue(static_cast<int>(i) + 1, static_cast<int>(k) + 1, rows[i][k]);
+    }
+    return ds;
+}
+
+// Measurements of a machined shaft diameter (mm): 25 subgroups of 5, with a small
+// shift late on.
+const Dataset& shaft() {
+    static const Dataset ds = [] {
+        std::mt19937 rng(20240611);
+        std::normal_distribution<double> d(10.0, 0.05);
+        std::vector<std::vector<double>> rows(25, std::vector<double>(5));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (double& v : rows[i])
+                v = d(rng) + (i >= 18 ? 0.03 : 0.0);
+        return dataset(rows, {"軸径1", "軸径2", "軸径3", "軸径4", "軸径5"});
+    }();
+    return ds;
+}
+
+// Hardness readings (HRC), one per sample.
+const Dataset& hardness() {
+    static const Dataset ds = [] {
+        std::mt19937 rng(7);
+        std::normal_distribution<double> d(52.0, 1.2);
+        std::vector<std::vector<double>> rows(30, std::vector<double>(1));
+        for (auto& r : rows)
+            r[0] = d(rng);
+        return dataset(rows, {"硬度"});
+    }();
+    return ds;
+}
+
+// Lots of different sizes with their defectives: the p chart's limits step with the size.
+const Dataset& lots() {
+    static const Dataset ds = [] {
+        std::mt19937 rng(11);
+        std::uniform_int_distribution<int> size(150, 260);
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < 25; ++i) {
+            const int n = size(rng);
+            std::binomial_distribution<int> d(n, 0.04);
+            rows.push_back({static_cast<double>(n), static_cast<double>(d(rng))});
+        }
+        return dataset(rows, {"検査数", "不良数"});
+    }();
+    return ds;
+}
+
+// Defects counted on 25 samples, one of them out of control.
+const Dataset& defects() {
+    static const Dataset ds = [] {
+        std::mt19937 rng(13);
+        std::poisson_distribution<int> d(6.0);
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < 25; ++i)
+            rows.push_back({static_cast<double>(d(rng))});
+        rows[16][0] = 17;
+        return dataset(rows, {"欠点数"});
+    }();
+    return ds;
+}
+
+// The chart data sets as the table windows leave them for the chart windows.
+zel::ChartDataSet xbarR() {
+    return zel::computeXbarR(shaft()).value();
+}
+
+zel::ChartDataSet xRs() {
+    zel::ChartDataSet cds = zel::collectXRs(hardness(), 1).value();
+    zel::computeXRsLines(cds);
+    return cds;
+}
+
+zel::ChartDataSet pPn() {
+    zel::ChartDataSet cds = zel::collectPPn(lots(), 1, 2).value();
+    zel::computePPnLines(cds);
+    zel::fillPPnPlotted(cds);
+    return cds;
+}
+
+zel::ChartDataSet defectCounts() {
+    return zel::computeDefectCount(defects(), 1).value();
+}
+
+// The window's fill with the gallery's grid lines (horizontal, dotted), then the titles.
+void draw(ChartModel& m, ControlChartInput input, const char* top, const char* left) {
+    input.gridLines = 1;
+    input.gridLineStyle = 2;
+    zel::fillControlChart(m, input);
+    m.setTitleTop(top);
+    m.setTitleBottom("群番号");
+    m.setTitleLeft(left);
+}
+
+} // namespace
+
+std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
+    const auto xbar = [](ChartModel& m) {
+        draw(m, zel::xbarRInput(xbarR(), 0), "Xbar 管理図（軸径）", "平均値 (mm)");
+    };
+    std::vector<ChartGalleryEntry> e;
+    auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
+                   bool mono = false) {
+        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill)});
+    };
+    add("01_xbar", "Xbar-R 管理図：平均値", xbar);
+    add("02_r", "Xbar-R 管理図：範囲",
+        [](ChartModel& m) { draw(m, zel::xbarRInput(xbarR(), 1), "R 管理図（軸径）", "範囲 (mm)"); });
+    add("03_x", "X-Rs 管理図：個々のデータ",
+        [](ChartModel& m) { draw(m, zel::xRsInput(xRs(), 0), "X 管理図（硬度）", "硬度 (HRC)"); });
+    add("04_rs", "X-Rs 管理図：移動範囲（第１点なし）",
+        [](ChartModel& m) { draw(m, zel::xRsInput(xRs(), 1), "Rs 管理図（硬度）", "移動範囲"); });
+    add("05_p", "P 管理図",
+        [](ChartModel& m) { draw(m, zel::pPnInput(pPn(), 0, true), "P 管理図（不良率）", "不良率"); });
+    add("06_c", "欠点数（C）管理図",
+        [](ChartModel& m) { draw(m, zel::defectInput(defectCounts()), "C 管理図（欠点数）", "欠点数"); });
+    add("29_limits", "規格の入力（上限 12・下限 2）", [](ChartModel& m) {
+        ControlChartInput in = zel::defectInput(defectCounts());
+        in.kind = zel::kEnteredLimitsKind;
+        in.entered = zel::EnteredLimits{12.0, 2.0, false};
+        draw(m, in, "規格の入力", "欠点数");
+    });
+    add("41_xbar_mono", "Xbar 管理図（モノクロ）", xbar, true);
+    return e;
+}
+
+std::vector<ChartGalleryEntry> chartGalleryEntries() {
+    std::vector<ChartGalleryEntry> all = componentGalleryEntries();
+    for (ChartGalleryEntry& e : controlChartGalleryEntries())
+        all.push_back(std::move(e));
+    std::stable_sort(all.begin(), all.end(),
+                     [](const ChartGalleryEntry& a, const ChartGalleryEntry& b) { return a.file < b.file; });
+    return all;
+}
+
+int writeChartGallery(const QString& dir) {
+    return writeChartGallery(dir, chartGalleryEntries());
+}
+
+QStringList chartGalleryFiles() {
+    QStringList out;
+    for (const ChartGalleryEntry& e : chartGalleryEntries())
+        out << e.file + QStringLiteral(".png");
+    return out;
+}
