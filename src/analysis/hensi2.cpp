@@ -15,17 +15,13 @@
 
 #include <algorithm>
 
-namespace {
-const QString kScatter = QStringLiteral("散布図");
-}
-
 hensi2::hensi2(MainContext& context, QWidget* parent)
     : ZelWindow(QStringLiteral("hensi2"), parent), m_context(context) {
     setWindowTitle(hensi1::titleText());
     auto* prompt = new QLabel(hensi1::promptText(), this);
     prompt->setObjectName(QStringLiteral("Label1"));
 
-    const bool scatter = context.currentAnalysisName() == kScatter;
+    const bool scatter = currentAnalysis(context) == zel::AnalysisId::Scatter;
     const std::array<QString, 2> captions = {
         scatter ? QStringLiteral("Ｙ軸・・・") : QStringLiteral("変数１・・・"),
         scatter ? QStringLiteral("Ｘ軸・・・") : QStringLiteral("変数２・・・")};

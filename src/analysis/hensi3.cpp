@@ -18,10 +18,10 @@
 namespace {
 
 // The captions Label2..Label4 of the three lists for an analysis.
-std::array<QString, 3> captionsFor(const QString& analysis) {
-    if (analysis == QStringLiteral("散布図"))
+std::array<QString, 3> captionsFor(std::optional<zel::AnalysisId> analysis) {
+    if (analysis == zel::AnalysisId::Scatter)
         return {QStringLiteral("Ｙ軸・・・"), QStringLiteral("Ｘ軸・・・"), QStringLiteral("Ｘ軸・・・")};
-    if (analysis == QStringLiteral("立体散布図"))
+    if (analysis == zel::AnalysisId::Scatter3D)
         return {QStringLiteral("Ｙ軸・・・"), QStringLiteral("Ｘ軸・・・"), QStringLiteral("Ｚ軸・・・")};
     return {QStringLiteral("変数１・・・"), QStringLiteral("変数２・・・"), QStringLiteral("変数３・・・")};
 }
@@ -34,7 +34,7 @@ hensi3::hensi3(MainContext& context, QWidget* parent)
     auto* prompt = new QLabel(hensi1::promptText(), this);
     prompt->setObjectName(QStringLiteral("Label1"));
 
-    const std::array<QString, 3> captions = captionsFor(context.currentAnalysisName());
+    const std::array<QString, 3> captions = captionsFor(currentAnalysis(context));
     const zel::Dataset& ds = context.workspace().dataset;
     auto* grid = new QGridLayout;
     // Variables 1, 2 and 3 are preselected.

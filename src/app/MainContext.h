@@ -3,7 +3,11 @@
 // implements it; tests may supply their own.
 #pragma once
 
+#include "common/Analyses.h"
+
 #include <QString>
+
+#include <optional>
 
 class DataGrid;
 class DataSheet;
@@ -33,3 +37,14 @@ public:
     // The data-label dialog's continuation into the Pareto analysis.
     virtual void openParetoVariables() = 0;
 };
+
+// The analysis the list shows, or nothing for a name that is not one.
+inline std::optional<zel::AnalysisId> currentAnalysis(const MainContext& context) {
+    return zel::findAnalysis(context.currentAnalysisName().toStdString());
+}
+
+// The analysis's name as the list shows it ("Xbar-R 管理図").
+inline QString analysisListName(zel::AnalysisId id) {
+    return QString::fromUtf8(zel::analysis(id).listName.data(),
+                             static_cast<qsizetype>(zel::analysis(id).listName.size()));
+}

@@ -33,7 +33,6 @@ const char* const kCopy = "コピー(&C)";
 const char* const kPaste = "張り付け(&P)";
 const char* const kCut = "切り取り(&T)";
 const char* const kSelectAll = "すべて選択(&A)";
-const char* const kParetoAnalysis = "パレート図";
 constexpr double kRowHeadingChars = 8.0;
 constexpr double kLabelChars = 24.0;
 
@@ -151,7 +150,7 @@ void parekos::onOk() {
         if (!written) MessageBox::refusal(this, QString::fromStdString(written.message()), title);
     }
     const bool continueToPareto =
-        m_ctx.currentAnalysisName() == QString::fromUtf8(kParetoAnalysis) && ws.dataLabelFlag == 0;
+        currentAnalysis(m_ctx) == zel::AnalysisId::Pareto && ws.dataLabelFlag == 0;
     if (continueToPareto) m_ctx.openParetoVariables();
     accept(); // sets the data-label flag to 0
 }

@@ -164,8 +164,8 @@ void ControlTableWindow::ok() {
     close();
 }
 
-int tableDecimals(const char* tableWindowName) {
-    if (auto* table = dynamic_cast<ControlTableWindow*>(ZelWindow::find(QString::fromUtf8(tableWindowName))))
+int tableDecimals(const QString& tableWindowName) {
+    if (auto* table = dynamic_cast<ControlTableWindow*>(ZelWindow::find(tableWindowName)))
         return table->decimals();
     return kInitialDecimals;
 }

@@ -4,6 +4,8 @@
 
 #include "analysis/control/ChartDataSet.h"
 
+#include <QString>
+
 class MainContext;
 class QWidget;
 class ZelWindow;
@@ -26,4 +28,4 @@ zel::EnteredLimits askEnteredLimits(MainContext& context, QWidget* parent);
 
 // The decimal places of the open table window of an analysis (XR1, XRS1, p1),
 // or 2 when it is not open.
-int tableDecimals(const char* tableWindowName);
+int tableDecimals(const QString& tableWindowName);

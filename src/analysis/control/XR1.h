@@ -3,13 +3,15 @@
 // writes the limits file; "OK" leads to the chart window xrkanri.
 #pragma once
 
+#include "app/MainContext.h"
+
 #include "analysis/control/ControlTableWindow.h"
 
 class XR1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("Xbar-R管理図"); }
-    static QString analysisText() { return QStringLiteral("Xbar-R 管理図"); }
+    static QString analysisText() { return analysisListName(zel::AnalysisId::XbarR); }
 
     explicit XR1(MainContext& context, QWidget* parent = nullptr);
 

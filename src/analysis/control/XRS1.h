@@ -3,13 +3,15 @@
 // writes the limits file; "OK" leads to the chart window xrskanri.
 #pragma once
 
+#include "app/MainContext.h"
+
 #include "analysis/control/ControlTableWindow.h"
 
 class XRS1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("X-Rs管理図"); }
-    static QString analysisText() { return QStringLiteral("X-Rs 管理図"); }
+    static QString analysisText() { return analysisListName(zel::AnalysisId::XRs); }
 
     explicit XRS1(MainContext& context, QWidget* parent = nullptr);
 

@@ -40,7 +40,7 @@ void ketten::onOk() {
         return;
     }
     ws.chartData = std::move(*counts);
-    if (m_context.currentAnalysisName() == analysisText()) openKanri1(m_context);
+    if (currentAnalysis(m_context) == zel::AnalysisId::DefectCount) openKanri1(m_context);
     close();
 }
 

@@ -2,6 +2,8 @@
 // mean count and the control lines and opens the chart window kanri1.
 #pragma once
 
+#include "app/MainContext.h"
+
 #include "app/ZelWindow.h"
 
 class MainContext;
@@ -13,7 +15,7 @@ class ketten : public ZelWindow {
     static QString captionText() { return QStringLiteral("解析に使用する変数の指定"); }
     static QString promptText() { return QStringLiteral("解析に使用する変数を指定してください。"); }
     static QString messageTitle() { return QStringLiteral("変数の指定"); }
-    static QString analysisText() { return QStringLiteral("欠点数データ"); }
+    static QString analysisText() { return analysisListName(zel::AnalysisId::DefectCount); }
 
     explicit ketten(MainContext& context, QWidget* parent = nullptr);
 

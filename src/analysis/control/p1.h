@@ -3,13 +3,15 @@
 // limits file; "OK" fills the plotted values and leads to the chart window pkanri.
 #pragma once
 
+#include "app/MainContext.h"
+
 #include "analysis/control/ControlTableWindow.h"
 
 class p1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("P-Pn 管理図"); }
-    static QString analysisText() { return QStringLiteral("P-Pn 管理図"); }
+    static QString analysisText() { return analysisListName(zel::AnalysisId::PPn); }
 
     explicit p1(MainContext& context, QWidget* parent = nullptr);
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr const char* kAnalysis = "P-Pn 管理図";
-
 ControlChartDesign design() {
     ControlChartDesign d;
     GraphWindowSpec& s = d.frame;
@@ -34,7 +32,7 @@ pkanri::pkanri(MainContext& context, QWidget* parent) : ControlChartWindow(conte
 zel::ControlChartInput pkanri::inputFor(int chart) const {
     // The p chart draws the limits of each lot while the analysis list shows this
     // analysis, the constant ones otherwise.
-    const bool pPnShowing = context().currentAnalysisName() == QString::fromUtf8(kAnalysis);
+    const bool pPnShowing = currentAnalysis(context()) == zel::AnalysisId::PPn;
     return zel::pPnInput(chartData(), chart, pPnShowing);
 }
 

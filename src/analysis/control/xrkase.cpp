@@ -2,6 +2,7 @@
 #include "analysis/control/xrkase.h"
 
 #include "analysis/control/ControlChartFill.h"
+#include "analysis/control/ControlReports.h"
 #include "analysis/control/ControlWindows.h"
 #include "app/MainContext.h"
 #include "app/MessageBox.h"
@@ -22,25 +23,32 @@ double twipsOf(int pixels) {
     return zel::Twips::fromPixels(pixels);
 }
 
-const QString kXbarR = QStringLiteral("Xbar-R 管理図");
-const QString kXRs = QStringLiteral("X-Rs 管理図");
-const QString kPPn = QStringLiteral("P-Pn 管理図");
+// The analysis named in the list, by its name.
+std::optional<zel::AnalysisId> analysisOf(const QString& name) {
+    return zel::findAnalysis(name.toStdString());
+}
 
-// The table window of each analysis.
-const char* tableWindowOf(const QString& analysis) {
-    if (analysis == kXbarR) return "XR1";
-    if (analysis == kXRs) return "XRS1";
-    if (analysis == kPPn) return "p1";
-    return "";
+// The object name of the analysis's table window ("" without one).
+QString tableWindowOf(std::optional<zel::AnalysisId> analysis) {
+    const zel::ReportEntry* entry = analysis ? zel::reportEntry(*analysis) : nullptr;
+    if (!entry || !entry->tableWindow) return {};
+    return QString::fromLatin1(zel::window(*entry->tableWindow).name.data(),
+                               static_cast<qsizetype>(zel::window(*entry->tableWindow).name.size()));
 }
 
 } // namespace
 
 QStringList xrkase::columnHeadings(const QString& analysis) {
-    if (analysis == kXbarR) return {QStringLiteral("平均値管理線"), QStringLiteral("範囲管理線")};
-    if (analysis == kPPn) return {QStringLiteral("不良率管理線"), QStringLiteral("不良個数管理線")};
-    if (analysis == kXRs) return {QStringLiteral("測定値管理線"), QStringLiteral("移動範囲管理線")};
-    return {QString(), QString()};
+    switch (analysisOf(analysis).value_or(zel::AnalysisId::VariableGraph)) {
+    case zel::AnalysisId::XbarR:
+        return {QStringLiteral("平均値管理線"), QStringLiteral("範囲管理線")};
+    case zel::AnalysisId::PPn:
+        return {QStringLiteral("不良率管理線"), QStringLiteral("不良個数管理線")};
+    case zel::AnalysisId::XRs:
+        return {QStringLiteral("測定値管理線"), QStringLiteral("移動範囲管理線")};
+    default:
+        return {QString(), QString()};
+    }
 }
 
 xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
@@ -58,7 +66,7 @@ xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
     m_grid->setCurrentCol(-1);
     m_grid->setCurrentRow(-1);
     m_grid->setCellType(DataGrid::CellType::Real);
-    m_grid->setDecimalPlaces(tableDecimals(tableWindowOf(analysis)));
+    m_grid->setDecimalPlaces(tableDecimals(tableWindowOf(analysisOf(analysis))));
     for (int c = 0; c <= 2; ++c)
         m_grid->setColumnWidthAt(c, 16);
     const QStringList headings = columnHeadings(analysis);
@@ -114,7 +122,8 @@ void xrkase::layoutClient(double sw, double sh) {
 void xrkase::onOk() {
     MainContext& context = m_context;
     zel::ChartDataSet& cds = context.workspace().chartData;
-    if (m_analysis == kPPn) {
+    const std::optional<zel::AnalysisId> analysis = analysisOf(m_analysis);
+    if (analysis == zel::AnalysisId::PPn) {
         // The pn chart's centre line is the loaded p-bar times each lot's size.
         zel::ChartDataSet loaded = cds;
         loaded.lines = loaded.loadedLines;
@@ -127,12 +136,12 @@ void xrkase::onOk() {
         }
     }
     cds.lines = cds.loadedLines;
-    const QString table = QString::fromLatin1(tableWindowOf(m_analysis));
-    if (m_analysis == kXbarR)
+    const QString table = tableWindowOf(analysis);
+    if (analysis == zel::AnalysisId::XbarR)
         openXrkanri(context);
-    else if (m_analysis == kPPn)
+    else if (analysis == zel::AnalysisId::PPn)
         openPkanri(context);
-    else if (m_analysis == kXRs)
+    else if (analysis == zel::AnalysisId::XRs)
         openXrskanri(context);
     if (!table.isEmpty()) ZelWindow::closeWindows({table});
     close();
