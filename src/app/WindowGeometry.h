@@ -23,6 +23,14 @@ struct Twips {
     static double fromPixels(double pixels) { return pixels * kTwipsPerPixel; }
 };
 
+// Short forms for laying windows out in twips: twips to whole pixels and back.
+inline int px(double twips) {
+    return Twips::toPixels(twips);
+}
+inline double twipsOf(int pixels) {
+    return Twips::fromPixels(pixels);
+}
+
 // A window's position and outer size in twips.
 struct TwipsRect {
     double left = 0;

@@ -60,9 +60,7 @@ void place(QWidget* w, double left, double top, double width, double height) {
                    zel::Twips::toPixels(height));
 }
 
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
+using zel::px;
 
 QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
                  const QKeySequence& shortcut = QKeySequence()) {

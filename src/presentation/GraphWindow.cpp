@@ -19,9 +19,7 @@
 #include <vector>
 
 namespace {
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
+using zel::px;
 
 QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
     QAction* a = menu->addAction(text);

@@ -16,12 +16,8 @@
 #include <QVBoxLayout>
 
 namespace {
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
-double twipsOf(int pixels) {
-    return zel::Twips::fromPixels(pixels);
-}
+using zel::px;
+using zel::twipsOf;
 // Design sizes of the buttons, in twips.
 constexpr double kButtonWidth = 1170;
 constexpr double kButtonHeight = 400;

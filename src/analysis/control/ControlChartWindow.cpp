@@ -16,9 +16,7 @@
 
 namespace {
 
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
+using zel::px;
 
 // Twips of the panel: controls every 270 from the first one, 2000 wide.
 constexpr double kPanelStep = 270;

@@ -18,9 +18,7 @@
 
 namespace {
 
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
+using zel::px;
 
 constexpr int kInitialDecimals = 2;
 constexpr int kMaxDecimals = 100;

@@ -16,12 +16,8 @@
 
 namespace {
 
-int px(double twips) {
-    return zel::Twips::toPixels(twips);
-}
-double twipsOf(int pixels) {
-    return zel::Twips::fromPixels(pixels);
-}
+using zel::px;
+using zel::twipsOf;
 
 // The analysis named in the list, by its name.
 std::optional<zel::AnalysisId> analysisOf(const QString& name) {
