@@ -15,13 +15,13 @@
 #include "app/endform.h"
 #include "app/verj.h"
 #include "components/grid/DataGrid.h"
+#include "components/print/SharedPrinter.h"
 #include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
 #include "dataset/EditCommands.h"
 #include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
-#include "presentation/GridPrinting.h"
 #include "presentation/rgset.h"
 
 #include <QAction>
@@ -286,7 +286,7 @@ QStringList form1::analysisWindowNames() const {
 }
 
 void form1::openPrinterSetup() {
-    QPrintDialog dialog(&GridPrinting::sharedPrinter(), this);
+    QPrintDialog dialog(&sharedPrinter(), this);
     dialog.setWindowTitle(QStringLiteral("ﾌﾟﾘﾝﾀｰの設定"));
     // Only the choice of printer, paper and orientation: nothing prints here.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);

@@ -7,6 +7,7 @@
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridDelegate.h"
 #include "components/grid/GridModel.h"
+#include "components/print/SharedPrinter.h"
 #include "presentation/PrintAbortDialog.h"
 #include "presentation/PrintLayout.h"
 
@@ -281,16 +282,6 @@ bool printsToPdf() {
 }
 
 } // namespace
-
-QPrinter& sharedPrinter() {
-    static QPrinter* printer = [] {
-        auto* p = new QPrinter(QPrinter::HighResolution);
-        p->setPageSize(QPageSize(QPageSize::A4));
-        p->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        return p;
-    }();
-    return *printer;
-}
 
 void install(DataGrid& grid) {
     grid.setPrintHandler([](DataGrid& g) { print(g); });

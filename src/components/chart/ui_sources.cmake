@@ -12,5 +12,6 @@ zel_sources(zelui
   src/components/chart/GanttPainter.h src/components/chart/GanttPainter.cpp
   src/components/chart/StatsPainter.h src/components/chart/StatsPainter.cpp
   src/components/chart/ChartView.h src/components/chart/ChartView.cpp
+  src/components/print/SharedPrinter.h src/components/print/SharedPrinter.cpp
 )
 include(src/components/chart/ui_sources_3d.cmake)
