@@ -10,9 +10,7 @@
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
-#include "app/AppSettings.h"
 #include "app/CommandLine.h"
-#include "app/WindowGeometry.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
@@ -20,6 +18,8 @@
 #include "dataset/StartupPath.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/TitleTable.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/WindowGeometry.h"
 
 #include <QBuffer>
 #include <QByteArray>

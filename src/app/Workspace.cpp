@@ -1,6 +1,6 @@
 // Makes the shared records of the Workspace. This is the one place that sees the
 // dataset, analysis and title records together; the windows see only their names.
-#include "app/Workspace.h"
+#include "windowkit/Workspace.h"
 
 #include "analysis/AnalysisSet.h"
 #include "analysis/control/ChartDataSet.h"

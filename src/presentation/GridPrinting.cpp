@@ -2,14 +2,14 @@
 // dialog and the choice between the installed printer and a PDF file.
 #include "presentation/GridPrinting.h"
 
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridDelegate.h"
 #include "components/grid/GridModel.h"
 #include "components/print/SharedPrinter.h"
 #include "presentation/PrintAbortDialog.h"
 #include "presentation/PrintLayout.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The result-table-window frame.
 #include "presentation/ResultTableWindow.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Window geometry in the settings store: twips, keys, defaults, the
 // normal-state rule, the main window's size rule and the version rule.
-#include "app/AppSettings.h"
-#include "app/WindowGeometry.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/WindowGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // mean count and the control lines and opens the chart window kanri1.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QComboBox;
