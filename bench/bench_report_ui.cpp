@@ -7,12 +7,12 @@
 // bench/make_limit_dataset.py --lots); without it the data is made here.
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/PChart.h"
-#include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/ReportCommand.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 #include "dataset/DatasetFile.h"
+#include "windowkit/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 

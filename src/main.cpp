@@ -1,13 +1,13 @@
 // zel32: the desktop program, and the headless --convert and --report commands.
 #include "analysis/control/ControlChartGallery.h"
-#include "app/AppSettings.h"
 #include "app/CommandLine.h"
-#include "app/QSettingsStore.h"
 #include "app/ReportCommand.h"
 #include "app/Translations.h"
 #include "app/form1.h"
 #include "app/rip.h"
 #include "dataset/Convert.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/QSettingsStore.h"
 
 #include <QApplication>
 #include <QFont>

@@ -9,11 +9,13 @@
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
-#include "app/MainContext.h"
 #include "dataset/DataSheet.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
-#include "app/ZelWindow.h"
+#include "dataset/Dataset.h"
+#include "presentation/TitleTable.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
+#include "windowkit/ZelWindow.h"
 
 #include <array>
 #include <optional>

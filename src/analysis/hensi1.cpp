@@ -4,8 +4,9 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/VariableLists.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // chosen variable (or of every value) and opens the current analysis's next window.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QComboBox;

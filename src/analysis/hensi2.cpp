@@ -4,9 +4,10 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/VariableLists.h"
 #include "analysis/hensi1.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // the Analysis set of the two variables and opens the current analysis's next window.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // opens the current analysis's next window.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <array>
 

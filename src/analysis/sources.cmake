@@ -1,4 +1,7 @@
-# Pure analysis computations (zelcore).
+# analysis: the analysis computations, the launch, the variable dialogs and the
+# control-chart windows.
+
+# zelcore (no Qt): the computations and the records they share.
 zel_sources(zelcore
   src/analysis/AnalysisSet.h src/analysis/AnalysisSet.cpp
   src/analysis/Launch.h src/analysis/Launch.cpp
@@ -12,3 +15,32 @@ zel_sources(zelcore
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
 )
+
+# zelui (Qt): the launch, the variable dialogs, the control charts' table and
+# chart windows and their dialogs.
+if(ZEL_WITH_QT)
+  zel_sources(zelui
+    src/analysis/AnalysisLaunch.h src/analysis/AnalysisLaunch.cpp
+    src/analysis/VariableLists.h src/analysis/VariableLists.cpp
+    src/analysis/hensi1.h src/analysis/hensi1.cpp
+    src/analysis/hensi2.h src/analysis/hensi2.cpp
+    src/analysis/hensi3.h src/analysis/hensi3.cpp
+    src/analysis/control/ControlWindows.h
+    src/analysis/control/ControlTableWindow.h src/analysis/control/ControlTableWindow.cpp
+    src/analysis/control/XR1.h src/analysis/control/XR1.cpp
+    src/analysis/control/XRS1.h src/analysis/control/XRS1.cpp
+    src/analysis/control/p1.h src/analysis/control/p1.cpp
+    src/analysis/control/xrshensi.h src/analysis/control/xrshensi.cpp
+    src/analysis/control/phensi2.h src/analysis/control/phensi2.cpp
+    src/analysis/control/ketten.h src/analysis/control/ketten.cpp
+    src/analysis/control/kgenin.h src/analysis/control/kgenin.cpp
+    src/analysis/control/xrload.h src/analysis/control/xrload.cpp
+    src/analysis/control/xrkase.h src/analysis/control/xrkase.cpp
+    src/analysis/control/ControlChartWindow.h src/analysis/control/ControlChartWindow.cpp
+    src/analysis/control/xrkanri.h src/analysis/control/xrkanri.cpp
+    src/analysis/control/xrskanri.h src/analysis/control/xrskanri.cpp
+    src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
+    src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
+    src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+  )
+endif()

@@ -2,7 +2,7 @@
 // are built into the program, with contents, back and forward buttons.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QUrl>
 

@@ -7,9 +7,7 @@
 #include "analysis/control/ControlReports.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/XRs.h"
-#include "app/AppSettings.h"
 #include "app/CommandLine.h"
-#include "app/WindowGeometry.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
@@ -17,6 +15,8 @@
 #include "dataset/StartupPath.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/TitleTable.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/WindowGeometry.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // SIYOU: the terms-of-use window, a fixed text and a close button.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class SIYOU : public ZelWindow {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The geometry-deletion dialog.
 #include "app/dsf.h"
 
-#include "app/AppSettings.h"
+#include "windowkit/AppSettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // section "Setting" of the settings store).
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class dsf : public ZelWindow {
     Q_OBJECT

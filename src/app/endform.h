@@ -2,7 +2,7 @@
 // timer ends the program.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class endform : public ZelWindow {
     Q_OBJECT

@@ -4,25 +4,26 @@
 
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/Launch.h"
-#include "app/AppSettings.h"
 #include "app/HelpWindow.h"
-#include "app/MessageBox.h"
 #include "app/PopupCaption.h"
 #include "app/SIYOU.h"
 #include "app/ToolbarPictures.h"
-#include "app/WindowGeometry.h"
-#include "app/ZelWindow.h"
 #include "app/endform.h"
 #include "app/verj.h"
 #include "components/grid/DataGrid.h"
+#include "components/print/SharedPrinter.h"
 #include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/EditCommands.h"
 #include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
-#include "presentation/GridPrinting.h"
 #include "presentation/rgset.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/WindowGeometry.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -284,7 +285,7 @@ QStringList form1::analysisWindowNames() const {
 }
 
 void form1::openPrinterSetup() {
-    QPrintDialog dialog(&GridPrinting::sharedPrinter(), this);
+    QPrintDialog dialog(&sharedPrinter(), this);
     dialog.setWindowTitle(QStringLiteral("ﾌﾟﾘﾝﾀｰの設定"));
     // Only the choice of printer, paper and orientation: nothing prints here.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);

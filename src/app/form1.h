@@ -4,8 +4,8 @@
 // program's load and close sequences.
 #pragma once
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 // rip: the splash window shown while the main window loads.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class QLabel;
 

@@ -2,8 +2,8 @@
 #include "app/verj.h"
 
 #include "ZelVersion.h"
-#include "app/MessageBox.h"
 #include "app/dsf.h"
+#include "windowkit/MessageBox.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 // deletes the recorded window positions.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QStringList>
 

@@ -1,3 +1,5 @@
+# common: status, number texts, code page 932 and the settings-store interface.
+# Standard C++ only (zelcore).
 zel_sources(zelcore
   src/common/Status.h
   src/common/Analyses.h src/common/Analyses.cpp

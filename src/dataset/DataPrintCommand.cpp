@@ -1,10 +1,10 @@
 // The data-printing command: opens the window `inmode` (one instance).
 #include "dataset/DataPrintCommand.h"
 
-#include "app/MainContext.h"
 #include "dataset/DataSheet.h"
-#include "app/ZelWindow.h"
 #include "dataset/inmode.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/ZelWindow.h"
 
 namespace DataPrintCommand {
 

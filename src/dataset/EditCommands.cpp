@@ -3,13 +3,10 @@
 // (rebuild the sheet, write the dataset files at once).
 #include "dataset/EditCommands.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
-#include "app/ZelWindow.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/gyoudel.h"
 #include "dataset/gyousou.h"
@@ -18,6 +15,10 @@
 #include "dataset/parekos.h"
 #include "dataset/retudel.h"
 #include "dataset/retusou.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QColor>
 

@@ -1,10 +1,8 @@
 // The File menu's dataset commands.
 #include "dataset/FileCommands.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/FileDialogRules.h"
 #include "dataset/LoadForm.h"
@@ -12,6 +10,9 @@
 #include "dataset/saveform.h"
 #include "dataset/sinkform.h"
 #include "dataset/tydata.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 const QString kUnsavedQuestion =

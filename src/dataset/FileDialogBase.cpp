@@ -1,11 +1,12 @@
 // The shared part of the file dialogs sinkform, saveform and LoadForm.
 #include "dataset/FileDialogBase.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/FileDialogRules.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

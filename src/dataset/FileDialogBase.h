@@ -5,7 +5,7 @@
 // a highlighted folder and then builds the base path.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QStringList>
 

@@ -1,11 +1,12 @@
 // The frame shared by the insert-rows and insert-columns dialogs.
 #include "dataset/InsertDialog.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
+#include "dataset/Dataset.h"
 #include "dataset/EditCommands.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

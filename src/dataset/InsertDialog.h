@@ -3,8 +3,8 @@
 // sheet and writes the dataset files at once.
 #pragma once
 
-#include "app/ZelWindow.h"
 #include "common/Status.h"
+#include "windowkit/ZelWindow.h"
 
 #include <functional>
 

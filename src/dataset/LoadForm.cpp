@@ -1,12 +1,13 @@
 // LoadForm: the open dialog with the delete command.
 #include "dataset/LoadForm.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/FileDialogRules.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

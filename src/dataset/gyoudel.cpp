@@ -1,13 +1,14 @@
 // gyoudel: the delete-rows dialog.
 #include "dataset/gyoudel.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetEdit.h"
 #include "dataset/EditCommands.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

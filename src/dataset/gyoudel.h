@@ -3,7 +3,7 @@
 // dataset files at once.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

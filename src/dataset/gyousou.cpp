@@ -1,9 +1,10 @@
 // gyousou: the insert-rows dialog.
 #include "dataset/gyousou.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetEdit.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 const InsertDialog::Texts kTexts{"行の挿入", "挿入する行数 ・・・", "この行の下に挿入します ・・・", "最終行・・・",

@@ -3,7 +3,7 @@
 // and puts the names into the sheet's column headings.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

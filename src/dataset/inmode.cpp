@@ -1,11 +1,12 @@
 // inmode: the data-printing window.
 #include "dataset/inmode.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -3,7 +3,7 @@
 // program-wide print margins, and prints the grid as the data print.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <vector>
 

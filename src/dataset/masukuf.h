@@ -3,7 +3,7 @@
 // names file only and recolours the sheet; the option menu inverts every box.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

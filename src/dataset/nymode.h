@@ -4,7 +4,7 @@
 // own defaults.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class QButtonGroup;

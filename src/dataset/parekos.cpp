@@ -1,13 +1,14 @@
 // parekos: the data-label dialog.
 #include "dataset/parekos.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QColor>
 #include <QHBoxLayout>

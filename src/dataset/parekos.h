@@ -4,7 +4,7 @@
 // the Pareto variable dialog. However it closes, the data-label flag ends 0.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

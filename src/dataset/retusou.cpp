@@ -1,9 +1,10 @@
 // retusou: the insert-columns dialog.
 #include "dataset/retusou.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetEdit.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 const InsertDialog::Texts kTexts{"列の挿入", "挿入する列数 ・・・", "この列の右に挿入します ・・・", "最終列・・・",

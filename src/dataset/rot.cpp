@@ -1,14 +1,15 @@
 // rot: the variable-name dialog that creates a new dataset.
 #include "dataset/rot.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/FileDialogRules.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // the dataset's files at once and shown in the sheet. Modal.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

@@ -1,10 +1,11 @@
 // saveform: the save dialog.
 #include "dataset/saveform.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 const QString kCaption = QStringLiteral("ファイルの保存");

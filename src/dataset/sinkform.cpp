@@ -1,11 +1,12 @@
 // sinkform: the new-dataset name dialog.
 #include "dataset/sinkform.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/FileCommands.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 const QString kCaption = QStringLiteral("ファイルの作成");

@@ -1,10 +1,10 @@
 // tydata: the dimension dialog of a new dataset.
 #include "dataset/tydata.h"
 
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/FileDialogRules.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // as typed text and the variable count in a spin box. Modal.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QLineEdit;

@@ -49,7 +49,14 @@ if(ZEL_WITH_QT)
   cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL zel_koru_wire_loaders)
 endif()
 
-# The property pages and the demo host program.
+# The property pages (in KORU32) and a small host program shipped with the
+# library: it shows the control with a sample text, logs its events and opens the
+# property pages.
 if(ZEL_WITH_QT)
-  include(src/korutext/pages_sources.cmake)
+  zel_sources(KORU32
+    src/korutext/KoruPropertyPages.cpp
+    src/korutext/KoruPropertyPages.h)
+  add_executable(koru_demo src/korutext/demo/koru_demo.cpp)
+  set_target_properties(koru_demo PROPERTIES AUTOMOC ON)
+  target_link_libraries(koru_demo PRIVATE KORU32)
 endif()

@@ -2,14 +2,15 @@
 // redraw, the single-chart layout rule and the analysis-to-window lookup.
 #include "presentation/GraphWindow.h"
 
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
+#include "presentation/TitleTable.h"
 #include "presentation/grids.h"
 #include "presentation/rgset.h"
 #include "presentation/titlef.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QEvent>
 #include <QMenu>

@@ -7,10 +7,10 @@
 // of the current analysis.
 #pragma once
 
-#include "app/ZelWindow.h"
 #include "components/chart/ChartModel.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/TitleTable.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QList>
 #include <QSize>

@@ -2,13 +2,14 @@
 // dialog and the choice between the installed printer and a PDF file.
 #include "presentation/GridPrinting.h"
 
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridDelegate.h"
 #include "components/grid/GridModel.h"
+#include "components/print/SharedPrinter.h"
 #include "presentation/PrintAbortDialog.h"
 #include "presentation/PrintLayout.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QFile>
@@ -281,16 +282,6 @@ bool printsToPdf() {
 }
 
 } // namespace
-
-QPrinter& sharedPrinter() {
-    static QPrinter* printer = [] {
-        auto* p = new QPrinter(QPrinter::HighResolution);
-        p->setPageSize(QPageSize(QPageSize::A4));
-        p->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        return p;
-    }();
-    return *printer;
-}
 
 void install(DataGrid& grid) {
     grid.setPrintHandler([](DataGrid& g) { print(g); });

@@ -11,7 +11,6 @@
 
 class DataGrid;
 class QPagedPaintDevice;
-class QPrinter;
 class QWidget;
 
 namespace zel {
@@ -19,9 +18,6 @@ struct PrintMargins;
 }
 
 namespace GridPrinting {
-
-// The printer every print of the program uses (the printer set-up changes it).
-QPrinter& sharedPrinter();
 
 // Installs the printing handler on a grid, so that its print action prints.
 void install(DataGrid& grid);

@@ -1,10 +1,10 @@
 // The result-table-window frame.
 #include "presentation/ResultTableWindow.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -230,7 +230,7 @@ void ResultTableWindow::copy() {
 
 void ResultTableWindow::print() {
     const zel::Workspace& ws = m_context.workspace();
-    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.dataset.basePath), ws.printMargins, 1.0);
+    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.datasetBasePath()), ws.printMargins, 1.0);
 }
 
 bool ResultTableWindow::eventFilter(QObject* watched, QEvent* e) {

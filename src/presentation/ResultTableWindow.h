@@ -5,7 +5,7 @@
 // leads to belong to each window.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QSizeF>
 #include <QString>

@@ -1,11 +1,11 @@
 // The grid-line dialog.
 #include "presentation/grids.h"
 
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/GraphWindow.h"
 #include "presentation/TitleTable.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 // analysis's chart(s) with them.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <array>
 

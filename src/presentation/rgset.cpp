@@ -1,13 +1,13 @@
 // The 3-D view dialog.
 #include "presentation/rgset.h"
 
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/chart/ChartView.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/GraphWindow.h"
 #include "presentation/TitleTable.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QGridLayout>

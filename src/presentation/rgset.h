@@ -5,7 +5,7 @@
 // the current analysis's chart(s) with them.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class ChartView;
 class MainContext;

@@ -1,9 +1,10 @@
 // The title dialog.
 #include "presentation/titlef.h"
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "presentation/GraphWindow.h"
+#include "presentation/TitleTable.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

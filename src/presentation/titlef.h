@@ -4,7 +4,7 @@
 // orientations and applies the titles to the current analysis's window.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // Window geometry in the settings store: twips, keys, defaults, the
 // normal-state rule, the main window's size rule and the version rule.
-#include "app/AppSettings.h"
-#include "app/WindowGeometry.h"
 #include "common/Analyses.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/WindowGeometry.h"
 
 #include <gtest/gtest.h>
 

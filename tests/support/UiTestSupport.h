@@ -3,11 +3,12 @@
 // a helper that answers the message box an action raises.
 #pragma once
 
-#include "app/MainContext.h"
-#include "app/Workspace.h"
-#include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,14 +3,15 @@
 // the names in the file dialogs' file list.
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/XR1.h"
-#include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/FileDialogBase.h"
 #include "dataset/LoadForm.h"
 #include "dataset/parekos.h"
 #include "dataset/retudel.h"
 #include "dataset/saveform.h"
 #include "dataset/sinkform.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QFile>
 #include <QHeaderView>

@@ -1,21 +1,23 @@
 // Tests of the four control-chart windows driven as a user drives them: the
 // panel boxes and kind lists, point clicks, kind changes, the menus, the lot
 // limits of the p chart and the entered limits of the defect-count chart.
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "presentation/GraphWindow.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>

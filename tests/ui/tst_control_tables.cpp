@@ -8,11 +8,12 @@
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/PChart.h"
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QCheckBox>

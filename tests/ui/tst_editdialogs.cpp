@@ -1,12 +1,10 @@
 // Tests of the editing dialogs driven as a user drives them: inserting and
 // deleting rows and columns, renaming variables, masks and data labels, with
 // the dataset files on disk checked after each command.
-#include "app/MainContext.h"
-#include "app/Workspace.h"
-#include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridModel.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/EditCommands.h"
 #include "dataset/gyoudel.h"
@@ -17,6 +15,9 @@
 #include "dataset/retudel.h"
 #include "dataset/retusou.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

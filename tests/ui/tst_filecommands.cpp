@@ -2,11 +2,9 @@
 // dialogs as a user does: typing into the name field, clicking files, folders
 // and buttons, and answering the message boxes. A small stand-in for the main
 // window supplies the sheet and the shared records.
-#include "app/MainContext.h"
-#include "app/Workspace.h"
-#include "app/ZelWindow.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/FileCommands.h"
 #include "dataset/LoadForm.h"
@@ -14,6 +12,9 @@
 #include "dataset/saveform.h"
 #include "dataset/sinkform.h"
 #include "dataset/tydata.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,15 +1,16 @@
 // Tests of the graph-window frame driven as a user drives it: its menus, the
 // title dialog, the grid-line dialog, the 3-D view dialog, monochrome copy,
 // "メニュー画面へ" and the single-chart layout rule.
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "presentation/GraphWindow.h"
+#include "presentation/TitleTable.h"
 #include "presentation/rgset.h"
 #include "presentation/titlef.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QCheckBox>

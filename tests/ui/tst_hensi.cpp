@@ -4,10 +4,11 @@
 // window they open next.
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
-#include "app/AppSettings.h"
-#include "app/ZelWindow.h"
 #include "app/form1.h"
 #include "common/SettingsStore.h"
+#include "dataset/Dataset.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

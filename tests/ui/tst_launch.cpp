@@ -4,10 +4,13 @@
 // Analysis menu closing the analysis windows and nothing else.
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/Launch.h"
-#include "app/AppSettings.h"
-#include "app/ZelWindow.h"
+#include "analysis/control/ChartDataSet.h"
 #include "app/form1.h"
 #include "common/SettingsStore.h"
+#include "dataset/Dataset.h"
+#include "presentation/TitleTable.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,19 +3,19 @@
 // exists, the windows each menu's opening closes, the toolbar buttons and their
 // pop-up caption, the toolbar toggle, the help, version and terms windows and
 // the printer set-up.
-#include "app/AppSettings.h"
 #include "app/HelpWindow.h"
-#include "app/MainContext.h"
 #include "app/PopupCaption.h"
-#include "app/QSettingsStore.h"
 #include "app/SIYOU.h"
 #include "app/ToolbarPictures.h"
-#include "app/ZelWindow.h"
 #include "app/dsf.h"
 #include "app/endform.h"
 #include "app/form1.h"
 #include "app/verj.h"
 #include "components/grid/DataGrid.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/QSettingsStore.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The main window's pop-up caption: with the KORU32 control registered, form1
 // shows it as a CKoruTextCtrl named Panel3D1 with the caption's look; with no
 // record or a broken one it falls back to the plain label and still starts.
-#include "app/AppSettings.h"
 #include "app/PopupCaption.h"
-#include "app/QSettingsStore.h"
-#include "app/ZelWindow.h"
 #include "app/form1.h"
 #include "components/grid/DataGrid.h"
 #include "korutext/KoruRegistration.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/QSettingsStore.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QApplication>
 #include <QFont>

@@ -2,14 +2,15 @@
 // margins, decimals and column width) and the printed PDF of the data sheet and
 // of a result table (header, footer, values, pages, headings on every page), the
 // abort dialog and the failures of a print.
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridModel.h"
 #include "dataset/DataPrintCommand.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/inmode.h"
 #include "presentation/GridPrinting.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,13 +1,14 @@
 // Tests of the result-table-window frame driven as a user drives it: buttons and
 // menus with their texts and names, "すべて選択" then "コピー", the grid's pop-up
 // menu, the resize rules, printing with the table recipe, and "終了" acting as "OK".
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "presentation/GridPrinting.h"
 #include "presentation/ResultTableWindow.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>

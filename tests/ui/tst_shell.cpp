@@ -1,17 +1,18 @@
 // The application shell driven as a user drives it: the main window's load and
 // close sequences with the settings store, window geometry of the window base
 // class, the message boxes, the splash, closing and geometry-deletion windows.
-#include "app/AppSettings.h"
-#include "app/MessageBox.h"
-#include "app/QSettingsStore.h"
-#include "app/ZelWindow.h"
 #include "app/dsf.h"
 #include "app/endform.h"
 #include "app/form1.h"
 #include "app/rip.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/nymode.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/QSettingsStore.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QAction>
 #include <QApplication>

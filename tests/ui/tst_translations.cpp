@@ -1,10 +1,10 @@
 // Qt's own dialogs and menus in Japanese: the printer set-up of the main
 // window, the colour dialog and an editor's context menu, after the program's
 // start-up installs the translations.
-#include "app/AppSettings.h"
 #include "app/Translations.h"
 #include "app/form1.h"
 #include "common/SettingsStore.h"
+#include "windowkit/AppSettings.h"
 
 #include <QAction>
 #include <QColorDialog>

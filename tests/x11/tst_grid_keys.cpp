@@ -3,13 +3,14 @@
 // server as a user's do, so an event that the editor does not use climbs up to
 // the grid the way it does for a user (where it once bounced back and forth
 // between the editor and the grid until the stack ran out).
-#include "app/Workspace.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/EditCommands.h"
 #include "dataset/henhenf.h"
 #include "dataset/parekos.h"
+#include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,11 +3,12 @@
 // Enter, Escape, Shift, Ctrl, copy, cut, paste) and clicks on cells, from a
 // fixed seed so that a failure can be replayed. The program must still run at
 // the end, every value must be a number, and what it saves must read back.
-#include "app/AppSettings.h"
 #include "app/form1.h"
 #include "common/SettingsStore.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
+#include "windowkit/AppSettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,12 +3,13 @@
 // kind changes.
 #include "analysis/control/ControlChartWindow.h"
 
-#include "app/AppSettings.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "analysis/control/ChartDataSet.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartView.h"
 #include "presentation/GraphSettings.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,14 +1,16 @@
 // The shared part of the control-chart table windows XR1, XRS1 and p1.
 #include "analysis/control/ControlTableWindow.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/xrload.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QLabel>
 #include <QMetaObject>

@@ -1,11 +1,13 @@
 // XR1: the Xbar-R table window.
 #include "analysis/control/XR1.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/XbarR.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 

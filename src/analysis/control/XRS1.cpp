@@ -1,10 +1,11 @@
 // XRS1: the X-Rs table window.
 #include "analysis/control/XRS1.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/XRs.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 

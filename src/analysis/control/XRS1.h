@@ -3,7 +3,7 @@
 // writes the limits file; "OK" leads to the chart window xrskanri.
 #pragma once
 
-#include "app/MainContext.h"
+#include "windowkit/MainContext.h"
 
 #include "analysis/control/ControlTableWindow.h"
 

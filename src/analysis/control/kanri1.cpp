@@ -3,7 +3,7 @@
 #include "analysis/control/kanri1.h"
 
 #include "analysis/control/ControlWindows.h"
-#include "app/MessageBox.h"
+#include "windowkit/MessageBox.h"
 
 namespace {
 

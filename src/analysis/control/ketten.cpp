@@ -2,11 +2,13 @@
 #include "analysis/control/ketten.h"
 
 #include "analysis/VariableLists.h"
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,9 +2,8 @@
 // mean count and the control lines and opens the chart window kanri1.
 #pragma once
 
-#include "app/MainContext.h"
-
-#include "app/ZelWindow.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QComboBox;

@@ -1,10 +1,11 @@
 // kgenin: the limits dialog, and the modal question the charts ask through it.
 #include "analysis/control/kgenin.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // cancelled on "ｷｬﾝｾﾙ" (or when it is closed any other way).
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QLineEdit;

@@ -1,10 +1,11 @@
 // p1: the P-Pn table window.
 #include "analysis/control/p1.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/PChart.h"
-#include "app/MainContext.h"
-#include "app/Workspace.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // limits file; "OK" fills the plotted values and leads to the chart window pkanri.
 #pragma once
 
-#include "app/MainContext.h"
+#include "windowkit/MainContext.h"
 
 #include "analysis/control/ControlTableWindow.h"
 

@@ -2,12 +2,14 @@
 #include "analysis/control/phensi2.h"
 
 #include "analysis/VariableLists.h"
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/p1.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QLabel>

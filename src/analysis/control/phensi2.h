@@ -2,7 +2,7 @@
 // defectives variable; "OK" checks every lot and opens the table window p1.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QComboBox;

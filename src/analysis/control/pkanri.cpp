@@ -2,7 +2,7 @@
 #include "analysis/control/pkanri.h"
 
 #include "analysis/control/ControlWindows.h"
-#include "app/MainContext.h"
+#include "windowkit/MainContext.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
 // xrkase: the loaded control lines, confirmed before the chart is drawn with them.
 #include "analysis/control/xrkase.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/ControlReports.h"
 #include "analysis/control/ControlWindows.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QLabel>
 #include <QPushButton>

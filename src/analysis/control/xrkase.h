@@ -4,7 +4,7 @@
 // window; "ｷｬﾝｾﾙ" leaves the table window as it was.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class DataGrid;
 class MainContext;

@@ -1,12 +1,13 @@
 // xrload: the limits-file dialog of the saved-limits flow.
 #include "analysis/control/xrload.h"
 
+#include "analysis/control/ChartDataSet.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/xrkase.h"
-#include "app/MainContext.h"
-#include "app/MessageBox.h"
-#include "app/Workspace.h"
 #include "dataset/FileDialogRules.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // opens the table window XRS1.
 #pragma once
 
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
 class MainContext;
 class QComboBox;

@@ -4,7 +4,7 @@
 
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
-#include "presentation/GridPrinting.h"
+#include "components/print/SharedPrinter.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -192,7 +192,7 @@ bool ChartView::printCharts(const QList<ChartView*>& views, bool monochrome) {
         writer.setTitle(QString::fromStdString(first.titleTop()));
         ok = renderPage(models, writer, monochrome);
     } else {
-        QPrinter& printer = GridPrinting::sharedPrinter();
+        QPrinter& printer = sharedPrinter();
         printer.setDocName(QStringLiteral("ZEL GRAPH"));
         ok = renderPage(models, printer, monochrome);
     }

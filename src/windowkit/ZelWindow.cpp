@@ -1,7 +1,7 @@
 // The window base class: one instance per kind, geometry in the settings store.
-#include "app/ZelWindow.h"
+#include "windowkit/ZelWindow.h"
 
-#include "app/AppSettings.h"
+#include "windowkit/AppSettings.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // The program's message boxes.
-#include "app/MessageBox.h"
+#include "windowkit/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

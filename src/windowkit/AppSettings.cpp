@@ -1,5 +1,5 @@
 // The application-wide settings store.
-#include "app/AppSettings.h"
+#include "windowkit/AppSettings.h"
 
 namespace zel {
 

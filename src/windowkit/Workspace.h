@@ -1,17 +1,25 @@
 // The records the main window's module owns for the whole run: the dataset and
 // the shared start values and flags that other windows read. Later analyses add
-// their shared records (analysis set, chart data set, titles) here.
+// their shared records here.
+//
+// Every window sees this header, so it names the records of the dataset, the
+// analyses and the titles without their headers: those records are made by the
+// program (Workspace.cpp beside the main window) and reached through references,
+// and a window that reads one includes that record's own header.
 #pragma once
-
-#include "analysis/AnalysisSet.h"
-#include "analysis/control/ChartDataSet.h"
-#include "dataset/Dataset.h"
-#include "presentation/TitleTable.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace zel {
+
+class Dataset;
+class TitleTable;
+struct AnalysisSet;
+struct ChartDataSet;
+struct EnteredLimits;
 
 struct View3D {
     std::int16_t rotation = 15;
@@ -28,7 +36,21 @@ struct PrintMargins {
 };
 
 struct Workspace {
-    Dataset dataset;
+    Workspace();
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // The dataset's base path (folder and name without extension; "" while no
+    // dataset is open), for windows that show it without reading the dataset.
+    const std::string& datasetBasePath() const;
+
+private:
+    struct Records;
+    std::unique_ptr<Records> m_records;
+
+public:
+    Dataset& dataset;
     View3D view3d;
     // The four statistics-line switches of the variable graphs.
     std::array<std::int16_t, 4> statLineSwitches{1, 1, 0, 0};
@@ -37,13 +59,13 @@ struct Workspace {
     std::int16_t dataLabelFlag = 0;
     PrintMargins printMargins;
     // The four chart titles, reset by every analysis launch.
-    TitleTable titles;
+    TitleTable& titles;
     // What the variable dialogs pick for the histogram, scatter and variable graphs.
-    AnalysisSet analysisSet;
+    AnalysisSet& analysisSet;
     // What a control-chart table window hands to its chart window.
-    ChartDataSet chartData;
+    ChartDataSet& chartData;
     // The limits dialog's last answer.
-    EnteredLimits enteredLimits;
+    EnteredLimits& enteredLimits;
 };
 
 } // namespace zel

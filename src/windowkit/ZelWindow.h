@@ -6,7 +6,7 @@
 // it computed.
 #pragma once
 
-#include "app/WindowGeometry.h"
+#include "windowkit/WindowGeometry.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // Window geometry in the settings store: keys, defaults, the normal-state rule,
 // the main window's size rule and the version rule.
-#include "app/WindowGeometry.h"
+#include "windowkit/WindowGeometry.h"
 
 #include "ZelVersion.h"
 #include "common/Analyses.h"

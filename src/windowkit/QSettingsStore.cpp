@@ -1,5 +1,5 @@
 // The INI-file settings store.
-#include "app/QSettingsStore.h"
+#include "windowkit/QSettingsStore.h"
 
 #include <QDir>
 #include <QSettings>
