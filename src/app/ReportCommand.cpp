@@ -423,8 +423,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
         charts.push_back(&m);
     // The launch resets the titles, so every chart gets its analysis's defaults.
     zel::TitleTable titles;
-    zel::applyTitles(titles, titles.asInput(), std::string(zel::analysis(entry->analysis).listName),
-                     zel::TitleContext{}, charts);
+    zel::applyTitles(titles, titles.asInput(), entry->analysis, zel::TitleContext{}, charts);
 
     const std::string summary = summaryText(inputs);
     // The two charts of a window stand one above the other with one plot-area left edge.

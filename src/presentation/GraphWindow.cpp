@@ -143,7 +143,7 @@ void GraphWindow::applyOwnTitles() {
     const QList<zel::ChartModel*> list = models();
     const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
     table.setRedrawFlag(false);
-    zel::applyTitles(table, table.asInput(), m_analysis.toStdString(), titleContext(), charts);
+    zel::applyTitles(table, table.asInput(), zel::findAnalysis(m_analysis.toStdString()), titleContext(), charts);
     table.setRedrawFlag(true);
     m_titlesApplied = true;
 }
@@ -218,9 +218,11 @@ void GraphWindow::returnToMenu() {
 }
 
 GraphWindow* GraphWindow::forAnalysis(const QString& analysis) {
-    const auto rule = zel::findTitleRule(analysis.toStdString());
+    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
     if (!rule) return nullptr;
-    return qobject_cast<GraphWindow*>(ZelWindow::find(QString::fromStdString(rule->window)));
+    const std::string_view name = zel::window(rule->window).name;
+    return qobject_cast<GraphWindow*>(
+        ZelWindow::find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
 }
 
 void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input) {
@@ -234,7 +236,7 @@ void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInp
         titleContext = window->titleContext();
     }
     const bool redraw =
-        zel::applyTitles(context.workspace().titles, input, analysis.toStdString(), titleContext, charts);
+        zel::applyTitles(context.workspace().titles, input, currentAnalysis(context), titleContext, charts);
     if (window && redraw) window->drawCharts();
 }
 

@@ -7,10 +7,10 @@ namespace zel {
 
 namespace {
 
-AnalysisTitleRule singleChart(std::string analysis, std::string window, std::string topDefault) {
+AnalysisTitleRule singleChart(AnalysisId analysis, WindowId window, std::string topDefault) {
     AnalysisTitleRule r;
-    r.analysis = std::move(analysis);
-    r.window = std::move(window);
+    r.analysis = analysis;
+    r.window = window;
     if (!topDefault.empty()) {
         r.topSource = DefaultTitleSource::Fixed;
         r.topDefaults = {topDefault, topDefault};
@@ -18,11 +18,11 @@ AnalysisTitleRule singleChart(std::string analysis, std::string window, std::str
     return r;
 }
 
-AnalysisTitleRule controlChart(std::string analysis, std::string window, std::array<std::string, 2> defaults,
+AnalysisTitleRule controlChart(AnalysisId analysis, WindowId window, std::array<std::string, 2> defaults,
                                std::array<std::string, 2> suffixes) {
     AnalysisTitleRule r;
-    r.analysis = std::move(analysis);
-    r.window = std::move(window);
+    r.analysis = analysis;
+    r.window = window;
     r.chartCount = 2;
     r.topSource = DefaultTitleSource::Fixed;
     r.topDefaults = std::move(defaults);
@@ -32,43 +32,43 @@ AnalysisTitleRule controlChart(std::string analysis, std::string window, std::ar
 
 std::vector<AnalysisTitleRule> builtInRules() {
     std::vector<AnalysisTitleRule> rules;
-    rules.push_back(singleChart("ヒストグラム", "youko", "ヒストグラム"));
-    for (const char* name : {"変数別グラフ", "パレート図"}) {
-        AnalysisTitleRule r = singleChart(name, "oresen", "");
+    rules.push_back(singleChart(AnalysisId::Histogram, WindowId::youko, "ヒストグラム"));
+    for (AnalysisId id : {AnalysisId::VariableGraph, AnalysisId::Pareto}) {
+        AnalysisTitleRule r = singleChart(id, WindowId::oresen, "");
         r.redrawOnlyWithFlag = true;
         rules.push_back(r);
     }
     {
-        AnalysisTitleRule r = singleChart("変数別統計量", "hakohg", "変数別統計量");
+        AnalysisTitleRule r = singleChart(AnalysisId::VariableStatistics, WindowId::hakohg, "変数別統計量");
         r.viewCommand = false; // hakohg has no 3-D view item
         rules.push_back(r);
     }
     {
-        AnalysisTitleRule r = singleChart("層別統計量グラフ", "hakohg", "層別統計量グラフ");
+        AnalysisTitleRule r = singleChart(AnalysisId::StratifiedStatistics, WindowId::hakohg, "層別統計量グラフ");
         r.gridCommand = false; // the grid-line dialog names only "変数別統計量" for hakohg
         r.viewCommand = false;
         rules.push_back(r);
     }
     {
-        AnalysisTitleRule r = singleChart("ガントチャート", "gantog", "ガントチャート");
+        AnalysisTitleRule r = singleChart(AnalysisId::Gantt, WindowId::gantog, "ガントチャート");
         r.viewCommand = false;
         rules.push_back(r);
     }
     {
-        AnalysisTitleRule r = singleChart("欠点数データ", "kanri1", "欠点数データ");
+        AnalysisTitleRule r = singleChart(AnalysisId::DefectCount, WindowId::kanri1, "欠点数データ");
         r.topSuffixes = {"(欠点数データ)", "(欠点数データ)"};
         rules.push_back(r);
     }
     rules.push_back(
-        controlChart("Xbar-R 管理図", "xrkanri", {"平均値　Ｘbar", "範囲　Ｒ"}, {"(平均値)", "(範囲)"}));
+        controlChart(AnalysisId::XbarR, WindowId::xrkanri, {"平均値　Ｘbar", "範囲　Ｒ"}, {"(平均値)", "(範囲)"}));
     rules.push_back(
-        controlChart("P-Pn 管理図", "pkanri", {"不良率　Ｐ", "不良個数　Ｐｎ"}, {"(不良率)", "(不良個数)"}));
+        controlChart(AnalysisId::PPn, WindowId::pkanri, {"不良率　Ｐ", "不良個数　Ｐｎ"}, {"(不良率)", "(不良個数)"}));
     rules.push_back(
-        controlChart("X-Rs 管理図", "xrskanri", {"測定値　Ｘ", "移動範囲　Ｒs"}, {"(Ｘ)", "(Ｒs)"}));
+        controlChart(AnalysisId::XRs, WindowId::xrskanri, {"測定値　Ｘ", "移動範囲　Ｒs"}, {"(Ｘ)", "(Ｒs)"}));
     {
         AnalysisTitleRule r;
-        r.analysis = "散布図";
-        r.window = "sanpuzu";
+        r.analysis = AnalysisId::Scatter;
+        r.window = WindowId::sanpuzu;
         r.topSource = DefaultTitleSource::ScatterKind;
         r.bottomSource = DefaultTitleSource::ScatterBottom;
         r.leftSource = DefaultTitleSource::ScatterLeft;
@@ -77,7 +77,7 @@ std::vector<AnalysisTitleRule> builtInRules() {
         rules.push_back(r);
     }
     {
-        AnalysisTitleRule r = singleChart("立体散布図", "rsanpu", "立体散布図");
+        AnalysisTitleRule r = singleChart(AnalysisId::Scatter3D, WindowId::rsanpu, "立体散布図");
         r.bottomSource = DefaultTitleSource::Variable2;
         r.leftSource = DefaultTitleSource::Variable1;
         r.rightSource = DefaultTitleSource::Variable3;
@@ -185,13 +185,14 @@ void registerTitleRule(const AnalysisTitleRule& rule) {
         rules.push_back(rule);
 }
 
-std::optional<AnalysisTitleRule> findTitleRule(const std::string& analysis) {
+std::optional<AnalysisTitleRule> findTitleRule(std::optional<AnalysisId> analysis) {
+    if (!analysis) return std::nullopt;
     for (const auto& r : rulesStore())
         if (r.analysis == analysis) return r;
     return std::nullopt;
 }
 
-bool applyTitles(TitleTable& table, const TitleInput& input, const std::string& analysis,
+bool applyTitles(TitleTable& table, const TitleInput& input, std::optional<AnalysisId> analysis,
                  const TitleContext& context, std::span<ChartModel* const> charts) {
     const std::optional<AnalysisTitleRule> found = findTitleRule(analysis);
     const AnalysisTitleRule* rule = found ? &*found : nullptr;

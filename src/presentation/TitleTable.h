@@ -5,6 +5,8 @@
 // analysis name, so that each analysis brings its own row.
 #pragma once
 
+#include "common/Analyses.h"
+
 #include "components/chart/ChartModel.h"
 
 #include <array>
@@ -73,8 +75,8 @@ enum class DefaultTitleSource {
 
 // One analysis's title rules.
 struct AnalysisTitleRule {
-    std::string analysis; // the name in the main window's analysis list
-    std::string window;   // the object name of the analysis's graph window
+    AnalysisId analysis = AnalysisId::VariableGraph;
+    WindowId window = WindowId::oresen; // the analysis's graph window
     int chartCount = 1;   // 2 for the two-chart control-chart windows
     DefaultTitleSource topSource = DefaultTitleSource::None;
     std::array<std::string, 2> topDefaults; // per chart, for DefaultTitleSource::Fixed
@@ -88,11 +90,11 @@ struct AnalysisTitleRule {
 };
 
 // The rules of every analysis known so far; an analysis adds its row with
-// registerTitleRule (a row with the same analysis name replaces the old one).
+// registerTitleRule (a row for the same analysis replaces the old one).
 std::span<const AnalysisTitleRule> titleRules();
 void registerTitleRule(const AnalysisTitleRule& rule);
-// The rule of an analysis, or nothing for a name without one.
-std::optional<AnalysisTitleRule> findTitleRule(const std::string& analysis);
+// The rule of an analysis, or nothing for an analysis (or none) without one.
+std::optional<AnalysisTitleRule> findTitleRule(std::optional<AnalysisId> analysis);
 
 // What the defaults depend on besides the analysis: the analysis window's
 // selected variable names and, for the scatter diagram, its kind list text and
@@ -108,7 +110,7 @@ struct TitleContext {
 // Applies the titles row by row to the charts (two-chart windows get rows 1..3
 // alike on both charts, the top row per chart), storing each row's text into
 // the table. Returns whether the charts are to be redrawn now.
-bool applyTitles(TitleTable& table, const TitleInput& input, const std::string& analysis,
+bool applyTitles(TitleTable& table, const TitleInput& input, std::optional<AnalysisId> analysis,
                  const TitleContext& context, std::span<ChartModel* const> charts);
 
 } // namespace zel

@@ -78,7 +78,7 @@ void grids::ok() {
 
     // The current analysis's window takes them at once; the others at their next redraw.
     const QString analysis = m_context.currentAnalysisName();
-    const auto rule = zel::findTitleRule(analysis.toStdString());
+    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
     if (rule && rule->gridCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
             window->applyGridSettings(settings);

@@ -162,7 +162,7 @@ void rgset::save() {
     zel::writeViewAngles(zel::appSettings(), angles.rotation, angles.perspective, angles.elevation);
 
     const QString analysis = m_context.currentAnalysisName();
-    const auto rule = zel::findTitleRule(analysis.toStdString());
+    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
     if (rule && rule->viewCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
             window->applyViewAngles(angles);

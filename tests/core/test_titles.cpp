@@ -12,6 +12,11 @@ using namespace zel;
 
 namespace {
 
+// The analysis of a list name (nothing for a name that is not one).
+std::optional<AnalysisId> id(const std::string& listName) {
+    return findAnalysis(listName);
+}
+
 TitleInput typed(const std::string& top, const std::string& bottom = "", const std::string& left = "",
                  const std::string& right = "") {
     TitleInput in;
@@ -58,22 +63,22 @@ TEST(TitleTable, ResetAndStoredForms) {
 TEST(TitleApply, ControlChartSuffixesAndDefaultsPerChart) {
     TitleTable t;
     Charts c;
-    EXPECT_TRUE(applyTitles(t, typed("T"), "Xbar-R 管理図", {}, c.two()));
+    EXPECT_TRUE(applyTitles(t, typed("T"), id("Xbar-R 管理図"), {}, c.two()));
     EXPECT_EQ(c.a.titleTop(), "T(平均値)");
     EXPECT_EQ(c.b.titleTop(), "T(範囲)");
     EXPECT_EQ(t.text(TitleRow::Top), "T"); // the table keeps the text without suffix
 
-    applyTitles(t, typed(""), "Xbar-R 管理図", {}, c.two());
+    applyTitles(t, typed(""), id("Xbar-R 管理図"), {}, c.two());
     EXPECT_EQ(c.a.titleTop(), "平均値　Ｘbar");
     EXPECT_EQ(c.b.titleTop(), "範囲　Ｒ");
 
-    applyTitles(t, typed("Q"), "P-Pn 管理図", {}, c.two());
+    applyTitles(t, typed("Q"), id("P-Pn 管理図"), {}, c.two());
     EXPECT_EQ(c.a.titleTop(), "Q(不良率)");
     EXPECT_EQ(c.b.titleTop(), "Q(不良個数)");
-    applyTitles(t, typed(""), "X-Rs 管理図", {}, c.two());
+    applyTitles(t, typed(""), id("X-Rs 管理図"), {}, c.two());
     EXPECT_EQ(c.a.titleTop(), "測定値　Ｘ");
     EXPECT_EQ(c.b.titleTop(), "移動範囲　Ｒs");
-    applyTitles(t, typed("K"), "欠点数データ", {}, c.one());
+    applyTitles(t, typed("K"), id("欠点数データ"), {}, c.one());
     EXPECT_EQ(c.a.titleTop(), "K(欠点数データ)");
 }
 
@@ -84,7 +89,7 @@ TEST(TitleApply, NoTitleEmptiesBothChartsAndStoresBlank) {
     c.b.setTitleTop("old");
     TitleInput in = typed("ignored", "B");
     in[0].none = true;
-    applyTitles(t, in, "X-Rs 管理図", {}, c.two());
+    applyTitles(t, in, id("X-Rs 管理図"), {}, c.two());
     EXPECT_EQ(c.a.titleTop(), "");
     EXPECT_EQ(c.b.titleTop(), "");
     EXPECT_EQ(t.text(TitleRow::Top), " ");
@@ -98,17 +103,17 @@ TEST(TitleApply, NoTitleEmptiesBothChartsAndStoresBlank) {
 TEST(TitleApply, SideTitlesTakeTheStoredOrientation) {
     TitleTable t;
     Charts c;
-    applyTitles(t, typed("", "", "L", "R"), "ヒストグラム", {}, c.one());
+    applyTitles(t, typed("", "", "L", "R"), id("ヒストグラム"), {}, c.one());
     EXPECT_EQ(c.a.titleTop(), "ヒストグラム");
     EXPECT_EQ(c.a.titleLeft(), "L");
     EXPECT_EQ(c.a.titleLeftStyle(), 1); // vertical unless "水平" was chosen
     t.setOrientation(TitleRow::Left, 0);
     t.setOrientation(TitleRow::Right, 0);
-    applyTitles(t, typed("", "", "L", "R"), "ヒストグラム", {}, c.one());
+    applyTitles(t, typed("", "", "L", "R"), id("ヒストグラム"), {}, c.one());
     EXPECT_EQ(c.a.titleLeftStyle(), 0);
     EXPECT_EQ(c.a.titleRightStyle(), 0);
     // Empty side rows without a default empty the titles.
-    applyTitles(t, typed(""), "ヒストグラム", {}, c.one());
+    applyTitles(t, typed(""), id("ヒストグラム"), {}, c.one());
     EXPECT_EQ(c.a.titleLeft(), "");
     EXPECT_EQ(c.a.titleRight(), "");
 }
@@ -130,9 +135,9 @@ TEST(TitleApply, DefaultsBySingleChartAnalysis) {
         TitleTable t;
         Charts c;
         c.a.setTitleTop("stale");
-        applyTitles(t, typed(""), k.analysis, {}, c.one());
+        applyTitles(t, typed(""), id(k.analysis), {}, c.one());
         EXPECT_EQ(c.a.titleTop(), k.top) << k.analysis;
-        applyTitles(t, typed("T"), k.analysis, {}, c.one());
+        applyTitles(t, typed("T"), id(k.analysis), {}, c.one());
         if (std::string(k.analysis) != "欠点数データ") {
             EXPECT_EQ(c.a.titleTop(), "T") << k.analysis;
         }
@@ -144,7 +149,7 @@ TEST(TitleApply, ThreeDScatterNamesTheVariables) {
     Charts c;
     TitleContext ctx;
     ctx.variableNames = {"v1", "v2", "v3"};
-    applyTitles(t, typed(""), "立体散布図", ctx, c.one());
+    applyTitles(t, typed(""), id("立体散布図"), ctx, c.one());
     EXPECT_EQ(c.a.titleBottom(), "v2");
     EXPECT_EQ(c.a.titleLeft(), "v1");
     EXPECT_EQ(c.a.titleRight(), "v3");
@@ -158,25 +163,25 @@ TEST(TitleApply, ScatterDefaultsFollowTheKindList) {
     ctx.xVariableName = "X";
     ctx.yVariableName = "Y";
     t.setOrientation(TitleRow::Left, 0);
-    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    applyTitles(t, typed(""), id("散布図"), ctx, c.one());
     EXPECT_EQ(c.a.titleTop(), "回帰直線");
     EXPECT_EQ(c.a.titleBottom(), "X");
     EXPECT_EQ(c.a.titleLeft(), "Y");
     EXPECT_EQ(c.a.titleLeftStyle(), 0); // the default left title takes the stored orientation
 
     ctx.kindText = "残差プロット";
-    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    applyTitles(t, typed(""), id("散布図"), ctx, c.one());
     EXPECT_EQ(c.a.titleLeft(), "残差");
     EXPECT_EQ(c.a.titleBottom(), "X");
     ctx.kindText = "時系列残差プロット";
-    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    applyTitles(t, typed(""), id("散布図"), ctx, c.one());
     EXPECT_EQ(c.a.titleLeft(), "残差");
     EXPECT_EQ(c.a.titleBottom(), "時系列");
 
     // Two X variables: an empty bottom row leaves the chart's bottom title alone.
     ctx.xVariableCount = 2;
     c.a.setTitleBottom("kept");
-    applyTitles(t, typed(""), "散布図", ctx, c.one());
+    applyTitles(t, typed(""), id("散布図"), ctx, c.one());
     EXPECT_EQ(c.a.titleBottom(), "kept");
 }
 
@@ -185,18 +190,18 @@ TEST(TitleApply, RedrawFlagOnlyMattersForItsThreeAnalyses) {
     Charts c;
     t.setRedrawFlag(false);
     for (const char* a : {"散布図", "変数別グラフ", "パレート図"})
-        EXPECT_FALSE(applyTitles(t, typed(""), a, {}, c.one()));
+        EXPECT_FALSE(applyTitles(t, typed(""), id(a), {}, c.one()));
     for (const char* a : {"ヒストグラム", "立体散布図", "ガントチャート"})
-        EXPECT_TRUE(applyTitles(t, typed(""), a, {}, c.one()));
+        EXPECT_TRUE(applyTitles(t, typed(""), id(a), {}, c.one()));
     t.setRedrawFlag(true);
-    EXPECT_TRUE(applyTitles(t, typed(""), "散布図", {}, c.one()));
+    EXPECT_TRUE(applyTitles(t, typed(""), id("散布図"), {}, c.one()));
 }
 
 TEST(TitleApply, StoresTextsWithoutAnyChart) {
     TitleTable t;
     TitleInput in = typed("top", "", "left");
     in[3].none = true;
-    applyTitles(t, in, "Xbar-R 管理図", {}, {});
+    applyTitles(t, in, id("Xbar-R 管理図"), {}, {});
     EXPECT_EQ(t.text(TitleRow::Top), "top");
     EXPECT_EQ(t.text(TitleRow::Bottom), "");
     EXPECT_EQ(t.text(TitleRow::Left), "left");
@@ -204,16 +209,17 @@ TEST(TitleApply, StoresTextsWithoutAnyChart) {
 }
 
 TEST(TitleRules, LookupAndRegistration) {
-    ASSERT_TRUE(findTitleRule("変数別グラフ"));
-    EXPECT_EQ(findTitleRule("変数別グラフ")->window, "oresen");
-    EXPECT_EQ(findTitleRule("パレート図")->window, "oresen");
-    EXPECT_EQ(findTitleRule("層別統計量グラフ")->window, "hakohg");
-    EXPECT_EQ(findTitleRule("P-Pn 管理図")->chartCount, 2);
-    EXPECT_FALSE(findTitleRule("ないもの"));
+    ASSERT_TRUE(findTitleRule(AnalysisId::VariableGraph));
+    EXPECT_EQ(findTitleRule(AnalysisId::VariableGraph)->window, WindowId::oresen);
+    EXPECT_EQ(findTitleRule(AnalysisId::Pareto)->window, WindowId::oresen);
+    EXPECT_EQ(findTitleRule(AnalysisId::StratifiedStatistics)->window, WindowId::hakohg);
+    EXPECT_EQ(findTitleRule(AnalysisId::PPn)->chartCount, 2);
+    EXPECT_FALSE(findTitleRule(std::nullopt));
+    EXPECT_FALSE(findTitleRule(AnalysisId::StratifiedHistogram)); // no graph window of its own yet
 
     AnalysisTitleRule r;
-    r.analysis = "試験用の分析";
-    r.window = "testwin";
+    r.analysis = AnalysisId::StratifiedHistogram;
+    r.window = WindowId::hakohg;
     r.topSource = DefaultTitleSource::Fixed;
     r.topDefaults = {"既定", "既定"};
     registerTitleRule(r);
@@ -221,7 +227,7 @@ TEST(TitleRules, LookupAndRegistration) {
     registerTitleRule(r);
     TitleTable t;
     Charts c;
-    applyTitles(t, typed(""), "試験用の分析", {}, c.one());
+    applyTitles(t, typed(""), AnalysisId::StratifiedHistogram, {}, c.one());
     EXPECT_EQ(c.a.titleTop(), "置換");
 }
 
