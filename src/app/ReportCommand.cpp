@@ -318,9 +318,10 @@ zel::ChartModel chartModel(zel::ControlChartInput input, const ReportSettings& s
     input.kind = s.kind;
     input.gridLines = grid.lines;
     input.gridLineStyle = grid.style;
-    input.rotation = zel::readShort(store, zel::kGraph3DSection, "Rotation", 15);
-    input.perspective = zel::readShort(store, zel::kGraph3DSection, "Perspective", 30);
-    input.elevation = zel::readShort(store, zel::kGraph3DSection, "Elevation", 0);
+    const zel::ViewAngles angles = zel::readViewAngles(store);
+    input.rotation = angles.rotation;
+    input.perspective = angles.perspective;
+    input.elevation = angles.elevation;
     input.entered = s.entered;
     model.redrawReset(zel::ViewAngles{input.rotation, input.perspective, input.elevation}, true);
     zel::fillControlChart(model, input);

@@ -19,6 +19,7 @@
 #include "dataset/FileCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
+#include "presentation/GraphSettings.h"
 #include "presentation/rgset.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/MessageBox.h"
@@ -333,11 +334,10 @@ void form1::runLoadSequence(const QString& startupArgument) {
     // 3. Position, size and state.
     restoreMainGeometry();
     // 4. The 3-D view angles and the shared start values.
-    m_workspace.view3d.rotation = static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Rotation", 15));
-    m_workspace.view3d.perspective =
-        static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Perspective", 30));
-    m_workspace.view3d.elevation =
-        static_cast<std::int16_t>(zel::readShort(store, "graph3d", "Elevation", 0));
+    const zel::ViewAngles angles = zel::readViewAngles(store);
+    m_workspace.view3d.rotation = static_cast<std::int16_t>(angles.rotation);
+    m_workspace.view3d.perspective = static_cast<std::int16_t>(angles.perspective);
+    m_workspace.view3d.elevation = static_cast<std::int16_t>(angles.elevation);
     m_workspace.statLineSwitches = {1, 1, 0, 0};
     m_workspace.rememberedGraphType = 0;
     m_workspace.rememberedGraphStyle = 0;

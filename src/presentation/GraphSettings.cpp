@@ -1,6 +1,8 @@
 // Grid-line and 3-D view settings in the settings store.
 #include "presentation/GraphSettings.h"
 
+#include "windowkit/WindowGeometry.h"
+
 #include <cmath>
 #include <string>
 
@@ -22,6 +24,13 @@ GridSettings readGridSettings(const SettingsStore& store) {
 void writeGridSettings(SettingsStore& store, const GridSettings& settings) {
     store.write(kGraphSection, "gridstyle", std::to_string(settings.lines));
     store.write(kGraphSection, "gridline", std::to_string(settings.style));
+}
+
+ViewAngles readViewAngles(const SettingsStore& store) {
+    const ViewAngles defaults;
+    return {readShort(store, kGraph3DSection, "Rotation", defaults.rotation),
+            readShort(store, kGraph3DSection, "Perspective", defaults.perspective),
+            readShort(store, kGraph3DSection, "Elevation", defaults.elevation)};
 }
 
 void writeViewAngles(SettingsStore& store, int rotation, int perspective, int elevation) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/SettingsStore.h"
+#include "components/chart/ChartModel.h"
 
 namespace zel {
 
@@ -27,6 +28,10 @@ GridSettings readGridSettings(const SettingsStore& store);
 // Stores both as decimal integer texts.
 void writeGridSettings(SettingsStore& store, const GridSettings& settings);
 
+// Reads "Rotation", "Perspective" and "Elevation" under "graph3d" as 16-bit
+// integers; a missing or unreadable value reads as the chart's default
+// (ViewAngles: 15, 30, 0).
+ViewAngles readViewAngles(const SettingsStore& store);
 // Stores the three angles under "graph3d" as decimal integer texts.
 void writeViewAngles(SettingsStore& store, int rotation, int perspective, int elevation);
 

@@ -252,8 +252,19 @@ TEST(GraphSettings, GridSettingsRoundTripAndBadValues) {
     EXPECT_EQ(GridSettings::linesFromChecks(false, true), 2);
     EXPECT_EQ(GridSettings::linesFromChecks(true, true), 3);
 
+    // The view angles: the chart's defaults until written, then what was written.
+    const ViewAngles fresh = readViewAngles(store);
+    EXPECT_EQ(fresh.rotation, 15);
+    EXPECT_EQ(fresh.perspective, 30);
+    EXPECT_EQ(fresh.elevation, 0);
     writeViewAngles(store, -90, 100, 60);
     EXPECT_EQ(store.read("graph3d", "Rotation", ""), "-90");
     EXPECT_EQ(store.read("graph3d", "Perspective", ""), "100");
     EXPECT_EQ(store.read("graph3d", "Elevation", ""), "60");
+    const ViewAngles written = readViewAngles(store);
+    EXPECT_EQ(written.rotation, -90);
+    EXPECT_EQ(written.perspective, 100);
+    EXPECT_EQ(written.elevation, 60);
+    store.write("graph3d", "Rotation", "abc"); // unreadable: the default
+    EXPECT_EQ(readViewAngles(store).rotation, 15);
 }
