@@ -23,29 +23,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <memory>
 
 namespace {
 
-class FakeContext : public MainContext {
-  public:
-    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
-        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
-    }
-    zel::Workspace& workspace() override { return ws; }
-    DataSheet& sheet() override { return *dataSheet; }
-    DataGrid& grid() override { return *sheetWidget; }
-    QWidget* mainWindow() override { return nullptr; }
-    void setDatasetName(const QString&) override {}
-    void setHint(const QString&) override {}
-    int columnWidthChars() const override { return 8; }
-    QString currentAnalysisName() const override { return {}; }
-    void openParetoVariables() override {}
-
-    zel::Workspace ws;
-    std::unique_ptr<DataGrid> sheetWidget;
-    std::unique_ptr<DataSheet> dataSheet;
-};
+using uitest::FakeContext;
 
 ResultTableSpec xr1Spec() {
     ResultTableSpec s;
