@@ -201,8 +201,8 @@ void TestChartRender::controlLinesFollowTheSeriesRoles() {
             QCOMPARE(st.series, 4);
     }
     {
-        // Entered limits: counts, upper, lower, then the midpoint; the specification
-        // limits draw and are named as the control limits.
+        // Entered limits: counts, upper, lower, then the midpoint; the entered upper
+        // and lower limits draw and are named as the control limits.
         auto m = model({data, ucl, lcl, mid}, 2);
         setRoles(m, {R::Data, R::UpperSpecLimit, R::LowerSpecLimit, R::CentreLine});
         const auto l = layoutOf(m);
