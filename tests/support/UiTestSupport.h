@@ -33,12 +33,13 @@ class FakeContext : public MainContext {
     void setHint(const QString&) override {}
     int columnWidthChars() const override { return 8; }
     QString currentAnalysisName() const override { return analysis; }
-    void openParetoVariables() override {}
+    void openParetoVariables() override { ++paretoOpened; }
 
     zel::Workspace ws;
     std::unique_ptr<DataGrid> sheetWidget;
     std::unique_ptr<DataSheet> dataSheet;
     QString analysis;
+    int paretoOpened = 0; // the data-label dialog's continuation into the Pareto analysis
 };
 
 

@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -45,29 +47,13 @@ const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
 // The main window's services over a bare grid and sheet.
-class FakeContext : public MainContext {
-  public:
-    FakeContext() : sheetWidget(std::make_unique<DataGrid>()) {
-        dataSheet = std::make_unique<DataSheet>(sheetWidget.get(), ws.dataset);
+// The shared stand-in, its sheet set up and shown as the main window has it.
+struct FakeContext : uitest::FakeContext {
+    FakeContext() {
         dataSheet->setUp();
         sheetWidget->resize(500, 300);
         sheetWidget->show();
     }
-    zel::Workspace& workspace() override { return ws; }
-    DataSheet& sheet() override { return *dataSheet; }
-    DataGrid& grid() override { return *sheetWidget; }
-    QWidget* mainWindow() override { return nullptr; }
-    void setDatasetName(const QString&) override {}
-    void setHint(const QString&) override {}
-    int columnWidthChars() const override { return 8; }
-    QString currentAnalysisName() const override { return analysis; }
-    void openParetoVariables() override { ++paretoOpened; }
-
-    zel::Workspace ws;
-    std::unique_ptr<DataGrid> sheetWidget;
-    std::unique_ptr<DataSheet> dataSheet;
-    QString analysis;
-    int paretoOpened = 0;
 };
 
 std::string readAll(const std::string& path) {
