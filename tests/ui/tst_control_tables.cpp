@@ -216,43 +216,35 @@ class TestControlTables : public QObject {
         QCOMPARE(box.text, outOfRange);
         QVERIFY(!ZelWindow::find("XR1"));
 
-        // X-Rs: a moving range of 2E+308; the dialog stays open.
-        ctx->analysis = QStringLiteral("X-Rs 管理図");
-        setData(ctx->ws.dataset, {{1e308}, {-1e308}}, {"a", "b"});
-        ZelWindow* dlg = openXrshensi(*ctx);
-        box.arm();
-        button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 2);
-        QCOMPARE(box.title, QString("X-Rs管理図"));
-        QCOMPARE(box.text, outOfRange);
-        QVERIFY(ZelWindow::find("xrshensi"));
-        QVERIFY(!ZelWindow::find("XRS1"));
-        dlg->close();
-
-        // P-Pn: the total size overflows.
-        ctx->analysis = QStringLiteral("P-Pn 管理図");
-        setData(ctx->ws.dataset, {{1e308, 1}, {1e308, 2}}, {"a", "b"});
-        dlg = openPhensi2(*ctx);
-        box.arm();
-        button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 3);
-        QCOMPARE(box.title, QString("P-Pn 管理図"));
-        QCOMPARE(box.text, outOfRange);
-        QVERIFY(ZelWindow::find("phensi2"));
-        QVERIFY(!ZelWindow::find("p1"));
-        dlg->close();
-
-        // Defect counts: the sum overflows.
-        ctx->analysis = QStringLiteral("欠点数データ");
-        setData(ctx->ws.dataset, {{1e308}, {1e308}}, {"a", "b"});
-        dlg = openKetten(*ctx);
-        box.arm();
-        button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 4);
-        QCOMPARE(box.title, QString("変数の指定"));
-        QCOMPARE(box.text, outOfRange);
-        QVERIFY(ZelWindow::find("ketten"));
-        QVERIFY(!ZelWindow::find("kanri1"));
+        // The variable dialogs refuse and stay open; their next window does not open.
+        struct DialogCase {
+            const char* analysis;
+            std::vector<std::vector<double>> rows;
+            ZelWindow* (*open)(MainContext&);
+            const char* title;
+            const char* dialog;
+            const char* next;
+        };
+        const DialogCase cases[] = {
+            {"X-Rs 管理図", {{1e308}, {-1e308}}, openXrshensi, "X-Rs管理図", "xrshensi", "XRS1"}, // range 2E+308
+            {"P-Pn 管理図", {{1e308, 1}, {1e308, 2}}, openPhensi2, "P-Pn 管理図", "phensi2", "p1"}, // total size
+            {"欠点数データ", {{1e308}, {1e308}}, openKetten, "変数の指定", "ketten", "kanri1"},      // the sum
+        };
+        int boxes = 1;
+        for (const DialogCase& c : cases) {
+            ctx->analysis = QString::fromUtf8(c.analysis);
+            setData(ctx->ws.dataset, c.rows, {"a", "b"});
+            ZelWindow* dlg = c.open(*ctx);
+            box.arm();
+            button(dlg, "Command1")->click();
+            ++boxes;
+            QTRY_COMPARE(box.shown, boxes);
+            QCOMPARE(box.title, QString::fromUtf8(c.title));
+            QCOMPARE(box.text, outOfRange);
+            QVERIFY(ZelWindow::find(QString::fromLatin1(c.dialog)));
+            QVERIFY(!ZelWindow::find(QString::fromLatin1(c.next)));
+            dlg->close();
+        }
 
         QVERIFY(!QFile::exists(base + ".QCK"));
     }
