@@ -75,12 +75,13 @@ constexpr std::array<WindowDescriptor, kWindowCount> kWindows{{
     {youko, "youko", "y", GraphWindow, kAnalysis},
 }};
 
-constexpr bool windowsInOrder() {
-    for (std::size_t i = 0; i < kWindows.size(); ++i)
-        if (static_cast<std::size_t>(kWindows[i].id) != i) return false;
+// Row i of a table describes the enumerator of value i.
+template <class Row, std::size_t N> constexpr bool inEnumOrder(const std::array<Row, N>& rows) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(rows[i].id) != i) return false;
     return true;
 }
-static_assert(windowsInOrder(), "the window table follows the order of WindowId");
+static_assert(inEnumOrder(kWindows), "the window table follows the order of WindowId");
 
 constexpr std::string_view kXbarRSize = "標本の大きさは２から１０に設定して下さい。";
 constexpr std::string_view kPPnSize = "標本の大きさは２以上に設定して下さい。";
@@ -121,12 +122,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
     {StratifiedHistogram, "層別ヒストグラム", "", needs(2, kStratifiedVariables, hensi2so)},
 }};
 
-constexpr bool analysesInOrder() {
-    for (std::size_t i = 0; i < kAnalyses.size(); ++i)
-        if (static_cast<std::size_t>(kAnalyses[i].id) != i) return false;
-    return true;
-}
-static_assert(analysesInOrder(), "the analysis table follows the order of AnalysisId");
+static_assert(inEnumOrder(kAnalyses), "the analysis table follows the order of AnalysisId");
 
 } // namespace
 
