@@ -9,6 +9,7 @@
 #include "analysis/control/XRs.h"
 #include "app/CommandLine.h"
 #include "common/NumberText.h"
+#include "components/chart/ChartExport.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 #include "dataset/DatasetFile.h"
@@ -18,16 +19,9 @@
 #include "windowkit/AppSettings.h"
 #include "windowkit/WindowGeometry.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -194,97 +188,6 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
     return std::nullopt;
 }
 
-// The devices of the chart files, set up alike for measuring and for drawing.
-void setUpSvg(QSvgGenerator& svg, const zel::ChartModel& model) {
-    svg.setSize(kChartSize);
-    svg.setViewBox(QRect(QPoint(0, 0), kChartSize));
-    svg.setResolution(96);
-    svg.setTitle(QString::fromStdString(model.titleTop()));
-}
-
-void setUpPdf(QPdfWriter& writer, const zel::ChartModel& model) {
-    writer.setResolution(96);
-    writer.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartSize) * 0.75, QPageSize::Point),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-    writer.setCreator(QStringLiteral("ZEL"));
-    writer.setTitle(QString::fromStdString(model.titleTop()));
-}
-
-ChartRenderer::Options chartOptions(PlotInsets insets) {
-    return {false, 1.0, insets};
-}
-
-// The plot-area insets the charts of one window share in each kind of file (the
-// printed and vector files measure their texts in another font than the pictures).
-struct FileInsets {
-    PlotInsets png, svg, pdf;
-};
-
-FileInsets sharedFileInsets(const std::vector<zel::ChartModel>& models) {
-    std::vector<const zel::ChartModel*> list;
-    for (const zel::ChartModel& m : models)
-        list.push_back(&m);
-    FileInsets insets;
-    if (list.size() < 2) return insets;
-    const QRectF target(QPointF(0, 0), QSizeF(kChartSize));
-    const ChartRenderer::Options options = chartOptions({});
-    insets.png = ChartRenderer::sharedInsets(list, target, options);
-    QBuffer svgBuffer;
-    svgBuffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&svgBuffer);
-    setUpSvg(svg, models.front());
-    insets.svg = ChartRenderer::sharedInsets(list, target, options, &svg);
-    QBuffer pdfBuffer;
-    pdfBuffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdfBuffer);
-    setUpPdf(writer, models.front());
-    insets.pdf =
-        ChartRenderer::sharedInsets(list, QRectF(0, 0, writer.width(), writer.height()), options, &writer);
-    return insets;
-}
-
-QByteArray pngBytes(const zel::ChartModel& model, PlotInsets insets) {
-    QImage image(kChartSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), chartOptions(insets));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray svgBytes(const zel::ChartModel& model, PlotInsets insets) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    setUpSvg(svg, model);
-    {
-        QPainter p(&svg);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(kChartSize)), chartOptions(insets));
-    }
-    return bytes;
-}
-
-QByteArray pdfBytes(const zel::ChartModel& model, PlotInsets insets) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        setUpPdf(writer, model);
-        QPainter p(&writer);
-        ChartRenderer::render(model, &p, QRectF(0, 0, writer.width(), writer.height()), chartOptions(insets));
-    }
-    return bytes;
-}
-
 // The table as its window shows it: tab-separated, numbers with the decimal places.
 QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
     QString text;
@@ -428,13 +331,19 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
 
     const std::string summary = summaryText(inputs);
     // The two charts of a window stand one above the other with one plot-area left edge.
-    const FileInsets insets = sharedFileInsets(models);
+    std::vector<const zel::ChartModel*> drawn;
+    for (const zel::ChartModel& m : models)
+        drawn.push_back(&m);
+    const chartexport::FileInsets insets = chartexport::sharedFileInsets(drawn, kChartSize);
+    static constexpr std::pair<chartexport::Format, const char*> kChartFiles[] = {
+        {chartexport::Format::Png, ".png"}, {chartexport::Format::Svg, ".svg"}, {chartexport::Format::Pdf, ".pdf"}};
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
-        out.files.emplace_back(base + QStringLiteral(".png"), pngBytes(models[i], insets.png));
-        out.files.emplace_back(base + QStringLiteral(".svg"), svgBytes(models[i], insets.svg));
-        out.files.emplace_back(base + QStringLiteral(".pdf"), pdfBytes(models[i], insets.pdf));
+        for (const auto& [format, suffix] : kChartFiles)
+            out.files.emplace_back(base + QLatin1String(suffix),
+                                   chartexport::bytes(models[i], format, kChartSize,
+                                                      ChartRenderer::Options{false, 1.0, insets.forFormat(format)}));
     }
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
     for (const auto& [name, bytes] : out.files)

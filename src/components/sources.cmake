@@ -30,6 +30,7 @@ if(ZEL_WITH_QT)
     src/components/chart/ThreeDBarPainter.h src/components/chart/ThreeDBarPainter.cpp
     src/components/chart/ThreeDAreaPainter.h src/components/chart/ThreeDAreaPainter.cpp
     src/components/chart/ThreeDScatterPainter.h src/components/chart/ThreeDScatterPainter.cpp
+    src/components/chart/ChartExport.h src/components/chart/ChartExport.cpp
     src/components/chart/ChartView.h src/components/chart/ChartView.cpp
     src/components/chart/ChartGallery.h src/components/chart/ChartGallery.cpp
     src/components/grid/DataGrid.h src/components/grid/DataGrid.cpp

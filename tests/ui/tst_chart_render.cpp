@@ -1,13 +1,12 @@
 // Tests of the chart renderer drawing into images: axes and fixed scales, control lines,
 // bars, statistics lines, hit testing, crowded category labels and monochrome output.
+#include "components/chart/ChartExport.h"
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -87,18 +86,7 @@ bool isControlRed(QRgb c) {
 }
 
 QByteArray svgOf(const zel::ChartModel& m, QSize size = kSize) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    {
-        QPainter p(&svg);
-        ChartRenderer::render(m, &p, QRectF(QPointF(0, 0), QSizeF(size)), {false, 1.0});
-    }
-    return buffer.data();
+    return chartexport::bytes(m, chartexport::Format::Svg, size, {false, 1.0});
 }
 
 int colourPixels(const QImage& img) {

@@ -3,13 +3,12 @@
 // index page showing them with their kind names.
 #include "components/chart/ChartGallery.h"
 
+#include "components/chart/ChartExport.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -22,6 +21,9 @@
 using zel::ChartModel;
 
 namespace {
+
+// The size of every picture of the gallery.
+const QSize kGallerySize(1000, 700);
 
 std::vector<double> normalSample(int n, double mean, double sd, unsigned seed) {
     std::mt19937 rng(seed);
@@ -408,19 +410,11 @@ int writeChartGallery(const QString& dir, const std::vector<ChartGalleryEntry>& 
     for (const ChartGalleryEntry& e : list) {
         ChartModel model;
         e.fill(model);
-        QImage image(1000, 700, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setRenderHint(QPainter::TextAntialiasing, true);
-            ChartRenderer::Options options;
-            options.monochrome = e.monochrome;
-            options.unit = 1.0;
-            ChartRenderer::render(model, &painter, QRectF(0, 0, 1000, 700), options);
-        }
         const QString file = e.file + QStringLiteral(".png");
-        if (!image.save(d.filePath(file), "PNG")) ++failures;
+        ChartRenderer::Options options;
+        options.monochrome = e.monochrome;
+        options.unit = 1.0;
+        if (!chartexport::save(model, d.filePath(file), kGallerySize, options)) ++failures;
         out << "<figure><img src=\"" << file.toHtmlEscaped() << "\" alt=\"" << e.caption.toHtmlEscaped()
             << "\"><figcaption>" << e.caption.toHtmlEscaped() << "</figcaption></figure>\n";
     }

@@ -2,15 +2,14 @@
 // labels), reports clicks on points, and writes PNG, SVG and PDF files.
 #include "components/chart/ChartView.h"
 
+#include "components/chart/ChartExport.h"
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/print/SharedPrinter.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPageLayout>
@@ -18,7 +17,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSvgGenerator>
 
 namespace {
 
@@ -32,50 +30,11 @@ ChartRenderer::Options optionsOf(bool mono, PlotInsets insets) {
 }
 
 QImage renderImage(const zel::ChartModel& model, QSize size, bool mono, PlotInsets insets) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), optionsOf(mono, insets));
-    return image;
+    return chartexport::image(model, size, optionsOf(mono, insets));
 }
 
 QByteArray renderSvg(const zel::ChartModel& model, QSize size, bool mono, PlotInsets insets) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    svg.setTitle(QString::fromStdString(model.titleTop()));
-    {
-        QPainter p(&svg);
-        ChartRenderer::render(model, &p, QRectF(QPointF(0, 0), QSizeF(size)), optionsOf(mono, insets));
-    }
-    return buffer.data();
-}
-
-// Draws the charts on one page of a paged device, one above the other in the page's
-// printable area less a margin, with their plot areas aligned.
-bool renderPage(const std::vector<const zel::ChartModel*>& models, QPagedPaintDevice& device, bool mono) {
-    QPainter p;
-    if (!p.begin(&device)) return false;
-    const double unit = device.logicalDpiX() / 96.0;
-    const QRectF page(0, 0, device.width(), device.height());
-    const double margin = 24 * unit;
-    const QRectF area = page.adjusted(margin, margin, -margin, -margin);
-    const double gap = models.size() > 1 ? 16 * unit : 0;
-    const double n = static_cast<double>(std::max<std::size_t>(1, models.size()));
-    const double height = (area.height() - gap * (n - 1)) / n;
-    ChartRenderer::Options options{mono, unit};
-    options.insets =
-        ChartRenderer::sharedInsets(models, QRectF(0, 0, area.width(), height), options, &device);
-    for (std::size_t i = 0; i < models.size(); ++i) {
-        const QRectF target(area.left(), area.top() + static_cast<double>(i) * (height + gap), area.width(),
-                            height);
-        ChartRenderer::render(*models[i], &p, target, options);
-    }
-    return p.end();
+    return chartexport::bytes(model, chartexport::Format::Svg, size, optionsOf(mono, insets));
 }
 
 } // namespace
@@ -190,11 +149,11 @@ bool ChartView::printCharts(const QList<ChartView*>& views, bool monochrome) {
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("ZEL"));
         writer.setTitle(QString::fromStdString(first.titleTop()));
-        ok = renderPage(models, writer, monochrome);
+        ok = chartexport::printPage(models, writer, monochrome);
     } else {
         QPrinter& printer = sharedPrinter();
         printer.setDocName(QStringLiteral("ZEL GRAPH"));
-        ok = renderPage(models, printer, monochrome);
+        ok = chartexport::printPage(models, printer, monochrome);
     }
     for (ChartView* v : views)
         v->m_lastPrintOk = ok;
@@ -203,35 +162,7 @@ bool ChartView::printCharts(const QList<ChartView*>& views, bool monochrome) {
 
 bool ChartView::saveTo(const QString& path, QSize size, bool monochrome) {
     if (size.isEmpty()) size = exportSize();
-    const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setResolution(96);
-        svg.setTitle(QString::fromStdString(m_model.titleTop()));
-        QPainter p;
-        if (!p.begin(&svg)) return false;
-        ChartRenderer::render(m_model, &p, QRectF(QPointF(0, 0), QSizeF(size)),
-                              optionsOf(monochrome, m_insets));
-        return p.end() && QFileInfo(path).size() > 0;
-    }
-    if (ext == QLatin1String("pdf")) {
-        QPdfWriter writer(path);
-        writer.setResolution(96);
-        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(size) * 0.75, QPageSize::Point),
-                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-        writer.setCreator(QStringLiteral("ZEL"));
-        writer.setTitle(QString::fromStdString(m_model.titleTop()));
-        QPainter p;
-        if (!p.begin(&writer)) return false;
-        ChartRenderer::render(m_model, &p, QRectF(0, 0, writer.width(), writer.height()),
-                              optionsOf(monochrome, m_insets));
-        return p.end() && QFileInfo(path).size() > 0;
-    }
-    return renderImage(m_model, size, monochrome, m_insets)
-        .save(path, ext == QLatin1String("jpg") ? "JPG" : "PNG");
+    return chartexport::save(m_model, path, size, optionsOf(monochrome, m_insets));
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
