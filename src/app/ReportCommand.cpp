@@ -213,23 +213,11 @@ QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
     return text.toUtf8();
 }
 
-// Fills and titles one chart as its window's redraw does.
-zel::ChartModel chartModel(zel::ControlChartInput input, const ReportSettings& s) {
+// Fills one chart with its data as its window's redraw does.
+zel::ChartModel chartModel(const zel::ControlChartInput& input) {
     zel::ChartModel model;
-    const zel::SettingsStore& store = zel::appSettings();
-    const zel::GridSettings grid = zel::readGridSettings(store);
-    input.kind = s.kind;
-    input.gridLines = grid.lines;
-    input.gridLineStyle = grid.style;
-    const zel::ViewAngles angles = zel::readViewAngles(store);
-    input.rotation = angles.rotation;
-    input.perspective = angles.perspective;
-    input.elevation = angles.elevation;
-    input.entered = s.entered;
-    model.redrawReset(zel::ViewAngles{input.rotation, input.perspective, input.elevation}, true);
+    model.redrawReset(model.viewAngles(), true);
     zel::fillControlChart(model, input);
-    model.setGridLines(grid.lines);
-    model.setGridLineStyle(grid.style);
     return model;
 }
 
@@ -321,13 +309,16 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     }
     std::vector<zel::ChartModel> models;
     for (const zel::ControlChartInput& input : inputs)
-        models.push_back(chartModel(input, settings));
+        models.push_back(chartModel(input));
     std::vector<zel::ChartModel*> charts;
     for (zel::ChartModel& m : models)
         charts.push_back(&m);
-    // The launch resets the titles, so every chart gets its analysis's defaults.
+    // The stored graph settings; the launch resets the titles, so every chart
+    // gets its analysis's defaults.
+    const zel::SettingsStore& store = zel::appSettings();
     zel::TitleTable titles;
-    zel::applyTitles(titles, titles.asInput(), entry->analysis, zel::TitleContext{}, charts);
+    zel::applyChartSettings(charts, {zel::readGridSettings(store), zel::readViewAngles(store)}, titles,
+                            entry->analysis, zel::TitleContext{});
 
     const std::string summary = summaryText(inputs);
     // The two charts of a window stand one above the other with one plot-area left edge.

@@ -334,10 +334,7 @@ void form1::runLoadSequence(const QString& startupArgument) {
     // 3. Position, size and state.
     restoreMainGeometry();
     // 4. The 3-D view angles and the shared start values.
-    const zel::ViewAngles angles = zel::readViewAngles(store);
-    m_workspace.view3d.rotation = static_cast<std::int16_t>(angles.rotation);
-    m_workspace.view3d.perspective = static_cast<std::int16_t>(angles.perspective);
-    m_workspace.view3d.elevation = static_cast<std::int16_t>(angles.elevation);
+    m_workspace.view3d = zel::readViewAngles(store);
     m_workspace.statLineSwitches = {1, 1, 0, 0};
     m_workspace.rememberedGraphType = 0;
     m_workspace.rememberedGraphStyle = 0;

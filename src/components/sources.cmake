@@ -4,6 +4,7 @@
 # lines and the hit index.
 zel_sources(zelcore
   src/components/chart/ChartModel.h src/components/chart/ChartModel.cpp
+  src/components/chart/ViewAngles.h
   src/components/chart/ChartScale.h src/components/chart/ChartScale.cpp
   src/components/chart/Projection3D.h src/components/chart/Projection3D.cpp
   src/components/chart/Fit.h src/components/chart/Fit.cpp

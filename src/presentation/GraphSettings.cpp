@@ -18,7 +18,7 @@ int readCode(const SettingsStore& store, const char* key, int max) {
 } // namespace
 
 GridSettings readGridSettings(const SettingsStore& store) {
-    return {readCode(store, "gridstyle", 3), readCode(store, "gridline", 4)};
+    return {readCode(store, "gridstyle", gridlines::kBoth), readCode(store, "gridline", gridlinestyles::kDashDotDot)};
 }
 
 void writeGridSettings(SettingsStore& store, const GridSettings& settings) {
@@ -33,10 +33,22 @@ ViewAngles readViewAngles(const SettingsStore& store) {
             readShort(store, kGraph3DSection, "Elevation", defaults.elevation)};
 }
 
-void writeViewAngles(SettingsStore& store, int rotation, int perspective, int elevation) {
-    store.write(kGraph3DSection, "Rotation", std::to_string(rotation));
-    store.write(kGraph3DSection, "Perspective", std::to_string(perspective));
-    store.write(kGraph3DSection, "Elevation", std::to_string(elevation));
+void writeViewAngles(SettingsStore& store, const ViewAngles& angles) {
+    store.write(kGraph3DSection, "Rotation", std::to_string(angles.rotation));
+    store.write(kGraph3DSection, "Perspective", std::to_string(angles.perspective));
+    store.write(kGraph3DSection, "Elevation", std::to_string(angles.elevation));
+}
+
+void applyChartSettings(std::span<ChartModel* const> charts, const ChartSettings& settings, TitleTable& titles,
+                        std::optional<AnalysisId> analysis, const TitleContext& context) {
+    for (ChartModel* chart : charts) {
+        chart->setGridLines(settings.grid.lines);
+        chart->setGridLineStyle(settings.grid.style);
+        chart->setViewAngles(settings.angles);
+    }
+    titles.setRedrawFlag(false);
+    applyTitles(titles, titles.asInput(), analysis, context, charts);
+    titles.setRedrawFlag(true);
 }
 
 } // namespace zel

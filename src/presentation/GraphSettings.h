@@ -1,21 +1,26 @@
 // The graph settings in the settings store: grid lines and their style (section
-// "graph", read at every redraw) and the 3-D view angles (section "graph3d").
+// "graph", read at every redraw) and the 3-D view angles (section "graph3d"),
+// and how every redraw puts them and the titles onto a window's charts.
 #pragma once
 
+#include "common/Analyses.h"
 #include "common/SettingsStore.h"
 #include "components/chart/ChartModel.h"
+#include "presentation/TitleTable.h"
+
+#include <optional>
+#include <span>
 
 namespace zel {
 
 struct GridSettings {
-    int lines = 0; // "gridstyle": 0 none, 1 horizontal, 2 vertical, 3 both
-    int style = 0; // "gridline": 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot
+    int lines = gridlines::kNone;        // "gridstyle": the GridLines code
+    int style = gridlinestyles::kSolid; // "gridline": the GridLineStyle code
 
-    bool horizontal() const { return lines == 1 || lines == 3; }
-    bool vertical() const { return lines == 2 || lines == 3; }
-    // 0 none, 1 only horizontal, 2 only vertical, 3 both.
+    bool horizontal() const { return (lines & gridlines::kHorizontal) != 0; }
+    bool vertical() const { return (lines & gridlines::kVertical) != 0; }
     static int linesFromChecks(bool horizontal, bool vertical) {
-        return (horizontal ? 1 : 0) + (vertical ? 2 : 0);
+        return (horizontal ? gridlines::kHorizontal : 0) | (vertical ? gridlines::kVertical : 0);
     }
 };
 
@@ -33,6 +38,20 @@ void writeGridSettings(SettingsStore& store, const GridSettings& settings);
 // (ViewAngles: 15, 30, 0).
 ViewAngles readViewAngles(const SettingsStore& store);
 // Stores the three angles under "graph3d" as decimal integer texts.
-void writeViewAngles(SettingsStore& store, int rotation, int perspective, int elevation);
+void writeViewAngles(SettingsStore& store, const ViewAngles& angles);
+
+// What a redraw puts onto every chart of a window after the window's data: the
+// grid lines of the "graph" settings and the shared 3-D angles.
+struct ChartSettings {
+    GridSettings grid;
+    ViewAngles angles;
+};
+
+// The end of every redraw, the same in the graph windows, the report command and
+// the gallery: the grid lines and the 3-D angles onto each chart, then the
+// titles of the table with the analysis's defaults (applyTitles, with the
+// table's redraw flag "0" meanwhile and "1" afterwards).
+void applyChartSettings(std::span<ChartModel* const> charts, const ChartSettings& settings, TitleTable& titles,
+                        std::optional<AnalysisId> analysis, const TitleContext& context);
 
 } // namespace zel

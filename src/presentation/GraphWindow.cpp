@@ -124,28 +124,55 @@ void GraphWindow::addPanelControl(QWidget* control) {
     m_panel.append(control);
 }
 
+std::optional<GraphWindow::ChartFill> GraphWindow::chartFill(int) {
+    return ChartFill{};
+}
+
+bool GraphWindow::refill(int index) {
+    const std::optional<ChartFill> fill = chartFill(index);
+    if (!fill) return false;
+    zel::ChartModel& model = m_charts[index]->model();
+    model.redrawReset(model.viewAngles(), m_spec.controlChart);
+    if (*fill) (*fill)(model);
+    return true;
+}
+
+void GraphWindow::applySettings() {
+    const QList<zel::ChartModel*> list = models();
+    const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
+    const zel::ChartSettings settings{zel::readGridSettings(zel::appSettings()), m_context.workspace().view3d};
+    zel::applyChartSettings(charts, settings, m_context.workspace().titles, zel::findAnalysis(m_analysis.toStdString()),
+                            titleContext());
+    m_titlesApplied = true;
+}
+
 void GraphWindow::redraw() {
     if (m_inRedraw) return;
     m_inRedraw = true;
-    const zel::View3D& v = m_context.workspace().view3d;
-    const zel::ViewAngles angles{v.rotation, v.perspective, v.elevation};
-    for (ChartView* c : m_charts)
-        c->model().redrawReset(angles, m_spec.controlChart);
-    fillCharts();
-    applyGridSettings(zel::readGridSettings(zel::appSettings()));
-    applyOwnTitles();
+    for (int i = 0; i < chartCount(); ++i)
+        refill(i);
+    applySettings();
     drawCharts();
     m_inRedraw = false;
 }
 
-void GraphWindow::applyOwnTitles() {
-    zel::TitleTable& table = m_context.workspace().titles;
-    const QList<zel::ChartModel*> list = models();
-    const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
-    table.setRedrawFlag(false);
-    zel::applyTitles(table, table.asInput(), zel::findAnalysis(m_analysis.toStdString()), titleContext(), charts);
-    table.setRedrawFlag(true);
-    m_titlesApplied = true;
+bool GraphWindow::redrawChart(int index) {
+    if (m_inRedraw || index < 0 || index >= chartCount()) return false;
+    m_inRedraw = true;
+    const bool filled = refill(index);
+    if (filled) {
+        applySettings();
+        // A new kind can change this chart's axis labels: the charts keep one left edge.
+        alignCharts();
+        m_charts[index]->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
+    }
+    m_inRedraw = false;
+    return filled;
+}
+
+void GraphWindow::applySettingsAndDraw() {
+    applySettings();
+    drawCharts();
 }
 
 void GraphWindow::drawCharts() {
@@ -164,18 +191,6 @@ void GraphWindow::alignCharts() {
     const PlotInsets insets = ChartRenderer::sharedInsets(list, QRectF(m_charts.first()->rect()), options);
     for (ChartView* c : m_charts)
         c->setPlotInsets(insets);
-}
-
-void GraphWindow::applyGridSettings(const zel::GridSettings& settings) {
-    for (ChartView* c : m_charts) {
-        c->model().setGridLines(settings.lines);
-        c->model().setGridLineStyle(settings.style);
-    }
-}
-
-void GraphWindow::applyViewAngles(const zel::ViewAngles& angles) {
-    for (ChartView* c : m_charts)
-        c->model().setViewAngles(angles);
 }
 
 void GraphWindow::printCharts(bool colour) {

@@ -17,6 +17,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 class ChartView;
 class MainContext;
 class QMenu;
@@ -72,16 +75,22 @@ class GraphWindow : public ZelWindow {
     QString analysisName() const { return m_analysis; }
     void setAnalysisName(const QString& name) { m_analysis = name; }
 
-    // The full redraw: reset, the window's data, the "graph" settings, the
-    // titles (redraw flag "0" meanwhile), then draw every chart.
+    // The full redraw: each chart the window agrees to redraw is reset and
+    // filled with the window's data; then the "graph" settings, the shared 3-D
+    // angles and the titles go onto every chart, and every chart is drawn.
     void redraw();
+    // The same for chart `index` alone (a new kind, a clicked point). False when
+    // the window refused it; the chart then keeps its drawing.
+    bool redrawChart(int index);
+    // The "graph" settings, the shared 3-D angles and the titles of now onto
+    // every chart without a new fill, then draw (the grid-line and 3-D view
+    // dialogs, once they have stored their settings).
+    void applySettingsAndDraw();
     // Action 2 on every chart, after aligning their plot areas.
     void drawCharts();
     // Gives the charts of a window with two charts the same plot-area left and
     // right edges, so that the points of one sample stand one above the other.
     void alignCharts();
-    void applyGridSettings(const zel::GridSettings& settings);
-    void applyViewAngles(const zel::ViewAngles& angles);
 
     // What the default titles depend on; windows with variable names override.
     virtual zel::TitleContext titleContext() const { return {}; }
@@ -110,8 +119,13 @@ class GraphWindow : public ZelWindow {
     static void applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input);
 
   protected:
-    // Fills the charts with the window's data; called by redraw() after the reset.
-    virtual void fillCharts() {}
+    // What fills one chart with the window's data, after the frame has reset it.
+    using ChartFill = std::function<void(zel::ChartModel&)>;
+    // The fill of chart `index`, asked before the chart is touched: nothing
+    // (std::nullopt) when the window refuses to redraw it now, say because the
+    // user cancelled a question the fill needs answered; an empty ChartFill
+    // leaves the reset chart empty. The default fills nothing.
+    virtual std::optional<ChartFill> chartFill(int index);
     // Lays the client out; the default is the single-chart rule (twips).
     virtual void layoutClient(QSizeF twips);
     void showEvent(QShowEvent* e) override;
@@ -119,7 +133,8 @@ class GraphWindow : public ZelWindow {
 
   private:
     void buildMenus();
-    void applyOwnTitles();
+    bool refill(int index);
+    void applySettings();
 
     MainContext& m_context;
     GraphWindowSpec m_spec;

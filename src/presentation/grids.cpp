@@ -81,8 +81,7 @@ void grids::ok() {
     const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
     if (rule && rule->gridCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
-            window->applyGridSettings(settings);
-            window->drawCharts();
+            window->applySettingsAndDraw();
         }
     }
     accept();

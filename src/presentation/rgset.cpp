@@ -64,8 +64,7 @@ rgset::rgset(MainContext& context, QWidget* parent)
     m_preview->setMinimumSize(320, 240);
     zel::ChartModel& model = m_preview->model();
     model.loadSampleData();
-    const zel::View3D& v = m_context.workspace().view3d;
-    model.setViewAngles({v.rotation, v.perspective, v.elevation});
+    model.setViewAngles(m_context.workspace().view3d);
 
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("graphsr"));
@@ -155,18 +154,14 @@ void rgset::setDefaults() {
 
 void rgset::save() {
     const zel::ViewAngles angles = m_preview->model().viewAngles();
-    zel::View3D& shared = m_context.workspace().view3d;
-    shared.rotation = static_cast<std::int16_t>(angles.rotation);
-    shared.perspective = static_cast<std::int16_t>(angles.perspective);
-    shared.elevation = static_cast<std::int16_t>(angles.elevation);
-    zel::writeViewAngles(zel::appSettings(), angles.rotation, angles.perspective, angles.elevation);
+    m_context.workspace().view3d = angles;
+    zel::writeViewAngles(zel::appSettings(), angles);
 
     const QString analysis = m_context.currentAnalysisName();
     const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
     if (rule && rule->viewCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
-            window->applyViewAngles(angles);
-            window->drawCharts();
+            window->applySettingsAndDraw();
         }
     }
     accept();

@@ -8,6 +8,8 @@
 // and a window that reads one includes that record's own header.
 #pragma once
 
+#include "components/chart/ViewAngles.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -20,12 +22,6 @@ class TitleTable;
 struct AnalysisSet;
 struct ChartDataSet;
 struct EnteredLimits;
-
-struct View3D {
-    std::int16_t rotation = 15;
-    std::int16_t perspective = 30;
-    std::int16_t elevation = 0;
-};
 
 // The print margins in millimetres, shared by every print while the program runs.
 struct PrintMargins {
@@ -51,7 +47,8 @@ private:
 
 public:
     Dataset& dataset;
-    View3D view3d;
+    // The shared 3-D view angles every graph window draws with.
+    ViewAngles view3d;
     // The four statistics-line switches of the variable graphs.
     std::array<std::int16_t, 4> statLineSwitches{1, 1, 0, 0};
     std::int16_t rememberedGraphType = 0;

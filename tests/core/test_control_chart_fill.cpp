@@ -74,10 +74,11 @@ TEST(ControlChartKinds, TableMapsTheTenNames) {
 
 TEST(ControlChartFillLine, SeriesOrderAxisAndLabels) {
     ChartModel model;
+    // The redraw's grid lines and angles stay as they are: the fill takes data only.
+    model.setGridLines(gridlines::kBoth);
+    model.setGridLineStyle(gridlinestyles::kDotted);
+    model.setViewAngles({40, 30, 0});
     ControlChartInput in = meanInput();
-    in.gridLines = 3;
-    in.gridLineStyle = 2;
-    in.rotation = 40;
     ASSERT_TRUE(fillControlChart(model, in));
     EXPECT_EQ(model.seriesCount(), 4);
     EXPECT_EQ(model.pointCount(), 3);

@@ -257,7 +257,7 @@ TEST(GraphSettings, GridSettingsRoundTripAndBadValues) {
     EXPECT_EQ(fresh.rotation, 15);
     EXPECT_EQ(fresh.perspective, 30);
     EXPECT_EQ(fresh.elevation, 0);
-    writeViewAngles(store, -90, 100, 60);
+    writeViewAngles(store, ViewAngles{-90, 100, 60});
     EXPECT_EQ(store.read("graph3d", "Rotation", ""), "-90");
     EXPECT_EQ(store.read("graph3d", "Perspective", ""), "100");
     EXPECT_EQ(store.read("graph3d", "Elevation", ""), "60");

@@ -60,16 +60,17 @@ class SampleGraph : public GraphWindow {
     QLabel* panel = nullptr;
 
   protected:
-    void fillCharts() override {
-        ++fills;
-        zel::ChartModel& m = chart()->model();
-        m.setChartType(3);
-        m.setSeriesCount(1);
-        m.setPointCount(5);
-        m.setCurrentSeries(1);
-        m.setCurrentPoint(1);
-        for (double v : {3.0, 5.0, 2.0, 7.0, 4.0})
-            m.setPointValue(v);
+    std::optional<ChartFill> chartFill(int) override {
+        return [this](zel::ChartModel& m) {
+            ++fills;
+            m.setChartType(static_cast<int>(zel::ChartType::Bar));
+            m.setSeriesCount(1);
+            m.setPointCount(5);
+            m.setCurrentSeries(1);
+            m.setCurrentPoint(1);
+            for (double v : {3.0, 5.0, 2.0, 7.0, 4.0})
+                m.setPointValue(v);
+        };
     }
 };
 

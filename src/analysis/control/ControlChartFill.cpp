@@ -15,13 +15,23 @@ struct Kind {
     int style;
 };
 
+using namespace chartstyles;
+
 constexpr Kind kKinds[10] = {
-    {"円グラフ", ChartType::Pie, 4},       {"立体円グラフ", ChartType::Pie3D, 4},
-    {"棒グラフ", ChartType::Bar, 0},       {"立体棒グラフ", ChartType::Bar3D, 0},
-    {"棒グラフ（横）", ChartType::Bar, 1}, {"立体棒グラフ（横）", ChartType::Bar3D, 1},
-    {"折れ線グラフ", ChartType::Line, 5},  {"エリアグラフ", ChartType::Area, 0},
-    {"帯グラフ", ChartType::Band, 0},      {"立体エリアグラフ", ChartType::Area3D, 0},
+    {"円グラフ", ChartType::Pie, kPieLabelled},
+    {"立体円グラフ", ChartType::Pie3D, kPieLabelled},
+    {"棒グラフ", ChartType::Bar, kBarVertical},
+    {"立体棒グラフ", ChartType::Bar3D, kBarVertical},
+    {"棒グラフ（横）", ChartType::Bar, kBarHorizontal},
+    {"立体棒グラフ（横）", ChartType::Bar3D, kBarHorizontal},
+    {"折れ線グラフ", ChartType::Line, kLineWithSymbols},
+    {"エリアグラフ", ChartType::Area, kAreaStacked},
+    {"帯グラフ", ChartType::Band, kBand},
+    {"立体エリアグラフ", ChartType::Area3D, kAreaStacked},
 };
+
+// The statistics lines of a control chart's data: the mean and the sigma lines.
+constexpr int kControlStatLines = statlines::kMean | statlines::kSigma;
 
 const Kind* findKind(const std::string& name) {
     for (const Kind& k : kKinds)
@@ -71,9 +81,7 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
     const int points = m > 0 ? m : 1;
     const auto& lines = input.lines; // CL, UCL, LCL
 
-    // 1-2: grid lines, clear, one series of m points.
-    model.setGridLines(input.gridLines);
-    model.setGridLineStyle(input.gridLineStyle);
+    // 1-2: clear, one series of m points.
     model.clearArray(clearcodes::kValues);
     model.clearArray(clearcodes::kPointTexts);
     model.clearArray(clearcodes::kExtras);
@@ -114,8 +122,8 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
     }
     if (!(upper >= lower)) upper = lower = lines[0]; // no values at all
 
-    // 4: the redraw reset that keeps the fixed Y scale and the overlay.
-    model.redrawReset(ViewAngles{input.rotation, input.perspective, input.elevation}, true);
+    // 4: the redraw reset that keeps the fixed Y scale, the overlay and the angles.
+    model.redrawReset(model.viewAngles(), true);
 
     const auto value = [&](std::size_t i) { return input.values[i]; };
     const auto centre = [&](std::size_t i) { return at(input.pointCentre, i, lines[0]); };
@@ -125,10 +133,10 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
     if (enteredKind) {
         model.setSeriesCount(4);
         model.setPointCount(points);
-        model.setYAxisScale(2);
+        model.setYAxisScale(axisscales::kFixed);
         model.setChartType(static_cast<int>(ChartType::Line));
-        model.setChartStyle(5);
-        model.setStatLines(5);
+        model.setChartStyle(kLineWithSymbols);
+        model.setStatLines(kControlStatLines);
         model.setYAxisMax(upper);
         model.setYAxisMin(lower);
         model.setCurrentSeries(1);
@@ -153,11 +161,11 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
     if (line) {
         model.setSeriesCount(4);
         model.setPointCount(points);
-        model.setYAxisScale(2);
+        model.setYAxisScale(axisscales::kFixed);
         model.setYAxisMax(upper);
         model.setYAxisMin(lower);
         model.setYAxisTicks(4);
-        model.setStatLines(input.role == ControlChartRole::Counts ? 0 : 5);
+        model.setStatLines(input.role == ControlChartRole::Counts ? 0 : kControlStatLines);
         model.setCurrentSeries(1);
         model.setCurrentPoint(1);
         if (input.role == ControlChartRole::Counts) {
@@ -180,7 +188,7 @@ bool fillControlChart(ChartModel& model, const ControlChartInput& input) {
             // 0 as in every other kind, with an empty label, and left out of
             // the chart's statistics lines.
             model.setCurrentPoint(1);
-            model.setPointExtra(1);
+            model.setPointExtra(pointextras::kNoReading);
         }
     }
 

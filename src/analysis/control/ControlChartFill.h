@@ -50,19 +50,15 @@ struct ControlChartInput {
     std::vector<double> rangeLower;
     // "規格の入力" of the defect-count chart: the entered limits.
     std::optional<EnteredLimits> entered;
-    // Grid-line settings of the "graph" section.
-    int gridLines = 0;
-    int gridLineStyle = 0;
-    // The shared 3-D angles for the redraw reset.
-    int rotation = 15, perspective = 30, elevation = 0;
 };
 
-// Runs the drawing procedure up to (not including) Action 2: grid lines,
-// ClearArray 1, values and the axis bounds, the redraw reset that keeps the Y
-// scale and overlay, the kind, the series with their roles (the line kind: the
+// Runs the drawing procedure up to (not including) Action 2 with the data
+// alone: ClearArray 1, values and the axis bounds, the redraw reset that keeps
+// the Y scale, overlay and 3-D angles, the kind, the series with their roles (the line kind: the
 // centre line and the control limits; "規格の入力": the entered limits as
 // specification limits around their midpoint as centre line) and the point
-// labels. Every other kind leaves all series as data. Returns false
+// labels. Every other kind leaves all series as data. Grid lines, 3-D angles
+// and titles are the redraw's (applyChartSettings). Returns false
 // for an unknown kind (the model is then left with the values only).
 // "規格の入力" needs entered limits that were not cancelled and whose upper limit
 // is not below the lower; otherwise it returns false and leaves the model as it

@@ -7,6 +7,7 @@
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "dataset/Dataset.h"
+#include "presentation/GraphSettings.h"
 
 #include <algorithm>
 #include <random>
@@ -112,14 +113,18 @@ zel::ChartDataSet defectCounts() {
     return zel::computeDefectCount(defects(), 1).value();
 }
 
-// The window's fill with the gallery's grid lines (horizontal, dotted), then the titles.
-void draw(ChartModel& m, ControlChartInput input, const char* top, const char* left) {
-    input.gridLines = 1;
-    input.gridLineStyle = 2;
+// The window's redraw: the fill, then the gallery's grid lines (horizontal,
+// dotted), the default 3-D angles and its titles, as if typed in the title dialog.
+void draw(ChartModel& m, const ControlChartInput& input, const char* top, const char* left) {
+    m.redrawReset(m.viewAngles(), true);
     zel::fillControlChart(m, input);
-    m.setTitleTop(top);
-    m.setTitleBottom("群番号");
-    m.setTitleLeft(left);
+    zel::TitleTable titles;
+    titles.setText(zel::TitleRow::Top, top);
+    titles.setText(zel::TitleRow::Bottom, "群番号");
+    titles.setText(zel::TitleRow::Left, left);
+    ChartModel* charts[] = {&m};
+    const zel::ChartSettings settings{{zel::gridlines::kHorizontal, zel::gridlinestyles::kDotted}, {}};
+    zel::applyChartSettings(charts, settings, titles, std::nullopt, {});
 }
 
 } // namespace

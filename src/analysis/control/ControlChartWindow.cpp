@@ -6,8 +6,6 @@
 #include "analysis/control/ChartDataSet.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartView.h"
-#include "presentation/GraphSettings.h"
-#include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 
@@ -54,7 +52,6 @@ ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartD
     : GraphWindow(context, design.frame, parent), m_design(design) {
     const int count = chartCount();
     for (int i = 0; i < count; ++i) {
-        m_lastFilled.append(std::nullopt);
         buildPanel(i, panelNames(i));
         ChartView* view = chart(i);
         view->model().setHitReporting(1);
@@ -146,39 +143,12 @@ bool ControlChartWindow::prepareInput(int, zel::ControlChartInput&) {
     return true;
 }
 
-bool ControlChartWindow::fillChart(int index, bool restoreOnRefusal) {
-    ChartView* view = chart(index);
-    if (!view) return false;
+std::optional<GraphWindow::ChartFill> ControlChartWindow::chartFill(int index) {
+    if (index < 0 || index >= m_panels.size()) return std::nullopt;
     zel::ControlChartInput input = inputFor(index);
     input.kind = m_panels[index].kinds->currentText().toStdString();
-    const zel::GridSettings grid = zel::readGridSettings(zel::appSettings());
-    input.gridLines = grid.lines;
-    input.gridLineStyle = grid.style;
-    const zel::View3D& view3d = context().workspace().view3d;
-    input.rotation = view3d.rotation;
-    input.perspective = view3d.perspective;
-    input.elevation = view3d.elevation;
-    if (!prepareInput(index, input)) {
-        // The frame has reset the chart already: put the last drawing back.
-        if (restoreOnRefusal && m_lastFilled[index]) view->model() = *m_lastFilled[index];
-        return false;
-    }
-    zel::fillControlChart(view->model(), input);
-    m_lastFilled[index] = view->model();
-    return true;
-}
-
-void ControlChartWindow::fillCharts() {
-    for (int i = 0; i < chartCount(); ++i)
-        fillChart(i, true);
-}
-
-bool ControlChartWindow::redrawChart(int index) {
-    if (!fillChart(index, false)) return false;
-    // A new kind can change this chart's axis labels: both charts keep one left edge.
-    alignCharts();
-    chart(index)->model().setAction(static_cast<int>(zel::ChartActionCode::Draw));
-    return true;
+    if (!prepareInput(index, input)) return std::nullopt;
+    return [input = std::move(input)](zel::ChartModel& model) { zel::fillControlChart(model, input); };
 }
 
 void ControlChartWindow::onHit(int chartIndex, int series, int point) {

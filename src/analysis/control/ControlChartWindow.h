@@ -12,8 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,17 +43,16 @@ class ControlChartWindow : public GraphWindow {
     QLineEdit* lineBox(int chart, int column) const; // 0 CL, 1 UCL, 2 LCL
     QComboBox* kindList(int chart) const;
 
-    // Fills chart `index` from the chart data set with its list's kind and draws
-    // it. Returns false when nothing was drawn (the kind's input was refused).
-    bool redrawChart(int index);
-
   protected:
     // The fill input of a chart from the current chart data set.
     virtual zel::ControlChartInput inputFor(int chart) const = 0;
-    // Completes the input before a fill; false keeps the chart's previous drawing.
+    // Completes the input before the chart is reset; false keeps the chart's
+    // drawing as it is.
     virtual bool prepareInput(int chart, zel::ControlChartInput& input);
 
-    void fillCharts() override;
+    // The chart data set's input with the kind list's kind, filled by the
+    // shared control-chart fill.
+    std::optional<ChartFill> chartFill(int index) override;
     void layoutClient(QSizeF twips) override;
 
     const zel::ChartDataSet& chartData() const;
@@ -71,12 +68,9 @@ class ControlChartWindow : public GraphWindow {
 
     void buildPanel(int chart, const QStringList& names);
     void showLines();
-    bool fillChart(int index, bool restoreOnRefusal);
     void onHit(int chart, int series, int point);
     void onKindChanged(int chart);
 
     ControlChartDesign m_design;
     QList<Panel> m_panels;
-    // Each chart as last filled, for a refused fill that must keep it.
-    QList<std::optional<zel::ChartModel>> m_lastFilled;
 };

@@ -160,7 +160,7 @@ void ChartModel::setPointText(const std::string& text) {
 void ChartModel::setPointExtra(int extra) {
     if (m_extra.empty()) {
         if (extra == 0) return;
-        m_extra.assign(m_values.size(), 0);
+        m_extra.assign(m_values.size(), pointextras::kNormal);
     }
     m_extra[cellIndex(m_currentSeries, m_currentPoint)] = extra;
 }
@@ -230,13 +230,13 @@ bool ChartModel::isPlotted(int series, int point) const {
 }
 
 bool ChartModel::isReading(int series, int point) const {
-    return isPlotted(series, point) && extra(series, point) != 1;
+    return isPlotted(series, point) && extra(series, point) != pointextras::kNoReading;
 }
 
 bool ChartModel::isUnlabelled(int point) const {
     if (m_extra.empty()) return false;
     for (int s = 1; s <= seriesCount(); ++s)
-        if (extra(s, point) == 1) return true;
+        if (extra(s, point) == pointextras::kNoReading) return true;
     return false;
 }
 

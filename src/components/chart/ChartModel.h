@@ -79,6 +79,8 @@
 // |                     | 5 print, 8 commit the current point label to the time axis (type 22)     |
 #pragma once
 
+#include "components/chart/ViewAngles.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -117,6 +119,68 @@ constexpr int kSigma = 4;
 constexpr int kTrend = 8;
 constexpr int kAll = 15;
 } // namespace statlines
+
+// Codes of PointExtra.
+namespace pointextras {
+constexpr int kNormal = 0;
+constexpr int kNoReading = 1; // drawn and joined, unlabelled, left out of the statistics lines
+} // namespace pointextras
+
+// Codes of GridLines (bits: 1 horizontal, 2 vertical).
+namespace gridlines {
+constexpr int kNone = 0;
+constexpr int kHorizontal = 1;
+constexpr int kVertical = 2;
+constexpr int kBoth = 3;
+} // namespace gridlines
+
+// Codes of GridLineStyle.
+namespace gridlinestyles {
+constexpr int kSolid = 0;
+constexpr int kDashed = 1;
+constexpr int kDotted = 2;
+constexpr int kDashDot = 3;
+constexpr int kDashDotDot = 4;
+} // namespace gridlinestyles
+
+// Codes of YAxisScale and XAxisScale.
+namespace axisscales {
+constexpr int kAutomatic = 0;
+constexpr int kAutomaticWithZero = 1;
+constexpr int kFixed = 2;
+} // namespace axisscales
+
+// Codes of OverlayMode.
+namespace overlaymodes {
+constexpr int kOff = 0;
+constexpr int kLeftAxis = 1;  // placed by OverlayXPos (histogram mean markers)
+constexpr int kRightAxis = 2; // at the categories (the Pareto line)
+} // namespace overlaymodes
+
+// Codes of ChartStyle, by chart type.
+namespace chartstyles {
+constexpr int kPieLabelled = 4;
+constexpr int kBarVertical = 0;
+constexpr int kBarHorizontal = 1;
+constexpr int kBarStacked = 2;
+constexpr int kBarStackedHorizontal = 3;
+constexpr int kBarAlongZ = 6;           // 3-D bar: series one behind the other
+constexpr int kBarAlongZHorizontal = 7; // 3-D bar
+constexpr int kLineOnly = 1;
+constexpr int kLineSymbolsOnly = 3;
+constexpr int kLineWithSymbols = 5;
+constexpr int kAreaStacked = 0;
+constexpr int kAreaOverlapping = 1;
+constexpr int kBand = 0;
+constexpr int kScatterMarkers = 0;
+constexpr int kScatterFittedCurve = 3;
+constexpr int kStatsBoxFigure = 2;
+constexpr int kScatter3DMarkers = 0;
+constexpr int kScatter3DDropLines = 1;
+constexpr int kScatter3DJoined = 2;
+constexpr int kGanttPlain = 0;
+constexpr int kGanttGaps = 1;
+} // namespace chartstyles
 
 // Codes of ClearArray.
 namespace clearcodes {
@@ -166,13 +230,6 @@ struct AxisSettings {
     double max = 0.0;
     double min = 0.0;
     int ticks = 0;
-};
-
-// The 3-D view angles in degrees.
-struct ViewAngles {
-    int rotation = 15;
-    int perspective = 30;
-    int elevation = 0;
 };
 
 class ChartModel {
