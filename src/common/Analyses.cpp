@@ -102,27 +102,116 @@ constexpr LaunchRule opens(WindowId w) {
 constexpr LaunchRule needs(int min, std::string_view refusal, WindowId w) {
     return {min, kAny, refusal, w, kAny, w};
 }
+// From min to max variables, else the refusal.
+constexpr LaunchRule between(int min, int max, std::string_view refusal, WindowId w) {
+    return {min, max, refusal, w, kAny, w};
+}
+// More than moreThan variables open w instead.
+constexpr LaunchRule orWhenMore(LaunchRule r, int moreThan, WindowId w) {
+    r.moreThan = moreThan;
+    r.firstWhenMore = w;
+    return r;
+}
+
+// The titles of a graph window with one chart; an empty top row shows top ("" for none).
+constexpr AnalysisTitleRule oneChart(WindowId w, std::string_view top) {
+    AnalysisTitleRule r{w};
+    if (!top.empty()) {
+        r.topSource = DefaultTitleSource::Fixed;
+        r.topDefaults = {top, {}};
+    }
+    return r;
+}
+// The titles of a control-chart window with two charts: per chart, the top
+// title of an empty row and the suffix of a typed one.
+constexpr AnalysisTitleRule twoCharts(WindowId w, std::array<std::string_view, 2> tops,
+                                      std::array<std::string_view, 2> suffixes) {
+    AnalysisTitleRule r{w, 2, DefaultTitleSource::Fixed, tops, suffixes};
+    return r;
+}
+constexpr AnalysisTitleRule withSuffix(AnalysisTitleRule r, std::string_view suffix) {
+    r.topSuffixes = {suffix, {}};
+    return r;
+}
+// The window applies the titles inside its own redraw, with the redraw flag cleared.
+constexpr AnalysisTitleRule redrawnWithFlag(AnalysisTitleRule r) {
+    r.redrawOnlyWithFlag = true;
+    return r;
+}
+// The 3-D view dialog's "保存" leaves the window to its next redraw.
+constexpr AnalysisTitleRule noViewCommand(AnalysisTitleRule r) {
+    r.viewCommand = false;
+    return r;
+}
+// The grid-line dialog's "OK" leaves the window to its next redraw.
+constexpr AnalysisTitleRule noGridCommand(AnalysisTitleRule r) {
+    r.gridCommand = false;
+    return r;
+}
 
 using enum AnalysisId;
+using enum DefaultTitleSource;
 
-// In list order, which is the order of the enumeration (checked below).
+// In list order, which is the order of the enumeration (checked below). The
+// last column is the graph window and its default titles.
 constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
-    {VariableGraph, "変数別グラフ", "", opens(hensuub)},
-    {Histogram, "ヒストグラム", "", opens(hensuup)},
-    {Pareto, "パレート図", "", opens(parekos)},
-    {Scatter, "散布図", "", {2, kAny, kScatterVariables, hensi2, 2, sanpuset}},
-    {VariableStatistics, "変数別統計量", "", opens(hakoh)},
-    {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3)},
-    {Gantt, "ガントチャート", "", needs(2, kGanttVariables, gantol)},
-    {XbarR, "Xbar-R 管理図", "xbar-r", {2, 10, kXbarRSize, XR1, kAny, XR1}},
-    {PPn, "P-Pn 管理図", "p-pn", needs(2, kPPnSize, phensi2)},
-    {DefectCount, "欠点数データ", "defects", opens(ketten)},
-    {XRs, "X-Rs 管理図", "x-rs", needs(1, kXRsVariables, xrshensi)},
-    {StratifiedStatistics, "層別統計量グラフ", "", needs(2, kStratifiedVariables, hensi2so)},
-    {StratifiedHistogram, "層別ヒストグラム", "", needs(2, kStratifiedVariables, hensi2so)},
+    {VariableGraph, "変数別グラフ", "", opens(hensuub), redrawnWithFlag(oneChart(oresen, ""))},
+    {Histogram, "ヒストグラム", "", opens(hensuup), oneChart(youko, "ヒストグラム")},
+    {Pareto, "パレート図", "", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
+    {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
+     AnalysisTitleRule{.window = sanpuzu,
+                       .topSource = ScatterKind,
+                       .bottomSource = ScatterBottom,
+                       .leftSource = ScatterLeft,
+                       .redrawOnlyWithFlag = true,
+                       .viewCommand = false}},
+    {VariableStatistics, "変数別統計量", "", opens(hakoh), noViewCommand(oneChart(hakohg, "変数別統計量"))},
+    {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3),
+     AnalysisTitleRule{.window = rsanpu,
+                       .topSource = Fixed,
+                       .topDefaults = {"立体散布図"},
+                       .bottomSource = Variable2,
+                       .leftSource = Variable1,
+                       .rightSource = Variable3}},
+    {Gantt, "ガントチャート", "", needs(2, kGanttVariables, gantol),
+     noViewCommand(oneChart(gantog, "ガントチャート"))},
+    {XbarR, "Xbar-R 管理図", "xbar-r", between(2, 10, kXbarRSize, XR1),
+     twoCharts(xrkanri, {"平均値　Ｘbar", "範囲　Ｒ"}, {"(平均値)", "(範囲)"})},
+    {PPn, "P-Pn 管理図", "p-pn", needs(2, kPPnSize, phensi2),
+     twoCharts(pkanri, {"不良率　Ｐ", "不良個数　Ｐｎ"}, {"(不良率)", "(不良個数)"})},
+    {DefectCount, "欠点数データ", "defects", opens(ketten),
+     withSuffix(oneChart(kanri1, "欠点数データ"), "(欠点数データ)")},
+    {XRs, "X-Rs 管理図", "x-rs", needs(1, kXRsVariables, xrshensi),
+     twoCharts(xrskanri, {"測定値　Ｘ", "移動範囲　Ｒs"}, {"(Ｘ)", "(Ｒs)"})},
+    {StratifiedStatistics, "層別統計量グラフ", "", needs(2, kStratifiedVariables, hensi2so),
+     noGridCommand(noViewCommand(oneChart(hakohg, "層別統計量グラフ")))},
+    // No title rule: the histogram window it opens shows typed titles only, and the
+    // title, grid-line and 3-D view dialogs leave that window to its next redraw.
+    {StratifiedHistogram, "層別ヒストグラム", "", needs(2, kStratifiedVariables, hensi2so), std::nullopt},
 }};
 
 static_assert(inEnumOrder(kAnalyses), "the analysis table follows the order of AnalysisId");
+
+// A title rule names a graph window of the window table, has a top default and a
+// suffix for no chart beyond its count, and agrees on that count with every
+// other analysis drawing into the same window.
+constexpr bool titleRulesFit() {
+    for (const AnalysisDescriptor& a : kAnalyses) {
+        if (!a.titles) continue;
+        const AnalysisTitleRule& r = *a.titles;
+        if (kWindows[static_cast<std::size_t>(r.window)].kind != GraphWindow) return false;
+        if (r.chartCount < 1 || r.chartCount > 2) return false;
+        if (r.chartCount == 1 && (!r.topDefaults[1].empty() || !r.topSuffixes[1].empty())) return false;
+        if (r.topSource == DefaultTitleSource::Fixed)
+            for (int c = 0; c < r.chartCount; ++c)
+                if (r.topDefaults[static_cast<std::size_t>(c)].empty()) return false;
+        for (const AnalysisDescriptor& b : kAnalyses)
+            if (b.titles && b.titles->window == r.window && b.titles->chartCount != r.chartCount)
+                return false;
+    }
+    return true;
+}
+static_assert(titleRulesFit(), "every title rule fits its graph window");
 
 } // namespace
 
@@ -159,6 +248,12 @@ std::optional<AnalysisId> findReport(std::string_view reportId) {
     for (const AnalysisDescriptor& a : kAnalyses)
         if (a.reportId == reportId) return a.id;
     return std::nullopt;
+}
+
+const AnalysisTitleRule* findTitleRule(std::optional<AnalysisId> id) {
+    if (!id) return nullptr;
+    const std::optional<AnalysisTitleRule>& titles = analysis(*id).titles;
+    return titles ? &*titles : nullptr;
 }
 
 Launch decideLaunch(AnalysisId id, int variables, int usedSamples) {

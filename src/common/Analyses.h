@@ -1,7 +1,8 @@
 // The program's analyses and windows, described once. Everything that lists,
 // checks or names an analysis or a window (the analysis list and the graph
 // command's checks, the windows the Analysis menu closes, the openers, the
-// report command and its help, the geometry keys) reads these two tables.
+// report command and its help, the default titles, the geometry keys) reads
+// these two tables.
 // Code names an analysis or a window by its enumerator, so that a misspelt
 // name does not compile; the texts only appear at the edges (the list the
 // user picks from, the command line).
@@ -58,11 +59,43 @@ struct LaunchRule {
     WindowId firstWhenMore;
 };
 
+// Where a default title (the title of a row the user left empty) comes from.
+enum class DefaultTitleSource : std::uint8_t {
+    None,          // no default: the title is emptied
+    Fixed,         // the rule's fixed text (per chart for the top row)
+    Variable1,     // name of selected variable 1
+    Variable2,     // name of selected variable 2
+    Variable3,     // name of selected variable 3
+    ScatterKind,   // the scatter window's kind list text
+    ScatterBottom, // X variable name / "時系列" / unchanged with two X variables
+    ScatterLeft,   // Y variable name / "残差"
+};
+
+// An analysis's graph window and its titles: the chart(s) that take them, the
+// default of each row, the suffixes a typed top title gets, and how the
+// window's presentation commands treat it.
+struct AnalysisTitleRule {
+    WindowId window;    // the graph window whose charts take the titles
+    int chartCount = 1; // 2 for the two-chart control-chart windows
+    DefaultTitleSource topSource = DefaultTitleSource::None;
+    std::array<std::string_view, 2> topDefaults{}; // per chart, for DefaultTitleSource::Fixed
+    std::array<std::string_view, 2> topSuffixes{}; // appended to a typed top title, per chart
+    DefaultTitleSource bottomSource = DefaultTitleSource::None;
+    DefaultTitleSource leftSource = DefaultTitleSource::None;
+    DefaultTitleSource rightSource = DefaultTitleSource::None;
+    bool redrawOnlyWithFlag = false; // redraws only while the title table's redraw flag is "1"
+    bool gridCommand = true;         // the grid-line dialog redraws this window at once
+    bool viewCommand = true;         // the 3-D view dialog's "保存" redraws it at once
+};
+
 struct AnalysisDescriptor {
     AnalysisId id;
     std::string_view listName; // the name in the analysis list ("Xbar-R 管理図")
     std::string_view reportId; // the --report ID ("xbar-r"), empty while it has none
     LaunchRule launch;
+    // Nothing for an analysis without default titles: no window is found for it
+    // when the title, grid-line or 3-D view dialog applies its settings.
+    std::optional<AnalysisTitleRule> titles;
 };
 
 // The graph command refuses fewer than two unmasked samples first, whatever the analysis.
@@ -79,6 +112,8 @@ const AnalysisDescriptor& analysis(AnalysisId id);
 // By the name in the analysis list, or by report ID; nothing for an unknown text.
 std::optional<AnalysisId> findAnalysis(std::string_view listName);
 std::optional<AnalysisId> findReport(std::string_view reportId);
+// The title rule of an analysis, or null for none (or for no analysis).
+const AnalysisTitleRule* findTitleRule(std::optional<AnalysisId> id);
 
 // The graph command's decision for K variables and n unmasked samples: the
 // refusal's text, or the first window.

@@ -1,4 +1,4 @@
-// The title table, the per-analysis title rules and the title application.
+// The title table and the title application.
 #include "presentation/TitleTable.h"
 
 #include <algorithm>
@@ -6,90 +6,6 @@
 namespace zel {
 
 namespace {
-
-AnalysisTitleRule singleChart(AnalysisId analysis, WindowId window, std::string topDefault) {
-    AnalysisTitleRule r;
-    r.analysis = analysis;
-    r.window = window;
-    if (!topDefault.empty()) {
-        r.topSource = DefaultTitleSource::Fixed;
-        r.topDefaults = {topDefault, topDefault};
-    }
-    return r;
-}
-
-AnalysisTitleRule controlChart(AnalysisId analysis, WindowId window, std::array<std::string, 2> defaults,
-                               std::array<std::string, 2> suffixes) {
-    AnalysisTitleRule r;
-    r.analysis = analysis;
-    r.window = window;
-    r.chartCount = 2;
-    r.topSource = DefaultTitleSource::Fixed;
-    r.topDefaults = std::move(defaults);
-    r.topSuffixes = std::move(suffixes);
-    return r;
-}
-
-std::vector<AnalysisTitleRule> builtInRules() {
-    std::vector<AnalysisTitleRule> rules;
-    rules.push_back(singleChart(AnalysisId::Histogram, WindowId::youko, "ヒストグラム"));
-    for (AnalysisId id : {AnalysisId::VariableGraph, AnalysisId::Pareto}) {
-        AnalysisTitleRule r = singleChart(id, WindowId::oresen, "");
-        r.redrawOnlyWithFlag = true;
-        rules.push_back(r);
-    }
-    {
-        AnalysisTitleRule r = singleChart(AnalysisId::VariableStatistics, WindowId::hakohg, "変数別統計量");
-        r.viewCommand = false; // hakohg has no 3-D view item
-        rules.push_back(r);
-    }
-    {
-        AnalysisTitleRule r = singleChart(AnalysisId::StratifiedStatistics, WindowId::hakohg, "層別統計量グラフ");
-        r.gridCommand = false; // the grid-line dialog names only "変数別統計量" for hakohg
-        r.viewCommand = false;
-        rules.push_back(r);
-    }
-    {
-        AnalysisTitleRule r = singleChart(AnalysisId::Gantt, WindowId::gantog, "ガントチャート");
-        r.viewCommand = false;
-        rules.push_back(r);
-    }
-    {
-        AnalysisTitleRule r = singleChart(AnalysisId::DefectCount, WindowId::kanri1, "欠点数データ");
-        r.topSuffixes = {"(欠点数データ)", "(欠点数データ)"};
-        rules.push_back(r);
-    }
-    rules.push_back(
-        controlChart(AnalysisId::XbarR, WindowId::xrkanri, {"平均値　Ｘbar", "範囲　Ｒ"}, {"(平均値)", "(範囲)"}));
-    rules.push_back(
-        controlChart(AnalysisId::PPn, WindowId::pkanri, {"不良率　Ｐ", "不良個数　Ｐｎ"}, {"(不良率)", "(不良個数)"}));
-    rules.push_back(
-        controlChart(AnalysisId::XRs, WindowId::xrskanri, {"測定値　Ｘ", "移動範囲　Ｒs"}, {"(Ｘ)", "(Ｒs)"}));
-    {
-        AnalysisTitleRule r;
-        r.analysis = AnalysisId::Scatter;
-        r.window = WindowId::sanpuzu;
-        r.topSource = DefaultTitleSource::ScatterKind;
-        r.bottomSource = DefaultTitleSource::ScatterBottom;
-        r.leftSource = DefaultTitleSource::ScatterLeft;
-        r.redrawOnlyWithFlag = true;
-        r.viewCommand = false;
-        rules.push_back(r);
-    }
-    {
-        AnalysisTitleRule r = singleChart(AnalysisId::Scatter3D, WindowId::rsanpu, "立体散布図");
-        r.bottomSource = DefaultTitleSource::Variable2;
-        r.leftSource = DefaultTitleSource::Variable1;
-        r.rightSource = DefaultTitleSource::Variable3;
-        rules.push_back(r);
-    }
-    return rules;
-}
-
-std::vector<AnalysisTitleRule>& rulesStore() {
-    static std::vector<AnalysisTitleRule> rules = builtInRules();
-    return rules;
-}
 
 std::string variableName(const TitleContext& context, std::size_t i) {
     return i < context.variableNames.size() ? context.variableNames[i] : std::string();
@@ -102,7 +18,7 @@ std::optional<std::string> defaultTitle(DefaultTitleSource source, const Analysi
     case DefaultTitleSource::None:
         return std::string();
     case DefaultTitleSource::Fixed:
-        return rule ? rule->topDefaults[static_cast<std::size_t>(chart)] : std::string();
+        return rule ? std::string(rule->topDefaults[static_cast<std::size_t>(chart)]) : std::string();
     case DefaultTitleSource::Variable1:
         return variableName(context, 0);
     case DefaultTitleSource::Variable2:
@@ -171,31 +87,9 @@ TitleInput TitleTable::asInput() const {
     return input;
 }
 
-std::span<const AnalysisTitleRule> titleRules() {
-    return rulesStore();
-}
-
-void registerTitleRule(const AnalysisTitleRule& rule) {
-    auto& rules = rulesStore();
-    auto it = std::find_if(rules.begin(), rules.end(),
-                           [&](const AnalysisTitleRule& r) { return r.analysis == rule.analysis; });
-    if (it != rules.end())
-        *it = rule;
-    else
-        rules.push_back(rule);
-}
-
-std::optional<AnalysisTitleRule> findTitleRule(std::optional<AnalysisId> analysis) {
-    if (!analysis) return std::nullopt;
-    for (const auto& r : rulesStore())
-        if (r.analysis == analysis) return r;
-    return std::nullopt;
-}
-
 bool applyTitles(TitleTable& table, const TitleInput& input, std::optional<AnalysisId> analysis,
                  const TitleContext& context, std::span<ChartModel* const> charts) {
-    const std::optional<AnalysisTitleRule> found = findTitleRule(analysis);
-    const AnalysisTitleRule* rule = found ? &*found : nullptr;
+    const AnalysisTitleRule* rule = findTitleRule(analysis);
     const int ruleCharts = rule ? rule->chartCount : 1;
     const int chartCount = std::min(static_cast<int>(charts.size()), std::max(ruleCharts, 1));
 

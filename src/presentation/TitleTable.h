@@ -1,8 +1,8 @@
 // The shared title table (top, bottom, left and right chart titles with their
-// show and orientation settings), the per-analysis default titles and top-title
-// suffixes, and the application of the titles onto the chart models of the
-// current analysis's window. The per-analysis rules are a table keyed by the
-// analysis name, so that each analysis brings its own row.
+// show and orientation settings) and the application of the titles onto the
+// chart models of the current analysis's window. Each analysis's default titles
+// and top-title suffixes are its title rule in the analysis table
+// (common/Analyses.h, findTitleRule).
 #pragma once
 
 #include "common/Analyses.h"
@@ -60,41 +60,6 @@ class TitleTable {
     std::array<std::string, kRows> m_text;
     std::array<std::string, kRows> m_second;
 };
-
-// Where a default title comes from.
-enum class DefaultTitleSource {
-    None,          // no default: the title is emptied
-    Fixed,         // the rule's fixed text (per chart for the top row)
-    Variable1,     // name of selected variable 1
-    Variable2,     // name of selected variable 2
-    Variable3,     // name of selected variable 3
-    ScatterKind,   // the scatter window's kind list text
-    ScatterBottom, // X variable name / "時系列" / unchanged with two X variables
-    ScatterLeft,   // Y variable name / "残差"
-};
-
-// One analysis's title rules.
-struct AnalysisTitleRule {
-    AnalysisId analysis = AnalysisId::VariableGraph;
-    WindowId window = WindowId::oresen; // the analysis's graph window
-    int chartCount = 1;   // 2 for the two-chart control-chart windows
-    DefaultTitleSource topSource = DefaultTitleSource::None;
-    std::array<std::string, 2> topDefaults; // per chart, for DefaultTitleSource::Fixed
-    std::array<std::string, 2> topSuffixes; // appended to a typed top title, per chart
-    DefaultTitleSource bottomSource = DefaultTitleSource::None;
-    DefaultTitleSource leftSource = DefaultTitleSource::None;
-    DefaultTitleSource rightSource = DefaultTitleSource::None;
-    bool redrawOnlyWithFlag = false; // redraws only while the redraw flag is "1"
-    bool gridCommand = true;         // the grid-line dialog redraws this window at once
-    bool viewCommand = true;         // the 3-D view dialog's "保存" redraws it at once
-};
-
-// The rules of every analysis known so far; an analysis adds its row with
-// registerTitleRule (a row for the same analysis replaces the old one).
-std::span<const AnalysisTitleRule> titleRules();
-void registerTitleRule(const AnalysisTitleRule& rule);
-// The rule of an analysis, or nothing for an analysis (or none) without one.
-std::optional<AnalysisTitleRule> findTitleRule(std::optional<AnalysisId> analysis);
 
 // What the defaults depend on besides the analysis: the analysis window's
 // selected variable names and, for the scatter diagram, its kind list text and

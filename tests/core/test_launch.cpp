@@ -105,7 +105,20 @@ TEST(AnalysisTable, ReportIdsAndNamesFindTheirAnalysis) {
     // The scatter diagram is the one analysis whose first window depends on K.
     EXPECT_EQ(firstWindows(AnalysisId::Scatter),
               (std::array<std::optional<WindowId>, 2>{WindowId::hensi2, WindowId::sanpuset}));
-    EXPECT_EQ(firstWindows(AnalysisId::XbarR), (std::array<std::optional<WindowId>, 2>{WindowId::XR1, std::nullopt}));
+    EXPECT_EQ(firstWindows(AnalysisId::XbarR),
+              (std::array<std::optional<WindowId>, 2>{WindowId::XR1, std::nullopt}));
     EXPECT_EQ(decideLaunch(AnalysisId::Scatter, 3, 2).window, WindowId::sanpuset);
     EXPECT_EQ(decideLaunch(AnalysisId::Scatter, 2, 2).window, WindowId::hensi2);
+}
+
+TEST(AnalysisTable, EveryGraphWindowTakesTheTitlesOfAnAnalysis) {
+    // A graph window that no title rule names is found by none of the title,
+    // grid-line and 3-D view dialogs.
+    for (const WindowDescriptor& w : windowTable()) {
+        if (w.kind != WindowKind::GraphWindow) continue;
+        const bool named =
+            std::any_of(analysisTable().begin(), analysisTable().end(),
+                        [&](const AnalysisDescriptor& a) { return a.titles && a.titles->window == w.id; });
+        EXPECT_TRUE(named) << w.name;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 using namespace zel;
@@ -208,27 +209,39 @@ TEST(TitleApply, StoresTextsWithoutAnyChart) {
     EXPECT_EQ(t.text(TitleRow::Right), " ");
 }
 
-TEST(TitleRules, LookupAndRegistration) {
+TEST(TitleRules, ReadFromTheAnalysisTable) {
     ASSERT_TRUE(findTitleRule(AnalysisId::VariableGraph));
     EXPECT_EQ(findTitleRule(AnalysisId::VariableGraph)->window, WindowId::oresen);
     EXPECT_EQ(findTitleRule(AnalysisId::Pareto)->window, WindowId::oresen);
     EXPECT_EQ(findTitleRule(AnalysisId::StratifiedStatistics)->window, WindowId::hakohg);
     EXPECT_EQ(findTitleRule(AnalysisId::PPn)->chartCount, 2);
+    EXPECT_EQ(findTitleRule(AnalysisId::XRs), &*analysis(AnalysisId::XRs).titles);
     EXPECT_FALSE(findTitleRule(std::nullopt));
-    EXPECT_FALSE(findTitleRule(AnalysisId::StratifiedHistogram)); // no graph window of its own yet
+    EXPECT_FALSE(findTitleRule(AnalysisId::StratifiedHistogram));
 
-    AnalysisTitleRule r;
-    r.analysis = AnalysisId::StratifiedHistogram;
-    r.window = WindowId::hakohg;
-    r.topSource = DefaultTitleSource::Fixed;
-    r.topDefaults = {"既定", "既定"};
-    registerTitleRule(r);
-    r.topDefaults = {"置換", "置換"};
-    registerTitleRule(r);
+    // Without a rule a typed title goes on the chart as typed and an empty row empties it.
     TitleTable t;
     Charts c;
+    c.a.setTitleTop("stale");
+    EXPECT_TRUE(applyTitles(t, typed("T"), AnalysisId::StratifiedHistogram, {}, c.two()));
+    EXPECT_EQ(c.a.titleTop(), "T");
+    EXPECT_EQ(c.b.titleTop(), ""); // one chart only
     applyTitles(t, typed(""), AnalysisId::StratifiedHistogram, {}, c.one());
-    EXPECT_EQ(c.a.titleTop(), "置換");
+    EXPECT_EQ(c.a.titleTop(), "");
+}
+
+TEST(TitleRules, WindowsTheGridAndViewDialogsRedrawAtOnce) {
+    // The grid-line dialog's "OK" redraws the current analysis's window for all
+    // but the stratified statistics; the 3-D view dialog's "保存" only for these.
+    const std::set<AnalysisId> view = {
+        AnalysisId::Scatter3D,   AnalysisId::VariableGraph, AnalysisId::Pareto, AnalysisId::Histogram,
+        AnalysisId::DefectCount, AnalysisId::PPn,           AnalysisId::XbarR,  AnalysisId::XRs};
+    for (const AnalysisDescriptor& a : analysisTable()) {
+        const AnalysisTitleRule* rule = findTitleRule(a.id);
+        if (!rule) continue;
+        EXPECT_EQ(rule->gridCommand, a.id != AnalysisId::StratifiedStatistics) << a.listName;
+        EXPECT_EQ(rule->viewCommand, view.count(a.id) == 1) << a.listName;
+    }
 }
 
 TEST(GraphSettings, GridSettingsRoundTripAndBadValues) {
