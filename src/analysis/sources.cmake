@@ -5,7 +5,6 @@
 zel_sources(zelcore
   src/analysis/AnalysisSet.h src/analysis/AnalysisSet.cpp
   src/analysis/Launch.h src/analysis/Launch.cpp
-  src/analysis/ResultTable.h src/analysis/ResultTable.cpp
   src/analysis/control/ChartDataSet.h src/analysis/control/ChartDataSet.cpp
   src/analysis/control/XbarR.h src/analysis/control/XbarR.cpp
   src/analysis/control/XRs.h src/analysis/control/XRs.cpp

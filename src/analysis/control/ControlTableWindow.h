@@ -6,7 +6,7 @@
 // dialog, and the limits file written when the window opens.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "common/Status.h"
 #include "presentation/ResultTableWindow.h"
 
