@@ -21,6 +21,7 @@ if(ZEL_WITH_QT)
   zel_sources(zelui
     src/analysis/AnalysisLaunch.h src/analysis/AnalysisLaunch.cpp
     src/analysis/VariableLists.h src/analysis/VariableLists.cpp
+    src/analysis/VariableDialog.h src/analysis/VariableDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp
