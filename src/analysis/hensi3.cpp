@@ -18,7 +18,8 @@ std::vector<QString> captionsFor(std::optional<zel::AnalysisId> analysis) {
 } // namespace
 
 hensi3::hensi3(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("hensi3"), captionsFor(currentAnalysis(context)), {}, {}}, parent) {}
+    : VariableDialog(context, {QStringLiteral("hensi3"), captionsFor(currentAnalysis(context)), {}, {}},
+                     parent) {}
 
 void hensi3::ok() {
     buildAnalysisSetAndContinue();

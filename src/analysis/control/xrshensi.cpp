@@ -9,7 +9,8 @@
 #include "windowkit/Workspace.h"
 
 xrshensi::xrshensi(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("xrshensi"), {}, QString::fromUtf8(zel::kXbarEntry), QSize(380, 150)},
+    : VariableDialog(context,
+                     {QStringLiteral("xrshensi"), {}, QString::fromUtf8(zel::kXbarEntry), QSize(380, 150)},
                      parent) {}
 
 void xrshensi::ok() {
