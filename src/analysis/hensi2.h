@@ -3,22 +3,13 @@
 // the Analysis set of the two variables and opens the current analysis's next window.
 #pragma once
 
-#include "windowkit/ZelWindow.h"
+#include "analysis/VariableDialog.h"
 
-#include <array>
-
-class MainContext;
-class QComboBox;
-class QLabel;
-
-class hensi2 : public ZelWindow {
+class hensi2 : public VariableDialog {
     Q_OBJECT
   public:
     explicit hensi2(MainContext& context, QWidget* parent = nullptr);
 
   private:
-    void ok();
-
-    MainContext& m_context;
-    std::array<QComboBox*, 2> m_lists{};
+    void ok() override;
 };

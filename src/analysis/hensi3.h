@@ -4,21 +4,13 @@
 // opens the current analysis's next window.
 #pragma once
 
-#include "windowkit/ZelWindow.h"
+#include "analysis/VariableDialog.h"
 
-#include <array>
-
-class MainContext;
-class QComboBox;
-
-class hensi3 : public ZelWindow {
+class hensi3 : public VariableDialog {
     Q_OBJECT
   public:
     explicit hensi3(MainContext& context, QWidget* parent = nullptr);
 
   private:
-    void ok();
-
-    MainContext& m_context;
-    std::array<QComboBox*, 3> m_lists{};
+    void ok() override;
 };

@@ -5,7 +5,6 @@
 zel_sources(zelcore
   src/analysis/AnalysisSet.h src/analysis/AnalysisSet.cpp
   src/analysis/Launch.h src/analysis/Launch.cpp
-  src/analysis/ResultTable.h src/analysis/ResultTable.cpp
   src/analysis/control/ChartDataSet.h src/analysis/control/ChartDataSet.cpp
   src/analysis/control/XbarR.h src/analysis/control/XbarR.cpp
   src/analysis/control/XRs.h src/analysis/control/XRs.cpp
@@ -22,6 +21,7 @@ if(ZEL_WITH_QT)
   zel_sources(zelui
     src/analysis/AnalysisLaunch.h src/analysis/AnalysisLaunch.cpp
     src/analysis/VariableLists.h src/analysis/VariableLists.cpp
+    src/analysis/VariableDialog.h src/analysis/VariableDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

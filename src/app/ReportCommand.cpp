@@ -1,7 +1,7 @@
 // The headless report of a control-chart analysis.
 #include "app/ReportCommand.h"
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/ControlReports.h"

@@ -22,6 +22,7 @@
 #include "presentation/GraphSettings.h"
 #include "presentation/rgset.h"
 #include "windowkit/AppSettings.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/MessageBox.h"
 #include "windowkit/WindowGeometry.h"
 #include "windowkit/ZelWindow.h"
@@ -64,13 +65,7 @@ void place(QWidget* w, double left, double top, double width, double height) {
 
 using zel::px;
 
-QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
-                 const QKeySequence& shortcut = QKeySequence()) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-    return a;
-}
+using MenuFrame::addItem;
 
 } // namespace
 
@@ -145,8 +140,7 @@ void form1::buildLayout() {
 void form1::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    m_fileMenu = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    m_fileMenu->setObjectName(QStringLiteral("FILE_M"));
+    m_fileMenu = MenuFrame::addMenu(bar, QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("FILE_M"));
     QAction* newItem = addItem(m_fileMenu, QStringLiteral("新規作成(&N)..."), QStringLiteral("SINKI"),
                                QKeySequence(Qt::Key_F2));
     QAction* openItem = addItem(m_fileMenu, QStringLiteral("開く(&L)..."), QStringLiteral("YOMIKOMI"),
@@ -170,8 +164,7 @@ void form1::buildMenus() {
                    {QStringLiteral("LoadForm"), QStringLiteral("saveform"), QStringLiteral("sinkform"),
                     QStringLiteral("tydata"), QStringLiteral("rot"), QStringLiteral("inmode")});
 
-    m_editMenu = bar->addMenu(QStringLiteral("編集(&E)"));
-    m_editMenu->setObjectName(QStringLiteral("EDIT_M"));
+    m_editMenu = MenuFrame::addMenu(bar, QStringLiteral("編集(&E)"), QStringLiteral("EDIT_M"));
     m_copy = addItem(m_editMenu, QStringLiteral("コピー(&C)"), QStringLiteral("COPPY"),
                      QKeySequence(Qt::CTRL | Qt::Key_C));
     m_paste = addItem(m_editMenu, QStringLiteral("貼り付け(&P)"), QStringLiteral("HARITUKE"),
@@ -211,8 +204,7 @@ void form1::buildMenus() {
     addDatasetCommand(insertColsItem);
     addDatasetCommand(deleteColsItem);
 
-    m_analysisMenu = bar->addMenu(QStringLiteral("解析(&A)"));
-    m_analysisMenu->setObjectName(QStringLiteral("KAISEKI_M"));
+    m_analysisMenu = MenuFrame::addMenu(bar, QStringLiteral("解析(&A)"), QStringLiteral("KAISEKI_M"));
     QAction* graphItem = addItem(m_analysisMenu, QStringLiteral("グラフの作成(&G)..."),
                                  QStringLiteral("BUNSAN"), QKeySequence(Qt::Key_F6));
     connect(graphItem, &QAction::triggered, this, &form1::graphCommandRequested);
@@ -222,8 +214,7 @@ void form1::buildMenus() {
         analysisWindows.append(QString::fromStdString(name));
     closeOnOpening(m_analysisMenu, analysisWindows);
 
-    m_optionMenu = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    m_optionMenu->setObjectName(QStringLiteral("OPTION_M"));
+    m_optionMenu = MenuFrame::addMenu(bar, QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("OPTION_M"));
     m_toolbarAction = addItem(m_optionMenu, QStringLiteral("ﾂｰﾙﾊﾞｰ(&T)"), QStringLiteral("TOLLBAR"));
     m_toolbarAction->setCheckable(true);
     m_toolbarAction->setChecked(true);
@@ -255,8 +246,7 @@ void form1::buildMenus() {
                    {QStringLiteral("masukuf"), QStringLiteral("nymode"), QStringLiteral("henhenf"),
                     QStringLiteral("parekos"), QStringLiteral("rgset")});
 
-    m_helpMenu = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    m_helpMenu->setObjectName(QStringLiteral("HELP_MENU"));
+    m_helpMenu = MenuFrame::addMenu(bar, QStringLiteral("ﾍﾙﾌﾟ(&H)"), QStringLiteral("HELP_MENU"));
     QAction* contentsItem = addItem(m_helpMenu, QStringLiteral("ZELﾍﾙﾌﾟ(&C)"), QStringLiteral("HELP_M"));
     contentsItem->setProperty("index", 0);
     QAction* usageItem = addItem(m_helpMenu, QStringLiteral("ﾍﾙﾌﾟの使い方(&H)"), QStringLiteral("HELP_M"));

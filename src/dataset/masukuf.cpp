@@ -7,6 +7,7 @@
 #include "dataset/DatasetFile.h"
 #include "dataset/EditCommands.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
@@ -36,10 +37,8 @@ masukuf::masukuf(MainContext& ctx, QWidget* parent)
     const int n = m_samples;
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* options = menuBar->addMenu(QString::fromUtf8(kOptionMenu));
-    options->setObjectName(QStringLiteral("OPTION"));
-    QAction* invert = options->addAction(QString::fromUtf8(kInvert));
-    invert->setObjectName(QStringLiteral("HANTEN"));
+    QMenu* options = MenuFrame::addMenu(menuBar, QString::fromUtf8(kOptionMenu), QStringLiteral("OPTION"));
+    QAction* invert = MenuFrame::addItem(options, QString::fromUtf8(kInvert), QStringLiteral("HANTEN"));
     connect(invert, &QAction::triggered, this, &masukuf::invertMasks);
 
     auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);

@@ -7,6 +7,7 @@
 #include "dataset/DatasetFile.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
@@ -60,22 +61,14 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
     m_grid->setObjectName(QStringLiteral("grid1"));
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* file = menuBar->addMenu(QString::fromUtf8(kFileMenu));
-    file->setObjectName(QStringLiteral("FILE"));
-    QAction* print = file->addAction(QString::fromUtf8(kPrint));
-    print->setObjectName(QStringLiteral("INSATU"));
-    QAction* exit = file->addAction(QString::fromUtf8(kExit));
-    exit->setObjectName(QStringLiteral("SYURYOU"));
-    QMenu* edit = menuBar->addMenu(QString::fromUtf8(kEditMenu));
-    edit->setObjectName(QStringLiteral("EDIT"));
-    QAction* copy = edit->addAction(QString::fromUtf8(kCopy));
-    copy->setObjectName(QStringLiteral("COPY"));
-    QAction* paste = edit->addAction(QString::fromUtf8(kPaste));
-    paste->setObjectName(QStringLiteral("PASTE"));
-    QAction* cut = edit->addAction(QString::fromUtf8(kCut));
-    cut->setObjectName(QStringLiteral("CUT"));
-    QAction* all = edit->addAction(QString::fromUtf8(kSelectAll));
-    all->setObjectName(QStringLiteral("SELECTALL"));
+    QMenu* file = MenuFrame::addMenu(menuBar, QString::fromUtf8(kFileMenu), QStringLiteral("FILE"));
+    QAction* print = MenuFrame::addItem(file, QString::fromUtf8(kPrint), QStringLiteral("INSATU"));
+    QAction* exit = MenuFrame::addItem(file, QString::fromUtf8(kExit), QStringLiteral("SYURYOU"));
+    QMenu* edit = MenuFrame::addMenu(menuBar, QString::fromUtf8(kEditMenu), QStringLiteral("EDIT"));
+    QAction* copy = MenuFrame::addItem(edit, QString::fromUtf8(kCopy), QStringLiteral("COPY"));
+    QAction* paste = MenuFrame::addItem(edit, QString::fromUtf8(kPaste), QStringLiteral("PASTE"));
+    QAction* cut = MenuFrame::addItem(edit, QString::fromUtf8(kCut), QStringLiteral("CUT"));
+    QAction* all = MenuFrame::addItem(edit, QString::fromUtf8(kSelectAll), QStringLiteral("SELECTALL"));
     connect(print, &QAction::triggered, this, &parekos::print);
     connect(exit, &QAction::triggered, this, &QDialog::reject);
     connect(copy, &QAction::triggered, this, [this] { m_grid->doAction(DataGrid::Action::Copy); });

@@ -1,19 +1,21 @@
 // The result-table-window frame.
 #include "presentation/ResultTableWindow.h"
 
+#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QSpinBox>
 
 namespace {
 using zel::px;
@@ -21,12 +23,8 @@ using zel::twipsOf;
 // Design sizes of the buttons, in twips.
 constexpr double kButtonWidth = 1170;
 constexpr double kButtonHeight = 400;
-
-QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(name);
-    return a;
-}
+// The spin box's label stands this much lower than the box, level with its text.
+constexpr double kSpinLabelDrop = 30;
 
 void moveLeft(QWidget* w, double left) {
     if (w) w->move(px(left), w->y());
@@ -41,14 +39,9 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menuBar = new QMenuBar(this);
-    layout->setMenuBar(m_menuBar);
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    layout->addWidget(m_client);
+    const MenuFrame::Parts frame = MenuFrame::install(this);
+    m_menuBar = frame.menuBar;
+    m_client = frame.client;
 
     m_grid = new DataGrid(m_client);
     m_grid->setObjectName(design.gridName);
@@ -69,17 +62,18 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     connect(m_ok, &QPushButton::clicked, this, [this] { ok(); });
     connect(m_print, &QPushButton::clicked, this, &ResultTableWindow::print);
 
-    QMenu* file = m_menuBar->addMenu(fileMenuText());
-    file->setObjectName(design.fileMenuName);
-    connect(addItem(file, printItemText(), design.printItemName), &QAction::triggered, this,
+    if (design.decimalSpin) addDecimalSpin();
+
+    QMenu* file = MenuFrame::addMenu(m_menuBar, fileMenuText(), design.fileMenuName);
+    connect(MenuFrame::addItem(file, printItemText(), design.printItemName), &QAction::triggered, this,
             &ResultTableWindow::print);
-    connect(addItem(file, endItemText(), design.endItemName), &QAction::triggered, this, [this] { ok(); });
-    m_editMenu = m_menuBar->addMenu(editMenuText());
-    m_editMenu->setObjectName(design.editMenuName);
-    connect(addItem(m_editMenu, copyItemText(), design.copyItemName), &QAction::triggered, this,
+    connect(MenuFrame::addItem(file, endItemText(), design.endItemName), &QAction::triggered, this,
+            [this] { ok(); });
+    m_editMenu = MenuFrame::addMenu(m_menuBar, editMenuText(), design.editMenuName);
+    connect(MenuFrame::addItem(m_editMenu, copyItemText(), design.copyItemName), &QAction::triggered, this,
             &ResultTableWindow::copy);
-    connect(addItem(m_editMenu, selectAllItemText(), design.selectItemName), &QAction::triggered, this,
-            &ResultTableWindow::selectAll);
+    connect(MenuFrame::addItem(m_editMenu, selectAllItemText(), design.selectItemName), &QAction::triggered,
+            this, &ResultTableWindow::selectAll);
 
     // The right button released over the grid opens the edit menu there.
     connect(m_grid, &DataGrid::mouseUp, this, [this](Qt::MouseButton button, const QPoint& globalPos) {
@@ -96,6 +90,75 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
 }
 
 ResultTableWindow::~ResultTableWindow() = default;
+
+void ResultTableWindow::addDecimalSpin() {
+    m_spinLabel = new QLabel(decimalsLabelText(), m_client);
+    m_spinLabel->setObjectName(QStringLiteral("Label1"));
+    m_spin = new QSpinBox(m_client);
+    m_spin->setObjectName(QStringLiteral("Spin1"));
+    m_spin->setRange(0, kMaxDecimals);
+    m_spin->setValue(kInitialDecimals);
+    m_spinLabel->setBuddy(m_spin);
+    connect(m_spin, &QSpinBox::valueChanged, this, &ResultTableWindow::applyDecimals);
+}
+
+int ResultTableWindow::decimals() const {
+    return m_spin ? m_spin->value() : kInitialDecimals;
+}
+
+void ResultTableWindow::showTable(const zel::ResultTable& table) {
+    DataGrid& g = *m_grid;
+    g.setColumnCount(table.columns);
+    g.setRowCount(table.rows);
+
+    // Every data cell is a number cell with the chosen decimal places.
+    g.setBlockMode(false);
+    g.setCurrentCol(-1);
+    g.setCurrentRow(-1);
+    g.setCellType(DataGrid::CellType::Real);
+    g.setDecimalPlaces(decimals());
+
+    for (int c = 0; c <= table.columns; ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        g.setText(c, 0,
+                  i < table.columnHeadings.size() ? QString::fromStdString(table.columnHeadings[i])
+                                                  : QString());
+        if (i < table.columnWidths.size()) g.setColumnWidthAt(c, table.columnWidths[i]);
+    }
+    for (int r = 1; r <= table.rows; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        g.setText(0, r,
+                  i < table.rowHeadings.size() ? QString::fromStdString(table.rowHeadings[i]) : QString());
+        for (int c = 1; c <= table.columns; ++c) {
+            const zel::ResultCell& cell = table.at(r, c);
+            if (cell.number)
+                g.setText(c, r, QString::fromStdString(zel::generalNumberText(*cell.number)));
+            else
+                g.setText(c, r, QString::fromStdString(cell.text));
+        }
+    }
+    // Long data labels and headings widen their column rather than being cut off.
+    for (int c = 0; c <= table.columns; ++c)
+        g.widenToHeadings(c);
+    g.setCurrentCol(1);
+    g.setCurrentRow(1);
+}
+
+void ResultTableWindow::applyDecimals(int decimals) {
+    // The whole sheet at once; the current cell and block stay as they were.
+    DataGrid& g = *m_grid;
+    const int col = g.currentCol();
+    const int row = g.currentRow();
+    const bool block = g.blockMode();
+    g.setBlockMode(false);
+    g.setCurrentCol(-1);
+    g.setCurrentRow(-1);
+    g.setDecimalPlaces(decimals);
+    g.setCurrentCol(col);
+    g.setCurrentRow(row);
+    g.setBlockMode(block);
+    g.viewport()->update();
+}
 
 void ResultTableWindow::placeDesign() {
     const int bw = px(kButtonWidth);
@@ -122,6 +185,27 @@ void ResultTableWindow::placeDesign() {
         m_ok->setGeometry(px(6820), px(4800), bw, bh);
         break;
     }
+    if (!m_spin) return;
+    switch (m_spec.layout) {
+    case ResultTableLayout::ControlChart:
+    case ResultTableLayout::PChart:
+        // Beside "印刷", above the grid.
+        m_spinLabel->setGeometry(px(1500), px(100 + kSpinLabelDrop), px(2700), px(340));
+        m_spin->setGeometry(px(4200), px(100), px(900), px(400));
+        break;
+    case ResultTableLayout::Frequency:
+    case ResultTableLayout::Statistics:
+    case ResultTableLayout::Regression:
+        // In the bottom row, between "印刷" and "OK".
+        m_spinLabel->setGeometry(px(1400), px(4800 + kSpinLabelDrop), px(2700), px(340));
+        m_spin->setGeometry(px(4100), px(4800), px(900), px(400));
+        break;
+    }
+}
+
+void ResultTableWindow::moveSpinTop(double top) {
+    moveTop(m_spin, top);
+    moveTop(m_spinLabel, top + kSpinLabelDrop);
 }
 
 void ResultTableWindow::setOptionButtons(QWidget* first, QWidget* second) {
@@ -129,11 +213,6 @@ void ResultTableWindow::setOptionButtons(QWidget* first, QWidget* second) {
     m_option2 = second;
     for (QWidget* w : {first, second})
         if (w && w->parentWidget() != m_client) w->setParent(m_client);
-}
-
-void ResultTableWindow::setDecimalSpin(QWidget* spin) {
-    m_spin = spin;
-    if (spin && spin->parentWidget() != m_client) spin->setParent(m_client);
 }
 
 void ResultTableWindow::layoutClient(QSizeF twips) {
@@ -173,10 +252,12 @@ void ResultTableWindow::layoutClient(QSizeF twips) {
             moveLeft(m_ok, sw - 2550);
             moveLeft(m_cancel, sw - 1270);
         }
-        if (sh - 780 > 500)
+        if (sh - 780 > 500) {
             for (QWidget* w : {static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_cancel),
-                               static_cast<QWidget*>(m_print), m_spin})
+                               static_cast<QWidget*>(m_print)})
                 moveTop(w, sh - 580);
+            moveSpinTop(sh - 580);
+        }
         break;
     case ResultTableLayout::Statistics:
         m_grid->move(px(100), px(100));
@@ -186,19 +267,23 @@ void ResultTableWindow::layoutClient(QSizeF twips) {
             moveLeft(m_ok, sw - 2600);
             moveLeft(m_cancel, sw - 1270);
         }
-        if (sh - 800 > 500)
+        if (sh - 800 > 500) {
             for (QWidget* w : {static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_cancel),
                                static_cast<QWidget*>(m_print)})
                 moveTop(w, sh - 600);
+            moveSpinTop(sh - 600);
+        }
         break;
     case ResultTableLayout::Regression:
         m_grid->move(px(100), px(100));
         gridWidth();
         gridHeight(sh - 800);
         if (sw - 1280 > 500) moveLeft(m_ok, sw - 1280);
-        if (sh - 800 > 500)
-            for (QWidget* w : {static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_print), m_spin})
+        if (sh - 800 > 500) {
+            for (QWidget* w : {static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_print)})
                 moveTop(w, sh - 600);
+            moveSpinTop(sh - 600);
+        }
         break;
     }
 }

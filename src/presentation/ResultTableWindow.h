@@ -1,10 +1,12 @@
-// ResultTableWindow: the frame every result-table window shares. One grid with
-// the computed table, the buttons "OK", "ｷｬﾝｾﾙ" and "印刷", the menus "ﾌｧｲﾙ(&F)"
-// and "編集(&E)" (also as the grid's pop-up menu), the resize rules of the
-// window's kind and the table print recipe. What the table holds and what "OK"
-// leads to belong to each window.
+// ResultTableWindow: the frame every result-table window shares. One grid that
+// shows a computed table, the decimal-places spin box when the window has one,
+// the buttons "OK", "ｷｬﾝｾﾙ" and "印刷", the menus "ﾌｧｲﾙ(&F)" and "編集(&E)" (also
+// as the grid's pop-up menu), the resize rules of the window's kind and the
+// table print recipe. What the table holds and what "OK" leads to belong to
+// each window.
 #pragma once
 
+#include "common/ResultTable.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QSizeF>
@@ -14,8 +16,10 @@ class DataGrid;
 class MainContext;
 class QAction;
 class QMenu;
+class QLabel;
 class QMenuBar;
 class QPushButton;
+class QSpinBox;
 
 // The resize rules, by window kind.
 enum class ResultTableLayout {
@@ -34,6 +38,9 @@ struct ResultTableSpec {
     QString editMenuName, copyItemName, selectItemName; // xbrhen, xbrcopy, xbrsubete
     ResultTableLayout layout = ResultTableLayout::Statistics;
     bool hasCancel = true; // kaibun and kaityo have no "ｷｬﾝｾﾙ"
+    // The decimal-places spin box "小数点以下表示桁数：" (Label1, Spin1): number
+    // cells show that many places, and changing it reformats the whole sheet.
+    bool decimalSpin = false;
 };
 
 class ResultTableWindow : public ZelWindow {
@@ -45,6 +52,9 @@ class ResultTableWindow : public ZelWindow {
     static QString editMenuText() { return QStringLiteral("編集(&E)"); }
     static QString copyItemText() { return QStringLiteral("コピー(&C)"); }
     static QString selectAllItemText() { return QStringLiteral("すべて選択(&A)"); }
+    static QString decimalsLabelText() { return QStringLiteral("小数点以下表示桁数："); }
+    static constexpr int kInitialDecimals = 2;
+    static constexpr int kMaxDecimals = 100;
 
     ResultTableWindow(MainContext& context, const ResultTableSpec& design, QWidget* parent = nullptr);
     ~ResultTableWindow() override;
@@ -54,15 +64,24 @@ class ResultTableWindow : public ZelWindow {
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; } // nullptr without "ｷｬﾝｾﾙ"
     QPushButton* printButton() const { return m_print; }
+    QSpinBox* decimalSpin() const { return m_spin; } // nullptr without one
+    // The decimal places number cells show: the spin box's value, or the
+    // initial places in a window without one.
+    int decimals() const;
     QMenuBar* menuBar() const { return m_menuBar; }
     QMenu* editMenu() const { return m_editMenu; }
     // The area below the menu bar; the layout rules work in its size.
     QWidget* client() const { return m_client; }
 
+    // Fills the grid from the table: its size, headings and column widths (a
+    // heading wider than its column widens it), every data cell a number cell
+    // with decimals() places holding a number's general number text or the
+    // cell's text. The current cell is then row 1, column 1.
+    void showTable(const zel::ResultTable& table);
+
     // Window-specific controls the bottom-row rules move: the option buttons of
-    // the control-chart tables and the decimal-places spin box.
+    // the control-chart tables.
     void setOptionButtons(QWidget* first, QWidget* second);
-    void setDecimalSpin(QWidget* spin);
 
     // The commands.
     void selectAll();
@@ -77,7 +96,10 @@ class ResultTableWindow : public ZelWindow {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void addDecimalSpin();
+    void applyDecimals(int decimals);
     void placeDesign();
+    void moveSpinTop(double top);
 
     MainContext& m_context;
     ResultTableSpec m_spec;
@@ -90,6 +112,7 @@ class ResultTableWindow : public ZelWindow {
     QPushButton* m_print = nullptr;
     QWidget* m_option1 = nullptr;
     QWidget* m_option2 = nullptr;
-    QWidget* m_spin = nullptr;
+    QLabel* m_spinLabel = nullptr;
+    QSpinBox* m_spin = nullptr;
     bool m_wholeSheet = false; // "すべて選択" is in force
 };

@@ -1,6 +1,6 @@
 # windowkit: what every window stands on: the shared records' shape, window
-# geometry, the settings the windows keep, the window base class, message boxes
-# and the main window's services.
+# geometry, the settings the windows keep, the window base class, message boxes,
+# the menu bar of frame windows and the main window's services.
 
 # zelcore (no Qt).
 zel_sources(zelcore
@@ -16,5 +16,6 @@ if(ZEL_WITH_QT)
     src/windowkit/QSettingsStore.h src/windowkit/QSettingsStore.cpp
     src/windowkit/ZelWindow.h src/windowkit/ZelWindow.cpp
     src/windowkit/MessageBox.h src/windowkit/MessageBox.cpp
+    src/windowkit/MenuFrame.h src/windowkit/MenuFrame.cpp
   )
 endif()

@@ -2,7 +2,7 @@
 // n = 2, 5 and 10, X-Rs (one variable and "Xbar"), P-Pn with equal and unequal
 // lot sizes and without defectives, the defect-count chart, the table layouts
 // and the CSV form of a table.
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"

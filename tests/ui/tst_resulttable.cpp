@@ -1,6 +1,9 @@
 // Tests of the result-table-window frame driven as a user drives it: buttons and
-// menus with their texts and names, "すべて選択" then "コピー", the grid's pop-up
-// menu, the resize rules, printing with the table recipe, and "終了" acting as "OK".
+// menus with their texts and names, a computed table shown with the decimal-places
+// spin box, "すべて選択" then "コピー", the grid's pop-up menu, the resize rules,
+// printing with the table recipe, and "終了" acting as "OK".
+#include "common/NumberText.h"
+#include "common/ResultTable.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -82,6 +86,39 @@ QAction* findAction(QWidget* window, const QString& name) {
 
 int px(double twips) {
     return zel::Twips::toPixels(twips);
+}
+
+// What the grid shows in a data cell, decimal places applied.
+QString shown(const DataGrid& g, int col, int row) {
+    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
+}
+
+// A table that is not a control-chart table: two number columns, a total row
+// with a text cell, widths of its own.
+zel::ResultTable sampleResult() {
+    zel::ResultTable t;
+    t.resize(3, 2, 10);
+    t.columnHeadings = {"", "下限", "度数"};
+    t.rowHeadings = {"", "NO.1", "NO.2", "計"};
+    t.columnWidths = {6, 9, 11};
+    t.setNumber(1, 1, 1.25);
+    t.setNumber(1, 2, 3);
+    t.setNumber(2, 1, 2.5);
+    t.setNumber(2, 2, 4.125);
+    t.setText(3, 1, "－");
+    t.setNumber(3, 2, 1.0 / 3.0);
+    return t;
+}
+
+// A regression-style table window asking the frame for the spin box.
+ResultTableSpec spinSpec() {
+    ResultTableSpec s = xr1Spec();
+    s.name = QStringLiteral("TestTable");
+    s.gridName = QStringLiteral("Spread1");
+    s.layout = ResultTableLayout::Regression;
+    s.hasCancel = false;
+    s.decimalSpin = true;
+    return s;
 }
 
 } // namespace
@@ -251,6 +288,70 @@ class TestResultTable : public QObject {
         QCOMPARE(w->grid().geometry(), QRect(px(100), px(100), px(sw - 200), px(sh - 800)));
         QCOMPARE(w->okButton()->pos(), QPoint(px(sw - 2600), px(sh - 600)));
         QCOMPARE(w->printButton()->y(), px(sh - 600));
+    }
+
+    void aTableWithTheSpinBoxShowsAndReformatsEveryCell() {
+        auto* w = new ResultTableWindow(*ctx, spinSpec());
+        w->show();
+        w->showTable(sampleResult());
+        const DataGrid& g = w->grid();
+        QCOMPARE(g.columnCount(), 2);
+        QCOMPARE(g.rowCount(), 3);
+        QCOMPARE(g.text(2, 0), QString("度数"));
+        QCOMPARE(g.text(0, 3), QString("計"));
+        QCOMPARE(g.columnWidthAt(2), 11.0);
+        const QStringList twoPlaces = {"1.25", "3.00", "2.50", "4.13", "－", "0.33"};
+        const QStringList noPlaces = {"1", "3", "3", "4", "－", "0"};
+        auto everyCell = [&] {
+            QStringList cells;
+            for (int r = 1; r <= 3; ++r)
+                for (int c = 1; c <= 2; ++c)
+                    cells << shown(g, c, r);
+            return cells;
+        };
+        QCOMPARE(everyCell(), twoPlaces);
+        // The cell stores the number in full.
+        QCOMPARE(g.text(2, 3), QString::fromStdString(zel::generalNumberText(1.0 / 3.0)));
+
+        QSpinBox* spin = w->findChild<QSpinBox*>("Spin1");
+        QVERIFY(spin);
+        QCOMPARE(w->decimalSpin(), spin);
+        QCOMPARE(spin->minimum(), 0);
+        QCOMPARE(spin->maximum(), 100);
+        auto* label = w->findChild<QLabel*>("Label1");
+        QVERIFY(label);
+        QCOMPARE(label->buddy(), spin);
+
+        // The user's cell stays current while the places change.
+        w->grid().setCurrentCol(2);
+        w->grid().setCurrentRow(3);
+        QTest::keyClick(spin, Qt::Key_Down);
+        QTest::keyClick(spin, Qt::Key_Down);
+        QCOMPARE(w->decimals(), 0);
+        QCOMPARE(everyCell(), noPlaces);
+        QCOMPARE(g.currentCol(), 2);
+        QCOMPARE(g.currentRow(), 3);
+
+        // The spin box and its label ride the bottom row with "OK" and "印刷".
+        w->showNormal();
+        w->resize(640, 420);
+        QTRY_COMPARE(w->client()->width(), 640);
+        const double sh = w->client()->height() * 15.0;
+        QCOMPARE(spin->y(), px(sh - 600));
+        QCOMPARE(w->okButton()->y(), px(sh - 600));
+        QCOMPARE(label->y(), px(sh - 570));
+        QVERIFY(label->geometry().right() < spin->x());
+        QVERIFY(w->printButton()->geometry().right() < label->x());
+    }
+
+    void aTableWithoutTheSpinBoxShowsTheInitialPlaces() {
+        auto* w = ZelWindow::open<SampleTable>(*ctx);
+        QVERIFY(!w->decimalSpin());
+        QVERIFY(!w->findChild<QSpinBox*>());
+        QCOMPARE(w->decimals(), 2);
+        w->showTable(sampleResult());
+        QCOMPARE(shown(w->grid(), 2, 2), QString("4.13"));
+        QCOMPARE(w->grid().text(1, 0), QString("下限"));
     }
 
     void closingRecordsTheGeometry() {

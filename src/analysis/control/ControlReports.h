@@ -5,7 +5,7 @@
 // that can be reported adds its entry here.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "common/Analyses.h"

@@ -5,46 +5,30 @@
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/xrload.h"
-#include "common/NumberText.h"
-#include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
-#include <QLabel>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 
 namespace {
 
 using zel::px;
 
-constexpr int kInitialDecimals = 2;
-constexpr int kMaxDecimals = 100;
+ResultTableSpec withDecimalSpin(ResultTableSpec design) {
+    design.decimalSpin = true;
+    return design;
+}
 
 } // namespace
 
 ControlTableWindow::ControlTableWindow(MainContext& context, const ResultTableSpec& design,
                                        const QString& analysis, QWidget* parent)
-    : ResultTableWindow(context, design, parent), m_analysis(analysis) {
+    : ResultTableWindow(context, withDecimalSpin(design), parent), m_analysis(analysis) {
     QWidget* area = client();
-
-    // The spin box and its label sit beside "印刷", above the grid.
-    m_spinLabel = new QLabel(decimalsLabelText(), area);
-    m_spinLabel->setObjectName(QStringLiteral("Label1"));
-    m_spinLabel->setGeometry(px(1500), px(130), px(2700), px(340));
-    m_spin = new QSpinBox(area);
-    m_spin->setObjectName(QStringLiteral("Spin1"));
-    m_spin->setRange(0, kMaxDecimals);
-    m_spin->setValue(kInitialDecimals);
-    m_spin->setGeometry(px(4200), px(100), px(900), px(400));
-    m_spinLabel->setBuddy(m_spin);
-    setDecimalSpin(m_spin);
-    connect(m_spin, &QSpinBox::valueChanged, this, &ControlTableWindow::applyDecimals);
-
     // The two choices below the grid; the layout rule moves them with the bottom edge.
     m_option1 = new QRadioButton(option1Text(), area);
     m_option1->setObjectName(QStringLiteral("Option1"));
@@ -58,10 +42,6 @@ ControlTableWindow::ControlTableWindow(MainContext& context, const ResultTableSp
 
 ControlTableWindow::~ControlTableWindow() = default;
 
-int ControlTableWindow::decimals() const {
-    return m_spin->value();
-}
-
 QString ControlTableWindow::limitsWriteFailureText(const QString& path, const QString& reason) {
     QString text = QStringLiteral("管理線情報ファイルを書き込めませんでした。");
     // The reason usually names the file already.
@@ -71,62 +51,8 @@ QString ControlTableWindow::limitsWriteFailureText(const QString& path, const QS
 }
 
 void ControlTableWindow::showTableAndWriteLimits(const zel::ResultTable& table) {
-    fillGrid(table);
+    showTable(table);
     writeLimits();
-}
-
-void ControlTableWindow::fillGrid(const zel::ResultTable& table) {
-    DataGrid& g = grid();
-    g.setColumnCount(table.columns);
-    g.setRowCount(table.rows);
-
-    // Every data cell is a number cell with the chosen decimal places.
-    g.setBlockMode(false);
-    g.setCurrentCol(-1);
-    g.setCurrentRow(-1);
-    g.setCellType(DataGrid::CellType::Real);
-    g.setDecimalPlaces(m_spin->value());
-
-    for (int c = 0; c <= table.columns; ++c) {
-        const std::size_t i = static_cast<std::size_t>(c);
-        g.setText(c, 0,
-                  i < table.columnHeadings.size() ? QString::fromStdString(table.columnHeadings[i])
-                                                  : QString());
-        if (i < table.columnWidths.size()) g.setColumnWidthAt(c, table.columnWidths[i]);
-    }
-    for (int r = 1; r <= table.rows; ++r) {
-        const std::size_t i = static_cast<std::size_t>(r);
-        g.setText(0, r,
-                  i < table.rowHeadings.size() ? QString::fromStdString(table.rowHeadings[i]) : QString());
-        for (int c = 1; c <= table.columns; ++c) {
-            const zel::ResultCell& cell = table.at(r, c);
-            if (cell.number)
-                g.setText(c, r, QString::fromStdString(zel::generalNumberText(*cell.number)));
-            else
-                g.setText(c, r, QString::fromStdString(cell.text));
-        }
-    }
-    // Long data labels and headings widen their column rather than being cut off.
-    for (int c = 0; c <= table.columns; ++c)
-        g.widenToHeadings(c);
-    g.setCurrentCol(1);
-    g.setCurrentRow(1);
-}
-
-void ControlTableWindow::applyDecimals(int decimals) {
-    // The whole sheet at once.
-    DataGrid& g = grid();
-    const int col = g.currentCol();
-    const int row = g.currentRow();
-    const bool block = g.blockMode();
-    g.setBlockMode(false);
-    g.setCurrentCol(-1);
-    g.setCurrentRow(-1);
-    g.setDecimalPlaces(decimals);
-    g.setCurrentCol(col);
-    g.setCurrentRow(row);
-    g.setBlockMode(block);
-    g.viewport()->update();
 }
 
 void ControlTableWindow::writeLimits() {
@@ -165,7 +91,7 @@ void ControlTableWindow::ok() {
 }
 
 int tableDecimals(const QString& tableWindowName) {
-    if (auto* table = dynamic_cast<ControlTableWindow*>(ZelWindow::find(tableWindowName)))
+    if (auto* table = dynamic_cast<ResultTableWindow*>(ZelWindow::find(tableWindowName)))
         return table->decimals();
-    return kInitialDecimals;
+    return ResultTableWindow::kInitialDecimals;
 }

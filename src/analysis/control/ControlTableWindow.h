@@ -1,35 +1,30 @@
 // ControlTableWindow: what the three control-chart table windows (XR1, XRS1,
-// p1) share on top of the result-table frame. The grid filled from the
-// computed table, the decimal-places spin box that formats every cell at once,
-// the choice between this data's control lines and those of an earlier
-// analysis, the "OK" flow into the chart window or the saved-limits file
-// dialog, and the limits file written when the window opens.
+// p1) share on top of the result-table frame, which shows their table with the
+// decimal-places spin box: the choice between this data's control lines and
+// those of an earlier analysis, the "OK" flow into the chart window or the
+// saved-limits file dialog, and the limits file written when the window opens.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "common/Status.h"
 #include "presentation/ResultTableWindow.h"
 
-class QLabel;
 class QRadioButton;
-class QSpinBox;
 
 class ControlTableWindow : public ResultTableWindow {
     Q_OBJECT
   public:
-    static QString decimalsLabelText() { return QStringLiteral("小数点以下表示桁数："); }
     static QString option1Text() { return QStringLiteral("このデータの管理線情報を使用する"); }
     static QString option2Text() { return QStringLiteral("以前解析したデータの管理線情報を使用する"); }
 
     // analysis: the name the analysis list shows for this analysis
-    // ("Xbar-R 管理図" ...); it goes with the saved-limits dialogs.
+    // ("Xbar-R 管理図" ...); it goes with the saved-limits dialogs. The design
+    // gets the decimal-places spin box.
     ControlTableWindow(MainContext& context, const ResultTableSpec& design, const QString& analysis,
                        QWidget* parent = nullptr);
     ~ControlTableWindow() override;
 
     QString analysisName() const { return m_analysis; }
-    int decimals() const;
-    QSpinBox* decimalSpin() const { return m_spin; }
     QRadioButton* option1() const { return m_option1; }
     QRadioButton* option2() const { return m_option2; }
     // How writing the limits file went when the window opened.
@@ -39,9 +34,8 @@ class ControlTableWindow : public ResultTableWindow {
     static QString limitsWriteFailureText(const QString& path, const QString& reason);
 
   protected:
-    // Fills the grid from the table (numeric cells with the spin box's decimal
-    // places, headings, column widths), then writes the limits file from the
-    // workspace's chart data set. Derived windows call it once they computed.
+    // Shows the table, then writes the limits file from the workspace's chart
+    // data set. Derived windows call it once they computed.
     void showTableAndWriteLimits(const zel::ResultTable& table);
 
     // "OK" and "終了(&E)": prepare(), then the saved-limits file dialog when
@@ -54,14 +48,10 @@ class ControlTableWindow : public ResultTableWindow {
     void showEvent(QShowEvent* e) override;
 
   private:
-    void fillGrid(const zel::ResultTable& table);
-    void applyDecimals(int decimals);
     void writeLimits();
     void reportWriteFailure();
 
     QString m_analysis;
-    QLabel* m_spinLabel = nullptr;
-    QSpinBox* m_spin = nullptr;
     QRadioButton* m_option1 = nullptr;
     QRadioButton* m_option2 = nullptr;
     zel::Status m_writeStatus;

@@ -2,7 +2,7 @@
 // fraction defective and the limits of each lot from its own size.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "common/Status.h"
 #include "dataset/Dataset.h"

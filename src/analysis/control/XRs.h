@@ -2,7 +2,7 @@
 // variables of each sample for "Xbar") and their moving ranges.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "common/Analyses.h"
 #include "common/Status.h"

@@ -2,7 +2,7 @@
 // the control lines from the A2 / D3 / D4 coefficients.
 #pragma once
 
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "common/Status.h"
 #include "dataset/Dataset.h"

@@ -3,24 +3,13 @@
 // opens the table window XRS1.
 #pragma once
 
-#include "windowkit/ZelWindow.h"
+#include "analysis/VariableDialog.h"
 
-class MainContext;
-class QComboBox;
-
-class xrshensi : public ZelWindow {
+class xrshensi : public VariableDialog {
     Q_OBJECT
   public:
-    static QString captionText() { return QStringLiteral("解析に使用する変数の指定"); }
-    static QString promptText() { return QStringLiteral("解析に使用する変数を指定してください。"); }
-
     explicit xrshensi(MainContext& context, QWidget* parent = nullptr);
 
-    QComboBox* variableList() const { return m_combo; }
-
   private:
-    void onOk();
-
-    MainContext& m_context;
-    QComboBox* m_combo = nullptr;
+    void ok() override;
 };

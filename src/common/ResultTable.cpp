@@ -1,5 +1,5 @@
 // The computed table of a result-table window and its CSV form.
-#include "analysis/ResultTable.h"
+#include "common/ResultTable.h"
 
 #include "common/NumberText.h"
 
