@@ -9,24 +9,19 @@
 #include "presentation/rgset.h"
 #include "presentation/titlef.h"
 #include "windowkit/AppSettings.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 #include <vector>
 
 namespace {
 using zel::px;
-
-QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(name);
-    return a;
-}
+using MenuFrame::addItem;
 } // namespace
 
 GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent)
@@ -35,14 +30,9 @@ GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QW
     setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menuBar = new QMenuBar(this);
-    layout->setMenuBar(m_menuBar);
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    layout->addWidget(m_client);
+    const MenuFrame::Parts frame = MenuFrame::install(this);
+    m_menuBar = frame.menuBar;
+    m_client = frame.client;
     m_client->installEventFilter(this);
 
     const int count = std::max(1, design.chartCount);
@@ -59,25 +49,21 @@ GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QW
 GraphWindow::~GraphWindow() = default;
 
 void GraphWindow::buildMenus() {
-    QMenu* print = m_menuBar->addMenu(printMenuText());
-    print->setObjectName(QStringLiteral("INSATU"));
+    QMenu* print = MenuFrame::addMenu(m_menuBar, printMenuText(), QStringLiteral("INSATU"));
     connect(addItem(print, colourText(), m_spec.printColourName), &QAction::triggered, this,
             [this] { printCharts(true); });
     connect(addItem(print, monochromeText(), QStringLiteral("fmono")), &QAction::triggered, this,
             [this] { printCharts(false); });
 
-    QMenu* edit = m_menuBar->addMenu(editMenuText());
-    edit->setObjectName(QStringLiteral("ghen"));
+    QMenu* edit = MenuFrame::addMenu(m_menuBar, editMenuText(), QStringLiteral("ghen"));
     if (chartCount() == 1) {
         connect(addItem(edit, copyText(), QStringLiteral("gcopy")), &QAction::triggered, this,
                 [this] { copyChart(0, false); });
         connect(addItem(edit, monoCopyText(), QStringLiteral("gcopym")), &QAction::triggered, this,
                 [this] { copyChart(0, true); });
     } else {
-        QMenu* copy = edit->addMenu(copyText());
-        copy->setObjectName(QStringLiteral("gcopy"));
-        QMenu* mono = edit->addMenu(monoCopyText());
-        mono->setObjectName(QStringLiteral("gcopym"));
+        QMenu* copy = MenuFrame::addMenu(edit, copyText(), QStringLiteral("gcopy"));
+        QMenu* mono = MenuFrame::addMenu(edit, monoCopyText(), QStringLiteral("gcopym"));
         for (int i = 0; i < chartCount(); ++i) {
             const QString caption = i < m_spec.copyItemCaptions.size()
                                         ? m_spec.copyItemCaptions[i]
@@ -92,8 +78,7 @@ void GraphWindow::buildMenus() {
         }
     }
 
-    m_optionsMenu = m_menuBar->addMenu(optionsMenuText());
-    m_optionsMenu->setObjectName(m_spec.optionsName);
+    m_optionsMenu = MenuFrame::addMenu(m_menuBar, optionsMenuText(), m_spec.optionsName);
     connect(addItem(m_optionsMenu, titlesText(), m_spec.titlesName), &QAction::triggered, this,
             &GraphWindow::openTitles);
     if (!m_spec.viewName.isEmpty())
@@ -102,8 +87,7 @@ void GraphWindow::buildMenus() {
     connect(addItem(m_optionsMenu, gridText(), m_spec.gridName), &QAction::triggered, this,
             &GraphWindow::openGridLines);
 
-    QMenu* end = m_menuBar->addMenu(endMenuText());
-    end->setObjectName(QStringLiteral("ENDF"));
+    QMenu* end = MenuFrame::addMenu(m_menuBar, endMenuText(), QStringLiteral("ENDF"));
     connect(addItem(end, menuScreenText(), QStringLiteral("GOMENU")), &QAction::triggered, this,
             &GraphWindow::returnToMenu);
 }
