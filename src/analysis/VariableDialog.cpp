@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 VariableDialog::VariableDialog(MainContext& context, const Design& design, QWidget* parent)
-    : ZelWindow(design.name, parent), m_context(context) {
+    : ZelWindow(design.window, parent), m_context(context) {
     setWindowTitle(titleText());
     const zel::Dataset& ds = context.workspace().dataset;
 

@@ -31,12 +31,12 @@ class VariableDialog : public ZelWindow {
 
   protected:
     struct Design {
-        QString name; // objectName: "hensi1", "ketten" ...
+        zel::WindowId window{}; // hensi1, ketten ...
         // No captions: one list under the prompt, the first variable chosen.
         // Captions: one row per caption, list i on variable i + 1.
-        std::vector<QString> captions;
+        std::vector<QString> captions{};
         QString extraEntry; // after the variables of the single list ("全データ", "Xbar")
-        QSize size;         // the first size; an invalid size keeps the layout's own
+        QSize size{};       // the first size; an invalid size keeps the layout's own
     };
 
     VariableDialog(MainContext& context, const Design& design, QWidget* parent = nullptr);

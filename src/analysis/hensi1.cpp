@@ -5,7 +5,7 @@
 
 // List position K + 1 is "全データ".
 hensi1::hensi1(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("hensi1"), {}, QString::fromUtf8(zel::kAllDataEntry), {}},
+    : VariableDialog(context, {zel::WindowId::hensi1, {}, QString::fromUtf8(zel::kAllDataEntry), {}},
                      parent) {}
 
 void hensi1::ok() {

@@ -16,7 +16,7 @@ std::vector<QString> captionsFor(std::optional<zel::AnalysisId> analysis) {
 } // namespace
 
 hensi2::hensi2(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("hensi2"), captionsFor(currentAnalysis(context)), {}, {}},
+    : VariableDialog(context, {zel::WindowId::hensi2, captionsFor(currentAnalysis(context)), {}, {}},
                      parent) {}
 
 void hensi2::ok() {

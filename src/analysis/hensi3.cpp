@@ -18,7 +18,7 @@ std::vector<QString> captionsFor(std::optional<zel::AnalysisId> analysis) {
 } // namespace
 
 hensi3::hensi3(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("hensi3"), captionsFor(currentAnalysis(context)), {}, {}},
+    : VariableDialog(context, {zel::WindowId::hensi3, captionsFor(currentAnalysis(context)), {}, {}},
                      parent) {}
 
 void hensi3::ok() {

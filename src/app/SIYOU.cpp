@@ -53,7 +53,7 @@ QString SIYOU::termsText() {
     return QString::fromUtf8(kTerms);
 }
 
-SIYOU::SIYOU(QWidget* parent) : ZelWindow(QStringLiteral("SIYOU"), parent) {
+SIYOU::SIYOU(QWidget* parent) : ZelWindow(zel::WindowId::SIYOU, parent) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setDesignGeometry({1800, 1200, 7800, 6000});
 

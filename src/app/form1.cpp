@@ -160,9 +160,8 @@ void form1::buildMenus() {
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
     addDatasetCommand(saveItem);
     addDatasetCommand(printItem);
-    closeOnOpening(m_fileMenu,
-                   {QStringLiteral("LoadForm"), QStringLiteral("saveform"), QStringLiteral("sinkform"),
-                    QStringLiteral("tydata"), QStringLiteral("rot"), QStringLiteral("inmode")});
+    closeOnOpening(m_fileMenu, {zel::WindowId::LoadForm, zel::WindowId::saveform, zel::WindowId::sinkform,
+                                zel::WindowId::tydata, zel::WindowId::rot, zel::WindowId::inmode});
 
     m_editMenu = MenuFrame::addMenu(bar, QStringLiteral("編集(&E)"), QStringLiteral("EDIT_M"));
     m_copy = addItem(m_editMenu, QStringLiteral("コピー(&C)"), QStringLiteral("COPPY"),
@@ -194,8 +193,8 @@ void form1::buildMenus() {
     connect(deleteRowsItem, &QAction::triggered, this, [this] { EditCommands::deleteRows(*this); });
     connect(insertColsItem, &QAction::triggered, this, [this] { EditCommands::insertColumns(*this); });
     connect(deleteColsItem, &QAction::triggered, this, [this] { EditCommands::deleteColumns(*this); });
-    closeOnOpening(m_editMenu, {QStringLiteral("gyousou"), QStringLiteral("gyoudel"),
-                                QStringLiteral("retusou"), QStringLiteral("retudel")});
+    closeOnOpening(m_editMenu, {zel::WindowId::gyousou, zel::WindowId::gyoudel, zel::WindowId::retusou,
+                                zel::WindowId::retudel});
     addDatasetCommand(m_copy);
     addDatasetCommand(m_paste);
     addDatasetCommand(m_cut);
@@ -242,9 +241,8 @@ void form1::buildMenus() {
     addDatasetCommand(maskItem);
     addDatasetCommand(labelItem);
     addDatasetCommand(renameItem);
-    closeOnOpening(m_optionMenu,
-                   {QStringLiteral("masukuf"), QStringLiteral("nymode"), QStringLiteral("henhenf"),
-                    QStringLiteral("parekos"), QStringLiteral("rgset")});
+    closeOnOpening(m_optionMenu, {zel::WindowId::masukuf, zel::WindowId::nymode, zel::WindowId::henhenf,
+                                  zel::WindowId::parekos, zel::WindowId::rgset});
 
     m_helpMenu = MenuFrame::addMenu(bar, QStringLiteral("ﾍﾙﾌﾟ(&H)"), QStringLiteral("HELP_MENU"));
     QAction* contentsItem = addItem(m_helpMenu, QStringLiteral("ZELﾍﾙﾌﾟ(&C)"), QStringLiteral("HELP_M"));
@@ -260,7 +258,7 @@ void form1::buildMenus() {
     connect(usageItem, &QAction::triggered, this, [this] { HelpWindow::showUsage(this); });
     connect(versionItem, &QAction::triggered, this, [this] { ZelWindow::open<verj>(this); });
     connect(termsItem, &QAction::triggered, this, [this] { ZelWindow::open<SIYOU>(this); });
-    closeOnOpening(m_helpMenu, {QStringLiteral("SIYOU")});
+    closeOnOpening(m_helpMenu, {zel::WindowId::SIYOU});
 }
 
 void form1::openMenu(QMenu* menu) {
@@ -289,6 +287,13 @@ void form1::openPrinterSetup() {
             cancel->setText(MessageBox::cancelText());
     }
     dialog.exec();
+}
+
+void form1::closeOnOpening(QMenu* menu, std::initializer_list<zel::WindowId> windows) {
+    QStringList names;
+    for (zel::WindowId w : windows)
+        names.append(windowName(w));
+    closeOnOpening(menu, names);
 }
 
 void form1::closeOnOpening(QMenu* menu, const QStringList& windowNames) {
@@ -478,7 +483,7 @@ void form1::runToolbarButton(int index) {
 }
 
 void form1::toolbarHover(int index) {
-    ZelWindow::closeWindows({QStringLiteral("titlef")});
+    ZelWindow::closeWindows({zel::WindowId::titlef});
     if (!ZelWindow::openWindows().isEmpty() || index == m_rememberedButton) return;
     m_rememberedButton = index;
     m_caption->moveLeft(m_buttons[index]->x());
@@ -637,7 +642,8 @@ void form1::changeEvent(QEvent* e) {
 
 bool form1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_client && e->type() == QEvent::MouseMove) hidePopupCaption();
-    if (e->type() == QEvent::Leave && std::find(m_buttons.begin(), m_buttons.end(), watched) != m_buttons.end())
+    if (e->type() == QEvent::Leave &&
+        std::find(m_buttons.begin(), m_buttons.end(), watched) != m_buttons.end())
         hidePopupCaption();
     // The client area is laid out after the window's own resize event: follow it.
     if (watched == m_client && e->type() == QEvent::Resize) applyResizeRule();

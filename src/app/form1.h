@@ -4,6 +4,7 @@
 // program's load and close sequences.
 #pragma once
 
+#include "common/Analyses.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 
@@ -60,6 +61,7 @@ class form1 : public QMainWindow, public MainContext {
     // Opening this menu first closes the named windows. Calling it again for
     // the same menu adds to its list.
     void closeOnOpening(QMenu* menu, const QStringList& windowNames);
+    void closeOnOpening(QMenu* menu, std::initializer_list<zel::WindowId> windows);
     QStringList windowsClosedBy(QMenu* menu) const;
     // The analysis windows that the Analysis menu, toolbar button 7 and the
     // sheet's pop-up close (the Analysis menu's list; replaces it).

@@ -55,7 +55,7 @@ bool verj::startSystemInfo() {
     return false;
 }
 
-verj::verj(QWidget* parent) : ZelWindow(QStringLiteral("verj"), parent) {
+verj::verj(QWidget* parent) : ZelWindow(zel::WindowId::verj, parent) {
     setWindowTitle(programTitle() + QString::fromUtf8(kCaptionSuffix));
     setDesignGeometry({2400, 2000, 5400, 3300});
 

@@ -28,7 +28,7 @@ const char* const kAllRows = "すべての行を削除することはできま�
 } // namespace
 
 gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
-    : ZelWindow(QStringLiteral("gyoudel"), parent), m_ctx(ctx) {
+    : ZelWindow(zel::WindowId::gyoudel, parent), m_ctx(ctx) {
     setWindowTitle(QString::fromUtf8(kCaption));
     const int n = ctx.workspace().dataset.sampleCount();
 

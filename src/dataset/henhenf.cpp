@@ -28,7 +28,7 @@ const char* const kCorner = "no.";
 } // namespace
 
 henhenf::henhenf(MainContext& ctx, QWidget* parent)
-    : ZelWindow(QStringLiteral("henhenf"), parent), m_ctx(ctx),
+    : ZelWindow(zel::WindowId::henhenf, parent), m_ctx(ctx),
       m_variables(ctx.workspace().dataset.variableCount()) {
     setWindowTitle(QString::fromUtf8(kCaption));
     const zel::Dataset& ds = ctx.workspace().dataset;

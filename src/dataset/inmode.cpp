@@ -57,7 +57,7 @@ QLabel* caption(QWidget* parent, const char* text, QWidget* buddy) {
 
 } // namespace
 
-inmode::inmode(MainContext& ctx, QWidget* parent) : ZelWindow(QStringLiteral("inmode"), parent), m_ctx(ctx) {
+inmode::inmode(MainContext& ctx, QWidget* parent) : ZelWindow(zel::WindowId::inmode, parent), m_ctx(ctx) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setDesignGeometry({1200, 1200, 9900, 6900});
 

@@ -30,7 +30,7 @@ const char* const kInvert = "マスクの反転(&C)";
 } // namespace
 
 masukuf::masukuf(MainContext& ctx, QWidget* parent)
-    : ZelWindow(QStringLiteral("masukuf"), parent), m_ctx(ctx),
+    : ZelWindow(zel::WindowId::masukuf, parent), m_ctx(ctx),
       m_samples(ctx.workspace().dataset.sampleCount()) {
     setWindowTitle(QString::fromUtf8(kCaption));
     const zel::Dataset& ds = ctx.workspace().dataset;

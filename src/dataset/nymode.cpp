@@ -32,7 +32,7 @@ void selectOnly(QButtonGroup* group, QAbstractButton* on) {
 
 } // namespace
 
-nymode::nymode(DataGrid* grid, QWidget* parent) : ZelWindow(QStringLiteral("nymode"), parent), m_grid(grid) {
+nymode::nymode(DataGrid* grid, QWidget* parent) : ZelWindow(zel::WindowId::nymode, parent), m_grid(grid) {
     setWindowTitle(QString::fromUtf8(kCaption));
 
     auto* enterFrame = new QGroupBox(QString::fromUtf8(kEnterFrame), this);

@@ -51,7 +51,7 @@ void colourBlock(DataGrid* grid, int col1, int row1, int col2, int row2, const Q
 } // namespace
 
 parekos::parekos(MainContext& ctx, QWidget* parent)
-    : ZelWindow(QStringLiteral("parekos"), parent), m_ctx(ctx),
+    : ZelWindow(zel::WindowId::parekos, parent), m_ctx(ctx),
       m_samples(ctx.workspace().dataset.sampleCount()) {
     setWindowTitle(QString::fromUtf8(kCaption));
     const zel::Dataset& ds = ctx.workspace().dataset;

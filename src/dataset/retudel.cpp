@@ -33,7 +33,7 @@ constexpr int kHeight = 200;
 } // namespace
 
 retudel::retudel(MainContext& ctx, QWidget* parent)
-    : ZelWindow(QStringLiteral("retudel"), parent), m_ctx(ctx) {
+    : ZelWindow(zel::WindowId::retudel, parent), m_ctx(ctx) {
     setWindowTitle(QString::fromUtf8(kCaption));
     const zel::Dataset& ds = ctx.workspace().dataset;
     const int k = ds.variableCount();

@@ -28,7 +28,7 @@ constexpr double kNameChars = 24.0;
 } // namespace
 
 rot::rot(MainContext& ctx, int samples, int variables, QWidget* parent)
-    : ZelWindow(QStringLiteral("rot"), parent), m_ctx(ctx), m_samples(samples), m_variables(variables) {
+    : ZelWindow(zel::WindowId::rot, parent), m_ctx(ctx), m_samples(samples), m_variables(variables) {
     setWindowTitle(kCaption);
     setModal(true);
     setDesignGeometry({2400, 1200, 6000, 6000});

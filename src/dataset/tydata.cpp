@@ -23,7 +23,7 @@ const QString kTitle = QStringLiteral("わりつけ");
 } // namespace
 
 tydata::tydata(MainContext& ctx, int& samples, int& variables, QWidget* parent)
-    : ZelWindow(QStringLiteral("tydata"), parent), m_ctx(ctx), m_samples(samples), m_variables(variables) {
+    : ZelWindow(zel::WindowId::tydata, parent), m_ctx(ctx), m_samples(samples), m_variables(variables) {
     setWindowTitle(kCaption);
     setModal(true);
     setDesignGeometry({2400, 2400, 5400, 3000});

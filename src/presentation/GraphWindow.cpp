@@ -25,7 +25,7 @@ using MenuFrame::addItem;
 } // namespace
 
 GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent)
-    : ZelWindow(design.name, parent), m_context(context), m_spec(design),
+    : ZelWindow(design.window, parent), m_context(context), m_spec(design),
       m_analysis(context.currentAnalysisName()) {
     setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
@@ -211,9 +211,10 @@ void GraphWindow::openViewSettings() {
 }
 
 void GraphWindow::returnToMenu() {
-    const QStringList others = m_spec.alsoCloses;
+    const std::vector<zel::WindowId> others = m_spec.alsoCloses;
     close();
-    ZelWindow::closeWindows(others);
+    for (zel::WindowId w : others)
+        ZelWindow::closeWindows({w});
 }
 
 GraphWindow* GraphWindow::forAnalysis(const QString& analysis) {

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class ChartView;
 class MainContext;
@@ -27,21 +28,21 @@ class QMenuBar;
 
 // The names and options that tell one graph window from another.
 struct GraphWindowSpec {
-    QString name;    // objectName: "youko", "xrkanri" ...
-    QString caption; // window title
+    zel::WindowId window{}; // youko, xrkanri ...
+    QString caption{};      // window title
     int chartCount = 1;
     QString printColourName = QStringLiteral("fcolor"); // "gcolor" in xrkanri and xrskanri
-    QString optionsName;                                // "gore", "oreop" ...
-    QString titlesName;                                 // "titles", "santai" ...
+    QString optionsName{};                              // "gore", "oreop" ...
+    QString titlesName{};                               // "titles", "santai" ...
     QString viewName;                                   // "" = the window has no 3-D view item
-    QString gridName;                                   // "pagriset" ...
+    QString gridName{};                                 // "pagriset" ...
     // Two-chart windows: the per-chart items of the copy submenus (gx, gr / gxm, grm)
     // with their captions.
-    QStringList copyItemNames;
-    QStringList monoCopyItemNames;
-    QStringList copyItemCaptions;
+    QStringList copyItemNames{};
+    QStringList monoCopyItemNames{};
+    QStringList copyItemCaptions{};
     // The windows "メニュー画面へ" closes with this one.
-    QStringList alsoCloses;
+    std::vector<zel::WindowId> alsoCloses{};
     // Control charts keep their Y scale and overlay through the redraw reset.
     bool controlChart = false;
 };

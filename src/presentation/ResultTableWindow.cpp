@@ -35,7 +35,7 @@ void moveTop(QWidget* w, double top) {
 } // namespace
 
 ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec& design, QWidget* parent)
-    : ZelWindow(design.name, parent), m_context(context), m_spec(design) {
+    : ZelWindow(design.window, parent), m_context(context), m_spec(design) {
     setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 

@@ -31,11 +31,11 @@ enum class ResultTableLayout {
 };
 
 struct ResultTableSpec {
-    QString name;                                       // objectName: "XR1", "dobun" ...
-    QString caption;                                    // "Xbar-R管理図" ...
-    QString gridName;                                   // "grid1" or "Spread1"
-    QString fileMenuName, printItemName, endItemName;   // xbrfile, xbrprint, xbrend
-    QString editMenuName, copyItemName, selectItemName; // xbrhen, xbrcopy, xbrsubete
+    zel::WindowId window{};                                   // XR1, dobun ...
+    QString caption{};                                        // "Xbar-R管理図" ...
+    QString gridName{};                                       // "grid1" or "Spread1"
+    QString fileMenuName{}, printItemName{}, endItemName{};   // xbrfile, xbrprint, xbrend
+    QString editMenuName{}, copyItemName{}, selectItemName{}; // xbrhen, xbrcopy, xbrsubete
     ResultTableLayout layout = ResultTableLayout::Statistics;
     bool hasCancel = true; // kaibun and kaityo have no "ｷｬﾝｾﾙ"
     // The decimal-places spin box "小数点以下表示桁数：" (Label1, Spin1): number

@@ -19,7 +19,7 @@ const char* const kOptionTexts[5] = {"実線", "破線", "点線", "一点鎖線
 }
 
 grids::grids(MainContext& context, QWidget* parent)
-    : ZelWindow(QStringLiteral("grids"), parent), m_context(context) {
+    : ZelWindow(zel::WindowId::grids, parent), m_context(context) {
     setWindowTitle(QStringLiteral("グラフの設定"));
     setModal(true);
 

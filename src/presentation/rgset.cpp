@@ -56,7 +56,7 @@ QScrollBar* makeScrollBar(Qt::Orientation orientation, const QString& name, int 
 } // namespace
 
 rgset::rgset(MainContext& context, QWidget* parent)
-    : ZelWindow(QStringLiteral("rgset"), parent), m_context(context) {
+    : ZelWindow(zel::WindowId::rgset, parent), m_context(context) {
     setWindowTitle(QStringLiteral("立体グラフの設定"));
 
     m_preview = new ChartView(this);

@@ -21,7 +21,7 @@ const char* const kRowTexts[4] = {"タイトル（上）の設定", "タイト�
 }
 
 titlef::titlef(MainContext& context, QWidget* parent)
-    : ZelWindow(QStringLiteral("titlef"), parent), m_context(context) {
+    : ZelWindow(zel::WindowId::titlef, parent), m_context(context) {
     setWindowTitle(QStringLiteral("タイトルの設定"));
     setModal(true);
     auto* grid = new QGridLayout;

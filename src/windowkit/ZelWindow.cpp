@@ -31,6 +31,17 @@ ZelWindow::~ZelWindow() {
     registry().removeAll(this);
 }
 
+QString windowName(zel::WindowId id) {
+    const std::string_view name = zel::window(id).name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+ZelWindow::ZelWindow(zel::WindowId id, QWidget* parent) : ZelWindow(windowName(id), parent) {}
+
+ZelWindow* ZelWindow::find(zel::WindowId id) {
+    return find(windowName(id));
+}
+
 ZelWindow* ZelWindow::find(const QString& name) {
     for (ZelWindow* w : openWindows())
         if (w->objectName() == name) return w;
@@ -47,6 +58,11 @@ QList<ZelWindow*> ZelWindow::openWindows() {
 void ZelWindow::closeWindows(const QStringList& names) {
     for (const QString& name : names)
         if (ZelWindow* w = find(name)) w->close();
+}
+
+void ZelWindow::closeWindows(std::initializer_list<zel::WindowId> ids) {
+    for (zel::WindowId id : ids)
+        if (ZelWindow* w = find(id)) w->close();
 }
 
 void ZelWindow::closeAll() {

@@ -6,6 +6,7 @@
 // it computed.
 #pragma once
 
+#include "common/Analyses.h"
 #include "windowkit/WindowGeometry.h"
 
 #include <QDialog>
@@ -14,13 +15,19 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <utility>
+
+// The object name of a window of the window table.
+QString windowName(zel::WindowId id);
 
 class ZelWindow : public QDialog {
     Q_OBJECT
   public:
     // name: the window's kind, used as objectName and to find its geometry keys.
     explicit ZelWindow(const QString& name, QWidget* parent = nullptr);
+    // A window of the window table, by its enumerator.
+    explicit ZelWindow(zel::WindowId id, QWidget* parent = nullptr);
     ~ZelWindow() override;
 
     // Opens the one window of kind T: an open one (not yet closing) is brought
@@ -56,10 +63,12 @@ class ZelWindow : public QDialog {
 
     // The open window of this kind (objectName), or nullptr.
     static ZelWindow* find(const QString& name);
+    static ZelWindow* find(zel::WindowId id);
     // Every open window, oldest first (windows that are closing are left out).
     static QList<ZelWindow*> openWindows();
     // Closes the named windows that are open, one after the other.
     static void closeWindows(const QStringList& names);
+    static void closeWindows(std::initializer_list<zel::WindowId> ids);
     // Closes every open window, one after the other.
     static void closeAll();
 

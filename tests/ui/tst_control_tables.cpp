@@ -264,14 +264,14 @@ class TestControlTables : public QObject {
         // Headings and labels are untouched.
         QCOMPARE(g.text(4, 0), QString("標本平均"));
         QCOMPARE(g.text(0, 1), QString("a"));
-        QCOMPARE(tableDecimals(QStringLiteral("XR1")), 0);
+        QCOMPARE(tableDecimals(zel::WindowId::XR1), 0);
         QTest::keyClick(w->decimalSpin(), Qt::Key_Up);
         QCOMPARE(shown(g, 4, 7), QString("5.6"));
         QCOMPARE(shown(g, 4, 8), QString("0.4"));
         QCOMPARE(shown(g, 5, 7), QString("6.4"));
-        QCOMPARE(tableDecimals(QStringLiteral("XR1")), 1);
+        QCOMPARE(tableDecimals(zel::WindowId::XR1), 1);
         w->cancelButton()->click();
-        QCOMPARE(tableDecimals(QStringLiteral("XR1")), 2);
+        QCOMPARE(tableDecimals(zel::WindowId::XR1), 2);
     }
 
     void xr1WritesTheLimitsFileBesideTheDataset() {

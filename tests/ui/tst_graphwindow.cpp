@@ -42,13 +42,13 @@ class SampleGraph : public GraphWindow {
   public:
     static GraphWindowSpec design() {
         GraphWindowSpec s;
-        s.name = QStringLiteral("youko");
+        s.window = zel::WindowId::youko;
         s.caption = QStringLiteral("ヒストグラム");
         s.optionsName = QStringLiteral("gore");
         s.titlesName = QStringLiteral("titles");
         s.viewName = QStringLiteral("pasitens");
         s.gridName = QStringLiteral("pagriset");
-        s.alsoCloses = {QStringLiteral("dobun")};
+        s.alsoCloses = {zel::WindowId::dobun};
         return s;
     }
     explicit SampleGraph(MainContext& ctx) : GraphWindow(ctx, design()) {
@@ -79,7 +79,7 @@ class SampleControlChart : public GraphWindow {
   public:
     static GraphWindowSpec design() {
         GraphWindowSpec s;
-        s.name = QStringLiteral("xrkanri");
+        s.window = zel::WindowId::xrkanri;
         s.caption = QStringLiteral("Xbar-R 管理図");
         s.chartCount = 2;
         s.printColourName = QStringLiteral("gcolor");

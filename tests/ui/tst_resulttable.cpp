@@ -37,7 +37,7 @@ using uitest::FakeContext;
 
 ResultTableSpec xr1Spec() {
     ResultTableSpec s;
-    s.name = QStringLiteral("XR1");
+    s.window = zel::WindowId::XR1;
     s.caption = QStringLiteral("Xbar-R管理図");
     s.gridName = QStringLiteral("grid1");
     s.fileMenuName = QStringLiteral("xbrfile");
@@ -113,7 +113,7 @@ zel::ResultTable sampleResult() {
 // A regression-style table window asking the frame for the spin box.
 ResultTableSpec spinSpec() {
     ResultTableSpec s = xr1Spec();
-    s.name = QStringLiteral("TestTable");
+    s.window = zel::WindowId::kaityo;
     s.gridName = QStringLiteral("Spread1");
     s.layout = ResultTableLayout::Regression;
     s.hasCancel = false;
@@ -157,7 +157,7 @@ class TestResultTable : public QObject {
 
         // A regression table has no "ｷｬﾝｾﾙ"; its "OK" and "終了" close it.
         ResultTableSpec s = xr1Spec();
-        s.name = QStringLiteral("kaibun");
+        s.window = zel::WindowId::kaibun;
         s.caption = QStringLiteral("回帰分析－分散分析表");
         s.gridName = QStringLiteral("Spread1");
         s.endItemName = QStringLiteral("doend");
@@ -275,7 +275,7 @@ class TestResultTable : public QObject {
 
     void statisticsLayoutMovesThePrintButtonToo() {
         ResultTableSpec s = xr1Spec();
-        s.name = QStringLiteral("hakoh");
+        s.window = zel::WindowId::hakoh;
         s.gridName = QStringLiteral("Spread1");
         s.layout = ResultTableLayout::Statistics;
         auto* w = new ResultTableWindow(*ctx, s);

@@ -18,7 +18,7 @@ class QLineEdit;
 
 // What tells one control-chart window from another besides the frame's names.
 struct ControlChartDesign {
-    GraphWindowSpec frame;
+    GraphWindowSpec frame{};
     // xrkanri draws the clicked chart again; the others only show the value.
     bool redrawOnClick = false;
     // kanri1 offers "規格の入力" as an eleventh kind.

@@ -90,8 +90,8 @@ void ControlTableWindow::ok() {
     close();
 }
 
-int tableDecimals(const QString& tableWindowName) {
-    if (auto* table = dynamic_cast<ResultTableWindow*>(ZelWindow::find(tableWindowName)))
+int tableDecimals(std::optional<zel::WindowId> tableWindow) {
+    if (auto* table = tableWindow ? dynamic_cast<ResultTableWindow*>(ZelWindow::find(*tableWindow)) : nullptr)
         return table->decimals();
     return ResultTableWindow::kInitialDecimals;
 }

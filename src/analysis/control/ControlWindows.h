@@ -3,8 +3,11 @@
 #pragma once
 
 #include "analysis/control/ChartDataSet.h"
+#include "common/Analyses.h"
 
 #include <QString>
+
+#include <optional>
 
 class MainContext;
 class QWidget;
@@ -28,4 +31,4 @@ zel::EnteredLimits askEnteredLimits(MainContext& context, QWidget* parent);
 
 // The decimal places of the open table window of an analysis (XR1, XRS1, p1),
 // or 2 when it is not open.
-int tableDecimals(const QString& tableWindowName);
+int tableDecimals(std::optional<zel::WindowId> tableWindow);

@@ -11,25 +11,24 @@
 
 namespace {
 
-ResultTableSpec xr1Design() {
-    ResultTableSpec s;
-    s.name = QStringLiteral("XR1");
-    s.caption = XR1::captionText();
-    s.gridName = QStringLiteral("grid1");
-    s.fileMenuName = QStringLiteral("xbrfile");
-    s.printItemName = QStringLiteral("xbrprint");
-    s.endItemName = QStringLiteral("xbrend");
-    s.editMenuName = QStringLiteral("xbrhen");
-    s.copyItemName = QStringLiteral("xbrcopy");
-    s.selectItemName = QStringLiteral("xbrsubete");
-    s.layout = ResultTableLayout::ControlChart;
-    return s;
-}
+// The window's names and captions.
+const ResultTableSpec kDesign{
+    .window = zel::WindowId::XR1,
+    .caption = XR1::captionText(),
+    .gridName = QStringLiteral("grid1"),
+    .fileMenuName = QStringLiteral("xbrfile"),
+    .printItemName = QStringLiteral("xbrprint"),
+    .endItemName = QStringLiteral("xbrend"),
+    .editMenuName = QStringLiteral("xbrhen"),
+    .copyItemName = QStringLiteral("xbrcopy"),
+    .selectItemName = QStringLiteral("xbrsubete"),
+    .layout = ResultTableLayout::ControlChart,
+};
 
 } // namespace
 
 XR1::XR1(MainContext& context, QWidget* parent)
-    : ControlTableWindow(context, xr1Design(), analysisText(), parent) {
+    : ControlTableWindow(context, kDesign, analysisText(), parent) {
     // openXR1 computed the chart data set just before.
     showTableAndWriteLimits(zel::xbarRTable(context.workspace().chartData));
 }

@@ -9,25 +9,24 @@
 
 namespace {
 
-ResultTableSpec xrs1Design() {
-    ResultTableSpec s;
-    s.name = QStringLiteral("XRS1");
-    s.caption = XRS1::captionText();
-    s.gridName = QStringLiteral("grid1");
-    s.fileMenuName = QStringLiteral("xrsfile");
-    s.printItemName = QStringLiteral("xrsprint");
-    s.endItemName = QStringLiteral("xrsend");
-    s.editMenuName = QStringLiteral("xrsedit");
-    s.copyItemName = QStringLiteral("xrscopy");
-    s.selectItemName = QStringLiteral("xrssubete");
-    s.layout = ResultTableLayout::ControlChart;
-    return s;
-}
+// The window's names and captions.
+const ResultTableSpec kDesign{
+    .window = zel::WindowId::XRS1,
+    .caption = XRS1::captionText(),
+    .gridName = QStringLiteral("grid1"),
+    .fileMenuName = QStringLiteral("xrsfile"),
+    .printItemName = QStringLiteral("xrsprint"),
+    .endItemName = QStringLiteral("xrsend"),
+    .editMenuName = QStringLiteral("xrsedit"),
+    .copyItemName = QStringLiteral("xrscopy"),
+    .selectItemName = QStringLiteral("xrssubete"),
+    .layout = ResultTableLayout::ControlChart,
+};
 
 } // namespace
 
 XRS1::XRS1(MainContext& context, QWidget* parent)
-    : ControlTableWindow(context, xrs1Design(), analysisText(), parent) {
+    : ControlTableWindow(context, kDesign, analysisText(), parent) {
     // xrshensi computed the moving ranges and the lines just before.
     showTableAndWriteLimits(zel::xRsTable(context.workspace().chartData));
 }

@@ -7,25 +7,26 @@
 
 namespace {
 
-ControlChartDesign design() {
-    ControlChartDesign d;
-    GraphWindowSpec& s = d.frame;
-    s.name = QStringLiteral("kanri1");
-    s.caption = kanri1::captionText();
-    s.chartCount = 1;
-    s.printColourName = QStringLiteral("fcolor");
-    s.optionsName = QStringLiteral("ketop");
-    s.titlesName = QStringLiteral("ketai");
-    s.viewName = QStringLiteral("kasitens");
-    s.gridName = QStringLiteral("kgriset");
-    s.controlChart = true;
-    d.enteredLimitsKind = true;
-    return d;
-}
+// The window's names and captions.
+const ControlChartDesign kDesign{
+    .frame =
+        {
+            .window = zel::WindowId::kanri1,
+            .caption = kanri1::captionText(),
+            .chartCount = 1,
+            .printColourName = QStringLiteral("fcolor"),
+            .optionsName = QStringLiteral("ketop"),
+            .titlesName = QStringLiteral("ketai"),
+            .viewName = QStringLiteral("kasitens"),
+            .gridName = QStringLiteral("kgriset"),
+            .controlChart = true,
+        },
+    .enteredLimitsKind = true,
+};
 
 } // namespace
 
-kanri1::kanri1(MainContext& context, QWidget* parent) : ControlChartWindow(context, design(), parent) {}
+kanri1::kanri1(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {}
 
 zel::ControlChartInput kanri1::inputFor(int) const {
     return zel::defectInput(chartData());

@@ -8,7 +8,7 @@
 #include "windowkit/Workspace.h"
 
 ketten::ketten(MainContext& context, QWidget* parent)
-    : VariableDialog(context, {QStringLiteral("ketten"), {}, {}, QSize(380, 150)}, parent) {}
+    : VariableDialog(context, {zel::WindowId::ketten, {}, {}, QSize(380, 150)}, parent) {}
 
 void ketten::ok() {
     zel::Workspace& ws = context().workspace();

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 kgenin::kgenin(MainContext& context, QWidget* parent)
-    : ZelWindow(QStringLiteral("kgenin"), parent), m_context(context) {
+    : ZelWindow(zel::WindowId::kgenin, parent), m_context(context) {
     setWindowTitle(captionText());
     // Opening starts from nothing entered.
     context.workspace().enteredLimits = zel::EnteredLimits{};

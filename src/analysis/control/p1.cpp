@@ -9,25 +9,23 @@
 
 namespace {
 
-ResultTableSpec p1Design() {
-    ResultTableSpec s;
-    s.name = QStringLiteral("p1");
-    s.caption = p1::captionText();
-    s.gridName = QStringLiteral("grid1");
-    s.fileMenuName = QStringLiteral("pfile");
-    s.printItemName = QStringLiteral("pprint");
-    s.endItemName = QStringLiteral("pend");
-    s.editMenuName = QStringLiteral("pedit");
-    s.copyItemName = QStringLiteral("pcopy");
-    s.selectItemName = QStringLiteral("psubete");
-    s.layout = ResultTableLayout::PChart;
-    return s;
-}
+// The window's names and captions.
+const ResultTableSpec kDesign{
+    .window = zel::WindowId::p1,
+    .caption = p1::captionText(),
+    .gridName = QStringLiteral("grid1"),
+    .fileMenuName = QStringLiteral("pfile"),
+    .printItemName = QStringLiteral("pprint"),
+    .endItemName = QStringLiteral("pend"),
+    .editMenuName = QStringLiteral("pedit"),
+    .copyItemName = QStringLiteral("pcopy"),
+    .selectItemName = QStringLiteral("psubete"),
+    .layout = ResultTableLayout::PChart,
+};
 
 } // namespace
 
-p1::p1(MainContext& context, QWidget* parent)
-    : ControlTableWindow(context, p1Design(), analysisText(), parent) {
+p1::p1(MainContext& context, QWidget* parent) : ControlTableWindow(context, kDesign, analysisText(), parent) {
     // phensi2 computed the lot table and the lines just before.
     showTableAndWriteLimits(zel::pPnTable(context.workspace().chartData));
 }

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 phensi2::phensi2(MainContext& context, QWidget* parent)
-    : ZelWindow(QStringLiteral("phensi2"), parent), m_context(context) {
+    : ZelWindow(zel::WindowId::phensi2, parent), m_context(context) {
     setWindowTitle(captionText());
     const zel::Dataset& ds = context.workspace().dataset;
 
@@ -56,7 +56,7 @@ void phensi2::onOk() {
     ws.chartData = std::move(*lots);
     // A table window still open from before shows other lots: it makes way for
     // one computed from these.
-    ZelWindow::closeWindows({QStringLiteral("p1")});
+    ZelWindow::closeWindows({zel::WindowId::p1});
     ZelWindow::open<p1>(m_context);
     close();
 }

@@ -6,28 +6,29 @@
 
 namespace {
 
-ControlChartDesign design() {
-    ControlChartDesign d;
-    GraphWindowSpec& s = d.frame;
-    s.name = QStringLiteral("pkanri");
-    s.caption = pkanri::captionText();
-    s.chartCount = 2;
-    s.printColourName = QStringLiteral("fcolor");
-    s.optionsName = QStringLiteral("pkanop");
-    s.titlesName = QStringLiteral("pktai");
-    s.viewName = QStringLiteral("pksitens");
-    s.gridName = QStringLiteral("pgriset");
-    s.copyItemNames = {QStringLiteral("gp"), QStringLiteral("gn")};
-    s.monoCopyItemNames = {QStringLiteral("gpm"), QStringLiteral("gnm")};
-    s.copyItemCaptions = {pkanri::firstCopyText(), pkanri::secondCopyText()};
-    s.controlChart = true;
-    d.redrawOnClick = false;
-    return d;
-}
+// The window's names and captions.
+const ControlChartDesign kDesign{
+    .frame =
+        {
+            .window = zel::WindowId::pkanri,
+            .caption = pkanri::captionText(),
+            .chartCount = 2,
+            .printColourName = QStringLiteral("fcolor"),
+            .optionsName = QStringLiteral("pkanop"),
+            .titlesName = QStringLiteral("pktai"),
+            .viewName = QStringLiteral("pksitens"),
+            .gridName = QStringLiteral("pgriset"),
+            .copyItemNames = {QStringLiteral("gp"), QStringLiteral("gn")},
+            .monoCopyItemNames = {QStringLiteral("gpm"), QStringLiteral("gnm")},
+            .copyItemCaptions = {pkanri::firstCopyText(), pkanri::secondCopyText()},
+            .controlChart = true,
+        },
+    .redrawOnClick = false,
+};
 
 } // namespace
 
-pkanri::pkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, design(), parent) {}
+pkanri::pkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {}
 
 zel::ControlChartInput pkanri::inputFor(int chart) const {
     // The p chart draws the limits of each lot while the analysis list shows this

@@ -5,28 +5,29 @@
 
 namespace {
 
-ControlChartDesign design() {
-    ControlChartDesign d;
-    GraphWindowSpec& s = d.frame;
-    s.name = QStringLiteral("xrkanri");
-    s.caption = xrkanri::captionText();
-    s.chartCount = 2;
-    s.printColourName = QStringLiteral("gcolor");
-    s.optionsName = QStringLiteral("xrbop");
-    s.titlesName = QStringLiteral("xrbti");
-    s.viewName = QStringLiteral("xrsitens");
-    s.gridName = QStringLiteral("xrgriset");
-    s.copyItemNames = {QStringLiteral("gx"), QStringLiteral("gr")};
-    s.monoCopyItemNames = {QStringLiteral("gxm"), QStringLiteral("grm")};
-    s.copyItemCaptions = {xrkanri::firstCopyText(), xrkanri::secondCopyText()};
-    s.controlChart = true;
-    d.redrawOnClick = true;
-    return d;
-}
+// The window's names and captions.
+const ControlChartDesign kDesign{
+    .frame =
+        {
+            .window = zel::WindowId::xrkanri,
+            .caption = xrkanri::captionText(),
+            .chartCount = 2,
+            .printColourName = QStringLiteral("gcolor"),
+            .optionsName = QStringLiteral("xrbop"),
+            .titlesName = QStringLiteral("xrbti"),
+            .viewName = QStringLiteral("xrsitens"),
+            .gridName = QStringLiteral("xrgriset"),
+            .copyItemNames = {QStringLiteral("gx"), QStringLiteral("gr")},
+            .monoCopyItemNames = {QStringLiteral("gxm"), QStringLiteral("grm")},
+            .copyItemCaptions = {xrkanri::firstCopyText(), xrkanri::secondCopyText()},
+            .controlChart = true,
+        },
+    .redrawOnClick = true,
+};
 
 } // namespace
 
-xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, design(), parent) {}
+xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {}
 
 zel::ControlChartInput xrkanri::inputFor(int chart) const {
     return zel::xbarRInput(chartData(), chart);

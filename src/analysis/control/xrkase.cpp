@@ -25,12 +25,10 @@ std::optional<zel::AnalysisId> analysisOf(const QString& name) {
     return zel::findAnalysis(name.toStdString());
 }
 
-// The object name of the analysis's table window ("" without one).
-QString tableWindowOf(std::optional<zel::AnalysisId> analysis) {
+// The analysis's table window (nothing without one).
+std::optional<zel::WindowId> tableWindowOf(std::optional<zel::AnalysisId> analysis) {
     const zel::ReportEntry* entry = analysis ? zel::reportEntry(*analysis) : nullptr;
-    if (!entry || !entry->tableWindow) return {};
-    return QString::fromLatin1(zel::window(*entry->tableWindow).name.data(),
-                               static_cast<qsizetype>(zel::window(*entry->tableWindow).name.size()));
+    return entry ? entry->tableWindow : std::nullopt;
 }
 
 } // namespace
@@ -49,7 +47,7 @@ QStringList xrkase::columnHeadings(const QString& analysis) {
 }
 
 xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
-    : ZelWindow(QStringLiteral("xrkase"), parent), m_context(context), m_analysis(analysis) {
+    : ZelWindow(zel::WindowId::xrkase, parent), m_context(context), m_analysis(analysis) {
     setWindowTitle(captionText());
 
     m_prompt = new QLabel(promptText(), this);
@@ -133,13 +131,13 @@ void xrkase::onOk() {
         }
     }
     cds.lines = cds.loadedLines;
-    const QString table = tableWindowOf(analysis);
+    const std::optional<zel::WindowId> table = tableWindowOf(analysis);
     if (analysis == zel::AnalysisId::XbarR)
         openXrkanri(context);
     else if (analysis == zel::AnalysisId::PPn)
         openPkanri(context);
     else if (analysis == zel::AnalysisId::XRs)
         openXrskanri(context);
-    if (!table.isEmpty()) ZelWindow::closeWindows({table});
+    if (table) ZelWindow::closeWindows({*table});
     close();
 }

@@ -10,7 +10,7 @@
 
 xrshensi::xrshensi(MainContext& context, QWidget* parent)
     : VariableDialog(context,
-                     {QStringLiteral("xrshensi"), {}, QString::fromUtf8(zel::kXbarEntry), QSize(380, 150)},
+                     {zel::WindowId::xrshensi, {}, QString::fromUtf8(zel::kXbarEntry), QSize(380, 150)},
                      parent) {}
 
 void xrshensi::ok() {
@@ -26,7 +26,7 @@ void xrshensi::ok() {
     ws.chartData = std::move(*values);
     // A table window still open from before shows other values: it makes way
     // for one computed from these.
-    ZelWindow::closeWindows({QStringLiteral("XRS1")});
+    ZelWindow::closeWindows({zel::WindowId::XRS1});
     ZelWindow::open<XRS1>(context());
     close();
 }

@@ -5,28 +5,29 @@
 
 namespace {
 
-ControlChartDesign design() {
-    ControlChartDesign d;
-    GraphWindowSpec& s = d.frame;
-    s.name = QStringLiteral("xrskanri");
-    s.caption = xrskanri::captionText();
-    s.chartCount = 2;
-    s.printColourName = QStringLiteral("gcolor");
-    s.optionsName = QStringLiteral("xrsop");
-    s.titlesName = QStringLiteral("xrstai");
-    s.viewName = QStringLiteral("xssitens");
-    s.gridName = QStringLiteral("xsgriset");
-    s.copyItemNames = {QStringLiteral("gx"), QStringLiteral("grs")};
-    s.monoCopyItemNames = {QStringLiteral("gxm"), QStringLiteral("grsm")};
-    s.copyItemCaptions = {xrskanri::firstCopyText(), xrskanri::secondCopyText()};
-    s.controlChart = true;
-    d.redrawOnClick = false;
-    return d;
-}
+// The window's names and captions.
+const ControlChartDesign kDesign{
+    .frame =
+        {
+            .window = zel::WindowId::xrskanri,
+            .caption = xrskanri::captionText(),
+            .chartCount = 2,
+            .printColourName = QStringLiteral("gcolor"),
+            .optionsName = QStringLiteral("xrsop"),
+            .titlesName = QStringLiteral("xrstai"),
+            .viewName = QStringLiteral("xssitens"),
+            .gridName = QStringLiteral("xsgriset"),
+            .copyItemNames = {QStringLiteral("gx"), QStringLiteral("grs")},
+            .monoCopyItemNames = {QStringLiteral("gxm"), QStringLiteral("grsm")},
+            .copyItemCaptions = {xrskanri::firstCopyText(), xrskanri::secondCopyText()},
+            .controlChart = true,
+        },
+    .redrawOnClick = false,
+};
 
 } // namespace
 
-xrskanri::xrskanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, design(), parent) {}
+xrskanri::xrskanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {}
 
 zel::ControlChartInput xrskanri::inputFor(int chart) const {
     return zel::xRsInput(chartData(), chart);
