@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <utility>
 
 // Readable names of the box kinds in QCOMPARE failures.
 inline char* toString(MessageBox::Kind kind) {

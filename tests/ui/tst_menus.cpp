@@ -444,7 +444,7 @@ class TestMenus : public QObject {
         QCOMPARE(sysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
         QCOMPARE(deleteGeometry->text(), QStringLiteral("位置情報の削除"));
 
-        // No system-information program: the fixed message, OK only, no icon.
+        // No system-information program: the fixed notice (OK only, no icon).
         const QStringList programs = verj::systemInfoPrograms();
         verj::setSystemInfoPrograms({QStringLiteral("zel-no-such-program-xyz")});
         const uitest::SeenBox box = uitest::answerBox([&] { QTest::mouseClick(sysInfo, Qt::LeftButton); });
