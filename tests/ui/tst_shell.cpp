@@ -579,9 +579,8 @@ class TestShell : public QObject {
         // The graph command reads the dataset with the new value.
         typeWithoutEnter(2, 1, '9');
         {
-            uitest::MessageBoxRecorder boxes;
+            uitest::MessageBoxRecorder noBoxes; // the dataset suits the analysis
             f.findChild<QAction*>(QStringLiteral("BUNSAN"))->trigger();
-            boxes.clear(); // whatever the launch says about this dataset
         }
         QVERIFY(!f.grid().isEditing());
         QCOMPARE(f.workspace().dataset.value(1, 2), 9.0);
