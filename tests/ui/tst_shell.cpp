@@ -508,6 +508,7 @@ class TestShell : public QObject {
                             dir.path() + QStringLiteral("/lot.QCS")));
         uitest::MessageBoxRecorder boxes;
         form1 f(dir.path() + QStringLiteral("/lot.QCN"));
+        QCoreApplication::processEvents();
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(f.workspace().dataset.value(1, 1), 12.5);
         QCOMPARE(f.grid().text(1, 1), QStringLiteral("12.5"));
