@@ -4,9 +4,22 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace {
 
-int run(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title, bool withCancel) {
+MessageBox::Answerer& answerer() {
+    static MessageBox::Answerer installed;
+    return installed;
+}
+
+MessageBox::Answer show(QWidget* parent, MessageBox::Kind kind, const QString& text, const QString& title) {
+    if (const MessageBox::Answerer answer = answerer()) return answer({kind, text, title, parent});
+
+    const bool withCancel = kind == MessageBox::Kind::Confirm;
+    const QMessageBox::Icon icon = kind == MessageBox::Kind::Refusal   ? QMessageBox::Warning
+                                   : kind == MessageBox::Kind::Confirm ? QMessageBox::Question
+                                                                       : QMessageBox::NoIcon;
     QMessageBox box(icon, title, text, withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("zelMessageBox"));
@@ -19,19 +32,23 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QStr
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    return box.exec();
+    return box.exec() == QMessageBox::Ok ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel;
 }
 
 } // namespace
 
 void MessageBox::refusal(QWidget* parent, const QString& text, const QString& title) {
-    run(parent, QMessageBox::Warning, text, title, false);
+    show(parent, Kind::Refusal, text, title);
 }
 
 bool MessageBox::confirm(QWidget* parent, const QString& text, const QString& title) {
-    return run(parent, QMessageBox::Question, text, title, true) == QMessageBox::Ok;
+    return show(parent, Kind::Confirm, text, title) == Answer::Ok;
 }
 
 void MessageBox::info(QWidget* parent, const QString& text, const QString& title) {
-    run(parent, QMessageBox::NoIcon, text, title, false);
+    show(parent, Kind::Info, text, title);
+}
+
+MessageBox::Answerer MessageBox::setAnswerer(Answerer next) {
+    return std::exchange(answerer(), std::move(next));
 }

@@ -1,14 +1,32 @@
 // The program's message boxes: a refusal (exclamation icon, OK), a
 // confirmation (question icon, OK and Cancel, Cancel the default) and a plain
 // notice (no icon, OK).
+//
+// Window tests answer the boxes without showing them: they install an
+// answerer, which is given each box in turn and returns the button chosen.
+// The program itself never installs one.
 #pragma once
 
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
 class MessageBox {
   public:
+    enum class Kind { Refusal, Confirm, Info };
+    enum class Answer { Ok, Cancel };
+
+    // One box as it would be shown.
+    struct Shown {
+        Kind kind = Kind::Info;
+        QString text;
+        QString title;
+        QWidget* parent = nullptr;
+    };
+    using Answerer = std::function<Answer(const Shown&)>;
+
     // Texts of the two buttons.
     static QString okText() { return QStringLiteral("OK"); }
     static QString cancelText() { return QStringLiteral("キャンセル"); }
@@ -17,4 +35,8 @@ class MessageBox {
     // True when the user chose OK.
     static bool confirm(QWidget* parent, const QString& text, const QString& title);
     static void info(QWidget* parent, const QString& text, const QString& title);
+
+    // Boxes go to answerer instead of the screen until it is replaced; an
+    // empty one brings the real boxes back. Returns the answerer it replaces.
+    static Answerer setAnswerer(Answerer answerer);
 };

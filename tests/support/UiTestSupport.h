@@ -1,6 +1,6 @@
 // Shared pieces of the window tests: a main-window stand-in with a real
 // workspace and data sheet, a plain window kind, deferred deletes run now, and
-// a helper that answers the message box an action raises.
+// a watch for other modal dialogs. Message boxes: MessageBoxRecorder.h.
 #pragma once
 
 #include "components/grid/DataGrid.h"
@@ -10,9 +10,9 @@
 #include "windowkit/Workspace.h"
 #include "windowkit/ZelWindow.h"
 
-#include <QAbstractButton>
+#include "MessageBoxRecorder.h"
+
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
@@ -53,32 +53,6 @@ class PlainWindow : public ZelWindow {
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool seen = false;
-};
-
-// Runs act and answers the message box it raises with "OK"; what the box showed.
-template <class F> SeenBox answerBox(F act) {
-    SeenBox seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        timer.stop();
-        seen = {box->windowTitle(), box->text(), box->icon(), true};
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QLatin1String("OK")) return b->click();
-        box->close();
-    });
-    timer.start(20);
-    act();
-    timer.stop();
-    return seen;
 }
 
 // Runs act on the next modal widget of type T once it is up. The returned watch

@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -558,23 +557,15 @@ class TestControlCharts : public QObject {
         QCOMPARE(m.value(3, 1), 10.0);
 
         // Upper below lower: refused with the fixed message, nothing drawn.
-        QString text, title;
-        handleModals(
-            2,
-            [&](QWidget* d, int i) {
-                if (i == 0) return answerLimits(d, "3", "5");
-                auto* box = qobject_cast<QMessageBox*>(d);
-                QVERIFY(box);
-                text = box->text();
-                title = box->windowTitle();
-                box->accept();
-            },
-            &handled);
+        uitest::MessageBoxRecorder boxes;
+        handleModals(1, [&](QWidget* d, int) { answerLimits(d, "3", "5"); }, &handled);
         graphs->setCurrentIndex(6);
         graphs->setCurrentText(QStringLiteral("規格の入力"));
-        QTRY_COMPARE(handled, 2);
-        QCOMPARE(text, QStringLiteral("UCLとLCLのデータを確認してください。"));
-        QCOMPARE(title, QStringLiteral("管理限界"));
+        QTRY_COMPARE(handled, 1);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox box = boxes.take();
+        QCOMPARE(box.text, QStringLiteral("UCLとLCLのデータを確認してください。"));
+        QCOMPARE(box.title, QStringLiteral("管理限界"));
         QCOMPARE(m.values(), before);
 
         // Entered limits 9 and 1: counts, 9, 1 and the midpoint 5; the axis takes in

@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -86,28 +85,6 @@ QStringList rowHeadings(const DataGrid& g) {
         out << g.text(0, r);
     return out;
 }
-
-// A message box that the next action opens: its title and text are noted and
-// it is closed with OK. Polls until it appears.
-struct BoxWatcher {
-    QString title;
-    QString text;
-    int shown = 0;
-    void arm() {
-        auto poll = std::make_shared<std::function<void(int)>>();
-        *poll = [this, poll](int triesLeft) {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                ++shown;
-                box->accept();
-                return;
-            }
-            if (triesLeft > 0) QTimer::singleShot(10, [poll, triesLeft] { (*poll)(triesLeft - 1); });
-        };
-        QTimer::singleShot(0, [poll] { (*poll)(300); });
-    }
-};
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -208,10 +185,11 @@ class TestControlTables : public QObject {
         // Xbar-R: opening the table refuses; nothing opens and no limits file is written.
         setData(ctx->ws.dataset, {{1e308, 1.5e308}, {-1e308, 1e308}}, {"a", "b"});
         const QString outOfRange = QString::fromUtf8(zel::kResultOutOfRange);
-        BoxWatcher box;
-        box.arm();
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         QVERIFY(!openXR1(*ctx));
-        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("Xbar-R管理図"));
         QCOMPARE(box.text, outOfRange);
         QVERIFY(!ZelWindow::find("XR1"));
@@ -230,15 +208,13 @@ class TestControlTables : public QObject {
             {"P-Pn 管理図", {{1e308, 1}, {1e308, 2}}, openPhensi2, "P-Pn 管理図", "phensi2", "p1"}, // total size
             {"欠点数データ", {{1e308}, {1e308}}, openKetten, "変数の指定", "ketten", "kanri1"},      // the sum
         };
-        int boxes = 1;
         for (const DialogCase& c : cases) {
             ctx->analysis = QString::fromUtf8(c.analysis);
             setData(ctx->ws.dataset, c.rows, {"a", "b"});
             ZelWindow* dlg = c.open(*ctx);
-            box.arm();
             button(dlg, "Command1")->click();
-            ++boxes;
-            QTRY_COMPARE(box.shown, boxes);
+            QCOMPARE(boxes.count(), 1);
+            box = boxes.take();
             QCOMPARE(box.title, QString::fromUtf8(c.title));
             QCOMPARE(box.text, outOfRange);
             QVERIFY(ZelWindow::find(QString::fromLatin1(c.dialog)));
@@ -288,11 +264,12 @@ class TestControlTables : public QObject {
     void aLimitsFileThatCannotBeWrittenIsSaidAndTheTableStays() {
         const QString missingFolder = dir->filePath("gone/line7");
         ctx->ws.dataset.setBase(missingFolder.toStdString());
-        BoxWatcher box;
-        box.arm();
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
         QVERIFY(w);
-        QTRY_COMPARE(box.shown, 1);
+        QTRY_COMPARE(boxes.count(), 1); // said once the window is up
+        box = boxes.take();
         QCOMPARE(box.title, QString("Xbar-R管理図"));
         QVERIFY(box.text.startsWith("管理線情報ファイルを書き込めませんでした。"));
         QVERIFY(box.text.contains(missingFolder + ".QCK"));
@@ -336,10 +313,11 @@ class TestControlTables : public QObject {
         // A missing file is said and the dialog stays open.
         auto* name = load->findChild<QLineEdit*>("Text1");
         name->setText("nothere");
-        BoxWatcher box;
-        box.arm();
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         button(load, "Command1")->click();
-        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("データの呼出し"));
         QVERIFY(!box.text.isEmpty());
         QVERIFY(ZelWindow::find("xrload"));
@@ -348,9 +326,9 @@ class TestControlTables : public QObject {
         // A file that is not a limits file likewise.
         QVERIFY(writeBytes(dir->filePath("short.QCK"), "/x\r\n 1 \r\n 2 \r\n"));
         name->setText("short");
-        box.arm();
         button(load, "Command1")->click();
-        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("データの呼出し"));
         QVERIFY(ZelWindow::find("xrload"));
 
@@ -472,20 +450,21 @@ class TestControlTables : public QObject {
         QCOMPARE(sizes->currentIndex(), 0);
         QCOMPARE(defects->currentIndex(), 1);
 
-        BoxWatcher box;
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         defects->setCurrentIndex(0);
-        box.arm();
         button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("変数の指定"));
         QCOMPARE(box.text, QString("独立変数と従属変数が同じです｡"));
         QVERIFY(ZelWindow::find("phensi2"));
 
         // Lot L2 has more defectives than its size.
         defects->setCurrentIndex(1);
-        box.arm();
         button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 2);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("変数の指定"));
         QCOMPARE(
             box.text,
@@ -572,10 +551,11 @@ class TestControlTables : public QObject {
         button(load, "Command1")->click();
         ZelWindow* kase = ZelWindow::find("xrkase");
         QVERIFY(kase);
-        BoxWatcher box;
-        box.arm();
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         button(kase, "Command1")->click();
-        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("管理線情報"));
         QCOMPARE(box.text, QString::fromUtf8(zel::kResultOutOfRange));
         QVERIFY(!ZelWindow::find("pkanri"));
@@ -596,10 +576,11 @@ class TestControlTables : public QObject {
         auto* combo = dlg->findChild<QComboBox*>("Combo1");
         QCOMPARE(combo->count(), 2);
         combo->setCurrentIndex(1);
-        BoxWatcher box;
-        box.arm();
+        uitest::MessageBoxRecorder boxes;
+        uitest::SeenBox box;
         button(dlg, "Command1")->click();
-        QTRY_COMPARE(box.shown, 1);
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
         QCOMPARE(box.title, QString("変数の指定"));
         QCOMPARE(box.text, QString::fromUtf8(zel::kNegativeMeanCount));
         QVERIFY(ZelWindow::find("ketten"));

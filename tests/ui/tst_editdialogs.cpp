@@ -16,6 +16,7 @@
 #include "dataset/retusou.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 #include "windowkit/ZelWindow.h"
 
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -91,22 +91,6 @@ template <class T> void whenModal(std::function<void(T*)> fn) {
         }
     });
     timer->start(10);
-}
-
-struct Box {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// Answers the next message box with OK and records it.
-void answerBox(Box& box) {
-    whenModal<QMessageBox>([&box](QMessageBox* m) {
-        box.text = m->text();
-        box.title = m->windowTitle();
-        box.icon = m->icon();
-        m->button(QMessageBox::Ok)->click();
-    });
 }
 
 // Types a value into a spin box as a user does.
@@ -284,31 +268,30 @@ class TestEditDialogs : public QObject {
         makeDataset(1, 1);
         ds().resize(32767, 1);
         m_ctx->sheet().fill();
-        Box box;
+        uitest::MessageBoxRecorder boxes;
         bool stayedOpen = false;
         whenModal<gyousou>([&](gyousou* d) {
-            answerBox(box);
             press(d, QStringLiteral("OK"));
             stayedOpen = d->isVisible();
             press(d, QStringLiteral("ｷｬﾝｾﾙ"));
         });
         EditCommands::insertRows(*m_ctx);
+        uitest::SeenBox box = boxes.take();
         QCOMPARE(box.text, QStringLiteral("行数が32767を超えるため挿入できません。"));
         QCOMPARE(box.title, QStringLiteral("行の挿入"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(stayedOpen);
         QCOMPARE(ds().sampleCount(), 32767);
 
         // The same for columns.
         ds().resize(1, 32767);
         m_ctx->sheet().fill();
-        box = {};
         whenModal<retusou>([&](retusou* d) {
-            answerBox(box);
             press(d, QStringLiteral("OK"));
             press(d, QStringLiteral("ｷｬﾝｾﾙ"));
         });
         EditCommands::insertColumns(*m_ctx);
+        box = boxes.take();
         QCOMPARE(box.text, QStringLiteral("列数が32767を超えるため挿入できません。"));
         QCOMPARE(box.title, QStringLiteral("列の挿入"));
         QCOMPARE(ds().variableCount(), 32767);
@@ -348,7 +331,7 @@ class TestEditDialogs : public QObject {
     void deletingEveryRowIsRefusedThenSomeRowsGo() {
         makeDataset(4, 2, {3});
         const std::string names = readAll(m_base + ".QCN");
-        Box box;
+        uitest::MessageBoxRecorder boxes;
         bool stayedOpen = false;
         whenModal<gyoudel>([&](gyoudel* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("行の削除"));
@@ -363,15 +346,15 @@ class TestEditDialogs : public QObject {
             QCOMPARE(g->columnWidthAt(1), 16.0);
             for (int r = 1; r <= 4; ++r)
                 toggle(g, 1, r);
-            answerBox(box);
             press(d, QStringLiteral("OK"));
             stayedOpen = d->isVisible();
             press(d, QStringLiteral("ｷｬﾝｾﾙ"));
         });
         EditCommands::deleteRows(*m_ctx);
+        const uitest::SeenBox box = boxes.take();
         QCOMPARE(box.text, QStringLiteral("すべての行を削除することはできません。"));
         QCOMPARE(box.title, QStringLiteral("行の削除"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(stayedOpen);
         QCOMPARE(ds().sampleCount(), 4);
         QCOMPARE(readAll(m_base + ".QCN"), names);
@@ -404,7 +387,7 @@ class TestEditDialogs : public QObject {
 
     void deletingEveryColumnIsRefusedThenSomeColumnsGo() {
         makeDataset(2, 3);
-        Box box;
+        uitest::MessageBoxRecorder boxes;
         whenModal<retudel>([&](retudel* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("列の削除"));
             QVERIFY(findByText<QLabel>(d, QStringLiteral("削除する列を指定してください。")));
@@ -417,11 +400,11 @@ class TestEditDialogs : public QObject {
             QCOMPARE(g->columnWidthAt(3), 12.0);
             for (int c = 1; c <= 3; ++c)
                 toggle(g, c, 1);
-            answerBox(box);
             press(d, QStringLiteral("OK"));
             press(d, QStringLiteral("ｷｬﾝｾﾙ"));
         });
         EditCommands::deleteColumns(*m_ctx);
+        const uitest::SeenBox box = boxes.take();
         QCOMPARE(box.text, QStringLiteral("すべての列を削除することはできません。"));
         QCOMPARE(box.title, QStringLiteral("列の削除"));
         QCOMPARE(ds().variableCount(), 3);
@@ -442,16 +425,14 @@ class TestEditDialogs : public QObject {
     void aFailedWriteIsShown() {
         makeDataset(2, 2);
         ds().setBase((m_dir->path() + QStringLiteral("/missing/data")).toStdString());
-        Box box;
-        whenModal<gyousou>([&](gyousou* d) {
-            answerBox(box);
-            press(d, QStringLiteral("OK"));
-        });
+        uitest::MessageBoxRecorder boxes;
+        whenModal<gyousou>([&](gyousou* d) { press(d, QStringLiteral("OK")); });
         EditCommands::insertRows(*m_ctx);
+        const uitest::SeenBox box = boxes.take();
         QVERIFY2(box.text.startsWith(QStringLiteral("ファイルを保存できませんでした。")),
                  qPrintable(box.text));
         QCOMPARE(box.title, QStringLiteral("行の挿入"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QCOMPARE(ds().sampleCount(), 3); // the dataset holds the new structure
     }
 
@@ -679,9 +660,9 @@ class TestEditDialogs : public QObject {
         QPointer<parekos> d = ZelWindow::findOpen<parekos>();
         QVERIFY(d);
         d->grid()->setText(1, 1, QString::fromUtf8("\xF0\x9F\x98\x80")); // pasted emoji
-        Box box;
-        answerBox(box);
+        uitest::MessageBoxRecorder boxes;
         press(d, QStringLiteral("OK"));
+        const uitest::SeenBox box = boxes.take();
         QCOMPARE(box.title, QStringLiteral("データラベル"));
         QVERIFY(!box.text.isEmpty());
         QVERIFY(d && d->isVisible());

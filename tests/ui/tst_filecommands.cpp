@@ -13,6 +13,7 @@
 #include "dataset/sinkform.h"
 #include "dataset/tydata.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 #include "windowkit/ZelWindow.h"
 
@@ -24,13 +25,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include "MessageBoxRecorder.h"
 
 #include <deque>
 #include <fstream>
@@ -68,13 +70,8 @@ class FakeMain : public MainContext {
     QString hint;
 };
 
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-};
-
 // Runs the queued steps, one for each modal window that comes up, in order.
+// Message boxes do not come up: a MessageBoxRecorder answers them.
 class ModalDriver : public QObject {
   public:
     using Step = std::function<void(QWidget*)>;
@@ -83,19 +80,7 @@ class ModalDriver : public QObject {
         m_timer.start(20);
     }
     void add(Step step) { m_steps.push_back(std::move(step)); }
-    // Answers the next message box with the named button ("OK" or "キャンセル").
-    void answer(const QString& button) {
-        add([this, button](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY2(box, "a message box was expected");
-            seen.push_back({box->windowTitle(), box->text(), box->icon()});
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == button) return b->click();
-            QFAIL("no such button");
-        });
-    }
     bool done() const { return m_steps.empty(); }
-    std::vector<SeenBox> seen;
 
   private:
     void poll() {
@@ -104,8 +89,8 @@ class ModalDriver : public QObject {
         m_last = w;
         Step step = std::move(m_steps.front());
         m_steps.pop_front();
-        // Run outside this timer's handler: a step that opens a box of its own
-        // needs the timer to fire again meanwhile.
+        // Run outside this timer's handler: a step that opens a dialog of its
+        // own needs the timer to fire again meanwhile.
         QTimer::singleShot(0, this, [step = std::move(step), target = QPointer<QWidget>(w)] {
             if (target) step(target);
         });
@@ -282,6 +267,7 @@ class TestFileCommands : public QObject {
         auto* create = shown<sinkform>();
         QVERIFY(create);
         typeName(create, QStringLiteral("sample"));
+        uitest::MessageBoxRecorder boxes;
         ModalDriver driver;
         driver.add(fillDimensions(QStringLiteral("2"), 3));
         driver.add([](QWidget* w) {
@@ -331,14 +317,12 @@ class TestFileCommands : public QObject {
         // The first save writes in place and says so.
         m_main->ws.dataset.setValue(2, 3, 7.5);
         m_main->ws.dataset.unsaved = 1;
-        driver.answer(QStringLiteral("OK"));
         FileCommands::saveDataset(*m_main);
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen.size(), std::size_t(1));
-        QCOMPARE(driver.seen[0].text,
-                 QStringLiteral("フィル名 ") + base + QStringLiteral(" に保存を行いました。"));
-        QCOMPARE(driver.seen[0].title, QStringLiteral("データの保存"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox saved = boxes.take();
+        QCOMPARE(saved.text, QStringLiteral("フィル名 ") + base + QStringLiteral(" に保存を行いました。"));
+        QCOMPARE(saved.title, QStringLiteral("データの保存"));
+        QCOMPARE(saved.kind, MessageBox::Kind::Refusal);
         QCOMPARE(readBytes(base + ".QCS"), std::string(" 0  0  0  0  0  7.5 "));
         QCOMPARE(ds.saveInPlace, 0);
         QCOMPARE(ds.unsaved, 0);
@@ -348,17 +332,18 @@ class TestFileCommands : public QObject {
         auto* save = shown<saveform>();
         QVERIFY(save);
         QCOMPARE(child<QLineEdit>(save, "Text1")->text(), QStringLiteral("sample"));
-        QCOMPARE(driver.seen.size(), std::size_t(1));
+        QCOMPARE(boxes.count(), 0);
 
         // Saving over an existing dataset asks; Cancel keeps the dialog open and writes nothing.
         m_main->ws.dataset.setValue(1, 1, 9);
         m_main->ws.dataset.unsaved = 1;
-        driver.answer(QStringLiteral("キャンセル"));
+        boxes.plan(MessageBox::Answer::Cancel);
         click(save, "Command1");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen.back().text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
-        QCOMPARE(driver.seen.back().title, QStringLiteral("ファイルの作成"));
-        QCOMPARE(driver.seen.back().icon, QMessageBox::Question);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox overwrite = boxes.take();
+        QCOMPARE(overwrite.text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
+        QCOMPARE(overwrite.title, QStringLiteral("ファイルの作成"));
+        QCOMPARE(overwrite.kind, MessageBox::Kind::Confirm);
         QCOMPARE(ZelWindow::findOpen<saveform>(), save);
         QCOMPARE(readBytes(base + ".QCS"), std::string(" 0  0  0  0  0  7.5 "));
         QCOMPARE(ds.unsaved, 1);
@@ -367,7 +352,7 @@ class TestFileCommands : public QObject {
         typeName(save, QStringLiteral("copy"));
         click(save, "Command1");
         QTRY_VERIFY(!ZelWindow::findOpen<saveform>());
-        QCOMPARE(driver.seen.size(), std::size_t(2));
+        QCOMPARE(boxes.count(), 0);
         QCOMPARE(readBytes(path("copy.QCS")), std::string(" 9  0  0  0  0  7.5 "));
         QCOMPARE(QString::fromStdString(ds.basePath), path(QStringLiteral("copy")));
         QCOMPARE(m_main->name, path(QStringLiteral("copy")));
@@ -381,17 +366,16 @@ class TestFileCommands : public QObject {
         auto* create = shown<sinkform>();
         QVERIFY(create);
         typeName(create, QStringLiteral("old"));
+        uitest::MessageBoxRecorder boxes;
         ModalDriver driver;
         // Cancel to the overwrite question: the dialog stays, nothing changes.
-        driver.answer(QStringLiteral("キャンセル"));
+        boxes.plan(MessageBox::Answer::Cancel);
         click(create, "Command1");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen.back().text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
+        QCOMPARE(boxes.take().text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
         QCOMPARE(ZelWindow::findOpen<sinkform>(), create);
         QVERIFY(m_main->ws.dataset.basePath.empty());
         QVERIFY(m_main->name.isEmpty());
 
-        driver.answer(QStringLiteral("OK"));
         driver.add(fillDimensions(QStringLiteral("3.5"), 2));
         driver.add([](QWidget* w) {
             auto* g = qobject_cast<rot*>(w)->namesGrid();
@@ -405,6 +389,7 @@ class TestFileCommands : public QObject {
         });
         click(create, "Command1");
         QVERIFY(driver.done());
+        QCOMPARE(boxes.take().text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
         QCOMPARE(m_main->ws.dataset.sampleCount(), 4); // 3.5 rounds to 4
         QCOMPARE(m_main->ws.dataset.name(2), std::string("Wt"));
         QCOMPARE(readBytes(path("old.QCN")),
@@ -413,17 +398,15 @@ class TestFileCommands : public QObject {
 
     void sampleCountRefusals() {
         int samples = 0, variables = 0;
+        uitest::MessageBoxRecorder boxes;
         ModalDriver driver;
-        auto retype = [](const QString& text) {
-            return [text](QWidget* w) {
-                QCOMPARE(w->objectName(), QStringLiteral("tydata"));
-                auto* field = child<QLineEdit>(w, "Text1");
-                field->selectAll();
-                QTest::keyClicks(field, text);
-                click(w, "Command1");
-            };
+        auto retype = [](QWidget* w, const QString& text) {
+            auto* field = child<QLineEdit>(w, "Text1");
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            click(w, "Command1");
         };
-        driver.add([](QWidget* w) {
+        driver.add([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("変数の設定"));
             QCOMPARE(qobject_cast<ZelWindow*>(w)->geometrySuffix(), QStringLiteral("ty"));
             QCOMPARE(child<QLabel>(w, "Label1")->text(),
@@ -436,22 +419,21 @@ class TestFileCommands : public QObject {
             QCOMPARE(spin->value(), 1);
             QTest::keyClicks(child<QLineEdit>(w, "Text1"), QStringLiteral("1"));
             click(w, "Command1");
+            retype(w, QStringLiteral("abc"));
+            retype(w, QStringLiteral("40000"));
+            QVERIFY(w->isVisible());
+            retype(w, QStringLiteral("2.5"));
         });
-        driver.answer(QStringLiteral("OK"));
-        driver.add(retype(QStringLiteral("abc")));
-        driver.answer(QStringLiteral("OK"));
-        driver.add(retype(QStringLiteral("40000")));
-        driver.answer(QStringLiteral("OK"));
-        driver.add(retype(QStringLiteral("2.5")));
         QCOMPARE(ZelWindow::openModal<tydata>(*m_main, samples, variables, nullptr), int(QDialog::Accepted));
         QVERIFY(driver.done());
-        QCOMPARE(driver.seen.size(), std::size_t(3));
+        const QList<uitest::SeenBox> seen = boxes.takeAll();
+        QCOMPARE(seen.size(), 3);
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(driver.seen[i].text, QStringLiteral("サンプル数（２以上）を入力して下さい。"));
-            QCOMPARE(driver.seen[i].title, QStringLiteral("わりつけ"));
-            QCOMPARE(driver.seen[i].icon, QMessageBox::Warning);
+            QCOMPARE(seen[i].text, QStringLiteral("サンプル数（２以上）を入力して下さい。"));
+            QCOMPARE(seen[i].title, QStringLiteral("わりつけ"));
+            QCOMPARE(seen[i].kind, MessageBox::Kind::Refusal);
         }
-        QCOMPARE(driver.seen[2].text, QStringLiteral("サンプル数は32767以下で入力して下さい。"));
+        QCOMPARE(seen[2].text, QStringLiteral("サンプル数は32767以下で入力して下さい。"));
         QCOMPARE(samples, 2);
         QCOMPARE(variables, 1);
 
@@ -463,6 +445,7 @@ class TestFileCommands : public QObject {
         });
         QCOMPARE(ZelWindow::openModal<tydata>(*m_main, samples, variables, nullptr), int(QDialog::Rejected));
         QCOMPARE(samples, 0);
+        QCOMPARE(boxes.count(), 0);
     }
 
     void unsavedQuestion() {
@@ -470,20 +453,19 @@ class TestFileCommands : public QObject {
         zel::Dataset& ds = m_main->ws.dataset;
         ds.setBase(path(QStringLiteral("d")).toStdString());
         ds.unsaved = 1;
-        ModalDriver driver;
-        driver.answer(QStringLiteral("キャンセル"));
+        uitest::MessageBoxRecorder boxes;
+        boxes.plan(MessageBox::Answer::Cancel);
         FileCommands::newDataset(*m_main);
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].text,
-                 QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？"));
-        QCOMPARE(driver.seen[0].title, QStringLiteral("ファイルの保存"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Question);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox question = boxes.take();
+        QCOMPARE(question.text, QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？"));
+        QCOMPARE(question.title, QStringLiteral("ファイルの保存"));
+        QCOMPARE(question.kind, MessageBox::Kind::Confirm);
         QCOMPARE(ds.unsaved, 1);
         QVERIFY(!ZelWindow::findOpen<sinkform>());
 
-        driver.answer(QStringLiteral("OK"));
         FileCommands::openDataset(*m_main);
-        QVERIFY(driver.done());
+        QCOMPARE(boxes.take().text, question.text);
         QCOMPARE(ds.unsaved, 0);
         auto* load = shown<LoadForm>();
         QVERIFY(load);
@@ -492,7 +474,7 @@ class TestFileCommands : public QObject {
         // Cancelled dialog or not, the flag is cleared: no second question.
         FileCommands::newDataset(*m_main);
         QVERIFY(shown<sinkform>());
-        QCOMPARE(driver.seen.size(), std::size_t(2));
+        QCOMPARE(boxes.count(), 0);
     }
 
     void openAndOpenWithMissingValues() {
@@ -527,13 +509,13 @@ class TestFileCommands : public QObject {
         load = shown<LoadForm>();
         QVERIFY(load);
         typeName(load, QStringLiteral("broken"));
-        ModalDriver driver;
-        driver.answer(QStringLiteral("OK"));
+        uitest::MessageBoxRecorder boxes;
         click(load, "Command1");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].title, QStringLiteral("データの呼出し"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Warning);
-        QVERIFY(!driver.seen[0].text.isEmpty());
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox failure = boxes.take();
+        QCOMPARE(failure.title, QStringLiteral("データの呼出し"));
+        QCOMPARE(failure.kind, MessageBox::Kind::Refusal);
+        QVERIFY(!failure.text.isEmpty());
         QCOMPARE(ds.label(2), std::string("b"));
         QCOMPARE(ds.mask(2), 1);
         QCOMPARE(m_main->grid_().rowCount(), 2);
@@ -548,13 +530,13 @@ class TestFileCommands : public QObject {
         FileCommands::openDataset(*m_main);
         auto* load = shown<LoadForm>();
         QVERIFY(load);
-        ModalDriver driver;
+        uitest::MessageBoxRecorder boxes;
 
         // None exists: no question, the list is read again.
         typeName(load, QStringLiteral("none"));
         writeBytes(path("late.QCS"), " 1 ");
         click(load, "Command3");
-        QVERIFY(driver.seen.empty());
+        QCOMPARE(boxes.count(), 0);
         QCOMPARE(load->listedFiles(), (QStringList{QStringLiteral("keep.QCS"), QStringLiteral("late.QCS")}));
 
         // Some: the limits and names files.
@@ -562,17 +544,17 @@ class TestFileCommands : public QObject {
         writeBytes(base + ".QCK", "x");
         writeBytes(base + ".QCN", "x");
         typeName(load, QStringLiteral("some"));
-        driver.answer(QStringLiteral("キャンセル"));
+        boxes.plan(MessageBox::Answer::Cancel);
         click(load, "Command3");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].text, QStringLiteral("以下のファイルを削除します。\n") + base + ".QCK\n" +
-                                          base + ".QCN\nよろしいですか？");
-        QCOMPARE(driver.seen[0].title, QStringLiteral("ファイルの削除"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Question);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox question = boxes.take();
+        QCOMPARE(question.text, QStringLiteral("以下のファイルを削除します。\n") + base + ".QCK\n" + base +
+                                    ".QCN\nよろしいですか？");
+        QCOMPARE(question.title, QStringLiteral("ファイルの削除"));
+        QCOMPARE(question.kind, MessageBox::Kind::Confirm);
         QVERIFY(QFile::exists(base + ".QCK"));
-        driver.answer(QStringLiteral("OK"));
         click(load, "Command3");
-        QVERIFY(driver.done());
+        QCOMPARE(boxes.take().text, question.text);
         QVERIFY(!QFile::exists(base + ".QCK"));
         QVERIFY(!QFile::exists(base + ".QCN"));
 
@@ -585,11 +567,10 @@ class TestFileCommands : public QObject {
         load->refreshFiles();
         QVERIFY(load->listedFiles().contains(QStringLiteral("all.QCS")));
         typeName(load, QStringLiteral("all"));
-        driver.answer(QStringLiteral("OK"));
         click(load, "Command3");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen.back().text, QStringLiteral("以下のファイルを削除します。\n") + all + ".QCK\n" +
-                                              all + ".QCN\n" + all + ".QCS\nよろしいですか？");
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.take().text, QStringLiteral("以下のファイルを削除します。\n") + all + ".QCK\n" + all +
+                                        ".QCN\n" + all + ".QCS\nよろしいですか？");
         QVERIFY(!QFile::exists(all + ".QCK") && !QFile::exists(all + ".QCN") && !QFile::exists(all + ".QCS"));
         QVERIFY(!load->listedFiles().contains(QStringLiteral("all.QCS")));
         QCOMPARE(m_main->ws.dataset.sampleCount(), 3);
@@ -598,7 +579,7 @@ class TestFileCommands : public QObject {
         // An empty name does nothing.
         typeName(load, QString());
         click(load, "Command3");
-        QCOMPARE(driver.seen.size(), std::size_t(3));
+        QCOMPARE(boxes.count(), 0);
     }
 
     void nameFieldKeyRules() {
@@ -608,33 +589,32 @@ class TestFileCommands : public QObject {
         auto* field = child<QLineEdit>(create, "Text1");
         QTest::keyClicks(field, QStringLiteral("ab.c"));
         QCOMPARE(field->text(), QStringLiteral("ab.c")); // the main full stop is allowed
-        ModalDriver driver;
-        driver.answer(QStringLiteral("OK"));
+        uitest::MessageBoxRecorder boxes;
         QTest::keyClick(field, Qt::Key_Period, Qt::KeypadModifier);
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].text, QStringLiteral("拡張子を入力する必要はありません。"));
-        QCOMPARE(driver.seen[0].title, QStringLiteral("ファイルの作成"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox extension = boxes.take();
+        QCOMPARE(extension.text, QStringLiteral("拡張子を入力する必要はありません。"));
+        QCOMPARE(extension.title, QStringLiteral("ファイルの作成"));
+        QCOMPARE(extension.kind, MessageBox::Kind::Refusal);
         QCOMPARE(field->text(), QStringLiteral("ab.c"));
 
         const QList<QPair<Qt::Key, QString>> refused{{Qt::Key_Backslash, QStringLiteral("\\")},
                                                      {Qt::Key_Slash, QStringLiteral("/")},
                                                      {Qt::Key_yen, QStringLiteral("¥")}};
         for (const auto& [key, text] : refused) {
-            driver.answer(QStringLiteral("OK"));
             QTest::sendKeyEvent(QTest::Click, field, key, text, Qt::NoModifier);
-            QVERIFY(driver.done());
-            QCOMPARE(driver.seen.back().text, QStringLiteral("￥は使用できません。"));
-            QCOMPARE(driver.seen.back().title, QStringLiteral("ファイルの作成"));
+            QCOMPARE(boxes.count(), 1);
+            const uitest::SeenBox box = boxes.take();
+            QCOMPARE(box.text, QStringLiteral("￥は使用できません。"));
+            QCOMPARE(box.title, QStringLiteral("ファイルの作成"));
             QCOMPARE(field->text(), QStringLiteral("ab.c"));
         }
 
         // A pasted name that leads into another folder is refused at OK.
         field->setText(QStringLiteral("../x"));
-        driver.answer(QStringLiteral("OK"));
         click(create, "Command1");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen.back().text, QStringLiteral("￥は使用できません。"));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.take().text, QStringLiteral("￥は使用できません。"));
         QCOMPARE(ZelWindow::findOpen<sinkform>(), create);
         QVERIFY(m_main->ws.dataset.basePath.empty());
     }
@@ -691,20 +671,21 @@ class TestFileCommands : public QObject {
         create->setDrives({QStringLiteral("/"), QStringLiteral("/nonexistent-zel-drive")});
         auto* drives = child<QComboBox>(create, "Drive1");
         QCOMPARE(drives->currentText(), QStringLiteral("/"));
-        ModalDriver driver;
-        driver.answer(QStringLiteral("OK"));
+        uitest::MessageBoxRecorder boxes;
         drives->setFocus();
         QTest::keyClick(drives, Qt::Key_Down);
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].text, QStringLiteral("ドライブの準備ができていません"));
-        QCOMPARE(driver.seen[0].title, QStringLiteral("データの呼出し"));
-        QCOMPARE(driver.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox notReady = boxes.take();
+        QCOMPARE(notReady.text, QStringLiteral("ドライブの準備ができていません"));
+        QCOMPARE(notReady.title, QStringLiteral("データの呼出し"));
+        QCOMPARE(notReady.kind, MessageBox::Kind::Refusal);
         QCOMPARE(drives->currentText(), QStringLiteral("/"));
         QCOMPARE(create->folderPath(), m_dir->path());
         // A readable drive moves the folder list to it.
         create->setDrives({QStringLiteral("/"), sub});
         QTest::keyClick(drives, Qt::Key_Down);
         QCOMPARE(create->folderPath(), sub);
+        QCOMPARE(boxes.count(), 0);
 
         // The next dialog starts where the dataset lives.
         click(create, "Command2");
@@ -725,12 +706,12 @@ class TestFileCommands : public QObject {
         ds.fileName = "bad";
         ds.unsaved = 1;
         ds.saveInPlace = 1;
-        ModalDriver driver;
-        driver.answer(QStringLiteral("OK"));
+        uitest::MessageBoxRecorder boxes;
         FileCommands::saveDataset(*m_main);
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[0].title, QStringLiteral("データの保存"));
-        QVERIFY(!driver.seen[0].text.contains(QStringLiteral("保存を行いました")));
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox failure = boxes.take();
+        QCOMPARE(failure.title, QStringLiteral("データの保存"));
+        QVERIFY(!failure.text.contains(QStringLiteral("保存を行いました")));
         QCOMPARE(ds.unsaved, 1);
         QCOMPARE(ds.saveInPlace, 1);
         QVERIFY(!QFile::exists(path("bad.QCN")));
@@ -740,10 +721,9 @@ class TestFileCommands : public QObject {
         auto* save = shown<saveform>();
         QVERIFY(save);
         typeName(save, QStringLiteral("other"));
-        driver.answer(QStringLiteral("OK"));
         click(save, "Command1");
-        QVERIFY(driver.done());
-        QCOMPARE(driver.seen[1].title, QStringLiteral("データの保存"));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.take().title, QStringLiteral("データの保存"));
         QCOMPARE(ZelWindow::findOpen<saveform>(), save);
         QCOMPARE(QString::fromStdString(ds.basePath), path(QStringLiteral("bad")));
         QCOMPARE(ds.fileName, std::string("bad"));

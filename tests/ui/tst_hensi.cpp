@@ -8,15 +8,13 @@
 #include "common/SettingsStore.h"
 #include "dataset/Dataset.h"
 #include "windowkit/AppSettings.h"
+#include "windowkit/MessageBox.h"
 #include "windowkit/ZelWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "UiTestSupport.h"
@@ -188,7 +186,7 @@ class TestHensi : public QObject {
         QVERIFY(box.seen);
         QCOMPARE(box.text, QStringLiteral("変数１と変数２が同じです｡"));
         QCOMPARE(box.title, QStringLiteral("変数の指定"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(ZelWindow::find(QStringLiteral("hensi2")));
         QCOMPARE(f().workspace().analysisSet.seriesCount, 99);
 

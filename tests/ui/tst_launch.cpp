@@ -10,18 +10,16 @@
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
 #include "windowkit/AppSettings.h"
+#include "windowkit/MessageBox.h"
 #include "windowkit/ZelWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include "UiTestSupport.h"
@@ -151,7 +149,7 @@ class TestLaunch : public QObject {
         QVERIFY(box.seen);
         QCOMPARE(box.text, kTooFewSamples);
         QCOMPARE(box.title, QStringLiteral("データの入力"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
         // The title table is reset all the same.
         QCOMPARE(f().workspace().titles.text(zel::TitleRow::Top), std::string());
@@ -217,7 +215,7 @@ class TestLaunch : public QObject {
         const SeenBox box = answerBox([&] { graphCommand(); });
         QCOMPARE(box.text, QStringLiteral("X-Rs 管理図を作成するには１つ以上の変数が必要です。"));
         QCOMPARE(box.title, QStringLiteral("データの入力"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(ZelWindow::openWindows().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("lot.QCK"))));
     }

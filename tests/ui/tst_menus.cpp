@@ -14,6 +14,7 @@
 #include "components/grid/DataGrid.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MessageBox.h"
 #include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -444,23 +444,12 @@ class TestMenus : public QObject {
         QCOMPARE(sysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
         QCOMPARE(deleteGeometry->text(), QStringLiteral("位置情報の削除"));
 
-        // No system-information program: the fixed message, OK only, no icon.
+        // No system-information program: the fixed notice (OK only, no icon).
         const QStringList programs = verj::systemInfoPrograms();
         verj::setSystemInfoPrograms({QStringLiteral("zel-no-such-program-xyz")});
-        QString text;
-        QStringList buttons;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        whenModal<QMessageBox>([&](QMessageBox* box) {
-            text = box->text();
-            icon = box->icon();
-            for (QAbstractButton* b : box->buttons())
-                buttons << b->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        QTest::mouseClick(sysInfo, Qt::LeftButton);
-        QCOMPARE(text, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+        const uitest::SeenBox box = uitest::answerBox([&] { QTest::mouseClick(sysInfo, Qt::LeftButton); });
+        QCOMPARE(box.text, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+        QCOMPARE(box.kind, MessageBox::Kind::Info);
         // A program that is there starts, without a message.
         verj::setSystemInfoPrograms({QStringLiteral("zel-no-such-program-xyz"), QStringLiteral("true")});
         QVERIFY(verj::startSystemInfo());

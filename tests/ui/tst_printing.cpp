@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -25,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include "MessageBoxRecorder.h"
 
 #include <memory>
 
@@ -96,16 +97,6 @@ QPointF wordPosition(const QString& path, const QString& word) {
     const QRegularExpressionMatch m = re.match(html);
     if (!m.hasMatch()) return QPointF(-1, -1);
     return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
-}
-
-// Answers the next modal box with OK and keeps its text.
-void answerNextBox(QString* text) {
-    QTimer::singleShot(0, [text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return answerNextBox(text);
-        *text = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
 }
 
 } // namespace
@@ -430,11 +421,11 @@ class TestPrinting : public QObject {
 
         const QString bad = m_dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
         GridPrinting::setPdfPathProvider([bad] { return bad; });
-        QString boxText;
-        answerNextBox(&boxText);
-        QTest::mouseClick(findByText<QPushButton>(w, QStringLiteral("印刷")), Qt::LeftButton);
+        const uitest::SeenBox box = uitest::answerBox(
+            [&] { QTest::mouseClick(findByText<QPushButton>(w, QStringLiteral("印刷")), Qt::LeftButton); });
         GridPrinting::setPdfPathProvider([this] { return m_pdf; });
         QCOMPARE(GridPrinting::lastOutcome(), GridPrinting::Outcome::Failed);
+        const QString boxText = box.text;
         QVERIFY2(boxText.startsWith(QStringLiteral("印刷できませんでした。")), qPrintable(boxText));
         QVERIFY(boxText.contains(bad));
     }

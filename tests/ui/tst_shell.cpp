@@ -55,24 +55,26 @@ class ChartWindow : public PlainWindow {
     ChartWindow() : PlainWindow(QStringLiteral("xrkanri")) {}
 };
 
+// A real message box as it was on the screen.
 struct BoxSeen {
     bool shown = false;
-    QString text, title;
+    QString objectName, text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
-    QString defaultButton;
+    QString defaultButton, escapeButton;
+    QWidget* parent = nullptr;
 };
 
-// Runs act on the next message box once it is up. The returned watch can be
-// deleted when no box came.
-QTimer* whenBoxShown(std::function<void(QMessageBox*)> act) {
-    return uitest::whenModal<QMessageBox>(std::move(act));
+// Runs act on the next real message box once it is up.
+void whenBoxShown(std::function<void(QMessageBox*)> act) {
+    uitest::whenModal<QMessageBox>(std::move(act));
 }
 
-// Answers the next message box with the given button, noting what it showed.
-QTimer* answerNextBox(BoxSeen* seen, QMessageBox::StandardButton which) {
-    return whenBoxShown([=](QMessageBox* box) {
+// Answers the next real message box with the given button, noting what it showed.
+void answerNextBox(BoxSeen* seen, QMessageBox::StandardButton which) {
+    whenBoxShown([=](QMessageBox* box) {
         seen->shown = true;
+        seen->objectName = box->objectName();
         seen->text = box->text();
         seen->title = box->windowTitle();
         seen->icon = box->icon();
@@ -80,6 +82,8 @@ QTimer* answerNextBox(BoxSeen* seen, QMessageBox::StandardButton which) {
             seen->buttons << b->text();
         seen->buttons.sort();
         if (box->defaultButton()) seen->defaultButton = box->defaultButton()->text();
+        if (box->escapeButton()) seen->escapeButton = box->escapeButton()->text();
+        seen->parent = box->parentWidget();
         box->button(which)->click();
     });
 }
@@ -275,15 +279,15 @@ class TestShell : public QObject {
         QPointer<TableWindow> table = ZelWindow::open<TableWindow>();
         const QByteArray before = fileBytes(iniPath());
 
-        BoxSeen seen;
-        answerNextBox(&seen, QMessageBox::Cancel);
+        uitest::MessageBoxRecorder boxes;
+        boxes.plan(MessageBox::Answer::Cancel);
         f.close();
-        QVERIFY(seen.shown);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox seen = boxes.take();
         QCOMPARE(seen.text, QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？"));
         QCOMPARE(seen.title, QStringLiteral("ファイルの保存"));
-        QCOMPARE(seen.icon, QMessageBox::Question);
-        QCOMPARE(seen.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
-        QCOMPARE(seen.defaultButton, QStringLiteral("キャンセル"));
+        QCOMPARE(seen.kind, MessageBox::Kind::Confirm);
+        QCOMPARE(seen.parent.data(), &f);
         QVERIFY(f.isVisible());
         QCOMPARE(f.workspace().dataset.unsaved, 1);
         QVERIFY(table && table->isVisible());
@@ -291,10 +295,8 @@ class TestShell : public QObject {
         QVERIFY(!ZelWindow::findOpen<endform>());
 
         // OK goes through the whole sequence.
-        BoxSeen ok;
-        answerNextBox(&ok, QMessageBox::Ok);
         closeMain(f);
-        QVERIFY(ok.shown);
+        QCOMPARE(boxes.take().text, seen.text);
         QCOMPARE(f.workspace().dataset.unsaved, 0);
         flushDeletes();
         QVERIFY(!table);
@@ -461,14 +463,13 @@ class TestShell : public QObject {
         QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCN"),
                             dir.path() + QStringLiteral("/lot.QCN")));
         const QString arg = dir.path() + QStringLiteral("/lot.QCS");
-        BoxSeen seen;
-        answerNextBox(&seen, QMessageBox::Ok);
+        uitest::MessageBoxRecorder boxes;
         form1 f(arg);
-        QVERIFY(seen.shown);
+        QCOMPARE(boxes.count(), 1);
+        const uitest::SeenBox seen = boxes.take();
         QCOMPARE(seen.title, QStringLiteral("データの呼出し"));
-        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.kind, MessageBox::Kind::Refusal);
         QVERIFY(!seen.text.isEmpty());
-        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
 
         const zel::Dataset& ds = f.workspace().dataset;
         const std::string base = (dir.path() + QStringLiteral("/lot")).toStdString();
@@ -505,12 +506,10 @@ class TestShell : public QObject {
                             dir.path() + QStringLiteral("/lot.QCN")));
         QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCS"),
                             dir.path() + QStringLiteral("/lot.QCS")));
-        BoxSeen seen;
-        QPointer<QTimer> watch = answerNextBox(&seen, QMessageBox::Ok);
+        uitest::MessageBoxRecorder boxes;
         form1 f(dir.path() + QStringLiteral("/lot.QCN"));
         QCoreApplication::processEvents();
-        QVERIFY(!seen.shown);
-        delete watch.data();
+        QCOMPARE(boxes.count(), 0);
         QCOMPARE(f.workspace().dataset.value(1, 1), 12.5);
         QCOMPARE(f.grid().text(1, 1), QStringLiteral("12.5"));
         // A name relative to the current folder opens the same files, and the
@@ -552,11 +551,10 @@ class TestShell : public QObject {
             auto* name = save->findChild<QLineEdit*>(QStringLiteral("Text1"));
             QCOMPARE(name->text(), QStringLiteral("lot"));
             if (!typedName.isEmpty()) name->setText(typedName);
-            BoxSeen seen;
-            answerNextBox(&seen, QMessageBox::Ok);
+            uitest::MessageBoxRecorder boxes;
             QTest::mouseClick(save->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-            QVERIFY(seen.shown);
-            QCOMPARE(seen.text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
+            QCOMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.take().text, QStringLiteral("このファイルはすでに存在します。上書きしますか？"));
             flushDeletes();
             QVERIFY(!save);
         };
@@ -581,10 +579,10 @@ class TestShell : public QObject {
 
         // The graph command reads the dataset with the new value.
         typeWithoutEnter(2, 1, '9');
-        BoxSeen launchBox;
-        QPointer<QTimer> anyBox = answerNextBox(&launchBox, QMessageBox::Ok);
-        f.findChild<QAction*>(QStringLiteral("BUNSAN"))->trigger();
-        delete anyBox.data();
+        {
+            uitest::MessageBoxRecorder noBoxes; // the dataset suits the analysis
+            f.findChild<QAction*>(QStringLiteral("BUNSAN"))->trigger();
+        }
         QVERIFY(!f.grid().isEditing());
         QCOMPARE(f.workspace().dataset.value(1, 2), 9.0);
         ZelWindow::closeAll();
@@ -592,16 +590,15 @@ class TestShell : public QObject {
 
         // Closing asks about the unsaved value that was still being typed.
         typeWithoutEnter(2, 2, '7');
-        BoxSeen question;
-        answerNextBox(&question, QMessageBox::Cancel);
+        uitest::MessageBoxRecorder boxes;
+        boxes.plan(MessageBox::Answer::Cancel);
         f.close();
-        QVERIFY(question.shown);
-        QCOMPARE(question.text, QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？"));
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.take().text, QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？"));
         QVERIFY(f.isVisible());
         QCOMPARE(f.workspace().dataset.value(2, 2), 7.0);
-        BoxSeen ok;
-        answerNextBox(&ok, QMessageBox::Ok);
         closeMain(f);
+        QCOMPARE(boxes.take().kind, MessageBox::Kind::Confirm);
     }
 
     void menusAndCommandStates() {
@@ -762,20 +759,34 @@ class TestShell : public QObject {
         delete ZelWindow::findOpen<endform>();
     }
 
+    // The real boxes, shown on the screen: the one test that answers them as
+    // a user does. The other window tests answer through MessageBoxRecorder.
     void messageBoxKinds() {
+        QWidget owner;
+        owner.show();
         BoxSeen refusal;
         answerNextBox(&refusal, QMessageBox::Ok);
-        MessageBox::refusal(nullptr, QStringLiteral("だめです"), QStringLiteral("題"));
+        MessageBox::refusal(&owner, QStringLiteral("だめです"), QStringLiteral("題"));
+        QVERIFY(refusal.shown);
+        QCOMPARE(refusal.objectName, QStringLiteral("zelMessageBox"));
         QCOMPARE(refusal.icon, QMessageBox::Warning);
         QCOMPARE(refusal.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(refusal.defaultButton, QStringLiteral("OK"));
+        QCOMPARE(refusal.escapeButton, QStringLiteral("OK"));
         QCOMPARE(refusal.text, QStringLiteral("だめです"));
         QCOMPARE(refusal.title, QStringLiteral("題"));
+        QCOMPARE(refusal.parent, &owner);
 
         BoxSeen ask;
         answerNextBox(&ask, QMessageBox::Ok);
         QVERIFY(MessageBox::confirm(nullptr, QStringLiteral("よろしいですか？"), QStringLiteral("題")));
+        QCOMPARE(ask.objectName, QStringLiteral("zelMessageBox"));
         QCOMPARE(ask.icon, QMessageBox::Question);
+        QCOMPARE(ask.buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
         QCOMPARE(ask.defaultButton, QStringLiteral("キャンセル"));
+        QCOMPARE(ask.escapeButton, QStringLiteral("キャンセル"));
+        QCOMPARE(ask.text, QStringLiteral("よろしいですか？"));
+        QCOMPARE(ask.title, QStringLiteral("題"));
         BoxSeen cancel;
         answerNextBox(&cancel, QMessageBox::Cancel);
         QVERIFY(!MessageBox::confirm(nullptr, QStringLiteral("よろしいですか？"), QStringLiteral("題")));
@@ -789,8 +800,109 @@ class TestShell : public QObject {
         answerNextBox(&info, QMessageBox::Ok);
         MessageBox::info(nullptr, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
                          QStringLiteral("ZEL"));
+        QCOMPARE(info.objectName, QStringLiteral("zelMessageBox"));
         QCOMPARE(info.icon, QMessageBox::NoIcon);
         QCOMPARE(info.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(info.defaultButton, QStringLiteral("OK"));
+        QCOMPARE(info.escapeButton, QStringLiteral("OK"));
+        QCOMPARE(info.text, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+        QCOMPARE(info.title, QStringLiteral("ZEL"));
+    }
+
+    // An answerer takes each box in place of the screen, and its answer is the
+    // user's choice; removed again, the real boxes come back.
+    void anAnswererStandsInForTheBoxes() {
+        QWidget owner;
+        QList<MessageBox::Shown> shown;
+        QList<QWidget*> modalMeanwhile;
+        MessageBox::Answer next = MessageBox::Answer::Cancel;
+        const MessageBox::Answerer none = MessageBox::setAnswerer([&](const MessageBox::Shown& box) {
+            shown.append(box);
+            modalMeanwhile.append(QApplication::activeModalWidget());
+            return next;
+        });
+        QVERIFY(!none); // the program runs without one
+        MessageBox::refusal(&owner, QStringLiteral("だめです"), QStringLiteral("題1"));
+        QVERIFY(!MessageBox::confirm(&owner, QStringLiteral("よろしいですか？"), QStringLiteral("題2")));
+        next = MessageBox::Answer::Ok;
+        QVERIFY(MessageBox::confirm(nullptr, QStringLiteral("続けますか？"), QStringLiteral("題3")));
+        MessageBox::info(nullptr, QStringLiteral("お知らせ"), QStringLiteral("題4"));
+        QVERIFY(MessageBox::setAnswerer(none)); // gives back the one it replaces
+
+        QCOMPARE(shown.size(), 4);
+        const QList<MessageBox::Kind> kinds{MessageBox::Kind::Refusal, MessageBox::Kind::Confirm,
+                                            MessageBox::Kind::Confirm, MessageBox::Kind::Info};
+        const QStringList texts{QStringLiteral("だめです"), QStringLiteral("よろしいですか？"),
+                                QStringLiteral("続けますか？"), QStringLiteral("お知らせ")};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(shown[i].kind, kinds[i]);
+            QCOMPARE(shown[i].text, texts[i]);
+            QCOMPARE(shown[i].title, QStringLiteral("題%1").arg(i + 1));
+            QCOMPARE(shown[i].parent, i < 2 ? &owner : nullptr);
+            QCOMPARE(modalMeanwhile[i], nullptr);
+        }
+
+        BoxSeen real;
+        answerNextBox(&real, QMessageBox::Ok);
+        MessageBox::refusal(nullptr, QStringLiteral("本物"), QStringLiteral("題"));
+        QVERIFY(real.shown);
+        QCOMPARE(real.text, QStringLiteral("本物"));
+    }
+
+    // The recorder of the window tests: confirmations take the planned
+    // answers, then OK; a box nobody takes or a planned answer nobody asks
+    // for fails the test, and so does a second box where one was expected.
+    void recorderAnswersInTurnAndWantsEveryBoxTaken() {
+        {
+            uitest::MessageBoxRecorder boxes;
+            boxes.plan(MessageBox::Answer::Cancel);
+            MessageBox::refusal(nullptr, QStringLiteral("a"), QStringLiteral("題"));
+            QVERIFY(!MessageBox::confirm(nullptr, QStringLiteral("b"), QStringLiteral("題")));
+            QVERIFY(MessageBox::confirm(nullptr, QStringLiteral("c"), QStringLiteral("題")));
+            QCOMPARE(boxes.count(), 3);
+            const uitest::SeenBox first = boxes.take();
+            QVERIFY(first.seen);
+            QCOMPARE(first.kind, MessageBox::Kind::Refusal);
+            QCOMPARE(first.text, QStringLiteral("a"));
+            QCOMPARE(first.title, QStringLiteral("題"));
+            const QList<uitest::SeenBox> rest = boxes.takeAll();
+            QCOMPARE(rest.size(), 2);
+            QCOMPARE(rest[0].answer, MessageBox::Answer::Cancel);
+            QCOMPARE(rest[1].text, QStringLiteral("c"));
+            QCOMPARE(rest[1].answer, MessageBox::Answer::Ok);
+            QVERIFY(!boxes.take().seen);
+        }
+        {
+            uitest::MessageBoxRecorder outer;
+            {
+                uitest::MessageBoxRecorder inner;
+                MessageBox::info(nullptr, QStringLiteral("内"), QStringLiteral("題"));
+                QCOMPARE(inner.take().text, QStringLiteral("内"));
+            }
+            MessageBox::info(nullptr, QStringLiteral("外"), QStringLiteral("題"));
+            QCOMPARE(outer.take().text, QStringLiteral("外"));
+        }
+        QEXPECT_FAIL("", "a box left untaken", Continue);
+        {
+            uitest::MessageBoxRecorder boxes;
+            MessageBox::info(nullptr, QStringLiteral("残り"), QStringLiteral("題"));
+        }
+        QEXPECT_FAIL("", "a planned answer left unused", Continue);
+        {
+            uitest::MessageBoxRecorder boxes;
+            boxes.plan(MessageBox::Answer::Ok);
+        }
+        QEXPECT_FAIL("", "two boxes where one was expected", Continue);
+        const uitest::SeenBox one = uitest::answerBox([] {
+            MessageBox::refusal(nullptr, QStringLiteral("一"), QStringLiteral("題"));
+            MessageBox::refusal(nullptr, QStringLiteral("二"), QStringLiteral("題"));
+        });
+        QCOMPARE(one.text, QStringLiteral("一"));
+        // Gone with the last recorder: the real box shows again.
+        BoxSeen real;
+        answerNextBox(&real, QMessageBox::Ok);
+        MessageBox::info(nullptr, QStringLiteral("本物"), QStringLiteral("題"));
+        QVERIFY(real.shown);
     }
 
     void splashShowsTheVersionCentred() {

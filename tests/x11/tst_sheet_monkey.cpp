@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
