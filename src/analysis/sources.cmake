@@ -13,6 +13,7 @@ zel_sources(zelcore
   src/analysis/control/LimitsFile.h src/analysis/control/LimitsFile.cpp
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
+  src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and

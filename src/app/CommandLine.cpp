@@ -2,7 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "ZelVersion.h"
-#include "analysis/control/ControlReports.h"
+#include "analysis/ReportEntry.h"
 
 #include <algorithm>
 #include <array>
@@ -81,17 +81,12 @@ std::string reportListText() {
             text += "--var なし（すべての変数）";
         else
             text += "--var " + std::to_string(e.variables) + " つまで" + (e.meanOffered ? "（Xbar も可）" : "");
-        text += "\t--set kind";
-        if (e.table) text += ", decimals";
-        if (e.savedLimits) text += ", limits";
-        if (e.enteredLimits) text += ", upper, lower";
+        text += "\t--set ";
+        for (std::size_t k = 0; k < e.settingKeys.size(); ++k)
+            text += (k > 0 ? ", " : "") + std::string(e.settingKeys[k]);
         text += "\n";
     }
     return text;
-}
-
-bool isReportSettingKey(const std::string& key) {
-    return key == "kind" || key == "decimals" || key == "limits" || key == "upper" || key == "lower";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {

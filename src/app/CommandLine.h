@@ -36,8 +36,6 @@ struct CommandLine {
 std::optional<AnalysisId> reportAnalysisFor(const std::string& id);
 // `zel32 --report=list`: every report ID with its analysis and its options.
 std::string reportListText();
-// The keys --set accepts.
-bool isReportSettingKey(const std::string& key);
 
 // Parses the arguments after the program name. "--" ends the options: what
 // follows is the dataset path even when it starts with "-".

@@ -1,13 +1,9 @@
-// The headless report of a control-chart analysis.
+// The headless report of an analysis.
 #include "app/ReportCommand.h"
 
-#include "common/ResultTable.h"
-#include "analysis/control/ChartDataSet.h"
-#include "analysis/control/ControlChartFill.h"
-#include "analysis/control/ControlReports.h"
-#include "analysis/control/LimitsFile.h"
-#include "analysis/control/XRs.h"
+#include "analysis/ReportEntry.h"
 #include "app/CommandLine.h"
+#include "common/ResultTable.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartExport.h"
 #include "components/chart/ChartModel.h"
@@ -18,6 +14,7 @@
 #include "presentation/TitleTable.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/WindowGeometry.h"
+#include "windowkit/ZelWindow.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -30,15 +27,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
-
-// The defect-count chart's message for entered limits the wrong way round.
-const std::string kLimitsReversed = "UCLとLCLのデータを確認してください。";
 
 // The size the charts are drawn at (logical pixels; PDF pages get the same size).
 const QSize kChartSize(960, 600);
@@ -49,23 +44,15 @@ struct Failure {
     std::string message;
 };
 
-// The --set values, checked.
-struct ReportSettings {
-    std::string kind = zel::kLineKind;
-    int decimals = 2;
-    std::optional<std::string> limitsPath;
-    std::optional<zel::EnteredLimits> entered;
-};
-
 // Everything the report writes, built in memory first.
-struct ReportOutput {
+struct ReportFiles {
     std::vector<std::pair<QString, QByteArray>> files; // name in DIR, content
-    bool writesLimitsFile = false;
-    zel::ControlLines fileLines{}; // the lines the table window writes beside the dataset
+    // What the analysis writes beside the dataset once the files are ready.
+    std::function<zel::Status(const zel::Dataset&)> besideDataset;
 };
 
-// A whole-text decimal number (surrounding blanks allowed), or nothing.
-std::optional<double> strictNumber(const std::string& text) {
+// A whole-number text, or nothing.
+std::optional<int> strictInteger(const std::string& text) {
     const char* begin = text.c_str();
     char* end = nullptr;
     errno = 0;
@@ -73,83 +60,8 @@ std::optional<double> strictNumber(const std::string& text) {
     if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
     while (*end == ' ' || *end == '\t')
         ++end;
-    if (*end != '\0') return std::nullopt;
-    return v;
-}
-
-std::optional<int> strictInteger(const std::string& text) {
-    const auto v = strictNumber(text);
-    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
-    return static_cast<int>(*v);
-}
-
-bool isControlKind(const std::string& kind) {
-    const auto& kinds = zel::controlChartKinds();
-    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
-}
-
-// "欠点数データ (defects)": the analyses that take entered limits.
-std::string enteredLimitsAnalyses() {
-    std::string names;
-    for (const zel::ReportEntry& e : zel::reportEntries()) {
-        if (!e.enteredLimits) continue;
-        const zel::AnalysisDescriptor& a = zel::analysis(e.analysis);
-        if (!names.empty()) names += "、";
-        names += std::string(a.listName) + " (" + std::string(a.reportId) + ")";
-    }
-    return names;
-}
-
-std::optional<Failure> readSettings(const zel::ReportEntry& entry, const zel::CommandLine& cl,
-                                    ReportSettings& s) {
-    const std::string name(zel::analysis(entry.analysis).listName);
-    bool kindGiven = false;
-    std::optional<double> upper, lower;
-    for (const auto& [key, value] : cl.reportSettings) {
-        if (key == "kind") {
-            s.kind = value;
-            kindGiven = true;
-        } else if (key == "decimals") {
-            const auto d = strictInteger(value);
-            if (!d || *d < 0 || *d > 100)
-                return Failure{ReportCommand::kExitRefused,
-                               "decimals= には 0 から 100 の整数を指定してください: " + value};
-            s.decimals = *d;
-        } else if (key == "limits") {
-            if (value.empty())
-                return Failure{ReportCommand::kExitRefused,
-                               "limits= には限界線ファイル (.QCK) を指定してください。"};
-            s.limitsPath = value;
-        } else if (key == "upper" || key == "lower") {
-            const auto v = strictNumber(value);
-            if (!v)
-                return Failure{ReportCommand::kExitRefused, key + "= には数値を指定してください: " + value};
-            (key == "upper" ? upper : lower) = *v;
-        }
-    }
-    if (s.limitsPath && !entry.savedLimits)
-        return Failure{ReportCommand::kExitRefused, name + "には以前の管理線情報 (limits=) を使えません。"};
-    if ((upper || lower) && !entry.enteredLimits)
-        return Failure{ReportCommand::kExitRefused,
-                       "upper= と lower= は" + enteredLimitsAnalyses() + "の規格の入力にだけ使えます。"};
-    if ((upper || lower) && !kindGiven) s.kind = zel::kEnteredLimitsKind;
-    if (s.kind == zel::kEnteredLimitsKind) {
-        if (!entry.enteredLimits)
-            return Failure{ReportCommand::kExitRefused,
-                           "グラフの種類「" + s.kind + "」はこの解析にはありません。"};
-        if (!upper || !lower)
-            return Failure{ReportCommand::kExitRefused,
-                           "規格の入力には upper= と lower= の両方を指定してください。"};
-        // The same check the chart window makes on the limits dialog's answer.
-        if (*upper < *lower) return Failure{ReportCommand::kExitRefused, kLimitsReversed};
-        s.entered = zel::EnteredLimits{*upper, *lower, false};
-    } else if (!isControlKind(s.kind)) {
-        return Failure{ReportCommand::kExitRefused, "不明なグラフの種類です: " + s.kind};
-    } else if (upper || lower) {
-        return Failure{ReportCommand::kExitRefused,
-                       "upper= と lower= はグラフの種類「規格の入力」で使います。"};
-    }
-    return std::nullopt;
+    if (*end != '\0' || v != std::floor(v) || std::fabs(v) > 1e9) return std::nullopt;
+    return static_cast<int>(v);
 }
 
 // A --var value: a variable name first, then "Xbar" where offered (K + 1), then
@@ -213,30 +125,8 @@ QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
     return text.toUtf8();
 }
 
-// Fills one chart with its data as its window's redraw does.
-zel::ChartModel chartModel(const zel::ControlChartInput& input) {
-    zel::ChartModel model;
-    model.redrawReset(model.viewAngles(), true);
-    zel::fillControlChart(model, input);
-    return model;
-}
-
-// summary.txt: per chart the three constant lines it draws, "Graph1 CL 4" ...;
-// with entered limits these are the midpoint, the upper and the lower limit.
-std::string summaryText(const std::vector<zel::ControlChartInput>& inputs) {
-    static const char* const names[3] = {"CL", "UCL", "LCL"};
-    std::string summary;
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::array<double, 3> lines = zel::drawnControlLines(inputs[i]);
-        for (std::size_t c = 0; c < lines.size(); ++c)
-            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " +
-                       zel::generalNumberText(lines[c]) + "\n";
-    }
-    return summary;
-}
-
 // Runs the analysis into out; a failure leaves nothing written.
-std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out, zel::Dataset& ds) {
+std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out, zel::Dataset& ds) {
     // The dataset, from any of its three file names.
     const std::string& arg = cl.dataset;
     const bool datasetName =
@@ -259,68 +149,36 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     const zel::Launch launch = zel::decideLaunch(entry->analysis, ds.variableCount(), ds.usedSampleCount());
     if (!launch.refusal.empty()) return Failure{ReportCommand::kExitRefused, std::string(launch.refusal)};
 
-    ReportSettings settings;
-    if (auto f = readSettings(*entry, cl, settings)) return f;
-    std::vector<int> positions;
-    if (auto f = resolveVariables(*entry, cl, ds, positions)) return f;
-
-    // The computation of the dialog and the table window; it refuses data it
-    // cannot compute (a result beyond the range of the numbers, no variable to
-    // chart): then nothing is written.
     const auto refused = [](const zel::Status& status) {
         return Failure{ReportCommand::kExitRefused, status.message()};
     };
-    zel::Result<zel::ChartDataSet> computed = entry->compute(ds, positions);
+    if (const zel::Status checked = entry->checkSettings(cl.reportSettings); !checked) return refused(checked);
+    std::vector<int> positions;
+    if (auto f = resolveVariables(*entry, cl, ds, positions)) return f;
+
+    // The analysis's computation; it refuses data it cannot compute (a result
+    // beyond the range of the numbers, no variable to chart): then nothing is written.
+    zel::Result<zel::ReportOutput> computed = entry->run({ds, positions, cl.reportSettings});
     if (!computed) return refused(computed.status());
-    zel::ChartDataSet cds = std::move(computed.value());
-    std::optional<zel::ResultTable> table;
-    if (entry->table) table = entry->table(cds);
-    const QString tableWindow =
-        entry->tableWindow ? QString::fromUtf8(zel::window(*entry->tableWindow).name) : QString();
-    const QString chartWindow = QString::fromUtf8(zel::window(entry->chartWindow).name);
-
-    // The table windows write this data's lines beside the dataset.
-    out.writesLimitsFile = table.has_value();
-    out.fileLines = cds.lines;
-    if (table) {
-        out.files.emplace_back(tableWindow + QStringLiteral(".csv"),
-                               QByteArray::fromStdString(zel::resultTableCsv(*table)));
-        out.files.emplace_back(tableWindow + QStringLiteral(".txt"),
-                               shownTableText(*table, settings.decimals));
+    zel::ReportOutput& report = computed.value();
+    out.besideDataset = std::move(report.besideDataset);
+    for (const zel::ReportTable& t : report.tables) {
+        const QString name = windowName(t.window);
+        out.files.emplace_back(name + QStringLiteral(".csv"), QByteArray::fromStdString(zel::resultTableCsv(t.table)));
+        out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t.table, t.decimals));
     }
 
-    // Lines of an earlier analysis, as the saved-limits dialogs load and confirm them.
-    if (settings.limitsPath) {
-        const zel::Result<zel::ControlLines> loaded = zel::readLimitsFile(*settings.limitsPath);
-        if (!loaded)
-            return Failure{ReportCommand::kExitRefused,
-                           *settings.limitsPath + ": " + loaded.status().message()};
-        cds.loadedLines = loaded.value();
-        cds.lines = cds.loadedLines;
-    }
-
-    // The charts, each filled, titled and drawn as its window does.
-    std::vector<zel::ControlChartInput> inputs = entry->charts(cds);
-    // The chosen kind, and lines loaded or entered that the data would draw beyond the numbers.
-    for (zel::ControlChartInput& input : inputs) {
-        input.kind = settings.kind;
-        input.entered = settings.entered;
-        if (const zel::Status drawable = zel::checkFiniteInput(input); !drawable) return refused(drawable);
-    }
-    std::vector<zel::ChartModel> models;
-    for (const zel::ControlChartInput& input : inputs)
-        models.push_back(chartModel(input));
+    // The charts titled and drawn as their window does: the stored graph
+    // settings, and the analysis's default titles, since the launch resets the titles.
+    std::vector<zel::ChartModel>& models = report.charts;
     std::vector<zel::ChartModel*> charts;
     for (zel::ChartModel& m : models)
         charts.push_back(&m);
-    // The stored graph settings; the launch resets the titles, so every chart
-    // gets its analysis's defaults.
     const zel::SettingsStore& store = zel::appSettings();
     zel::TitleTable titles;
     zel::applyChartSettings(charts, {zel::readGridSettings(store), zel::readViewAngles(store)}, titles,
                             entry->analysis, zel::TitleContext{});
 
-    const std::string summary = summaryText(inputs);
     // The two charts of a window stand one above the other with one plot-area left edge.
     std::vector<const zel::ChartModel*> drawn;
     for (const zel::ChartModel& m : models)
@@ -328,6 +186,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     const chartexport::FileInsets insets = chartexport::sharedFileInsets(drawn, kChartSize);
     static constexpr std::pair<chartexport::Format, const char*> kChartFiles[] = {
         {chartexport::Format::Png, ".png"}, {chartexport::Format::Svg, ".svg"}, {chartexport::Format::Pdf, ".pdf"}};
+    const QString chartWindow = windowName(entry->chartWindow);
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
@@ -336,6 +195,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
                                    chartexport::bytes(models[i], format, kChartSize,
                                                       ChartRenderer::Options{false, 1.0, insets.forFormat(format)}));
     }
+    const std::string& summary = report.summary;
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
     for (const auto& [name, bytes] : out.files)
         if (bytes.isEmpty())
@@ -343,9 +203,9 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportOutput& out
     return std::nullopt;
 }
 
-// Writes the files into a temporary folder inside dir, then the limits file,
-// then moves the files into dir: a failure before the move leaves dir as it was.
-std::optional<Failure> writeReport(const ReportOutput& out, const zel::Dataset& ds,
+// Writes the files into a temporary folder inside dir, then the file beside
+// the dataset, then moves the files into dir: a failure before the move leaves dir as it was.
+std::optional<Failure> writeReport(const ReportFiles& out, const zel::Dataset& ds,
                                    const std::string& dirText) {
     const QString dir = QString::fromStdString(dirText);
     if (!QDir().mkpath(dir))
@@ -359,10 +219,9 @@ std::optional<Failure> writeReport(const ReportOutput& out, const zel::Dataset& 
             return Failure{ReportCommand::kExitWriteFailed,
                            "書き込めません: " + QDir(dir).filePath(name).toStdString()};
     }
-    if (out.writesLimitsFile) {
-        const zel::Status written = zel::writeLimitsFile(ds.limitsPath, ds.basePath, out.fileLines);
-        if (!written)
-            return Failure{ReportCommand::kExitWriteFailed, ds.limitsPath + ": " + written.message()};
+    if (out.besideDataset) {
+        const zel::Status written = out.besideDataset(ds);
+        if (!written) return Failure{ReportCommand::kExitWriteFailed, written.message()};
     }
     for (const auto& [name, bytes] : out.files) {
         std::error_code ec;
@@ -380,7 +239,7 @@ std::optional<Failure> writeReport(const ReportOutput& out, const zel::Dataset& 
 
 int ReportCommand::run(const zel::CommandLine& commandLine, std::ostream& err) {
     zel::Dataset ds;
-    ReportOutput out;
+    ReportFiles out;
     std::optional<Failure> failure = buildReport(commandLine, out, ds);
     if (!failure) failure = writeReport(out, ds, commandLine.reportOutput);
     if (failure) {

@@ -101,6 +101,10 @@ struct AnalysisDescriptor {
 // The graph command refuses fewer than two unmasked samples first, whatever the analysis.
 inline constexpr std::string_view kTooFewSamples = "解析を行うには、データを２つ以上選択してください。";
 // X-Rs on a dataset without variables: the launch and the computation refuse it alike.
+// The entry after the variables in the X-Rs variable list: the mean of every
+// variable of each sample (list position K + 1).
+inline constexpr const char* kXbarEntry = "Xbar";
+
 inline constexpr std::string_view kXRsVariables = "X-Rs 管理図を作成するには１つ以上の変数が必要です。";
 
 std::span<const WindowDescriptor, kWindowCount> windowTable();

@@ -1,16 +1,46 @@
 // The report entries of the four control charts.
 #include "analysis/control/ControlReports.h"
 
+#include "analysis/control/ChartDataSet.h"
+#include "analysis/control/ControlChartFill.h"
 #include "analysis/control/DefectCount.h"
+#include "analysis/control/LimitsFile.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "common/NumberText.h"
+#include "dataset/Dataset.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
 
 namespace zel {
 
 namespace {
+
+// The defect-count chart's message for entered limits the wrong way round.
+constexpr const char* kLimitsReversed = "UCLとLCLのデータを確認してください。";
+
+// What tells the four analyses apart besides their entries.
+struct ControlReport {
+    AnalysisId analysis;
+    // limits= (the lines of an earlier analysis) and upper=/lower= (entered
+    // limits, the kind "規格の入力") are accepted.
+    bool savedLimits;
+    bool enteredLimits;
+    // The table window (which also writes the limits file), if the analysis has one.
+    std::optional<WindowId> tableWindow;
+    // The computation on the list positions of the variables; it refuses data
+    // it cannot compute.
+    Result<ChartDataSet> (*compute)(const Dataset& data, const std::vector<int>& positions);
+    ResultTable (*table)(const ChartDataSet& cds);
+    // The inputs of the charts, in window order.
+    std::vector<ControlChartInput> (*charts)(const ChartDataSet& cds);
+};
 
 Result<ChartDataSet> xbarR(const Dataset& data, const std::vector<int>&) {
     return computeXbarR(data);
@@ -50,24 +80,189 @@ std::vector<ControlChartInput> defectCharts(const ChartDataSet& cds) {
     return {defectInput(cds)};
 }
 
-const std::array<ReportEntry, 4> kEntries{{
-    {AnalysisId::XbarR, 0, false, true, false, WindowId::XR1, WindowId::xrkanri, xbarR, xbarRTable, xbarRCharts},
-    {AnalysisId::XRs, 1, true, true, false, WindowId::XRS1, WindowId::xrskanri, xRs, xRsTable, xRsCharts},
-    {AnalysisId::PPn, 2, false, true, false, WindowId::p1, WindowId::pkanri, pPn, pPnTable, pPnCharts},
-    {AnalysisId::DefectCount, 1, false, false, true, std::nullopt, WindowId::kanri1, defects, nullptr,
-     defectCharts},
+constexpr std::array<ControlReport, 4> kReports{{
+    {AnalysisId::XbarR, true, false, WindowId::XR1, xbarR, xbarRTable, xbarRCharts},
+    {AnalysisId::XRs, true, false, WindowId::XRS1, xRs, xRsTable, xRsCharts},
+    {AnalysisId::PPn, true, false, WindowId::p1, pPn, pPnTable, pPnCharts},
+    {AnalysisId::DefectCount, false, true, std::nullopt, defects, nullptr, defectCharts},
+}};
+
+const ControlReport& reportOf(AnalysisId id) {
+    return *std::ranges::find(kReports, id, &ControlReport::analysis);
+}
+
+// A whole-text decimal number (surrounding blanks allowed), or nothing.
+std::optional<double> strictNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0') return std::nullopt;
+    return v;
+}
+
+std::optional<int> strictInteger(const std::string& text) {
+    const auto v = strictNumber(text);
+    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+bool isControlKind(const std::string& kind) {
+    const auto& kinds = controlChartKinds();
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+// "欠点数データ (defects)": the analyses that take entered limits.
+std::string enteredLimitsAnalyses() {
+    std::string names;
+    for (const ControlReport& r : kReports) {
+        if (!r.enteredLimits) continue;
+        const AnalysisDescriptor& a = analysis(r.analysis);
+        if (!names.empty()) names += "、";
+        names += std::string(a.listName) + " (" + std::string(a.reportId) + ")";
+    }
+    return names;
+}
+
+// The --set values of a control chart, checked.
+struct ControlSettings {
+    std::string kind = kLineKind;
+    int decimals = 2;
+    std::optional<std::string> limitsPath;
+    std::optional<EnteredLimits> entered;
+};
+
+Result<ControlSettings> readSettings(const ControlReport& report, const ReportSettings& settings) {
+    const std::string name(analysis(report.analysis).listName);
+    const auto refused = [](std::string message) { return Status::invalidArgument(std::move(message)); };
+    ControlSettings s;
+    bool kindGiven = false;
+    std::optional<double> upper, lower;
+    for (const auto& [key, value] : settings) {
+        if (key == "kind") {
+            s.kind = value;
+            kindGiven = true;
+        } else if (key == "decimals") {
+            const auto d = strictInteger(value);
+            if (!d || *d < 0 || *d > 100) return refused("decimals= には 0 から 100 の整数を指定してください: " + value);
+            s.decimals = *d;
+        } else if (key == "limits") {
+            if (value.empty()) return refused("limits= には限界線ファイル (.QCK) を指定してください。");
+            s.limitsPath = value;
+        } else if (key == "upper" || key == "lower") {
+            const auto v = strictNumber(value);
+            if (!v) return refused(key + "= には数値を指定してください: " + value);
+            (key == "upper" ? upper : lower) = *v;
+        }
+    }
+    if (s.limitsPath && !report.savedLimits) return refused(name + "には以前の管理線情報 (limits=) を使えません。");
+    if ((upper || lower) && !report.enteredLimits)
+        return refused("upper= と lower= は" + enteredLimitsAnalyses() + "の規格の入力にだけ使えます。");
+    if ((upper || lower) && !kindGiven) s.kind = kEnteredLimitsKind;
+    if (s.kind == kEnteredLimitsKind) {
+        if (!report.enteredLimits) return refused("グラフの種類「" + s.kind + "」はこの解析にはありません。");
+        if (!upper || !lower) return refused("規格の入力には upper= と lower= の両方を指定してください。");
+        // The same check the chart window makes on the limits dialog's answer.
+        if (*upper < *lower) return refused(kLimitsReversed);
+        s.entered = EnteredLimits{*upper, *lower, false};
+    } else if (!isControlKind(s.kind)) {
+        return refused("不明なグラフの種類です: " + s.kind);
+    } else if (upper || lower) {
+        return refused("upper= と lower= はグラフの種類「規格の入力」で使います。");
+    }
+    return s;
+}
+
+// summary.txt: per chart the three constant lines it draws, "Graph1 CL 4" ...;
+// with entered limits these are the midpoint, the upper and the lower limit.
+std::string summaryText(const std::vector<ControlChartInput>& inputs) {
+    static const char* const names[3] = {"CL", "UCL", "LCL"};
+    std::string summary;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::array<double, 3> lines = drawnControlLines(inputs[i]);
+        for (std::size_t c = 0; c < lines.size(); ++c)
+            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " + generalNumberText(lines[c]) + "\n";
+    }
+    return summary;
+}
+
+template <AnalysisId id> Status checkSettings(const ReportSettings& settings) {
+    const Result<ControlSettings> s = readSettings(reportOf(id), settings);
+    return s ? Status::ok() : s.status();
+}
+
+template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) {
+    const ControlReport& report = reportOf(id);
+    const Result<ControlSettings> read = readSettings(report, request.settings);
+    if (!read) return read.status();
+    const ControlSettings& settings = read.value();
+
+    // The computation of the dialog and the table window.
+    Result<ChartDataSet> computed = report.compute(request.data, request.positions);
+    if (!computed) return computed.status();
+    ChartDataSet cds = std::move(computed.value());
+    ReportOutput out;
+    if (report.table) {
+        out.tables.push_back({*report.tableWindow, report.table(cds), settings.decimals});
+        // The table window writes this data's lines beside the dataset.
+        out.besideDataset = [lines = cds.lines](const Dataset& ds) {
+            const Status written = writeLimitsFile(ds.limitsPath, ds.basePath, lines);
+            return written ? written : Status::ioError(ds.limitsPath + ": " + written.message());
+        };
+    }
+
+    // Lines of an earlier analysis, as the saved-limits dialogs load and confirm them.
+    if (settings.limitsPath) {
+        const Result<ControlLines> loaded = readLimitsFile(*settings.limitsPath);
+        if (!loaded) return Status::invalidArgument(*settings.limitsPath + ": " + loaded.status().message());
+        cds.loadedLines = loaded.value();
+        cds.lines = cds.loadedLines;
+    }
+
+    // The charts with the chosen kind, refused when lines loaded or entered
+    // would draw beyond the numbers.
+    std::vector<ControlChartInput> inputs = report.charts(cds);
+    for (ControlChartInput& input : inputs) {
+        input.kind = settings.kind;
+        input.entered = settings.entered;
+        if (const Status drawable = checkFiniteInput(input); !drawable) return drawable;
+    }
+    for (const ControlChartInput& input : inputs) {
+        ChartModel& model = out.charts.emplace_back();
+        model.redrawReset(model.viewAngles(), true);
+        fillControlChart(model, input);
+    }
+    out.summary = summaryText(inputs);
+    return out;
+}
+
+constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits"};
+constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower"};
+
+template <AnalysisId id> constexpr ReportEntry entry(WindowId chartWindow, int variables, bool meanOffered,
+                                                      std::span<const std::string_view> keys) {
+    return {id, chartWindow, variables, meanOffered, keys, checkSettings<id>, run<id>};
+}
+
+constexpr std::array<ReportEntry, 4> kEntries{{
+    entry<AnalysisId::XbarR>(WindowId::xrkanri, 0, false, kTableKeys),
+    entry<AnalysisId::XRs>(WindowId::xrskanri, 1, true, kTableKeys),
+    entry<AnalysisId::PPn>(WindowId::pkanri, 2, false, kTableKeys),
+    entry<AnalysisId::DefectCount>(WindowId::kanri1, 1, false, kEnteredLimitsKeys),
 }};
 
 } // namespace
 
-std::span<const ReportEntry> reportEntries() {
+std::span<const ReportEntry> controlReportEntries() {
     return kEntries;
 }
 
-const ReportEntry* reportEntry(AnalysisId id) {
-    for (const ReportEntry& e : kEntries)
-        if (e.analysis == id) return &e;
-    return nullptr;
+std::optional<WindowId> controlTableWindow(AnalysisId id) {
+    const auto it = std::ranges::find(kReports, id, &ControlReport::analysis);
+    return it != kReports.end() ? it->tableWindow : std::nullopt;
 }
 
 } // namespace zel

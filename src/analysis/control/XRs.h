@@ -5,12 +5,11 @@
 #include "common/ResultTable.h"
 #include "analysis/control/ChartDataSet.h"
 #include "common/Analyses.h"
+#include "common/Analyses.h"
 #include "common/Status.h"
 #include "dataset/Dataset.h"
 
 namespace zel {
-
-inline constexpr const char* kXbarEntry = "Xbar";
 
 // The refusal of a dataset without variables: there is nothing to chart (the
 // launch refuses it with the same text, title "データの入力").

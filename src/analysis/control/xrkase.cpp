@@ -27,8 +27,7 @@ std::optional<zel::AnalysisId> analysisOf(const QString& name) {
 
 // The analysis's table window (nothing without one).
 std::optional<zel::WindowId> tableWindowOf(std::optional<zel::AnalysisId> analysis) {
-    const zel::ReportEntry* entry = analysis ? zel::reportEntry(*analysis) : nullptr;
-    return entry ? entry->tableWindow : std::nullopt;
+    return analysis ? zel::controlTableWindow(*analysis) : std::nullopt;
 }
 
 } // namespace

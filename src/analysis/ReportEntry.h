@@ -1,0 +1,79 @@
+// What the headless report asks of an analysis: one entry per analysis that
+// can be reported. The entry takes the dataset, the variables of its dialog
+// and the --set values, and gives back its tables, its charts filled with the
+// data, its summary and any file it writes beside the dataset. The report
+// command itself knows no analysis: it checks the launch, resolves the
+// variables, puts the graph settings and titles onto the charts and writes the
+// files. An analysis that can be reported adds its entries to reportEntries().
+#pragma once
+
+#include "common/Analyses.h"
+#include "common/ResultTable.h"
+#include "common/Status.h"
+#include "components/chart/ChartModel.h"
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zel {
+
+class Dataset;
+
+// The --set values in the order given: key, value.
+using ReportSettings = std::vector<std::pair<std::string, std::string>>;
+
+struct ReportRequest {
+    const Dataset& data;
+    // The list positions of the variables, as the analysis's dialog would give them.
+    std::vector<int> positions;
+    const ReportSettings& settings;
+};
+
+// A table as its window shows it: <window>.csv and <window>.txt.
+struct ReportTable {
+    WindowId window;
+    ResultTable table;
+    int decimals = 2; // the places of the numbers the window shows
+};
+
+struct ReportOutput {
+    std::vector<ReportTable> tables;
+    // The charts of the entry's chart window in window order, filled with the
+    // data only: the report puts on the graph settings and the titles.
+    std::vector<ChartModel> charts;
+    // summary.txt.
+    std::string summary;
+    // A file the analysis writes beside the dataset once every other file is
+    // ready (the limits file of the control-chart tables); empty for none. Its
+    // failure ends the report with nothing moved into place.
+    std::function<Status(const Dataset&)> besideDataset;
+};
+
+struct ReportEntry {
+    AnalysisId analysis;
+    // Its charts are written as <chartWindow>-Graph<n>.png, .svg and .pdf.
+    WindowId chartWindow;
+    // The --var values the analysis's dialog takes (0: it uses every variable),
+    // and whether "Xbar" (the mean of every variable, list position K + 1) is one.
+    int variables;
+    bool meanOffered;
+    // The --set keys it takes, in the order --report=list names them.
+    std::span<const std::string_view> settingKeys;
+    // Checks the --set values before the data are read any further.
+    Status (*checkSettings)(const ReportSettings& settings);
+    // The computation: tables, charts and summary. A refusal writes nothing.
+    Result<ReportOutput> (*run)(const ReportRequest& request);
+};
+
+// Every entry, in the order of --report=list.
+std::span<const ReportEntry> reportEntries();
+// The entry of an analysis, or null when it cannot be reported.
+const ReportEntry* reportEntry(AnalysisId id);
+// Whether any entry takes the --set key.
+bool isReportSettingKey(std::string_view key);
+
+} // namespace zel
