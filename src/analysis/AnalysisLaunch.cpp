@@ -42,6 +42,10 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::xrshensi, [](MainContext& c) { return openXrshensi(c); });
         set(zel::WindowId::phensi2, [](MainContext& c) { return openPhensi2(c); });
         set(zel::WindowId::ketten, [](MainContext& c) { return openKetten(c); });
+        set(zel::WindowId::xrkanri, [](MainContext& c) { return openXrkanri(c); });
+        set(zel::WindowId::xrskanri, [](MainContext& c) { return openXrskanri(c); });
+        set(zel::WindowId::pkanri, [](MainContext& c) { return openPkanri(c); });
+        set(zel::WindowId::kanri1, [](MainContext& c) { return openKanri1(c); });
         set(zel::WindowId::hensi1, dialogOpener<hensi1>());
         set(zel::WindowId::hensi2, dialogOpener<hensi2>());
         set(zel::WindowId::hensi3, dialogOpener<hensi3>());

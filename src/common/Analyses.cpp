@@ -250,6 +250,11 @@ std::optional<AnalysisId> findReport(std::string_view reportId) {
     return std::nullopt;
 }
 
+std::optional<WindowId> graphWindow(AnalysisId id) {
+    const std::optional<AnalysisTitleRule>& titles = analysis(id).titles;
+    return titles ? std::optional<WindowId>(titles->window) : std::nullopt;
+}
+
 const AnalysisTitleRule* findTitleRule(std::optional<AnalysisId> id) {
     if (!id) return nullptr;
     const std::optional<AnalysisTitleRule>& titles = analysis(*id).titles;

@@ -118,6 +118,8 @@ std::optional<AnalysisId> findAnalysis(std::string_view listName);
 std::optional<AnalysisId> findReport(std::string_view reportId);
 // The title rule of an analysis, or null for none (or for no analysis).
 const AnalysisTitleRule* findTitleRule(std::optional<AnalysisId> id);
+// The graph window of an analysis (the window its title rule names), if it has one.
+std::optional<WindowId> graphWindow(AnalysisId id);
 
 // The graph command's decision for K variables and n unmasked samples: the
 // refusal's text, or the first window.

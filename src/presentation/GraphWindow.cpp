@@ -218,11 +218,9 @@ void GraphWindow::returnToMenu() {
 }
 
 GraphWindow* GraphWindow::forAnalysis(const QString& analysis) {
-    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
-    if (!rule) return nullptr;
-    const std::string_view name = zel::window(rule->window).name;
-    return qobject_cast<GraphWindow*>(
-        ZelWindow::find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+    const std::optional<zel::AnalysisId> id = zel::findAnalysis(analysis.toStdString());
+    const std::optional<zel::WindowId> window = id ? zel::graphWindow(*id) : std::nullopt;
+    return window ? qobject_cast<GraphWindow*>(ZelWindow::find(*window)) : nullptr;
 }
 
 void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input) {

@@ -1,6 +1,7 @@
 // xrkase: the loaded control lines, confirmed before the chart is drawn with them.
 #include "analysis/control/xrkase.h"
 
+#include "analysis/AnalysisLaunch.h"
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/ControlReports.h"
@@ -131,12 +132,8 @@ void xrkase::onOk() {
     }
     cds.lines = cds.loadedLines;
     const std::optional<zel::WindowId> table = tableWindowOf(analysis);
-    if (analysis == zel::AnalysisId::XbarR)
-        openXrkanri(context);
-    else if (analysis == zel::AnalysisId::PPn)
-        openPkanri(context);
-    else if (analysis == zel::AnalysisId::XRs)
-        openXrskanri(context);
+    if (const std::optional<zel::WindowId> chart = analysis ? zel::graphWindow(*analysis) : std::nullopt)
+        if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(*chart)) open(context);
     if (table) ZelWindow::closeWindows({*table});
     close();
 }
