@@ -19,25 +19,33 @@
 
 namespace {
 
+using zel::ChartType;
+namespace styles = zel::chartstyles;
+
 struct PreviewKind {
     const char* text;
-    int type;
+    ChartType type;
     int style;
 };
 
 // The kind list in its order, with the chart type and style each one shows.
 constexpr PreviewKind kKinds[] = {
-    {"立体円グラフ", 2, 0},       {"立体棒グラフ", 4, 0},     {"Ｚ軸立体棒", 4, 6},
-    {"立体棒グラフ（横）", 4, 1}, {"Ｚ軸立体棒（横）", 4, 7}, {"立体エリアグラフ", 14, 0},
-    {"立体散布図", 21, 0},        {"帯グラフ", 13, 0},
+    {"立体円グラフ", ChartType::Pie3D, styles::kPiePlain},
+    {"立体棒グラフ", ChartType::Bar3D, styles::kBarVertical},
+    {"Ｚ軸立体棒", ChartType::Bar3D, styles::kBarAlongZ},
+    {"立体棒グラフ（横）", ChartType::Bar3D, styles::kBarHorizontal},
+    {"Ｚ軸立体棒（横）", ChartType::Bar3D, styles::kBarAlongZHorizontal},
+    {"立体エリアグラフ", ChartType::Area3D, styles::kAreaStacked},
+    {"立体散布図", ChartType::Scatter3D, styles::kScatter3DMarkers},
+    {"帯グラフ", ChartType::Band, styles::kBand},
 };
 
 // The list entry for the chart whose 3-D menu was used.
 int kindIndexFor(int type, int style) {
     for (int i = 0; i < static_cast<int>(std::size(kKinds)); ++i) {
         const PreviewKind& k = kKinds[i];
-        if (k.type != type) continue;
-        if (type == 4 && k.style != style) continue;
+        if (static_cast<int>(k.type) != type) continue;
+        if (k.type == ChartType::Bar3D && k.style != style) continue;
         return i;
     }
     return 1; // "立体棒グラフ"
@@ -136,7 +144,7 @@ rgset::rgset(MainContext& context, QWidget* parent)
 void rgset::chooseKind(int index) {
     if (index < 0 || index >= static_cast<int>(std::size(kKinds))) return;
     zel::ChartModel& model = m_preview->model();
-    model.setChartType(kKinds[index].type);
+    model.setChartType(static_cast<int>(kKinds[index].type));
     model.setChartStyle(kKinds[index].style);
     m_preview->draw();
 }

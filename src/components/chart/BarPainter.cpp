@@ -13,7 +13,8 @@
 namespace {
 
 bool isStacked(const zel::ChartModel& m) {
-    return m.chartStyle() == 2 || m.chartStyle() == 3;
+    return m.chartStyle() == zel::chartstyles::kBarStacked ||
+           m.chartStyle() == zel::chartstyles::kBarStackedHorizontal;
 }
 
 // Calls visit(series, point, rect) for every drawn bar, in drawing order.

@@ -200,8 +200,8 @@ void Box3DScene::drawWalls(QPainter& p) const {
     const QColor floor = mono ? QColor(0xf2, 0xf2, 0xf2) : QColor(0xe2, 0xe6, 0xeb);
     QPen edge(mono ? QColor(Qt::black) : QColor(0x80, 0x86, 0x90), 0.9 * u);
     const QPen grid = SeriesStyle::gridPen(m_model.gridLineStyle(), u);
-    const bool horizontal = (m_model.gridLines() & 1) != 0;
-    const bool vertical = (m_model.gridLines() & 2) != 0;
+    const bool horizontal = (m_model.gridLines() & zel::gridlines::kHorizontal) != 0;
+    const bool vertical = (m_model.gridLines() & zel::gridlines::kVertical) != 0;
 
     auto line = [&](double ax, double ay, double az, double bx, double by, double bz) {
         p.drawLine(toDevice(ax, ay, az), toDevice(bx, by, bz));

@@ -19,8 +19,14 @@
 #include <vector>
 
 using zel::ChartModel;
+using zel::ChartType;
+namespace styles = zel::chartstyles;
 
 namespace {
+
+constexpr int type(ChartType t) {
+    return static_cast<int>(t);
+}
 
 // The size of every picture of the gallery.
 const QSize kGallerySize(1000, 700);
@@ -75,15 +81,15 @@ void histogram(ChartModel& m) {
         if (k >= 0 && k < 12) counts[static_cast<std::size_t>(k)] += 1;
     }
     fillSeries(m, {counts});
-    m.setChartType(3);
-    m.setChartStyle(0);
+    m.setChartType(type(ChartType::Bar));
+    m.setChartStyle(styles::kBarVertical);
     for (int i = 1; i <= 12; ++i) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.3f", lo + (i - 0.5) * w);
         m.setPointLabelAt(i, buf);
     }
     // The mean marked on the value axis by the overlay.
-    m.setOverlayMode(1);
+    m.setOverlayMode(zel::overlaymodes::kLeftAxis);
     const int opts[] = {0, 3, 1, 5, 12};
     for (int i = 0; i < 5; ++i)
         m.setOverlayOption(i + 1, opts[i]);
@@ -91,19 +97,19 @@ void histogram(ChartModel& m) {
     m.setOverlayValue(*std::max_element(counts.begin(), counts.end()) * 1.05);
     m.setOverlayXPos((mean(v) - lo) / w + 0.5);
     titles(m, "ヒストグラム（軸径）", "軸径 (mm)", "度数");
-    m.setGridLines(1);
+    m.setGridLines(zel::gridlines::kHorizontal);
 }
 
 void pareto(ChartModel& m) {
     const std::vector<double> counts{48, 27, 15, 9, 6, 4, 3};
     const char* items[] = {"キズ", "寸法不良", "バリ", "変形", "汚れ", "欠け", "その他"};
     fillSeries(m, {counts});
-    m.setChartType(3);
-    m.setChartStyle(0);
+    m.setChartType(type(ChartType::Bar));
+    m.setChartStyle(styles::kBarVertical);
     for (int i = 0; i < 7; ++i)
         m.setPointLabelAt(i + 1, items[i]);
     const double total = std::accumulate(counts.begin(), counts.end(), 0.0);
-    m.setOverlayMode(2);
+    m.setOverlayMode(zel::overlaymodes::kRightAxis);
     const int opts[] = {0, 5, 3, 13, 12};
     for (int i = 0; i < 5; ++i)
         m.setOverlayOption(i + 1, opts[i]);
@@ -114,12 +120,12 @@ void pareto(ChartModel& m) {
         m.setOverlayValue(100.0 * cum / total);
     }
     m.setYAxisSelect(1);
-    m.setYAxisScale(2);
+    m.setYAxisScale(zel::axisscales::kFixed);
     m.setYAxisMax(100);
     m.setYAxisMin(0);
     m.setYAxisTicks(5);
     m.setYAxisSelect(0);
-    m.setYAxisScale(2);
+    m.setYAxisScale(zel::axisscales::kFixed);
     m.setYAxisMax(total);
     m.setYAxisMin(0);
     titles(m, "パレート図（不良項目）", "不良項目", "件数", "累積比率 (%)");
@@ -146,14 +152,14 @@ void scatter(ChartModel& m, int style) {
         m.setPointXPos(v);
         if (m.currentPoint() < m.pointCount()) m.setCurrentPoint(m.currentPoint() + 1);
     }
-    m.setChartType(9);
+    m.setChartType(type(ChartType::Scatter));
     m.setChartStyle(style);
-    if (style == 0) m.setStatLines(8);
-    if (style == 3) m.setFitDegree(2);
-    titles(m, style == 3 ? "散布図と２次の近似曲線" : "散布図と回帰直線", "焼入れ温度 (x10℃)",
-           "硬度 (HV/10)");
-    m.setGridLines(3);
-    m.setGridLineStyle(1);
+    if (style == styles::kScatterMarkers) m.setStatLines(zel::statlines::kTrend);
+    if (style == styles::kScatterFittedCurve) m.setFitDegree(2);
+    titles(m, style == styles::kScatterFittedCurve ? "散布図と２次の近似曲線" : "散布図と回帰直線",
+           "焼入れ温度 (x10℃)", "硬度 (HV/10)");
+    m.setGridLines(zel::gridlines::kBoth);
+    m.setGridLineStyle(zel::gridlinestyles::kDashed);
 }
 
 void residuals(ChartModel& m) {
@@ -171,12 +177,12 @@ void residuals(ChartModel& m) {
         r.push_back(y[i] - (a + b * x[i]));
     // The time-series residual plot: markers, the max / min and the sigma lines.
     fillSeries(m, {r});
-    m.setChartType(6);
-    m.setChartStyle(3);
+    m.setChartType(type(ChartType::Line));
+    m.setChartStyle(styles::kLineSymbolsOnly);
     m.setStatLines(zel::statlines::kMaxMin | zel::statlines::kSigma);
     numberLabels(m);
     titles(m, "時系列残差プロット", "データ番号", "残差");
-    m.setGridLines(1);
+    m.setGridLines(zel::gridlines::kHorizontal);
 }
 
 void statsByVariable(ChartModel& m) {
@@ -201,9 +207,9 @@ void statsByVariable(ChartModel& m) {
     fillSeries(m, sets);
     for (int k = 0; k < 5; ++k)
         m.setPointLabelAt(k + 1, names[k]);
-    m.setChartType(17);
-    m.setChartStyle(2);
-    m.setYAxisScale(2);
+    m.setChartType(type(ChartType::StatsByVariable));
+    m.setChartStyle(styles::kStatsBoxFigure);
+    m.setYAxisScale(zel::axisscales::kFixed);
     m.setYAxisMax(top);
     m.setYAxisMin(bottom);
     m.setYAxisTicks(4);
@@ -222,9 +228,9 @@ std::vector<std::vector<double>> lotValues(int series, int n = 12) {
     return out;
 }
 
-void variableGraph(ChartModel& m, int type, int style, int series, const char* top) {
+void variableGraph(ChartModel& m, ChartType kind, int style, int series, const char* top) {
     fillSeries(m, lotValues(series));
-    m.setChartType(type);
+    m.setChartType(type(kind));
     m.setChartStyle(style);
     for (int i = 1; i <= m.pointCount(); ++i)
         m.setPointLabelAt(i, "L" + std::to_string(100 + i));
@@ -232,16 +238,16 @@ void variableGraph(ChartModel& m, int type, int style, int series, const char* t
     titles(m, top, series == 1 ? "午前" : "", "生産量");
 }
 
-void pie(ChartModel& m, int type) {
+void pie(ChartModel& m, ChartType kind) {
     const std::vector<double> shares{34, 22, 17, 11, 8, 5, 3};
     const char* items[] = {"キズ", "寸法不良", "バリ", "変形", "汚れ", "欠け", "その他"};
     fillSeries(m, {shares});
-    m.setChartType(type);
-    m.setChartStyle(4);
+    m.setChartType(type(kind));
+    m.setChartStyle(styles::kPieLabelled);
     for (int i = 0; i < 7; ++i)
         m.setPointLabelAt(i + 1, items[i]);
     m.setPointSeparatedAt(1, 1);
-    titles(m, type == 1 ? "円グラフ（不良項目）" : "立体円グラフ（不良項目）", "", "");
+    titles(m, kind == ChartType::Pie ? "円グラフ（不良項目）" : "立体円グラフ（不良項目）", "", "");
 }
 
 void gantt(ChartModel& m, int style) {
@@ -249,13 +255,13 @@ void gantt(ChartModel& m, int style) {
     const std::vector<std::vector<double>> bounds{
         {0, 2, 5, 1, 3}, {4, 8, 12, 6, 9}, {9, 14, 20, 11, 15}, {15, 18, 26, 17, 22}, {20, 21, 30, 24, 27}};
     fillSeries(m, bounds);
-    m.setChartType(5);
+    m.setChartType(type(ChartType::Gantt));
     m.setChartStyle(style);
     const char* names[] = {"金型製作", "試作", "量産準備", "検査治具", "設備導入"};
     for (int i = 0; i < 5; ++i)
         m.setPointLabelAt(i + 1, names[i]);
     legends(m, {"開始", "設計", "製作", "評価", "完了"});
-    titles(m, style == 0 ? "ガントチャート" : "ガントチャート（間隔あり）", "日数", "");
+    titles(m, style == styles::kGanttPlain ? "ガントチャート" : "ガントチャート（間隔あり）", "日数", "");
 }
 
 void scatter3D(ChartModel& m, int style, int n = 60) {
@@ -272,11 +278,11 @@ void scatter3D(ChartModel& m, int style, int n = 60) {
         m.setPointXPos(x[static_cast<std::size_t>(i - 1)]);
         m.setPointZPos(z[static_cast<std::size_t>(i - 1)]);
     }
-    m.setChartType(21);
+    m.setChartType(type(ChartType::Scatter3D));
     m.setChartStyle(style);
     const char* kinds[] = {"立体散布図", "立体散布図（縦棒）", "立体散布図（線）"};
     titles(m, kinds[std::clamp(style, 0, 2)], "圧力 (kPa)", "強度 (MPa)", "添加量 (%)");
-    m.setGridLines(3);
+    m.setGridLines(zel::gridlines::kBoth);
 }
 
 } // namespace
@@ -289,32 +295,46 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     };
     add("07_histogram", "ヒストグラム（平均値マーク）", histogram);
     add("08_pareto", "パレート図（右軸に累積比率）", pareto);
-    add("09_scatter_trend", "散布図と回帰直線", [](ChartModel& m) { scatter(m, 0); });
-    add("10_scatter_fit", "散布図と近似曲線（２次）", [](ChartModel& m) { scatter(m, 3); });
+    add("09_scatter_trend", "散布図と回帰直線", [](ChartModel& m) { scatter(m, styles::kScatterMarkers); });
+    add("10_scatter_fit", "散布図と近似曲線（２次）",
+        [](ChartModel& m) { scatter(m, styles::kScatterFittedCurve); });
     add("11_residuals", "残差のプロット", residuals);
     add("12_stats_by_variable", "変数別統計量（17）", statsByVariable);
-    add("13_pie", "円グラフ", [](ChartModel& m) { pie(m, 1); });
-    add("14_pie3d", "立体円グラフ", [](ChartModel& m) { pie(m, 2); });
-    add("15_bar", "棒グラフ", [](ChartModel& m) { variableGraph(m, 3, 0, 3, "棒グラフ"); });
-    add("16_bar_stacked", "積層型", [](ChartModel& m) { variableGraph(m, 3, 2, 3, "積層型"); });
-    add("17_bar3d", "立体棒グラフ", [](ChartModel& m) { variableGraph(m, 4, 0, 3, "立体棒グラフ"); });
-    add("18_bar3d_z", "Ｚ軸立体棒", [](ChartModel& m) { variableGraph(m, 4, 6, 3, "Ｚ軸立体棒"); });
-    add("19_bar_h", "棒グラフ（横）", [](ChartModel& m) { variableGraph(m, 3, 1, 3, "棒グラフ（横）"); });
-    add("20_bar_h_stacked", "積層型（横）", [](ChartModel& m) { variableGraph(m, 3, 3, 3, "積層型（横）"); });
-    add("21_bar3d_h", "立体棒グラフ（横）",
-        [](ChartModel& m) { variableGraph(m, 4, 1, 3, "立体棒グラフ（横）"); });
-    add("22_bar3d_z_h", "Ｚ軸立体棒（横）",
-        [](ChartModel& m) { variableGraph(m, 4, 7, 3, "Ｚ軸立体棒（横）"); });
-    add("23_line", "折れ線グラフ（平均・標準偏差線）", [](ChartModel& m) {
-        variableGraph(m, 6, 5, 1, "折れ線グラフ");
-        m.setStatLines(5);
+    add("13_pie", "円グラフ", [](ChartModel& m) { pie(m, ChartType::Pie); });
+    add("14_pie3d", "立体円グラフ", [](ChartModel& m) { pie(m, ChartType::Pie3D); });
+    add("15_bar", "棒グラフ",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar, styles::kBarVertical, 3, "棒グラフ"); });
+    add("16_bar_stacked", "積層型",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar, styles::kBarStacked, 3, "積層型"); });
+    add("17_bar3d", "立体棒グラフ",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar3D, styles::kBarVertical, 3, "立体棒グラフ"); });
+    add("18_bar3d_z", "Ｚ軸立体棒",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar3D, styles::kBarAlongZ, 3, "Ｚ軸立体棒"); });
+    add("19_bar_h", "棒グラフ（横）",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar, styles::kBarHorizontal, 3, "棒グラフ（横）"); });
+    add("20_bar_h_stacked", "積層型（横）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Bar, styles::kBarStackedHorizontal, 3, "積層型（横）");
     });
-    add("24_band", "帯グラフ", [](ChartModel& m) { variableGraph(m, 13, 0, 3, "帯グラフ"); });
-    add("25_area", "エリアグラフ", [](ChartModel& m) { variableGraph(m, 8, 1, 3, "エリアグラフ"); });
-    add("26_area3d", "立体エリアグラフ",
-        [](ChartModel& m) { variableGraph(m, 14, 1, 3, "立体エリアグラフ"); });
+    add("21_bar3d_h", "立体棒グラフ（横）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Bar3D, styles::kBarHorizontal, 3, "立体棒グラフ（横）");
+    });
+    add("22_bar3d_z_h", "Ｚ軸立体棒（横）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Bar3D, styles::kBarAlongZHorizontal, 3, "Ｚ軸立体棒（横）");
+    });
+    add("23_line", "折れ線グラフ（平均・標準偏差線）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Line, styles::kLineWithSymbols, 1, "折れ線グラフ");
+        m.setStatLines(zel::statlines::kMean | zel::statlines::kSigma);
+    });
+    add("24_band", "帯グラフ",
+        [](ChartModel& m) { variableGraph(m, ChartType::Band, styles::kBand, 3, "帯グラフ"); });
+    add("25_area", "エリアグラフ", [](ChartModel& m) {
+        variableGraph(m, ChartType::Area, styles::kAreaOverlapping, 3, "エリアグラフ");
+    });
+    add("26_area3d", "立体エリアグラフ", [](ChartModel& m) {
+        variableGraph(m, ChartType::Area3D, styles::kAreaOverlapping, 3, "立体エリアグラフ");
+    });
     add("27_log", "対数グラフ", [](ChartModel& m) {
-        variableGraph(m, 7, 5, 2, "対数グラフ");
+        variableGraph(m, ChartType::Logarithmic, styles::kLineWithSymbols, 2, "対数グラフ");
         m.setCurrentSeries(2);
         m.setCurrentPoint(1);
         for (int i = 1; i <= m.pointCount(); ++i)
@@ -329,36 +349,40 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
         const double sd = std::sqrt(ss / (v.size() - 1));
         fillSeries(
             m, {v, std::vector<double>(v.size(), mu + 3 * sd), std::vector<double>(v.size(), mu - 3 * sd)});
-        m.setChartType(6);
-        m.setChartStyle(5);
-        m.setStatLines(5);
+        m.setChartType(type(ChartType::Line));
+        m.setChartStyle(styles::kLineWithSymbols);
+        m.setStatLines(zel::statlines::kMean | zel::statlines::kSigma);
         numberLabels(m);
         legends(m, {"午前", "+3σ", "-3σ"});
         titles(m, "３σ線", "", "生産量");
     });
-    add("30_area_stacked", "エリアグラフ（積層）",
-        [](ChartModel& m) { variableGraph(m, 8, 0, 3, "エリアグラフ（積層）"); });
-    add("31_area3d_stacked", "立体エリアグラフ（積層）",
-        [](ChartModel& m) { variableGraph(m, 14, 0, 3, "立体エリアグラフ（積層）"); });
-    add("32_gantt", "ガントチャート", [](ChartModel& m) { gantt(m, 0); });
-    add("33_gantt_gaps", "ガントチャート（間隔あり）", [](ChartModel& m) { gantt(m, 1); });
-    add("34_scatter3d", "立体散布図", [](ChartModel& m) { scatter3D(m, 0); });
-    add("35_scatter3d_drop", "立体散布図（縦棒）", [](ChartModel& m) { scatter3D(m, 1); });
-    add("36_scatter3d_line", "立体散布図（線）", [](ChartModel& m) { scatter3D(m, 2, 25); });
+    add("30_area_stacked", "エリアグラフ（積層）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Area, styles::kAreaStacked, 3, "エリアグラフ（積層）");
+    });
+    add("31_area3d_stacked", "立体エリアグラフ（積層）", [](ChartModel& m) {
+        variableGraph(m, ChartType::Area3D, styles::kAreaStacked, 3, "立体エリアグラフ（積層）");
+    });
+    add("32_gantt", "ガントチャート", [](ChartModel& m) { gantt(m, styles::kGanttPlain); });
+    add("33_gantt_gaps", "ガントチャート（間隔あり）", [](ChartModel& m) { gantt(m, styles::kGanttGaps); });
+    add("34_scatter3d", "立体散布図", [](ChartModel& m) { scatter3D(m, styles::kScatter3DMarkers); });
+    add("35_scatter3d_drop", "立体散布図（縦棒）",
+        [](ChartModel& m) { scatter3D(m, styles::kScatter3DDropLines); });
+    add("36_scatter3d_line", "立体散布図（線）",
+        [](ChartModel& m) { scatter3D(m, styles::kScatter3DJoined, 25); });
     add("37_bar3d_view", "立体棒グラフ（視点：左右 -35・上下 30）", [](ChartModel& m) {
-        variableGraph(m, 4, 6, 3, "Ｚ軸立体棒（視点変更）");
+        variableGraph(m, ChartType::Bar3D, styles::kBarAlongZ, 3, "Ｚ軸立体棒（視点変更）");
         m.setViewAngles({-35, 60, 30});
     });
     add("38_pie3d_view", "立体円グラフ（視点：左右 45・上下 40）", [](ChartModel& m) {
-        pie(m, 2);
+        pie(m, ChartType::Pie3D);
         m.setViewAngles({45, 30, 40});
     });
     add("39_scatter3d_view", "立体散布図（視点：左右 60・上下 45、遠近 0）", [](ChartModel& m) {
-        scatter3D(m, 1);
+        scatter3D(m, styles::kScatter3DDropLines);
         m.setViewAngles({60, 0, 45});
     });
     add("40_pie_classified", "円グラフ（区分データ・分離）", [](ChartModel& m) {
-        variableGraph(m, 1, 4, 1, "円グラフ（区分データ）");
+        variableGraph(m, ChartType::Pie, styles::kPieLabelled, 1, "円グラフ（区分データ）");
         m.setPointPattern(0);
         for (int i : {3, 7}) {
             m.setCurrentPoint(i);
@@ -369,31 +393,37 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     add("42_pareto_mono", "パレート図（モノクロ）", pareto, true);
     add("43_histogram_mono", "ヒストグラム（モノクロ）", histogram, true);
     add(
-        "44_bar_mono", "棒グラフ（モノクロ）", [](ChartModel& m) { variableGraph(m, 3, 0, 3, "棒グラフ"); },
-        true);
+        "44_bar_mono", "棒グラフ（モノクロ）",
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar, styles::kBarVertical, 3, "棒グラフ"); }, true);
     add(
         "45_line_mono", "折れ線グラフ（モノクロ）",
         [](ChartModel& m) {
-            variableGraph(m, 6, 5, 3, "折れ線グラフ");
-            m.setStatLines(1);
+            variableGraph(m, ChartType::Line, styles::kLineWithSymbols, 3, "折れ線グラフ");
+            m.setStatLines(zel::statlines::kMean);
         },
         true);
     add(
-        "46_pie_mono", "円グラフ（モノクロ）", [](ChartModel& m) { pie(m, 1); }, true);
+        "46_pie_mono", "円グラフ（モノクロ）", [](ChartModel& m) { pie(m, ChartType::Pie); }, true);
     add(
-        "47_pie3d_mono", "立体円グラフ（モノクロ）", [](ChartModel& m) { pie(m, 2); }, true);
+        "47_pie3d_mono", "立体円グラフ（モノクロ）", [](ChartModel& m) { pie(m, ChartType::Pie3D); }, true);
     add(
         "48_bar3d_mono", "Ｚ軸立体棒（モノクロ）",
-        [](ChartModel& m) { variableGraph(m, 4, 6, 3, "Ｚ軸立体棒"); }, true);
+        [](ChartModel& m) { variableGraph(m, ChartType::Bar3D, styles::kBarAlongZ, 3, "Ｚ軸立体棒"); }, true);
     add(
         "49_area3d_mono", "立体エリアグラフ（モノクロ）",
-        [](ChartModel& m) { variableGraph(m, 14, 1, 3, "立体エリアグラフ"); }, true);
+        [](ChartModel& m) {
+            variableGraph(m, ChartType::Area3D, styles::kAreaOverlapping, 3, "立体エリアグラフ");
+        },
+        true);
     add(
-        "50_scatter3d_mono", "立体散布図（モノクロ）", [](ChartModel& m) { scatter3D(m, 1); }, true);
+        "50_scatter3d_mono", "立体散布図（モノクロ）",
+        [](ChartModel& m) { scatter3D(m, styles::kScatter3DDropLines); }, true);
     add(
-        "51_scatter_mono", "散布図と近似曲線（モノクロ）", [](ChartModel& m) { scatter(m, 3); }, true);
+        "51_scatter_mono", "散布図と近似曲線（モノクロ）",
+        [](ChartModel& m) { scatter(m, styles::kScatterFittedCurve); }, true);
     add(
-        "52_gantt_mono", "ガントチャート（モノクロ）", [](ChartModel& m) { gantt(m, 1); }, true);
+        "52_gantt_mono", "ガントチャート（モノクロ）", [](ChartModel& m) { gantt(m, styles::kGanttGaps); },
+        true);
     return e;
 }
 

@@ -15,8 +15,9 @@ using zel::ChartType;
 namespace {
 
 bool stacked(const ChartModel& m) {
-    return (m.chartType() == ChartType::Bar && (m.chartStyle() == 2 || m.chartStyle() == 3)) ||
-           (m.chartType() == ChartType::Area && m.chartStyle() == 0);
+    return (m.chartType() == ChartType::Bar && (m.chartStyle() == zel::chartstyles::kBarStacked ||
+                                                m.chartStyle() == zel::chartstyles::kBarStackedHorizontal)) ||
+           (m.chartType() == ChartType::Area && m.chartStyle() == zel::chartstyles::kAreaStacked);
 }
 
 QString elided(const QFontMetricsF& fm, const QString& s, double width) {
@@ -89,7 +90,7 @@ void ChartLayout::computeValueExtent(const ChartModel& m, double& lo, double& hi
         take(l.valueAt(l.x0));
         take(l.valueAt(l.x1));
     }
-    if (m.overlayMode() == 1)
+    if (m.overlayMode() == zel::overlaymodes::kLeftAxis)
         for (int p = 1; p <= np; ++p)
             take(m.overlayValueAt(p));
     if (m_family == Family::Bar || (m.chartType() == ChartType::Area)) take(0.0);
@@ -136,10 +137,11 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
     const double margin = 10 * u;
     const double lineH = fm.height();
 
-    m_horizontal = (m_family == Family::Bar && (m.chartStyle() == 1 || m.chartStyle() == 3)) ||
+    m_horizontal = (m_family == Family::Bar && (m.chartStyle() == zel::chartstyles::kBarHorizontal ||
+                                                m.chartStyle() == zel::chartstyles::kBarStackedHorizontal)) ||
                    m_family == Family::Gantt;
     m_numericX = m_family == Family::Scatter || (m_family == Family::Line && m.hasXPositions());
-    m_hasRight = isCartesian(m_family) && m.overlayMode() == 2;
+    m_hasRight = isCartesian(m_family) && m.overlayMode() == zel::overlaymodes::kRightAxis;
     m_filledSwatch = m_family == Family::Bar || m_family == Family::Gantt || m_family == Family::Pie ||
                      m.chartType() == ChartType::Area || m.chartType() == ChartType::Band ||
                      m_family == Family::ThreeD;

@@ -36,7 +36,7 @@
 // | ChartType           | 1 pie, 2 3-D pie, 3 bar, 4 3-D bar, 5 Gantt, 6 line, 7 logarithmic,       |
 // |                     | 8 area, 9 scatter, 13 band, 14 3-D area, 17 statistics by variable,       |
 // |                     | 21 3-D scatter, 22 time series                                            |
-// | ChartStyle          | pie 4 (labelled slices); bar 0 vertical, 1 horizontal, 2 stacked,         |
+// | ChartStyle          | pie 0 plain, 4 labelled slices; bar 0 vertical, 1 horizontal, 2 stacked,  |
 // |                     | 3 stacked horizontal, 6 series along z, 7 series along z horizontal;      |
 // |                     | line 1 lines only, 3 symbols only (residuals, bar-mean kind), 5 lines     |
 // |                     | with symbols; area/3-D area 0 stacked, 1 overlapping; band 0; scatter     |
@@ -159,6 +159,7 @@ constexpr int kRightAxis = 2; // at the categories (the Pareto line)
 
 // Codes of ChartStyle, by chart type.
 namespace chartstyles {
+constexpr int kPiePlain = 0;
 constexpr int kPieLabelled = 4;
 constexpr int kBarVertical = 0;
 constexpr int kBarHorizontal = 1;

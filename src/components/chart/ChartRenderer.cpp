@@ -79,7 +79,7 @@ QFont chartFont(double unit, const QRectF& target, const QPaintDevice* device) {
 // The overlay: mode 1 at OverlayXPos on the left axis (sticks or symbols), mode 2 at the
 // categories on the right axis (a line with symbols, the Pareto cumulative line).
 void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
-    if (m.overlayMode() == 0) return;
+    if (m.overlayMode() == zel::overlaymodes::kOff) return;
     const double u = l.unit();
     const bool mono = l.monochrome();
     const QColor colour = mono ? QColor(Qt::black) : SeriesStyle::colour(std::max(1, m.overlayColour()));
@@ -92,7 +92,7 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
     for (int pt = 1; pt <= m.pointCount(); ++pt) {
         const double v = m.overlayValueAt(pt);
         if (!std::isfinite(v)) continue;
-        if (m.overlayMode() == 2) {
+        if (m.overlayMode() == zel::overlaymodes::kRightAxis) {
             pts.emplace_back(l.categoryPos(pt), l.rightPos(v));
             bases.push_back(l.rightPos(m.overlayBase() == 0 ? l.rightAxis().min : 0.0));
         } else {

@@ -16,7 +16,8 @@ void forEachTask(const zel::ChartModel& m, const ChartLayout& l,
                  const std::function<void(int, int, const QRectF&)>& visit) {
     const int ns = m.seriesCount();
     const double h = l.slotWidth() * 0.6;
-    const double gap = m.chartStyle() == 1 ? std::min(3.0 * l.unit(), l.slotWidth() * 0.1) : 0.0;
+    const double gap =
+        m.chartStyle() == zel::chartstyles::kGanttGaps ? std::min(3.0 * l.unit(), l.slotWidth() * 0.1) : 0.0;
     for (int p = 1; p <= m.pointCount(); ++p) {
         const double c = l.categoryPos(p);
         for (int s = 1; s <= std::max(1, ns - 1); ++s) {

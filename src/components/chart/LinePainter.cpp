@@ -131,12 +131,13 @@ double markerSize(const ChartLayout& l) {
 
 void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
     const int style = m.chartStyle();
-    const bool lines = style != 3;
-    const bool markers = style != 1;
+    const bool lines = style != zel::chartstyles::kLineSymbolsOnly;
+    const bool markers = style != zel::chartstyles::kLineOnly;
     const double u = f.unit;
     const double plotW = l.plot().width() / std::max(u, 1e-9);
     // Residual plots (symbols at x positions): a zero line for reference.
-    if (style == 3 && l.numericX() && l.valueAxis().min < 0 && l.valueAxis().max > 0) {
+    if (style == zel::chartstyles::kLineSymbolsOnly && l.numericX() && l.valueAxis().min < 0 &&
+        l.valueAxis().max > 0) {
         QPen zero(QColor(0x70, 0x70, 0x70), 1.0 * u);
         p.setPen(zero);
         const double y = l.valuePos(0);
@@ -217,7 +218,7 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
 
 void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
     const int ns = m.seriesCount(), np = m.pointCount();
-    const bool stackedArea = m.chartStyle() == 0;
+    const bool stackedArea = m.chartStyle() == zel::chartstyles::kAreaStacked;
     const auto& ax = l.valueAxis();
     const double base = std::clamp(0.0, std::min(ax.min, ax.max), std::max(ax.min, ax.max));
     std::vector<double> below(static_cast<std::size_t>(np), 0.0);
@@ -330,7 +331,8 @@ std::optional<ChartHit> LinePainter::hitTest(const ChartModel& m, const ChartFra
     const double radius = 8 * f.unit;
     double best = radius * radius;
     std::optional<ChartHit> hit;
-    const bool stackedArea = m.chartType() == ChartType::Area && m.chartStyle() == 0;
+    const bool stackedArea =
+        m.chartType() == ChartType::Area && m.chartStyle() == zel::chartstyles::kAreaStacked;
     std::vector<double> below(stackedArea ? static_cast<std::size_t>(m.pointCount()) : 0, 0.0);
     // On a category axis only the slots within the radius can hold the point.
     int first = 1, last = m.pointCount();

@@ -88,7 +88,7 @@ void ScatterPainter::paint(QPainter& p, const ChartModel& m, const ChartFrame& f
             }
         }
     }
-    if (m.chartStyle() == 3)
+    if (m.chartStyle() == zel::chartstyles::kScatterFittedCurve)
         for (int s = 1; s <= m.seriesCount(); ++s)
             paintFit(p, m, l, f, s);
     p.restore();

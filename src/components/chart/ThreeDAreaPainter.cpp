@@ -28,7 +28,7 @@ struct AreaLayout {
 AreaLayout areaLayout(const zel::ChartModel& m, const ChartFrame& f) {
     const int n = m.pointCount();
     const int s = m.seriesCount();
-    const bool stacked = m.chartStyle() == 0 && s > 1;
+    const bool stacked = m.chartStyle() == zel::chartstyles::kAreaStacked && s > 1;
 
     // Values per point, as plotted: stacked series add up; unplotted points count as 0.
     std::vector<std::vector<double>> lower(static_cast<std::size_t>(s), std::vector<double>(n, 0.0));

@@ -13,8 +13,11 @@ ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, cons
     const int n = m.pointCount();
     const int s = m.seriesCount();
     const int style = m.chartStyle();
-    const bool horizontal = style == 1 || style == 3 || style == 7;
-    const bool alongZ = style == 6 || style == 7;
+    const bool horizontal = style == zel::chartstyles::kBarHorizontal ||
+                            style == zel::chartstyles::kBarStackedHorizontal ||
+                            style == zel::chartstyles::kBarAlongZHorizontal;
+    const bool alongZ =
+        style == zel::chartstyles::kBarAlongZ || style == zel::chartstyles::kBarAlongZHorizontal;
 
     const zel::ValueExtent ext = zel::valueExtent(m, {});
     double lo = ext.valid ? ext.min : 0.0, hi = ext.valid ? ext.max : 1.0;

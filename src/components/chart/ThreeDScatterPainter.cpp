@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QLineF>
 #include <QPaintDevice>
-#include <QTransform>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -96,7 +96,7 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
     // The ticks and texts before the data: a point on an edge stays on top.
     scene.drawAxisTexts(p);
 
-    if (style == 2) {
+    if (style == zel::chartstyles::kScatter3DJoined) {
         // Joined in point order within each series.
         std::size_t i = 0;
         while (i < l.points.size()) {
@@ -109,7 +109,7 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
             p.setBrush(Qt::NoBrush);
             p.drawPolyline(line);
         }
-    } else if (style == 1) {
+    } else if (style == zel::chartstyles::kScatter3DDropLines) {
         // Drop lines to the floor, with a small foot mark; one batch per series.
         std::vector<QLineF> lines;
         lines.reserve(2 * l.points.size());
@@ -147,8 +147,8 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
     const int devType = device ? device->devType() : 0;
     const bool rasterTarget =
         devType == QInternal::Image || devType == QInternal::Pixmap || devType == QInternal::Widget;
-    const bool stamps = rasterTarget && l.points.size() > 2000 &&
-                        p.transform().type() <= QTransform::TxTranslate;
+    const bool stamps =
+        rasterTarget && l.points.size() > 2000 && p.transform().type() <= QTransform::TxTranslate;
     const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
     int lastSeries = 0;
     QPen pen;
