@@ -142,7 +142,20 @@ void ZelWindow::restoreGeometryFromStore() {
     } else if (m_hasDesign) {
         defaults = m_design;
     } else {
+        // Its own size, over the middle of the window it was opened from (or of
+        // the screen), until the user has placed it once.
         defaults = twipsGeometry();
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = owner && owner->isVisible() ? owner->frameGeometry()
+                           : screen                    ? screen->availableGeometry()
+                                                       : QRect();
+        if (area.isValid()) {
+            QRect frame(QPoint(0, 0), frameGeometry().size());
+            frame.moveCenter(area.center());
+            defaults.left = zel::Twips::fromPixels(std::max(0, frame.x()));
+            defaults.top = zel::Twips::fromPixels(std::max(0, frame.y()));
+        }
     }
     setTwipsGeometry(zel::readGeometry(zel::appSettings(), m_suffix.toStdString(), defaults));
 }

@@ -346,6 +346,31 @@ class TestShell : public QObject {
         QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 900"));
     }
 
+    void aDialogWithoutDesignFirstOpensOverItsOwner() {
+        // Not in the top left corner of the screen: over the window it came from,
+        // and where the user left it from then on.
+        QWidget owner;
+        owner.setGeometry(300, 200, 600, 400);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QPointer<ZelWindow> dialog = new ZelWindow(zel::WindowId::kgenin, &owner);
+        dialog->resize(200, 100);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY2((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("dialog centre %1,%2")
+                                .arg(dialog->frameGeometry().center().x())
+                                .arg(dialog->frameGeometry().center().y())));
+        dialog->move(40, 30);
+        dialog->close();
+        flushDeletes();
+        dialog = new ZelWindow(zel::WindowId::kgenin, &owner);
+        dialog->show();
+        QCOMPARE(dialog->frameGeometry().topLeft(), QPoint(40, 30));
+        dialog->close();
+        flushDeletes();
+    }
+
     void windowsWithoutSuffixRecordNothing() {
         auto* w = new PlainWindow(QStringLiteral("dsf"));
         w->show();
