@@ -51,26 +51,13 @@ struct ReportFiles {
     std::function<zel::Status(const zel::Dataset&)> besideDataset;
 };
 
-// A whole-number text, or nothing.
-std::optional<int> strictInteger(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
-    while (*end == ' ' || *end == '\t')
-        ++end;
-    if (*end != '\0' || v != std::floor(v) || std::fabs(v) > 1e9) return std::nullopt;
-    return static_cast<int>(v);
-}
-
 // A --var value: a variable name first, then "Xbar" where offered (K + 1), then
 // a 1-based number.
 std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text, bool xbarOffered) {
     for (int j = 1; j <= ds.variableCount(); ++j)
         if (ds.name(j) == text) return j;
     if (xbarOffered && text == zel::kXbarEntry) return ds.variableCount() + 1;
-    const auto number = strictInteger(text);
+    const auto number = zel::strictInteger(text);
     if (number && *number >= 1 && *number <= ds.variableCount()) return *number;
     return std::nullopt;
 }

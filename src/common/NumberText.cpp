@@ -8,6 +8,7 @@
 #include "common/NumberText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -331,6 +332,24 @@ double roundHalfEven(double value) {
     const double r = std::round(value); // halves away from zero
     if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
     return r;
+}
+
+std::optional<double> strictNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0') return std::nullopt;
+    return v;
+}
+
+std::optional<int> strictInteger(const std::string& text) {
+    const std::optional<double> v = strictNumber(text);
+    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
+    return static_cast<int>(*v);
 }
 
 } // namespace zel

@@ -3,6 +3,7 @@
 // patterns, the lenient parse of typed numbers and rounding of halves to even.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,13 @@ std::string formatPattern(double value, std::string_view pattern);
 // reading stops at the first character that cannot continue a number, and a text
 // without a number gives 0. "1.5abc" -> 1.5, "abc" -> 0, " 1 2 " -> 12.
 double lenientParse(std::string_view text);
+
+// Strict parse of an option's value: the whole text must be one finite decimal
+// number, with blanks or tabs allowed only after it. "2.5" -> 2.5; "", "2x",
+// "1e999" and "nan" -> nothing.
+std::optional<double> strictNumber(const std::string& text);
+// The same for a whole number of at most 1e9 in size: "3" -> 3; "3.5" -> nothing.
+std::optional<int> strictInteger(const std::string& text);
 
 // Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);

@@ -242,3 +242,16 @@ TEST(GeneralNumberText, AgreesWithFifteenDigitRoundingOnManyValues) {
         }
     }
 }
+
+TEST(StrictNumber, WholeTextOrNothing) {
+    EXPECT_EQ(strictNumber("2.5"), 2.5);
+    EXPECT_EQ(strictNumber("-1e3 \t"), -1000.0);
+    EXPECT_EQ(strictNumber(" 7"), 7.0); // strtod skips leading blanks
+    for (const char* bad : {"", " ", "2x", "2 5", "1e999", "nan", "inf", "０"})
+        EXPECT_FALSE(strictNumber(bad)) << bad;
+    EXPECT_EQ(strictInteger("3"), 3);
+    EXPECT_EQ(strictInteger("-0"), 0);
+    EXPECT_EQ(strictInteger("1000000000"), 1000000000);
+    for (const char* bad : {"3.5", "1e10", "x", ""})
+        EXPECT_FALSE(strictInteger(bad)) << bad;
+}

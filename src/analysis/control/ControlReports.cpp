@@ -91,25 +91,6 @@ const ControlReport& reportOf(AnalysisId id) {
     return *std::ranges::find(kReports, id, &ControlReport::analysis);
 }
 
-// A whole-text decimal number (surrounding blanks allowed), or nothing.
-std::optional<double> strictNumber(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
-    while (*end == ' ' || *end == '\t')
-        ++end;
-    if (*end != '\0') return std::nullopt;
-    return v;
-}
-
-std::optional<int> strictInteger(const std::string& text) {
-    const auto v = strictNumber(text);
-    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
-    return static_cast<int>(*v);
-}
-
 bool isControlKind(const std::string& kind) {
     const auto& kinds = controlChartKinds();
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
