@@ -26,7 +26,7 @@ using MenuFrame::addItem;
 
 GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent)
     : ZelWindow(design.window, parent), m_context(context), m_spec(design),
-      m_analysis(context.currentAnalysisName()) {
+      m_analysis(currentAnalysis(context)) {
     setWindowTitle(design.caption);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
@@ -125,7 +125,7 @@ void GraphWindow::applySettings() {
     const QList<zel::ChartModel*> list = models();
     const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
     const zel::ChartSettings settings{zel::readGridSettings(zel::appSettings()), m_context.workspace().view3d};
-    zel::applyChartSettings(charts, settings, m_context.workspace().titles, zel::findAnalysis(m_analysis.toStdString()),
+    zel::applyChartSettings(charts, settings, m_context.workspace().titles, m_analysis,
                             titleContext());
     m_titlesApplied = true;
 }
@@ -217,14 +217,13 @@ void GraphWindow::returnToMenu() {
         ZelWindow::closeWindows({w});
 }
 
-GraphWindow* GraphWindow::forAnalysis(const QString& analysis) {
-    const std::optional<zel::AnalysisId> id = zel::findAnalysis(analysis.toStdString());
-    const std::optional<zel::WindowId> window = id ? zel::graphWindow(*id) : std::nullopt;
+GraphWindow* GraphWindow::forAnalysis(std::optional<zel::AnalysisId> analysis) {
+    const std::optional<zel::WindowId> window = analysis ? zel::graphWindow(*analysis) : std::nullopt;
     return window ? qobject_cast<GraphWindow*>(ZelWindow::find(*window)) : nullptr;
 }
 
 void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input) {
-    const QString analysis = context.currentAnalysisName();
+    const std::optional<zel::AnalysisId> analysis = currentAnalysis(context);
     GraphWindow* window = forAnalysis(analysis);
     std::vector<zel::ChartModel*> charts;
     zel::TitleContext titleContext;
@@ -234,7 +233,7 @@ void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInp
         titleContext = window->titleContext();
     }
     const bool redraw =
-        zel::applyTitles(context.workspace().titles, input, currentAnalysis(context), titleContext, charts);
+        zel::applyTitles(context.workspace().titles, input, analysis, titleContext, charts);
     if (window && redraw) window->drawCharts();
 }
 

@@ -73,8 +73,7 @@ class GraphWindow : public ZelWindow {
     QList<zel::ChartModel*> models() const;
 
     // The analysis this window shows (the current analysis when it was made).
-    QString analysisName() const { return m_analysis; }
-    void setAnalysisName(const QString& name) { m_analysis = name; }
+    std::optional<zel::AnalysisId> analysis() const { return m_analysis; }
 
     // The full redraw: each chart the window agrees to redraw is reset and
     // filled with the window's data; then the "graph" settings, the shared 3-D
@@ -113,7 +112,7 @@ class GraphWindow : public ZelWindow {
     void addPanelControl(QWidget* control);
 
     // The open graph window of an analysis (by the analysis's title rule), or nullptr.
-    static GraphWindow* forAnalysis(const QString& analysis);
+    static GraphWindow* forAnalysis(std::optional<zel::AnalysisId> analysis);
     // The title dialog's "変更": applies input to the current analysis's window
     // (or only stores it when that window is not open) and redraws it unless its
     // rule says otherwise.
@@ -139,7 +138,7 @@ class GraphWindow : public ZelWindow {
 
     MainContext& m_context;
     GraphWindowSpec m_spec;
-    QString m_analysis;
+    std::optional<zel::AnalysisId> m_analysis;
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_optionsMenu = nullptr;
     QWidget* m_client = nullptr;

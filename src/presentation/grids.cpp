@@ -77,8 +77,8 @@ void grids::ok() {
     zel::writeGridSettings(zel::appSettings(), settings);
 
     // The current analysis's window takes them at once; the others at their next redraw.
-    const QString analysis = m_context.currentAnalysisName();
-    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
+    const std::optional<zel::AnalysisId> analysis = currentAnalysis(m_context);
+    const zel::AnalysisTitleRule* rule = zel::findTitleRule(analysis);
     if (rule && rule->gridCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
             window->applySettingsAndDraw();

@@ -165,8 +165,8 @@ void rgset::save() {
     m_context.workspace().view3d = angles;
     zel::writeViewAngles(zel::appSettings(), angles);
 
-    const QString analysis = m_context.currentAnalysisName();
-    const auto rule = zel::findTitleRule(zel::findAnalysis(analysis.toStdString()));
+    const std::optional<zel::AnalysisId> analysis = currentAnalysis(m_context);
+    const zel::AnalysisTitleRule* rule = zel::findTitleRule(analysis);
     if (rule && rule->viewCommand) {
         if (GraphWindow* window = GraphWindow::forAnalysis(analysis)) {
             window->applySettingsAndDraw();

@@ -26,7 +26,7 @@ ResultTableSpec withDecimalSpin(ResultTableSpec design) {
 } // namespace
 
 ControlTableWindow::ControlTableWindow(MainContext& context, const ResultTableSpec& design,
-                                       const QString& analysis, QWidget* parent)
+                                       zel::AnalysisId analysis, QWidget* parent)
     : ResultTableWindow(context, withDecimalSpin(design), parent), m_analysis(analysis) {
     QWidget* area = client();
     // The two choices below the grid; the layout rule moves them with the bottom edge.

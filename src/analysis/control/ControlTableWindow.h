@@ -5,6 +5,7 @@
 // saved-limits file dialog, and the limits file written when the window opens.
 #pragma once
 
+#include "common/Analyses.h"
 #include "common/ResultTable.h"
 #include "common/Status.h"
 #include "presentation/ResultTableWindow.h"
@@ -17,14 +18,13 @@ class ControlTableWindow : public ResultTableWindow {
     static QString option1Text() { return QStringLiteral("このデータの管理線情報を使用する"); }
     static QString option2Text() { return QStringLiteral("以前解析したデータの管理線情報を使用する"); }
 
-    // analysis: the name the analysis list shows for this analysis
-    // ("Xbar-R 管理図" ...); it goes with the saved-limits dialogs. The design
-    // gets the decimal-places spin box.
-    ControlTableWindow(MainContext& context, const ResultTableSpec& design, const QString& analysis,
+    // analysis: the analysis of the table; it goes with the saved-limits
+    // dialogs. The design gets the decimal-places spin box.
+    ControlTableWindow(MainContext& context, const ResultTableSpec& design, zel::AnalysisId analysis,
                        QWidget* parent = nullptr);
     ~ControlTableWindow() override;
 
-    QString analysisName() const { return m_analysis; }
+    zel::AnalysisId analysis() const { return m_analysis; }
     QRadioButton* option1() const { return m_option1; }
     QRadioButton* option2() const { return m_option2; }
     // How writing the limits file went when the window opened.
@@ -51,7 +51,7 @@ class ControlTableWindow : public ResultTableWindow {
     void writeLimits();
     void reportWriteFailure();
 
-    QString m_analysis;
+    zel::AnalysisId m_analysis;
     QRadioButton* m_option1 = nullptr;
     QRadioButton* m_option2 = nullptr;
     zel::Status m_writeStatus;

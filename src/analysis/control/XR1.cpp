@@ -28,7 +28,7 @@ const ResultTableSpec kDesign{
 } // namespace
 
 XR1::XR1(MainContext& context, QWidget* parent)
-    : ControlTableWindow(context, kDesign, analysisText(), parent) {
+    : ControlTableWindow(context, kDesign, zel::AnalysisId::XbarR, parent) {
     // openXR1 computed the chart data set just before.
     showTableAndWriteLimits(zel::xbarRTable(context.workspace().chartData));
 }

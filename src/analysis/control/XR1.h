@@ -11,7 +11,6 @@ class XR1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("Xbar-R管理図"); }
-    static QString analysisText() { return analysisListName(zel::AnalysisId::XbarR); }
 
     explicit XR1(MainContext& context, QWidget* parent = nullptr);
 

@@ -26,7 +26,7 @@ const ResultTableSpec kDesign{
 } // namespace
 
 XRS1::XRS1(MainContext& context, QWidget* parent)
-    : ControlTableWindow(context, kDesign, analysisText(), parent) {
+    : ControlTableWindow(context, kDesign, zel::AnalysisId::XRs, parent) {
     // xrshensi computed the moving ranges and the lines just before.
     showTableAndWriteLimits(zel::xRsTable(context.workspace().chartData));
 }

@@ -11,7 +11,6 @@ class XRS1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("X-Rs管理図"); }
-    static QString analysisText() { return analysisListName(zel::AnalysisId::XRs); }
 
     explicit XRS1(MainContext& context, QWidget* parent = nullptr);
 

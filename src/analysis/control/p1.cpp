@@ -25,7 +25,7 @@ const ResultTableSpec kDesign{
 
 } // namespace
 
-p1::p1(MainContext& context, QWidget* parent) : ControlTableWindow(context, kDesign, analysisText(), parent) {
+p1::p1(MainContext& context, QWidget* parent) : ControlTableWindow(context, kDesign, zel::AnalysisId::PPn, parent) {
     // phensi2 computed the lot table and the lines just before.
     showTableAndWriteLimits(zel::pPnTable(context.workspace().chartData));
 }

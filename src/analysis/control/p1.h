@@ -11,7 +11,6 @@ class p1 : public ControlTableWindow {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("P-Pn 管理図"); }
-    static QString analysisText() { return analysisListName(zel::AnalysisId::PPn); }
 
     explicit p1(MainContext& context, QWidget* parent = nullptr);
 

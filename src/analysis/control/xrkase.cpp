@@ -21,20 +21,11 @@ namespace {
 using zel::px;
 using zel::twipsOf;
 
-// The analysis named in the list, by its name.
-std::optional<zel::AnalysisId> analysisOf(const QString& name) {
-    return zel::findAnalysis(name.toStdString());
-}
-
-// The analysis's table window (nothing without one).
-std::optional<zel::WindowId> tableWindowOf(std::optional<zel::AnalysisId> analysis) {
-    return analysis ? zel::controlTableWindow(*analysis) : std::nullopt;
-}
 
 } // namespace
 
-QStringList xrkase::columnHeadings(const QString& analysis) {
-    switch (analysisOf(analysis).value_or(zel::AnalysisId::VariableGraph)) {
+QStringList xrkase::columnHeadings(zel::AnalysisId analysis) {
+    switch (analysis) {
     case zel::AnalysisId::XbarR:
         return {QStringLiteral("平均値管理線"), QStringLiteral("範囲管理線")};
     case zel::AnalysisId::PPn:
@@ -46,7 +37,7 @@ QStringList xrkase::columnHeadings(const QString& analysis) {
     }
 }
 
-xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
+xrkase::xrkase(MainContext& context, zel::AnalysisId analysis, QWidget* parent)
     : ZelWindow(zel::WindowId::xrkase, parent), m_context(context), m_analysis(analysis) {
     setWindowTitle(captionText());
 
@@ -61,7 +52,7 @@ xrkase::xrkase(MainContext& context, const QString& analysis, QWidget* parent)
     m_grid->setCurrentCol(-1);
     m_grid->setCurrentRow(-1);
     m_grid->setCellType(DataGrid::CellType::Real);
-    m_grid->setDecimalPlaces(tableDecimals(tableWindowOf(analysisOf(analysis))));
+    m_grid->setDecimalPlaces(tableDecimals(zel::controlTableWindow(analysis)));
     for (int c = 0; c <= 2; ++c)
         m_grid->setColumnWidthAt(c, 16);
     const QStringList headings = columnHeadings(analysis);
@@ -117,7 +108,7 @@ void xrkase::layoutClient(double sw, double sh) {
 void xrkase::onOk() {
     MainContext& context = m_context;
     zel::ChartDataSet& cds = context.workspace().chartData;
-    const std::optional<zel::AnalysisId> analysis = analysisOf(m_analysis);
+    const zel::AnalysisId analysis = m_analysis;
     if (analysis == zel::AnalysisId::PPn) {
         // The pn chart's centre line is the loaded p-bar times each lot's size.
         zel::ChartDataSet loaded = cds;
@@ -131,8 +122,8 @@ void xrkase::onOk() {
         }
     }
     cds.lines = cds.loadedLines;
-    const std::optional<zel::WindowId> table = tableWindowOf(analysis);
-    if (const std::optional<zel::WindowId> chart = analysis ? zel::graphWindow(*analysis) : std::nullopt)
+    const std::optional<zel::WindowId> table = zel::controlTableWindow(analysis);
+    if (const std::optional<zel::WindowId> chart = zel::graphWindow(analysis))
         if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(*chart)) open(context);
     if (table) ZelWindow::closeWindows({*table});
     close();

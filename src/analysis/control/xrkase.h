@@ -18,15 +18,15 @@ class xrkase : public ZelWindow {
     static QString promptText() { return QStringLiteral("この管理線データを使用して管理図を作成します。"); }
 
     // analysis: the analysis whose table window asked for the limits
-    // ("Xbar-R 管理図", "X-Rs 管理図" or "P-Pn 管理図").
-    xrkase(MainContext& context, const QString& analysis, QWidget* parent = nullptr);
+    // (Xbar-R, X-Rs or P-Pn).
+    xrkase(MainContext& context, zel::AnalysisId analysis, QWidget* parent = nullptr);
 
     DataGrid& grid() const { return *m_grid; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
 
     // The two column headings of an analysis's table.
-    static QStringList columnHeadings(const QString& analysis);
+    static QStringList columnHeadings(zel::AnalysisId analysis);
 
   protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -36,7 +36,7 @@ class xrkase : public ZelWindow {
     void layoutClient(double sw, double sh);
 
     MainContext& m_context;
-    QString m_analysis;
+    zel::AnalysisId m_analysis;
     QLabel* m_prompt = nullptr;
     DataGrid* m_grid = nullptr;
     QPushButton* m_ok = nullptr;

@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-xrload::xrload(MainContext& context, const QString& analysis, QWidget* parent)
+xrload::xrload(MainContext& context, zel::AnalysisId analysis, QWidget* parent)
     : FileDialogBase(QStringLiteral("xrload"), captionText(),
                      {QStringLiteral("ﾄﾞﾗｲﾌﾞ(&V)："), QStringLiteral("ﾃﾞｨﾚｸﾄﾘ(&D):"),
                       QStringLiteral("ファイル名(&F)：")},
@@ -63,7 +63,7 @@ void xrload::onOk() {
     }
     MainContext& context = m_ctx;
     context.workspace().chartData.loadedLines = *loaded;
-    const QString analysis = m_analysis;
+    const zel::AnalysisId analysis = m_analysis;
     close();
     ZelWindow::open<xrkase>(context, analysis);
 }

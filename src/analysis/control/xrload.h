@@ -4,6 +4,7 @@
 // rules, with one extension box "*.QCK".
 #pragma once
 
+#include "common/Analyses.h"
 #include "dataset/FileDialogBase.h"
 
 class QCheckBox;
@@ -17,9 +18,9 @@ class xrload : public FileDialogBase {
     static QString readTitle() { return QStringLiteral("データの呼出し"); }
 
     // analysis: the analysis of the table window that asked for the file.
-    xrload(MainContext& context, const QString& analysis, QWidget* parent = nullptr);
+    xrload(MainContext& context, zel::AnalysisId analysis, QWidget* parent = nullptr);
 
-    QString analysisName() const { return m_analysis; }
+    zel::AnalysisId analysis() const { return m_analysis; }
     QCheckBox* extensionBox() const { return m_qck; }
     // The limits file OK reads for the current folder and name.
     QString limitsPathFor(const QString& base) const { return base + QStringLiteral(".QCK"); }
@@ -34,6 +35,6 @@ class xrload : public FileDialogBase {
     QString currentPattern() const override;
 
   private:
-    QString m_analysis;
+    zel::AnalysisId m_analysis;
     QCheckBox* m_qck = nullptr;
 };
