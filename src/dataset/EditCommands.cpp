@@ -64,8 +64,7 @@ bool rebuildAndSave(MainContext& ctx, QWidget* dialog, const QString& title) {
     zel::Dataset& ds = ctx.workspace().dataset;
     // The rename, mask and label dialogs list the old rows and columns: they
     // close rather than write a list that no longer matches.
-    ZelWindow::closeWindows(
-        {QStringLiteral("henhenf"), QStringLiteral("masukuf"), QStringLiteral("parekos")});
+    ZelWindow::closeWindows({zel::WindowId::henhenf, zel::WindowId::masukuf, zel::WindowId::parekos});
     DataSheet& sheet = ctx.sheet();
     sheet.fill();
     // New columns take the width every column has.

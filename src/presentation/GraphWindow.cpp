@@ -213,8 +213,7 @@ void GraphWindow::openViewSettings() {
 void GraphWindow::returnToMenu() {
     const std::vector<zel::WindowId> others = m_spec.alsoCloses;
     close();
-    for (zel::WindowId w : others)
-        ZelWindow::closeWindows({w});
+    ZelWindow::closeWindows(others);
 }
 
 GraphWindow* GraphWindow::forAnalysis(std::optional<zel::AnalysisId> analysis) {

@@ -61,6 +61,10 @@ void ZelWindow::closeWindows(const QStringList& names) {
 }
 
 void ZelWindow::closeWindows(std::initializer_list<zel::WindowId> ids) {
+    closeWindows(std::span<const zel::WindowId>(ids.begin(), ids.size()));
+}
+
+void ZelWindow::closeWindows(std::span<const zel::WindowId> ids) {
     for (zel::WindowId id : ids)
         if (ZelWindow* w = find(id)) w->close();
 }

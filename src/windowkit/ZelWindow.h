@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 // The object name of a window of the window table.
@@ -69,6 +70,7 @@ class ZelWindow : public QDialog {
     // Closes the named windows that are open, one after the other.
     static void closeWindows(const QStringList& names);
     static void closeWindows(std::initializer_list<zel::WindowId> ids);
+    static void closeWindows(std::span<const zel::WindowId> ids);
     // Closes every open window, one after the other.
     static void closeAll();
 
