@@ -20,6 +20,8 @@ namespace zel {
 const std::array<std::string, 10>& controlChartKinds();
 inline constexpr const char* kLineKind = "折れ線グラフ";
 inline constexpr const char* kEnteredLimitsKind = "規格の入力";
+// The refusal of entered limits whose upper limit lies below the lower one.
+inline constexpr const char* kEnteredLimitsReversed = "UCLとLCLのデータを確認してください。";
 
 // Which chart of which analysis is being filled; it decides the series order
 // and the point texts.

@@ -22,9 +22,6 @@ namespace zel {
 
 namespace {
 
-// The defect-count chart's message for entered limits the wrong way round.
-constexpr const char* kLimitsReversed = "UCLとLCLのデータを確認してください。";
-
 // What tells the four analyses apart besides their entries.
 struct ControlReport {
     AnalysisId analysis;
@@ -147,7 +144,7 @@ Result<ControlSettings> readSettings(const ControlReport& report, const ReportSe
         if (!report.enteredLimits) return refused("グラフの種類「" + s.kind + "」はこの解析にはありません。");
         if (!upper || !lower) return refused("規格の入力には upper= と lower= の両方を指定してください。");
         // The same check the chart window makes on the limits dialog's answer.
-        if (*upper < *lower) return refused(kLimitsReversed);
+        if (*upper < *lower) return refused(kEnteredLimitsReversed);
         s.entered = EnteredLimits{*upper, *lower, false};
     } else if (!isControlKind(s.kind)) {
         return refused("不明なグラフの種類です: " + s.kind);

@@ -9,7 +9,7 @@ class kanri1 : public ControlChartWindow {
   public:
     static QString captionText() { return QStringLiteral("欠点数データ"); }
     // Refusal of entered limits whose upper limit lies below the lower one.
-    static QString limitsOrderText() { return QStringLiteral("UCLとLCLのデータを確認してください。"); }
+    static QString limitsOrderText() { return QString::fromUtf8(zel::kEnteredLimitsReversed); }
     static QString limitsTitleText() { return QStringLiteral("管理限界"); }
 
     explicit kanri1(MainContext& context, QWidget* parent = nullptr);
