@@ -14,6 +14,10 @@ zel_sources(zelcore
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
+  # Statistics by variable and by stratum.
+  src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
+  src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
+  src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
