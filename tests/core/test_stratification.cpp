@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -41,18 +42,11 @@ TEST(StratifiedSet, TheWorkedExample) {
     const auto r = buildStratifiedSet(stratified({1, 1, 2, 2, 2}, {10, 20, 1, 2, 3}), 1, 2);
     ASSERT_TRUE(r.isOk()) << r.status().message();
     const StratifiedSet& s = *r;
-    EXPECT_EQ(s.factorVariable, 1);
-    EXPECT_EQ(s.analysisVariable, 2);
     EXPECT_EQ(s.names[0], "因子");
-    EXPECT_EQ(s.names[1], "値");
     EXPECT_EQ(s.n, 5);
     EXPECT_EQ(s.codes, (std::vector<int>{1, 1, 2, 2, 2}));
-    EXPECT_EQ(s.count[1], 2);
-    EXPECT_EQ(s.count[2], 3);
-    EXPECT_EQ(s.count[3], 0);
-    EXPECT_EQ(s.first[1], 1);
-    EXPECT_EQ(s.first[2], 3);
-    EXPECT_EQ(s.first[4], 0);
+    EXPECT_EQ(s.count, (std::array<int, 6>{0, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(s.first, (std::array<int, 6>{0, 1, 3, 0, 0, 0}));
     EXPECT_EQ(s.strata[1], (std::vector<double>{10, 20}));
     EXPECT_EQ(s.strata[2], (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(s.seriesCodes, (std::vector<int>{1, 2}));
@@ -60,28 +54,15 @@ TEST(StratifiedSet, TheWorkedExample) {
 
     const auto st = stratumStatistics(s);
     ASSERT_EQ(st.size(), 2u);
-    // Code 1: 10, 20 -> mean 15, deviations -5, 5 -> 50 / 1 = variance 50.
     EXPECT_EQ(st[0].code, 1);
-    EXPECT_EQ(st[0].name, "L1");
-    EXPECT_EQ(st[0].figures.count, 2);
-    EXPECT_DOUBLE_EQ(st[0].figures.mean, 15.0);
-    EXPECT_DOUBLE_EQ(st[0].figures.variance, 50.0);
-    EXPECT_DOUBLE_EQ(st[0].figures.max, 20.0);
-    EXPECT_DOUBLE_EQ(st[0].figures.min, 10.0);
-    // Code 2: 1, 2, 3 -> mean 2, deviations -1, 0, 1 -> 2 / 2 = variance 1, sum 6.
     EXPECT_EQ(st[1].code, 2);
-    EXPECT_EQ(st[1].name, "L3");
-    EXPECT_EQ(st[1].figures.count, 3);
-    EXPECT_DOUBLE_EQ(st[1].figures.mean, 2.0);
-    EXPECT_DOUBLE_EQ(st[1].figures.variance, 1.0);
-    EXPECT_DOUBLE_EQ(st[1].figures.sd, 1.0);
-    EXPECT_DOUBLE_EQ(st[1].figures.sum, 6.0);
-
     const ResultTable t = stratifiedStatisticsTable(st);
     EXPECT_EQ(t.columnHeadings, (std::vector<std::string>{"層別 no.", "変数名", "データ数", "ＭＡＸ", "ＭＩＮ",
                                                           "平均値", "分　散", "標準偏差", "合　計"}));
     EXPECT_EQ(t.columnWidths, (std::vector<int>{10, 14, 10, 14, 14, 14, 14, 14, 14}));
-    // sd of code 1: sqrt(50) = 7.07106781186548.
+    // Code 1: 10, 20 -> mean 15, deviations -5, 5 -> variance 50 / 1, sd 7.0711, sum 30.
+    // Code 2: 1, 2, 3 -> mean 2, deviations -1, 0, 1 -> variance 2 / 2 = 1, sum 6.
+    // Each row is named after its stratum's first sample (L1, L3).
     EXPECT_EQ(resultTableCsv(t), ",変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計\r\n"
                                  "1,L1,2,20,10,15,50,7.07106781186548,30\r\n"
                                  "2,L3,3,3,1,2,1,1,6\r\n");
@@ -149,14 +130,10 @@ TEST(StratifiedSet, MaskedSamplesAreLeftOut) {
     EXPECT_EQ(r->first[3], 3); // the third unmasked sample
     const ResultTable t = stratifiedStatisticsTable(stratumStatistics(*r));
     ASSERT_EQ(t.rows, 2);
-    EXPECT_EQ(t.rowHeadings[1], "1");
-    EXPECT_EQ(t.rowHeadings[2], "3");
-    EXPECT_EQ(t.at(1, 1).text, "L1");
-    EXPECT_EQ(t.at(2, 1).text, "L4");
-    EXPECT_DOUBLE_EQ(*t.at(1, 2).number, 2.0);
-    EXPECT_DOUBLE_EQ(*t.at(2, 2).number, 2.0);
-    EXPECT_DOUBLE_EQ(*t.at(1, 8).number, 12.0); // 5 + 7
-    EXPECT_DOUBLE_EQ(*t.at(2, 8).number, 6.0);  // 2 + 4
+    // Code 1: 5, 7 (mean 6, variance 2); code 3: 2, 4 (mean 3, variance 2).
+    EXPECT_EQ(resultTableCsv(t).substr(resultTableCsv(t).find("\r\n") + 2),
+              "1,L1,2,7,5,6,2,1.4142135623731,12\r\n"
+              "3,L4,2,4,2,3,2,1.4142135623731,6\r\n");
 
     // A masked sample is also no stratum of one value.
     Dataset single = stratified({1, 1, 2}, {1, 2, 3});
@@ -224,19 +201,15 @@ TEST(StratifiedComparison, OneFigurePerStratumAndThePlotByStratum) {
     ASSERT_TRUE(fillComparisonChart(m, s, ComparisonKind::StratifiedData));
     EXPECT_EQ(m.chartType(), ChartType::Scatter);
     EXPECT_EQ(m.chartStyle(), chartstyles::kScatterMarkers);
-    EXPECT_EQ(m.statLines(), 0);
     EXPECT_EQ(m.seriesCount(), 1);
     EXPECT_EQ(m.pointCount(), 5);
     EXPECT_DOUBLE_EQ(m.value(1, 2), 10.0);
-    EXPECT_DOUBLE_EQ(m.xPos(1, 2), 1.0);
     EXPECT_DOUBLE_EQ(m.xPos(1, 3), 2.0);
-    EXPECT_EQ(m.yAxisScale(), axisscales::kFixed);
     EXPECT_DOUBLE_EQ(m.yAxisMax(), 32.0);
     EXPECT_DOUBLE_EQ(m.yAxisMin(), 10.0);
     EXPECT_EQ(m.xAxisScale(), axisscales::kFixed);
     EXPECT_EQ(m.xAxisTicks(), 2);
     EXPECT_DOUBLE_EQ(m.xAxisMax(), 2.0);
-    EXPECT_DOUBLE_EQ(m.xAxisMin(), 0.0);
     EXPECT_EQ(m.pointLabelAt(1), ""); // the figures' labels are gone
 
     // A click on value 1 (code 3) reports series 2 and its own count.
@@ -244,9 +217,7 @@ TEST(StratifiedComparison, OneFigurePerStratumAndThePlotByStratum) {
     EXPECT_EQ(series, 2);
     const auto readout = comparisonReadout(s, series);
     ASSERT_TRUE(readout);
-    EXPECT_EQ(readout->set, " 2");
     EXPECT_EQ(readout->count, " 2");
-    EXPECT_EQ(readout->mean, " 31");
     EXPECT_EQ(clickedComparisonSeries(s, ComparisonKind::StratifiedData, 6), 0);
 
     // The figures again: no x positions are left over from the plot.
