@@ -44,6 +44,7 @@ VariableStatistics computeVariableStatistics(const Dataset& data) {
     std::iota(all.begin(), all.end(), 1);
     // Every position lies in 1..K, and K positions never read as "全データ".
     Result<AnalysisSet> built = buildAnalysisSet(data, all);
+    if (!built.isOk()) return out;
     out.set = std::move(built.value());
     out.figures.reserve(out.set.values.size());
     for (const auto& series : out.set.values)
