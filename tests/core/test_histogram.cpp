@@ -25,7 +25,9 @@ ClassTable countOne(const std::vector<double>& values, double upper, double lowe
     return buildClassTable(std::span<const SeriesView>(&view, 1), {upper, lower, classes});
 }
 
-std::vector<std::int64_t> countsOf(const ClassTable& t, int s = 1) { return t.counts[static_cast<std::size_t>(s - 1)]; }
+std::vector<std::int64_t> countsOf(const ClassTable& t, int s = 1) {
+    return t.counts[static_cast<std::size_t>(s - 1)];
+}
 
 // The class 1..K a single value lands in, 0 when it is not counted.
 int classOfValue(double x, double upper, double lower, int classes) {
@@ -99,9 +101,11 @@ TEST(ClassSettingsTest, LimitsCheckPassesEqualityAndRefusesWithTheExactTexts) {
 
     const Status upper = checkClassLimits(range, 9.999, 0);
     EXPECT_EQ(upper.code(), StatusCode::InvalidArgument);
-    EXPECT_EQ(upper.message(), "グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。");
+    EXPECT_EQ(upper.message(),
+              "グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。");
     const Status lower = checkClassLimits(range, 10, 0.001);
-    EXPECT_EQ(lower.message(), "グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。");
+    EXPECT_EQ(lower.message(),
+              "グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。");
     // Both wrong: the upper limit is reported first.
     EXPECT_EQ(checkClassLimits(range, 5, 5).message(), upper.message());
     EXPECT_STREQ(kClassSettingsTitle, "グラフの設定");
@@ -152,6 +156,18 @@ TEST(ClassTableTest, ValuesOutsideTheLimitsAreNotCounted) {
     EXPECT_EQ(t.sizes, (std::vector<std::int64_t>{10}));
 }
 
+TEST(ClassTableTest, TheUpperLimitIsAlwaysInTheLastClass) {
+    // Classes two million wide (0 .. 2E+07 in 10): the tolerance of a boundary
+    // is 2, but U + 1 starts no class, so 2E+07 and 2E+07 + 0.5 still count.
+    EXPECT_EQ(classOfValue(2e7, 2e7, 0, 10), 10);
+    EXPECT_EQ(classOfValue(2e7 + 0.5, 2e7, 0, 10), 10);
+    EXPECT_EQ(classOfValue(2e7 + 1, 2e7, 0, 10), 0);
+    EXPECT_EQ(classOfValue(0, 2e7, 0, 10), 1);
+    // Where U + 1 rounds to U the maximum still lands in class K.
+    EXPECT_EQ(classOfValue(1e16, 1e16, 0, 10), 10);
+    EXPECT_EQ(classOfValue(1e16, 1e16, 1e16, 10), 10);
+}
+
 TEST(ClassTableTest, AValueOnABoundaryIsInTheClassThatStartsThere) {
     // 0.3 with boundaries every 0.1 from 0: the third boundary is 0.3, so 0.3 is
     // in class 4. Adding 0.1 three times (or 3 x 0.1) gives 0.30000000000000004,
@@ -166,17 +182,17 @@ TEST(ClassTableTest, AValueOnABoundaryIsInTheClassThatStartsThere) {
         const char* lower;
         const char* upper;
         int classes;
-        int scale;  // 10^decimals of the step
-        int first;  // lower x scale
-        int step;   // width x scale
+        int scale; // 10^decimals of the step
+        int first; // lower x scale
+        int step;  // width x scale
     };
     const Case cases[] = {
-        {"0", "1", 10, 10, 0, 1},              // 0.0 .. 1.0 by 0.1
-        {"1.1", "2.3", 12, 10, 11, 1},         // 1.1 .. 2.3 by 0.1
-        {"-1", "0", 5, 10, -10, 2},            // -1.0 .. 0.0 by 0.2
-        {"0.01", "0.99", 14, 100, 1, 7},       // 0.01 .. 0.99 by 0.07
-        {"99.5", "102.5", 30, 10, 995, 1},     // 99.5 .. 102.5 by 0.1
-        {"-2.35", "4.65", 100, 100, -235, 7},  // -2.35 .. 4.65 by 0.07
+        {"0", "1", 10, 10, 0, 1},             // 0.0 .. 1.0 by 0.1
+        {"1.1", "2.3", 12, 10, 11, 1},        // 1.1 .. 2.3 by 0.1
+        {"-1", "0", 5, 10, -10, 2},           // -1.0 .. 0.0 by 0.2
+        {"0.01", "0.99", 14, 100, 1, 7},      // 0.01 .. 0.99 by 0.07
+        {"99.5", "102.5", 30, 10, 995, 1},    // 99.5 .. 102.5 by 0.1
+        {"-2.35", "4.65", 100, 100, -235, 7}, // -2.35 .. 4.65 by 0.07
         {"1000.001", "1000.1", 99, 1000, 1000001, 1},
     };
     for (const Case& c : cases) {
@@ -224,7 +240,7 @@ TEST(ClassTableTest, DirectIndexAgreesWithTryingEveryClass) {
         std::vector<std::int64_t> expected(static_cast<std::size_t>(k), 0);
         const double tol = width * 1e-6;
         for (double x : values) {
-            if (!(x >= lower - tol && x < upper + 1.0 - tol)) continue;
+            if (!(x >= lower - tol && x < upper + 1.0)) continue;
             int found = 1;
             for (int j = 1; j < k; ++j)
                 if (x >= t.bounds[static_cast<std::size_t>(j)] - tol) found = j + 1;
@@ -299,7 +315,8 @@ TEST(FrequencyTableTest, OneSeries) {
     const ResultTable f = frequencyTable(t);
     EXPECT_EQ(f.rows, 2);
     EXPECT_EQ(f.columns, 4);
-    EXPECT_EQ(f.columnHeadings, (std::vector<std::string>{"クラス", "区間(以上）", "区間(未満）", "中心値", "V1"}));
+    EXPECT_EQ(f.columnHeadings,
+              (std::vector<std::string>{"クラス", "区間(以上）", "区間(未満）", "中心値", "V1"}));
     EXPECT_EQ(f.rowHeadings[1], "NO.1");
     EXPECT_EQ(f.rowHeadings[2], "NO.2");
     EXPECT_EQ(f.columnWidths, (std::vector<int>{8, 16, 16, 16, 8}));

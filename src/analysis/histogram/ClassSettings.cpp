@@ -38,7 +38,9 @@ double widthFromLimits(double upper, double lower, int classes) {
     return (upper - lower) / clampClassCount(classes);
 }
 
-double upperFromWidth(double lower, double width, int classes) { return clampClassCount(classes) * width + lower; }
+double upperFromWidth(double lower, double width, int classes) {
+    return clampClassCount(classes) * width + lower;
+}
 
 ClassSettings adjustClassSettings(ClassSettings settings, ClassAdjust adjust) {
     settings.classes = clampClassCount(settings.classes);
@@ -57,7 +59,9 @@ ClassSettings openingClassSettings(const DataRange& data) {
     return adjustClassSettings(settings, ClassAdjust::Width);
 }
 
-double shownValue(double value) { return lenientParse(generalNumberText(value)); }
+double shownValue(double value) {
+    return lenientParse(generalNumberText(value));
+}
 
 Status checkClassLimits(const DataRange& data, double upper, double lower) {
     // Both sides are compared as numbers; a limit that is not a number fails.

@@ -51,9 +51,9 @@ struct ClassTable {
     std::vector<double> bounds;
     // counts[s][k - 1]: values of series s (0-based) in class k (1-based).
     std::vector<std::vector<std::int64_t>> counts;
-    std::vector<std::string> names;        // per series
-    std::vector<std::int64_t> sizes;       // values per series, counted or not
-    std::vector<SeriesStatistics> stats;   // per series
+    std::vector<std::string> names;      // per series
+    std::vector<std::int64_t> sizes;     // values per series, counted or not
+    std::vector<SeriesStatistics> stats; // per series
 
     int seriesCount() const { return static_cast<int>(counts.size()); }
     // C(k, s) with k = 1..K and s = 1..series count.
@@ -66,7 +66,8 @@ struct ClassTable {
 
 // Counts every series into the classes of limits. K is clamped to 2..100.
 // Class k (k < K) holds B(k-1) <= x < B(k), class K holds B(K-1) <= x < U + 1;
-// with U = L every value from L up to L + 1 lands in class K. Values outside
+// with U = L every value from L up to L + 1 lands in class K. A value equal to
+// U always lands in class K, even where U + 1 rounds to U. Values outside
 // [L, U + 1) and values that are not finite are not counted. The statistics of
 // each series come from seriesStatistics.
 ClassTable buildClassTable(std::span<const SeriesView> series, const ClassLimits& limits);

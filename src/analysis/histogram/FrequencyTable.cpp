@@ -29,14 +29,16 @@ ResultTable frequencyTable(const ClassTable& table) {
         t.setNumber(row, 2, table.classUpper(row));
         t.setNumber(row, 3, table.classMid(row));
         for (int s = 1; s <= series; ++s)
-            t.setText(row, kFrequencyCountColumn - 1 + s, generalNumberText(static_cast<double>(table.count(row, s))));
+            t.setText(row, kFrequencyCountColumn - 1 + s,
+                      generalNumberText(static_cast<double>(table.count(row, s))));
     }
     return t;
 }
 
 std::string ClassLabelTexts::rangeLabel(int k) const {
     assert(k >= 1 && static_cast<std::size_t>(k) < bounds.size());
-    return bounds[static_cast<std::size_t>(k - 1)] + kClassRangeSeparator + bounds[static_cast<std::size_t>(k)];
+    return bounds[static_cast<std::size_t>(k - 1)] + kClassRangeSeparator +
+           bounds[static_cast<std::size_t>(k)];
 }
 
 const std::string& ClassLabelTexts::midLabel(int k) const {
