@@ -13,11 +13,11 @@ zel_sources(zelcore
   src/analysis/control/LimitsFile.h src/analysis/control/LimitsFile.cpp
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
+  src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
-  src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
   # Statistics by variable and by stratum.
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
