@@ -4,6 +4,10 @@
 
 #include "analysis/AnalysisSet.h"
 #include "analysis/control/ChartDataSet.h"
+#include "analysis/histogram/ClassTable.h"
+#include "analysis/histogram/FrequencyTable.h"
+#include "analysis/statistics/Stratification.h"
+#include "analysis/statistics/VariableStatistics.h"
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
 
@@ -15,6 +19,10 @@ struct Workspace::Records {
     AnalysisSet analysisSet;
     ChartDataSet chartData;
     EnteredLimits enteredLimits;
+    ClassTable classTable;
+    ClassLabelTexts classLabels;
+    StratifiedSet stratifiedSet;
+    VariableStatistics variableStatistics;
 };
 
 Workspace::Workspace()
@@ -23,7 +31,11 @@ Workspace::Workspace()
       titles(m_records->titles),
       analysisSet(m_records->analysisSet),
       chartData(m_records->chartData),
-      enteredLimits(m_records->enteredLimits) {}
+      enteredLimits(m_records->enteredLimits),
+      classTable(m_records->classTable),
+      classLabels(m_records->classLabels),
+      stratifiedSet(m_records->stratifiedSet),
+      variableStatistics(m_records->variableStatistics) {}
 
 Workspace::~Workspace() = default;
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zel {
 
@@ -21,7 +22,11 @@ class Dataset;
 class TitleTable;
 struct AnalysisSet;
 struct ChartDataSet;
+struct ClassLabelTexts;
+struct ClassTable;
 struct EnteredLimits;
+struct StratifiedSet;
+struct VariableStatistics;
 
 // The print margins in millimetres, shared by every print while the program runs.
 struct PrintMargins {
@@ -63,6 +68,16 @@ public:
     ChartDataSet& chartData;
     // The limits dialog's last answer.
     EnteredLimits& enteredLimits;
+    // The histogram chain: the Class table the graph settings dialog builds,
+    // the label texts the frequency table hands to the histogram, and the
+    // classification flags F(1..K) (2 none, 1 marked, 0 unmarked).
+    ClassTable& classTable;
+    ClassLabelTexts& classLabels;
+    std::vector<std::int16_t> classFlags;
+    // The stratification dialog's set, for the stratified statistics and histogram.
+    StratifiedSet& stratifiedSet;
+    // What the statistics table hands to the comparison graph.
+    VariableStatistics& variableStatistics;
 };
 
 } // namespace zel
