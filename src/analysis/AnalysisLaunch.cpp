@@ -9,6 +9,7 @@
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
+#include "analysis/histogram/hensuup.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
@@ -18,6 +19,8 @@
 #include "windowkit/ZelWindow.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 #include <optional>
 
 namespace AnalysisLaunch {
@@ -49,6 +52,8 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hensi1, dialogOpener<hensi1>());
         set(zel::WindowId::hensi2, dialogOpener<hensi2>());
         set(zel::WindowId::hensi3, dialogOpener<hensi3>());
+        // The histogram chain: hensuup, bunform, dobun.
+        set(zel::WindowId::hensuup, dialogOpener<hensuup>());
         return t;
     }();
     return table;
@@ -81,17 +86,48 @@ QStringList firstWindows(const QString& analysis) {
     return windows;
 }
 
+std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId analysis) {
+    using zel::AnalysisId;
+    using zel::WindowId;
+    if (isVariableDialog(window)) {
+        const std::optional<WindowId> next = nextWindowAfterVariables(window, analysis);
+        return next ? std::vector<WindowId>{*next} : std::vector<WindowId>{};
+    }
+    switch (window) {
+    case WindowId::hensuup:
+    case WindowId::hensuub:
+        return {WindowId::hensi1, WindowId::hensi2, WindowId::hensi3};
+    case WindowId::hensi2so:
+        return {analysis == AnalysisId::StratifiedHistogram ? WindowId::bunform : WindowId::hakohso};
+    case WindowId::hakoh:
+    case WindowId::hakohso:
+        return {WindowId::hakohg};
+    case WindowId::bunform:
+        return {WindowId::dobun};
+    case WindowId::dobun:
+        return {WindowId::youko};
+    default:
+        return {};
+    }
+}
+
 bool isAvailable(const QString& analysis) {
     const std::optional<zel::AnalysisId> id = analysisNamed(analysis);
     if (!id) return false;
-    for (const std::optional<zel::WindowId>& w : zel::firstWindows(*id)) {
-        if (!w) continue;
-        if (!opener(*w)) return false;
-        // A variable dialog is only worth opening when the window after it exists.
-        if (isVariableDialog(*w)) {
-            const std::optional<zel::WindowId> next = nextWindowAfterVariables(*w, *id);
-            if (!next || !opener(*next)) return false;
-        }
+    // Every window the launch can reach, from the first ones on, must exist.
+    std::vector<zel::WindowId> pending;
+    for (const std::optional<zel::WindowId>& w : zel::firstWindows(*id))
+        if (w) pending.push_back(*w);
+    std::array<bool, zel::kWindowCount> seen{};
+    while (!pending.empty()) {
+        const zel::WindowId w = pending.back();
+        pending.pop_back();
+        if (std::exchange(seen[static_cast<std::size_t>(w)], true)) continue;
+        if (!opener(w)) return false;
+        const std::vector<zel::WindowId> onward = onwardWindows(w, *id);
+        // A variable dialog not offered for the analysis leads nowhere.
+        if (onward.empty() && isVariableDialog(w)) return false;
+        pending.insert(pending.end(), onward.begin(), onward.end());
     }
     return true;
 }
@@ -108,7 +144,9 @@ void runGraphCommand(MainContext& context) {
         MessageBox::refusal(context.mainWindow(), QString::fromUtf8(launch.refusal), messageTitle());
         return;
     }
-    if (const Opener open = launch.window ? opener(*launch.window) : Opener()) open(context);
+    // An analysis whose chain of windows is not complete opens none of them.
+    if (!launch.window || !isAvailable(context.currentAnalysisName())) return;
+    if (const Opener open = opener(*launch.window)) open(context);
 }
 
 std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel::AnalysisId analysis) {

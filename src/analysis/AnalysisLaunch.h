@@ -43,13 +43,19 @@ Opener opener(const QString& windowName);
 // The windows the graph command may open first for an analysis, whatever the
 // dataset's variable count ("散布図": "hensi2" and "sanpuset").
 QStringList firstWindows(const QString& analysis);
-// Whether every first window of the analysis exists, so that the analysis list
-// offers it.
+// The windows a window of the analysis can open next (hensuup and hensuub:
+// hensi1, hensi2 and hensi3; a variable dialog: nextWindowAfterVariables;
+// hensi2so: bunform or hakohso; hakoh and hakohso: hakohg; bunform: dobun;
+// dobun: youko). The control charts' windows are not followed.
+std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId analysis);
+// Whether every window the analysis can reach from its first windows on
+// exists, so that the analysis list offers it.
 bool isAvailable(const QString& analysis);
 
 // The graph command: resets the title table, counts the unmasked samples, makes
 // the checks for the current analysis and opens its first window. A refusal
-// shows its message ("データの入力", exclamation icon) and opens nothing.
+// shows its message ("データの入力", exclamation icon) and opens nothing; so
+// does an analysis that is not available.
 void runGraphCommand(MainContext& context);
 
 // The window a variable dialog (hensi1, hensi2, hensi3) opens after "OK" for

@@ -51,5 +51,7 @@ if(ZEL_WITH_QT)
     src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
     src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
     src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+    # The histogram chain's dialogs and the frequency table window.
+    src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
   )
 endif()

@@ -1,0 +1,170 @@
+// Tests of the histogram chain's dialogs and its frequency table, driven as a
+// user drives them: the kind dialog hensuup, the graph settings dialog bunform
+// with its two change rules and its limits check, and the frequency table dobun
+// with its decimal places and the label texts its "OK" hands on.
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/AnalysisSet.h"
+#include "analysis/histogram/FrequencyTable.h"
+#include "analysis/histogram/hensuup.h"
+#include "analysis/statistics/Stratification.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+
+#include <memory>
+#include <vector>
+
+using uitest::FakeContext;
+
+namespace {
+
+// Variables named A, B, C ...; one row per sample, labelled s1, s2 ...
+void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows) {
+    const int k = rows.empty() ? 0 : static_cast<int>(rows.front().size());
+    ds.resize(static_cast<int>(rows.size()), k);
+    for (int j = 1; j <= k; ++j)
+        ds.setName(j, std::string(1, static_cast<char>('A' + j - 1)));
+    for (int i = 1; i <= static_cast<int>(rows.size()); ++i) {
+        for (int j = 1; j <= k; ++j)
+            ds.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
+        ds.setLabel(i, "s" + std::to_string(i));
+    }
+}
+
+// A: 0 .. 10, B: 1 .. 9, C: all 6.
+const std::vector<std::vector<double>> kRows{{0, 1, 6}, {2.5, 2, 6}, {5, 3, 6}, {7.5, 4, 6}, {10, 9, 6}};
+
+QPushButton* button(QWidget* window, const QString& name) {
+    return window->findChild<QPushButton*>(name);
+}
+
+// Replaces a field's text by typing.
+void type(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+}
+void type(QSpinBox* spin, int value) {
+    spin->selectAll();
+    QTest::keyClicks(spin, QString::number(value));
+}
+
+// What the grid shows in a cell (with its decimal places applied).
+QString shown(const DataGrid& g, int col, int row) {
+    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
+}
+QStringList columnHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int c = 1; c <= g.columnCount(); ++c)
+        out << g.text(c, 0);
+    return out;
+}
+QStringList rowHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int r = 1; r <= g.rowCount(); ++r)
+        out << g.text(0, r);
+    return out;
+}
+QStringList shownColumn(const DataGrid& g, int col) {
+    QStringList out;
+    for (int r = 1; r <= g.rowCount(); ++r)
+        out << shown(g, col, r);
+    return out;
+}
+QStringList qt(const std::vector<std::string>& texts) {
+    QStringList out;
+    for (const std::string& t : texts)
+        out << QString::fromStdString(t);
+    return out;
+}
+
+} // namespace
+
+class TestHistogramSettings : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+        ctx = std::make_unique<FakeContext>();
+        setData(ctx->ws.dataset, kRows);
+        ctx->analysis = QStringLiteral("ヒストグラム");
+        youkoOpened = 0;
+        AnalysisLaunch::registerOpener(zel::WindowId::youko, [this](MainContext&) -> ZelWindow* {
+            ++youkoOpened;
+            return ZelWindow::open<uitest::PlainWindow>(QStringLiteral("youko"));
+        });
+    }
+    void cleanup() {
+        AnalysisLaunch::registerOpener(zel::WindowId::youko, {});
+        ZelWindow::closeAll();
+        uitest::flushDeletes();
+        ctx.reset();
+    }
+
+    void hensuupOffersTheKindsTheVariablesAllow() {
+        struct Case {
+            int variables;
+            bool two, three;
+        };
+        for (const Case c : {Case{1, false, false}, Case{2, true, false}, Case{3, true, true}}) {
+            std::vector<std::vector<double>> rows;
+            for (const auto& r : kRows)
+                rows.emplace_back(r.begin(), r.begin() + c.variables);
+            setData(ctx->ws.dataset, rows);
+            ZelWindow* w = AnalysisLaunch::opener(zel::WindowId::hensuup)(*ctx);
+            auto* dlg = dynamic_cast<hensuup*>(w);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->windowTitle(), QString("ヒストグラム"));
+            QCOMPARE(dlg->option(0)->text(), QString("ヒストグラム"));
+            QCOMPARE(dlg->option(1)->text(), QString("２変数ヒストグラム"));
+            QCOMPARE(dlg->option(2)->text(), QString("３変数ヒストグラム"));
+            QCOMPARE(dlg->option(2)->objectName(), QString("Option3"));
+            QVERIFY(dlg->option(0)->isChecked());
+            QVERIFY(dlg->option(0)->isEnabled());
+            QCOMPARE(dlg->option(1)->isEnabled(), c.two);
+            QCOMPARE(dlg->option(2)->isEnabled(), c.three);
+            QCOMPARE(button(dlg, "Command2")->text(), QString("ｷｬﾝｾﾙ"));
+            button(dlg, "Command2")->click();
+            uitest::flushDeletes();
+            QVERIFY(!ZelWindow::find(zel::WindowId::hensuup));
+        }
+
+        // Each option opens its variable dialog and the kind dialog closes.
+        const zel::WindowId dialogs[] = {zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3};
+        for (int i = 0; i < 3; ++i) {
+            auto* dlg = dynamic_cast<hensuup*>(AnalysisLaunch::opener(zel::WindowId::hensuup)(*ctx));
+            QVERIFY(dlg);
+            dlg->option(i)->click();
+            QVERIFY(dlg->option(i)->isChecked());
+            button(dlg, "Command1")->click();
+            uitest::flushDeletes();
+            QVERIFY(!ZelWindow::find(zel::WindowId::hensuup));
+            for (int j = 0; j < 3; ++j)
+                QCOMPARE(ZelWindow::find(dialogs[j]) != nullptr, i == j);
+            ZelWindow::closeAll();
+            uitest::flushDeletes();
+        }
+    }
+
+  private:
+    std::unique_ptr<FakeContext> ctx;
+    int youkoOpened = 0;
+};
+
+QTEST_MAIN(TestHistogramSettings)
+#include "tst_histogram_settings.moc"
