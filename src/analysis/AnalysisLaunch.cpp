@@ -9,6 +9,7 @@
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
+#include "analysis/histogram/bunform.h"
 #include "analysis/histogram/hensuup.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -54,6 +55,7 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hensi3, dialogOpener<hensi3>());
         // The histogram chain: hensuup, bunform, dobun.
         set(zel::WindowId::hensuup, dialogOpener<hensuup>());
+        set(zel::WindowId::bunform, dialogOpener<bunform>());
         return t;
     }();
     return table;

@@ -53,5 +53,6 @@ if(ZEL_WITH_QT)
     src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
     # The histogram chain's dialogs and the frequency table window.
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
+    src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp
   )
 endif()

@@ -5,6 +5,7 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/histogram/FrequencyTable.h"
+#include "analysis/histogram/bunform.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/statistics/Stratification.h"
 #include "components/grid/DataGrid.h"
@@ -161,7 +162,134 @@ class TestHistogramSettings : public QObject {
         }
     }
 
+    void bunformOpensOnTheDataRange() {
+        bunform* dlg = openBunform({1});
+        QCOMPARE(dlg->windowTitle(), QString("グラフの設定"));
+        QCOMPARE(dlg->findChild<QGroupBox*>("Frame1")->title(), QString("入力されたデータの情報"));
+        QCOMPARE(dlg->findChild<QLabel*>("maxLabel")->text(), QString("max"));
+        QCOMPARE(dlg->findChild<QLabel*>("minLabel")->text(), QString("min"));
+        QCOMPARE(dlg->maxValue()->text(), QString("10"));
+        QCOMPARE(dlg->minValue()->text(), QString("0"));
+        QCOMPARE(dlg->upperBox()->text(), QString("10"));
+        QCOMPARE(dlg->lowerBox()->text(), QString("0"));
+        QCOMPARE(dlg->widthBox()->text(), QString("1"));
+        QCOMPARE(dlg->classSpin()->value(), 10);
+        QCOMPARE(dlg->classSpin()->minimum(), 2);
+        QCOMPARE(dlg->classSpin()->maximum(), 100);
+        QCOMPARE(dlg->classSpin()->singleStep(), 1);
+        QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(), QString("作成するグラフの上限値"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label2")->text(), QString("作成するグラフの下限値"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label3")->text(), QString("作成するグラフのクラス"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label4")->text(), QString("ｸﾗｽ"));
+        QCOMPARE(dlg->findChild<QLabel*>("Label5")->text(), QString("区間の幅"));
+        QCOMPARE(dlg->widthOption()->text(), QString("区間幅で調整"));
+        QCOMPARE(dlg->upperOption()->text(), QString("上限値で調整"));
+        QVERIFY(dlg->widthOption()->isChecked());
+        QVERIFY(dlg->upperBox()->isEnabled());
+        QVERIFY(!dlg->widthBox()->isEnabled());
+        dlg->close();
+        uitest::flushDeletes();
+
+        // Over every series: B and C give 9 and 1.
+        dlg = openBunform({2, 3});
+        QCOMPARE(dlg->maxValue()->text(), QString("9"));
+        QCOMPARE(dlg->minValue()->text(), QString("1"));
+        QCOMPARE(dlg->widthBox()->text(), QString("0.8"));
+        button(dlg, "Command2")->click();
+        uitest::flushDeletes();
+        QVERIFY(!ZelWindow::find(zel::WindowId::bunform));
+        QVERIFY(!ZelWindow::find(zel::WindowId::dobun));
+    }
+
+    void bunformKeepsTheFieldsInStep() {
+        bunform* dlg = openBunform({1});
+        // "区間幅で調整": the width follows the limits and the classes.
+        type(dlg->upperBox(), "12");
+        QCOMPARE(dlg->widthBox()->text(), QString("1.2"));
+        type(dlg->lowerBox(), "2");
+        QCOMPARE(dlg->widthBox()->text(), QString("1"));
+        type(dlg->classSpin(), 4);
+        QCOMPARE(dlg->classSpin()->value(), 4);
+        QCOMPARE(dlg->widthBox()->text(), QString("2.5"));
+        QCOMPARE(dlg->upperBox()->text(), QString("12"));
+        // Unreadable text reads as 0.
+        type(dlg->lowerBox(), "x");
+        QCOMPARE(dlg->widthBox()->text(), QString("3"));
+
+        // "上限値で調整": the upper limit follows the lower limit, the classes and the width.
+        QTest::mouseClick(dlg->upperOption(), Qt::LeftButton);
+        QVERIFY(dlg->upperOption()->isChecked());
+        QVERIFY(!dlg->upperBox()->isEnabled());
+        QVERIFY(dlg->widthBox()->isEnabled());
+        QCOMPARE(dlg->upperBox()->text(), QString("12")); // choosing the option changes no field
+        type(dlg->widthBox(), "0.5");
+        type(dlg->lowerBox(), "3");
+        QCOMPARE(dlg->upperBox()->text(), QString("5"));
+        type(dlg->classSpin(), 10);
+        QCOMPARE(dlg->upperBox()->text(), QString("8"));
+        QCOMPARE(dlg->widthBox()->text(), QString("0.5"));
+
+        // Back to the width rule: the width follows again.
+        QTest::mouseClick(dlg->widthOption(), Qt::LeftButton);
+        QVERIFY(dlg->upperBox()->isEnabled());
+        QVERIFY(!dlg->widthBox()->isEnabled());
+        type(dlg->lowerBox(), "0");
+        QCOMPARE(dlg->widthBox()->text(), QString("0.8"));
+        QCOMPARE(dlg->upperBox()->text(), QString("8"));
+    }
+
+    void bunformRefusesLimitsInsideTheData() {
+        bunform* dlg = openBunform({1});
+        uitest::MessageBoxRecorder boxes;
+        const QString title = QStringLiteral("グラフの設定");
+        const QString upperText =
+            QStringLiteral("グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。");
+        const QString lowerText =
+            QStringLiteral("グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。");
+
+        // Both limits inside the data: only the upper limit is named.
+        type(dlg->upperBox(), "9.99");
+        type(dlg->lowerBox(), "0.01");
+        button(dlg, "Command1")->click();
+        QCOMPARE(boxes.count(), 1);
+        uitest::SeenBox box = boxes.take();
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.text, upperText);
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
+        QCOMPARE(box.parent.data(), static_cast<QWidget*>(dlg));
+
+        type(dlg->upperBox(), "10");
+        button(dlg, "Command1")->click();
+        QCOMPARE(boxes.count(), 1);
+        box = boxes.take();
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.text, lowerText);
+        QVERIFY(ZelWindow::find(zel::WindowId::bunform));
+        QVERIFY(!ZelWindow::find(zel::WindowId::dobun));
+        QCOMPARE(ctx->ws.classTable.classes, 0); // nothing was counted
+
+        // Limits equal to the data pass: the classes are counted and bunform closes.
+        type(dlg->lowerBox(), "0");
+        button(dlg, "Command1")->click();
+        QCOMPARE(boxes.count(), 0);
+        uitest::flushDeletes();
+        QVERIFY(!ZelWindow::find(zel::WindowId::bunform));
+        const zel::ClassTable& t = ctx->ws.classTable;
+        QCOMPARE(t.classes, 10);
+        QCOMPARE(t.seriesCount(), 1);
+        QCOMPARE(t.bounds.front(), 0.0);
+        QCOMPARE(t.bounds.back(), 10.0);
+        QCOMPARE(t.count(10, 1), std::int64_t(1)); // the maximum lands in the last class
+    }
+
   private:
+    // bunform over the Analysis set of the given list positions.
+    bunform* openBunform(const std::vector<int>& positions) {
+        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, positions);
+        if (!set) return nullptr;
+        ctx->ws.analysisSet = std::move(set.value());
+        return dynamic_cast<bunform*>(AnalysisLaunch::opener(zel::WindowId::bunform)(*ctx));
+    }
     std::unique_ptr<FakeContext> ctx;
     int youkoOpened = 0;
 };
