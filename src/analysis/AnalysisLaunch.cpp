@@ -10,6 +10,7 @@
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
 #include "analysis/histogram/bunform.h"
+#include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -56,6 +57,7 @@ std::array<Opener, zel::kWindowCount>& openers() {
         // The histogram chain: hensuup, bunform, dobun.
         set(zel::WindowId::hensuup, dialogOpener<hensuup>());
         set(zel::WindowId::bunform, dialogOpener<bunform>());
+        set(zel::WindowId::dobun, dialogOpener<dobun>());
         return t;
     }();
     return table;

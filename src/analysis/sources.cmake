@@ -54,5 +54,6 @@ if(ZEL_WITH_QT)
     # The histogram chain's dialogs and the frequency table window.
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp
+    src/analysis/histogram/dobun.h src/analysis/histogram/dobun.cpp
   )
 endif()

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <functional>
+
 namespace {
 using zel::px;
 using zel::twipsOf;
@@ -92,11 +94,11 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
 ResultTableWindow::~ResultTableWindow() = default;
 
 void ResultTableWindow::addDecimalSpin() {
-    m_spinLabel = new QLabel(decimalsLabelText(), m_client);
+    m_spinLabel = new QLabel(m_spec.decimalCaption, m_client);
     m_spinLabel->setObjectName(QStringLiteral("Label1"));
     m_spin = new QSpinBox(m_client);
     m_spin->setObjectName(QStringLiteral("Spin1"));
-    m_spin->setRange(0, kMaxDecimals);
+    m_spin->setRange(0, m_spec.decimalMaximum);
     m_spin->setValue(kInitialDecimals);
     m_spinLabel->setBuddy(m_spin);
     connect(m_spin, &QSpinBox::valueChanged, this, &ResultTableWindow::applyDecimals);
@@ -111,12 +113,19 @@ void ResultTableWindow::showTable(const zel::ResultTable& table) {
     g.setColumnCount(table.columns);
     g.setRowCount(table.rows);
 
-    // Every data cell is a number cell with the chosen decimal places.
+    // The data cells of the decimal columns are number cells with the chosen
+    // decimal places; the others, when the window has such columns, whole numbers.
     g.setBlockMode(false);
-    g.setCurrentCol(-1);
-    g.setCurrentRow(-1);
-    g.setCellType(DataGrid::CellType::Real);
-    g.setDecimalPlaces(decimals());
+    if (hasDecimalSpan()) {
+        g.setCurrentCol(-1);
+        g.setCurrentRow(-1);
+        g.setCellType(DataGrid::CellType::Integer);
+        g.setIntegerRange(-kWholeNumberLimit, kWholeNumberLimit);
+    }
+    formatDecimalCells([&g, this] {
+        g.setCellType(DataGrid::CellType::Real);
+        g.setDecimalPlaces(decimals());
+    });
 
     for (int c = 0; c <= table.columns; ++c) {
         const std::size_t i = static_cast<std::size_t>(c);
@@ -144,16 +153,29 @@ void ResultTableWindow::showTable(const zel::ResultTable& table) {
     g.setCurrentRow(1);
 }
 
+void ResultTableWindow::formatDecimalCells(const std::function<void()>& format) {
+    DataGrid& g = *m_grid;
+    g.setBlockMode(false);
+    g.setCurrentRow(-1);
+    if (!hasDecimalSpan()) {
+        g.setCurrentCol(-1);
+        format();
+        return;
+    }
+    // Column by column, every data row: the block corners stay as they were.
+    for (int c = m_spec.decimalFirstColumn; c <= m_spec.decimalLastColumn; ++c) {
+        g.setCurrentCol(c);
+        format();
+    }
+}
+
 void ResultTableWindow::applyDecimals(int decimals) {
-    // The whole sheet at once; the current cell and block stay as they were.
+    // The decimal columns at once; the current cell and block stay as they were.
     DataGrid& g = *m_grid;
     const int col = g.currentCol();
     const int row = g.currentRow();
     const bool block = g.blockMode();
-    g.setBlockMode(false);
-    g.setCurrentCol(-1);
-    g.setCurrentRow(-1);
-    g.setDecimalPlaces(decimals);
+    formatDecimalCells([&g, decimals] { g.setDecimalPlaces(decimals); });
     g.setCurrentCol(col);
     g.setCurrentRow(row);
     g.setBlockMode(block);

@@ -12,6 +12,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+
 class DataGrid;
 class MainContext;
 class QAction;
@@ -38,9 +40,16 @@ struct ResultTableSpec {
     QString editMenuName{}, copyItemName{}, selectItemName{}; // xbrhen, xbrcopy, xbrsubete
     ResultTableLayout layout = ResultTableLayout::Statistics;
     bool hasCancel = true; // kaibun and kaityo have no "ｷｬﾝｾﾙ"
-    // The decimal-places spin box "小数点以下表示桁数：" (Label1, Spin1): number
-    // cells show that many places, and changing it reformats the whole sheet.
+    // The decimal-places spin box (Label1, Spin1): number cells show that many
+    // places, and changing it reformats them.
     bool decimalSpin = false;
+    // Its caption and largest value (it starts at kInitialDecimals and goes down to 0).
+    QString decimalCaption = QStringLiteral("小数点以下表示桁数：");
+    int decimalMaximum = 100;
+    // The data columns it formats (every column when the first is 0). Outside
+    // them the data cells are whole numbers in -kWholeNumberLimit..kWholeNumberLimit.
+    int decimalFirstColumn = 0;
+    int decimalLastColumn = 0;
 };
 
 class ResultTableWindow : public ZelWindow {
@@ -52,9 +61,8 @@ class ResultTableWindow : public ZelWindow {
     static QString editMenuText() { return QStringLiteral("編集(&E)"); }
     static QString copyItemText() { return QStringLiteral("コピー(&C)"); }
     static QString selectAllItemText() { return QStringLiteral("すべて選択(&A)"); }
-    static QString decimalsLabelText() { return QStringLiteral("小数点以下表示桁数："); }
     static constexpr int kInitialDecimals = 2;
-    static constexpr int kMaxDecimals = 100;
+    static constexpr int kWholeNumberLimit = 99999999;
 
     ResultTableWindow(MainContext& context, const ResultTableSpec& design, QWidget* parent = nullptr);
     ~ResultTableWindow() override;
@@ -98,6 +106,10 @@ class ResultTableWindow : public ZelWindow {
   private:
     void addDecimalSpin();
     void applyDecimals(int decimals);
+    bool hasDecimalSpan() const { return m_spec.decimalFirstColumn > 0; }
+    // Runs format with the grid addressing each column the decimal places apply
+    // to (the whole sheet at once without a span); block mode ends.
+    void formatDecimalCells(const std::function<void()>& format);
     void placeDesign();
     void moveSpinTop(double top);
 

@@ -6,6 +6,7 @@
 #include "analysis/AnalysisSet.h"
 #include "analysis/histogram/FrequencyTable.h"
 #include "analysis/histogram/bunform.h"
+#include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/statistics/Stratification.h"
 #include "components/grid/DataGrid.h"
@@ -162,6 +163,26 @@ class TestHistogramSettings : public QObject {
         }
     }
 
+    void theHistogramsAreOfferedOnceTheirWholeChainExists() {
+        // youko has its stand-in; hensi2so gets one here.
+        QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("ヒストグラム")));
+        QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("層別ヒストグラム")));
+        const AnalysisLaunch::Opener hensi2so = AnalysisLaunch::opener(zel::WindowId::hensi2so);
+        AnalysisLaunch::registerOpener(zel::WindowId::hensi2so, [](MainContext&) -> ZelWindow* {
+            return ZelWindow::open<uitest::PlainWindow>(QStringLiteral("hensi2so"));
+        });
+        QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("層別ヒストグラム")));
+        // Without the histogram window at the end of the chain neither is offered.
+        AnalysisLaunch::registerOpener(zel::WindowId::youko, {});
+        QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("ヒストグラム")));
+        QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("層別ヒストグラム")));
+        AnalysisLaunch::registerOpener(zel::WindowId::hensi2so, hensi2so);
+        QCOMPARE(AnalysisLaunch::onwardWindows(zel::WindowId::hensuup, zel::AnalysisId::Histogram),
+                 std::vector<zel::WindowId>({zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3}));
+        QCOMPARE(AnalysisLaunch::onwardWindows(zel::WindowId::hensi2, zel::AnalysisId::Histogram),
+                 std::vector<zel::WindowId>{zel::WindowId::bunform});
+    }
+
     void bunformOpensOnTheDataRange() {
         bunform* dlg = openBunform({1});
         QCOMPARE(dlg->windowTitle(), QString("グラフの設定"));
@@ -268,18 +289,154 @@ class TestHistogramSettings : public QObject {
         QVERIFY(!ZelWindow::find(zel::WindowId::dobun));
         QCOMPARE(ctx->ws.classTable.classes, 0); // nothing was counted
 
-        // Limits equal to the data pass: the classes are counted and bunform closes.
+        // Limits equal to the data pass: the classes are counted and dobun opens.
         type(dlg->lowerBox(), "0");
         button(dlg, "Command1")->click();
         QCOMPARE(boxes.count(), 0);
         uitest::flushDeletes();
         QVERIFY(!ZelWindow::find(zel::WindowId::bunform));
+        QVERIFY(dynamic_cast<dobun*>(ZelWindow::find(zel::WindowId::dobun)));
         const zel::ClassTable& t = ctx->ws.classTable;
         QCOMPARE(t.classes, 10);
         QCOMPARE(t.seriesCount(), 1);
         QCOMPARE(t.bounds.front(), 0.0);
         QCOMPARE(t.bounds.back(), 10.0);
         QCOMPARE(t.count(10, 1), std::int64_t(1)); // the maximum lands in the last class
+    }
+
+    void dobunShowsOneSeries() {
+        dobun* w = countAndOpenDobun({1}, 10);
+        QCOMPARE(w->windowTitle(), QString("度数分布表"));
+        const DataGrid& g = w->grid();
+        QCOMPARE(g.objectName(), QString("Spread1"));
+        QCOMPARE(g.text(0, 0), QString("クラス"));
+        QCOMPARE(columnHeadings(g), QStringList({"区間(以上）", "区間(未満）", "中心値", "A"}));
+        QCOMPARE(rowHeadings(g), QStringList({"NO.1", "NO.2", "NO.3", "NO.4", "NO.5", "NO.6", "NO.7", "NO.8",
+                                              "NO.9", "NO.10"}));
+        QCOMPARE(shown(g, 1, 3), QString("2.00"));
+        QCOMPARE(shown(g, 2, 3), QString("3.00"));
+        QCOMPARE(shown(g, 3, 3), QString("2.50"));
+        QCOMPARE(shown(g, 2, 10), QString("10.00"));
+        QCOMPARE(shownColumn(g, 4), QStringList({"1", "0", "1", "0", "0", "1", "0", "1", "0", "1"}));
+        QCOMPARE(g.columnWidthAt(0), 8.0);
+        QCOMPARE(g.columnWidthAt(1), 16.0);
+        QCOMPARE(g.columnWidthAt(3), 16.0);
+        QCOMPARE(g.columnWidthAt(4), 8.0);
+
+        // The spin box and the frame's buttons and menus.
+        QCOMPARE(w->findChild<QLabel*>("Label1")->text(), QString("小数点以下表示桁数"));
+        QCOMPARE(w->decimalSpin()->value(), 2);
+        QCOMPARE(w->decimalSpin()->minimum(), 0);
+        QCOMPARE(w->decimalSpin()->maximum(), 10);
+        QCOMPARE(w->okButton()->text(), QString("OK"));
+        QCOMPARE(w->cancelButton()->text(), QString("ｷｬﾝｾﾙ"));
+        QCOMPARE(w->printButton()->text(), QString("印刷"));
+        for (const char* menu : {"dofile", "doedit"})
+            QVERIFY2(w->findChild<QMenu*>(menu), menu);
+        for (const char* item : {"doprin", "doend", "docopy", "dosubete"}) {
+            bool found = false;
+            for (QAction* a : w->findChildren<QAction*>())
+                found = found || a->objectName() == QLatin1String(item);
+            QVERIFY2(found, item);
+        }
+    }
+
+    void dobunShowsThreeSeries() {
+        dobun* w = countAndOpenDobun({1, 2, 3}, 2);
+        const DataGrid& g = w->grid();
+        QCOMPARE(columnHeadings(g), QStringList({"区間(以上）", "区間(未満）", "中心値", "A", "B", "C"}));
+        QCOMPARE(rowHeadings(g), QStringList({"NO.1", "NO.2"}));
+        QCOMPARE(shownColumn(g, 1), QStringList({"0.00", "5.00"}));
+        QCOMPARE(shownColumn(g, 2), QStringList({"5.00", "10.00"}));
+        QCOMPARE(shownColumn(g, 3), QStringList({"2.50", "7.50"}));
+        QCOMPARE(shownColumn(g, 4), QStringList({"2", "3"}));
+        QCOMPARE(shownColumn(g, 5), QStringList({"4", "1"}));
+        QCOMPARE(shownColumn(g, 6), QStringList({"0", "5"}));
+        for (int c = 4; c <= 6; ++c)
+            QCOMPARE(g.columnWidthAt(c), 8.0);
+    }
+
+    void dobunDecimalsFormatOnlyTheBoundaries() {
+        dobun* w = countAndOpenDobun({1, 2, 3}, 2);
+        const DataGrid& g = w->grid();
+        QTest::keyClick(w->decimalSpin(), Qt::Key_Down);
+        QCOMPARE(shownColumn(g, 1), QStringList({"0.0", "5.0"}));
+        QCOMPARE(shownColumn(g, 3), QStringList({"2.5", "7.5"}));
+        type(w->decimalSpin(), 0);
+        QCOMPARE(shownColumn(g, 1), QStringList({"0", "5"}));
+        QCOMPARE(shownColumn(g, 2), QStringList({"5", "10"}));
+        QCOMPARE(shownColumn(g, 3), QStringList({"3", "8"})); // halves away from zero
+        type(w->decimalSpin(), 4);
+        QCOMPARE(shownColumn(g, 2), QStringList({"5.0000", "10.0000"}));
+        // The counts stay whole numbers at any decimal places.
+        QCOMPARE(shownColumn(g, 4), QStringList({"2", "3"}));
+        QCOMPARE(shownColumn(g, 6), QStringList({"0", "5"}));
+        // The spin box stops at 10 places.
+        type(w->decimalSpin(), 12);
+        QVERIFY(w->decimalSpin()->value() <= 10);
+        // The numbers stay stored in full.
+        QCOMPARE(g.text(3, 1), QString("2.5"));
+    }
+
+    void dobunOkHandsTheShownTextsToTheHistogram() {
+        dobun* w = countAndOpenDobun({1, 2, 3}, 2);
+        const DataGrid& g = w->grid();
+        w->okButton()->click();
+        QCOMPARE(youkoOpened, 1);
+        QVERIFY(ZelWindow::find(zel::WindowId::dobun)); // the table stays open
+        const zel::ClassLabelTexts& labels = ctx->ws.classLabels;
+        QCOMPARE(qt(labels.bounds), QStringList({"0.00", "5.00", "10.00"}));
+        QCOMPARE(qt(labels.mids), QStringList({"2.50", "7.50"}));
+        QCOMPARE(QString::fromStdString(labels.rangeLabel(1)), QString("0.00～5.00"));
+        QCOMPARE(qt(labels.bounds).mid(0, 2), shownColumn(g, 1));
+        QCOMPARE(qt(labels.bounds).back(), shown(g, 2, 2));
+        QCOMPARE(qt(labels.mids), shownColumn(g, 3));
+
+        // At 0 places the labels read as the grid rounds; "終了(&E)" acts as "OK".
+        type(w->decimalSpin(), 0);
+        QAction* end = nullptr;
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->objectName() == QLatin1String("doend")) end = a;
+        QVERIFY(end);
+        end->trigger();
+        QCOMPARE(qt(labels.bounds), QStringList({"0", "5", "10"}));
+        QCOMPARE(qt(labels.mids), QStringList({"3", "8"}));
+        QCOMPARE(qt(labels.mids), shownColumn(g, 3));
+        QCOMPARE(QString::fromStdString(labels.rangeLabel(2)), QString("5～10"));
+        QVERIFY(ZelWindow::find(zel::WindowId::dobun));
+
+        // Without a histogram window nothing opens; the labels are written all the same.
+        AnalysisLaunch::registerOpener(zel::WindowId::youko, {});
+        ZelWindow::closeWindows({zel::WindowId::youko});
+        youkoOpened = 0;
+        type(w->decimalSpin(), 1);
+        w->okButton()->click();
+        QCOMPARE(youkoOpened, 0);
+        QCOMPARE(qt(labels.mids), QStringList({"2.5", "7.5"}));
+    }
+
+    void stratifiedHistogramCountsTheStrata() {
+        // Factor A (codes 1 and 3), values B; strata named after their first sample.
+        setData(ctx->ws.dataset, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}});
+        zel::Result<zel::StratifiedSet> set = zel::buildStratifiedSet(ctx->ws.dataset, 1, 2);
+        QVERIFY(set);
+        ctx->ws.stratifiedSet = std::move(set.value());
+        ctx->ws.analysisSet = {}; // the stratified histogram does not read it
+        ctx->analysis = QStringLiteral("層別ヒストグラム");
+        auto* dlg = dynamic_cast<bunform*>(AnalysisLaunch::opener(zel::WindowId::bunform)(*ctx));
+        QVERIFY(dlg);
+        QCOMPARE(dlg->maxValue()->text(), QString("20"));
+        QCOMPARE(dlg->minValue()->text(), QString("1"));
+        QCOMPARE(dlg->widthBox()->text(), QString("1.9"));
+        type(dlg->classSpin(), 2);
+        button(dlg, "Command1")->click();
+        uitest::flushDeletes();
+        auto* w = dynamic_cast<dobun*>(ZelWindow::find(zel::WindowId::dobun));
+        QVERIFY(w);
+        const DataGrid& g = w->grid();
+        QCOMPARE(columnHeadings(g), QStringList({"区間(以上）", "区間(未満）", "中心値", "s1", "s2"}));
+        QCOMPARE(shownColumn(g, 4), QStringList({"1", "1"}));
+        QCOMPARE(shownColumn(g, 5), QStringList({"3", "0"}));
     }
 
   private:
@@ -290,6 +447,16 @@ class TestHistogramSettings : public QObject {
         ctx->ws.analysisSet = std::move(set.value());
         return dynamic_cast<bunform*>(AnalysisLaunch::opener(zel::WindowId::bunform)(*ctx));
     }
+    // bunform's "OK" with the data's range and the given classes.
+    dobun* countAndOpenDobun(const std::vector<int>& positions, int classes) {
+        bunform* dlg = openBunform(positions);
+        if (!dlg) return nullptr;
+        type(dlg->classSpin(), classes);
+        button(dlg, "Command1")->click();
+        uitest::flushDeletes();
+        return dynamic_cast<dobun*>(ZelWindow::find(zel::WindowId::dobun));
+    }
+
     std::unique_ptr<FakeContext> ctx;
     int youkoOpened = 0;
 };
