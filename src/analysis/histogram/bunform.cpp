@@ -36,11 +36,11 @@ QLabel* captionFor(QWidget* field, const QString& text, const QString& name, QWi
 
 } // namespace
 
-zel::AnalysisSet bunform::countedSeries(MainContext& context) {
+const zel::AnalysisSet& bunform::countedSeries(MainContext& context, zel::AnalysisSet& strata) {
     zel::Workspace& ws = context.workspace();
-    if (currentAnalysis(context) == zel::AnalysisId::StratifiedHistogram)
-        return zel::stratifiedHistogramSeries(ws.stratifiedSet);
-    return ws.analysisSet;
+    if (currentAnalysis(context) != zel::AnalysisId::StratifiedHistogram) return ws.analysisSet;
+    strata = zel::stratifiedHistogramSeries(ws.stratifiedSet);
+    return strata;
 }
 
 bunform::bunform(MainContext& context, QWidget* parent)
@@ -111,7 +111,8 @@ bunform::bunform(MainContext& context, QWidget* parent)
     connect(m_byWidth, &QRadioButton::toggled, this, &bunform::optionChosen);
 
     // Opening: the data's range, the limits on it and the width through the rule.
-    const zel::DataRange range = zel::dataRange(countedSeries(context));
+    zel::AnalysisSet strata;
+    const zel::DataRange range = zel::dataRange(countedSeries(context, strata));
     m_max->setText(numberText(range.max));
     m_min->setText(numberText(range.min));
     m_upper->setText(numberText(range.max));
@@ -161,7 +162,8 @@ void bunform::onOk() {
         return;
     }
     zel::Workspace& ws = m_context.workspace();
-    ws.classTable = zel::buildClassTable(countedSeries(m_context), s.limits());
+    zel::AnalysisSet strata;
+    ws.classTable = zel::buildClassTable(countedSeries(m_context, strata), s.limits());
     if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::dobun)) open(m_context);
     close();
 }

@@ -33,8 +33,9 @@ class bunform : public ZelWindow {
     QRadioButton* upperOption() const { return m_byUpper; } // Option2
 
     // The series the classes count: those of the Analysis set, or for the
-    // stratified histogram one per stratum of the Stratified set.
-    static zel::AnalysisSet countedSeries(MainContext& context);
+    // stratified histogram one per stratum of the Stratified set, built into
+    // strata.
+    static const zel::AnalysisSet& countedSeries(MainContext& context, zel::AnalysisSet& strata);
 
   private:
     zel::ClassAdjust adjust() const;
