@@ -304,6 +304,16 @@ class TestHistogramSettings : public QObject {
         QCOMPARE(t.count(10, 1), std::int64_t(1)); // the maximum lands in the last class
     }
 
+    void aNewCountReplacesTheTableStillOpen() {
+        // Counting again with other classes while the table of the last count is
+        // still open shows the new classes, not the old table brought forward.
+        QVERIFY(countAndOpenDobun({1}, 10));
+        dobun* w = countAndOpenDobun({1}, 5);
+        QVERIFY(w);
+        QCOMPARE(w->grid().rowCount(), 5);
+        QCOMPARE(rowHeadings(w->grid()).size(), 5);
+    }
+
     void dobunShowsOneSeries() {
         dobun* w = countAndOpenDobun({1}, 10);
         QCOMPARE(w->windowTitle(), QString("度数分布表"));

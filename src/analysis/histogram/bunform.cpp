@@ -164,6 +164,9 @@ void bunform::onOk() {
     zel::Workspace& ws = m_context.workspace();
     zel::AnalysisSet strata;
     ws.classTable = zel::buildClassTable(countedSeries(m_context, strata), s.limits());
+    // A frequency table or histogram still open from before shows other classes:
+    // they make way for the ones built from these.
+    ZelWindow::closeWindows({zel::WindowId::youko, zel::WindowId::dobun});
     if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::dobun)) open(m_context);
     close();
 }
