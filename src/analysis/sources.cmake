@@ -18,6 +18,8 @@ zel_sources(zelcore
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
+  # The histogram window's kinds and chart fill.
+  src/analysis/histogram/HistogramFill.h src/analysis/histogram/HistogramFill.cpp
   # Statistics by variable and by stratum.
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
