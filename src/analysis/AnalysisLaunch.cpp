@@ -6,6 +6,7 @@
 #include "analysis/AnalysisSet.h"
 #include "common/Analyses.h"
 #include "analysis/control/ControlWindows.h"
+#include "analysis/histogram/youko.h"
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
@@ -49,6 +50,8 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hensi1, dialogOpener<hensi1>());
         set(zel::WindowId::hensi2, dialogOpener<hensi2>());
         set(zel::WindowId::hensi3, dialogOpener<hensi3>());
+        // The histogram window (youko); kikaku and MEMORIH are its own modal dialogs.
+        set(zel::WindowId::youko, [](MainContext& c) { return openYouko(c); });
         return t;
     }();
     return table;

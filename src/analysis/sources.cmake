@@ -53,5 +53,9 @@ if(ZEL_WITH_QT)
     src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
     src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
     src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+    # The histogram window and its classification and scale dialogs.
+    src/analysis/histogram/youko.h src/analysis/histogram/youko.cpp
+    src/analysis/histogram/kikaku.h src/analysis/histogram/kikaku.cpp
+    src/analysis/histogram/MEMORIH.h src/analysis/histogram/MEMORIH.cpp
   )
 endif()
