@@ -16,10 +16,13 @@
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GraphWindow.h"
+#include "presentation/GridPrinting.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,17 +302,24 @@ class TestHistogramWindow : public QObject {
         QCOMPARE(m.patternAt(4), 4);
         QCOMPARE(m.patternAt(1), 0);
 
-        // Reopened: the boxes show the flags; ｷｬﾝｾﾙ changes nothing.
+        // Reopened: the boxes show the flags; "印刷" prints the grid; ｷｬﾝｾﾙ changes nothing.
+        QTemporaryDir dir;
+        const QString pdf = dir.path() + QStringLiteral("/kikaku.pdf");
+        GridPrinting::setPdfPathProvider([pdf] { return pdf; });
         withModal(
             [](QWidget* d) {
                 auto* grid = d->findChild<DataGrid*>("grid1");
                 QVERIFY(grid->isChecked(1, 2) && grid->isChecked(1, 4) && !grid->isChecked(1, 3));
+                d->findChild<QPushButton*>("Command3")->click();
                 grid->setCurrentCol(1);
                 grid->setCurrentRow(1);
                 grid->setCheckValue(true);
                 d->findChild<QPushButton*>("Command2")->click();
             },
             [&] { findAction(w, "kikakugs")->trigger(); });
+        GridPrinting::setPdfPathProvider({});
+        QCOMPARE(GridPrinting::lastOutcome(), GridPrinting::Outcome::Printed);
+        QVERIFY(QFileInfo(pdf).size() > 0);
         QCOMPARE(ctx->ws.classFlags, (std::vector<std::int16_t>{0, 1, 0, 1}));
 
         // No box checked: no classification, no marks.

@@ -47,6 +47,7 @@ MEMORIH::MEMORIH(MainContext&, Range shown, Change change, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
+    setDesignGeometry({2400, 2000, 4200, 2400});
 }
 
 void MEMORIH::change() {

@@ -88,7 +88,7 @@ kikaku::kikaku(MainContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
-    resize(620, 400);
+    setDesignGeometry({1200, 1200, 9300, 6000});
 }
 
 void kikaku::ok() {
