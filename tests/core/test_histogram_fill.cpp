@@ -51,16 +51,28 @@ std::vector<int> patterns(const ChartModel& m) {
 } // namespace
 
 TEST(HistogramFill, KindTableInListOrderWithCodes) {
-    const std::vector<std::string> names = {
-        "円グラフ",         "立体円グラフ",       "棒グラフ",           "積層型",
-        "立体棒グラフ",     "Ｚ軸立体棒",         "棒グラフ（横）",     "積層型（横）",
-        "立体棒グラフ（横）", "Ｚ軸立体棒（横）", "折れ線グラフ",       "棒グラフ－平均値",
-        "折れ線－平均値",   "帯グラフ",           "エリアグラフ",       "立体エリアグラフ",
-        "エリアグラフ（積層）", "立体エリアグラフ（積層）"};
+    const std::vector<std::string> names = {"円グラフ",
+                                            "立体円グラフ",
+                                            "棒グラフ",
+                                            "積層型",
+                                            "立体棒グラフ",
+                                            "Ｚ軸立体棒",
+                                            "棒グラフ（横）",
+                                            "積層型（横）",
+                                            "立体棒グラフ（横）",
+                                            "Ｚ軸立体棒（横）",
+                                            "折れ線グラフ",
+                                            "棒グラフ－平均値",
+                                            "折れ線－平均値",
+                                            "帯グラフ",
+                                            "エリアグラフ",
+                                            "立体エリアグラフ",
+                                            "エリアグラフ（積層）",
+                                            "立体エリアグラフ（積層）"};
     const int types[] = {1, 2, 3, 3, 4, 4, 3, 3, 4, 4, 6, 6, 6, 13, 8, 14, 8, 14};
     const int styles[] = {4, 4, 0, 2, 0, 6, 1, 3, 1, 7, 5, 3, 5, 0, 1, 1, 0, 0};
-    const bool marks[] = {true,  true,  true,  false, true,  false, true,  false, true,
-                          true,  false, false, false, false, false, false, false, false};
+    const bool marks[] = {true, true,  true,  false, true,  false, true,  false, true,
+                          true, false, false, false, false, false, false, false, false};
     ASSERT_EQ(histogramKinds().size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         const HistogramKind& k = histogramKinds()[i];
@@ -109,7 +121,8 @@ TEST(HistogramFill, MarksOnlyForKindsThatShowThem) {
     for (const HistogramKind& k : histogramKinds()) {
         Filled f = fill(1, std::string(k.name), flags);
         ASSERT_TRUE(f.ok) << k.name;
-        EXPECT_EQ(patterns(f.model), k.marks ? (std::vector<int>{4, 0, 0, 4}) : (std::vector<int>{0, 0, 0, 0}))
+        EXPECT_EQ(patterns(f.model),
+                  k.marks ? (std::vector<int>{4, 0, 0, 4}) : (std::vector<int>{0, 0, 0, 0}))
             << k.name;
     }
     // Flags of 2 (no classification) leave every class plain; so does a short list.

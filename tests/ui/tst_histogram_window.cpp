@@ -22,12 +22,12 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "UiTestSupport.h"
@@ -43,12 +43,24 @@ namespace {
 const std::vector<double> kA{0, 1, 1, 2, 3, 3, 3};
 const std::vector<double> kB{1, 2, 2, 4};
 
-const QStringList kKinds = {"円グラフ",           "立体円グラフ",     "棒グラフ",
-                            "積層型",             "立体棒グラフ",     "Ｚ軸立体棒",
-                            "棒グラフ（横）",     "積層型（横）",     "立体棒グラフ（横）",
-                            "Ｚ軸立体棒（横）",   "折れ線グラフ",     "棒グラフ－平均値",
-                            "折れ線－平均値",     "帯グラフ",         "エリアグラフ",
-                            "立体エリアグラフ",   "エリアグラフ（積層）", "立体エリアグラフ（積層）"};
+const QStringList kKinds = {"円グラフ",
+                            "立体円グラフ",
+                            "棒グラフ",
+                            "積層型",
+                            "立体棒グラフ",
+                            "Ｚ軸立体棒",
+                            "棒グラフ（横）",
+                            "積層型（横）",
+                            "立体棒グラフ（横）",
+                            "Ｚ軸立体棒（横）",
+                            "折れ線グラフ",
+                            "棒グラフ－平均値",
+                            "折れ線－平均値",
+                            "帯グラフ",
+                            "エリアグラフ",
+                            "立体エリアグラフ",
+                            "エリアグラフ（積層）",
+                            "立体エリアグラフ（積層）"};
 
 QAction* findAction(QWidget* window, const QString& name) {
     for (QAction* a : window->findChildren<QAction*>())
@@ -157,9 +169,9 @@ class TestHistogramWindow : public QObject {
         }
         QCOMPARE(names, QStringList({"memorore", "titles", "hishan", "pasitens", "palabe", "ybun", "kikakugs",
                                      "pagriset"}));
-        QCOMPARE(texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例", "３Ｄグラフの視点設定(&R)",
-                                     "ラベル表示(&L)", "データの分離", "区分データの指定(&K)",
-                                     "グリッド線の設定(&G)"}));
+        QCOMPARE(texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例",
+                                     "３Ｄグラフの視点設定(&R)", "ラベル表示(&L)", "データの分離",
+                                     "区分データの指定(&K)", "グリッド線の設定(&G)"}));
         QCOMPARE(findAction(w, "hanari")->text(), QString("表示"));
         QCOMPARE(findAction(w, "hannasi")->text(), QString("非表示"));
         QCOMPARE(findAction(w, "pahei")->text(), QString("区間の平均値"));
@@ -347,7 +359,8 @@ class TestHistogramWindow : public QObject {
             [](QWidget* d) {
                 QCOMPARE(d->objectName(), QString("MEMORIH"));
                 QCOMPARE(d->windowTitle(), QString("目盛の変更"));
-                QCOMPARE(d->findChild<QGroupBox*>("Frame1")->title(), QString("グラフの上限と下限を入力します"));
+                QCOMPARE(d->findChild<QGroupBox*>("Frame1")->title(),
+                         QString("グラフの上限と下限を入力します"));
                 QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("上限："));
                 QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("下限："));
                 QCOMPARE(d->findChild<QLineEdit*>("Text1")->text(), QString("3.00"));
@@ -388,8 +401,8 @@ class TestHistogramWindow : public QObject {
         w->resize(900, 560);
         QCoreApplication::processEvents();
         ctx->ws.classFlags = {0, 1, 0, 0};
-        for (const char* kind : {"棒グラフ", "Ｚ軸立体棒", "棒グラフ－平均値", "円グラフ", "折れ線グラフ",
-                                 "積層型（横）"}) {
+        for (const char* kind :
+             {"棒グラフ", "Ｚ軸立体棒", "棒グラフ－平均値", "円グラフ", "折れ線グラフ", "積層型（横）"}) {
             w->kindList()->setCurrentText(QString::fromUtf8(kind));
             QCoreApplication::processEvents();
             const QImage image = w->grab().toImage();

@@ -76,9 +76,8 @@ void fillMeanKind(ChartModel& model, const ClassTable& table) {
     model.setCurrentSeries(1);
     for (int p = 1; p <= k; ++p) {
         model.setCurrentPoint(p);
-        model.setPointXPos((table.bounds[static_cast<std::size_t>(p - 1)] +
-                            table.bounds[static_cast<std::size_t>(p)]) /
-                           2);
+        model.setPointXPos(
+            (table.bounds[static_cast<std::size_t>(p - 1)] + table.bounds[static_cast<std::size_t>(p)]) / 2);
     }
 
     model.setOverlayMode(overlaymodes::kLeftAxis);
@@ -175,9 +174,9 @@ void CountExtremes::take(const ClassTable& table) {
 
 bool fillHistogram(ChartModel& model, const ClassTable& table, const ClassLabelTexts& labels,
                    std::span<const std::int16_t> flags, const HistogramInput& input) {
-    for (int code : {clearcodes::kPointLabels, clearcodes::kLegends, clearcodes::kXPositions,
-                     clearcodes::kPatterns, clearcodes::kSeparations, clearcodes::kPointTexts,
-                     clearcodes::kOverlay})
+    for (int code :
+         {clearcodes::kPointLabels, clearcodes::kLegends, clearcodes::kXPositions, clearcodes::kPatterns,
+          clearcodes::kSeparations, clearcodes::kPointTexts, clearcodes::kOverlay})
         model.clearArray(code);
     model.setOverlayMode(overlaymodes::kOff);
     model.setTitleBottom(std::string());

@@ -23,11 +23,11 @@ enum class HistogramNames { Title, ByCount, Legend, Hidden };
 
 // Which menu entries a kind enables beyond the ones every kind has.
 enum class HistogramMenus {
-    Common,               // only the entries every kind has
-    Pie,                  // classification and separation; no scale dialog
-    ClassifyOneSeries,    // classification while there is one series
-    Separation,           // separation only
-    Mean,                 // legend and label menus off
+    Common,            // only the entries every kind has
+    Pie,               // classification and separation; no scale dialog
+    ClassifyOneSeries, // classification while there is one series
+    Separation,        // separation only
+    Mean,              // legend and label menus off
 };
 
 struct HistogramKind {
@@ -53,11 +53,11 @@ std::string_view initialHistogramKind(int seriesCount);
 
 // The enabled state of the kind-dependent menu entries after a fill.
 struct HistogramMenuState {
-    bool scale = true;          // "最大最小値指定(&M)"
+    bool scale = true;           // "最大最小値指定(&M)"
     bool classification = false; // "区分データの指定(&K)"
-    bool separation = false;    // "データの分離"
-    bool legend = true;         // "凡例"
-    bool labels = true;         // "ラベル表示(&L)"
+    bool separation = false;     // "データの分離"
+    bool legend = true;          // "凡例"
+    bool labels = true;          // "ラベル表示(&L)"
 };
 HistogramMenuState histogramMenuState(const HistogramKind& kind, int seriesCount);
 

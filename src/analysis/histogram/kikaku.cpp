@@ -60,8 +60,9 @@ kikaku::kikaku(MainContext& context, QWidget* parent)
         m_grid->setText(kRangeColumn, row,
                         labelled ? QString::fromStdString(labels.rangeLabel(row)) : QString());
         m_grid->setText(kMidColumn, row, labelled ? QString::fromStdString(labels.midLabel(row)) : QString());
-        m_grid->setText(kCountColumn, row,
-                        QString::fromStdString(zel::generalNumberText(static_cast<double>(table.count(row, 1)))));
+        m_grid->setText(
+            kCountColumn, row,
+            QString::fromStdString(zel::generalNumberText(static_cast<double>(table.count(row, 1)))));
     }
     if (k > 0) {
         m_grid->setCurrentCol(kCheckColumn);
@@ -108,5 +109,6 @@ void kikaku::ok() {
 
 void kikaku::print() {
     const zel::Workspace& ws = m_context.workspace();
-    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.datasetBasePath()), ws.printMargins, 1.0);
+    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.datasetBasePath()), ws.printMargins,
+                                  1.0);
 }

@@ -19,8 +19,8 @@
 
 namespace {
 
-using zel::px;
 using MenuFrame::addItem;
+using zel::px;
 
 const GraphWindowSpec kDesign{
     .window = zel::WindowId::youko,
@@ -60,7 +60,8 @@ void moveBefore(QMenu* menu, QAction* item, QAction* before) {
 youko::youko(MainContext& context, QWidget* parent) : GraphWindow(context, kDesign, parent) {
     zel::Workspace& ws = context.workspace();
     // Opening: no class is classified.
-    ws.classFlags.assign(static_cast<std::size_t>(std::max(ws.classTable.classes, 0)), zel::classflags::kNone);
+    ws.classFlags.assign(static_cast<std::size_t>(std::max(ws.classTable.classes, 0)),
+                         zel::classflags::kNone);
     buildPanel();
     buildMenus();
     chart()->model().setHitReporting(1);
@@ -78,8 +79,8 @@ youko::~youko() = default;
 void youko::buildPanel() {
     const QStringList captions = {QStringLiteral("変数ナンバー"), QStringLiteral("データ値"),
                                   QStringLiteral("平均"), QStringLiteral("分散"), QStringLiteral("標準偏差")};
-    const QStringList boxes = {QStringLiteral("Textset"), QStringLiteral("Textpoint"), QStringLiteral("Text1"),
-                               QStringLiteral("Text2"), QStringLiteral("Text3")};
+    const QStringList boxes = {QStringLiteral("Textset"), QStringLiteral("Textpoint"),
+                               QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3")};
     int row = 0;
     const auto place = [&](QWidget* w, double height) {
         w->setGeometry(px(kDesignPanelLeft), px(kPanelTop + row * kPanelStep), px(kPanelWidth), px(height));
@@ -94,9 +95,12 @@ void youko::buildPanel() {
         box->setObjectName(boxes[i]);
         box->setReadOnly(true);
         place(box, 285);
-        if (i == 0) m_set = box;
-        else if (i == 1) m_point = box;
-        else m_stats[i - 2] = box;
+        if (i == 0)
+            m_set = box;
+        else if (i == 1)
+            m_point = box;
+        else
+            m_stats[i - 2] = box;
     }
     auto* kindLabel = new QLabel(QStringLiteral("グラフ種類"), client());
     kindLabel->setObjectName(QStringLiteral("Label6"));
@@ -179,7 +183,8 @@ std::optional<GraphWindow::ChartFill> youko::chartFill(int index) {
     const zel::HistogramInput in = input();
     const zel::HistogramKind* kind = zel::findHistogramKind(in.kind);
     const int series = ws.classTable.seriesCount();
-    const zel::HistogramMenuState menus = kind ? zel::histogramMenuState(*kind, series) : zel::HistogramMenuState{};
+    const zel::HistogramMenuState menus =
+        kind ? zel::histogramMenuState(*kind, series) : zel::HistogramMenuState{};
     m_scale->setEnabled(menus.scale);
     m_classification->setEnabled(menus.classification);
     m_separation->menuAction()->setEnabled(menus.separation);
@@ -229,17 +234,18 @@ void youko::openScale() {
         m_scaleUpper = m_extremes.largest;
     }
     chart()->model().setYAxisSelect(0);
-    ZelWindow::openModal<MEMORIH>(context(), MEMORIH::Range{m_scaleUpper, m_scaleLower},
-                                  [this](MEMORIH::Range r) {
-                                      m_scaleUpper = r.upper;
-                                      m_scaleLower = r.lower;
-                                      zel::ChartModel& m = chart()->model();
-                                      m.setYAxisScale(zel::axisscales::kFixed);
-                                      m.setYAxisMax(r.upper);
-                                      m.setYAxisMin(r.lower);
-                                      m.setAction(static_cast<int>(zel::ChartActionCode::Draw));
-                                  },
-                                  this);
+    ZelWindow::openModal<MEMORIH>(
+        context(), MEMORIH::Range{m_scaleUpper, m_scaleLower},
+        [this](MEMORIH::Range r) {
+            m_scaleUpper = r.upper;
+            m_scaleLower = r.lower;
+            zel::ChartModel& m = chart()->model();
+            m.setYAxisScale(zel::axisscales::kFixed);
+            m.setYAxisMax(r.upper);
+            m.setYAxisMin(r.lower);
+            m.setAction(static_cast<int>(zel::ChartActionCode::Draw));
+        },
+        this);
 }
 
 void youko::openClassification() {
