@@ -409,6 +409,15 @@ class TestHistogramWindow : public QObject {
             QVERIFY(!image.isNull());
             image.save(QStringLiteral("/tmp/youko-%1.png").arg(w->kindList()->currentIndex()));
         }
+        w->close();
+        uitest::flushDeletes();
+        // One series with a marked class: the name under the chart.
+        youko* one = open(1);
+        one->resize(900, 560);
+        ctx->ws.classFlags = {0, 0, 1, 0};
+        one->redraw();
+        QCoreApplication::processEvents();
+        QVERIFY(one->grab().toImage().save(QStringLiteral("/tmp/youko-one.png")));
     }
 
   private:
