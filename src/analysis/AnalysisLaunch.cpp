@@ -4,7 +4,6 @@
 #include "analysis/AnalysisLaunch.h"
 
 #include "analysis/AnalysisSet.h"
-#include "common/Analyses.h"
 #include "analysis/control/ControlWindows.h"
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
@@ -12,6 +11,8 @@
 #include "analysis/histogram/bunform.h"
 #include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
+#include "analysis/histogram/youko.h"
+#include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
@@ -58,6 +59,8 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hensuup, dialogOpener<hensuup>());
         set(zel::WindowId::bunform, dialogOpener<bunform>());
         set(zel::WindowId::dobun, dialogOpener<dobun>());
+        // The histogram window (youko); kikaku and MEMORIH are its own modal dialogs.
+        set(zel::WindowId::youko, [](MainContext& c) { return openYouko(c); });
         return t;
     }();
     return table;

@@ -18,6 +18,8 @@ zel_sources(zelcore
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
+  # The histogram window's kinds and chart fill.
+  src/analysis/histogram/HistogramFill.h src/analysis/histogram/HistogramFill.cpp
   # Statistics by variable and by stratum.
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
@@ -55,5 +57,9 @@ if(ZEL_WITH_QT)
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp
     src/analysis/histogram/dobun.h src/analysis/histogram/dobun.cpp
+    # The histogram window and its classification and scale dialogs.
+    src/analysis/histogram/youko.h src/analysis/histogram/youko.cpp
+    src/analysis/histogram/kikaku.h src/analysis/histogram/kikaku.cpp
+    src/analysis/histogram/MEMORIH.h src/analysis/histogram/MEMORIH.cpp
   )
 endif()

@@ -133,6 +133,12 @@ constexpr AnalysisTitleRule withSuffix(AnalysisTitleRule r, std::string_view suf
     r.topSuffixes = {suffix, {}};
     return r;
 }
+// An empty bottom row shows the window's name under the chart (selected variable 1 of
+// the title context: the histogram's series name for the kinds that show it).
+constexpr AnalysisTitleRule nameBelow(AnalysisTitleRule r) {
+    r.bottomSource = DefaultTitleSource::Variable1;
+    return r;
+}
 // The window applies the titles inside its own redraw, with the redraw flag cleared.
 constexpr AnalysisTitleRule redrawnWithFlag(AnalysisTitleRule r) {
     r.redrawOnlyWithFlag = true;
@@ -156,7 +162,7 @@ using enum DefaultTitleSource;
 // last column is the graph window and its default titles.
 constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
     {VariableGraph, "変数別グラフ", "", opens(hensuub), redrawnWithFlag(oneChart(oresen, ""))},
-    {Histogram, "ヒストグラム", "", opens(hensuup), oneChart(youko, "ヒストグラム")},
+    {Histogram, "ヒストグラム", "", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
     {Pareto, "パレート図", "", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
     {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
      AnalysisTitleRule{.window = sanpuzu,
