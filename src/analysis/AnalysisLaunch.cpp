@@ -9,6 +9,10 @@
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
+#include "analysis/statistics/hakoh.h"
+#include "analysis/statistics/hakohg.h"
+#include "analysis/statistics/hakohso.h"
+#include "analysis/statistics/hensi2so.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "presentation/TitleTable.h"
@@ -49,6 +53,11 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hensi1, dialogOpener<hensi1>());
         set(zel::WindowId::hensi2, dialogOpener<hensi2>());
         set(zel::WindowId::hensi3, dialogOpener<hensi3>());
+        // Statistics by variable and by stratum: hakoh, hakohg, hensi2so, hakohso.
+        set(zel::WindowId::hakoh, [](MainContext& c) { return openHakoh(c); });
+        set(zel::WindowId::hakohg, [](MainContext& c) { return openHakohg(c); });
+        set(zel::WindowId::hensi2so, [](MainContext& c) { return openHensi2so(c); });
+        set(zel::WindowId::hakohso, [](MainContext& c) { return openHakohso(c); });
         return t;
     }();
     return table;

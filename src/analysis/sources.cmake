@@ -51,5 +51,10 @@ if(ZEL_WITH_QT)
     src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
     src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
     src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+    # Statistics by variable and by stratum: hakoh, hakohg, hensi2so, hakohso.
+    src/analysis/statistics/hakoh.h src/analysis/statistics/hakoh.cpp
+    src/analysis/statistics/hakohg.h src/analysis/statistics/hakohg.cpp
+    src/analysis/statistics/hensi2so.h src/analysis/statistics/hensi2so.cpp
+    src/analysis/statistics/hakohso.h src/analysis/statistics/hakohso.cpp
   )
 endif()
