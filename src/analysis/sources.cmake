@@ -22,6 +22,7 @@ zel_sources(zelcore
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
   src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
+  src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
