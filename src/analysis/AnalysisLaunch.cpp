@@ -29,7 +29,8 @@ namespace AnalysisLaunch {
 namespace {
 
 bool isVariableDialog(zel::WindowId w) {
-    return w == zel::WindowId::hensi1 || w == zel::WindowId::hensi2 || w == zel::WindowId::hensi3;
+    return w == zel::WindowId::hensi1 || w == zel::WindowId::hensi2 || w == zel::WindowId::hensi3 ||
+           w == zel::WindowId::hensi2so;
 }
 
 template <class Dialog> Opener dialogOpener() {
@@ -125,7 +126,10 @@ std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel:
     using zel::WindowId;
     switch (analysis) {
     case AnalysisId::Histogram:
+    case AnalysisId::StratifiedHistogram:
         return WindowId::bunform;
+    case AnalysisId::StratifiedStatistics:
+        return WindowId::hakohso;
     case AnalysisId::Scatter:
         if (dialog == WindowId::hensi1) return std::nullopt;
         return WindowId::sanpuzu;

@@ -69,10 +69,10 @@ void hensi2so::ok() {
         return;
     }
     ws.stratifiedSet = std::move(set.value());
+    // hakohso for "層別統計量グラフ", bunform for "層別ヒストグラム".
     const std::optional<zel::AnalysisId> analysis = currentAnalysis(m_context);
-    std::optional<zel::WindowId> next;
-    if (analysis == zel::AnalysisId::StratifiedStatistics) next = zel::WindowId::hakohso;
-    if (analysis == zel::AnalysisId::StratifiedHistogram) next = zel::WindowId::bunform;
+    const std::optional<zel::WindowId> next =
+        analysis ? AnalysisLaunch::nextWindowAfterVariables(zel::WindowId::hensi2so, *analysis) : std::nullopt;
     if (const AnalysisLaunch::Opener open = next ? AnalysisLaunch::opener(*next) : AnalysisLaunch::Opener())
         open(m_context);
     close();
