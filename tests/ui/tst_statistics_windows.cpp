@@ -177,6 +177,14 @@ class TestStatisticsWindows : public QObject {
     }
 
     void hakohOkHandsItsFiguresToTheGraphAndCloses() {
+        // The graph of an earlier stratified analysis is still open.
+        zel::Dataset strata;
+        setData(strata, {"因子", "値"}, {{1, 1}, {1, 2}}, {"a", "b"});
+        ctx->ws.stratifiedSet = zel::buildStratifiedSet(strata, 1, 2).value();
+        ctx->analysis = QStringLiteral("層別統計量グラフ");
+        QVERIFY(openHakohg(*ctx));
+        ctx->analysis = QStringLiteral("変数別統計量");
+
         auto* w = qobject_cast<hakoh*>(openHakoh(*ctx));
         QVERIFY(w);
         w->show();
@@ -186,6 +194,7 @@ class TestStatisticsWindows : public QObject {
         auto* g = openWindow<hakohg>(zel::WindowId::hakohg);
         QVERIFY(g);
         QCOMPARE(g->windowTitle(), QString("変数の比較"));
+        QVERIFY(!g->stratified());
         QCOMPARE(ctx->ws.variableStatistics.figures.size(), std::size_t(2));
         QCOMPARE(ctx->ws.variableStatistics.figures[0].mean, 4.0);
     }
@@ -354,15 +363,27 @@ class TestStatisticsWindows : public QObject {
     }
 
     void hakohsoOkOpensTheGraphOfTheStrata() {
+        // The graph and the table of an earlier analysis are still open.
+        ctx->ws.variableStatistics = zel::computeVariableStatistics(ctx->ws.dataset);
+        QVERIFY(openHakohg(*ctx));
         ctx->analysis = QStringLiteral("層別統計量グラフ");
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}},
-                {"一組", "三組", "x", "y", "z"});
+        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}, {1, 5}},
+                {"一組", "三組", "x", "y", "z", "w"});
         auto* d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         QTest::mouseClick(d->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(openWindow<hakohso>(zel::WindowId::hakohso));
+        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}},
+                {"一組", "三組", "x", "y", "z"});
+        d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
+        QVERIFY(d);
+        QTest::mouseClick(d->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        uitest::flushDeletes();
         auto* t = openWindow<hakohso>(zel::WindowId::hakohso);
         QVERIFY(t);
         QCOMPARE(t->grid().text(0, 2), QString("3"));
+        // The table shows the set just built: two values in stratum 1.
+        QCOMPARE(shown(t->grid(), 2, 1), QString("2"));
         QTest::mouseClick(t->okButton(), Qt::LeftButton);
         uitest::flushDeletes();
         QVERIFY(!ZelWindow::find(zel::WindowId::hakohso));

@@ -70,6 +70,8 @@ hakoh::hakoh(MainContext& context, QWidget* parent)
 void hakoh::ok() {
     // The graph draws the figures the table shows.
     context().workspace().variableStatistics = m_stats;
+    // A graph still open from before may show strata: it makes way for these.
+    ZelWindow::closeWindows({zel::WindowId::hakohg});
     if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::hakohg)) open(context());
     close();
 }

@@ -15,6 +15,8 @@ hakohso::hakohso(MainContext& context, QWidget* parent)
 }
 
 void hakohso::ok() {
+    // A graph still open from before may show variables: it makes way for the strata.
+    ZelWindow::closeWindows({zel::WindowId::hakohg});
     if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::hakohg)) open(context());
     close();
 }

@@ -73,8 +73,11 @@ void hensi2so::ok() {
     const std::optional<zel::AnalysisId> analysis = currentAnalysis(m_context);
     const std::optional<zel::WindowId> next =
         analysis ? AnalysisLaunch::nextWindowAfterVariables(zel::WindowId::hensi2so, *analysis) : std::nullopt;
-    if (const AnalysisLaunch::Opener open = next ? AnalysisLaunch::opener(*next) : AnalysisLaunch::Opener())
+    if (const AnalysisLaunch::Opener open = next ? AnalysisLaunch::opener(*next) : AnalysisLaunch::Opener()) {
+        // A window still open from before shows another set: it makes way for this one.
+        ZelWindow::closeWindows({*next});
         open(m_context);
+    }
     close();
 }
 
