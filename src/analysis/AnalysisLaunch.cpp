@@ -12,6 +12,10 @@
 #include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/histogram/youko.h"
+#include "analysis/statistics/hakoh.h"
+#include "analysis/statistics/hakohg.h"
+#include "analysis/statistics/hakohso.h"
+#include "analysis/statistics/hensi2so.h"
 #include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -31,7 +35,8 @@ namespace AnalysisLaunch {
 namespace {
 
 bool isVariableDialog(zel::WindowId w) {
-    return w == zel::WindowId::hensi1 || w == zel::WindowId::hensi2 || w == zel::WindowId::hensi3;
+    return w == zel::WindowId::hensi1 || w == zel::WindowId::hensi2 || w == zel::WindowId::hensi3 ||
+           w == zel::WindowId::hensi2so;
 }
 
 template <class Dialog> Opener dialogOpener() {
@@ -61,6 +66,11 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::dobun, dialogOpener<dobun>());
         // The histogram window (youko); kikaku and MEMORIH are its own modal dialogs.
         set(zel::WindowId::youko, [](MainContext& c) { return openYouko(c); });
+        // Statistics by variable and by stratum: hakoh, hakohg, hensi2so, hakohso.
+        set(zel::WindowId::hakoh, [](MainContext& c) { return openHakoh(c); });
+        set(zel::WindowId::hakohg, [](MainContext& c) { return openHakohg(c); });
+        set(zel::WindowId::hensi2so, [](MainContext& c) { return openHensi2so(c); });
+        set(zel::WindowId::hakohso, [](MainContext& c) { return openHakohso(c); });
         return t;
     }();
     return table;
@@ -161,7 +171,10 @@ std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel:
     using zel::WindowId;
     switch (analysis) {
     case AnalysisId::Histogram:
+    case AnalysisId::StratifiedHistogram:
         return WindowId::bunform;
+    case AnalysisId::StratifiedStatistics:
+        return WindowId::hakohso;
     case AnalysisId::Scatter:
         if (dialog == WindowId::hensi1) return std::nullopt;
         return WindowId::sanpuzu;

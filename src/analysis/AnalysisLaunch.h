@@ -58,9 +58,10 @@ bool isAvailable(const QString& analysis);
 // does an analysis that is not available.
 void runGraphCommand(MainContext& context);
 
-// The window a variable dialog (hensi1, hensi2, hensi3) opens after "OK" for
-// the analysis: bunform, sanpuzu, rsanpu, oresen, or none where the dialog is
-// not offered for that analysis. The second form takes the names.
+// The window a variable dialog (hensi1, hensi2, hensi3, or the stratification
+// dialog hensi2so) opens after "OK" for the analysis: bunform, sanpuzu, rsanpu,
+// oresen, hakohso, or none where the dialog is not offered for that analysis.
+// The second form takes the names.
 std::optional<zel::WindowId> nextWindowAfterVariables(zel::WindowId dialog, zel::AnalysisId analysis);
 QString nextWindowAfterVariables(const QString& dialog, const QString& analysis);
 

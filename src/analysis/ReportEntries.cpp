@@ -2,13 +2,24 @@
 #include "analysis/ReportEntry.h"
 
 #include "analysis/control/ControlReports.h"
+#include "analysis/statistics/StatisticsReports.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zel {
 
 std::span<const ReportEntry> reportEntries() {
-    return controlReportEntries();
+    static const std::vector<ReportEntry> entries = [] {
+        std::vector<ReportEntry> all;
+        for (const std::span<const ReportEntry> family : {
+                 controlReportEntries(),
+                 statisticsReportEntries(),
+             })
+            all.insert(all.end(), family.begin(), family.end());
+        return all;
+    }();
+    return entries;
 }
 
 const ReportEntry* reportEntry(AnalysisId id) {

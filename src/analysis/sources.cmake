@@ -24,6 +24,7 @@ zel_sources(zelcore
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
   src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
+  src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
@@ -61,5 +62,10 @@ if(ZEL_WITH_QT)
     src/analysis/histogram/youko.h src/analysis/histogram/youko.cpp
     src/analysis/histogram/kikaku.h src/analysis/histogram/kikaku.cpp
     src/analysis/histogram/MEMORIH.h src/analysis/histogram/MEMORIH.cpp
+    # Statistics by variable and by stratum: hakoh, hakohg, hensi2so, hakohso.
+    src/analysis/statistics/hakoh.h src/analysis/statistics/hakoh.cpp
+    src/analysis/statistics/hakohg.h src/analysis/statistics/hakohg.cpp
+    src/analysis/statistics/hensi2so.h src/analysis/statistics/hensi2so.cpp
+    src/analysis/statistics/hakohso.h src/analysis/statistics/hakohso.cpp
   )
 endif()

@@ -171,7 +171,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
                        .leftSource = ScatterLeft,
                        .redrawOnlyWithFlag = true,
                        .viewCommand = false}},
-    {VariableStatistics, "変数別統計量", "", opens(hakoh), noViewCommand(oneChart(hakohg, "変数別統計量"))},
+    {VariableStatistics, "変数別統計量", "variable-stats", opens(hakoh), noViewCommand(oneChart(hakohg, "変数別統計量"))},
     {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3),
      AnalysisTitleRule{.window = rsanpu,
                        .topSource = Fixed,
@@ -189,7 +189,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
      withSuffix(oneChart(kanri1, "欠点数データ"), "(欠点数データ)")},
     {XRs, "X-Rs 管理図", "x-rs", needs(1, kXRsVariables, xrshensi),
      twoCharts(xrskanri, {"測定値　Ｘ", "移動範囲　Ｒs"}, {"(Ｘ)", "(Ｒs)"})},
-    {StratifiedStatistics, "層別統計量グラフ", "", needs(2, kStratifiedVariables, hensi2so),
+    {StratifiedStatistics, "層別統計量グラフ", "stratified-stats", needs(2, kStratifiedVariables, hensi2so),
      noGridCommand(noViewCommand(oneChart(hakohg, "層別統計量グラフ")))},
     // No title rule: the histogram window it opens shows typed titles only, and the
     // title, grid-line and 3-D view dialogs leave that window to its next redraw.

@@ -92,8 +92,8 @@ TEST(CommandLine, ReportIdsAreTheFourControlChartsByShortOrListName) {
     const CommandLine c = parseCommandLine({"--report=histogram", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("histogram"), std::string::npos);
-    EXPECT_NE(c.error.find("（xbar-r, x-rs, p-pn, defects のいずれか）"), std::string::npos);
-    EXPECT_NE(usageText().find("ID: xbar-r, x-rs, p-pn, defects; V:"), std::string::npos);
+    EXPECT_NE(c.error.find("（xbar-r, x-rs, p-pn, defects, variable-stats, stratified-stats のいずれか）"), std::string::npos);
+    EXPECT_NE(usageText().find("ID: xbar-r, x-rs, p-pn, defects, variable-stats, stratified-stats; V:"), std::string::npos);
     EXPECT_NE(usageText().find("(x-rs also Xbar)"), std::string::npos);
 }
 
@@ -105,7 +105,9 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "xbar-r\tXbar-R 管理図\t--var なし（すべての変数）\t--set kind, decimals, limits\n"
               "x-rs\tX-Rs 管理図\t--var 1 つまで（Xbar も可）\t--set kind, decimals, limits\n"
               "p-pn\tP-Pn 管理図\t--var 2 つまで\t--set kind, decimals, limits\n"
-              "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower\n");
+              "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower\n"
+              "variable-stats\t変数別統計量\t--var なし（すべての変数）\t--set kind\n"
+              "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

@@ -26,13 +26,12 @@
 
 #include <memory>
 
-using uitest::PlainWindow;
-using uitest::SeenBox;
 using uitest::answerBox;
 using uitest::flushDeletes;
+using uitest::PlainWindow;
+using uitest::SeenBox;
 
 namespace {
-
 
 const QString kTooFewSamples = QStringLiteral("解析を行うには、データを２つ以上選択してください。");
 const QString kXbarRSize = QStringLiteral("標本の大きさは２から１０に設定して下さい。");
@@ -108,15 +107,18 @@ class TestLaunch : public QObject {
 
         auto* model = qobject_cast<QStandardItemModel*>(list->model());
         QVERIFY(model);
-        const QStringList offered = {QStringLiteral("ヒストグラム"), QStringLiteral("Xbar-R 管理図"),
-                                     QStringLiteral("P-Pn 管理図"), QStringLiteral("欠点数データ"),
-                                     QStringLiteral("X-Rs 管理図")};
+        const QStringList offered = {QStringLiteral("ヒストグラム"),     QStringLiteral("Xbar-R 管理図"),
+                                     QStringLiteral("P-Pn 管理図"),      QStringLiteral("欠点数データ"),
+                                     QStringLiteral("X-Rs 管理図"),      QStringLiteral("変数別統計量"),
+                                     QStringLiteral("層別統計量グラフ"), QStringLiteral("層別ヒストグラム")};
         for (int i = 0; i < 13; ++i) {
             const bool enabled = model->item(i)->flags().testFlag(Qt::ItemIsEnabled);
             QCOMPARE(enabled, offered.contains(list->itemText(i)));
         }
         // Analyses that open a variable dialog wait for the window after it.
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("ヒストグラム")));
+        QVERIFY(AnalysisLaunch::isAvailable(
+            QStringLiteral("層別ヒストグラム"))); // hensi2so, bunform, dobun, youko
         QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("立体散布図")));
         QCOMPARE(AnalysisLaunch::firstWindows(QStringLiteral("散布図")),
                  QStringList({QStringLiteral("hensi2"), QStringLiteral("sanpuset")}));
@@ -132,8 +134,12 @@ class TestLaunch : public QObject {
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentText(), QStringLiteral("X-Rs 管理図"));
-        QTest::keyClick(list, Qt::Key_Down); // 11 and 12 cannot be chosen
-        QCOMPARE(list->currentText(), QStringLiteral("X-Rs 管理図"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), QStringLiteral("層別統計量グラフ"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), QStringLiteral("層別ヒストグラム"));
+        QTest::keyClick(list, Qt::Key_Down); // the last one
+        QCOMPARE(list->currentText(), QStringLiteral("層別ヒストグラム"));
     }
 
     void refusalsComeInTheirOrder() {

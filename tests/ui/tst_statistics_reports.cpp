@@ -1,0 +1,209 @@
+// The report command of the statistics by variable and by stratum, run from
+// its command line as a user types it: the table with its headings and full
+// precision, the table as shown, the chart of each kind, the summary, and the
+// stratification refusals that write nothing.
+#include "app/CommandLine.h"
+#include "app/ReportCommand.h"
+#include "common/NumberText.h"
+#include "dataset/Dataset.h"
+#include "dataset/DatasetFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList csvLines(const QString& path) {
+    QStringList lines = QString::fromUtf8(readAll(path)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+struct Run {
+    int exitCode = -1;
+    std::string err;
+};
+
+} // namespace
+
+class TestStatisticsReports : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    Run report(const QStringList& args) {
+        std::vector<std::string> list;
+        for (const QString& a : args)
+            list.push_back(a.toStdString());
+        const zel::CommandLine cl = zel::parseCommandLine(list);
+        Run run;
+        if (cl.mode != zel::CommandLine::Mode::Report) {
+            run.err = "not a report: " + cl.error;
+            return run;
+        }
+        std::ostringstream err;
+        run.exitCode = ReportCommand::run(cl, err);
+        run.err = err.str();
+        return run;
+    }
+
+    // A dataset of the rows (one vector per sample), labelled a, b, c ...
+    QString writeDataset(const QString& name, const std::vector<std::string>& names,
+                         const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
+        zel::Dataset ds;
+        ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
+        for (std::size_t j = 0; j < names.size(); ++j)
+            ds.setName(static_cast<int>(j) + 1, names[j]);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            ds.setLabel(static_cast<int>(i) + 1, std::string(1, static_cast<char>('a' + i)));
+            for (std::size_t j = 0; j < rows[i].size(); ++j)
+                ds.setValue(static_cast<int>(i) + 1, static_cast<int>(j) + 1, rows[i][j]);
+        }
+        for (int i : masked)
+            ds.setMask(i, 1);
+        const zel::Status st = zel::writeDataset(ds, path(name).toStdString());
+        if (!st) qWarning("%s", st.message().c_str());
+        return path(name + QStringLiteral(".QCS"));
+    }
+
+    QStringList entries(const QString& dir) {
+        return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    }
+
+    QString strataDataset() {
+        return writeDataset(QStringLiteral("strata"), {"因子", "値"}, {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
+    }
+
+  private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void variableStatsWritesTheTableTheFigureChartAndTheSummary() {
+        const QString dataset =
+            writeDataset(QStringLiteral("sizes"), {"長さ", "幅"}, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {2});
+        const QString out = path(QStringLiteral("out-vs"));
+        const Run run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.err, std::string());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(entries(out), (QStringList{"hakoh.csv", "hakoh.txt", "hakohg-Graph1.pdf", "hakohg-Graph1.png",
+                                            "hakohg-Graph1.svg", "summary.txt"}));
+
+        const QStringList csv = csvLines(out + QStringLiteral("/hakoh.csv"));
+        QCOMPARE(csv.size(), 3);
+        QCOMPARE(csv[0], QStringLiteral(",変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計"));
+        QCOMPARE(csv[1], QStringLiteral("NO.1,長さ,3,6,2,4,4,2,12"));
+        QCOMPARE(csv[2], QStringLiteral("NO.2,幅,3,4,1,") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +
+                             QStringLiteral(",") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +
+                             QStringLiteral(",") +
+                             QString::fromStdString(zel::generalNumberText(std::sqrt(7.0 / 3))) +
+                             QStringLiteral(",7"));
+
+        // As the window shows it: whole counts, four places for the figures.
+        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/hakoh.txt"))).split('\n');
+        QCOMPARE(shown[0], QStringLiteral("変数no.\t変数名\tデータ数\tＭＡＸ\tＭＩＮ\t平均値\t分　散\t標準偏差\t合　計"));
+        QCOMPARE(shown[1], QStringLiteral("NO.1\t長さ\t3\t6.0000\t2.0000\t4.0000\t4.0000\t2.0000\t12.0000"));
+
+        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        QVERIFY(summary.startsWith(QStringLiteral("n 1 3\nmax 1 6\nmin 1 2\nmean 1 4\nvariance 1 4\nsd 1 2\nsum 1 12\n"
+                                                  "n 2 3\nmax 2 4\n")));
+        QCOMPARE(summary.count('\n'), 14);
+
+        // One figure per variable, labelled by its name, under the analysis's title.
+        const QByteArray svg = readAll(out + QStringLiteral("/hakohg-Graph1.svg"));
+        QVERIFY(svg.contains("幅"));
+        QVERIFY(svg.contains("変数別統計量"));
+        QCOMPARE(QImage(out + QStringLiteral("/hakohg-Graph1.png")).isNull(), false);
+        QVERIFY(readAll(out + QStringLiteral("/hakohg-Graph1.pdf")).startsWith("%PDF"));
+    }
+
+    void variableStatsTakesTheKindsOfItsListOnly() {
+        const QString dataset = writeDataset(QStringLiteral("kinds"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 7}});
+        const QString out = path(QStringLiteral("out-kinds"));
+        Run run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
+                          QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFile::exists(out + QStringLiteral("/hakohg-Graph1.png")));
+
+        const QString refused = path(QStringLiteral("out-kind-refused"));
+        run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=層別データプロット"),
+                      QStringLiteral("--output=") + refused, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("不明なグラフの種類です: 層別データプロット\n"));
+        QVERIFY(!QFile::exists(refused));
+
+        // Every variable takes part: no --var.
+        run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--var=x"),
+                      QStringLiteral("--output=") + refused, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(refused));
+    }
+
+    void stratifiedStatsWritesOneRowPerStratum() {
+        const QString dataset = strataDataset();
+        const QString out = path(QStringLiteral("out-ss"));
+        const Run run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
+                                QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
+                                QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.err, std::string());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(entries(out), (QStringList{"hakohg-Graph1.pdf", "hakohg-Graph1.png", "hakohg-Graph1.svg",
+                                            "hakohso.csv", "hakohso.txt", "summary.txt"}));
+        const QStringList csv = csvLines(out + QStringLiteral("/hakohso.csv"));
+        QCOMPARE(csv.size(), 3);
+        QCOMPARE(csv[1], QStringLiteral("1,a,2,20,10,15,50,") +
+                             QString::fromStdString(zel::generalNumberText(std::sqrt(50.0))) + QStringLiteral(",30"));
+        QCOMPARE(csv[2], QStringLiteral("2,b,3,3,1,2,1,1,6"));
+        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/hakohso.txt"))).split('\n');
+        QVERIFY(shown[0].startsWith(QStringLiteral("層別 no.\t変数名\tデータ数")));
+        QCOMPARE(shown[2], QStringLiteral("2\tb\t3\t3.0000\t1.0000\t2.0000\t1.0000\t1.0000\t6.0000"));
+        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        QVERIFY(summary.contains(QStringLiteral("n 1 2\n")));
+        QVERIFY(summary.contains(QStringLiteral("mean 2 2\n")));
+        QVERIFY(summary.contains(QStringLiteral("variance 1 50\n")));
+    }
+
+    void stratificationRefusalsWriteNothing() {
+        const QString out = path(QStringLiteral("out-strata-refused"));
+        const QString dataset = strataDataset();
+        Run run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
+                          QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("層別変数と解析変数が同じです｡\n"));
+
+        const QString outside =
+            writeDataset(QStringLiteral("outside"), {"因子", "値"}, {{1, 10}, {1, 20}, {5.5, 1}, {5, 2}});
+        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, outside});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("層別因子として使用できるデータは１～５の整数です。\n"));
+
+        const QString single =
+            writeDataset(QStringLiteral("single"), {"因子", "値"}, {{1, 10}, {1, 20}, {4, 1}, {2, 2}, {2, 3}});
+        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, single});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, std::string("一つのグループのデータは「２」以上にして下さい。\n"));
+
+        // The stratified statistics need two variables.
+        const QString one = writeDataset(QStringLiteral("one"), {"値"}, {{1}, {2}, {3}});
+        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, one});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err,
+                 std::string("層別グラフを作成するには最低２つの変数（層別因子と解析変数）が必要です。\n"));
+        QVERIFY(!QFile::exists(out));
+    }
+};
+
+QTEST_MAIN(TestStatisticsReports)
+#include "tst_statistics_reports.moc"
