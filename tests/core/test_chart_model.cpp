@@ -363,3 +363,16 @@ TEST(ChartModelRoles, ResetsAndClearsDoNotLetRolesLeakIntoTheNextChart) {
     for (int s = 2; s <= 4; ++s)
         EXPECT_EQ(m.seriesRole(s), SeriesRole::Data) << s;
 }
+
+TEST(ChartModelProperties, BarGapRangeAndTheRedrawReset) {
+    ChartModel m;
+    EXPECT_EQ(m.barGap(), ChartModel::kAutomaticBarGap);
+    EXPECT_TRUE(m.setBarGap(0));
+    EXPECT_TRUE(m.setBarGap(ChartModel::kMaxBarGap));
+    EXPECT_FALSE(m.setBarGap(-2));
+    EXPECT_FALSE(m.setBarGap(ChartModel::kMaxBarGap + 1));
+    EXPECT_EQ(m.barGap(), ChartModel::kMaxBarGap);
+    // A gap belongs to the drawing that set it: the next one starts automatic.
+    m.redrawReset(ViewAngles{});
+    EXPECT_EQ(m.barGap(), ChartModel::kAutomaticBarGap);
+}

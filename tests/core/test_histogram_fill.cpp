@@ -248,3 +248,12 @@ TEST(HistogramFill, UnknownKindAndCountExtremes) {
     EXPECT_EQ(e.largest, 5.0);
     EXPECT_EQ(largestCount(table(2)), 3.0);
 }
+
+TEST(HistogramFill, BarsOfNeighbouringClassesTouch) {
+    // The 2-D bar kinds leave no gap between classes; the others keep the
+    // chart's automatic spacing (a 3-D bar has its own depth and spacing).
+    for (const char* kind : {"棒グラフ", "積層型", "棒グラフ（横）", "積層型（横）"})
+        EXPECT_EQ(fill(2, kind).model.barGap(), 0) << kind;
+    for (const char* kind : {"立体棒グラフ", "Ｚ軸立体棒", "円グラフ", "折れ線グラフ"})
+        EXPECT_EQ(fill(2, kind).model.barGap(), ChartModel::kAutomaticBarGap) << kind;
+}

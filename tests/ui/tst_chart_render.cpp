@@ -111,6 +111,7 @@ class TestChartRender : public QObject {
     void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
     void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
+    void barsTouchWithoutAGap();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
     void crowdedLabelsNeverOverlap();
@@ -529,6 +530,26 @@ void TestChartRender::barsReachTheirValues() {
     fill(m, 2, {30, 1, 1});
     m.setYAxisScale(0);
     QVERIFY(layoutOf(m).valueAxis().max >= 40.0);
+}
+
+void TestChartRender::barsTouchWithoutAGap() {
+    // Halfway between two neighbouring bars, at half their height: white paper
+    // with the automatic spacing, bar with no gap (a histogram's classes).
+    zel::ChartModel m;
+    m.setChartType(static_cast<int>(zel::ChartType::Bar));
+    m.setChartStyle(zel::chartstyles::kBarVertical);
+    m.setPointCount(4);
+    fill(m, 1, {10, 10, 10, 10});
+    m.setYAxisScale(zel::axisscales::kFixed);
+    m.setYAxisMax(20);
+    m.setYAxisMin(0);
+    const auto between = [&](const QImage& img, const ChartLayout& l) {
+        const int x = static_cast<int>((l.categoryPos(2) + l.categoryPos(3)) / 2);
+        return img.pixel(x, static_cast<int>(l.valuePos(5)));
+    };
+    QVERIFY(isWhite(between(renderOf(m), layoutOf(m))));
+    QVERIFY(m.setBarGap(0));
+    QVERIFY(!isWhite(between(renderOf(m), layoutOf(m))));
 }
 
 void TestChartRender::statisticsLinesAreDrawnOnlyWhenAsked() {

@@ -196,6 +196,8 @@ bool fillHistogram(ChartModel& model, const ClassTable& table, const ClassLabelT
     if (!kind) return false;
     model.setChartType(static_cast<int>(kind->type));
     model.setChartStyle(kind->style);
+    // Neighbouring classes share their boundary: their bars touch.
+    if (kind->type == ChartType::Bar) model.setBarGap(0);
 
     if (kind->labels)
         for (int p = 1; p <= k; ++p)

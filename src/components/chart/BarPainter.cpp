@@ -26,8 +26,12 @@ void forEachBar(const zel::ChartModel& m, const ChartLayout& l,
     const double basePos = l.valuePos(base);
     const double slot = l.slotWidth();
     const double sep = 6 * l.unit();
+    // The share of its category a bar (or a group of bars) fills.
+    const int gap = m.barGap();
+    const double single = gap == zel::ChartModel::kAutomaticBarGap ? 0.62 : 1.0 - gap / 100.0;
+    const double grouped = gap == zel::ChartModel::kAutomaticBarGap ? 0.8 : single;
     if (isStacked(m)) {
-        const double w = std::max(slot * 0.62, 1.0 * l.unit());
+        const double w = std::max(slot * single, 1.0 * l.unit());
         for (int p = 1; p <= np; ++p) {
             double pos = 0, neg = 0;
             const double c = l.categoryPos(p);
@@ -48,7 +52,7 @@ void forEachBar(const zel::ChartModel& m, const ChartLayout& l,
         }
         return;
     }
-    const double group = slot * (ns > 1 ? 0.8 : 0.62);
+    const double group = slot * (ns > 1 ? grouped : single);
     const double w = std::max(group / ns, 1.0 * l.unit());
     for (int p = 1; p <= np; ++p) {
         const double c0 = l.categoryPos(p) - group / 2;

@@ -83,6 +83,7 @@ void histogram(ChartModel& m) {
     fillSeries(m, {counts});
     m.setChartType(type(ChartType::Bar));
     m.setChartStyle(styles::kBarVertical);
+    m.setBarGap(0); // neighbouring classes touch
     for (int i = 1; i <= 12; ++i) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.3f", lo + (i - 0.5) * w);

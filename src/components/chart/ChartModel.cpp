@@ -294,6 +294,12 @@ bool ChartModel::setStatLines(int bits) {
     return true;
 }
 
+bool ChartModel::setBarGap(int percent) {
+    if (percent != kAutomaticBarGap && (percent < 0 || percent > kMaxBarGap)) return false;
+    m_barGap = percent;
+    return true;
+}
+
 bool ChartModel::setFitDegree(int degree) {
     if (degree < 1 || degree > kMaxFitDegree) return false;
     m_fitDegree = degree;
@@ -447,6 +453,7 @@ void ChartModel::redrawReset(const ViewAngles& view, bool controlChart) {
     clearArray(clearcodes::kLegends);
     clearArray(clearcodes::kRoles);
     m_statLines = 0;
+    m_barGap = kAutomaticBarGap;
     m_resetSwitchOne = 0;
     if (!controlChart) {
         setYAxisScale(0);
