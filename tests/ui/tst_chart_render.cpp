@@ -112,6 +112,7 @@ class TestChartRender : public QObject {
     void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
     void barsTouchWithoutAGap();
+    void whiskerCapsOnTheAxisEndsStayVisible();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
     void crowdedLabelsNeverOverlap();
@@ -550,6 +551,32 @@ void TestChartRender::barsTouchWithoutAGap() {
     QVERIFY(isWhite(between(renderOf(m), layoutOf(m))));
     QVERIFY(m.setBarGap(0));
     QVERIFY(!isWhite(between(renderOf(m), layoutOf(m))));
+}
+
+void TestChartRender::whiskerCapsOnTheAxisEndsStayVisible() {
+    // The figures' axis runs exactly from the lowest minimum to the highest
+    // maximum: the caps there must show inside the frame, not under it.
+    zel::ChartModel m;
+    m.setChartType(static_cast<int>(zel::ChartType::StatsByVariable));
+    m.setChartStyle(zel::chartstyles::kStatsBoxFigure);
+    m.setSeriesCount(7);
+    m.setPointCount(1);
+    const double sets[7] = {0, 3, 3, 5, 7, 7, 10}; // min, mean - sd (x2), mean, mean + sd (x2), max
+    for (int s = 1; s <= 7; ++s)
+        fill(m, s, {sets[s - 1]});
+    m.setYAxisScale(zel::axisscales::kFixed);
+    m.setYAxisMax(10);
+    m.setYAxisMin(0);
+    const ChartLayout l = layoutOf(m);
+    const QImage img = renderOf(m);
+    const int c = static_cast<int>(l.categoryPos(1));
+    const int off = 4; // beside the whisker itself, on the cap
+    for (int y : {static_cast<int>(l.plot().top()) + 2, static_cast<int>(l.plot().bottom()) - 3}) {
+        bool ink = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            ink = ink || !isWhite(img.pixel(c + off, y + dy));
+        QVERIFY2(ink, qPrintable(QString("no cap near y %1").arg(y)));
+    }
 }
 
 void TestChartRender::statisticsLinesAreDrawnOnlyWhenAsked() {

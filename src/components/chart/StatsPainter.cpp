@@ -34,6 +34,12 @@ void StatsPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
     p.setClipRect(l.plot());
     p.setRenderHint(QPainter::Antialiasing, true);
     const double w = std::min(l.slotWidth() * 0.5, 60 * u);
+    const QRectF plot = l.plot();
+    const double inset = 2.0 * u;
+    const auto inside = [&](double pos) {
+        return l.horizontal() ? std::clamp(pos, plot.left() + inset, plot.right() - inset)
+                              : std::clamp(pos, plot.top() + inset, plot.bottom() - inset);
+    };
     for (int pt = 1; pt <= m.pointCount(); ++pt) {
         double v[kSets];
         if (!figureOf(m, pt, v)) continue;
@@ -42,9 +48,11 @@ void StatsPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
         QPen pen(ink, 1.2 * u);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
-        // whiskers with caps
-        const double lo = l.valuePos(v[0]), boxLo = l.valuePos(v[2]), mean = l.valuePos(v[3]),
-                     boxHi = l.valuePos(v[4]), hi = l.valuePos(v[6]);
+        // whiskers with caps; a cap on the plot's edge (an axis ending at the
+        // extreme, as the figures' axis rule makes it) is drawn just inside, where
+        // the frame does not cover it
+        const double lo = inside(l.valuePos(v[0])), boxLo = l.valuePos(v[2]), mean = l.valuePos(v[3]),
+                     boxHi = l.valuePos(v[4]), hi = inside(l.valuePos(v[6]));
         p.drawLine(l.at(c, lo), l.at(c, boxLo));
         p.drawLine(l.at(c, boxHi), l.at(c, hi));
         p.drawLine(l.at(c - w / 4, lo), l.at(c + w / 4, lo));
