@@ -12,8 +12,11 @@
 
 #include "MessageBoxRecorder.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
@@ -75,6 +78,57 @@ template <class T> QTimer* whenModal(std::function<void(T*)> act) {
     });
     timer->start(10);
     return timer;
+}
+
+// What a grid shows in data cell (col, row), its decimal places and formats
+// applied, and the shown texts and headings by row and column.
+inline QString shown(const DataGrid& g, int col, int row) {
+    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
+}
+inline QStringList shownColumn(const DataGrid& g, int col) {
+    QStringList out;
+    for (int r = 1; r <= g.rowCount(); ++r)
+        out << shown(g, col, r);
+    return out;
+}
+inline QStringList shownRow(const DataGrid& g, int row) {
+    QStringList out;
+    for (int c = 1; c <= g.columnCount(); ++c)
+        out << shown(g, c, row);
+    return out;
+}
+inline QStringList columnHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int c = 1; c <= g.columnCount(); ++c)
+        out << g.text(c, 0);
+    return out;
+}
+inline QStringList rowHeadings(const DataGrid& g) {
+    QStringList out;
+    for (int r = 1; r <= g.rowCount(); ++r)
+        out << g.text(0, r);
+    return out;
+}
+
+// The action of a window's menus with this object name, or nullptr.
+inline QAction* findAction(QWidget* window, const QString& name) {
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+// Runs body on the modal dialog that trigger opens (a dialog with its own event
+// loop: the body runs from inside it).
+inline void withModal(const std::function<void(QWidget*)>& body, const std::function<void()>& trigger) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        body(modal);
+        ran = true;
+    });
+    trigger();
+    QVERIFY(ran);
 }
 
 } // namespace uitest

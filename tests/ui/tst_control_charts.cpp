@@ -41,6 +41,8 @@
 
 using uitest::FakeContext;
 
+using uitest::findAction;
+
 namespace {
 
 // rows of values, one label per row; a row whose label starts with '-' is masked.
@@ -58,12 +60,6 @@ zel::Dataset makeDataset(const std::vector<std::vector<double>>& rows,
     for (int j = 1; j <= d.variableCount(); ++j)
         d.setName(j, "v" + std::to_string(j));
     return d;
-}
-
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
 }
 
 template <class T> T* child(QWidget* window, const QString& name) {

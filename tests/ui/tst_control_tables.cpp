@@ -42,6 +42,12 @@
 
 using uitest::FakeContext;
 
+using uitest::shown;
+using uitest::columnHeadings;
+using uitest::rowHeadings;
+
+using uitest::findAction;
+
 namespace {
 
 // Fills the dataset row by row; a sample whose label is "masked" is masked.
@@ -58,32 +64,8 @@ void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows, con
     }
 }
 
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 QPushButton* button(QWidget* window, const QString& name) {
     return window->findChild<QPushButton*>(name);
-}
-
-// What the grid shows in a cell (with its decimal places applied).
-QString shown(const DataGrid& g, int col, int row) {
-    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
-}
-
-QStringList columnHeadings(const DataGrid& g) {
-    QStringList out;
-    for (int c = 1; c <= g.columnCount(); ++c)
-        out << g.text(c, 0);
-    return out;
-}
-QStringList rowHeadings(const DataGrid& g) {
-    QStringList out;
-    for (int r = 1; r <= g.rowCount(); ++r)
-        out << g.text(0, r);
-    return out;
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {

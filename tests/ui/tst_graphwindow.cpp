@@ -35,6 +35,9 @@
 
 using uitest::FakeContext;
 
+using uitest::findAction;
+using uitest::withModal;
+
 namespace {
 
 // A histogram-like window: one coloured bar series.
@@ -95,25 +98,6 @@ class SampleControlChart : public GraphWindow {
     }
     explicit SampleControlChart(MainContext& ctx) : GraphWindow(ctx, design()) {}
 };
-
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
-// Runs `body` on the next modal widget once it is up, then lets `trigger` open it.
-void withModal(const std::function<void(QWidget*)>& body, const std::function<void()>& trigger) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        body(modal);
-        ran = true;
-    });
-    trigger();
-    QVERIFY(ran);
-}
 
 bool hasColour(const QImage& image) {
     const QImage img = image.convertToFormat(QImage::Format_RGB32);

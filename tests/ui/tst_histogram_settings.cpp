@@ -31,6 +31,11 @@
 
 using uitest::FakeContext;
 
+using uitest::shown;
+using uitest::columnHeadings;
+using uitest::rowHeadings;
+using uitest::shownColumn;
+
 namespace {
 
 // Variables named A, B, C ...; one row per sample, labelled s1, s2 ...
@@ -66,28 +71,6 @@ void type(QSpinBox* spin, int value) {
     QTest::keyClicks(spin, QString::number(value));
 }
 
-// What the grid shows in a cell (with its decimal places applied).
-QString shown(const DataGrid& g, int col, int row) {
-    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
-}
-QStringList columnHeadings(const DataGrid& g) {
-    QStringList out;
-    for (int c = 1; c <= g.columnCount(); ++c)
-        out << g.text(c, 0);
-    return out;
-}
-QStringList rowHeadings(const DataGrid& g) {
-    QStringList out;
-    for (int r = 1; r <= g.rowCount(); ++r)
-        out << g.text(0, r);
-    return out;
-}
-QStringList shownColumn(const DataGrid& g, int col) {
-    QStringList out;
-    for (int r = 1; r <= g.rowCount(); ++r)
-        out << shown(g, col, r);
-    return out;
-}
 QStringList qt(const std::vector<std::string>& texts) {
     QStringList out;
     for (const std::string& t : texts)

@@ -36,6 +36,9 @@
 
 using uitest::FakeContext;
 
+using uitest::findAction;
+using uitest::withModal;
+
 namespace {
 
 // Classes [0,1) [1,2) [2,3) [3,4] over 0..4:
@@ -62,12 +65,6 @@ const QStringList kKinds = {"円グラフ",
                             "エリアグラフ（積層）",
                             "立体エリアグラフ（積層）"};
 
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 QMenu* findMenu(QWidget* window, const QString& name) {
     return window->findChild<QMenu*>(name);
 }
@@ -87,19 +84,6 @@ QPoint elementPixel(ChartView* view, int series, int point) {
     const bool bar = m.chartType() == zel::ChartType::Bar;
     const double v = bar ? m.value(series, point) / 2 : m.value(series, point);
     return layout.at(layout.alongOf(m, series, point), layout.valuePos(v)).toPoint();
-}
-
-// Runs body on the modal dialog that trigger opens.
-void withModal(const std::function<void(QWidget*)>& body, const std::function<void()>& trigger) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        body(modal);
-        ran = true;
-    });
-    trigger();
-    QVERIFY(ran);
 }
 
 } // namespace

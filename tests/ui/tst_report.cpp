@@ -16,30 +16,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ReportSupport.h"
+
 #include <sstream>
 
 #include "ChartPictureSupport.h"
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList csvLines(const QString& path) {
-    QString text = QString::fromUtf8(readAll(path));
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-struct Run {
-    int exitCode = -1;
-    std::string err;
-};
-
-} // namespace
+using namespace uitest;
 
 class TestReport : public QObject {
     Q_OBJECT
@@ -49,41 +32,11 @@ class TestReport : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    // Runs zel32 with these arguments (after the program name).
-    Run report(const QStringList& args) {
-        std::vector<std::string> list;
-        for (const QString& a : args)
-            list.push_back(a.toStdString());
-        const zel::CommandLine cl = zel::parseCommandLine(list);
-        Run run;
-        if (cl.mode != zel::CommandLine::Mode::Report) {
-            run.err = "not a report: " + cl.error;
-            return run;
-        }
-        std::ostringstream err;
-        run.exitCode = ReportCommand::run(cl, err);
-        run.err = err.str();
-        return run;
-    }
+    ReportRun report(const QStringList& args) { return runReport(args); }
 
-    // Writes a dataset of the rows (one vector per sample) into the temporary folder.
     QString writeDataset(const QString& name, const std::vector<std::string>& names,
                          const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
-        zel::Dataset ds;
-        ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
-        for (std::size_t j = 0; j < names.size(); ++j)
-            ds.setName(static_cast<int>(j) + 1, names[j]);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            ds.setLabel(static_cast<int>(i) + 1, std::string(1, static_cast<char>('a' + i)));
-            for (std::size_t j = 0; j < rows[i].size(); ++j)
-                ds.setValue(static_cast<int>(i) + 1, static_cast<int>(j) + 1, rows[i][j]);
-        }
-        for (int i : masked)
-            ds.setMask(i, 1);
-        const std::string base = path(name).toStdString();
-        const zel::Status st = zel::writeDataset(ds, base);
-        if (!st) qWarning("%s", st.message().c_str());
-        return path(name + QStringLiteral(".QCS"));
+        return writeReportDataset(path(name), names, rows, masked);
     }
 
     // Three subgroups of two: means 2, 4, 4 and ranges 2, 4, 0.
@@ -102,7 +55,7 @@ class TestReport : public QObject {
     void xbarRWritesTableChartsLinesAndTheLimitsFile() {
         const QString dataset = xbarRDataset();
         const QString out = path(QStringLiteral("out-xr"));
-        const Run run =
+        const ReportRun run =
             report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, std::string());
@@ -157,7 +110,7 @@ class TestReport : public QObject {
         const QString dataset =
             writeDataset(QStringLiteral("xrs"), {"温度", "時間"}, {{5, 1}, {7, 3}, {4, 2}, {4, 6}});
         const QString out = path(QStringLiteral("out-xrs"));
-        Run run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=温度"),
+        ReportRun run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=温度"),
                           QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QStringList csv = csvLines(out + QStringLiteral("/XRS1.csv"));
@@ -195,7 +148,7 @@ class TestReport : public QObject {
         const QString dataset = writeDataset(QStringLiteral("lots"), {"検査数", "不良数"},
                                              {{100, 4}, {80, 2}, {120, 6}, {100, 0}});
         const QString out = path(QStringLiteral("out-p"));
-        Run run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--output=") + out, dataset});
+        ReportRun run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QStringList csv = csvLines(out + QStringLiteral("/p1.csv"));
         QCOMPARE(csv[0], QStringLiteral(",ﾃﾞｰﾀNO.1,ﾃﾞｰﾀNO.2,不良率,P-UCL,P-LCL,Pn-UCL,Pn-LCL"));
@@ -226,7 +179,7 @@ class TestReport : public QObject {
     void defectsDrawOneChartAndWriteNoTable() {
         const QString dataset = writeDataset(QStringLiteral("counts"), {"欠点"}, {{4}, {9}, {2}, {1}});
         const QString out = path(QStringLiteral("out-k"));
-        Run run = report({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
+        ReportRun run = report({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out),
                  (QStringList{"kanri1-Graph1.pdf", "kanri1-Graph1.png", "kanri1-Graph1.svg", "summary.txt"}));
@@ -269,7 +222,7 @@ class TestReport : public QObject {
         const QString dataset =
             writeDataset(QStringLiteral("round"), {"a", "b"}, {{1.015, 1.025}, {1.0, 1.02}, {1.0, 1.0}});
         const QString out = path(QStringLiteral("out-round"));
-        const Run run =
+        const ReportRun run =
             report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
@@ -293,7 +246,7 @@ class TestReport : public QObject {
             const QString name = QStringLiteral("huge-") + QLatin1String(c.id);
             const QString dataset = writeDataset(name, {"x", "y"}, c.rows);
             const QString out = path(QStringLiteral("out-") + name);
-            const Run run = report({QStringLiteral("--report=") + QLatin1String(c.id),
+            const ReportRun run = report({QStringLiteral("--report=") + QLatin1String(c.id),
                                     QStringLiteral("--output=") + out, dataset});
             QCOMPARE(run.exitCode, 2);
             QCOMPARE(run.err, outOfRange);
@@ -309,7 +262,7 @@ class TestReport : public QObject {
         QVERIFY(
             zel::writeLimitsFile(saved.toStdString(), "/old", {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}}).isOk());
         const QString out = path(QStringLiteral("out-bigLots"));
-        const Run run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
+        const ReportRun run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
                                 QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err,
@@ -322,7 +275,7 @@ class TestReport : public QObject {
     void xRsWithoutVariablesIsRefused() {
         const QString dataset = writeDataset(QStringLiteral("novars"), {}, {{}, {}, {}});
         const QString out = path(QStringLiteral("out-novars"));
-        const Run run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, dataset});
+        const ReportRun run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("X-Rs 管理図を作成するには１つ以上の変数が必要です。\n"));
         QVERIFY(!QFile::exists(out));
@@ -336,7 +289,7 @@ class TestReport : public QObject {
         const QString dataset = writeDataset(QStringLiteral("aligned"), {"外径1", "外径2"},
                                              {{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}});
         const QString out = path(QStringLiteral("out-edges"));
-        const Run run =
+        const ReportRun run =
             report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QString base = out + QStringLiteral("/xrkanri-Graph");
@@ -406,7 +359,7 @@ class TestReport : public QObject {
             o.replace(QStringLiteral("SAVED"), saved);
 
         const QString out = dir + QStringLiteral("/out");
-        const Run run = report(options + QStringList{QStringLiteral("--output=") + out, base + QStringLiteral(".QCS")});
+        const ReportRun run = report(options + QStringList{QStringLiteral("--output=") + out, base + QStringLiteral(".QCS")});
         QCOMPARE(run.exitCode, 0);
         QStringList written;
         for (const QString& f : entries(out))
@@ -437,7 +390,7 @@ class TestReport : public QObject {
         const QString wide = writeDataset(QStringLiteral("wide"),
                                           {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, rows);
         const QString out = path(QStringLiteral("out-refused"));
-        Run run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, wide});
+        ReportRun run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, wide});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("標本の大きさは２から１０に設定して下さい。\n"));
         QVERIFY(!QFile::exists(out));
@@ -476,7 +429,7 @@ class TestReport : public QObject {
         QVERIFY(keep.open(QIODevice::WriteOnly));
         keep.write("mine");
         keep.close();
-        Run run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
+        ReportRun run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
                           QStringLiteral("--set=decimals=0"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(

@@ -31,6 +31,10 @@
 
 #include <memory>
 
+using uitest::shown;
+
+using uitest::findAction;
+
 namespace {
 
 using uitest::FakeContext;
@@ -78,19 +82,8 @@ class SampleTable : public ResultTableWindow {
     void ok() override { ++oks; }
 };
 
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 int px(double twips) {
     return zel::Twips::toPixels(twips);
-}
-
-// What the grid shows in a data cell, decimal places applied.
-QString shown(const DataGrid& g, int col, int row) {
-    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
 }
 
 // A table that is not a control-chart table: two number columns, a total row

@@ -14,28 +14,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ReportSupport.h"
+
 #include <cmath>
 #include <sstream>
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList csvLines(const QString& path) {
-    QStringList lines = QString::fromUtf8(readAll(path)).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-struct Run {
-    int exitCode = -1;
-    std::string err;
-};
-
-} // namespace
+using namespace uitest;
 
 class TestStatisticsReports : public QObject {
     Q_OBJECT
@@ -45,43 +29,11 @@ class TestStatisticsReports : public QObject {
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    Run report(const QStringList& args) {
-        std::vector<std::string> list;
-        for (const QString& a : args)
-            list.push_back(a.toStdString());
-        const zel::CommandLine cl = zel::parseCommandLine(list);
-        Run run;
-        if (cl.mode != zel::CommandLine::Mode::Report) {
-            run.err = "not a report: " + cl.error;
-            return run;
-        }
-        std::ostringstream err;
-        run.exitCode = ReportCommand::run(cl, err);
-        run.err = err.str();
-        return run;
-    }
+    ReportRun report(const QStringList& args) { return runReport(args); }
 
-    // A dataset of the rows (one vector per sample), labelled a, b, c ...
     QString writeDataset(const QString& name, const std::vector<std::string>& names,
                          const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
-        zel::Dataset ds;
-        ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
-        for (std::size_t j = 0; j < names.size(); ++j)
-            ds.setName(static_cast<int>(j) + 1, names[j]);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            ds.setLabel(static_cast<int>(i) + 1, std::string(1, static_cast<char>('a' + i)));
-            for (std::size_t j = 0; j < rows[i].size(); ++j)
-                ds.setValue(static_cast<int>(i) + 1, static_cast<int>(j) + 1, rows[i][j]);
-        }
-        for (int i : masked)
-            ds.setMask(i, 1);
-        const zel::Status st = zel::writeDataset(ds, path(name).toStdString());
-        if (!st) qWarning("%s", st.message().c_str());
-        return path(name + QStringLiteral(".QCS"));
-    }
-
-    QStringList entries(const QString& dir) {
-        return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        return writeReportDataset(path(name), names, rows, masked);
     }
 
     QString strataDataset() {
@@ -95,7 +47,7 @@ class TestStatisticsReports : public QObject {
         const QString dataset =
             writeDataset(QStringLiteral("sizes"), {"長さ", "幅"}, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {2});
         const QString out = path(QStringLiteral("out-vs"));
-        const Run run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
+        const ReportRun run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out), (QStringList{"hakoh.csv", "hakoh.txt", "hakohg-Graph1.pdf", "hakohg-Graph1.png",
@@ -132,7 +84,7 @@ class TestStatisticsReports : public QObject {
     void variableStatsTakesTheKindsOfItsListOnly() {
         const QString dataset = writeDataset(QStringLiteral("kinds"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 7}});
         const QString out = path(QStringLiteral("out-kinds"));
-        Run run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
+        ReportRun run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
                           QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFile::exists(out + QStringLiteral("/hakohg-Graph1.png")));
@@ -154,7 +106,7 @@ class TestStatisticsReports : public QObject {
     void stratifiedStatsWritesOneRowPerStratum() {
         const QString dataset = strataDataset();
         const QString out = path(QStringLiteral("out-ss"));
-        const Run run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
+        const ReportRun run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
                                 QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
                                 QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
@@ -178,7 +130,7 @@ class TestStatisticsReports : public QObject {
     void stratificationRefusalsWriteNothing() {
         const QString out = path(QStringLiteral("out-strata-refused"));
         const QString dataset = strataDataset();
-        Run run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
+        ReportRun run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
                           QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("層別変数と解析変数が同じです｡\n"));

@@ -36,6 +36,11 @@
 using uitest::FakeContext;
 using uitest::MessageBoxRecorder;
 
+using uitest::shown;
+using uitest::shownRow;
+
+using uitest::findAction;
+
 namespace {
 
 // Fills the dataset row by row with the given variable names; a sample whose
@@ -54,29 +59,11 @@ void setData(zel::Dataset& ds, const std::vector<std::string>& names, const std:
     }
 }
 
-// What the grid shows in a cell, formats applied.
-QString shown(const DataGrid& g, int col, int row) {
-    return g.model()->index(row - 1, col - 1).data(Qt::DisplayRole).toString();
-}
-
-QStringList shownRow(const DataGrid& g, int row) {
-    QStringList out;
-    for (int c = 1; c <= g.columnCount(); ++c)
-        out << shown(g, c, row);
-    return out;
-}
-
 QStringList headings(const DataGrid& g) {
     QStringList out;
     for (int c = 0; c <= g.columnCount(); ++c)
         out << g.text(c, 0);
     return out;
-}
-
-QAction* findAction(QWidget* window, const QString& name) {
-    for (QAction* a : window->findChildren<QAction*>())
-        if (a->objectName() == name) return a;
-    return nullptr;
 }
 
 // A menu or menu item of the window by its name.
