@@ -195,12 +195,7 @@ QString nextWindowAfterVariables(const QString& dialog, const QString& analysis)
 }
 
 QString sameVariableMessage(const std::vector<int>& positions) {
-    if (positions.size() < 2) return {};
-    if (positions[0] == positions[1]) return QStringLiteral("変数１と変数２が同じです｡");
-    if (positions.size() < 3) return {};
-    if (positions[1] == positions[2]) return QStringLiteral("変数２と変数３が同じです｡");
-    if (positions[0] == positions[2]) return QStringLiteral("変数１と変数３が同じです｡");
-    return {};
+    return QString::fromStdString(zel::sameVariableMessage(positions));
 }
 
 bool buildSetAndContinue(MainContext& context, QWidget* dialog, const QString& dialogName,

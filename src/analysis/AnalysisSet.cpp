@@ -80,4 +80,13 @@ Result<AnalysisSet> buildAnalysisSet(const Dataset& data, const std::vector<int>
     return set;
 }
 
+std::string sameVariableMessage(const std::vector<int>& positions) {
+    if (positions.size() < 2) return {};
+    if (positions[0] == positions[1]) return "変数１と変数２が同じです｡";
+    if (positions.size() < 3) return {};
+    if (positions[1] == positions[2]) return "変数２と変数３が同じです｡";
+    if (positions[0] == positions[2]) return "変数１と変数３が同じです｡";
+    return {};
+}
+
 } // namespace zel

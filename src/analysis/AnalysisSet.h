@@ -43,6 +43,11 @@ inline constexpr const char* kAllDataEntry = "全データ";
 // single-series case) are refused with InvalidArgument.
 Result<AnalysisSet> buildAnalysisSet(const Dataset& data, const std::vector<int>& listPositions);
 
+// The refusal of the two- and three-variable dialogs when a variable is picked
+// twice ("変数１と変数２が同じです｡" ...), checked in their order; empty when every
+// position differs.
+std::string sameVariableMessage(const std::vector<int>& positions);
+
 // Mean, variance (n - 1) and sd of values, plus the plain sums s1 and s2.
 // The variance is computed in two passes (mean first), so that data far from
 // zero keeps its digits; n < 2 gives variance 0.

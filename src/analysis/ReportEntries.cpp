@@ -2,6 +2,7 @@
 #include "analysis/ReportEntry.h"
 
 #include "analysis/control/ControlReports.h"
+#include "analysis/histogram/HistogramReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ std::span<const ReportEntry> reportEntries() {
         std::vector<ReportEntry> all;
         for (const std::span<const ReportEntry> family : {
                  controlReportEntries(),
+                 histogramReportEntries(),
                  statisticsReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());

@@ -11,6 +11,7 @@
 #include "common/ResultTable.h"
 #include "common/Status.h"
 #include "components/chart/ChartModel.h"
+#include "presentation/TitleTable.h"
 
 #include <functional>
 #include <span>
@@ -45,6 +46,8 @@ struct ReportOutput {
     // The charts of the entry's chart window in window order, filled with the
     // data only: the report puts on the graph settings and the titles.
     std::vector<ChartModel> charts;
+    // What the analysis's title rule names (the histogram's series name under the chart).
+    TitleContext titleContext;
     // summary.txt.
     std::string summary;
     // A file the analysis writes beside the dataset once every other file is
@@ -57,10 +60,16 @@ struct ReportEntry {
     AnalysisId analysis;
     // Its charts are written as <chartWindow>-Graph<n>.png, .svg and .pdf.
     WindowId chartWindow;
-    // The --var values the analysis's dialog takes (0: it uses every variable),
-    // and whether "Xbar" (the mean of every variable, list position K + 1) is one.
+    // The --var values the analysis's dialog takes (0: it uses every variable).
     int variables;
-    bool meanOffered;
+    // The entry after the variables in a single list (list position K + 1) that
+    // a lone --var may name: "Xbar", "全データ"; empty for none.
+    std::string_view extraEntry;
+    // Whether the number of --var given picks the dialog and so the series count
+    // (one to `variables`), as the histogram's three dialogs do. Otherwise the
+    // dialog always has `variables` lists, and those not given keep their
+    // preselection.
+    bool seriesAsGiven;
     // The --set keys it takes, in the order --report=list names them.
     std::span<const std::string_view> settingKeys;
     // Checks the --set values before the data are read any further.

@@ -20,6 +20,7 @@ zel_sources(zelcore
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
   # The histogram window's kinds and chart fill.
   src/analysis/histogram/HistogramFill.h src/analysis/histogram/HistogramFill.cpp
+  src/analysis/histogram/HistogramReports.h src/analysis/histogram/HistogramReports.cpp
   # Statistics by variable and by stratum.
   src/analysis/statistics/VariableStatistics.h src/analysis/statistics/VariableStatistics.cpp
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp

@@ -59,15 +59,28 @@ std::string reportIds() {
     return ids;
 }
 
-// The report IDs whose variable may be "Xbar".
-std::string meanReportIds() {
+// The report IDs whose single variable may be the list's extra entry:
+// "x-rs also Xbar, histogram also 全データ".
+std::string extraEntryIds() {
     std::string ids;
     for (const ReportEntry& e : reportEntries()) {
-        if (!e.meanOffered) continue;
+        if (e.extraEntry.empty()) continue;
         if (!ids.empty()) ids += ", ";
-        ids += analysis(e.analysis).reportId;
+        ids += std::string(analysis(e.analysis).reportId) + " also " + std::string(e.extraEntry);
     }
     return ids;
+}
+
+// Every --set key, each once, in the order of the entries.
+std::string settingKeyList() {
+    std::vector<std::string_view> keys;
+    for (const ReportEntry& e : reportEntries())
+        for (const std::string_view key : e.settingKeys)
+            if (std::ranges::find(keys, key) == keys.end()) keys.push_back(key);
+    std::string text;
+    for (const std::string_view key : keys)
+        text += (text.empty() ? "" : ", ") + std::string(key);
+    return text;
 }
 
 } // namespace
@@ -80,7 +93,8 @@ std::string reportListText() {
         if (e.variables == 0)
             text += "--var なし（すべての変数）";
         else
-            text += "--var " + std::to_string(e.variables) + " つまで" + (e.meanOffered ? "（Xbar も可）" : "");
+            text += "--var " + std::to_string(e.variables) + " つまで" +
+                    (e.extraEntry.empty() ? std::string() : "（" + std::string(e.extraEntry) + " も可）");
         text += "\t--set ";
         for (std::size_t k = 0; k < e.settingKeys.size(); ++k)
             text += (k > 0 ? ", " : "") + std::string(e.settingKeys[k]);
@@ -194,14 +208,13 @@ std::string usageText() {
            "  zel32 --chart-gallery DIR\n"
            "                           draw every chart kind into DIR as PNG files with index.html\n"
            "  zel32 --report=ID [--var=V]... [--set=KEY=VALUE]... --output=DIR DATASET\n"
-           "                           run a control chart without windows and write its table (CSV),\n"
-           "                           charts (PNG, SVG, PDF) and control lines (summary.txt) into DIR;\n"
+           "                           run an analysis without windows and write its tables (CSV),\n"
+           "                           charts (PNG, SVG, PDF) and figures (summary.txt) into DIR;\n"
            "                           ID: " +
            reportIds() +
            "; V: a variable name or number\n"
            "                           (" +
-           meanReportIds() +
-           " also Xbar); KEY: kind, decimals, limits, upper, lower\n"
+           extraEntryIds() + "); KEY: " + settingKeyList() + "\n"
            "  zel32 --report=list      list the report IDs with their analyses and options\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";

@@ -51,34 +51,43 @@ struct ReportFiles {
     std::function<zel::Status(const zel::Dataset&)> besideDataset;
 };
 
-// A --var value: a variable name first, then "Xbar" where offered (K + 1), then
-// a 1-based number.
-std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text, bool xbarOffered) {
+// A --var value: a variable name first, then the list's extra entry where
+// offered (K + 1), then a 1-based number.
+std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text, std::string_view extraEntry) {
     for (int j = 1; j <= ds.variableCount(); ++j)
         if (ds.name(j) == text) return j;
-    if (xbarOffered && text == zel::kXbarEntry) return ds.variableCount() + 1;
+    if (!extraEntry.empty() && text == extraEntry) return ds.variableCount() + 1;
     const auto number = zel::strictInteger(text);
     if (number && *number >= 1 && *number <= ds.variableCount()) return *number;
     return std::nullopt;
 }
 
-// The variable list positions of the analysis's dialog: the given ones, the
-// dialog's preselection for the rest.
+// The variable list positions of the analysis's dialog: the given ones, and
+// the dialog's preselection for the rest (or, where the count of --var picks
+// the dialog, at least the first list).
 std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel::CommandLine& cl,
                                         const zel::Dataset& ds, std::vector<int>& positions) {
     const std::size_t wanted = static_cast<std::size_t>(entry.variables);
-    if (cl.reportVariables.size() > wanted) {
+    const std::size_t given = cl.reportVariables.size();
+    if (given > wanted) {
         if (wanted == 0)
             return Failure{ReportCommand::kExitRefused, std::string(zel::analysis(entry.analysis).listName) +
                                                             "はすべての変数を使うため --var は指定できません。"};
         return Failure{ReportCommand::kExitRefused,
                        "--var が多すぎます（この解析では " + std::to_string(wanted) + " つまで）。"};
     }
-    for (std::size_t i = 0; i < wanted; ++i) {
-        if (i < cl.reportVariables.size()) {
-            const auto v = resolveVariable(ds, cl.reportVariables[i], entry.meanOffered);
-            if (!v)
+    const std::size_t lists = entry.seriesAsGiven ? std::max<std::size_t>(given, 1) : wanted;
+    for (std::size_t i = 0; i < lists; ++i) {
+        if (i < given) {
+            // Only the single list holds the extra entry.
+            const std::string_view extra = lists == 1 ? entry.extraEntry : std::string_view();
+            const auto v = resolveVariable(ds, cl.reportVariables[i], extra);
+            if (!v) {
+                if (!entry.extraEntry.empty() && cl.reportVariables[i] == entry.extraEntry)
+                    return Failure{ReportCommand::kExitRefused,
+                                   std::string(entry.extraEntry) + " は --var を 1 つだけ指定するときに使えます。"};
                 return Failure{ReportCommand::kExitRefused, "変数が見つかりません: " + cl.reportVariables[i]};
+            }
             positions.push_back(*v);
         } else {
             positions.push_back(static_cast<int>(i) + 1);
@@ -164,7 +173,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
     const zel::SettingsStore& store = zel::appSettings();
     zel::TitleTable titles;
     zel::applyChartSettings(charts, {zel::readGridSettings(store), zel::readViewAngles(store)}, titles,
-                            entry->analysis, zel::TitleContext{});
+                            entry->analysis, report.titleContext);
 
     // The two charts of a window stand one above the other with one plot-area left edge.
     std::vector<const zel::ChartModel*> drawn;

@@ -162,7 +162,7 @@ using enum DefaultTitleSource;
 // last column is the graph window and its default titles.
 constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
     {VariableGraph, "変数別グラフ", "", opens(hensuub), redrawnWithFlag(oneChart(oresen, ""))},
-    {Histogram, "ヒストグラム", "", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
+    {Histogram, "ヒストグラム", "histogram", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
     {Pareto, "パレート図", "", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
     {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
      AnalysisTitleRule{.window = sanpuzu,
@@ -193,7 +193,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
      noGridCommand(noViewCommand(oneChart(hakohg, "層別統計量グラフ")))},
     // No title rule: the histogram window it opens shows typed titles only, and the
     // title, grid-line and 3-D view dialogs leave that window to its next redraw.
-    {StratifiedHistogram, "層別ヒストグラム", "", needs(2, kStratifiedVariables, hensi2so), std::nullopt},
+    {StratifiedHistogram, "層別ヒストグラム", "stratified-histogram", needs(2, kStratifiedVariables, hensi2so), std::nullopt},
 }};
 
 static_assert(inEnumOrder(kAnalyses), "the analysis table follows the order of AnalysisId");

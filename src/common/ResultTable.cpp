@@ -53,7 +53,8 @@ void appendField(std::string& out, const std::string& field) {
 
 std::string resultTableCsv(const ResultTable& table) {
     std::string out;
-    // Heading row: the corner stays empty.
+    // Heading row, led by the corner.
+    if (!table.columnHeadings.empty()) appendField(out, table.columnHeadings[0]);
     for (int c = 1; c <= table.columns; ++c) {
         out.push_back(',');
         if (static_cast<std::size_t>(c) < table.columnHeadings.size())

@@ -31,8 +31,9 @@ struct ResultTable {
     void setText(int row, int column, std::string t);
 };
 
-// UTF-8 CSV (RFC 4180 quoting, CR LF): the heading row (corner cell empty),
-// then one line per row led by its row heading. Numbers are general number
+// UTF-8 CSV (RFC 4180 quoting, CR LF): the heading row led by the corner
+// heading (empty where the grid shows none), then one line per row led by its
+// row heading. Numbers are general number
 // text at full precision (not rounded to any shown decimals).
 std::string resultTableCsv(const ResultTable& table);
 

@@ -80,21 +80,27 @@ TEST(CommandLine, ReportTakesItsOptionsAndOneDataset) {
     EXPECT_EQ(p.reportSettings[0].second, "/a/b=c.QCK");
 }
 
-TEST(CommandLine, ReportIdsAreTheFourControlChartsByShortOrListName) {
+TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("xbar-r"), AnalysisId::XbarR);
     EXPECT_EQ(reportAnalysisFor("X-RS"), AnalysisId::XRs);
     EXPECT_EQ(reportAnalysisFor("p-pn"), AnalysisId::PPn);
     EXPECT_EQ(reportAnalysisFor("defects"), AnalysisId::DefectCount);
     EXPECT_EQ(reportAnalysisFor("欠点数データ"), AnalysisId::DefectCount);
     EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), AnalysisId::XRs);
-    EXPECT_FALSE(reportAnalysisFor("ヒストグラム")); // an analysis, but without a report
+    EXPECT_EQ(reportAnalysisFor("ヒストグラム"), AnalysisId::Histogram);
+    EXPECT_EQ(reportAnalysisFor("stratified-histogram"), AnalysisId::StratifiedHistogram);
+    EXPECT_FALSE(reportAnalysisFor("パレート図")); // an analysis, but without a report
     EXPECT_FALSE(reportAnalysisFor("xbar"));
-    const CommandLine c = parseCommandLine({"--report=histogram", "--output=o", "x.QCS"});
+    const CommandLine c = parseCommandLine({"--report=pareto", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
-    EXPECT_NE(c.error.find("histogram"), std::string::npos);
-    EXPECT_NE(c.error.find("（xbar-r, x-rs, p-pn, defects, variable-stats, stratified-stats のいずれか）"), std::string::npos);
-    EXPECT_NE(usageText().find("ID: xbar-r, x-rs, p-pn, defects, variable-stats, stratified-stats; V:"), std::string::npos);
-    EXPECT_NE(usageText().find("(x-rs also Xbar)"), std::string::npos);
+    EXPECT_NE(c.error.find("pareto"), std::string::npos);
+    const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
+                            "stratified-stats";
+    EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
+    EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
+    EXPECT_NE(usageText().find("(x-rs also Xbar, histogram also 全データ); KEY: kind, decimals, limits, upper, "
+                               "lower, classes, adjust, width\n"),
+              std::string::npos);
 }
 
 TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
@@ -106,6 +112,10 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "x-rs\tX-Rs 管理図\t--var 1 つまで（Xbar も可）\t--set kind, decimals, limits\n"
               "p-pn\tP-Pn 管理図\t--var 2 つまで\t--set kind, decimals, limits\n"
               "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower\n"
+              "histogram\tヒストグラム\t--var 3 つまで（全データ も可）\t"
+              "--set upper, lower, classes, adjust, width, decimals, kind\n"
+              "stratified-histogram\t層別ヒストグラム\t--var 2 つまで\t"
+              "--set upper, lower, classes, adjust, width, decimals, kind\n"
               "variable-stats\t変数別統計量\t--var なし（すべての変数）\t--set kind\n"
               "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n");
 }

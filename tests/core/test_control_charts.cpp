@@ -315,12 +315,12 @@ TEST(DefectCountTest, NegativeMeanIsRefused) {
 TEST(ResultTableCsv, QuotingLineEndsAndFullPrecision) {
     ResultTable t;
     t.resize(2, 3);
-    t.columnHeadings = {"ignored", "a,b", "say \"hi\"", "平均"};
+    t.columnHeadings = {"項目", "a,b", "say \"hi\"", "平均"};
     t.rowHeadings = {"", "行\n1", "2"};
     t.setNumber(1, 1, 1.0 / 3);
     t.setText(1, 2, "x");
     t.setNumber(2, 3, -2.5e-7);
-    EXPECT_EQ(resultTableCsv(t), ",\"a,b\",\"say \"\"hi\"\"\",平均\r\n"
+    EXPECT_EQ(resultTableCsv(t), "項目,\"a,b\",\"say \"\"hi\"\"\",平均\r\n"
                                  "\"行\n1\",0.333333333333333,x,\r\n"
                                  "2,,,-2.5E-07\r\n");
 }

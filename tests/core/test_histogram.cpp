@@ -330,7 +330,7 @@ TEST(FrequencyTableTest, OneSeries) {
     EXPECT_FALSE(f.at(1, 4).number.has_value());
     EXPECT_EQ(f.at(1, 4).text, "2");
     EXPECT_EQ(f.at(2, 4).text, "2");
-    EXPECT_EQ(resultTableCsv(f), ",区間(以上）,区間(未満）,中心値,V1\r\n"
+    EXPECT_EQ(resultTableCsv(f), "クラス,区間(以上）,区間(未満）,中心値,V1\r\n"
                                  "NO.1,0,1.5,0.75,2\r\n"
                                  "NO.2,1.5,3,2.25,2\r\n");
 }

@@ -63,7 +63,7 @@ TEST(StratifiedSet, TheWorkedExample) {
     // Code 1: 10, 20 -> mean 15, deviations -5, 5 -> variance 50 / 1, sd 7.0711, sum 30.
     // Code 2: 1, 2, 3 -> mean 2, deviations -1, 0, 1 -> variance 2 / 2 = 1, sum 6.
     // Each row is named after its stratum's first sample (L1, L3).
-    EXPECT_EQ(resultTableCsv(t), ",変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計\r\n"
+    EXPECT_EQ(resultTableCsv(t), "層別 no.,変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計\r\n"
                                  "1,L1,2,20,10,15,50,7.07106781186548,30\r\n"
                                  "2,L3,3,3,1,2,1,1,6\r\n");
 }

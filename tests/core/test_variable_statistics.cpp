@@ -132,7 +132,7 @@ TEST(VariableStatisticsTable, ColumnsHeadingsWidthsAndCells) {
     EXPECT_FALSE(t.at(1, 1).number); // the name is a text cell
     // The nine columns as the report writes them: heading, name, n, MAX, MIN,
     // mean, variance, sd, sum.
-    EXPECT_EQ(resultTableCsv(t), ",変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計\r\n"
+    EXPECT_EQ(resultTableCsv(t), "変数no.,変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計\r\n"
                                  "NO.1,A,3,6,2,4,4,2,12\r\n"
                                  "NO.2,B,3,1,1,1,0,0,3\r\n");
 }

@@ -55,7 +55,7 @@ class TestStatisticsReports : public QObject {
 
         const QStringList csv = csvLines(out + QStringLiteral("/hakoh.csv"));
         QCOMPARE(csv.size(), 3);
-        QCOMPARE(csv[0], QStringLiteral(",変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計"));
+        QCOMPARE(csv[0], QStringLiteral("変数no.,変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計"));
         QCOMPARE(csv[1], QStringLiteral("NO.1,長さ,3,6,2,4,4,2,12"));
         QCOMPARE(csv[2], QStringLiteral("NO.2,幅,3,4,1,") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +
                              QStringLiteral(",") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +

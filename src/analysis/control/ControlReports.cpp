@@ -220,16 +220,16 @@ template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) 
 constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits"};
 constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower"};
 
-template <AnalysisId id> constexpr ReportEntry entry(WindowId chartWindow, int variables, bool meanOffered,
+template <AnalysisId id> constexpr ReportEntry entry(WindowId chartWindow, int variables, std::string_view extraEntry,
                                                       std::span<const std::string_view> keys) {
-    return {id, chartWindow, variables, meanOffered, keys, checkSettings<id>, run<id>};
+    return {id, chartWindow, variables, extraEntry, false, keys, checkSettings<id>, run<id>};
 }
 
 constexpr std::array<ReportEntry, 4> kEntries{{
-    entry<AnalysisId::XbarR>(WindowId::xrkanri, 0, false, kTableKeys),
-    entry<AnalysisId::XRs>(WindowId::xrskanri, 1, true, kTableKeys),
-    entry<AnalysisId::PPn>(WindowId::pkanri, 2, false, kTableKeys),
-    entry<AnalysisId::DefectCount>(WindowId::kanri1, 1, false, kEnteredLimitsKeys),
+    entry<AnalysisId::XbarR>(WindowId::xrkanri, 0, {}, kTableKeys),
+    entry<AnalysisId::XRs>(WindowId::xrskanri, 1, kXbarEntry, kTableKeys),
+    entry<AnalysisId::PPn>(WindowId::pkanri, 2, {}, kTableKeys),
+    entry<AnalysisId::DefectCount>(WindowId::kanri1, 1, {}, kEnteredLimitsKeys),
 }};
 
 } // namespace

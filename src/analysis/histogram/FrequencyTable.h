@@ -19,6 +19,10 @@ inline constexpr const char* kFrequencyRowPrefix = "NO.";
 // Between the two boundary texts of a class label ("0.00～1.50").
 inline constexpr const char* kClassRangeSeparator = "～";
 
+// The decimal places of the boundary and mid-value columns: on opening, and the most.
+inline constexpr int kFrequencyDecimals = 2;
+inline constexpr int kFrequencyMaxDecimals = 10;
+
 // The frequency table's columns: lower boundary, upper boundary, mid-value,
 // then one count column per series.
 inline constexpr int kFrequencyCountColumn = 4; // the first count column

@@ -5,6 +5,7 @@
 // Class label texts) and opens the histogram window youko; the table stays open.
 #pragma once
 
+#include "analysis/histogram/FrequencyTable.h"
 #include "presentation/ResultTableWindow.h"
 
 class dobun : public ResultTableWindow {
@@ -12,7 +13,7 @@ class dobun : public ResultTableWindow {
   public:
     static QString captionText() { return QStringLiteral("度数分布表"); }
     static QString decimalsCaption() { return QStringLiteral("小数点以下表示桁数"); }
-    static constexpr int kMaxDecimals = 10;
+    static constexpr int kMaxDecimals = zel::kFrequencyMaxDecimals;
 
     explicit dobun(MainContext& context, QWidget* parent = nullptr);
 

@@ -92,8 +92,8 @@ Result<ReportOutput> stratifiedStats(const ReportRequest& request) {
 constexpr std::string_view kKeys[] = {"kind"};
 
 constexpr std::array<ReportEntry, 2> kEntries{{
-    {AnalysisId::VariableStatistics, WindowId::hakohg, 0, false, kKeys, checkSettings<false>, variableStats},
-    {AnalysisId::StratifiedStatistics, WindowId::hakohg, 2, false, kKeys, checkSettings<true>, stratifiedStats},
+    {AnalysisId::VariableStatistics, WindowId::hakohg, 0, {}, false, kKeys, checkSettings<false>, variableStats},
+    {AnalysisId::StratifiedStatistics, WindowId::hakohg, 2, {}, false, kKeys, checkSettings<true>, stratifiedStats},
 }};
 
 } // namespace
