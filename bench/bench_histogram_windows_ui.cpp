@@ -1,0 +1,261 @@
+// The histogram and statistics windows over the format's limit dataset (32767
+// samples x 100 variables), from a dialog's OK to the painted window, and the
+// two headless reports of it. Targets: a window 0.3 s or less after the OK, a
+// report (dataset read, tables, PNG, SVG, PDF, files written) 1 s or less.
+// - the histogram chain of "全データ" (3,276,700 values in one series): hensi1's
+//   OK building the set and opening bunform, bunform's OK counting the classes
+//   and opening dobun, dobun's OK opening youko;
+// - the statistics by variable over all 100 variables: the launch opening hakoh,
+//   hakoh's OK opening the comparison graph hakohg.
+// ZEL_BENCH_DATASET names the dataset (a base made by bench/make_limit_dataset.py);
+// without it one is written to a temporary folder first.
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/AnalysisSet.h"
+#include "analysis/histogram/ClassTable.h"
+#include "analysis/histogram/FrequencyTable.h"
+#include "app/CommandLine.h"
+#include "app/ReportCommand.h"
+#include "dataset/DatasetFile.h"
+#include "windowkit/AppSettings.h"
+
+#include "UiTestSupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QApplication>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path workDir() {
+    static const fs::path dir = [] {
+        const fs::path d = fs::temp_directory_path() / "zel_bench_histogram";
+        fs::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+// The limit dataset: 32767 samples of 100 measurements with three places.
+const std::string& limitBase() {
+    static const std::string base = [] {
+        if (const char* env = std::getenv("ZEL_BENCH_DATASET"); env && *env) {
+            std::string b = env;
+            if (b.ends_with(".QCN") || b.ends_with(".QCS")) b.resize(b.size() - 4);
+            return b;
+        }
+        zel::Dataset ds;
+        const int n = zel::Dataset::kMaxCount;
+        ds.resize(n, 100);
+        ds.reserveValues();
+        std::mt19937 rng(20240101);
+        std::normal_distribution<double> noise(50.0, 5.0);
+        for (int j = 1; j <= 100; ++j)
+            ds.setName(j, "測定値" + std::to_string(j));
+        for (int i = 1; i <= n; ++i) {
+            ds.setLabel(i, std::to_string(i));
+            for (int j = 1; j <= 100; ++j)
+                ds.setValue(i, j, std::round(noise(rng) * 1000.0) / 1000.0);
+        }
+        const std::string b = (workDir() / "limit").string();
+        if (!zel::writeDataset(ds, b).isOk()) std::abort();
+        return b;
+    }();
+    return base;
+}
+
+// A main window stand-in holding the limit dataset, with the analysis chosen.
+std::unique_ptr<uitest::FakeContext> limitContext(const char* analysis) {
+    auto ctx = std::make_unique<uitest::FakeContext>();
+    if (!zel::readDataset(limitBase() + ".QCN", limitBase() + ".QCS", ctx->ws.dataset).status) std::abort();
+    ctx->analysis = QString::fromUtf8(analysis);
+    return ctx;
+}
+
+// Presses the window's "OK" and returns the window it opened, painted.
+QWidget* okAndPaint(QWidget* dialog, zel::WindowId opened) {
+    for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
+        if (b->text() == QStringLiteral("OK")) {
+            b->click();
+            break;
+        }
+    QWidget* w = ZelWindow::find(opened);
+    if (w) {
+        w->show();
+        w->grab();
+    }
+    return w;
+}
+
+QWidget* openAndPaint(uitest::FakeContext& ctx, zel::WindowId id) {
+    const AnalysisLaunch::Opener open = AnalysisLaunch::opener(id);
+    QWidget* w = open ? open(ctx) : nullptr;
+    if (w) {
+        w->show();
+        w->grab();
+    }
+    return w;
+}
+
+void closeAll() {
+    ZelWindow::closeAll();
+    uitest::flushDeletes();
+}
+
+// hensi1 with "全データ" chosen: its OK builds the set of 3,276,700 values and opens bunform.
+void BM_Hensi1OkAllData(benchmark::State& state) {
+    auto ctx = limitContext("ヒストグラム");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QWidget* dialog = openAndPaint(*ctx, zel::WindowId::hensi1);
+        auto* list = dialog ? dialog->findChild<QComboBox*>(QStringLiteral("Combo1")) : nullptr;
+        if (!list) {
+            state.SkipWithError("hensi1 did not open");
+            break;
+        }
+        list->setCurrentIndex(list->count() - 1); // "全データ"
+        state.ResumeTiming();
+        if (!okAndPaint(dialog, zel::WindowId::bunform)) {
+            state.SkipWithError("bunform did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeAll();
+        state.ResumeTiming();
+    }
+}
+
+// bunform's OK: the classes counted and the frequency table dobun painted.
+void BM_BunformOkAllData(benchmark::State& state) {
+    auto ctx = limitContext("ヒストグラム");
+    auto set = zel::buildAnalysisSet(ctx->ws.dataset, {ctx->ws.dataset.variableCount() + 1});
+    if (!set) std::abort();
+    ctx->ws.analysisSet = std::move(set.value());
+    const auto classes = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QWidget* dialog = openAndPaint(*ctx, zel::WindowId::bunform);
+        auto* spin = dialog ? dialog->findChild<QSpinBox*>(QStringLiteral("Spin1")) : nullptr;
+        if (!spin) {
+            state.SkipWithError("bunform did not open");
+            break;
+        }
+        spin->setValue(classes);
+        state.ResumeTiming();
+        if (!okAndPaint(dialog, zel::WindowId::dobun)) {
+            state.SkipWithError("dobun did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeAll();
+        state.ResumeTiming();
+    }
+}
+
+// dobun's OK: the class labels and the histogram window youko painted.
+void BM_DobunOkAllData(benchmark::State& state) {
+    auto ctx = limitContext("ヒストグラム");
+    auto set = zel::buildAnalysisSet(ctx->ws.dataset, {ctx->ws.dataset.variableCount() + 1});
+    if (!set) std::abort();
+    ctx->ws.analysisSet = std::move(set.value());
+    ctx->ws.classTable = zel::buildClassTable(ctx->ws.analysisSet, {100.0, 0.0, 100});
+    for (auto _ : state) {
+        state.PauseTiming();
+        QWidget* table = openAndPaint(*ctx, zel::WindowId::dobun);
+        state.ResumeTiming();
+        if (!table || !okAndPaint(table, zel::WindowId::youko)) {
+            state.SkipWithError("youko did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeAll();
+        state.ResumeTiming();
+    }
+}
+
+// The graph command of "変数別統計量": the statistics of 100 variables in hakoh, painted.
+void BM_OpenHakoh(benchmark::State& state) {
+    auto ctx = limitContext("変数別統計量");
+    for (auto _ : state) {
+        if (!openAndPaint(*ctx, zel::WindowId::hakoh)) {
+            state.SkipWithError("hakoh did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeAll();
+        state.ResumeTiming();
+    }
+}
+
+// hakoh's OK: the comparison graph of 100 variables, painted.
+void BM_HakohOk(benchmark::State& state) {
+    auto ctx = limitContext("変数別統計量");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QWidget* table = openAndPaint(*ctx, zel::WindowId::hakoh);
+        state.ResumeTiming();
+        if (!table || !okAndPaint(table, zel::WindowId::hakohg)) {
+            state.SkipWithError("hakohg did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeAll();
+        state.ResumeTiming();
+    }
+}
+
+void runReport(benchmark::State& state, const std::string& id, const std::vector<std::string>& vars) {
+    zel::CommandLine cl;
+    cl.mode = zel::CommandLine::Mode::Report;
+    cl.reportAnalysis = zel::reportAnalysisFor(id);
+    cl.reportVariables = vars;
+    cl.dataset = limitBase() + ".QCS";
+    cl.reportOutput = (workDir() / ("out-" + id)).string();
+    for (auto _ : state) {
+        std::ostringstream err;
+        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+    }
+}
+
+void BM_ReportHistogramAllData(benchmark::State& state) {
+    runReport(state, "histogram", {"全データ"});
+}
+
+void BM_ReportVariableStats(benchmark::State& state) {
+    runReport(state, "variable-stats", {});
+}
+
+} // namespace
+
+BENCHMARK(BM_Hensi1OkAllData)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_BunformOkAllData)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DobunOkAllData)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenHakoh)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_HakohOk)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportHistogramAllData)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportVariableStats)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
