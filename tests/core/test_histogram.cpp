@@ -84,6 +84,14 @@ TEST(ClassSettingsTest, TheTwoAdjustments) {
     EXPECT_EQ(s.width, 0.5);
     EXPECT_EQ(upperFromWidth(3, 0.5, 4), 5.0);
     EXPECT_EQ(widthFromLimits(5, 3, 4), 0.5);
+    // Close limits cancel their leading digits: the width keeps the digits left,
+    // not the binary remainder below them.
+    EXPECT_EQ(generalNumberText(widthFromLimits(25.012, 24.992, 10)), "0.002");
+    EXPECT_EQ(generalNumberText(widthFromLimits(1000.3, 1000.1, 2)), "0.1");
+    EXPECT_EQ(generalNumberText(widthFromLimits(-0.7, -0.1, 3)), "-0.2");
+    // Limits far apart keep every digit.
+    EXPECT_EQ(generalNumberText(widthFromLimits(10, 0, 3)), generalNumberText(10.0 / 3));
+    EXPECT_EQ(widthFromLimits(4, 4, 10), 0.0);
     // The class count stays within 2..100: 1 counts as 2, 500 as 100.
     EXPECT_EQ(adjustClassSettings({10, 0, 1, 0}, ClassAdjust::Width).width, 5.0);
     EXPECT_EQ(adjustClassSettings({10, 0, 500, 0}, ClassAdjust::Width).width, 0.1);

@@ -4,7 +4,10 @@
 
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace zel {
 
@@ -34,8 +37,28 @@ DataRange dataRange(const AnalysisSet& set) {
     return dataRange(views);
 }
 
+namespace {
+
+// value rounded to the given count of significant decimal digits.
+double roundedToDigits(double value, int digits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", digits - 1, value);
+    return std::strtod(text, nullptr);
+}
+
+} // namespace
+
 double widthFromLimits(double upper, double lower, int classes) {
-    return (upper - lower) / clampClassCount(classes);
+    const double width = (upper - lower) / clampClassCount(classes);
+    // Limits typed or read with 15 significant digits lose their common leading
+    // digits in the difference, and the binary remainder below what is left is
+    // noise: 25.012 - 24.992 is 0.019999999999999574 in binary. The width keeps
+    // only the digits the difference has, so that it shows as 0.002.
+    const double larger = std::max(std::fabs(upper), std::fabs(lower));
+    if (width == 0.0 || !std::isfinite(width) || larger == 0.0) return width;
+    const int cancelled = static_cast<int>(std::floor(std::log10(larger)) -
+                                           std::floor(std::log10(std::fabs(upper - lower))));
+    return roundedToDigits(width, std::clamp(15 - cancelled, 1, 15));
 }
 
 double upperFromWidth(double lower, double width, int classes) {

@@ -44,7 +44,10 @@ struct ClassSettings {
     ClassLimits limits() const { return {upper, lower, classes}; }
 };
 
-// "区間幅で調整": (upper - lower) / classes.
+// "区間幅で調整": (upper - lower) / classes, kept to the significant digits the
+// difference of the two limits has, so that close limits such as 25.012 and
+// 24.992 give a width of 0.002 rather than the binary remainder
+// 0.00199999999999996.
 double widthFromLimits(double upper, double lower, int classes);
 // "上限値で調整": classes x width + lower.
 double upperFromWidth(double lower, double width, int classes);
