@@ -15,6 +15,7 @@
 
 #include <QEvent>
 #include <QMenu>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include <vector>
@@ -105,7 +106,19 @@ QList<zel::ChartModel*> GraphWindow::models() const {
 
 void GraphWindow::addPanelControl(QWidget* control) {
     if (control->parentWidget() != m_client) control->setParent(m_client);
-    m_panel.append(control);
+    if (!m_panel.contains(control)) m_panel.append(control);
+}
+
+QLineEdit* GraphWindow::addReadout(const QString& name) {
+    auto* box = new QLineEdit(m_client);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        box->setCursorPosition(0);
+        box->setToolTip(text);
+    });
+    addPanelControl(box);
+    return box;
 }
 
 std::optional<GraphWindow::ChartFill> GraphWindow::chartFill(int) {

@@ -24,6 +24,7 @@
 class ChartView;
 class MainContext;
 class QMenu;
+class QLineEdit;
 class QMenuBar;
 
 // The names and options that tell one graph window from another.
@@ -110,6 +111,9 @@ class GraphWindow : public ZelWindow {
     // A panel control (label, value box, kind list) that the layout moves with
     // the right edge.
     void addPanelControl(QWidget* control);
+    // A read-only value box of the panel, named name. A number longer than the
+    // box stays readable from its start, and its whole text is the box's tool tip.
+    QLineEdit* addReadout(const QString& name);
 
     // The open graph window of an analysis (by the analysis's title rule), or nullptr.
     static GraphWindow* forAnalysis(std::optional<zel::AnalysisId> analysis);

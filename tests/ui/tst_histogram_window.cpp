@@ -109,6 +109,10 @@ class TestHistogramWindow : public QObject {
         const zel::SeriesStatistics& st = ctx->ws.classTable.stats[0];
         QCOMPARE(text(w, "Text2"), signedText(st.variance));
         QCOMPARE(text(w, "Text3"), signedText(st.sd));
+        // A number longer than its box reads from its start, and whole in the tool tip.
+        auto* sd = w->findChild<QLineEdit*>(QStringLiteral("Text3"));
+        QCOMPARE(sd->cursorPosition(), 0);
+        QCOMPARE(sd->toolTip(), signedText(st.sd));
         QCOMPARE(ctx->ws.classFlags, (std::vector<std::int16_t>{2, 2, 2, 2}));
         const zel::ChartModel& m = w->chart()->model();
         QCOMPARE(m.chartType(), zel::ChartType::Bar);

@@ -96,8 +96,7 @@ void ControlChartWindow::buildPanel(int chart, const QStringList& names) {
             panel.kinds = list;
             w = list;
         } else {
-            auto* box = new QLineEdit(client());
-            box->setReadOnly(true);
+            QLineEdit* box = addReadout(names[k]);
             if (k == 1)
                 panel.value = box;
             else

@@ -91,9 +91,7 @@ void youko::buildPanel() {
         auto* label = new QLabel(captions[i], client());
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         place(label, 255);
-        auto* box = new QLineEdit(client());
-        box->setObjectName(boxes[i]);
-        box->setReadOnly(true);
+        QLineEdit* box = addReadout(boxes[i]);
         place(box, 285);
         if (i == 0)
             m_set = box;

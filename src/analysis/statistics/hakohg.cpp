@@ -86,11 +86,8 @@ void hakohg::addField(const QString& caption, QLineEdit*& box, const QString& na
     label->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth), px(255));
     addPanelControl(label);
     ++m_panelRow;
-    box = new QLineEdit(client());
-    box->setObjectName(name);
-    box->setReadOnly(true);
+    box = addReadout(name);
     box->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth), px(285));
-    addPanelControl(box);
     ++m_panelRow;
 }
 
