@@ -253,7 +253,15 @@ TEST(HistogramFill, BarsOfNeighbouringClassesTouch) {
     // The 2-D bar kinds leave no gap between classes; the others keep the
     // chart's automatic spacing (a 3-D bar has its own depth and spacing).
     for (const char* kind : {"棒グラフ", "積層型", "棒グラフ（横）", "積層型（横）"})
+        EXPECT_EQ(fill(1, kind).model.barGap(), 0) << kind;
+    for (const char* kind : {"積層型", "積層型（横）"})
         EXPECT_EQ(fill(2, kind).model.barGap(), 0) << kind;
+    // Several series side by side: a narrow gap between the classes' groups.
+    for (const char* kind : {"棒グラフ", "棒グラフ（横）"}) {
+        const int gap = fill(2, kind).model.barGap();
+        EXPECT_GT(gap, 0) << kind;
+        EXPECT_LE(gap, 25) << kind;
+    }
     for (const char* kind : {"立体棒グラフ", "Ｚ軸立体棒", "円グラフ", "折れ線グラフ"})
         EXPECT_EQ(fill(2, kind).model.barGap(), ChartModel::kAutomaticBarGap) << kind;
 }

@@ -42,6 +42,15 @@ constexpr std::array<int, ChartModel::kOverlayOptionCount> kMeanOverlayOptions{0
 constexpr std::array<double, 4> kOtherSeriesHeights{0.8, 0.7, 0.6, 0.5};
 constexpr double kFirstSeriesHeight = 0.9;
 
+// The part of a class (percent) left free between the groups of bars of
+// several series side by side.
+constexpr int kClassGroupGap = 20;
+
+// Does the 2-D bar kind set the bars of several series side by side in a class?
+bool sideBySide(const HistogramKind& kind, int seriesCount) {
+    return seriesCount > 1 && kind.style != kBarStacked && kind.style != kBarStackedHorizontal;
+}
+
 std::string boundText(const ClassLabelTexts& labels, int k) {
     const auto i = static_cast<std::size_t>(k);
     return i < labels.bounds.size() ? labels.bounds[i] : std::string();
@@ -196,8 +205,10 @@ bool fillHistogram(ChartModel& model, const ClassTable& table, const ClassLabelT
     if (!kind) return false;
     model.setChartType(static_cast<int>(kind->type));
     model.setChartStyle(kind->style);
-    // Neighbouring classes share their boundary: their bars touch.
-    if (kind->type == ChartType::Bar) model.setBarGap(0);
+    // Neighbouring classes share their boundary: their bars touch. Side by side,
+    // the bars of several series touch within their class, and a narrow gap
+    // tells one class's group from the next.
+    if (kind->type == ChartType::Bar) model.setBarGap(sideBySide(*kind, n) ? kClassGroupGap : 0);
 
     if (kind->labels)
         for (int p = 1; p <= k; ++p)
