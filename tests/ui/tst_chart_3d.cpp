@@ -125,6 +125,7 @@ class TestChart3D : public QObject {
     void barHitTestFindsTheBarAndRotationChangesThePicture();
     void monochromeHasNoColouredPixels();
     void boxAxisTextsNeverOverlapEvenEdgeOn();
+    void seriesRowsKeepTheirNamesSeenLevel();
     void galleryWritesImagesAndIndex();
     void galleryReportsAnUnwritableFolder();
     void galleryControlChartsComeFromTheComputations();
@@ -400,6 +401,44 @@ void TestChart3D::boxAxisTextsNeverOverlapEvenEdgeOn() {
     const auto open = ThreeDScatterPainter::layout(m, f).scene->axisTexts(2);
     QVERIFY2(edgeOn.size() < open.size(),
              qPrintable(QString("%1 vs %2").arg(edgeOn.size()).arg(open.size())));
+}
+
+void TestChart3D::seriesRowsKeepTheirNamesSeenLevel() {
+    // Three series one behind the other, seen level (elevation 0): the rows lie
+    // almost on one line, yet each keeps its name, clear of every other text,
+    // and the long category texts at the box's corners stay inside the plot.
+    zel::ChartModel m;
+    m.setSeriesCount(3);
+    m.setPointCount(10);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (int i = 0; i < 30; ++i)
+        m.setPointValue(i % 7);
+    for (int p = 1; p <= 10; ++p)
+        m.setPointLabelAt(p, "24.99" + std::to_string(p) + "～25.00" + std::to_string(p));
+    for (int s = 1; s <= 3; ++s)
+        m.setLegendAt(s, "外径" + std::to_string(s));
+    m.setChartType(static_cast<int>(zel::ChartType::Bar3D));
+    m.setChartStyle(zel::chartstyles::kBarAlongZ);
+    m.setViewAngles({15, 30, 0});
+    const QRectF plot(0, 0, 700, 420);
+    const auto l = ThreeDBarPainter::layout(m, frameFor(plot));
+    // The zero counts (every seventh value) leave no bar.
+    QCOMPARE(l.bars.size(), std::size_t{30 - 5});
+    const auto rows = l.scene->axisTexts(2);
+    QStringList names;
+    for (const auto& t : rows)
+        names << t.text;
+    QCOMPARE(names, (QStringList{"外径1", "外径2", "外径3"}));
+    std::vector<std::pair<QString, QRectF>> all;
+    for (int axis = 0; axis < 3; ++axis)
+        for (const auto& t : l.scene->axisTexts(axis)) {
+            QVERIFY2(plot.contains(t.rect), qPrintable(t.text));
+            all.emplace_back(t.text, t.rect);
+        }
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = i + 1; j < all.size(); ++j)
+            QVERIFY2(!all[i].second.intersects(all[j].second), qPrintable(all[i].first + " / " + all[j].first));
 }
 
 void TestChart3D::galleryWritesImagesAndIndex() {

@@ -90,6 +90,12 @@ Box3DAxis Box3DAxis::categories(const std::vector<QString>& labels, int maxLabel
     return a;
 }
 
+Box3DAxis Box3DAxis::seriesRows(const std::vector<QString>& names) {
+    Box3DAxis a = categories(names, static_cast<int>(names.size()));
+    a.namedRows = true;
+    return a;
+}
+
 double Box3DAxis::toBox(const zel::AxisScale& scale, double value) {
     if (!std::isfinite(value)) return 0.0;
     const double span = scale.max - scale.min;
@@ -251,6 +257,20 @@ std::vector<Box3DScene::AxisText> Box3DScene::axisTexts(int axis) const {
     const double h = fm.height();
     const Box3DAxis& a = m_axes[axis];
     const double gap = 2 * u;
+    const QRectF& plot = m_frame.plot;
+    // The depth texts stand clear of the category texts below the box as well.
+    std::vector<QRectF> taken;
+    if (axis == 2)
+        for (const AxisText& t : axisTexts(0))
+            taken.push_back(t.rect);
+    const auto clashes = [&](const QRectF& rect) {
+        const QRectF grown = rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
+        const auto hits = [&](const QRectF& other) {
+            return grown.intersects(other.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2));
+        };
+        return std::ranges::any_of(out, [&](const AxisText& kept) { return hits(kept.rect); }) ||
+               std::ranges::any_of(taken, hits);
+    };
     for (std::size_t i = 0; i < a.positions.size(); ++i) {
         const QString text = i < a.texts.size() ? a.texts[i] : QString();
         if (text.isEmpty()) continue;
@@ -263,20 +283,22 @@ std::vector<Box3DScene::AxisText> Box3DScene::axisTexts(int axis) const {
             t.rect = QRectF(d.x() - 6 * u - w, d.y() - h / 2, w, h);
             t.align = Qt::AlignRight | Qt::AlignVCenter;
         } else if (axis == 0) {
-            t.rect = QRectF(d.x() - w / 2, d.y() + 4 * u, w, h);
+            // Below the value text at the floor's corner, which a long first
+            // text reaches under.
+            t.rect = QRectF(d.x() - w / 2, d.y() + std::max(4 * u, h / 2 + u), w, h);
             t.align = Qt::AlignHCenter | Qt::AlignTop;
+            // A text under a corner of the box stays inside the plot area.
+            if (t.rect.left() < plot.left()) t.rect.moveLeft(plot.left());
+            if (t.rect.right() > plot.right()) t.rect.moveRight(std::max(plot.left(), plot.right() - w));
         } else {
             t.rect = QRectF(d.x() + 6 * u, d.y() - h / 2 + 2 * u, w, h);
             t.align = Qt::AlignLeft | Qt::AlignVCenter;
         }
-        const QRectF grown = t.rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
-        bool clash = false;
-        for (const auto& kept : out)
-            if (grown.intersects(kept.rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2))) {
-                clash = true;
-                break;
-            }
-        if (!clash) out.push_back(t);
+        // A named row seen nearly edge-on is lifted until it is clear.
+        if (axis == 2 && a.namedRows)
+            while (clashes(t.rect) && t.rect.top() - h >= plot.top())
+                t.rect.translate(0, -h);
+        if (!clashes(t.rect)) out.push_back(t);
     }
     return out;
 }
@@ -318,7 +340,18 @@ void Box3DScene::drawAxisTexts(QPainter& p) const {
                                            : d + QPointF(4 * u, 0);
             p.drawLine(d, to);
         }
-        for (const auto& t : axisTexts(axis))
+        for (const auto& t : axisTexts(axis)) {
             p.drawText(t.rect, t.align, t.text);
+            if (axis != 2) continue;
+            // A lifted row name is tied to its row by a thin leader.
+            const QPointF tick = tickPoint(axis, m_axes[axis].positions[t.tick]) + QPointF(4 * u, 0);
+            const QPointF label(t.rect.left() - 1 * u, t.rect.center().y());
+            if (std::abs(label.y() - tick.y()) > t.rect.height() / 2) {
+                p.save();
+                p.setPen(QPen(SeriesStyle::ink(), 0.6 * u));
+                p.drawLine(tick, label);
+                p.restore();
+            }
+        }
     }
 }

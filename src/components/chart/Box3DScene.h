@@ -24,11 +24,16 @@ struct Box3DAxis {
     std::vector<double> positions;
     std::vector<QString> texts;
     bool gridLines = true; // grid lines at the ticks on the walls when the model asks for them
+    // Named rows (the series along the depth): every row keeps its name, a text
+    // that would crowd another one is lifted above it instead of being left out.
+    bool namedRows = false;
 
     // A numeric axis from a computed scale.
     static Box3DAxis numeric(const zel::AxisScale& scale);
     // Categories 1..count centred in equal slots; labels are thinned out to at most maxLabels.
     static Box3DAxis categories(const std::vector<QString>& labels, int maxLabels);
+    // The series one behind the other along the depth, each with its name.
+    static Box3DAxis seriesRows(const std::vector<QString>& names);
     // Maps a value of a numeric scale into 0..1 (clamped).
     static double toBox(const zel::AxisScale& scale, double value);
 };

@@ -58,7 +58,7 @@ AreaLayout areaLayout(const zel::ChartModel& m, const ChartFrame& f) {
         xAxis.positions.push_back(xAt(i));
         xAxis.texts.push_back(cats[static_cast<std::size_t>(i - 1)]);
     }
-    Box3DAxis zAxis = stacked ? Box3DAxis() : Box3DAxis::categories(box3DSeriesLabels(m), 12);
+    Box3DAxis zAxis = stacked ? Box3DAxis() : Box3DAxis::seriesRows(box3DSeriesLabels(m));
     const double boxDepth = stacked ? 0.2 : std::min(0.75, 0.14 * s + 0.06);
 
     AreaLayout out;

@@ -28,7 +28,7 @@ ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, cons
 
     Box3DAxis categories = Box3DAxis::categories(box3DCategoryLabels(m), horizontal ? 25 : 30);
     Box3DAxis values = Box3DAxis::numeric(scale);
-    Box3DAxis depth = alongZ ? Box3DAxis::categories(box3DSeriesLabels(m), 12) : Box3DAxis();
+    Box3DAxis depth = alongZ ? Box3DAxis::seriesRows(box3DSeriesLabels(m)) : Box3DAxis();
     if (horizontal)
         for (double& pos : categories.positions)
             pos = 1.0 - pos; // the first category at the top
@@ -49,8 +49,11 @@ ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, cons
             b.point = i;
             double c0, c1; // along the categories
             if (alongZ) {
-                c0 = (i - 1 + 0.15) / n;
-                c1 = (i - 0.15) / n;
+                // Narrower with rows behind, so that the rows further back show
+                // beside the ones in front.
+                const double margin = s > 1 ? 0.24 : 0.15;
+                c0 = (i - 1 + margin) / n;
+                c1 = (i - margin) / n;
                 b.z0 = (k - 1 + 0.18) / s;
                 b.z1 = (k - 0.18) / s;
             } else {
@@ -68,6 +71,8 @@ ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, cons
             }
             const double v = Box3DAxis::toBox(scale, m.value(k, i));
             const double v0 = std::min(base, v), v1 = std::max(base, v);
+            // A bar of no length is not drawn, as on a flat chart.
+            if (v1 - v0 < 1e-9) continue;
             if (horizontal) {
                 b.x0 = v0;
                 b.x1 = v1;
