@@ -124,6 +124,7 @@ class TestChart3D : public QObject {
     void separatedSliceMovesOutwards();
     void pieHitTestFindsTheSliceUnderThePointer();
     void threeDPieIsTurnedByTheRotation();
+    void pieLabelsNeverOverlap();
     void scatterPointsLandWhereTheProjectionPutsThem();
     void barHitTestFindsTheBarAndRotationChangesThePicture();
     void monochromeHasNoColouredPixels();
@@ -232,6 +233,34 @@ void TestChart3D::threeDPieIsTurnedByTheRotation() {
     // More elevation looks more from above: a rounder top.
     m.setViewAngles({40, 30, 60});
     QVERIFY(PiePainter::layout(m, f, true)[0].ry > flat[0].ry);
+}
+
+void TestChart3D::pieLabelsNeverOverlap() {
+    // A histogram as a pie: thin classes side by side at twelve o'clock, long range labels.
+    zel::ChartModel m;
+    fill(m, {0, 4, 6, 21, 26, 21, 15, 6, 1, 1, 2, 0});
+    for (int i = 1; i <= m.pointCount(); ++i)
+        m.setPointLabelAt(i, "10.0" + std::to_string(i % 10) + "～10.0" + std::to_string((i + 1) % 10));
+    for (const bool threeD : {false, true}) {
+        m.setChartType(threeD ? 2 : 1);
+        const ChartFrame f = frameFor(QRectF(0, 40, 1000, 600));
+        const auto pies = PiePainter::layout(m, f, threeD);
+        QCOMPARE(pies.size(), std::size_t{1});
+        int shown = 0;
+        const auto& slices = pies[0].slices;
+        for (std::size_t i = 0; i < slices.size(); ++i) {
+            if (slices[i].labelRect.isEmpty()) continue;
+            ++shown;
+            // Inside the plot, with its leader ending at the label's side.
+            QVERIFY(f.plot.contains(slices[i].labelRect));
+            const QRectF& r = slices[i].labelRect;
+            QVERIFY(std::abs(slices[i].leaderTo.x() - r.left()) < 4 || std::abs(slices[i].leaderTo.x() - r.right()) < 4);
+            for (std::size_t j = i + 1; j < slices.size(); ++j)
+                QVERIFY2(!r.intersects(slices[j].labelRect),
+                         qPrintable(QStringLiteral("%1 / %2").arg(slices[i].label, slices[j].label)));
+        }
+        QCOMPARE(shown, 10); // every slice but the two empty classes
+    }
 }
 
 void TestChart3D::scatterPointsLandWhereTheProjectionPutsThem() {
