@@ -179,7 +179,7 @@ void residuals(ChartModel& m) {
     // The time-series residual plot: markers, the max / min and the sigma lines.
     fillSeries(m, {r});
     m.setChartType(type(ChartType::Line));
-    m.setChartStyle(styles::kLineSymbolsOnly);
+    m.setChartStyle(styles::kLineSticks);
     m.setStatLines(zel::statlines::kMaxMin | zel::statlines::kSigma);
     numberLabels(m);
     titles(m, "時系列残差プロット", "データ番号", "残差");
