@@ -33,8 +33,8 @@ std::vector<double> galleryMeasurements(int n, double mean, double sd, unsigned 
 }
 
 void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles, std::optional<zel::AnalysisId> analysis,
-                        const zel::TitleContext& context) {
+                        const zel::TitleContext& context, const zel::ViewAngles& view) {
     zel::ChartModel* charts[] = {&model};
-    const zel::ChartSettings settings{{zel::gridlines::kHorizontal, zel::gridlinestyles::kDotted}, {}};
+    const zel::ChartSettings settings{{zel::gridlines::kHorizontal, zel::gridlinestyles::kDotted}, view};
     zel::applyChartSettings(charts, settings, titles, analysis, context);
 }

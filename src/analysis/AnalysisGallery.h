@@ -22,7 +22,8 @@ zel::Dataset galleryDataset(const std::vector<std::vector<double>>& rows, const 
 std::vector<double> galleryMeasurements(int n, double mean, double sd, unsigned seed, double resolution);
 
 // The end of a window's redraw, for a gallery picture: horizontal dotted grid
-// lines, the default 3-D angles, then the titles of the table with the
-// analysis's defaults (an empty table gives the defaults alone).
+// lines, the 3-D angles (the default ones unless the picture shows a view set in
+// the 3-D view dialog), then the titles of the table with the analysis's
+// defaults (an empty table gives the defaults alone).
 void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles, std::optional<zel::AnalysisId> analysis,
-                        const zel::TitleContext& context = {});
+                        const zel::TitleContext& context = {}, const zel::ViewAngles& view = {});

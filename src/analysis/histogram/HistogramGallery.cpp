@@ -97,6 +97,10 @@ std::optional<ClassTable> classTable(const AnalysisSet& set, const ClassLimits& 
 // in classes 0.01 wide; the lines' wider spread in 12 classes.
 constexpr ClassLimits kShaftLimits{10.05, 9.95, 10};
 constexpr ClassLimits kLineLimits{10.06, 9.94, 12};
+// A view from higher up and more to the side, as set in the 3-D view dialog: the
+// default one looks at the box level with its middle, where the front series
+// hides most of the series behind it.
+constexpr zel::ViewAngles kRaisedView{30, 30, 25};
 // dobun's decimal places when its OK is pressed: the class ranges read well with
 // two; the printed table shows three, so that the mid-values (9.955) keep their digit.
 constexpr int kDecimals = 2;
@@ -104,19 +108,24 @@ constexpr int kTableDecimals = 3;
 
 // youko's redraw of a kind: the fill with the label texts dobun hands over and
 // the classification flags, then the titles with the series name below the chart.
+struct HistogramView {
+    std::optional<AnalysisId> analysis = AnalysisId::Histogram;
+    std::vector<std::int16_t> flags; // the classification dialog's marks
+    zel::ViewAngles view;            // the 3-D view dialog's angles
+};
+
 void drawHistogram(ChartModel& m, const AnalysisSet& set, const ClassLimits& limits, const char* kind,
-                   std::optional<AnalysisId> analysis = AnalysisId::Histogram,
-                   const std::vector<std::int16_t>& flags = {}) {
+                   const HistogramView& look = {}) {
     const std::optional<ClassTable> table = classTable(set, limits);
     if (!table) return;
     zel::HistogramInput input;
     input.kind = kind;
     m.redrawReset(m.viewAngles());
-    if (!zel::fillHistogram(m, *table, zel::classLabelTexts(*table, kDecimals), flags, input)) return;
+    if (!zel::fillHistogram(m, *table, zel::classLabelTexts(*table, kDecimals), look.flags, input)) return;
     zel::TitleTable titles;
     zel::TitleContext context;
     context.variableNames = {zel::histogramBottomTitle(*table, input)};
-    finishGalleryChart(m, titles, analysis, context);
+    finishGalleryChart(m, titles, look.analysis, context, look.view);
 }
 
 // The classification dialog with the classes outside the tolerance 10.00 ± 0.03 checked.
@@ -155,20 +164,22 @@ std::vector<ChartGalleryEntry> histogramGalleryEntries() {
     add("53_hist_bar", "ヒストグラム：棒グラフ（軸径 100 本・10 クラス）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ"); });
     add("54_hist_classified", "ヒストグラム：棒グラフ（区分データ：公差外のクラス）", [shaft](ChartModel& m) {
-        drawHistogram(m, shaft(), kShaftLimits, "棒グラフ", AnalysisId::Histogram, outsideTolerance());
+        drawHistogram(m, shaft(), kShaftLimits, "棒グラフ", {.analysis = AnalysisId::Histogram, .flags = outsideTolerance(), .view = {}});
     });
     add("55_hist_z2", "ヒストグラム：Ｚ軸立体棒（２変数）",
         [](ChartModel& m) { drawHistogram(m, analysisSet(machines(), {1, 2}), kShaftLimits, "Ｚ軸立体棒"); });
-    add("56_hist_z3", "ヒストグラム：Ｚ軸立体棒（３変数）",
-        [](ChartModel& m) { drawHistogram(m, analysisSet(machines(), {1, 2, 3}), kShaftLimits, "Ｚ軸立体棒"); });
+    add("56_hist_z3", "ヒストグラム：Ｚ軸立体棒（３変数、視点：左右 30・上下 25）", [](ChartModel& m) {
+        drawHistogram(m, analysisSet(machines(), {1, 2, 3}), kShaftLimits, "Ｚ軸立体棒", {.analysis = AnalysisId::Histogram, .flags = {}, .view = kRaisedView});
+    });
     add("57_hist_bar_mean", "ヒストグラム：棒グラフ－平均値（平均値マーク）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ－平均値"); });
     add("58_hist_pie", "ヒストグラム：円グラフ",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "円グラフ"); });
     add("59_hist_bar_h", "ヒストグラム：棒グラフ（横）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ（横）"); });
-    add("60_hist_strata", "層別ヒストグラム：Ｚ軸立体棒（３ライン）", [](ChartModel& m) {
-        drawHistogram(m, strata(), kLineLimits, "Ｚ軸立体棒", AnalysisId::StratifiedHistogram);
+    add("60_hist_strata", "層別ヒストグラム：Ｚ軸立体棒（３ライン、視点：左右 30・上下 25）", [](ChartModel& m) {
+        drawHistogram(m, strata(), kLineLimits, "Ｚ軸立体棒",
+                      {.analysis = AnalysisId::StratifiedHistogram, .flags = {}, .view = kRaisedView});
     });
     e.push_back({"61_frequency_table", QString::fromUtf8("度数分布表（印刷：３変数・小数点以下 3 桁）"), false, {},
                  printedFrequencyTable});
