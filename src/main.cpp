@@ -30,7 +30,8 @@ int runChartGallery(int argc, char** argv, const std::string& dir) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // A widget application: the printed tables are drawn through their grids.
+    QApplication app(argc, argv);
     const int rc = writeChartGallery(QString::fromLocal8Bit(dir.c_str()));
     if (rc != 0) std::cerr << "zel32: グラフ見本を書き出せませんでした: " << dir << '\n';
     return rc;

@@ -55,6 +55,11 @@ if(ZEL_WITH_QT)
     src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp
     src/analysis/control/kanri1.h src/analysis/control/kanri1.cpp
     src/analysis/control/ControlChartGallery.h src/analysis/control/ControlChartGallery.cpp
+    # The analyses' pictures of the chart gallery: shared datasets and redraw end,
+    # the histograms and frequency table, the comparison graphs.
+    src/analysis/AnalysisGallery.h src/analysis/AnalysisGallery.cpp
+    src/analysis/histogram/HistogramGallery.h src/analysis/histogram/HistogramGallery.cpp
+    src/analysis/statistics/StatisticsGallery.h src/analysis/statistics/StatisticsGallery.cpp
     # The histogram chain's dialogs and the frequency table window.
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp

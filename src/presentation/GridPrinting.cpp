@@ -287,8 +287,7 @@ void install(DataGrid& grid) {
     grid.setPrintHandler([](DataGrid& g) { print(g); });
 }
 
-void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
-                     double marginScale) {
+void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins, double marginScale) {
     DataGrid::PrintSettings& ps = grid.printSettings();
     ps.abortMessage = QString::fromUtf8(kAbortMessage);
     ps.jobName = QString::fromUtf8(kJobName);
@@ -304,18 +303,36 @@ void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMa
     ps.marginBottom = scaled(margins.bottom);
     ps.marginLeft = scaled(margins.left);
     ps.marginRight = scaled(margins.right);
+}
+
+void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
+                     double marginScale) {
+    applyRecipe(grid, basePath, margins, marginScale);
     install(grid);
     grid.doAction(DataGrid::Action::Print);
 }
 
-int renderPages(DataGrid& grid, QPagedPaintDevice& device, const std::function<bool(int, int)>& keepGoing) {
-    QPainter painter;
-    if (!painter.begin(&device)) return -1;
+namespace {
+
+bool beginPainting(QPainter& painter, QPaintDevice& device) {
+    if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    return true;
+}
+
+zel::PagePlan planOf(const Metrics& m) {
+    return zel::planPages(m.colWidth, m.rowHeight, m.headingColWidth, m.headingRowHeight, m.table.width(),
+                          m.table.height());
+}
+
+} // namespace
+
+int renderPages(DataGrid& grid, QPagedPaintDevice& device, const std::function<bool(int, int)>& keepGoing) {
+    QPainter painter;
+    if (!beginPainting(painter, device)) return -1;
     const Metrics m = measure(grid, device);
-    const zel::PagePlan plan = zel::planPages(m.colWidth, m.rowHeight, m.headingColWidth, m.headingRowHeight,
-                                              m.table.width(), m.table.height());
+    const zel::PagePlan plan = planOf(m);
     const int pages = plan.pageCount();
     int drawn = 0;
     for (int page = 1; page <= pages; ++page) {
@@ -330,6 +347,17 @@ int renderPages(DataGrid& grid, QPagedPaintDevice& device, const std::function<b
     }
     if (painter.isActive()) painter.end();
     return drawn;
+}
+
+int renderPage(DataGrid& grid, QPaintDevice& device, int page) {
+    QPainter painter;
+    if (!beginPainting(painter, device)) return -1;
+    const Metrics m = measure(grid, device);
+    const zel::PagePlan plan = planOf(m);
+    const int pages = plan.pageCount();
+    if (page < 1 || page > pages) return -1;
+    drawPage(painter, grid, m, plan.page(page), page);
+    return pages;
 }
 
 Outcome print(DataGrid& grid) {

@@ -11,6 +11,7 @@
 
 class DataGrid;
 class QPagedPaintDevice;
+class QPaintDevice;
 class QWidget;
 
 namespace zel {
@@ -22,11 +23,13 @@ namespace GridPrinting {
 // Installs the printing handler on a grid, so that its print action prints.
 void install(DataGrid& grid);
 
-// The result-table print recipe: abort message, job name "ZEL DATA", header
-// "/c ZEL_DATA /n file name《" + basePath + "》/n" (the path's slashes doubled so
-// that they print as they stand), footer "/c Page _/P", border on,
-// the margins multiplied by marginScale (1 for tables, 56.7 for the data print),
-// then the grid's print action.
+// The result-table print recipe into the grid's print settings: abort message, job
+// name "ZEL DATA", header "/c ZEL_DATA /n file name《" + basePath + "》/n" (the path's
+// slashes doubled so that they print as they stand), footer "/c Page _/P", border on,
+// the margins multiplied by marginScale (1 for tables, 56.7 for the data print).
+void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins, double marginScale);
+
+// The recipe, then the grid's print action.
 void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
                      double marginScale);
 
@@ -49,6 +52,12 @@ void setPdfPathProvider(std::function<QString()> provider);
 // Returns the number of pages drawn, or -1 when the device could not be opened.
 int renderPages(DataGrid& grid, QPagedPaintDevice& device,
                 const std::function<bool(int page, int pageCount)>& keepGoing = {});
+
+// Draws one page of the grid as it prints onto any paint device (an image of the
+// printed page), its size and resolution taken for the paper. Returns the number of
+// pages the table takes, or -1 when the device could not be painted or the page
+// does not exist.
+int renderPage(DataGrid& grid, QPaintDevice& device, int page = 1);
 
 // The outcome of the last print (for the windows' tests).
 Outcome lastOutcome();

@@ -109,22 +109,26 @@ int ResultTableWindow::decimals() const {
 }
 
 void ResultTableWindow::showTable(const zel::ResultTable& table) {
-    DataGrid& g = *m_grid;
+    fillGrid(*m_grid, m_spec, table, decimals());
+}
+
+void ResultTableWindow::fillGrid(DataGrid& g, const ResultTableSpec& design, const zel::ResultTable& table,
+                                 int decimals) {
     g.setColumnCount(table.columns);
     g.setRowCount(table.rows);
 
     // The data cells of the decimal columns are number cells with the chosen
     // decimal places; the others, when the window has such columns, whole numbers.
     g.setBlockMode(false);
-    if (hasDecimalSpan()) {
+    if (hasDecimalSpan(design)) {
         g.setCurrentCol(-1);
         g.setCurrentRow(-1);
         g.setCellType(DataGrid::CellType::Integer);
         g.setIntegerRange(-kWholeNumberLimit, kWholeNumberLimit);
     }
-    formatDecimalCells([&g, this] {
+    formatDecimalCells(g, design, [&g, decimals] {
         g.setCellType(DataGrid::CellType::Real);
-        g.setDecimalPlaces(decimals());
+        g.setDecimalPlaces(decimals);
     });
 
     for (int c = 0; c <= table.columns; ++c) {
@@ -153,17 +157,17 @@ void ResultTableWindow::showTable(const zel::ResultTable& table) {
     g.setCurrentRow(1);
 }
 
-void ResultTableWindow::formatDecimalCells(const std::function<void()>& format) {
-    DataGrid& g = *m_grid;
+void ResultTableWindow::formatDecimalCells(DataGrid& g, const ResultTableSpec& design,
+                                           const std::function<void()>& format) {
     g.setBlockMode(false);
     g.setCurrentRow(-1);
-    if (!hasDecimalSpan()) {
+    if (!hasDecimalSpan(design)) {
         g.setCurrentCol(-1);
         format();
         return;
     }
     // Column by column, every data row: the block corners stay as they were.
-    for (int c = m_spec.decimalFirstColumn; c <= m_spec.decimalLastColumn; ++c) {
+    for (int c = design.decimalFirstColumn; c <= design.decimalLastColumn; ++c) {
         g.setCurrentCol(c);
         format();
     }
@@ -175,7 +179,7 @@ void ResultTableWindow::applyDecimals(int decimals) {
     const int col = g.currentCol();
     const int row = g.currentRow();
     const bool block = g.blockMode();
-    formatDecimalCells([&g, decimals] { g.setDecimalPlaces(decimals); });
+    formatDecimalCells(g, m_spec, [&g, decimals] { g.setDecimalPlaces(decimals); });
     g.setCurrentCol(col);
     g.setCurrentRow(row);
     g.setBlockMode(block);

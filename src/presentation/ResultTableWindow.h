@@ -86,6 +86,10 @@ class ResultTableWindow : public ZelWindow {
     // with decimals() places holding a number's general number text or the
     // cell's text. The current cell is then row 1, column 1.
     void showTable(const zel::ResultTable& table);
+    // The same on any grid, for a window of the given design showing the given
+    // decimal places (a grid printed without its window).
+    static void fillGrid(DataGrid& grid, const ResultTableSpec& design, const zel::ResultTable& table,
+                         int decimals);
 
     // Window-specific controls the bottom-row rules move: the option buttons of
     // the control-chart tables.
@@ -106,10 +110,11 @@ class ResultTableWindow : public ZelWindow {
   private:
     void addDecimalSpin();
     void applyDecimals(int decimals);
-    bool hasDecimalSpan() const { return m_spec.decimalFirstColumn > 0; }
+    static bool hasDecimalSpan(const ResultTableSpec& design) { return design.decimalFirstColumn > 0; }
     // Runs format with the grid addressing each column the decimal places apply
     // to (the whole sheet at once without a span); block mode ends.
-    void formatDecimalCells(const std::function<void()>& format);
+    static void formatDecimalCells(DataGrid& grid, const ResultTableSpec& design,
+                                   const std::function<void()>& format);
     void placeDesign();
     void moveSpinTop(double top);
 

@@ -167,7 +167,7 @@ TEST(HistogramFill, MeanKindsNumericAxisAndMarkersOfThreeSeries) {
     ASSERT_TRUE(f.ok);
     ChartModel& m = f.model;
     EXPECT_EQ(m.chartType(), ChartType::Line);
-    EXPECT_EQ(m.chartStyle(), chartstyles::kLineSymbolsOnly);
+    EXPECT_EQ(m.chartStyle(), chartstyles::kLineSticks);
     EXPECT_EQ(m.xAxisScale(), axisscales::kFixed);
     EXPECT_EQ(m.xAxisTicks(), 4);
     EXPECT_EQ(m.xAxisMin(), 0.0);

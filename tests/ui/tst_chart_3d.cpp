@@ -2,6 +2,9 @@
 // back from the pixels, the 3-D projection and its hit testing, rotation, monochrome output.
 #include "analysis/control/ControlChartGallery.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/histogram/HistogramFill.h"
+#include "analysis/histogram/HistogramGallery.h"
+#include "analysis/statistics/StatisticsGallery.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/PiePainter.h"
@@ -121,6 +124,7 @@ class TestChart3D : public QObject {
     void separatedSliceMovesOutwards();
     void pieHitTestFindsTheSliceUnderThePointer();
     void threeDPieIsTurnedByTheRotation();
+    void pieLabelsNeverOverlap();
     void scatterPointsLandWhereTheProjectionPutsThem();
     void barHitTestFindsTheBarAndRotationChangesThePicture();
     void monochromeHasNoColouredPixels();
@@ -129,6 +133,8 @@ class TestChart3D : public QObject {
     void galleryWritesImagesAndIndex();
     void galleryReportsAnUnwritableFolder();
     void galleryControlChartsComeFromTheComputations();
+    void galleryHistogramsAndStatisticsComeFromTheComputations();
+    void galleryHistogramAndTablePicturesAreDrawn();
 };
 
 void TestChart3D::pieSlicesAreProportionalToTheValues() {
@@ -228,6 +234,34 @@ void TestChart3D::threeDPieIsTurnedByTheRotation() {
     // More elevation looks more from above: a rounder top.
     m.setViewAngles({40, 30, 60});
     QVERIFY(PiePainter::layout(m, f, true)[0].ry > flat[0].ry);
+}
+
+void TestChart3D::pieLabelsNeverOverlap() {
+    // A histogram as a pie: thin classes side by side at twelve o'clock, long range labels.
+    zel::ChartModel m;
+    fill(m, {0, 4, 6, 21, 26, 21, 15, 6, 1, 1, 2, 0});
+    for (int i = 1; i <= m.pointCount(); ++i)
+        m.setPointLabelAt(i, "10.0" + std::to_string(i % 10) + "～10.0" + std::to_string((i + 1) % 10));
+    for (const bool threeD : {false, true}) {
+        m.setChartType(threeD ? 2 : 1);
+        const ChartFrame f = frameFor(QRectF(0, 40, 1000, 600));
+        const auto pies = PiePainter::layout(m, f, threeD);
+        QCOMPARE(pies.size(), std::size_t{1});
+        int shown = 0;
+        const auto& slices = pies[0].slices;
+        for (std::size_t i = 0; i < slices.size(); ++i) {
+            if (slices[i].labelRect.isEmpty()) continue;
+            ++shown;
+            // Inside the plot, with its leader ending at the label's side.
+            QVERIFY(f.plot.contains(slices[i].labelRect));
+            const QRectF& r = slices[i].labelRect;
+            QVERIFY(std::abs(slices[i].leaderTo.x() - r.left()) < 4 || std::abs(slices[i].leaderTo.x() - r.right()) < 4);
+            for (std::size_t j = i + 1; j < slices.size(); ++j)
+                QVERIFY2(!r.intersects(slices[j].labelRect),
+                         qPrintable(QStringLiteral("%1 / %2").arg(slices[i].label, slices[j].label)));
+        }
+        QCOMPARE(shown, 10); // every slice but the two empty classes
+    }
 }
 
 void TestChart3D::scatterPointsLandWhereTheProjectionPutsThem() {
@@ -511,6 +545,99 @@ void TestChart3D::galleryControlChartsComeFromTheComputations() {
     QCOMPARE(m.seriesRole(1), R::CentreLine);
     QCOMPARE(m.seriesRole(2), R::UpperLimit);
     QCOMPARE(m.value(2, 1), zel::xbarRCoefficients(5).d4 * m.value(1, 1));
+}
+
+void TestChart3D::galleryHistogramsAndStatisticsComeFromTheComputations() {
+    std::vector<ChartGalleryEntry> entries = histogramGalleryEntries();
+    for (ChartGalleryEntry& e : statisticsGalleryEntries())
+        entries.push_back(std::move(e));
+    QVERIFY(entries.size() >= 10);
+    const QStringList all = chartGalleryFiles();
+    int tables = 0;
+    for (const ChartGalleryEntry& e : entries) {
+        QVERIFY2(all.contains(e.file + QStringLiteral(".png")), qPrintable(e.file));
+        if (e.paint) {
+            ++tables;
+            continue;
+        }
+        zel::ChartModel m;
+        e.fill(m);
+        QVERIFY2(m.seriesCount() >= 1 && m.pointCount() >= 2, qPrintable(e.file));
+        const zel::ChartType type = m.chartType();
+        if (e.file.contains(QStringLiteral("hist"))) {
+            // Every shaft of the dataset is counted in some class: the limits held the data.
+            double counted = 0;
+            for (int s = 1; s <= m.seriesCount(); ++s)
+                for (int p = 1; p <= m.pointCount(); ++p)
+                    counted += m.value(s, p);
+            QVERIFY2(counted == (e.file.contains(QStringLiteral("strata")) ? 120 : 100 * m.seriesCount()),
+                     qPrintable(QStringLiteral("%1: %2").arg(e.file).arg(counted)));
+        } else {
+            // The comparison graph's kinds as the window draws them, with its default title.
+            QVERIFY2(type == zel::ChartType::StatsByVariable || type == zel::ChartType::Line ||
+                         type == zel::ChartType::Scatter,
+                     qPrintable(e.file));
+            QVERIFY2(!m.titleTop().empty(), qPrintable(e.file));
+        }
+    }
+    QCOMPARE(tables, 1);
+
+    const auto entry = [&](const char* file) {
+        zel::ChartModel m;
+        for (const ChartGalleryEntry& e : entries)
+            if (e.file == QLatin1String(file)) e.fill(m);
+        return m;
+    };
+    // The histogram's default titles: its name on top, the series name below one series.
+    const zel::ChartModel bar = entry("53_hist_bar");
+    QCOMPARE(bar.titleTop(), std::string("ヒストグラム"));
+    QCOMPARE(bar.titleBottom(), std::string("軸径(mm)"));
+    QCOMPARE(bar.pointLabelAt(1), std::string("9.95～9.96"));
+    // The classified classes carry the mark, the others are plain.
+    const zel::ChartModel marked = entry("54_hist_classified");
+    QCOMPARE(marked.patternAt(1), zel::kMarkedPattern);
+    QCOMPARE(marked.patternAt(5), 0);
+    // Two and three machines, one series each, named in the legend.
+    QCOMPARE(entry("55_hist_z2").seriesCount(), 2);
+    const zel::ChartModel three = entry("56_hist_z3");
+    QCOMPARE(three.seriesCount(), 3);
+    QCOMPARE(three.legendAt(3), std::string("3号機"));
+    // The mean kind carries its markers on the numeric class axis.
+    QVERIFY(entry("57_hist_bar_mean").overlayMode() != zel::overlaymodes::kOff);
+    // The strata are named after the data label of their first sample.
+    QCOMPARE(entry("60_hist_strata").legendAt(2), std::string("Bライン"));
+    QCOMPARE(entry("65_strata_data").chartType(), zel::ChartType::Scatter);
+}
+
+void TestChart3D::galleryHistogramAndTablePicturesAreDrawn() {
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    std::vector<ChartGalleryEntry> entries;
+    for (ChartGalleryEntry& e : histogramGalleryEntries())
+        if (e.file == QStringLiteral("53_hist_bar") || e.file == QStringLiteral("61_frequency_table"))
+            entries.push_back(std::move(e));
+    QCOMPARE(entries.size(), std::size_t(2));
+    QCOMPARE(writeChartGallery(tmp.path(), entries), 0);
+    const auto share = [](const QImage& img, auto&& isIt) {
+        int hits = 0, all = 0;
+        for (int y = 0; y < img.height(); y += 2)
+            for (int x = 0; x < img.width(); x += 2, ++all)
+                if (isIt(QColor(img.pixel(x, y)))) ++hits;
+        return static_cast<double>(hits) / all;
+    };
+    // The histogram's bars: a good part of the picture in the first series' colour.
+    const QImage bars(tmp.filePath(QStringLiteral("53_hist_bar.png")));
+    QCOMPARE(bars.size(), QSize(1000, 700));
+    const QColor barColour = SeriesStyle::colour(1);
+    const double barShare = share(bars, [&](QColor c) { return near(c, barColour, 20); });
+    QVERIFY2(barShare > 0.10, qPrintable(QString::number(barShare)));
+    // The printed table: its heading band and its cell texts, not an empty page.
+    const QImage table(tmp.filePath(QStringLiteral("61_frequency_table.png")));
+    QCOMPARE(table.size(), QSize(1000, 700));
+    const double band = share(table, [](QColor c) { return near(c, QColor(228, 228, 228), 2); });
+    const double ink = share(table, [](QColor c) { return c.lightness() < 100; });
+    QVERIFY2(band > 0.02, qPrintable(QString::number(band)));
+    QVERIFY2(ink > 0.005, qPrintable(QString::number(ink)));
 }
 
 QTEST_MAIN(TestChart3D)

@@ -104,6 +104,7 @@ int colourPixels(const QImage& img) {
 class TestChartRender : public QObject {
     Q_OBJECT
   private slots:
+    void sticksStandOnTheBaseAndMeanMarkersStandApart();
     void fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows();
     void controlLinesFollowTheSeriesRoles();
     void seriesShapedLikeLimitsDrawAsData();
@@ -120,6 +121,43 @@ class TestChartRender : public QObject {
     void everyTwoDimensionalKindDrawsInsideThePlot();
     void lineSeriesWithoutXPositionsShareThoseOfTheFirst();
 };
+
+void TestChartRender::sticksStandOnTheBaseAndMeanMarkersStandApart() {
+    // The histogram's "棒グラフ－平均値": counts as sticks over the class mids, the mean
+    // marker (overlay on the left axis, sticks with triangles) among them.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(zel::chartstyles::kLineSticks);
+    m.setPointCount(3);
+    fill(m, 1, {2, 8, 5});
+    m.setYAxisScale(2);
+    m.setYAxisMax(10);
+    m.setYAxisMin(0);
+    m.setOverlayMode(zel::overlaymodes::kLeftAxis);
+    const int options[] = {0, 3, 1, 5, 12};
+    for (int i = 0; i < 5; ++i)
+        m.setOverlayOption(i + 1, options[i]);
+    m.setCurrentPoint(1);
+    m.setOverlayXPos(2.5); // halfway between points 2 and 3
+    m.setOverlayValue(9);
+    const ChartLayout l = layoutOf(m);
+    const QImage img = renderOf(m);
+    const auto inkNear = [&](double x, double value, auto&& isIt) {
+        const int y = static_cast<int>(std::lround(l.valuePos(value)));
+        for (int dx = -2; dx <= 2; ++dx)
+            if (isIt(img.pixel(static_cast<int>(std::lround(x)) + dx, y))) return true;
+        return false;
+    };
+    const auto series = [](QRgb c) { return qBlue(c) > 120 && qRed(c) < 100; };
+    // Each count stands on a stick from 0: ink halfway up, none above the value.
+    QVERIFY(inkNear(l.categoryPos(2), 4, series));
+    QVERIFY(inkNear(l.categoryPos(1), 1, series));
+    QVERIFY(!inkNear(l.categoryPos(1), 5, [](QRgb c) { return !isWhite(c); }));
+    // The mean marker is not one more stick of the series: it takes the mark ink.
+    const double mean = l.plot().left() + 2.0 * l.slotWidth();
+    QVERIFY(inkNear(mean, 5, isReddish));
+    QVERIFY(!inkNear(mean, 5, series));
+}
 
 void TestChartRender::fixedScaleKeepsItsEndsAndPutsControlLinesOnTheirRows() {
     const auto m = controlChart();
@@ -582,7 +620,7 @@ void TestChartRender::whiskerCapsOnTheAxisEndsStayVisible() {
 void TestChartRender::statisticsLinesAreDrawnOnlyWhenAsked() {
     zel::ChartModel m;
     m.setChartType(6);
-    m.setChartStyle(3); // symbols only, so any line across the plot is a statistics line
+    m.setChartStyle(3); // sticks, not joined: any line across the plot is a statistics line
     m.setPointCount(6);
     fill(m, 1, {1, 9, 2, 8, 3, 7}); // mean 5
     m.setYAxisScale(2);

@@ -1,13 +1,16 @@
 // The gallery's control charts: built-in datasets through the real computations and fill.
 #include "analysis/control/ControlChartGallery.h"
 
+#include "analysis/AnalysisGallery.h"
+
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/histogram/HistogramGallery.h"
+#include "analysis/statistics/StatisticsGallery.h"
 #include "dataset/Dataset.h"
-#include "presentation/GraphSettings.h"
 
 #include <algorithm>
 #include <random>
@@ -19,20 +22,6 @@ using zel::Dataset;
 
 namespace {
 
-// A dataset of the given rows, labelled 1, 2, ... as the group numbers.
-Dataset dataset(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& names) {
-    Dataset ds;
-    ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
-    for (std::size_t k = 0; k < names.size(); ++k)
-        ds.setName(static_cast<int>(k) + 1, names[k]);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        ds.setLabel(static_cast<int>(i) + 1, std::to_string(i + 1));
-        for (std::size_t k = 0; k < rows[i].size(); ++k)
-            ds.setValue(static_cast<int>(i) + 1, static_cast<int>(k) + 1, rows[i][k]);
-    }
-    return ds;
-}
-
 // Measurements of a machined shaft diameter (mm): 25 subgroups of 5, with a small
 // shift late on.
 const Dataset& shaft() {
@@ -43,7 +32,7 @@ const Dataset& shaft() {
         for (std::size_t i = 0; i < rows.size(); ++i)
             for (double& v : rows[i])
                 v = d(rng) + (i >= 18 ? 0.03 : 0.0);
-        return dataset(rows, {"軸径1", "軸径2", "軸径3", "軸径4", "軸径5"});
+        return galleryDataset(rows, {"軸径1", "軸径2", "軸径3", "軸径4", "軸径5"});
     }();
     return ds;
 }
@@ -56,7 +45,7 @@ const Dataset& hardness() {
         std::vector<std::vector<double>> rows(30, std::vector<double>(1));
         for (auto& r : rows)
             r[0] = d(rng);
-        return dataset(rows, {"硬度"});
+        return galleryDataset(rows, {"硬度"});
     }();
     return ds;
 }
@@ -72,7 +61,7 @@ const Dataset& lots() {
             std::binomial_distribution<int> d(n, 0.04);
             rows.push_back({static_cast<double>(n), static_cast<double>(d(rng))});
         }
-        return dataset(rows, {"検査数", "不良数"});
+        return galleryDataset(rows, {"検査数", "不良数"});
     }();
     return ds;
 }
@@ -86,7 +75,7 @@ const Dataset& defects() {
         for (int i = 0; i < 25; ++i)
             rows.push_back({static_cast<double>(d(rng))});
         rows[16][0] = 17;
-        return dataset(rows, {"欠点数"});
+        return galleryDataset(rows, {"欠点数"});
     }();
     return ds;
 }
@@ -122,9 +111,7 @@ void draw(ChartModel& m, const ControlChartInput& input, const char* top, const 
     titles.setText(zel::TitleRow::Top, top);
     titles.setText(zel::TitleRow::Bottom, "群番号");
     titles.setText(zel::TitleRow::Left, left);
-    ChartModel* charts[] = {&m};
-    const zel::ChartSettings settings{{zel::gridlines::kHorizontal, zel::gridlinestyles::kDotted}, {}};
-    zel::applyChartSettings(charts, settings, titles, std::nullopt, {});
+    finishGalleryChart(m, titles, std::nullopt);
 }
 
 } // namespace
@@ -136,7 +123,7 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
     std::vector<ChartGalleryEntry> e;
     auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
                    bool mono = false) {
-        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill)});
+        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill), {}});
     };
     add("01_xbar", "Xbar-R 管理図：平均値", xbar);
     add("02_r", "Xbar-R 管理図：範囲",
@@ -161,8 +148,9 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
 
 std::vector<ChartGalleryEntry> chartGalleryEntries() {
     std::vector<ChartGalleryEntry> all = componentGalleryEntries();
-    for (ChartGalleryEntry& e : controlChartGalleryEntries())
-        all.push_back(std::move(e));
+    for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries})
+        for (ChartGalleryEntry& e : entries())
+            all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),
                      [](const ChartGalleryEntry& a, const ChartGalleryEntry& b) { return a.file < b.file; });
     return all;

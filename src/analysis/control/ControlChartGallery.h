@@ -1,7 +1,7 @@
 // The control charts of the chart gallery, drawn the way the control-chart windows draw
 // them: the analyses' own computations over small built-in datasets, then the one
-// control-chart fill. Also the whole gallery list (the chart component's kinds and these)
-// that `zel32 --chart-gallery DIR` writes.
+// control-chart fill. Also the whole gallery list (the chart component's kinds, these and
+// the other analyses' pictures) that `zel32 --chart-gallery DIR` writes.
 #pragma once
 
 #include "components/chart/ChartGallery.h"
@@ -15,7 +15,8 @@
 // against entered limits, and the Xbar chart in monochrome.
 std::vector<ChartGalleryEntry> controlChartGalleryEntries();
 
-// Every gallery entry, the component's and the control charts, in file-name order.
+// Every gallery entry, the component's, the control charts, the histograms and the
+// comparison graphs, in file-name order.
 std::vector<ChartGalleryEntry> chartGalleryEntries();
 
 // Writes the whole gallery into dir; 0 on success (see the writer in ChartGallery.h).

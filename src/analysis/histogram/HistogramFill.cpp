@@ -25,7 +25,7 @@ constexpr std::array<HistogramKind, kHistogramKindCount> kKinds{{
     {"立体棒グラフ（横）", ChartType::Bar3D, kBarHorizontal, ByCount, ClassifyOneSeries, true, true, false},
     {"Ｚ軸立体棒（横）", ChartType::Bar3D, kBarAlongZHorizontal, ByCount, Common, true, true, false},
     {"折れ線グラフ", ChartType::Line, kLineWithSymbols, Legend, Separation, true, false, false},
-    {"棒グラフ－平均値", ChartType::Line, kLineSymbolsOnly, Hidden, Mean, false, false, true},
+    {"棒グラフ－平均値", ChartType::Line, kLineSticks, Hidden, Mean, false, false, true},
     {"折れ線－平均値", ChartType::Line, kLineWithSymbols, Hidden, Mean, false, false, true},
     {"帯グラフ", ChartType::Band, kBand, Legend, Common, true, false, false},
     {"エリアグラフ", ChartType::Area, kAreaOverlapping, Legend, Common, true, false, false},

@@ -35,6 +35,10 @@ dobun::dobun(MainContext& context, QWidget* parent) : ResultTableWindow(context,
     showTable(zel::frequencyTable(context.workspace().classTable));
 }
 
+void dobun::fillGrid(DataGrid& grid, const zel::ClassTable& table, int decimals) {
+    ResultTableWindow::fillGrid(grid, kDesign, zel::frequencyTable(table), decimals);
+}
+
 void dobun::ok() {
     zel::Workspace& ws = context().workspace();
     ws.classLabels = zel::classLabelTexts(ws.classTable, decimals());

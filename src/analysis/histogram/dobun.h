@@ -17,6 +17,10 @@ class dobun : public ResultTableWindow {
 
     explicit dobun(MainContext& context, QWidget* parent = nullptr);
 
+    // Fills a grid as the window shows the table with the given decimal places
+    // (for printing the table without the window).
+    static void fillGrid(DataGrid& grid, const zel::ClassTable& table, int decimals);
+
   protected:
     void ok() override;
 };

@@ -179,7 +179,7 @@ void residuals(ChartModel& m) {
     // The time-series residual plot: markers, the max / min and the sigma lines.
     fillSeries(m, {r});
     m.setChartType(type(ChartType::Line));
-    m.setChartStyle(styles::kLineSymbolsOnly);
+    m.setChartStyle(styles::kLineSticks);
     m.setStatLines(zel::statlines::kMaxMin | zel::statlines::kSigma);
     numberLabels(m);
     titles(m, "時系列残差プロット", "データ番号", "残差");
@@ -292,7 +292,7 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     std::vector<ChartGalleryEntry> e;
     auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
                    bool mono = false) {
-        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill)});
+        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill), {}});
     };
     add("07_histogram", "ヒストグラム（平均値マーク）", histogram);
     add("08_pareto", "パレート図（右軸に累積比率）", pareto);
@@ -439,13 +439,19 @@ int writeChartGallery(const QString& dir, const std::vector<ChartGalleryEntry>& 
            "background:#fff;padding:6px;border:1px solid #ccc}img{width:500px;height:350px}"
            "figcaption{text-align:center}</style></head><body>\n<h1>グラフ見本</h1>\n";
     for (const ChartGalleryEntry& e : list) {
-        ChartModel model;
-        e.fill(model);
         const QString file = e.file + QStringLiteral(".png");
-        ChartRenderer::Options options;
-        options.monochrome = e.monochrome;
-        options.unit = 1.0;
-        if (!chartexport::save(model, d.filePath(file), kGallerySize, options)) ++failures;
+        if (e.paint) {
+            QImage image(kGallerySize, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            if (!e.paint(image) || !image.save(d.filePath(file), "PNG")) ++failures;
+        } else {
+            ChartModel model;
+            e.fill(model);
+            ChartRenderer::Options options;
+            options.monochrome = e.monochrome;
+            options.unit = 1.0;
+            if (!chartexport::save(model, d.filePath(file), kGallerySize, options)) ++failures;
+        }
         out << "<figure><img src=\"" << file.toHtmlEscaped() << "\" alt=\"" << e.caption.toHtmlEscaped()
             << "\"><figcaption>" << e.caption.toHtmlEscaped() << "</figcaption></figure>\n";
     }

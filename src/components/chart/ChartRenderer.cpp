@@ -77,12 +77,17 @@ QFont chartFont(double unit, const QRectF& target, const QPaintDevice* device) {
 }
 
 // The overlay: mode 1 at OverlayXPos on the left axis (sticks or symbols), mode 2 at the
-// categories on the right axis (a line with symbols, the Pareto cumulative line).
+// categories on the right axis (a line with symbols, the Pareto cumulative line). Mode 1
+// marks stand among the data (the histogram's mean markers): they take the mark ink,
+// dashed in monochrome, so that they are not read as values of a series.
 void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
     if (m.overlayMode() == zel::overlaymodes::kOff) return;
     const double u = l.unit();
     const bool mono = l.monochrome();
-    const QColor colour = mono ? QColor(Qt::black) : SeriesStyle::colour(std::max(1, m.overlayColour()));
+    const bool amongData = m.overlayMode() == zel::overlaymodes::kLeftAxis;
+    const QColor colour = amongData ? SeriesStyle::markInk(mono)
+                          : mono    ? QColor(Qt::black)
+                                    : SeriesStyle::colour(std::max(1, m.overlayColour()));
     const double size = std::max(3, m.overlaySymbolSize()) * u * 0.75;
     const auto shape = m.overlaySymbol() == 5    ? SeriesStyle::Marker::Triangle
                        : m.overlaySymbol() == 13 ? SeriesStyle::Marker::Circle
@@ -111,6 +116,7 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
     p.setRenderHint(QPainter::Antialiasing, true);
     QPen pen(colour, 1.8 * u);
     pen.setCapStyle(Qt::FlatCap);
+    if (amongData && mono) pen.setStyle(Qt::DashLine);
     if (m.overlayKind() == 3) {
         // Sticks from the base up to each value, a symbol on top.
         for (std::size_t i = 0; i < pts.size(); ++i) {

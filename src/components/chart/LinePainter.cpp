@@ -131,13 +131,16 @@ double markerSize(const ChartLayout& l) {
 
 void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
     const int style = m.chartStyle();
-    const bool lines = style != zel::chartstyles::kLineSymbolsOnly;
+    const bool sticks = style == zel::chartstyles::kLineSticks;
+    const bool lines = !sticks;
     const bool markers = style != zel::chartstyles::kLineOnly;
     const double u = f.unit;
     const double plotW = l.plot().width() / std::max(u, 1e-9);
+    // The sticks stand on 0, or on the axis end nearer to it when 0 is off the axis.
+    const auto& ax = l.valueAxis();
+    const double stickBase = l.valuePos(std::clamp(0.0, std::min(ax.min, ax.max), std::max(ax.min, ax.max)));
     // Residual plots (symbols at x positions): a zero line for reference.
-    if (style == zel::chartstyles::kLineSymbolsOnly && l.numericX() && l.valueAxis().min < 0 &&
-        l.valueAxis().max > 0) {
+    if (sticks && l.numericX() && l.valueAxis().min < 0 && l.valueAxis().max > 0) {
         QPen zero(QColor(0x70, 0x70, 0x70), 1.0 * u);
         p.setPen(zero);
         const double y = l.valuePos(0);
@@ -183,6 +186,13 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
                     p.drawPolyline(r);
             }
         }
+        if (sticks) {
+            p.setPen(SeriesStyle::linePen(look, f.monochrome, u, dense ? 1.0 : 1.6));
+            p.setBrush(Qt::NoBrush);
+            for (const auto& r : runs)
+                for (const auto& q : r)
+                    p.drawLine(l.horizontal() ? QPointF(stickBase, q.y()) : QPointF(q.x(), stickBase), q);
+        }
         if (markers) {
             const QColor ink = f.monochrome ? QColor(Qt::black) : SeriesStyle::colour(look).darker(130);
             if (static_cast<double>(total) > plotW / 3) {
@@ -204,7 +214,7 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
     }
     // Marked points: a ring around each of their points.
     if (static_cast<double>(m.pointCount()) <= plotW) {
-        QPen ring(f.monochrome ? QColor(Qt::black) : QColor(0xcc, 0x22, 0x22), 1.6 * u);
+        QPen ring(SeriesStyle::markInk(f.monochrome), 1.6 * u);
         p.setPen(ring);
         p.setBrush(Qt::NoBrush);
         for (int pt = 1; pt <= m.pointCount(); ++pt) {

@@ -59,6 +59,84 @@ SlicePaint slicePaint(int point, bool mono) {
     return s;
 }
 
+// The labels of one pie outside its rim, each beside the end of a short leader. On
+// each side, labels that would overlap are gathered into runs that keep their natural
+// middle and stand one under the other; a run is then kept inside the plot.
+void placeLabels(PiePainter::Pie& pie, const ChartFrame& f) {
+    const QFontMetricsF fm(f.font);
+    const double u = f.unit;
+    const bool crowded = pie.slices.size() > 40;
+    // Label indexes per side: right (0) and left (1).
+    std::vector<std::size_t> sides[2];
+    for (std::size_t i = 0; i < pie.slices.size(); ++i) {
+        PiePainter::Slice& sl = pie.slices[i];
+        if (sl.label.isEmpty() || sl.sweep < (crowded ? 6.0 : 2.5)) continue;
+        const double mid = sl.start + sl.sweep / 2;
+        const double c = std::cos(mid * kDeg), s = std::sin(mid * kDeg);
+        const double drop = s > 0 ? pie.thickness : 0.0;
+        sl.leaderFrom = rimPoint(sl.centre, pie.rx, pie.ry, mid) + QPointF(0, drop * 0.5);
+        sl.leaderTo = rimPoint(sl.centre, pie.rx + 12 * u, pie.ry + 12 * u, mid) + QPointF(0, drop);
+        const QStringList lines = sl.label.split(QLatin1Char('\n'));
+        const double h = fm.height() * lines.size();
+        double w = 0;
+        for (const QString& l : lines)
+            w = std::max(w, fm.horizontalAdvance(l));
+        const double x = c >= 0 ? sl.leaderTo.x() + 3 * u : sl.leaderTo.x() - 3 * u - w;
+        const double y = sl.leaderTo.y() - h / 2 + s * h / 2;
+        sl.labelRect = QRectF(x, y, w + 2 * u, h);
+        sides[c >= 0 ? 0 : 1].push_back(i);
+    }
+    for (std::vector<std::size_t>& side : sides) {
+        std::stable_sort(side.begin(), side.end(), [&](std::size_t a, std::size_t b) {
+            return pie.slices[a].labelRect.center().y() < pie.slices[b].labelRect.center().y();
+        });
+        // Runs of labels that stand one under the other: [first, last] with their top.
+        struct Run {
+            std::size_t first, last;
+            double natural; // the sum of the natural middles
+            double height;
+            double top;
+        };
+        std::vector<Run> runs;
+        for (std::size_t k = 0; k < side.size(); ++k) {
+            const QRectF& r = pie.slices[side[k]].labelRect;
+            runs.push_back({k, k, r.center().y(), r.height(), r.top()});
+            // Merge while the new run overlaps the one above it.
+            while (runs.size() > 1) {
+                Run& above = runs[runs.size() - 2];
+                Run& below = runs.back();
+                if (below.top >= above.top + above.height) break;
+                above.last = below.last;
+                above.natural += below.natural;
+                above.height += below.height;
+                const double count = static_cast<double>(above.last - above.first + 1);
+                // The run's middle where its labels' middles are on average.
+                double naturalHeights = 0;
+                double offset = 0;
+                for (std::size_t j = above.first; j <= above.last; ++j) {
+                    const double hj = pie.slices[side[j]].labelRect.height();
+                    offset += naturalHeights + hj / 2;
+                    naturalHeights += hj;
+                }
+                above.top = above.natural / count - offset / count;
+                runs.pop_back();
+            }
+        }
+        for (Run& run : runs) {
+            run.top = std::min(run.top, f.plot.bottom() - run.height);
+            run.top = std::max(run.top, f.plot.top());
+            double y = run.top;
+            for (std::size_t j = run.first; j <= run.last; ++j) {
+                PiePainter::Slice& sl = pie.slices[side[j]];
+                const double dy = y - sl.labelRect.top();
+                sl.labelRect.translate(0, dy);
+                sl.leaderTo += QPointF(0, dy);
+                y += sl.labelRect.height();
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::vector<PiePainter::Pie> PiePainter::layout(const zel::ChartModel& m, const ChartFrame& f, bool threeD) {
@@ -138,6 +216,7 @@ std::vector<PiePainter::Pie> PiePainter::layout(const zel::ChartModel& m, const 
             sl.label = sl.label.isEmpty() ? second : sl.label + QLatin1Char('\n') + second;
             pie.slices.push_back(sl);
         }
+        placeLabels(pie, f);
         pies.push_back(std::move(pie));
     }
     return pies;
@@ -210,27 +289,13 @@ void PiePainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& 
         }
 
         // Slice texts outside the rim with a short leader; very thin slices go without.
-        const bool crowded = pie.slices.size() > 40;
         p.setPen(QPen(SeriesStyle::ink(), 0.7 * u));
         p.setBrush(Qt::NoBrush);
         for (const Slice& sl : pie.slices) {
-            if (sl.label.isEmpty() || sl.sweep < (crowded ? 6.0 : 2.5)) continue;
-            const double mid = sl.start + sl.sweep / 2;
-            const double c = std::cos(mid * kDeg), s = std::sin(mid * kDeg);
-            const double drop = s > 0 ? pie.thickness : 0.0;
-            const QPointF from = rimPoint(sl.centre, pie.rx, pie.ry, mid) + QPointF(0, drop * 0.5);
-            const QPointF to = rimPoint(sl.centre, pie.rx + 12 * u, pie.ry + 12 * u, mid) + QPointF(0, drop);
-            p.setPen(QPen(SeriesStyle::ink(), 0.7 * u));
-            p.drawLine(from, to);
-            const QStringList lines = sl.label.split(QLatin1Char('\n'));
-            const double h = fm.height() * lines.size();
-            double w = 0;
-            for (const QString& l : lines)
-                w = std::max(w, fm.horizontalAdvance(l));
-            const double x = c >= 0 ? to.x() + 3 * u : to.x() - 3 * u - w;
-            const double y = to.y() - h / 2 + s * h / 2;
-            p.drawText(QRectF(x, y, w + 2 * u, h), (c >= 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
-                       sl.label);
+            if (sl.labelRect.isEmpty()) continue;
+            p.drawLine(sl.leaderFrom, sl.leaderTo);
+            const bool right = sl.labelRect.left() >= sl.leaderTo.x();
+            p.drawText(sl.labelRect, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, sl.label);
         }
         if (pies.size() > 1) {
             const std::string name = m.legendAt(series);

@@ -2,7 +2,8 @@
 // from twelve o'clock, sized by the values (values of 0 or less and unplotted points take no
 // slice). Slices carry their label (PointLabelAt) and text (PointText, else the share in
 // percent); a separated slice (PointSeparatedAt) is pulled out along its middle angle; a
-// marked slice (PointPattern 4) is cross-hatched. The 3-D pie is tilted by the elevation,
+// marked slice (PointPattern 4) is cross-hatched; the labels stand outside the rim with a
+// leader each. The 3-D pie is tilted by the elevation,
 // turned by the rotation and given a shaded side.
 #pragma once
 
@@ -10,6 +11,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -30,6 +32,11 @@ class PiePainter : public ChartPainter {
         QPainterPath top;  // the slice's face
         QPainterPath side; // the 3-D pie's visible rim and cut faces (empty for flat pies)
         QString label;
+        // Where the label stands, and its leader from the rim; an empty rect for a
+        // slice too thin for one. Labels on one side of a pie never overlap: crowded
+        // ones are spread apart up and down around where they would stand.
+        QRectF labelRect;
+        QPointF leaderFrom, leaderTo;
     };
     struct Pie {
         QPointF centre;

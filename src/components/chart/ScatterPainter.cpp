@@ -83,7 +83,7 @@ void ScatterPainter::paint(QPainter& p, const ChartModel& m, const ChartFrame& f
             SeriesStyle::drawMarker(p, q, SeriesStyle::marker(s), size, mp, mb);
             if (m.patternAt(pt) == 4) {
                 p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(f.monochrome ? QColor(Qt::black) : QColor(0xcc, 0x22, 0x22), 1.6 * f.unit));
+                p.setPen(QPen(SeriesStyle::markInk(f.monochrome), 1.6 * f.unit));
                 p.drawEllipse(q, 7 * f.unit, 7 * f.unit);
             }
         }

@@ -197,6 +197,10 @@ QColor SeriesStyle::ink() {
     return QColor(0x20, 0x20, 0x20);
 }
 
+QColor SeriesStyle::markInk(bool mono) {
+    return mono ? QColor(Qt::black) : QColor(0xcc, 0x22, 0x22);
+}
+
 QBrush SeriesStyle::markedBrush(bool mono) {
     return QBrush(mono ? QColor(Qt::black) : QColor(0x20, 0x20, 0x20), Qt::DiagCrossPattern);
 }

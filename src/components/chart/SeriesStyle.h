@@ -39,6 +39,9 @@ class SeriesStyle {
     static QColor referenceGrey(bool mono);
     // Axis lines and texts.
     static QColor ink();
+    // What is marked on the data, apart from every series colour: the rings around
+    // marked points and the mean markers standing among the values.
+    static QColor markInk(bool mono);
     // Extra hatching over a marked point's fill (PointPattern 4).
     static QBrush markedBrush(bool mono);
     static QPen gridPen(int style, double unit);
