@@ -22,14 +22,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ReportBenchmark.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
-#include <QApplication>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -114,75 +117,63 @@ void closeAll() {
     uitest::flushDeletes();
 }
 
-// hensi1 with "全データ" chosen: its OK builds the set of 3,276,700 values and opens bunform.
-void BM_Hensi1OkAllData(benchmark::State& state) {
-    auto ctx = limitContext("ヒストグラム");
+// Opens the dialog (untimed), lets prepare set its fields, then times its OK
+// up to the painted window it opens.
+void timeOk(benchmark::State& state, uitest::FakeContext& ctx, zel::WindowId dialog, zel::WindowId opened,
+            const std::function<bool(QWidget*)>& prepare = {}) {
     for (auto _ : state) {
         state.PauseTiming();
-        QWidget* dialog = openAndPaint(*ctx, zel::WindowId::hensi1);
-        auto* list = dialog ? dialog->findChild<QComboBox*>(QStringLiteral("Combo1")) : nullptr;
-        if (!list) {
-            state.SkipWithError("hensi1 did not open");
+        QWidget* w = openAndPaint(ctx, dialog);
+        if (!w || (prepare && !prepare(w))) {
+            state.SkipWithError("the dialog did not open as expected");
             break;
         }
-        list->setCurrentIndex(list->count() - 1); // "全データ"
         state.ResumeTiming();
-        if (!okAndPaint(dialog, zel::WindowId::bunform)) {
-            state.SkipWithError("bunform did not open");
+        if (!okAndPaint(w, opened)) {
+            state.SkipWithError("its OK opened no window");
             break;
         }
         state.PauseTiming();
         closeAll();
         state.ResumeTiming();
     }
+}
+
+// The set of "全データ" and its classes, as bunform's OK leaves them.
+void countAllData(uitest::FakeContext& ctx) {
+    auto set = zel::buildAnalysisSet(ctx.ws.dataset, {ctx.ws.dataset.variableCount() + 1});
+    if (!set) std::abort();
+    ctx.ws.analysisSet = std::move(set.value());
+    ctx.ws.classTable = zel::buildClassTable(ctx.ws.analysisSet, {100.0, 0.0, 100});
+}
+
+// hensi1 with "全データ" chosen: its OK builds the set of 3,276,700 values and opens bunform.
+void BM_Hensi1OkAllData(benchmark::State& state) {
+    auto ctx = limitContext("ヒストグラム");
+    timeOk(state, *ctx, zel::WindowId::hensi1, zel::WindowId::bunform, [](QWidget* dialog) {
+        auto* list = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (list) list->setCurrentIndex(list->count() - 1); // "全データ"
+        return list != nullptr;
+    });
 }
 
 // bunform's OK: the classes counted and the frequency table dobun painted.
 void BM_BunformOkAllData(benchmark::State& state) {
     auto ctx = limitContext("ヒストグラム");
-    auto set = zel::buildAnalysisSet(ctx->ws.dataset, {ctx->ws.dataset.variableCount() + 1});
-    if (!set) std::abort();
-    ctx->ws.analysisSet = std::move(set.value());
+    countAllData(*ctx);
     const auto classes = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        QWidget* dialog = openAndPaint(*ctx, zel::WindowId::bunform);
-        auto* spin = dialog ? dialog->findChild<QSpinBox*>(QStringLiteral("Spin1")) : nullptr;
-        if (!spin) {
-            state.SkipWithError("bunform did not open");
-            break;
-        }
-        spin->setValue(classes);
-        state.ResumeTiming();
-        if (!okAndPaint(dialog, zel::WindowId::dobun)) {
-            state.SkipWithError("dobun did not open");
-            break;
-        }
-        state.PauseTiming();
-        closeAll();
-        state.ResumeTiming();
-    }
+    timeOk(state, *ctx, zel::WindowId::bunform, zel::WindowId::dobun, [classes](QWidget* dialog) {
+        auto* spin = dialog->findChild<QSpinBox*>(QStringLiteral("Spin1"));
+        if (spin) spin->setValue(classes);
+        return spin != nullptr;
+    });
 }
 
 // dobun's OK: the class labels and the histogram window youko painted.
 void BM_DobunOkAllData(benchmark::State& state) {
     auto ctx = limitContext("ヒストグラム");
-    auto set = zel::buildAnalysisSet(ctx->ws.dataset, {ctx->ws.dataset.variableCount() + 1});
-    if (!set) std::abort();
-    ctx->ws.analysisSet = std::move(set.value());
-    ctx->ws.classTable = zel::buildClassTable(ctx->ws.analysisSet, {100.0, 0.0, 100});
-    for (auto _ : state) {
-        state.PauseTiming();
-        QWidget* table = openAndPaint(*ctx, zel::WindowId::dobun);
-        state.ResumeTiming();
-        if (!table || !okAndPaint(table, zel::WindowId::youko)) {
-            state.SkipWithError("youko did not open");
-            break;
-        }
-        state.PauseTiming();
-        closeAll();
-        state.ResumeTiming();
-    }
+    countAllData(*ctx);
+    timeOk(state, *ctx, zel::WindowId::dobun, zel::WindowId::youko);
 }
 
 // The graph command of "変数別統計量": the statistics of 100 variables in hakoh, painted.
@@ -202,42 +193,15 @@ void BM_OpenHakoh(benchmark::State& state) {
 // hakoh's OK: the comparison graph of 100 variables, painted.
 void BM_HakohOk(benchmark::State& state) {
     auto ctx = limitContext("変数別統計量");
-    for (auto _ : state) {
-        state.PauseTiming();
-        QWidget* table = openAndPaint(*ctx, zel::WindowId::hakoh);
-        state.ResumeTiming();
-        if (!table || !okAndPaint(table, zel::WindowId::hakohg)) {
-            state.SkipWithError("hakohg did not open");
-            break;
-        }
-        state.PauseTiming();
-        closeAll();
-        state.ResumeTiming();
-    }
-}
-
-void runReport(benchmark::State& state, const std::string& id, const std::vector<std::string>& vars) {
-    zel::CommandLine cl;
-    cl.mode = zel::CommandLine::Mode::Report;
-    cl.reportAnalysis = zel::reportAnalysisFor(id);
-    cl.reportVariables = vars;
-    cl.dataset = limitBase() + ".QCS";
-    cl.reportOutput = (workDir() / ("out-" + id)).string();
-    for (auto _ : state) {
-        std::ostringstream err;
-        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
-            state.SkipWithError(err.str().c_str());
-            break;
-        }
-    }
+    timeOk(state, *ctx, zel::WindowId::hakoh, zel::WindowId::hakohg);
 }
 
 void BM_ReportHistogramAllData(benchmark::State& state) {
-    runReport(state, "histogram", {"全データ"});
+    runReportBenchmark(state, "histogram", limitBase(), (workDir() / "out-histogram").string(), {"全データ"});
 }
 
 void BM_ReportVariableStats(benchmark::State& state) {
-    runReport(state, "variable-stats", {});
+    runReportBenchmark(state, "variable-stats", limitBase(), (workDir() / "out-variable-stats").string());
 }
 
 } // namespace

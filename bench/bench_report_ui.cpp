@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ReportBenchmark.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -104,27 +106,12 @@ const std::string& sampleBase() {
     return base;
 }
 
-void runReport(benchmark::State& state, const std::string& id, const std::string& base) {
-    zel::CommandLine cl;
-    cl.mode = zel::CommandLine::Mode::Report;
-    cl.reportAnalysis = zel::reportAnalysisFor(id);
-    cl.dataset = base + ".QCS";
-    cl.reportOutput = (workDir() / ("out-" + id)).string();
-    for (auto _ : state) {
-        std::ostringstream err;
-        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
-            state.SkipWithError(err.str().c_str());
-            break;
-        }
-    }
-}
-
 void BM_ReportPPn32767(benchmark::State& state) {
-    runReport(state, "p-pn", lotBase());
+    runReportBenchmark(state, "p-pn", lotBase(), (workDir() / "out-p-pn").string());
 }
 
 void BM_ReportXbarR32767(benchmark::State& state) {
-    runReport(state, "xbar-r", sampleBase());
+    runReportBenchmark(state, "xbar-r", sampleBase(), (workDir() / "out-xbar-r").string());
 }
 
 // Both charts of the lot dataset drawn as the chart window draws them on screen:

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <random>
 
-zel::Dataset galleryDataset(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& names,
-                            const std::vector<std::string>& labels) {
+zel::Dataset galleryDataset(const std::vector<std::vector<double>>& rows,
+                            const std::vector<std::string>& names, const std::vector<std::string>& labels) {
     zel::Dataset ds;
     ds.resize(static_cast<int>(rows.size()), static_cast<int>(names.size()));
     for (std::size_t k = 0; k < names.size(); ++k)
@@ -32,8 +32,9 @@ std::vector<double> galleryMeasurements(int n, double mean, double sd, unsigned 
     return v;
 }
 
-void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles, std::optional<zel::AnalysisId> analysis,
-                        const zel::TitleContext& context, const zel::ViewAngles& view) {
+void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles,
+                        std::optional<zel::AnalysisId> analysis, const zel::TitleContext& context,
+                        const zel::ViewAngles& view) {
     zel::ChartModel* charts[] = {&model};
     const zel::ChartSettings settings{{zel::gridlines::kHorizontal, zel::gridlinestyles::kDotted}, view};
     zel::applyChartSettings(charts, settings, titles, analysis, context);

@@ -14,7 +14,8 @@
 
 // A dataset of the given rows (samples) and variable names. The data labels are
 // the given ones, or the sample numbers 1, 2, ... when none are given.
-zel::Dataset galleryDataset(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& names,
+zel::Dataset galleryDataset(const std::vector<std::vector<double>>& rows,
+                            const std::vector<std::string>& names,
                             const std::vector<std::string>& labels = {});
 
 // n normally distributed measurements, rounded to the instrument's resolution
@@ -25,5 +26,6 @@ std::vector<double> galleryMeasurements(int n, double mean, double sd, unsigned 
 // lines, the 3-D angles (the default ones unless the picture shows a view set in
 // the 3-D view dialog), then the titles of the table with the analysis's
 // defaults (an empty table gives the defaults alone).
-void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles, std::optional<zel::AnalysisId> analysis,
-                        const zel::TitleContext& context = {}, const zel::ViewAngles& view = {});
+void finishGalleryChart(zel::ChartModel& model, zel::TitleTable& titles,
+                        std::optional<zel::AnalysisId> analysis, const zel::TitleContext& context = {},
+                        const zel::ViewAngles& view = {});

@@ -26,9 +26,9 @@
 #include "windowkit/ZelWindow.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
-#include <optional>
 
 namespace AnalysisLaunch {
 
@@ -48,7 +48,9 @@ template <class Dialog> Opener dialogOpener() {
 std::array<Opener, zel::kWindowCount>& openers() {
     static std::array<Opener, zel::kWindowCount> table = [] {
         std::array<Opener, zel::kWindowCount> t;
-        const auto set = [&t](zel::WindowId w, Opener open) { t[static_cast<std::size_t>(w)] = std::move(open); };
+        const auto set = [&t](zel::WindowId w, Opener open) {
+            t[static_cast<std::size_t>(w)] = std::move(open);
+        };
         set(zel::WindowId::XR1, [](MainContext& c) { return openXR1(c); });
         set(zel::WindowId::xrshensi, [](MainContext& c) { return openXrshensi(c); });
         set(zel::WindowId::phensi2, [](MainContext& c) { return openPhensi2(c); });

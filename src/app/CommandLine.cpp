@@ -214,7 +214,8 @@ std::string usageText() {
            reportIds() +
            "; V: a variable name or number\n"
            "                           (" +
-           extraEntryIds() + "); KEY: " + settingKeyList() + "\n"
+           extraEntryIds() + "); KEY: " + settingKeyList() +
+           "\n"
            "  zel32 --report=list      list the report IDs with their analyses and options\n"
            "  zel32 --help             show this help\n"
            "  zel32 --version          show the version\n";

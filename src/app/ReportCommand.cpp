@@ -3,8 +3,8 @@
 
 #include "analysis/ReportEntry.h"
 #include "app/CommandLine.h"
-#include "common/ResultTable.h"
 #include "common/NumberText.h"
+#include "common/ResultTable.h"
 #include "components/chart/ChartExport.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
@@ -53,7 +53,8 @@ struct ReportFiles {
 
 // A --var value: a variable name first, then the list's extra entry where
 // offered (K + 1), then a 1-based number.
-std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text, std::string_view extraEntry) {
+std::optional<int> resolveVariable(const zel::Dataset& ds, const std::string& text,
+                                   std::string_view extraEntry) {
     for (int j = 1; j <= ds.variableCount(); ++j)
         if (ds.name(j) == text) return j;
     if (!extraEntry.empty() && text == extraEntry) return ds.variableCount() + 1;
@@ -71,8 +72,9 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
     const std::size_t given = cl.reportVariables.size();
     if (given > wanted) {
         if (wanted == 0)
-            return Failure{ReportCommand::kExitRefused, std::string(zel::analysis(entry.analysis).listName) +
-                                                            "はすべての変数を使うため --var は指定できません。"};
+            return Failure{ReportCommand::kExitRefused,
+                           std::string(zel::analysis(entry.analysis).listName) +
+                               "はすべての変数を使うため --var は指定できません。"};
         return Failure{ReportCommand::kExitRefused,
                        "--var が多すぎます（この解析では " + std::to_string(wanted) + " つまで）。"};
     }
@@ -85,7 +87,8 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
             if (!v) {
                 if (!entry.extraEntry.empty() && cl.reportVariables[i] == entry.extraEntry)
                     return Failure{ReportCommand::kExitRefused,
-                                   std::string(entry.extraEntry) + " は --var を 1 つだけ指定するときに使えます。"};
+                                   std::string(entry.extraEntry) +
+                                       " は --var を 1 つだけ指定するときに使えます。"};
                 return Failure{ReportCommand::kExitRefused, "変数が見つかりません: " + cl.reportVariables[i]};
             }
             positions.push_back(*v);
@@ -148,7 +151,8 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
     const auto refused = [](const zel::Status& status) {
         return Failure{ReportCommand::kExitRefused, status.message()};
     };
-    if (const zel::Status checked = entry->checkSettings(cl.reportSettings); !checked) return refused(checked);
+    if (const zel::Status checked = entry->checkSettings(cl.reportSettings); !checked)
+        return refused(checked);
     std::vector<int> positions;
     if (auto f = resolveVariables(*entry, cl, ds, positions)) return f;
 
@@ -160,7 +164,8 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
     out.besideDataset = std::move(report.besideDataset);
     for (const zel::ReportTable& t : report.tables) {
         const QString name = windowName(t.window);
-        out.files.emplace_back(name + QStringLiteral(".csv"), QByteArray::fromStdString(zel::resultTableCsv(t.table)));
+        out.files.emplace_back(name + QStringLiteral(".csv"),
+                               QByteArray::fromStdString(zel::resultTableCsv(t.table)));
         out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t.table, t.decimals));
     }
 
@@ -181,15 +186,18 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
         drawn.push_back(&m);
     const chartexport::FileInsets insets = chartexport::sharedFileInsets(drawn, kChartSize);
     static constexpr std::pair<chartexport::Format, const char*> kChartFiles[] = {
-        {chartexport::Format::Png, ".png"}, {chartexport::Format::Svg, ".svg"}, {chartexport::Format::Pdf, ".pdf"}};
+        {chartexport::Format::Png, ".png"},
+        {chartexport::Format::Svg, ".svg"},
+        {chartexport::Format::Pdf, ".pdf"}};
     const QString chartWindow = windowName(entry->chartWindow);
     for (std::size_t i = 0; i < models.size(); ++i) {
         models[i].setAction(static_cast<int>(zel::ChartActionCode::Draw));
         const QString base = chartWindow + QStringLiteral("-Graph%1").arg(i + 1);
         for (const auto& [format, suffix] : kChartFiles)
-            out.files.emplace_back(base + QLatin1String(suffix),
-                                   chartexport::bytes(models[i], format, kChartSize,
-                                                      ChartRenderer::Options{false, 1.0, insets.forFormat(format)}));
+            out.files.emplace_back(
+                base + QLatin1String(suffix),
+                chartexport::bytes(models[i], format, kChartSize,
+                                   ChartRenderer::Options{false, 1.0, insets.forFormat(format)}));
     }
     const std::string& summary = report.summary;
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));

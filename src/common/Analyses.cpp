@@ -171,7 +171,8 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
                        .leftSource = ScatterLeft,
                        .redrawOnlyWithFlag = true,
                        .viewCommand = false}},
-    {VariableStatistics, "変数別統計量", "variable-stats", opens(hakoh), noViewCommand(oneChart(hakohg, "変数別統計量"))},
+    {VariableStatistics, "変数別統計量", "variable-stats", opens(hakoh),
+     noViewCommand(oneChart(hakohg, "変数別統計量"))},
     {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3),
      AnalysisTitleRule{.window = rsanpu,
                        .topSource = Fixed,
@@ -193,7 +194,8 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
      noGridCommand(noViewCommand(oneChart(hakohg, "層別統計量グラフ")))},
     // No title rule: the histogram window it opens shows typed titles only, and the
     // title, grid-line and 3-D view dialogs leave that window to its next redraw.
-    {StratifiedHistogram, "層別ヒストグラム", "stratified-histogram", needs(2, kStratifiedVariables, hensi2so), std::nullopt},
+    {StratifiedHistogram, "層別ヒストグラム", "stratified-histogram",
+     needs(2, kStratifiedVariables, hensi2so), std::nullopt},
 }};
 
 static_assert(inEnumOrder(kAnalyses), "the analysis table follows the order of AnalysisId");

@@ -16,8 +16,8 @@ struct ResultCell {
 };
 
 struct ResultTable {
-    int rows = 0;    // data rows (1..rows)
-    int columns = 0; // data columns (1..columns)
+    int rows = 0;                            // data rows (1..rows)
+    int columns = 0;                         // data columns (1..columns)
     std::vector<std::string> columnHeadings; // columns + 1 entries; [0] is the corner
     std::vector<std::string> rowHeadings;    // rows + 1 entries; [0] is the corner (unused)
     // cells[(row - 1) * columns + (column - 1)]

@@ -9,20 +9,20 @@
 #include "presentation/rgset.h"
 #include "presentation/titlef.h"
 #include "windowkit/AppSettings.h"
-#include "windowkit/MenuFrame.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
 #include <QEvent>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 
 #include <vector>
 
 namespace {
-using zel::px;
 using MenuFrame::addItem;
+using zel::px;
 } // namespace
 
 GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QWidget* parent)
@@ -137,9 +137,9 @@ bool GraphWindow::refill(int index) {
 void GraphWindow::applySettings() {
     const QList<zel::ChartModel*> list = models();
     const std::vector<zel::ChartModel*> charts(list.begin(), list.end());
-    const zel::ChartSettings settings{zel::readGridSettings(zel::appSettings()), m_context.workspace().view3d};
-    zel::applyChartSettings(charts, settings, m_context.workspace().titles, m_analysis,
-                            titleContext());
+    const zel::ChartSettings settings{zel::readGridSettings(zel::appSettings()),
+                                      m_context.workspace().view3d};
+    zel::applyChartSettings(charts, settings, m_context.workspace().titles, m_analysis, titleContext());
     m_titlesApplied = true;
 }
 
@@ -244,8 +244,7 @@ void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInp
             charts.push_back(m);
         titleContext = window->titleContext();
     }
-    const bool redraw =
-        zel::applyTitles(context.workspace().titles, input, analysis, titleContext, charts);
+    const bool redraw = zel::applyTitles(context.workspace().titles, input, analysis, titleContext, charts);
     if (window && redraw) window->drawCharts();
 }
 

@@ -287,7 +287,8 @@ void install(DataGrid& grid) {
     grid.setPrintHandler([](DataGrid& g) { print(g); });
 }
 
-void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins, double marginScale) {
+void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
+                 double marginScale) {
     DataGrid::PrintSettings& ps = grid.printSettings();
     ps.abortMessage = QString::fromUtf8(kAbortMessage);
     ps.jobName = QString::fromUtf8(kJobName);

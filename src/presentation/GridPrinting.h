@@ -27,7 +27,8 @@ void install(DataGrid& grid);
 // name "ZEL DATA", header "/c ZEL_DATA /n file name《" + basePath + "》/n" (the path's
 // slashes doubled so that they print as they stand), footer "/c Page _/P", border on,
 // the margins multiplied by marginScale (1 for tables, 56.7 for the data print).
-void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins, double marginScale);
+void applyRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,
+                 double marginScale);
 
 // The recipe, then the grid's print action.
 void printWithRecipe(DataGrid& grid, const QString& basePath, const zel::PrintMargins& margins,

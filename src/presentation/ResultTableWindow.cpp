@@ -341,7 +341,8 @@ void ResultTableWindow::copy() {
 
 void ResultTableWindow::print() {
     const zel::Workspace& ws = m_context.workspace();
-    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.datasetBasePath()), ws.printMargins, 1.0);
+    GridPrinting::printWithRecipe(*m_grid, QString::fromStdString(ws.datasetBasePath()), ws.printMargins,
+                                  1.0);
 }
 
 bool ResultTableWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -98,9 +98,10 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
                             "stratified-stats";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
-    EXPECT_NE(usageText().find("(x-rs also Xbar, histogram also 全データ); KEY: kind, decimals, limits, upper, "
-                               "lower, classes, adjust, width\n"),
-              std::string::npos);
+    EXPECT_NE(
+        usageText().find("(x-rs also Xbar, histogram also 全データ); KEY: kind, decimals, limits, upper, "
+                         "lower, classes, adjust, width\n"),
+        std::string::npos);
 }
 
 TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {

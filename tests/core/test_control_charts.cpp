@@ -2,12 +2,12 @@
 // n = 2, 5 and 10, X-Rs (one variable and "Xbar"), P-Pn with equal and unequal
 // lot sizes and without defectives, the defect-count chart, the table layouts
 // and the CSV form of a table.
-#include "common/ResultTable.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "common/NumberText.h"
+#include "common/ResultTable.h"
 
 #include <gtest/gtest.h>
 

@@ -57,8 +57,9 @@ TEST(StratifiedSet, TheWorkedExample) {
     EXPECT_EQ(st[0].code, 1);
     EXPECT_EQ(st[1].code, 2);
     const ResultTable t = stratifiedStatisticsTable(st);
-    EXPECT_EQ(t.columnHeadings, (std::vector<std::string>{"層別 no.", "変数名", "データ数", "ＭＡＸ", "ＭＩＮ",
-                                                          "平均値", "分　散", "標準偏差", "合　計"}));
+    EXPECT_EQ(t.columnHeadings,
+              (std::vector<std::string>{"層別 no.", "変数名", "データ数", "ＭＡＸ", "ＭＩＮ", "平均値",
+                                        "分　散", "標準偏差", "合　計"}));
     EXPECT_EQ(t.columnWidths, (std::vector<int>{10, 14, 10, 14, 14, 14, 14, 14, 14}));
     // Code 1: 10, 20 -> mean 15, deviations -5, 5 -> variance 50 / 1, sd 7.0711, sum 30.
     // Code 2: 1, 2, 3 -> mean 2, deviations -1, 0, 1 -> variance 2 / 2 = 1, sum 6.
@@ -98,8 +99,8 @@ TEST(StratifiedSet, RefusalsInOrderWithTheirTitles) {
 
 TEST(StratifiedSet, FactorsRoundHalfToEven) {
     // 1.5 and 2.5 both give 2, 3.5 and 4.5 both give 4; 0.6 gives 1, 5.4 gives 5.
-    const auto r = buildStratifiedSet(stratified({1.5, 2.5, 4.5, 3.5, 0.6, 5.4, 5.0, 1.0}, {1, 2, 3, 4, 5, 6, 7, 8}),
-                                      1, 2);
+    const auto r = buildStratifiedSet(
+        stratified({1.5, 2.5, 4.5, 3.5, 0.6, 5.4, 5.0, 1.0}, {1, 2, 3, 4, 5, 6, 7, 8}), 1, 2);
     ASSERT_TRUE(r.isOk()) << r.status().message();
     EXPECT_EQ(r->codes, (std::vector<int>{2, 2, 4, 4, 1, 5, 5, 1}));
     EXPECT_EQ(r->seriesCodes, (std::vector<int>{1, 2, 4, 5}));

@@ -144,7 +144,8 @@ TEST(VariableStatisticsTable, ColumnFormats) {
     EXPECT_EQ(f[2].cell, StatisticsCell::WholeNumber);
     EXPECT_DOUBLE_EQ(f[2].max, 99999999.0);
     for (std::size_t c = 3; c <= 8; ++c) // MAX .. 合計: four places, +-99999999
-        EXPECT_TRUE(f[c].cell == StatisticsCell::Numeric && f[c].decimals == 4 && f[c].min == -99999999.0) << c;
+        EXPECT_TRUE(f[c].cell == StatisticsCell::Numeric && f[c].decimals == 4 && f[c].min == -99999999.0)
+            << c;
 }
 
 TEST(ComparisonFigures, SevenSetsAndWhiskersBeyondTheData) {

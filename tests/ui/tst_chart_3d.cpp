@@ -255,7 +255,8 @@ void TestChart3D::pieLabelsNeverOverlap() {
             // Inside the plot, with its leader ending at the label's side.
             QVERIFY(f.plot.contains(slices[i].labelRect));
             const QRectF& r = slices[i].labelRect;
-            QVERIFY(std::abs(slices[i].leaderTo.x() - r.left()) < 4 || std::abs(slices[i].leaderTo.x() - r.right()) < 4);
+            QVERIFY(std::abs(slices[i].leaderTo.x() - r.left()) < 4 ||
+                    std::abs(slices[i].leaderTo.x() - r.right()) < 4);
             for (std::size_t j = i + 1; j < slices.size(); ++j)
                 QVERIFY2(!r.intersects(slices[j].labelRect),
                          qPrintable(QStringLiteral("%1 / %2").arg(slices[i].label, slices[j].label)));
@@ -472,7 +473,8 @@ void TestChart3D::seriesRowsKeepTheirNamesSeenLevel() {
         }
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j)
-            QVERIFY2(!all[i].second.intersects(all[j].second), qPrintable(all[i].first + " / " + all[j].first));
+            QVERIFY2(!all[i].second.intersects(all[j].second),
+                     qPrintable(all[i].first + " / " + all[j].first));
 }
 
 void TestChart3D::galleryWritesImagesAndIndex() {

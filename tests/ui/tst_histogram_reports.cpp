@@ -43,7 +43,8 @@ class TestHistogramReports : public QObject {
     // A refusal: status 2, the message on stderr and no output folder.
     void expectRefused(const QStringList& args, const std::string& message, const QString& dataset = {}) {
         QString dir;
-        const ReportRun run = report(QStringLiteral("refused"), args, dataset.isEmpty() ? m_lengths : dataset, &dir);
+        const ReportRun run =
+            report(QStringLiteral("refused"), args, dataset.isEmpty() ? m_lengths : dataset, &dir);
         QCOMPARE(run.err, message + "\n");
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(dir));
@@ -52,7 +53,8 @@ class TestHistogramReports : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        m_lengths = writeReportDataset(path(QStringLiteral("lengths")), {"長さ", "幅"}, {{1, 2}, {2, 2}, {3, 3}, {4, 9}});
+        m_lengths = writeReportDataset(path(QStringLiteral("lengths")), {"長さ", "幅"},
+                                       {{1, 2}, {2, 2}, {3, 3}, {4, 9}});
     }
 
     void oneVariableWritesTheTableTheChartAndTheSummary() {
@@ -69,8 +71,8 @@ class TestHistogramReports : public QObject {
 
         // The upper limit's value 4 counts in the last class.
         QCOMPARE(csvLines(out + QStringLiteral("/dobun.csv")),
-                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,長さ", "NO.1,0,1,0.5,0", "NO.2,1,2,1.5,1",
-                              "NO.3,2,3,2.5,1", "NO.4,3,4,3.5,2"}));
+                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,長さ", "NO.1,0,1,0.5,0",
+                              "NO.2,1,2,1.5,1", "NO.3,2,3,2.5,1", "NO.4,3,4,3.5,2"}));
         // As the window shows it: the boundaries at the chosen places, the counts whole.
         const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/dobun.txt"))).split('\n');
         QCOMPARE(shown[0], QStringLiteral("クラス\t区間(以上）\t区間(未満）\t中心値\t長さ"));
@@ -83,7 +85,7 @@ class TestHistogramReports : public QObject {
         // The histogram's title, and the variable's name under the chart.
         const QByteArray svg = readAll(out + QStringLiteral("/youko-Graph1.svg"));
         QVERIFY(svg.contains("ヒストグラム"));
-        QVERIFY(svg.contains("長")); // the generator may write a text glyph by glyph
+        QVERIFY(svg.contains("長"));       // the generator may write a text glyph by glyph
         QVERIFY(svg.contains("2.0～3.0")); // a class label at the table's places
         QCOMPARE(QImage(out + QStringLiteral("/youko-Graph1.png")).isNull(), false);
         QVERIFY(readAll(out + QStringLiteral("/youko-Graph1.pdf")).startsWith("%PDF"));
@@ -91,9 +93,9 @@ class TestHistogramReports : public QObject {
 
     void allDataPoolsEveryVariableWithTheDialogsDefaults() {
         QString out;
-        const ReportRun run = report(QStringLiteral("all"),
-                                     {QStringLiteral("--report=histogram"), QStringLiteral("--var=全データ")},
-                                     m_lengths, &out);
+        const ReportRun run =
+            report(QStringLiteral("all"),
+                   {QStringLiteral("--report=histogram"), QStringLiteral("--var=全データ")}, m_lengths, &out);
         QCOMPARE(run.exitCode, 0);
         // Ten classes from the minimum 1 to the maximum 9.
         const QStringList csv = csvLines(out + QStringLiteral("/dobun.csv"));
@@ -128,15 +130,15 @@ class TestHistogramReports : public QObject {
     void upperFollowsTheWidthWhenAdjustingTheUpperLimit() {
         QString out;
         const ReportRun run = report(QStringLiteral("adjust"),
-                                     {QStringLiteral("--report=histogram"), QStringLiteral("--set=adjust=upper"),
-                                      QStringLiteral("--set=lower=0"), QStringLiteral("--set=width=1.5"),
-                                      QStringLiteral("--set=classes=4")},
+                                     {QStringLiteral("--report=histogram"),
+                                      QStringLiteral("--set=adjust=upper"), QStringLiteral("--set=lower=0"),
+                                      QStringLiteral("--set=width=1.5"), QStringLiteral("--set=classes=4")},
                                      m_lengths, &out);
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(csvLines(out + QStringLiteral("/dobun.csv")),
-                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,長さ", "NO.1,0,1.5,0.75,1", "NO.2,1.5,3,2.25,1",
-                              "NO.3,3,4.5,3.75,2", "NO.4,4.5,6,5.25,0"}));
+                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,長さ", "NO.1,0,1.5,0.75,1",
+                              "NO.2,1.5,3,2.25,1", "NO.3,3,4.5,3.75,2", "NO.4,4.5,6,5.25,0"}));
     }
 
     void settingsThatCannotBeUsedAreRefused() {
@@ -163,7 +165,8 @@ class TestHistogramReports : public QObject {
         expectRefused({hist, QStringLiteral("--set=upper=abc")}, "upper= には数値を指定してください: abc");
         expectRefused({hist, QStringLiteral("--set=kind=ドーナツ")}, "不明なグラフの種類です: ドーナツ");
         // The variable dialogs' checks.
-        expectRefused({hist, QStringLiteral("--var=長さ"), QStringLiteral("--var=1")}, "変数１と変数２が同じです｡");
+        expectRefused({hist, QStringLiteral("--var=長さ"), QStringLiteral("--var=1")},
+                      "変数１と変数２が同じです｡");
         expectRefused({hist, QStringLiteral("--var=全データ"), QStringLiteral("--var=幅")},
                       "全データ は --var を 1 つだけ指定するときに使えます。");
         expectRefused({hist, QStringLiteral("--var=1"), QStringLiteral("--var=2"), QStringLiteral("--var=1"),
@@ -178,14 +181,15 @@ class TestHistogramReports : public QObject {
         const ReportRun run =
             report(QStringLiteral("strata"),
                    {QStringLiteral("--report=stratified-histogram"), QStringLiteral("--var=因子"),
-                    QStringLiteral("--var=値"), QStringLiteral("--set=upper=20"), QStringLiteral("--set=lower=0"),
-                    QStringLiteral("--set=classes=2")},
+                    QStringLiteral("--var=値"), QStringLiteral("--set=upper=20"),
+                    QStringLiteral("--set=lower=0"), QStringLiteral("--set=classes=2")},
                    strata, &out);
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         // Strata 1 (a, c) and 2 (b, d, e: 2.5 and 1.5 round to 2), named by their first label.
         QCOMPARE(csvLines(out + QStringLiteral("/dobun.csv")),
-                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,a,b", "NO.1,0,10,5,0,3", "NO.2,10,20,15,2,0"}));
+                 (QStringList{"クラス,区間(以上）,区間(未満）,中心値,a,b", "NO.1,0,10,5,0,3",
+                              "NO.2,10,20,15,2,0"}));
         const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
         QVERIFY(summary.contains(QStringLiteral("n 1 2\n")));
         QVERIFY(summary.contains(QStringLiteral("mean 2 2\n")));

@@ -37,7 +37,8 @@ class TestStatisticsReports : public QObject {
     }
 
     QString strataDataset() {
-        return writeDataset(QStringLiteral("strata"), {"因子", "値"}, {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
+        return writeDataset(QStringLiteral("strata"), {"因子", "値"},
+                            {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
     }
 
   private slots:
@@ -47,30 +48,35 @@ class TestStatisticsReports : public QObject {
         const QString dataset =
             writeDataset(QStringLiteral("sizes"), {"長さ", "幅"}, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {2});
         const QString out = path(QStringLiteral("out-vs"));
-        const ReportRun run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
+        const ReportRun run =
+            report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(entries(out), (QStringList{"hakoh.csv", "hakoh.txt", "hakohg-Graph1.pdf", "hakohg-Graph1.png",
-                                            "hakohg-Graph1.svg", "summary.txt"}));
+        QCOMPARE(entries(out), (QStringList{"hakoh.csv", "hakoh.txt", "hakohg-Graph1.pdf",
+                                            "hakohg-Graph1.png", "hakohg-Graph1.svg", "summary.txt"}));
 
         const QStringList csv = csvLines(out + QStringLiteral("/hakoh.csv"));
         QCOMPARE(csv.size(), 3);
-        QCOMPARE(csv[0], QStringLiteral("変数no.,変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計"));
+        QCOMPARE(csv[0],
+                 QStringLiteral("変数no.,変数名,データ数,ＭＡＸ,ＭＩＮ,平均値,分　散,標準偏差,合　計"));
         QCOMPARE(csv[1], QStringLiteral("NO.1,長さ,3,6,2,4,4,2,12"));
-        QCOMPARE(csv[2], QStringLiteral("NO.2,幅,3,4,1,") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +
-                             QStringLiteral(",") + QString::fromStdString(zel::generalNumberText(7.0 / 3)) +
-                             QStringLiteral(",") +
+        QCOMPARE(csv[2], QStringLiteral("NO.2,幅,3,4,1,") +
+                             QString::fromStdString(zel::generalNumberText(7.0 / 3)) + QStringLiteral(",") +
+                             QString::fromStdString(zel::generalNumberText(7.0 / 3)) + QStringLiteral(",") +
                              QString::fromStdString(zel::generalNumberText(std::sqrt(7.0 / 3))) +
                              QStringLiteral(",7"));
 
         // As the window shows it: whole counts, four places for the figures.
         const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/hakoh.txt"))).split('\n');
-        QCOMPARE(shown[0], QStringLiteral("変数no.\t変数名\tデータ数\tＭＡＸ\tＭＩＮ\t平均値\t分　散\t標準偏差\t合　計"));
+        QCOMPARE(
+            shown[0],
+            QStringLiteral("変数no.\t変数名\tデータ数\tＭＡＸ\tＭＩＮ\t平均値\t分　散\t標準偏差\t合　計"));
         QCOMPARE(shown[1], QStringLiteral("NO.1\t長さ\t3\t6.0000\t2.0000\t4.0000\t4.0000\t2.0000\t12.0000"));
 
         const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
-        QVERIFY(summary.startsWith(QStringLiteral("n 1 3\nmax 1 6\nmin 1 2\nmean 1 4\nvariance 1 4\nsd 1 2\nsum 1 12\n"
-                                                  "n 2 3\nmax 2 4\n")));
+        QVERIFY(summary.startsWith(
+            QStringLiteral("n 1 3\nmax 1 6\nmin 1 2\nmean 1 4\nvariance 1 4\nsd 1 2\nsum 1 12\n"
+                           "n 2 3\nmax 2 4\n")));
         QCOMPARE(summary.count('\n'), 14);
 
         // One figure per variable, labelled by its name, under the analysis's title.
@@ -84,14 +90,16 @@ class TestStatisticsReports : public QObject {
     void variableStatsTakesTheKindsOfItsListOnly() {
         const QString dataset = writeDataset(QStringLiteral("kinds"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 7}});
         const QString out = path(QStringLiteral("out-kinds"));
-        ReportRun run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
-                          QStringLiteral("--output=") + out, dataset});
+        ReportRun run =
+            report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
+                    QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFile::exists(out + QStringLiteral("/hakohg-Graph1.png")));
 
         const QString refused = path(QStringLiteral("out-kind-refused"));
-        run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=層別データプロット"),
-                      QStringLiteral("--output=") + refused, dataset});
+        run = report({QStringLiteral("--report=variable-stats"),
+                      QStringLiteral("--set=kind=層別データプロット"), QStringLiteral("--output=") + refused,
+                      dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("不明なグラフの種類です: 層別データプロット\n"));
         QVERIFY(!QFile::exists(refused));
@@ -106,9 +114,10 @@ class TestStatisticsReports : public QObject {
     void stratifiedStatsWritesOneRowPerStratum() {
         const QString dataset = strataDataset();
         const QString out = path(QStringLiteral("out-ss"));
-        const ReportRun run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
-                                QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
-                                QStringLiteral("--output=") + out, dataset});
+        const ReportRun run =
+            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
+                    QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
+                    QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out), (QStringList{"hakohg-Graph1.pdf", "hakohg-Graph1.png", "hakohg-Graph1.svg",
@@ -116,9 +125,11 @@ class TestStatisticsReports : public QObject {
         const QStringList csv = csvLines(out + QStringLiteral("/hakohso.csv"));
         QCOMPARE(csv.size(), 3);
         QCOMPARE(csv[1], QStringLiteral("1,a,2,20,10,15,50,") +
-                             QString::fromStdString(zel::generalNumberText(std::sqrt(50.0))) + QStringLiteral(",30"));
+                             QString::fromStdString(zel::generalNumberText(std::sqrt(50.0))) +
+                             QStringLiteral(",30"));
         QCOMPARE(csv[2], QStringLiteral("2,b,3,3,1,2,1,1,6"));
-        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/hakohso.txt"))).split('\n');
+        const QStringList shown =
+            QString::fromUtf8(readAll(out + QStringLiteral("/hakohso.txt"))).split('\n');
         QVERIFY(shown[0].startsWith(QStringLiteral("層別 no.\t変数名\tデータ数")));
         QCOMPARE(shown[2], QStringLiteral("2\tb\t3\t3.0000\t1.0000\t2.0000\t1.0000\t1.0000\t6.0000"));
         const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
@@ -131,19 +142,21 @@ class TestStatisticsReports : public QObject {
         const QString out = path(QStringLiteral("out-strata-refused"));
         const QString dataset = strataDataset();
         ReportRun run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
-                          QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
+                                QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("層別変数と解析変数が同じです｡\n"));
 
         const QString outside =
             writeDataset(QStringLiteral("outside"), {"因子", "値"}, {{1, 10}, {1, 20}, {5.5, 1}, {5, 2}});
-        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, outside});
+        run =
+            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, outside});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("層別因子として使用できるデータは１～５の整数です。\n"));
 
-        const QString single =
-            writeDataset(QStringLiteral("single"), {"因子", "値"}, {{1, 10}, {1, 20}, {4, 1}, {2, 2}, {2, 3}});
-        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, single});
+        const QString single = writeDataset(QStringLiteral("single"), {"因子", "値"},
+                                            {{1, 10}, {1, 20}, {4, 1}, {2, 2}, {2, 3}});
+        run =
+            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, single});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("一つのグループのデータは「２」以上にして下さい。\n"));
 

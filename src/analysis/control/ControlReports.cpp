@@ -125,7 +125,8 @@ Result<ControlSettings> readSettings(const ControlReport& report, const ReportSe
             kindGiven = true;
         } else if (key == "decimals") {
             const auto d = strictInteger(value);
-            if (!d || *d < 0 || *d > 100) return refused("decimals= には 0 から 100 の整数を指定してください: " + value);
+            if (!d || *d < 0 || *d > 100)
+                return refused("decimals= には 0 から 100 の整数を指定してください: " + value);
             s.decimals = *d;
         } else if (key == "limits") {
             if (value.empty()) return refused("limits= には限界線ファイル (.QCK) を指定してください。");
@@ -136,7 +137,8 @@ Result<ControlSettings> readSettings(const ControlReport& report, const ReportSe
             (key == "upper" ? upper : lower) = *v;
         }
     }
-    if (s.limitsPath && !report.savedLimits) return refused(name + "には以前の管理線情報 (limits=) を使えません。");
+    if (s.limitsPath && !report.savedLimits)
+        return refused(name + "には以前の管理線情報 (limits=) を使えません。");
     if ((upper || lower) && !report.enteredLimits)
         return refused("upper= と lower= は" + enteredLimitsAnalyses() + "の規格の入力にだけ使えます。");
     if ((upper || lower) && !kindGiven) s.kind = kEnteredLimitsKind;
@@ -162,7 +164,8 @@ std::string summaryText(const std::vector<ControlChartInput>& inputs) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const std::array<double, 3> lines = drawnControlLines(inputs[i]);
         for (std::size_t c = 0; c < lines.size(); ++c)
-            summary += "Graph" + std::to_string(i + 1) + " " + names[c] + " " + generalNumberText(lines[c]) + "\n";
+            summary +=
+                "Graph" + std::to_string(i + 1) + " " + names[c] + " " + generalNumberText(lines[c]) + "\n";
     }
     return summary;
 }
@@ -220,8 +223,9 @@ template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) 
 constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits"};
 constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower"};
 
-template <AnalysisId id> constexpr ReportEntry entry(WindowId chartWindow, int variables, std::string_view extraEntry,
-                                                      std::span<const std::string_view> keys) {
+template <AnalysisId id>
+constexpr ReportEntry entry(WindowId chartWindow, int variables, std::string_view extraEntry,
+                            std::span<const std::string_view> keys) {
     return {id, chartWindow, variables, extraEntry, false, keys, checkSettings<id>, run<id>};
 }
 

@@ -56,8 +56,8 @@ double widthFromLimits(double upper, double lower, int classes) {
     // only the digits the difference has, so that it shows as 0.002.
     const double larger = std::max(std::fabs(upper), std::fabs(lower));
     if (width == 0.0 || !std::isfinite(width) || larger == 0.0) return width;
-    const int cancelled = static_cast<int>(std::floor(std::log10(larger)) -
-                                           std::floor(std::log10(std::fabs(upper - lower))));
+    const int cancelled =
+        static_cast<int>(std::floor(std::log10(larger)) - std::floor(std::log10(std::fabs(upper - lower))));
     return roundedToDigits(width, std::clamp(15 - cancelled, 1, 15));
 }
 

@@ -63,7 +63,8 @@ const zel::Dataset& lines() {
         const double sds[] = {0.010, 0.012, 0.016};
         std::vector<std::vector<double>> values;
         for (int line = 0; line < 3; ++line)
-            values.push_back(galleryMeasurements(40, means[line], sds[line], 41 + static_cast<unsigned>(line), 0.001));
+            values.push_back(
+                galleryMeasurements(40, means[line], sds[line], 41 + static_cast<unsigned>(line), 0.001));
         // The lines deliver in turn, each a few shafts at a time.
         std::vector<std::vector<double>> rows;
         std::vector<std::string> labels;
@@ -130,7 +131,8 @@ void drawHistogram(ChartModel& m, const AnalysisSet& set, const ClassLimits& lim
 
 // The classification dialog with the classes outside the tolerance 10.00 ± 0.03 checked.
 std::vector<std::int16_t> outsideTolerance() {
-    std::vector<std::int16_t> flags(static_cast<std::size_t>(kShaftLimits.classes), zel::classflags::kUnmarked);
+    std::vector<std::int16_t> flags(static_cast<std::size_t>(kShaftLimits.classes),
+                                    zel::classflags::kUnmarked);
     for (std::size_t k : {0u, 1u, 8u, 9u})
         flags[k] = zel::classflags::kMarked;
     return flags;
@@ -164,12 +166,15 @@ std::vector<ChartGalleryEntry> histogramGalleryEntries() {
     add("53_hist_bar", "ヒストグラム：棒グラフ（軸径 100 本・10 クラス）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ"); });
     add("54_hist_classified", "ヒストグラム：棒グラフ（区分データ：公差外のクラス）", [shaft](ChartModel& m) {
-        drawHistogram(m, shaft(), kShaftLimits, "棒グラフ", {.analysis = AnalysisId::Histogram, .flags = outsideTolerance(), .view = {}});
+        drawHistogram(m, shaft(), kShaftLimits, "棒グラフ",
+                      {.analysis = AnalysisId::Histogram, .flags = outsideTolerance(), .view = {}});
     });
-    add("55_hist_z2", "ヒストグラム：Ｚ軸立体棒（２変数）",
-        [](ChartModel& m) { drawHistogram(m, analysisSet(machines(), {1, 2}), kShaftLimits, "Ｚ軸立体棒"); });
+    add("55_hist_z2", "ヒストグラム：Ｚ軸立体棒（２変数）", [](ChartModel& m) {
+        drawHistogram(m, analysisSet(machines(), {1, 2}), kShaftLimits, "Ｚ軸立体棒");
+    });
     add("56_hist_z3", "ヒストグラム：Ｚ軸立体棒（３変数、視点：左右 30・上下 25）", [](ChartModel& m) {
-        drawHistogram(m, analysisSet(machines(), {1, 2, 3}), kShaftLimits, "Ｚ軸立体棒", {.analysis = AnalysisId::Histogram, .flags = {}, .view = kRaisedView});
+        drawHistogram(m, analysisSet(machines(), {1, 2, 3}), kShaftLimits, "Ｚ軸立体棒",
+                      {.analysis = AnalysisId::Histogram, .flags = {}, .view = kRaisedView});
     });
     add("57_hist_bar_mean", "ヒストグラム：棒グラフ－平均値（平均値マーク）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ－平均値"); });
@@ -177,11 +182,15 @@ std::vector<ChartGalleryEntry> histogramGalleryEntries() {
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "円グラフ"); });
     add("59_hist_bar_h", "ヒストグラム：棒グラフ（横）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ（横）"); });
-    add("60_hist_strata", "層別ヒストグラム：Ｚ軸立体棒（３ライン、視点：左右 30・上下 25）", [](ChartModel& m) {
-        drawHistogram(m, strata(), kLineLimits, "Ｚ軸立体棒",
-                      {.analysis = AnalysisId::StratifiedHistogram, .flags = {}, .view = kRaisedView});
-    });
-    e.push_back({"61_frequency_table", QString::fromUtf8("度数分布表（印刷：３変数・小数点以下 3 桁）"), false, {},
+    add("60_hist_strata", "層別ヒストグラム：Ｚ軸立体棒（３ライン、視点：左右 30・上下 25）",
+        [](ChartModel& m) {
+            drawHistogram(m, strata(), kLineLimits, "Ｚ軸立体棒",
+                          {.analysis = AnalysisId::StratifiedHistogram, .flags = {}, .view = kRaisedView});
+        });
+    e.push_back({"61_frequency_table",
+                 QString::fromUtf8("度数分布表（印刷：３変数・小数点以下 3 桁）"),
+                 false,
+                 {},
                  printedFrequencyTable});
     return e;
 }

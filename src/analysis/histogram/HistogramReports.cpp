@@ -52,7 +52,8 @@ Result<HistogramSettings> readSettings(const ReportSettings& settings) {
             else if (value == "upper")
                 s.adjust = ClassAdjust::Upper;
             else
-                return refused("adjust= には width（区間幅で調整）か upper（上限値で調整）を指定してください: " + value);
+                return refused(
+                    "adjust= には width（区間幅で調整）か upper（上限値で調整）を指定してください: " + value);
         } else if (key == "decimals") {
             const std::optional<int> d = strictInteger(value);
             if (!d || *d < 0 || *d > kFrequencyMaxDecimals)
@@ -153,7 +154,14 @@ constexpr std::string_view kKeys[] = {"upper", "lower", "classes", "adjust", "wi
 
 constexpr std::array<ReportEntry, 2> kEntries{{
     {AnalysisId::Histogram, WindowId::youko, 3, kAllDataEntry, true, kKeys, checkSettings, histogram},
-    {AnalysisId::StratifiedHistogram, WindowId::youko, 2, {}, false, kKeys, checkSettings, stratifiedHistogram},
+    {AnalysisId::StratifiedHistogram,
+     WindowId::youko,
+     2,
+     {},
+     false,
+     kKeys,
+     checkSettings,
+     stratifiedHistogram},
 }};
 
 } // namespace

@@ -82,12 +82,14 @@ std::vector<ChartGalleryEntry> statisticsGalleryEntries() {
     std::vector<ChartGalleryEntry> e;
     auto add = [&](const char* file, const char* caption, ComparisonSource (*source)(), ComparisonKind kind,
                    AnalysisId analysis) {
-        e.push_back({file, QString::fromUtf8(caption), false,
+        e.push_back({file,
+                     QString::fromUtf8(caption),
+                     false,
                      [=](ChartModel& m) { drawComparison(m, source(), kind, analysis); },
                      {}});
     };
-    add("62_stats_figure", "変数別統計量（平均値±標準偏差、ひげは最大・最小）", byVariable, ComparisonKind::Statistics,
-        AnalysisId::VariableStatistics);
+    add("62_stats_figure", "変数別統計量（平均値±標準偏差、ひげは最大・最小）", byVariable,
+        ComparisonKind::Statistics, AnalysisId::VariableStatistics);
     add("63_stats_raw", "変数別統計量：生データプロット", byVariable, ComparisonKind::RawData,
         AnalysisId::VariableStatistics);
     add("64_strata_figure", "層別統計量グラフ：変数別統計量（３直）", byStratum, ComparisonKind::Statistics,

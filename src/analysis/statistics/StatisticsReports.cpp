@@ -49,9 +49,9 @@ std::string summaryText(const ComparisonSource& source) {
     for (std::size_t a = 0; a < source.series.size(); ++a) {
         const SeriesFigures& f = source.series[a].figures;
         const std::string series = " " + std::to_string(a + 1) + " ";
-        const std::pair<const char*, double> lines[] = {{"n", f.count},       {"max", f.max}, {"min", f.min},
-                                                        {"mean", f.mean},     {"variance", f.variance},
-                                                        {"sd", f.sd},         {"sum", f.sum}};
+        const std::pair<const char*, double> lines[] = {
+            {"n", f.count},           {"max", f.max}, {"min", f.min}, {"mean", f.mean},
+            {"variance", f.variance}, {"sd", f.sd},   {"sum", f.sum}};
         for (const auto& [name, value] : lines)
             out += name + series + generalNumberText(value) + "\n";
     }
@@ -65,8 +65,7 @@ Result<ReportOutput> output(WindowId tableWindow, ResultTable table, const Compa
     out.tables.push_back({tableWindow, withWholeCounts(std::move(table)), kStatisticsDecimals});
     ChartModel& model = out.charts.emplace_back();
     model.redrawReset(model.viewAngles());
-    if (!fillComparisonChart(model, source, kind))
-        return Status::invalidArgument("グラフを作成できません。");
+    if (!fillComparisonChart(model, source, kind)) return Status::invalidArgument("グラフを作成できません。");
     out.summary = summaryText(source);
     return out;
 }
@@ -82,18 +81,33 @@ Result<ReportOutput> stratifiedStats(const ReportRequest& request) {
     const Result<ComparisonKind> kind = readKind(request.settings, true);
     if (!kind) return kind.status();
     // hensi2so's checks, with its messages.
-    const Result<StratifiedSet> set = buildStratifiedSet(request.data, request.positions.at(0), request.positions.at(1));
+    const Result<StratifiedSet> set =
+        buildStratifiedSet(request.data, request.positions.at(0), request.positions.at(1));
     if (!set) return set.status();
     const std::vector<StratumStatistics> strata = stratumStatistics(set.value());
-    return output(WindowId::hakohso, stratifiedStatisticsTable(strata), stratifiedComparison(set.value(), strata),
-                  kind.value());
+    return output(WindowId::hakohso, stratifiedStatisticsTable(strata),
+                  stratifiedComparison(set.value(), strata), kind.value());
 }
 
 constexpr std::string_view kKeys[] = {"kind"};
 
 constexpr std::array<ReportEntry, 2> kEntries{{
-    {AnalysisId::VariableStatistics, WindowId::hakohg, 0, {}, false, kKeys, checkSettings<false>, variableStats},
-    {AnalysisId::StratifiedStatistics, WindowId::hakohg, 2, {}, false, kKeys, checkSettings<true>, stratifiedStats},
+    {AnalysisId::VariableStatistics,
+     WindowId::hakohg,
+     0,
+     {},
+     false,
+     kKeys,
+     checkSettings<false>,
+     variableStats},
+    {AnalysisId::StratifiedStatistics,
+     WindowId::hakohg,
+     2,
+     {},
+     false,
+     kKeys,
+     checkSettings<true>,
+     stratifiedStats},
 }};
 
 } // namespace

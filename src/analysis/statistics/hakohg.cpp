@@ -3,9 +3,9 @@
 
 #include "analysis/statistics/Stratification.h"
 #include "analysis/statistics/VariableStatistics.h"
-#include "windowkit/WindowGeometry.h"
 #include "components/chart/ChartView.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/WindowGeometry.h"
 #include "windowkit/Workspace.h"
 
 #include <QComboBox>
@@ -83,11 +83,13 @@ hakohg::hakohg(MainContext& context, QWidget* parent)
 void hakohg::addField(const QString& caption, QLineEdit*& box, const QString& name) {
     auto* label = new QLabel(caption, client());
     label->setObjectName(QStringLiteral("Label%1").arg(m_panelRow / 2 + 1));
-    label->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth), px(255));
+    label->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth),
+                       px(255));
     addPanelControl(label);
     ++m_panelRow;
     box = addReadout(name);
-    box->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth), px(285));
+    box->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth),
+                     px(285));
     ++m_panelRow;
 }
 
@@ -98,7 +100,8 @@ zel::ComparisonKind hakohg::kind() const {
 
 zel::ComparisonSource hakohg::readSource() const {
     const zel::Workspace& ws = context().workspace();
-    if (m_stratified) return zel::stratifiedComparison(ws.stratifiedSet, zel::stratumStatistics(ws.stratifiedSet));
+    if (m_stratified)
+        return zel::stratifiedComparison(ws.stratifiedSet, zel::stratumStatistics(ws.stratifiedSet));
     return zel::variableComparison(ws.variableStatistics);
 }
 

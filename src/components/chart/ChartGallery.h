@@ -28,6 +28,6 @@ struct ChartGalleryEntry {
 std::vector<ChartGalleryEntry> componentGalleryEntries();
 
 // Writes the entries into dir (created when missing): one PNG per entry (its chart, or
-// what it paints) and index.html, in the order given. Returns 0 on success, non-zero when the folder or a file could not
-// be written.
+// what it paints) and index.html, in the order given. Returns 0 on success, non-zero when the folder or a
+// file could not be written.
 int writeChartGallery(const QString& dir, const std::vector<ChartGalleryEntry>& entries);
