@@ -465,6 +465,13 @@ void TestChart3D::seriesRowsKeepTheirNamesSeenLevel() {
     for (const auto& t : rows)
         names << t.text;
     QCOMPARE(names, (QStringList{"外径1", "外径2", "外径3"}));
+    // Without legend texts the rows are numbered, unless there is only one.
+    zel::ChartModel numbered = m;
+    for (int s = 1; s <= 3; ++s)
+        numbered.setLegendAt(s, "");
+    QCOMPARE(ThreeDBarPainter::layout(numbered, frameFor(plot)).scene->axisTexts(2).size(), std::size_t{3});
+    numbered.setSeriesCount(1);
+    QVERIFY(ThreeDBarPainter::layout(numbered, frameFor(plot)).scene->axisTexts(2).empty());
     std::vector<std::pair<QString, QRectF>> all;
     for (int axis = 0; axis < 3; ++axis)
         for (const auto& t : l.scene->axisTexts(axis)) {

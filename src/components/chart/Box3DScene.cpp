@@ -50,9 +50,11 @@ std::vector<QString> box3DCategoryLabels(const zel::ChartModel& model) {
 
 std::vector<QString> box3DSeriesLabels(const zel::ChartModel& model) {
     std::vector<QString> out;
-    for (int s = 1; s <= model.seriesCount(); ++s) {
+    const int count = model.seriesCount();
+    for (int s = 1; s <= count; ++s) {
         const std::string l = model.legendAt(s);
-        out.push_back(l.empty() ? QString::number(s) : QString::fromStdString(l));
+        // A lone series without a legend text is not numbered: there is no other to tell it from.
+        out.push_back(!l.empty() ? QString::fromStdString(l) : count > 1 ? QString::number(s) : QString());
     }
     return out;
 }

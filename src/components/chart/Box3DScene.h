@@ -46,7 +46,7 @@ struct Box3DFill {
 };
 
 // Texts of the categories (point labels, else the point numbers) and of the series (legend
-// texts, else the series numbers).
+// texts, else the series numbers; none for a lone series without a legend text).
 std::vector<QString> box3DCategoryLabels(const zel::ChartModel& model);
 std::vector<QString> box3DSeriesLabels(const zel::ChartModel& model);
 // The value axis over [lo, hi] as the model's Y axis settings ask (left axis).
