@@ -133,21 +133,23 @@ void ThreeDAreaPainter::paint(QPainter& p, const zel::ChartModel& m, const Chart
                 strips.push_back(std::move(st));
             }
         }
+        // The end caps take their place among the strips: the one turned away
+        // lies behind the strips next to it and is covered by them.
+        if (n > 0)
+            for (std::size_t i : {std::size_t{0}, n - 1}) {
+                Strip cap;
+                cap.c = {pr.project(slab.x[i], slab.bottom[i], slab.z0), pr.project(slab.x[i], slab.top[i], slab.z0),
+                         pr.project(slab.x[i], slab.top[i], slab.z1), pr.project(slab.x[i], slab.bottom[i], slab.z1)};
+                cap.depth = scene.depth(slab.x[i], (slab.bottom[i] + slab.top[i]) / 2, (slab.z0 + slab.z1) / 2);
+                cap.shade = 0.8;
+                strips.push_back(std::move(cap));
+            }
         std::stable_sort(strips.begin(), strips.end(),
                          [](const Strip& a, const Strip& b) { return a.depth > b.depth; });
         for (const Strip& st : strips)
             scene.drawFace(p, st.c, fill, st.shade);
-        // The end caps, then the near face.
-        if (n > 0) {
-            for (std::size_t i : {std::size_t{0}, n - 1}) {
-                const std::vector<Projected> cap = {pr.project(slab.x[i], slab.bottom[i], slab.z0),
-                                                    pr.project(slab.x[i], slab.top[i], slab.z0),
-                                                    pr.project(slab.x[i], slab.top[i], slab.z1),
-                                                    pr.project(slab.x[i], slab.bottom[i], slab.z1)};
-                scene.drawFace(p, cap, fill, 0.8);
-            }
-            scene.drawFace(p, frontFace(scene, slab, zNear), fill, 1.0);
-        }
+        // The near face last.
+        if (n > 0) scene.drawFace(p, frontFace(scene, slab, zNear), fill, 1.0);
     }
     scene.drawAxisTexts(p);
 }
