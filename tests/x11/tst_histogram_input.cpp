@@ -311,9 +311,9 @@ class TestHistogramInput : public QObject {
         QCOMPARE(g.currentRow(), 3);
         KEYS("Up");
         QCOMPARE(g.currentRow(), 2);
-        KEYS("Tab", "Tab");
+        KEYS("Right", "Right");
         QCOMPARE(g.currentCol(), 3);
-        KEYS("shift+Tab");
+        KEYS("Left");
         QCOMPARE(g.currentCol(), 2);
         KEYS("Page_Down");
         const int paged = g.currentRow();
@@ -336,8 +336,11 @@ class TestHistogramInput : public QObject {
         KEYS("ctrl+c");
         QCOMPARE(QApplication::clipboard()->text(), QString("0.00\t0.33\r\n0.33\t0.67\r\n"));
 
-        // The spin box by its keys: the boundaries and mid-values follow.
-        QVERIFY(x11input::click(w->decimalSpin(), w->decimalSpin()->rect().center()));
+        // Tab leaves the grid for the buttons and the spin box; the spin box's
+        // keys change the places of the boundaries and mid-values.
+        KEYS("Tab");
+        FOCUS_ON(w->okButton());
+        KEYS("Tab", "Tab", "Tab");
         FOCUS_ON(w->decimalSpin());
         KEYS("Up");
         QCOMPARE(w->decimalSpin()->value(), 3);
@@ -622,7 +625,7 @@ class TestHistogramInput : public QObject {
         FOCUS_ON(&g);
         KEYS("Down");
         QCOMPARE(g.currentRow(), 2);
-        KEYS("Tab", "Tab");
+        KEYS("Right", "Right");
         QCOMPARE(g.currentCol(), 3);
         KEYS("ctrl+c");
         QCOMPARE(QApplication::clipboard()->text(), QString("4.0000\r\n"));
@@ -645,7 +648,10 @@ class TestHistogramInput : public QObject {
         QTRY_VERIFY(!table->editMenu()->isVisible());
         QCOMPARE(QApplication::clipboard()->text(), QString("3\r\n"));
 
-        QVERIFY(x11input::click(table->okButton(), table->okButton()->rect().center()));
+        // Tab reaches "OK", and Enter presses it.
+        KEYS("Tab");
+        FOCUS_ON(table->okButton());
+        KEYS("Return");
         uitest::flushDeletes();
         QVERIFY(!table);
         auto* graph = openWindow<hakohg>(zel::WindowId::hakohg);
@@ -736,6 +742,52 @@ class TestHistogramInput : public QObject {
         QVERIFY(strata);
         QCOMPARE(uitest::shownColumn(strata->grid(), 1), QStringList({"一組", "二組"}));
         QCOMPARE(uitest::shownColumn(strata->grid(), 2), QStringList({"2", "3"}));
+    }
+
+    // The stratified histogram from the keyboard alone: the stratification
+    // dialog, the graph settings dialog and the frequency table each ended with
+    // Enter; the histogram opens on the strata.
+    void stratifiedHistogramByKeyboard() {
+        // Factor D: codes 1 1 2 2 2; values C.
+        fillDataset(ctx->ws.dataset,
+                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
+                    {"一組", "x", "二組", "y", "z"});
+        ctx->analysis = QStringLiteral("層別ヒストグラム");
+        AnalysisLaunch::runGraphCommand(*ctx);
+        QPointer<hensi2so> d = openWindow<hensi2so>(zel::WindowId::hensi2so);
+        QVERIFY(d);
+        QVERIFY(x11input::activate(d));
+        KEYS("Down", "Down", "Down", "Tab", "Down");
+        QCOMPARE(d->factorList()->currentText(), QString("D"));
+        QCOMPARE(d->analysisList()->currentText(), QString("C"));
+        KEYS("Return");
+        uitest::flushDeletes();
+        QVERIFY(!d);
+
+        QPointer<bunform> settings = openWindow<bunform>(zel::WindowId::bunform);
+        QVERIFY(settings);
+        QVERIFY(x11input::activate(settings));
+        QCOMPARE(settings->maxValue()->text(), QString("20"));
+        QCOMPARE(settings->minValue()->text(), QString("1"));
+        KEYS("Tab", "Tab", "ctrl+a");
+        QVERIFY(x11input::type(QStringLiteral("2")));
+        QCOMPARE(settings->widthBox()->text(), QString("9.5"));
+        KEYS("Return");
+        uitest::flushDeletes();
+        QVERIFY(!settings);
+
+        auto* table = openWindow<dobun>(zel::WindowId::dobun);
+        QVERIFY(table);
+        QVERIFY(x11input::activate(table));
+        QCOMPARE(uitest::columnHeadings(table->grid()), QStringList({"区間(以上）", "区間(未満）", "中心値", "一組", "二組"}));
+        QCOMPARE(shownColumn(table->grid(), 4), QStringList({"1", "1"}));
+        QCOMPARE(shownColumn(table->grid(), 5), QStringList({"3", "0"}));
+        KEYS("Tab", "Return");
+        auto* histogram = openWindow<youko>(zel::WindowId::youko);
+        QVERIFY(histogram);
+        QCOMPARE(histogram->kindList()->currentText(), QString("Ｚ軸立体棒"));
+        QCOMPARE(histogram->chart()->model().legendAt(2), std::string("二組"));
+        QCOMPARE(histogram->chart()->model().pointLabelAt(1), std::string("1.00～10.50"));
     }
 
   private:
