@@ -16,7 +16,8 @@ inline const std::string kMaskedLabel = "masked";
 // A, B, C ...; samples without a label in labels are labelled s1, s2 ...; a
 // sample labelled kMaskedLabel is masked.
 inline void fillDataset(zel::Dataset& ds, const std::vector<std::vector<double>>& rows,
-                        const std::vector<std::string>& names = {}, const std::vector<std::string>& labels = {}) {
+                        const std::vector<std::string>& names = {},
+                        const std::vector<std::string>& labels = {}) {
     const int k = rows.empty() ? static_cast<int>(names.size()) : static_cast<int>(rows.front().size());
     ds.resize(static_cast<int>(rows.size()), k);
     for (int j = 1; j <= k; ++j) {

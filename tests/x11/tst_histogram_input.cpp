@@ -6,19 +6,19 @@
 // stratification dialog's refusals. The keys come through the X server as a
 // user's do (tests/support/X11Input.h).
 #include "analysis/AnalysisLaunch.h"
+#include "analysis/hensi1.h"
+#include "analysis/hensi2.h"
 #include "analysis/histogram/HistogramFill.h"
 #include "analysis/histogram/bunform.h"
 #include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/histogram/kikaku.h"
 #include "analysis/histogram/youko.h"
-#include "analysis/hensi1.h"
-#include "analysis/hensi2.h"
+#include "analysis/statistics/VariableStatistics.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
 #include "analysis/statistics/hensi2so.h"
-#include "analysis/statistics/VariableStatistics.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
@@ -64,7 +64,8 @@ QWidget* focused() {
 }
 
 QString describe(QWidget* w) {
-    return w ? QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+    return w ? QStringLiteral("%1 \"%2\"")
+                   .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
              : QStringLiteral("nothing");
 }
 
@@ -268,7 +269,9 @@ class TestHistogramInput : public QObject {
         QCOMPARE(boxes.count(), 1);
         uitest::SeenBox box = boxes.take();
         QCOMPARE(box.title, QString("グラフの設定"));
-        QCOMPARE(box.text, QString("グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。"));
+        QCOMPARE(
+            box.text,
+            QString("グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。"));
         QVERIFY(ZelWindow::find(zel::WindowId::bunform));
         QVERIFY(!ZelWindow::find(zel::WindowId::dobun));
         FOCUS_ON(dlg->classSpin());
@@ -284,7 +287,9 @@ class TestHistogramInput : public QObject {
         QCOMPARE(dlg->widthBox()->text(), QString("1.33333333333333"));
         KEYS("Return");
         box = boxes.take();
-        QCOMPARE(box.text, QString("グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。"));
+        QCOMPARE(
+            box.text,
+            QString("グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。"));
         KEYS("Tab");
         QVERIFY(x11input::type(QStringLiteral("0")));
         KEYS("Return");
@@ -601,7 +606,8 @@ class TestHistogramInput : public QObject {
 
         ctx->ws.variableStatistics = zel::computeVariableStatistics(ctx->ws.dataset);
         ctx->analysis = QStringLiteral("変数別統計量");
-        QPointer<hakohg> comparison = qobject_cast<hakohg*>(AnalysisLaunch::opener(zel::WindowId::hakohg)(*ctx));
+        QPointer<hakohg> comparison =
+            qobject_cast<hakohg*>(AnalysisLaunch::opener(zel::WindowId::hakohg)(*ctx));
         QVERIFY(comparison);
         QVERIFY(x11input::activate(comparison));
         KEYS("Escape");
@@ -779,7 +785,8 @@ class TestHistogramInput : public QObject {
         auto* table = openWindow<dobun>(zel::WindowId::dobun);
         QVERIFY(table);
         QVERIFY(x11input::activate(table));
-        QCOMPARE(uitest::columnHeadings(table->grid()), QStringList({"区間(以上）", "区間(未満）", "中心値", "一組", "二組"}));
+        QCOMPARE(uitest::columnHeadings(table->grid()),
+                 QStringList({"区間(以上）", "区間(未満）", "中心値", "一組", "二組"}));
         QCOMPARE(shownColumn(table->grid(), 4), QStringList({"1", "1"}));
         QCOMPARE(shownColumn(table->grid(), 5), QStringList({"3", "0"}));
         KEYS("Tab", "Return");
