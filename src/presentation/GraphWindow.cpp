@@ -14,6 +14,7 @@
 #include "windowkit/Workspace.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -269,6 +270,14 @@ void GraphWindow::layoutClient(QSizeF twips) {
 void GraphWindow::showEvent(QShowEvent* e) {
     ZelWindow::showEvent(e);
     if (!m_titlesApplied) redraw();
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Cancel)) {
+        e->ignore();
+        return;
+    }
+    ZelWindow::keyPressEvent(e);
 }
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* e) {

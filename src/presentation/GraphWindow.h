@@ -133,6 +133,9 @@ class GraphWindow : public ZelWindow {
     // Lays the client out; the default is the single-chart rule (twips).
     virtual void layoutClient(QSizeF twips);
     void showEvent(QShowEvent* e) override;
+    // Escape closes nothing: a graph window has no "ｷｬﾝｾﾙ" and lives until its
+    // close box or "メニュー画面へ" (a dialog would close on it).
+    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:

@@ -50,6 +50,9 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     // A result table shows what the analysis computed; an overwritten cell
     // would change nothing else and only mislead.
     m_grid->setReadOnly(true);
+    // The arrow and page keys move through the cells; Tab goes on to the
+    // buttons and the spin box, which the keyboard could not reach otherwise.
+    m_grid->setTabKeyNavigation(false);
     GridPrinting::install(*m_grid);
 
     m_ok = new QPushButton(QStringLiteral("OK"), m_client);

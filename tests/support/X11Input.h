@@ -45,18 +45,20 @@ inline bool keys(const QStringList& names) {
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")} + names);
 }
 
-// Types the text, with Shift for upper-case letters as a keyboard does.
+// Types the text, with Shift for upper-case letters as a keyboard does. A text
+// that starts with a minus sign is text too, not an option of xdotool.
 inline bool type(const QString& text) {
-    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
+    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), QStringLiteral("--"),
+                    text});
 }
 
-// A left click at a point of the widget.
-inline bool click(QWidget* w, QPoint local) {
+// A click at a point of the widget; button 1 is the left, 3 the right button.
+inline bool click(QWidget* w, QPoint local, int button = 1) {
     const QPoint g = w->mapToGlobal(local);
     // No --sync: xdotool would wait for a move that never comes when the
     // pointer already stands there.
     return xdotool({QStringLiteral("mousemove"), QString::number(g.x()), QString::number(g.y()),
-                    QStringLiteral("click"), QStringLiteral("1")});
+                    QStringLiteral("click"), QString::number(button)});
 }
 
 // Shows the window and makes it the X server's focus window.

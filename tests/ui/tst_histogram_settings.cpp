@@ -24,12 +24,14 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <memory>
 #include <vector>
 
 using uitest::FakeContext;
+using uitest::fillDataset;
 
 using uitest::shown;
 using uitest::columnHeadings;
@@ -37,19 +39,6 @@ using uitest::rowHeadings;
 using uitest::shownColumn;
 
 namespace {
-
-// Variables named A, B, C ...; one row per sample, labelled s1, s2 ...
-void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows) {
-    const int k = rows.empty() ? 0 : static_cast<int>(rows.front().size());
-    ds.resize(static_cast<int>(rows.size()), k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, std::string(1, static_cast<char>('A' + j - 1)));
-    for (int i = 1; i <= static_cast<int>(rows.size()); ++i) {
-        for (int j = 1; j <= k; ++j)
-            ds.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
-        ds.setLabel(i, "s" + std::to_string(i));
-    }
-}
 
 // A: 0 .. 10, B: 1 .. 9, C: all 6.
 const std::vector<std::vector<double>> kRows{{0, 1, 6}, {2.5, 2, 6}, {5, 3, 6}, {7.5, 4, 6}, {10, 9, 6}};
@@ -86,7 +75,7 @@ class TestHistogramSettings : public QObject {
     void init() {
         zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
         ctx = std::make_unique<FakeContext>();
-        setData(ctx->ws.dataset, kRows);
+        fillDataset(ctx->ws.dataset, kRows);
         ctx->analysis = QStringLiteral("ヒストグラム");
         youkoOpened = 0;
         AnalysisLaunch::registerOpener(zel::WindowId::youko, [this](MainContext&) -> ZelWindow* {
@@ -110,7 +99,7 @@ class TestHistogramSettings : public QObject {
             std::vector<std::vector<double>> rows;
             for (const auto& r : kRows)
                 rows.emplace_back(r.begin(), r.begin() + c.variables);
-            setData(ctx->ws.dataset, rows);
+            fillDataset(ctx->ws.dataset, rows);
             ZelWindow* w = AnalysisLaunch::opener(zel::WindowId::hensuup)(*ctx);
             auto* dlg = dynamic_cast<hensuup*>(w);
             QVERIFY(dlg);
@@ -409,7 +398,7 @@ class TestHistogramSettings : public QObject {
 
     void stratifiedHistogramCountsTheStrata() {
         // Factor A (codes 1 and 3), values B; strata named after their first sample.
-        setData(ctx->ws.dataset, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}});
         zel::Result<zel::StratifiedSet> set = zel::buildStratifiedSet(ctx->ws.dataset, 1, 2);
         QVERIFY(set);
         ctx->ws.stratifiedSet = std::move(set.value());

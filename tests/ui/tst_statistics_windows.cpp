@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <memory>
@@ -34,6 +35,7 @@
 #include <vector>
 
 using uitest::FakeContext;
+using uitest::fillDataset;
 using uitest::MessageBoxRecorder;
 
 using uitest::shown;
@@ -42,22 +44,6 @@ using uitest::shownRow;
 using uitest::findAction;
 
 namespace {
-
-// Fills the dataset row by row with the given variable names; a sample whose
-// label is "masked" is masked.
-void setData(zel::Dataset& ds, const std::vector<std::string>& names, const std::vector<std::vector<double>>& rows,
-             const QStringList& labels) {
-    const int k = static_cast<int>(names.size());
-    ds.resize(static_cast<int>(rows.size()), k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, names[static_cast<std::size_t>(j - 1)]);
-    for (int i = 1; i <= static_cast<int>(rows.size()); ++i) {
-        for (int j = 1; j <= k; ++j)
-            ds.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
-        ds.setLabel(i, labels.value(i - 1).toStdString());
-        if (labels.value(i - 1) == QLatin1String("masked")) ds.setMask(i, 1);
-    }
-}
 
 QStringList headings(const DataGrid& g) {
     QStringList out;
@@ -114,8 +100,8 @@ class TestStatisticsWindows : public QObject {
         ctx = std::make_unique<FakeContext>();
         // Variable "長さ" 2, 4, 6 (the masked 100 left out); a variable named
         // like a number, 1, 2, 4.
-        setData(ctx->ws.dataset, {"長さ", "12"}, {{2, 1}, {100, 100}, {4, 2}, {6, 4}},
-                {"a", "masked", "b", "c"});
+        fillDataset(ctx->ws.dataset, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {"長さ", "12"},
+                    {"a", "masked", "b", "c"});
         ctx->analysis = QStringLiteral("変数別統計量");
     }
     void cleanup() {
@@ -166,7 +152,7 @@ class TestStatisticsWindows : public QObject {
     void hakohOkHandsItsFiguresToTheGraphAndCloses() {
         // The graph of an earlier stratified analysis is still open.
         zel::Dataset strata;
-        setData(strata, {"因子", "値"}, {{1, 1}, {1, 2}}, {"a", "b"});
+        fillDataset(strata, {{1, 1}, {1, 2}}, {"因子", "値"}, {"a", "b"});
         ctx->ws.stratifiedSet = zel::buildStratifiedSet(strata, 1, 2).value();
         ctx->analysis = QStringLiteral("層別統計量グラフ");
         QVERIFY(openHakohg(*ctx));
@@ -288,7 +274,8 @@ class TestStatisticsWindows : public QObject {
         ctx->analysis = QStringLiteral("層別統計量グラフ");
         // Factor: 1, 0.5 (rounds to 0), 2, 2; the value 1 once for code 1 once the
         // 0.5 is mended.
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {0.5, 20}, {2, 1}, {2, 2}}, {"a", "b", "c", "d"});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {0.5, 20}, {2, 1}, {2, 2}}, {"因子", "値"},
+                    {"a", "b", "c", "d"});
         auto* d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         d->show();
@@ -323,8 +310,8 @@ class TestStatisticsWindows : public QObject {
 
     void hensi2soOpensHakohsoWithOneRowPerStratum() {
         ctx->analysis = QStringLiteral("層別統計量グラフ");
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}, {7, 99}},
-                {"一組", "二組", "x", "y", "z", "masked"});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}, {7, 99}}, {"因子", "値"},
+                    {"一組", "二組", "x", "y", "z", "masked"});
         auto* d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         d->show();
@@ -354,14 +341,14 @@ class TestStatisticsWindows : public QObject {
         ctx->ws.variableStatistics = zel::computeVariableStatistics(ctx->ws.dataset);
         QVERIFY(openHakohg(*ctx));
         ctx->analysis = QStringLiteral("層別統計量グラフ");
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}, {1, 5}},
-                {"一組", "三組", "x", "y", "z", "w"});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}, {1, 5}}, {"因子", "値"},
+                    {"一組", "三組", "x", "y", "z", "w"});
         auto* d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         QTest::mouseClick(d->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QVERIFY(openWindow<hakohso>(zel::WindowId::hakohso));
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}},
-                {"一組", "三組", "x", "y", "z"});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {3, 1}, {1, 20}, {3, 2}, {3, 3}}, {"因子", "値"},
+                    {"一組", "三組", "x", "y", "z"});
         d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         QTest::mouseClick(d->findChild<QPushButton*>("Command1"), Qt::LeftButton);
@@ -407,7 +394,8 @@ class TestStatisticsWindows : public QObject {
 
     void hensi2soLeadsTheStratifiedHistogramToItsSettingsDialog() {
         ctx->analysis = QStringLiteral("層別ヒストグラム");
-        setData(ctx->ws.dataset, {"因子", "値"}, {{1, 10}, {1, 20}, {2, 1}, {2, 2}}, {"a", "b", "c", "d"});
+        fillDataset(ctx->ws.dataset, {{1, 10}, {1, 20}, {2, 1}, {2, 2}}, {"因子", "値"},
+                    {"a", "b", "c", "d"});
         const AnalysisLaunch::Opener before = AnalysisLaunch::opener(zel::WindowId::bunform);
         int opened = 0;
         AnalysisLaunch::registerOpener(zel::WindowId::bunform, [&opened](MainContext&) -> ZelWindow* {

@@ -41,6 +41,9 @@ kikaku::kikaku(MainContext& context, QWidget* parent)
 
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("grid1"));
+    // The arrows move from box to box; Tab goes on to the buttons, so that the
+    // dialog can be ended from the keyboard (the grid keeps Enter).
+    m_grid->setTabKeyNavigation(false);
     m_grid->setColumnCount(kCountColumn);
     m_grid->setRowCount(k);
     for (int c = 0; c <= kCountColumn; ++c) {
