@@ -91,6 +91,8 @@ TEST(ClassSettingsTest, TheTwoAdjustments) {
     EXPECT_EQ(generalNumberText(widthFromLimits(-0.7, -0.1, 3)), "-0.2");
     // Limits far apart keep every digit.
     EXPECT_EQ(generalNumberText(widthFromLimits(10, 0, 3)), generalNumberText(10.0 / 3));
+    EXPECT_EQ(generalNumberText(widthFromLimits(10, 6, 3)), generalNumberText(4.0 / 3));
+    EXPECT_EQ(generalNumberText(widthFromLimits(99.9, 9.9, 7)), generalNumberText(90.0 / 7));
     EXPECT_EQ(widthFromLimits(4, 4, 10), 0.0);
     // The class count stays within 2..100: 1 counts as 2, 500 as 100.
     EXPECT_EQ(adjustClassSettings({10, 0, 1, 0}, ClassAdjust::Width).width, 5.0);

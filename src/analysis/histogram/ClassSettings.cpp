@@ -58,7 +58,9 @@ double widthFromLimits(double upper, double lower, int classes) {
     if (width == 0.0 || !std::isfinite(width) || larger == 0.0) return width;
     const int cancelled =
         static_cast<int>(std::floor(std::log10(larger)) - std::floor(std::log10(std::fabs(upper - lower))));
-    return roundedToDigits(width, std::clamp(15 - cancelled, 1, 15));
+    // Comparing the leading digits' places may count one digit more as lost than
+    // the difference really lost (10 - 6 keeps all fifteen): one is given back.
+    return roundedToDigits(width, std::clamp(16 - cancelled, 1, 15));
 }
 
 double upperFromWidth(double lower, double width, int classes) {
