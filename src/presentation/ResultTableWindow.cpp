@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 using zel::px;
@@ -214,7 +216,26 @@ void ResultTableWindow::placeDesign() {
         m_ok->setGeometry(px(6820), px(4800), bw, bh);
         break;
     }
-    if (!m_spin) return;
+    if (m_spin) placeDecimalSpin();
+    orderTabsByPlace();
+}
+
+void ResultTableWindow::orderTabsByPlace() {
+    // Tab goes through the grid, the buttons and the spin box as they stand on
+    // screen: row by row from the top, left to right within a row.
+    std::vector<QWidget*> stops{m_grid, m_print, m_ok};
+    if (m_cancel) stops.push_back(m_cancel);
+    if (m_spin) stops.push_back(m_spin);
+    std::ranges::stable_sort(stops, [](const QWidget* a, const QWidget* b) {
+        const QRect ra = a->geometry(), rb = b->geometry();
+        if (ra.top() != rb.top()) return ra.top() < rb.top();
+        return ra.left() < rb.left();
+    });
+    for (std::size_t i = 0; i + 1 < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i], stops[i + 1]);
+}
+
+void ResultTableWindow::placeDecimalSpin() {
     switch (m_spec.layout) {
     case ResultTableLayout::ControlChart:
     case ResultTableLayout::PChart:

@@ -116,6 +116,8 @@ class ResultTableWindow : public ZelWindow {
     static void formatDecimalCells(DataGrid& grid, const ResultTableSpec& design,
                                    const std::function<void()>& format);
     void placeDesign();
+    void placeDecimalSpin();
+    void orderTabsByPlace();
     void moveSpinTop(double top);
 
     MainContext& m_context;

@@ -130,6 +130,30 @@ class TestResultTable : public QObject {
         ctx.reset();
     }
 
+    void tabGoesThroughTheControlsAsTheyStand() {
+        // From the first stop, Tab reaches each control in screen order.
+        const auto chain = [](QWidget* w, const QStringList& names) {
+            QStringList seen;
+            QWidget* first = w->findChild<QWidget*>(names.first());
+            for (QWidget* at = first; seen.size() < names.size();) {
+                seen << at->objectName();
+                QWidget* next = at->nextInFocusChain();
+                while (!names.contains(next->objectName()) && next != first)
+                    next = next->nextInFocusChain();
+                if (next == first) break;
+                at = next;
+            }
+            return seen;
+        };
+        auto* control = ZelWindow::open<SampleTable>(*ctx);
+        QCOMPARE(chain(control, {"Command3", "grid1", "Command1", "Command2"}),
+                 (QStringList{"Command3", "grid1", "Command1", "Command2"}));
+        control->close();
+        auto* regression = ZelWindow::open<SampleTable>(*ctx, spinSpec());
+        QCOMPARE(chain(regression, {"Spread1", "Command3", "Spin1", "Command1"}),
+                 (QStringList{"Spread1", "Command3", "Spin1", "Command1"}));
+    }
+
     void buttonsAndMenusCarryTheirTexts() {
         auto* w = ZelWindow::open<SampleTable>(*ctx);
         QCOMPARE(w->windowTitle(), QString("Xbar-R管理図"));
