@@ -341,11 +341,16 @@ class TestHistogramInput : public QObject {
         KEYS("ctrl+c");
         QCOMPARE(QApplication::clipboard()->text(), QString("0.00\t0.33\r\n0.33\t0.67\r\n"));
 
-        // Tab leaves the grid for the buttons and the spin box; the spin box's
-        // keys change the places of the boundaries and mid-values.
+        // Tab leaves the grid for the bottom row, left to right: "印刷", the
+        // spin box, "OK". The spin box's keys change the places of the
+        // boundaries and mid-values.
+        KEYS("Tab");
+        QCOMPARE(focused()->objectName(), QString("Command3"));
+        KEYS("Tab");
+        FOCUS_ON(w->decimalSpin());
         KEYS("Tab");
         FOCUS_ON(w->okButton());
-        KEYS("Tab", "Tab", "Tab");
+        KEYS("shift+Tab");
         FOCUS_ON(w->decimalSpin());
         KEYS("Up");
         QCOMPARE(w->decimalSpin()->value(), 3);
@@ -654,7 +659,9 @@ class TestHistogramInput : public QObject {
         QTRY_VERIFY(!table->editMenu()->isVisible());
         QCOMPARE(QApplication::clipboard()->text(), QString("3\r\n"));
 
-        // Tab reaches "OK", and Enter presses it.
+        // Tab reaches "印刷" and then "OK", and Enter presses it.
+        KEYS("Tab");
+        QCOMPARE(focused()->objectName(), QString("Command3"));
         KEYS("Tab");
         FOCUS_ON(table->okButton());
         KEYS("Return");
@@ -789,7 +796,10 @@ class TestHistogramInput : public QObject {
                  QStringList({"区間(以上）", "区間(未満）", "中心値", "一組", "二組"}));
         QCOMPARE(shownColumn(table->grid(), 4), QStringList({"1", "1"}));
         QCOMPARE(shownColumn(table->grid(), 5), QStringList({"3", "0"}));
-        KEYS("Tab", "Return");
+        // Past "印刷" and the spin box to "OK".
+        KEYS("Tab", "Tab", "Tab");
+        FOCUS_ON(table->okButton());
+        KEYS("Return");
         auto* histogram = openWindow<youko>(zel::WindowId::youko);
         QVERIFY(histogram);
         QCOMPARE(histogram->kindList()->currentText(), QString("Ｚ軸立体棒"));
