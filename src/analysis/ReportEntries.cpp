@@ -2,6 +2,7 @@
 #include "analysis/ReportEntry.h"
 
 #include "analysis/control/ControlReports.h"
+#include "analysis/gantt/GanttReports.h"
 #include "analysis/histogram/HistogramReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 
@@ -17,6 +18,7 @@ std::span<const ReportEntry> reportEntries() {
                  controlReportEntries(),
                  histogramReportEntries(),
                  statisticsReportEntries(),
+                 ganttReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

@@ -26,6 +26,9 @@ zel_sources(zelcore
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
   src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
   src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
+  # The Gantt chart: project names, its set, fill, clicks and report entry.
+  src/analysis/gantt/GanttChart.h src/analysis/gantt/GanttChart.cpp
+  src/analysis/gantt/GanttReports.h src/analysis/gantt/GanttReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and

@@ -180,7 +180,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
                        .bottomSource = Variable2,
                        .leftSource = Variable1,
                        .rightSource = Variable3}},
-    {Gantt, "ガントチャート", "", needs(2, kGanttVariables, gantol),
+    {Gantt, "ガントチャート", "gantt", needs(2, kGanttVariables, gantol),
      noViewCommand(oneChart(gantog, "ガントチャート"))},
     {XbarR, "Xbar-R 管理図", "xbar-r", between(2, 10, kXbarRSize, XR1),
      twoCharts(xrkanri, {"平均値　Ｘbar", "範囲　Ｒ"}, {"(平均値)", "(範囲)"})},

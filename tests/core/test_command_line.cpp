@@ -95,7 +95,7 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("pareto"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats";
+                            "stratified-stats, gantt";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
@@ -118,7 +118,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "stratified-histogram\t層別ヒストグラム\t--var 2 つまで\t"
               "--set upper, lower, classes, adjust, width, decimals, kind\n"
               "variable-stats\t変数別統計量\t--var なし（すべての変数）\t--set kind\n"
-              "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n");
+              "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n"
+              "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {
