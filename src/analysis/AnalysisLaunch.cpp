@@ -5,6 +5,8 @@
 
 #include "analysis/AnalysisSet.h"
 #include "analysis/control/ControlWindows.h"
+#include "analysis/gantt/gantog.h"
+#include "analysis/gantt/gantol.h"
 #include "analysis/hensi1.h"
 #include "analysis/hensi2.h"
 #include "analysis/hensi3.h"
@@ -73,6 +75,9 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hakohg, [](MainContext& c) { return openHakohg(c); });
         set(zel::WindowId::hensi2so, [](MainContext& c) { return openHensi2so(c); });
         set(zel::WindowId::hakohso, [](MainContext& c) { return openHakohso(c); });
+        // The Gantt chart: gantol (project names), gantog (the chart).
+        set(zel::WindowId::gantol, [](MainContext& c) { return openGantol(c); });
+        set(zel::WindowId::gantog, [](MainContext& c) { return openGantog(c); });
         return t;
     }();
     return table;
@@ -125,6 +130,8 @@ std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId a
         return {WindowId::dobun};
     case WindowId::dobun:
         return {WindowId::youko};
+    case WindowId::gantol:
+        return {WindowId::gantog};
     default:
         return {};
     }

@@ -76,5 +76,8 @@ if(ZEL_WITH_QT)
     src/analysis/statistics/hakohg.h src/analysis/statistics/hakohg.cpp
     src/analysis/statistics/hensi2so.h src/analysis/statistics/hensi2so.cpp
     src/analysis/statistics/hakohso.h src/analysis/statistics/hakohso.cpp
+    # The Gantt chart: the project name window and the chart window.
+    src/analysis/gantt/gantol.h src/analysis/gantt/gantol.cpp
+    src/analysis/gantt/gantog.h src/analysis/gantt/gantog.cpp
   )
 endif()

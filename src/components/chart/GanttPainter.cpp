@@ -12,8 +12,10 @@
 namespace {
 
 // Task k of project p runs from value(k) to value(k + 1); a single series runs from 0.
+// A task reports the series whose value ends it (k + 1), as a click on it names the
+// task's end (look: the series whose colour it takes). backwards: the end lies before the start (a negative duration).
 void forEachTask(const zel::ChartModel& m, const ChartLayout& l,
-                 const std::function<void(int, int, const QRectF&)>& visit) {
+                 const std::function<void(int, int, int, const QRectF&, bool)>& visit) {
     const int ns = m.seriesCount();
     const double h = l.slotWidth() * 0.6;
     const double gap =
@@ -36,7 +38,7 @@ void forEachTask(const zel::ChartModel& m, const ChartLayout& l,
                 a += gap;
                 b -= gap;
             }
-            visit(s, p, QRectF(QPointF(a, c - h / 2), QPointF(b, c + h / 2)));
+            visit(s, ns == 1 ? 1 : s + 1, p, QRectF(QPointF(a, c - h / 2), QPointF(b, c + h / 2)), to < from);
         }
     }
 }
@@ -48,13 +50,33 @@ void GanttPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
     p.save();
     p.setClipRect(f.layout->plot());
     p.setRenderHint(QPainter::Antialiasing, false);
-    forEachTask(m, *f.layout, [&](int s, int, const QRectF& r) {
-        p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
-        if (f.monochrome) {
+    forEachTask(m, *f.layout, [&](int look, int, int, const QRectF& r, bool backwards) {
+        if (f.monochrome || backwards) {
+            p.setPen(Qt::NoPen);
             p.setBrush(Qt::white);
             p.drawRect(r);
         }
-        p.setBrush(SeriesStyle::fillBrush(s, f.monochrome));
+        if (backwards) {
+            // A task that ends before it starts stays in sight: hatched in its
+            // colour, with a thick dashed outline and an arrow head at its end (the
+            // left side, where the time runs back to).
+            const QColor ink = f.monochrome ? QColor(Qt::black) : QColor(200, 0, 0);
+            const QColor hatch = f.monochrome ? QColor(Qt::black) : SeriesStyle::fillBrush(look, false).color();
+            p.setBrush(QBrush(hatch, Qt::BDiagPattern));
+            QPen pen(ink, 2.0 * f.unit, Qt::DashLine);
+            p.setPen(pen);
+            p.drawRect(r);
+            const double a = std::min(r.height() / 2, 8.0 * f.unit);
+            QPolygonF head;
+            head << QPointF(r.left() - a, r.center().y()) << QPointF(r.left(), r.top())
+                 << QPointF(r.left(), r.bottom());
+            p.setPen(QPen(ink, f.unit));
+            p.setBrush(ink);
+            p.drawPolygon(head);
+            return;
+        }
+        p.setPen(SeriesStyle::outlinePen(look, f.monochrome, f.unit));
+        p.setBrush(SeriesStyle::fillBrush(look, f.monochrome));
         p.drawRect(r);
     });
     p.restore();
@@ -64,8 +86,10 @@ std::optional<ChartHit> GanttPainter::hitTest(const zel::ChartModel& m, const Ch
                                               QPointF pos) const {
     if (!f.layout) return std::nullopt;
     std::optional<ChartHit> hit;
-    forEachTask(m, *f.layout, [&](int s, int pt, const QRectF& r) {
-        if (r.adjusted(-1, -1, 1, 1).contains(pos)) hit = ChartHit{s, pt};
+    const double a = 8.0 * f.layout->unit();
+    forEachTask(m, *f.layout, [&](int, int series, int pt, const QRectF& r, bool backwards) {
+        const QRectF area = r.adjusted(backwards ? -a - 1 : -1, -1, 1, 1);
+        if (area.contains(pos)) hit = ChartHit{series, pt};
     });
     return hit;
 }

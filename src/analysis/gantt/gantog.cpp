@@ -1,0 +1,152 @@
+// gantog: the Gantt chart window.
+#include "analysis/gantt/gantog.h"
+
+#include "analysis/AnalysisSet.h"
+#include "components/chart/ChartView.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
+#include "windowkit/WindowGeometry.h"
+#include "windowkit/Workspace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+using zel::px;
+
+// Twips of the panel column: a caption and its box every 270, 2000 wide.
+constexpr double kPanelTop = 120;
+constexpr double kPanelStep = 270;
+constexpr double kPanelWidth = 2000;
+// The kind list is taller than a value box: the fields start below it.
+constexpr double kFieldsTop = kPanelTop + 2 * kPanelStep + 120;
+// Where the panel stands before the first layout.
+constexpr double kDesignPanelLeft = 6345;
+
+const GraphWindowSpec kDesign{
+    .window = zel::WindowId::gantog,
+    .caption = gantog::captionText(),
+    .chartCount = 1,
+    .printColourName = QStringLiteral("fcolor"),
+    .optionsName = QStringLiteral("oreop"),
+    .titlesName = QStringLiteral("titles"),
+    .viewName = QStringLiteral("orsitens"),
+    .gridName = QStringLiteral("ggriset"),
+    .alsoCloses = {},
+};
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QAction* findItem(QMenu* menu, const QString& name) {
+    for (QAction* a : menu->actions())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+} // namespace
+
+gantog::gantog(MainContext& context, QWidget* parent) : GraphWindow(context, kDesign, parent) {
+    int row = 0;
+    const auto place = [&](QWidget* w, double top, double height) {
+        w->setGeometry(px(kDesignPanelLeft), px(top), px(kPanelWidth), px(height));
+        addPanelControl(w);
+    };
+    auto* kindLabel = new QLabel(kindLabelText(), client());
+    kindLabel->setObjectName(QStringLiteral("Label6"));
+    place(kindLabel, kPanelTop, 255);
+    m_kinds = new QComboBox(client());
+    m_kinds->setObjectName(QStringLiteral("graphs"));
+    for (const std::string& k : zel::ganttKindList())
+        m_kinds->addItem(text(k));
+    m_kinds->setCurrentText(QString::fromUtf8(zel::kGanttPlainKind));
+    place(m_kinds, kPanelTop + kPanelStep, 330);
+
+    const auto field = [&](const QString& caption, const QString& name) {
+        auto* label = new QLabel(caption, client());
+        label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
+        place(label, kFieldsTop + 2 * row * kPanelStep, 255);
+        QLineEdit* box = addReadout(name);
+        place(box, kFieldsTop + (2 * row + 1) * kPanelStep, 285);
+        ++row;
+        return box;
+    };
+    m_task = field(taskLabelText(), QStringLiteral("Textset"));
+    m_start = field(startLabelText(), QStringLiteral("Textpoint"));
+    m_end = field(endLabelText(), QStringLiteral("Text1"));
+    m_duration = field(durationLabelText(), QStringLiteral("Text2"));
+    m_project = field(projectLabelText(), QStringLiteral("Text3"));
+    m_backwards = field(backwardsLabelText(), QStringLiteral("Text4"));
+
+    buildMenus();
+    ChartView* view = chart(0);
+    view->setGeometry(px(100), px(100), px(kDesignPanelLeft - 300), px(4000));
+    view->model().setHitReporting(1);
+    connect(view, &ChartView::HotHit, this, &gantog::onHit);
+    connect(m_kinds, &QComboBox::currentIndexChanged, this, [this] { redrawChart(0); });
+}
+
+void gantog::buildMenus() {
+    QMenu* options = optionsMenu();
+    QAction* titles = findItem(options, QStringLiteral("titles"));
+    QAction* view = findItem(options, QStringLiteral("orsitens"));
+    // "最大最小値指定" stands in the menu but does nothing in this window.
+    QAction* scale = MenuFrame::addItem(options, scaleText(), QStringLiteral("memoris"));
+    options->removeAction(scale);
+    options->insertAction(titles, scale);
+    scale->setEnabled(false);
+
+    QMenu* legend = MenuFrame::addMenu(options, legendMenuText(), QStringLiteral("OHANREI"));
+    options->removeAction(legend->menuAction());
+    options->insertMenu(view, legend);
+    m_show = MenuFrame::addItem(legend, showText(), QStringLiteral("OHSURU"));
+    m_hide = MenuFrame::addItem(legend, hideText(), QStringLiteral("OHSINAI"));
+    m_show->setCheckable(true);
+    m_hide->setCheckable(true);
+    m_show->setChecked(true);
+    connect(m_show, &QAction::triggered, this, [this] { choose(m_show, m_hide); });
+    connect(m_hide, &QAction::triggered, this, [this] { choose(m_hide, m_show); });
+}
+
+void gantog::choose(QAction* on, QAction* off) {
+    on->setChecked(true);
+    off->setChecked(false);
+    redrawChart(0);
+}
+
+zel::GanttKind gantog::kind() const {
+    return zel::findGanttKind(m_kinds->currentText().toStdString()).value_or(zel::GanttKind::Plain);
+}
+
+std::optional<GraphWindow::ChartFill> gantog::chartFill(int index) {
+    if (index != 0) return std::nullopt;
+    const zel::AnalysisSet& set = context().workspace().analysisSet;
+    m_backwards->setText(text(zel::negativeTaskList(set)));
+    m_backwards->setToolTip(m_backwards->text());
+    return [&set, k = kind(), shown = m_show->isChecked()](zel::ChartModel& model) {
+        zel::fillGanttChart(model, set, k, shown);
+    };
+}
+
+void gantog::onHit(int series, int point) {
+    const zel::AnalysisSet& set = context().workspace().analysisSet;
+    zel::ChartModel& m = chart(0)->model();
+    if (series > set.seriesCount || !m.setCurrentSeries(series) || !m.setCurrentPoint(point)) return;
+    const std::optional<zel::GanttClick> click = zel::ganttClick(set, series, point);
+    if (!click) return;
+    const zel::GanttReadout r = zel::ganttReadout(*click);
+    m_task->setText(text(r.task));
+    m_start->setText(text(r.start));
+    m_end->setText(text(r.end));
+    m_duration->setText(text(r.duration));
+    m_project->setText(text(r.project));
+}
+
+ZelWindow* openGantog(MainContext& context) {
+    return ZelWindow::open<gantog>(context);
+}
