@@ -79,5 +79,6 @@ if(ZEL_WITH_QT)
     # The Gantt chart: the project name window and the chart window.
     src/analysis/gantt/gantol.h src/analysis/gantt/gantol.cpp
     src/analysis/gantt/gantog.h src/analysis/gantt/gantog.cpp
+    src/analysis/gantt/GanttGallery.h src/analysis/gantt/GanttGallery.cpp
   )
 endif()

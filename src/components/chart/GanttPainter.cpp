@@ -4,7 +4,9 @@
 #include "components/chart/ChartLayout.h"
 #include "components/chart/SeriesStyle.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <functional>
@@ -34,7 +36,8 @@ void forEachTask(const zel::ChartModel& m, const ChartLayout& l,
             }
             double a = l.valuePos(from), b = l.valuePos(to);
             if (a > b) std::swap(a, b);
-            if (gap > 0 && b - a > 2 * gap) {
+            // A task that runs backwards is a mark over its neighbours: no gap.
+            if (gap > 0 && b - a > 2 * gap && to >= from) {
                 a += gap;
                 b -= gap;
             }
@@ -51,33 +54,47 @@ void GanttPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
     p.setClipRect(f.layout->plot());
     p.setRenderHint(QPainter::Antialiasing, false);
     forEachTask(m, *f.layout, [&](int look, int, int, const QRectF& r, bool backwards) {
-        if (f.monochrome || backwards) {
-            p.setPen(Qt::NoPen);
+        if (backwards) return;
+        p.setPen(SeriesStyle::outlinePen(look, f.monochrome, f.unit));
+        if (f.monochrome) {
             p.setBrush(Qt::white);
             p.drawRect(r);
         }
-        if (backwards) {
-            // A task that ends before it starts stays in sight: hatched in its
-            // colour, with a thick dashed outline and an arrow head at its end (the
-            // left side, where the time runs back to).
-            const QColor ink = f.monochrome ? QColor(Qt::black) : QColor(200, 0, 0);
-            const QColor hatch = f.monochrome ? QColor(Qt::black) : SeriesStyle::fillBrush(look, false).color();
-            p.setBrush(QBrush(hatch, Qt::BDiagPattern));
-            QPen pen(ink, 2.0 * f.unit, Qt::DashLine);
-            p.setPen(pen);
-            p.drawRect(r);
-            const double a = std::min(r.height() / 2, 8.0 * f.unit);
-            QPolygonF head;
-            head << QPointF(r.left() - a, r.center().y()) << QPointF(r.left(), r.top())
-                 << QPointF(r.left(), r.bottom());
-            p.setPen(QPen(ink, f.unit));
-            p.setBrush(ink);
-            p.drawPolygon(head);
-            return;
-        }
-        p.setPen(SeriesStyle::outlinePen(look, f.monochrome, f.unit));
         p.setBrush(SeriesStyle::fillBrush(look, f.monochrome));
         p.drawRect(r);
+    });
+    // A task that ends before it starts stays in sight over the bars it overlaps:
+    // a narrower bar cross-hatched in its series' colour with a dashed black outline, an
+    // arrow head at its end (the left side, where the time runs back to) and its
+    // duration above it.
+    const QFontMetricsF fm(f.font);
+    forEachTask(m, *f.layout, [&](int look, int series, int point, const QRectF& full, bool backwards) {
+        if (!backwards) return;
+        const double h = std::max(full.height() * 0.55, 4.0 * f.unit);
+        const QRectF r(full.left(), full.center().y() - h / 2, full.width(), h);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRect(r);
+        const QColor hatch = f.monochrome ? QColor(Qt::black) : SeriesStyle::colour(look);
+        p.setBrush(QBrush(hatch, Qt::DiagCrossPattern));
+        p.drawRect(r);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 2.0 * f.unit, Qt::DashLine));
+        p.drawRect(r);
+        const double a = std::min(h / 2, 8.0 * f.unit);
+        QPolygonF head;
+        head << QPointF(r.left() - a, r.center().y()) << QPointF(r.left(), r.top())
+             << QPointF(r.left(), r.bottom());
+        p.setPen(QPen(Qt::black, f.unit));
+        p.setBrush(Qt::black);
+        p.drawPolygon(head);
+        const double days = m.value(series, point) - m.value(series - 1, point);
+        const QString text = QString::number(days, 'g', 6);
+        const QRectF box(r.left() - a, full.top() - fm.height() - f.unit, fm.horizontalAdvance(text) + 2 * f.unit,
+                         fm.height());
+        p.setPen(Qt::black);
+        p.setFont(f.font);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
     });
     p.restore();
 }
@@ -86,10 +103,13 @@ std::optional<ChartHit> GanttPainter::hitTest(const zel::ChartModel& m, const Ch
                                               QPointF pos) const {
     if (!f.layout) return std::nullopt;
     std::optional<ChartHit> hit;
+    bool onTop = false; // a task that runs backwards is drawn over the others
     const double a = 8.0 * f.layout->unit();
     forEachTask(m, *f.layout, [&](int, int series, int pt, const QRectF& r, bool backwards) {
         const QRectF area = r.adjusted(backwards ? -a - 1 : -1, -1, 1, 1);
-        if (area.contains(pos)) hit = ChartHit{series, pt};
+        if (!area.contains(pos) || (onTop && !backwards)) return;
+        hit = ChartHit{series, pt};
+        onTop = backwards;
     });
     return hit;
 }
