@@ -81,17 +81,20 @@ void GanttPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black, 2.0 * f.unit, Qt::DashLine));
         p.drawRect(r);
-        const double a = std::min(h / 2, 8.0 * f.unit);
+        // The head stays inside the bar, so that a bar starting at the axis keeps it.
+        const double a = std::min(std::max(h / 2, 6.0 * f.unit), r.width() / 2);
         QPolygonF head;
-        head << QPointF(r.left() - a, r.center().y()) << QPointF(r.left(), r.top())
-             << QPointF(r.left(), r.bottom());
+        head << QPointF(r.left(), r.center().y()) << QPointF(r.left() + a, r.top())
+             << QPointF(r.left() + a, r.bottom());
         p.setPen(QPen(Qt::black, f.unit));
         p.setBrush(Qt::black);
         p.drawPolygon(head);
         const double days = m.value(series, point) - m.value(series - 1, point);
         const QString text = QString::number(days, 'g', 6);
-        const QRectF box(r.left() - a, full.top() - fm.height() - f.unit, fm.horizontalAdvance(text) + 2 * f.unit,
-                         fm.height());
+        const double w = fm.horizontalAdvance(text) + 2 * f.unit;
+        const QRectF& plot = f.layout->plot();
+        const double left = std::clamp(r.left(), plot.left() + f.unit, std::max(plot.left(), plot.right() - w));
+        const QRectF box(left, full.top() - fm.height() - f.unit, w, fm.height());
         p.setPen(Qt::black);
         p.setFont(f.font);
         p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -104,9 +107,8 @@ std::optional<ChartHit> GanttPainter::hitTest(const zel::ChartModel& m, const Ch
     if (!f.layout) return std::nullopt;
     std::optional<ChartHit> hit;
     bool onTop = false; // a task that runs backwards is drawn over the others
-    const double a = 8.0 * f.layout->unit();
     forEachTask(m, *f.layout, [&](int, int series, int pt, const QRectF& r, bool backwards) {
-        const QRectF area = r.adjusted(backwards ? -a - 1 : -1, -1, 1, 1);
+        const QRectF area = r.adjusted(-1, -1, 1, 1);
         if (!area.contains(pos) || (onTop && !backwards)) return;
         hit = ChartHit{series, pt};
         onTop = backwards;
