@@ -213,7 +213,8 @@ class TestGantt : public QObject {
         QCOMPARE(kinds->itemText(0), QStringLiteral("ガントチャート"));
         QCOMPARE(kinds->itemText(1), QStringLiteral("（間隔あり）"));
         QCOMPARE(kinds->currentText(), QStringLiteral("ガントチャート"));
-        for (const char* caption : {"作業ナンバー", "開始位置データ", "終了位置データ", "期間データ", "プロジェクト名"}) {
+        for (const char* caption :
+             {"作業ナンバー", "開始位置データ", "終了位置データ", "期間データ", "プロジェクト名"}) {
             bool found = false;
             for (QLabel* l : g->findChildren<QLabel*>())
                 found = found || l->text() == QString::fromUtf8(caption);
@@ -280,8 +281,11 @@ class TestGantt : public QObject {
             const QImage f = rendered(forward, mono), b = rendered(backward, mono);
             // Its mark (dashed outline, arrow head, duration) is black, which no
             // coloured bar and no text uses.
-            if (!mono) QVERIFY2(pixelsOf(b, Qt::black) > pixelsOf(f, Qt::black) + 200,
-                                qPrintable(QStringLiteral("%1 / %2").arg(pixelsOf(b, Qt::black)).arg(pixelsOf(f, Qt::black))));
+            if (!mono)
+                QVERIFY2(
+                    pixelsOf(b, Qt::black) > pixelsOf(f, Qt::black) + 200,
+                    qPrintable(
+                        QStringLiteral("%1 / %2").arg(pixelsOf(b, Qt::black)).arg(pixelsOf(f, Qt::black))));
             // The bar is there, and its click names the series that ends it.
             std::optional<ChartHit> hit;
             for (int x = 0; x < 600 && !hit; x += 2)
@@ -305,7 +309,7 @@ class TestGantt : public QObject {
             e.fill(m);
             QCOMPARE(m.chartType(), zel::ChartType::Gantt);
             QCOMPARE(m.chartStyle(), e.file.contains(QStringLiteral("gaps")) ? zel::chartstyles::kGanttGaps
-                                                                              : zel::chartstyles::kGanttPlain);
+                                                                             : zel::chartstyles::kGanttPlain);
             QCOMPARE(m.titleTop(), std::string("ガントチャート"));
             QCOMPARE(m.pointCount(), 6);
             QCOMPARE(m.pointLabelAt(3), std::string("検査治具"));

@@ -36,8 +36,8 @@ class TestGanttReports : public QObject {
             runReport({QStringLiteral("--report=gantt"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(entries(out), (QStringList{"gantog-Graph1.pdf", "gantog-Graph1.png", "gantog-Graph1.svg",
-                                            "summary.txt"}));
+        QCOMPARE(entries(out),
+                 (QStringList{"gantog-Graph1.pdf", "gantog-Graph1.png", "gantog-Graph1.svg", "summary.txt"}));
         QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
                  QStringLiteral("start a 0\nend a 9\ntasks a 2\n"
                                 "start c 2\nend c 5.5\ntasks c 2\n"
@@ -65,11 +65,13 @@ class TestGanttReports : public QObject {
         const QString out = path(QStringLiteral("refused"));
         ReportRun run = runReport({QStringLiteral("--report=gantt"), QStringLiteral("--output=") + out, one});
         QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.err, std::string("ガントチャートを作成するには最低２つの変数（一つのプロジェクトの開始時間と終了"
-                                      "時間）が必要です。\n"));
+        QCOMPARE(run.err,
+                 std::string("ガントチャートを作成するには最低２つの変数（一つのプロジェクトの開始時間と終了"
+                             "時間）が必要です。\n"));
         QVERIFY(!QFile::exists(out));
 
-        const QString two = writeReportDataset(path(QStringLiteral("two")), {"開始", "終了"}, {{1, 2}, {2, 4}});
+        const QString two =
+            writeReportDataset(path(QStringLiteral("two")), {"開始", "終了"}, {{1, 2}, {2, 4}});
         run = runReport({QStringLiteral("--report=gantt"), QStringLiteral("--set=kind=棒グラフ"),
                          QStringLiteral("--output=") + out, two});
         QCOMPARE(run.exitCode, 2);

@@ -49,6 +49,7 @@ std::vector<ChartGalleryEntry> ganttGalleryEntries() {
     add("66_gantt_schedule", "ガントチャート：開発日程（検査治具の評価が逆行）", GanttKind::Plain, false);
     add("67_gantt_schedule_gaps", "ガントチャート（間隔あり）：開発日程", GanttKind::Gaps, false);
     add("68_gantt_schedule_mono", "ガントチャート：開発日程（モノクロ）", GanttKind::Plain, true);
-    add("69_gantt_schedule_gaps_mono", "ガントチャート（間隔あり）：開発日程（モノクロ）", GanttKind::Gaps, true);
+    add("69_gantt_schedule_gaps_mono", "ガントチャート（間隔あり）：開発日程（モノクロ）", GanttKind::Gaps,
+        true);
     return e;
 }

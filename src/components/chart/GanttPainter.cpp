@@ -14,8 +14,9 @@
 namespace {
 
 // Task k of project p runs from value(k) to value(k + 1); a single series runs from 0.
-// A task reports the series whose value ends it (k + 1), as a click on it names the
-// task's end (look: the series whose colour it takes). backwards: the end lies before the start (a negative duration).
+// visit(look, series, point, bar, backwards): look is the series whose colour the task
+// takes (k); series is the one a click on it reports, the series whose value ends it
+// (k + 1); backwards says that the end lies before the start (a negative duration).
 void forEachTask(const zel::ChartModel& m, const ChartLayout& l,
                  const std::function<void(int, int, int, const QRectF&, bool)>& visit) {
     const int ns = m.seriesCount();
@@ -93,7 +94,8 @@ void GanttPainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame
         const QString text = QString::number(days, 'g', 6);
         const double w = fm.horizontalAdvance(text) + 2 * f.unit;
         const QRectF& plot = f.layout->plot();
-        const double left = std::clamp(r.left(), plot.left() + f.unit, std::max(plot.left(), plot.right() - w));
+        const double left =
+            std::clamp(r.left(), plot.left() + f.unit, std::max(plot.left(), plot.right() - w));
         const QRectF box(left, full.top() - fm.height() - f.unit, w, fm.height());
         p.setPen(Qt::black);
         p.setFont(f.font);
