@@ -26,6 +26,8 @@ zel_sources(zelcore
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
   src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
   src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
+  # The variable graphs: the kind lists, the fill, the statistics-line code, the report.
+  src/analysis/vargraph/VariableGraphFill.h src/analysis/vargraph/VariableGraphFill.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
