@@ -16,6 +16,8 @@
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
 #include "analysis/statistics/hensi2so.h"
+#include "analysis/vargraph/hensuub.h"
+#include "analysis/vargraph/oresen.h"
 #include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -73,6 +75,10 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hakohg, [](MainContext& c) { return openHakohg(c); });
         set(zel::WindowId::hensi2so, [](MainContext& c) { return openHensi2so(c); });
         set(zel::WindowId::hakohso, [](MainContext& c) { return openHakohso(c); });
+        // The variable graphs: hensuub and oresen; toukei, okikaku, MEMORIH and
+        // kgenin are oresen's own modal dialogs.
+        set(zel::WindowId::hensuub, dialogOpener<hensuub>());
+        set(zel::WindowId::oresen, [](MainContext& c) { return openOresen(c); });
         return t;
     }();
     return table;

@@ -4,6 +4,7 @@
 #include "analysis/control/ControlReports.h"
 #include "analysis/histogram/HistogramReports.h"
 #include "analysis/statistics/StatisticsReports.h"
+#include "analysis/vargraph/VariableGraphReports.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,6 +18,7 @@ std::span<const ReportEntry> reportEntries() {
                  controlReportEntries(),
                  histogramReportEntries(),
                  statisticsReportEntries(),
+                 variableGraphReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

@@ -28,6 +28,7 @@ zel_sources(zelcore
   src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
   # The variable graphs: the kind lists, the fill, the statistics-line code, the report.
   src/analysis/vargraph/VariableGraphFill.h src/analysis/vargraph/VariableGraphFill.cpp
+  src/analysis/vargraph/VariableGraphReports.h src/analysis/vargraph/VariableGraphReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
@@ -75,5 +76,10 @@ if(ZEL_WITH_QT)
     src/analysis/statistics/hakohg.h src/analysis/statistics/hakohg.cpp
     src/analysis/statistics/hensi2so.h src/analysis/statistics/hensi2so.cpp
     src/analysis/statistics/hakohso.h src/analysis/statistics/hakohso.cpp
+    # The variable graphs: hensuub, oresen and its dialogs toukei and okikaku.
+    src/analysis/vargraph/hensuub.h src/analysis/vargraph/hensuub.cpp
+    src/analysis/vargraph/oresen.h src/analysis/vargraph/oresen.cpp
+    src/analysis/vargraph/toukei.h src/analysis/vargraph/toukei.cpp
+    src/analysis/vargraph/okikaku.h src/analysis/vargraph/okikaku.cpp
   )
 endif()
