@@ -81,5 +81,6 @@ if(ZEL_WITH_QT)
     src/analysis/vargraph/oresen.h src/analysis/vargraph/oresen.cpp
     src/analysis/vargraph/toukei.h src/analysis/vargraph/toukei.cpp
     src/analysis/vargraph/okikaku.h src/analysis/vargraph/okikaku.cpp
+    src/analysis/vargraph/VariableGraphGallery.h src/analysis/vargraph/VariableGraphGallery.cpp
   )
 endif()

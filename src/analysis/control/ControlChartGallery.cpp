@@ -10,6 +10,7 @@
 #include "analysis/control/XbarR.h"
 #include "analysis/histogram/HistogramGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
+#include "analysis/vargraph/VariableGraphGallery.h"
 #include "dataset/Dataset.h"
 
 #include <algorithm>
@@ -148,7 +149,8 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
 
 std::vector<ChartGalleryEntry> chartGalleryEntries() {
     std::vector<ChartGalleryEntry> all = componentGalleryEntries();
-    for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries})
+    for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries,
+                          variableGraphGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),
