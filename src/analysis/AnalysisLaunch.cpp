@@ -18,6 +18,8 @@
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
 #include "analysis/statistics/hensi2so.h"
+#include "analysis/vargraph/hensuub.h"
+#include "analysis/vargraph/oresen.h"
 #include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -78,6 +80,10 @@ std::array<Opener, zel::kWindowCount>& openers() {
         // The Gantt chart: gantol (project names), gantog (the chart).
         set(zel::WindowId::gantol, [](MainContext& c) { return openGantol(c); });
         set(zel::WindowId::gantog, [](MainContext& c) { return openGantog(c); });
+        // The variable graphs: hensuub and oresen; toukei, okikaku, MEMORIH and
+        // kgenin are oresen's own modal dialogs.
+        set(zel::WindowId::hensuub, dialogOpener<hensuub>());
+        set(zel::WindowId::oresen, [](MainContext& c) { return openOresen(c); });
         return t;
     }();
     return table;

@@ -5,6 +5,7 @@
 #include "analysis/gantt/GanttReports.h"
 #include "analysis/histogram/HistogramReports.h"
 #include "analysis/statistics/StatisticsReports.h"
+#include "analysis/vargraph/VariableGraphReports.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,6 +20,7 @@ std::span<const ReportEntry> reportEntries() {
                  histogramReportEntries(),
                  statisticsReportEntries(),
                  ganttReportEntries(),
+                 variableGraphReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

@@ -29,6 +29,9 @@ zel_sources(zelcore
   # The Gantt chart: project names, its set, fill, clicks and report entry.
   src/analysis/gantt/GanttChart.h src/analysis/gantt/GanttChart.cpp
   src/analysis/gantt/GanttReports.h src/analysis/gantt/GanttReports.cpp
+  # The variable graphs: the kind lists, the fill, the statistics-line code, the report.
+  src/analysis/vargraph/VariableGraphFill.h src/analysis/vargraph/VariableGraphFill.cpp
+  src/analysis/vargraph/VariableGraphReports.h src/analysis/vargraph/VariableGraphReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
@@ -80,5 +83,11 @@ if(ZEL_WITH_QT)
     src/analysis/gantt/gantol.h src/analysis/gantt/gantol.cpp
     src/analysis/gantt/gantog.h src/analysis/gantt/gantog.cpp
     src/analysis/gantt/GanttGallery.h src/analysis/gantt/GanttGallery.cpp
+    # The variable graphs: hensuub, oresen and its dialogs toukei and okikaku.
+    src/analysis/vargraph/hensuub.h src/analysis/vargraph/hensuub.cpp
+    src/analysis/vargraph/oresen.h src/analysis/vargraph/oresen.cpp
+    src/analysis/vargraph/toukei.h src/analysis/vargraph/toukei.cpp
+    src/analysis/vargraph/okikaku.h src/analysis/vargraph/okikaku.cpp
+    src/analysis/vargraph/VariableGraphGallery.h src/analysis/vargraph/VariableGraphGallery.cpp
   )
 endif()

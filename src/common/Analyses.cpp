@@ -161,7 +161,8 @@ using enum DefaultTitleSource;
 // In list order, which is the order of the enumeration (checked below). The
 // last column is the graph window and its default titles.
 constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
-    {VariableGraph, "変数別グラフ", "", opens(hensuub), redrawnWithFlag(oneChart(oresen, ""))},
+    {VariableGraph, "変数別グラフ", "variable-graph", opens(hensuub),
+     redrawnWithFlag(nameBelow(oneChart(oresen, "")))},
     {Histogram, "ヒストグラム", "histogram", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
     {Pareto, "パレート図", "", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
     {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),

@@ -89,18 +89,20 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), AnalysisId::XRs);
     EXPECT_EQ(reportAnalysisFor("ヒストグラム"), AnalysisId::Histogram);
     EXPECT_EQ(reportAnalysisFor("stratified-histogram"), AnalysisId::StratifiedHistogram);
+    EXPECT_EQ(reportAnalysisFor("variable-graph"), AnalysisId::VariableGraph);
+    EXPECT_EQ(reportAnalysisFor("変数別グラフ"), AnalysisId::VariableGraph);
     EXPECT_FALSE(reportAnalysisFor("パレート図")); // an analysis, but without a report
     EXPECT_FALSE(reportAnalysisFor("xbar"));
     const CommandLine c = parseCommandLine({"--report=pareto", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("pareto"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats, gantt";
+                            "stratified-stats, gantt, variable-graph";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
-        usageText().find("(x-rs also Xbar, histogram also 全データ); KEY: kind, decimals, limits, upper, "
-                         "lower, classes, adjust, width\n"),
+        usageText().find("(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ); KEY: kind, "
+                         "decimals, limits, upper, lower, classes, adjust, width, statlines\n"),
         std::string::npos);
 }
 
@@ -119,7 +121,9 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "--set upper, lower, classes, adjust, width, decimals, kind\n"
               "variable-stats\t変数別統計量\t--var なし（すべての変数）\t--set kind\n"
               "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n"
-              "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n");
+              "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n"
+              "variable-graph\t変数別グラフ\t--var 3 つまで（全データ も可）\t"
+              "--set kind, statlines, upper, lower\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

@@ -112,6 +112,7 @@ class TestChartRender : public QObject {
     void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
     void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
+    void statisticsLinesOfAPlainLineChartAreNamed();
     void barsTouchWithoutAGap();
     void whiskerCapsOnTheAxisEndsStayVisible();
     void statisticsLinesAreDrawnOnlyWhenAsked();
@@ -518,6 +519,39 @@ void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {
     const QString svg = QString::fromUtf8(svgOf(m));
     for (const QString& name : {QStringLiteral("平均"), QStringLiteral("+σ"), QStringLiteral("\u2212σ"),
                                 QStringLiteral("CL"), QStringLiteral("UCL"), QStringLiteral("LCL")})
+        QVERIFY2(svg.contains(QStringLiteral(">") + name + QStringLiteral("<")), qPrintable(name));
+}
+
+void TestChartRender::statisticsLinesOfAPlainLineChartAreNamed() {
+    // A line chart of readings (no control lines) with every statistics line:
+    // each is named at its right end (the names read the same in monochrome),
+    // and no two names overlap where lines end close together.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setPointCount(6);
+    fill(m, 1, {1, 5, 2, 6, 3, 7});
+    m.setStatLines(zel::statlines::kAll);
+    m.setYAxisScale(2);
+    m.setYAxisMax(20);
+    m.setYAxisMin(-10);
+    {
+        const auto l = layoutOf(m);
+        QStringList names;
+        for (const auto& n : l.edgeNames())
+            names << n.text;
+        names.sort();
+        QStringList expected = {"平均", "最大", "最小", "傾き", "+σ", "+2σ", "+3σ", "\u2212σ", "\u22122σ",
+                                "\u22123σ"};
+        expected.sort();
+        QCOMPARE(names, expected);
+        // No two names overlap.
+        for (std::size_t i = 0; i < l.edgeNames().size(); ++i)
+            for (std::size_t j = i + 1; j < l.edgeNames().size(); ++j)
+                QVERIFY(!l.edgeNames()[i].rect.intersects(l.edgeNames()[j].rect));
+    }
+    const QString svg = QString::fromUtf8(svgOf(m));
+    for (const QString& name : {QStringLiteral("最大"), QStringLiteral("最小")})
         QVERIFY2(svg.contains(QStringLiteral(">") + name + QStringLiteral("<")), qPrintable(name));
 }
 

@@ -11,6 +11,7 @@
 #include "analysis/gantt/GanttGallery.h"
 #include "analysis/histogram/HistogramGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
+#include "analysis/vargraph/VariableGraphGallery.h"
 #include "dataset/Dataset.h"
 
 #include <algorithm>
@@ -150,7 +151,8 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
 std::vector<ChartGalleryEntry> chartGalleryEntries() {
     std::vector<ChartGalleryEntry> all = componentGalleryEntries();
     for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries,
-                          ganttGalleryEntries})
+                          ganttGalleryEntries,
+                          variableGraphGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),

@@ -451,7 +451,7 @@ bool ChartLayout::controlLabelsOutside() const {
 
 std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartModel& m) const {
     std::vector<PendingName> names;
-    if (!isControlChart()) return names;
+    const bool controlChart = isControlChart();
     using CL = SeriesStyle::ControlLine;
     for (int s = 1; s <= static_cast<int>(m_roles.size()); ++s) {
         const auto c = controlLine(s);
@@ -467,23 +467,44 @@ std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartM
         n.value = controlValueAtEnd(m, s);
         names.push_back(n);
     }
-    // The data's own mean and standard-deviation lines, named in grey as the
-    // references they are.
+    // The data's own statistics lines, each named at its right end so that a
+    // reader tells them apart in monochrome as well: on a control chart only the
+    // mean and standard-deviation lines, in grey as the references they are;
+    // elsewhere every line, in its own colour.
     for (const zel::StatLine& l : m_statLines) {
-        if (l.kind != zel::StatLineKind::Mean && l.kind != zel::StatLineKind::Sigma) continue;
         PendingName n;
-        if (l.kind == zel::StatLineKind::Mean) {
+        switch (l.kind) {
+        case zel::StatLineKind::Mean:
             n.text = QStringLiteral("平均");
             n.rank = 5;
-        } else {
+            break;
+        case zel::StatLineKind::Sigma: {
             const int k = std::abs(l.sigmas);
             n.text = (l.sigmas > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
                      (k > 1 ? QString::number(k) : QString()) + QStringLiteral("σ");
             n.rank = l.sigmas > 0 ? 4 - k : 5 + k;
             n.below = l.sigmas < 0;
+            break;
         }
-        n.colour = SeriesStyle::referenceGrey(m_mono);
-        n.value = l.value;
+        case zel::StatLineKind::Max:
+            n.text = QStringLiteral("最大");
+            n.rank = 0;
+            break;
+        case zel::StatLineKind::Min:
+            n.text = QStringLiteral("最小");
+            n.rank = 9;
+            n.below = true;
+            break;
+        case zel::StatLineKind::Trend:
+            n.text = QStringLiteral("傾き");
+            n.rank = 5;
+            break;
+        }
+        const bool reference = l.kind == zel::StatLineKind::Mean || l.kind == zel::StatLineKind::Sigma;
+        if (controlChart && !reference) continue;
+        n.colour = controlChart ? SeriesStyle::referenceGrey(m_mono)
+                                : SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit).color();
+        n.value = l.valueAt(l.x1);
         names.push_back(n);
     }
     return names;
@@ -537,6 +558,15 @@ void ChartLayout::placeEdgeNames(const std::vector<PendingName>& pending) {
         if (n.name->below) r.moveTop(n.y + 1 * u);
         if (r.top() < m_plot.top()) r.moveTop(n.y + 1 * u);
         if (r.bottom() > m_plot.bottom()) r.moveBottom(n.y - 1 * u);
+        // Two lines that end close together: the later name steps left of the other.
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const EdgeName& other : m_edgeNames)
+                if (other.rect.intersects(r)) {
+                    r.moveRight(other.rect.left() - 2 * u);
+                    moved = true;
+                }
+        }
         m_edgeNames.push_back({n.name->text, r, n.name->colour});
     }
 }

@@ -1,0 +1,194 @@
+// Keys and clicks of the variable graph window oresen on the real X11 platform:
+// point clicks and the separation pop-up, the kind list stepped through by its
+// keys, and the classification dialog okikaku by keys and clicks. The keys come
+// through the X server as a user's do (tests/support/X11Input.h).
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/vargraph/VariableGraphFill.h"
+#include "analysis/vargraph/okikaku.h"
+#include "analysis/vargraph/oresen.h"
+#include "components/chart/ChartRenderer.h"
+#include "components/chart/ChartView.h"
+#include "components/grid/DataGrid.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/Workspace.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QtTest>
+
+#include "DatasetFixtures.h"
+#include "UiTestSupport.h"
+#include "X11Input.h"
+
+#include <memory>
+
+using uitest::FakeContext;
+
+namespace {
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+QString field(QWidget* window, const char* name) {
+    return window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+}
+
+// A pixel of the chart where it draws the point of the series; (-1, -1) for none.
+QPoint pixelOf(ChartView* view, int series, int point) {
+    const QRectF target(view->rect());
+    const ChartRenderer::Options options = view->renderOptions();
+    for (int y = 2; y < view->height(); y += 3)
+        for (int x = 2; x < view->width(); x += 3) {
+            const std::optional<ChartHit> hit =
+                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
+            if (hit && hit->series == series && hit->point == point) return {x, y};
+        }
+    return {-1, -1};
+}
+
+bool clickElement(ChartView* view, int series, int point, int button = 1) {
+    const QPoint at = pixelOf(view, series, point);
+    return at.x() >= 0 && x11input::click(view, at, button);
+}
+
+QPoint cellCentre(DataGrid& g, int col, int row) {
+    const QModelIndex idx = g.model()->index(row - 1, col - 1);
+    g.scrollTo(idx);
+    return g.visualRect(idx).center();
+}
+
+} // namespace
+
+#define KEYS(...) QVERIFY(x11input::keys({__VA_ARGS__}))
+
+class TestVariableGraphInput : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY2(x11input::onX11(), "runs on the X11 platform (xvfb-run, QT_QPA_PLATFORM=xcb)");
+    }
+
+    void init() {
+        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+        ctx = std::make_unique<FakeContext>();
+        uitest::fillDataset(ctx->ws.dataset, {{1, 8}, {4, 2}, {2, 6}, {6, 3}, {3, 9}});
+        ctx->analysis = QStringLiteral("変数別グラフ");
+    }
+
+    void cleanup() {
+        ZelWindow::closeAll();
+        uitest::flushDeletes();
+        ctx.reset();
+    }
+
+    // A left click shows the point; a right click on the line pops the
+    // separation menu up, where Down and Enter choose "分離する".
+    void pointClicksAndTheSeparationPopUp() {
+        oresen* w = open({1, 2});
+        QVERIFY(w);
+        w->resize(900, 600);
+        QVERIFY(x11input::activate(w));
+        ChartView* g = w->chart();
+        QVERIFY(clickElement(g, 2, 3));
+        QCOMPARE(w->lastPoint(), 3);
+        QCOMPARE(field(w, "Textset"), QString(" 2"));
+        QCOMPARE(field(w, "Textpoint"), QString(" 6"));
+        QVERIFY(clickElement(g, 1, 4, 3));
+        QCOMPARE(w->lastPoint(), 4);
+        QTRY_VERIFY(w->separationMenu()->isVisible());
+        KEYS("Down", "Return");
+        QTRY_VERIFY(!w->separationMenu()->isVisible());
+        QCOMPARE(g->model().pointSeparatedAt(4), 1);
+        // A bar pops nothing up.
+        w->kindList()->setCurrentText(QStringLiteral("棒グラフ"));
+        QVERIFY(clickElement(g, 1, 2, 3));
+        QCOMPARE(w->lastPoint(), 2);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // The kind list by its keys: each kind drawn in turn; "規格の入力" asks for
+    // its limits, and Escape there keeps the drawing.
+    void kindListByKeyboard() {
+        oresen* w = open({1});
+        QVERIFY(w);
+        w->resize(900, 600);
+        QVERIFY(x11input::activate(w));
+        QComboBox* kinds = w->kindList();
+        kinds->setFocus();
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(kinds));
+        KEYS("Home");
+        const std::vector<std::string_view> list = zel::variableGraphKindList(1, false);
+        for (std::size_t i = 0; i + 1 < list.size(); ++i) {
+            if (i > 0) KEYS("Down");
+            QCOMPARE(kinds->currentText().toStdString(), std::string(list[i]));
+            const zel::VariableGraphKind* k = zel::findVariableGraphKind(list[i]);
+            const zel::ChartModel& m = w->chart()->model();
+            QCOMPARE(m.chartType(), k->type);
+            QCOMPARE(m.chartStyle(), k->style);
+            QCOMPARE(uitest::findAction(w, "okubusi")->isEnabled(), zel::variableGraphMenuState(*k, 1).classification);
+        }
+        const std::vector<double> before = w->chart()->model().values();
+        bool asked = false;
+        uitest::whenModal<QDialog>([&](QDialog* d) {
+            QCOMPARE(d->objectName(), QString("kgenin"));
+            QVERIFY(x11input::activate(d));
+            KEYS("Escape");
+            asked = true;
+        });
+        KEYS("Down");
+        QTRY_VERIFY(asked);
+        QCOMPARE(kinds->currentText(), QString("規格の入力"));
+        QCOMPARE(w->chart()->model().values(), before);
+    }
+
+    // okikaku by keys and clicks: arrows and Space tick boxes, a click ticks
+    // another, Tab leaves the grid for "OK", Enter presses it.
+    void okikakuByKeysAndClicks() {
+        oresen* w = open({1});
+        QVERIFY(w);
+        w->resize(900, 600);
+        w->kindList()->setCurrentText(QStringLiteral("棒グラフ"));
+        QVERIFY(x11input::activate(w));
+        bool ran = false;
+        uitest::whenModal<okikaku>([&](okikaku* d) {
+            const auto endAnyway = qScopeGuard([d] {
+                if (d->isVisible()) d->reject();
+            });
+            QVERIFY(x11input::activate(d));
+            auto* grid = d->findChild<DataGrid*>(QStringLiteral("Spread1"));
+            QCOMPARE(focused(), static_cast<QWidget*>(grid));
+            KEYS("Down", "space");
+            QVERIFY(grid->isChecked(1, 2));
+            QVERIFY(x11input::click(grid->viewport(), cellCentre(*grid, 1, 4)));
+            QVERIFY(grid->isChecked(1, 4));
+            KEYS("Tab");
+            QCOMPARE(focused(), static_cast<QWidget*>(d->findChild<QPushButton*>(QStringLiteral("Command1"))));
+            KEYS("Return");
+            ran = true;
+        });
+        KEYS("alt+o", "k");
+        QTRY_VERIFY(ran);
+        QCOMPARE(ctx->ws.classFlags, (std::vector<std::int16_t>{0, 1, 0, 1, 0}));
+        QCOMPARE(w->chart()->model().patternAt(4), 4);
+    }
+
+  private:
+    oresen* open(const std::vector<int>& variables) {
+        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, variables);
+        if (!set) return nullptr;
+        ctx->ws.analysisSet = std::move(set.value());
+        const AnalysisLaunch::Opener opener = AnalysisLaunch::opener(zel::WindowId::oresen);
+        return opener ? qobject_cast<oresen*>(opener(*ctx)) : nullptr;
+    }
+
+    std::unique_ptr<FakeContext> ctx;
+};
+
+QTEST_MAIN(TestVariableGraphInput)
+#include "tst_variable_graph_input.moc"
