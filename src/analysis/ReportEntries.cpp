@@ -3,6 +3,7 @@
 
 #include "analysis/control/ControlReports.h"
 #include "analysis/histogram/HistogramReports.h"
+#include "analysis/pareto/ParetoReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@ std::span<const ReportEntry> reportEntries() {
                  controlReportEntries(),
                  histogramReportEntries(),
                  statisticsReportEntries(),
+                 paretoReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

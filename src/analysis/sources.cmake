@@ -26,6 +26,9 @@ zel_sources(zelcore
   src/analysis/statistics/Stratification.h src/analysis/statistics/Stratification.cpp
   src/analysis/statistics/ComparisonGraph.h src/analysis/statistics/ComparisonGraph.cpp
   src/analysis/statistics/StatisticsReports.h src/analysis/statistics/StatisticsReports.cpp
+  # The Pareto chart: the items, their table, the fold into "その他", the chart kind, the report.
+  src/analysis/pareto/Pareto.h src/analysis/pareto/Pareto.cpp
+  src/analysis/pareto/ParetoReports.h src/analysis/pareto/ParetoReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and

@@ -89,18 +89,19 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("X-Rs 管理図"), AnalysisId::XRs);
     EXPECT_EQ(reportAnalysisFor("ヒストグラム"), AnalysisId::Histogram);
     EXPECT_EQ(reportAnalysisFor("stratified-histogram"), AnalysisId::StratifiedHistogram);
-    EXPECT_FALSE(reportAnalysisFor("パレート図")); // an analysis, but without a report
+    EXPECT_EQ(reportAnalysisFor("pareto"), AnalysisId::Pareto);
+    EXPECT_FALSE(reportAnalysisFor("散布図")); // an analysis, but without a report
     EXPECT_FALSE(reportAnalysisFor("xbar"));
-    const CommandLine c = parseCommandLine({"--report=pareto", "--output=o", "x.QCS"});
+    const CommandLine c = parseCommandLine({"--report=scatter", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
-    EXPECT_NE(c.error.find("pareto"), std::string::npos);
+    EXPECT_NE(c.error.find("scatter"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats";
+                            "stratified-stats, pareto";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
-        usageText().find("(x-rs also Xbar, histogram also 全データ); KEY: kind, decimals, limits, upper, "
-                         "lower, classes, adjust, width\n"),
+        usageText().find("(x-rs also Xbar, histogram also 全データ, pareto also 合計); KEY: kind, decimals, "
+                         "limits, upper, lower, classes, adjust, width, keep\n"),
         std::string::npos);
 }
 
@@ -118,7 +119,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "stratified-histogram\t層別ヒストグラム\t--var 2 つまで\t"
               "--set upper, lower, classes, adjust, width, decimals, kind\n"
               "variable-stats\t変数別統計量\t--var なし（すべての変数）\t--set kind\n"
-              "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n");
+              "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n"
+              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {
