@@ -12,6 +12,9 @@
 #include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/histogram/youko.h"
+#include "analysis/pareto/pare1.h"
+#include "analysis/pareto/pareko.h"
+#include "analysis/pareto/pareno.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -19,6 +22,7 @@
 #include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
+#include "dataset/EditCommands.h"
 #include "presentation/TitleTable.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
@@ -73,6 +77,15 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::hakohg, [](MainContext& c) { return openHakohg(c); });
         set(zel::WindowId::hensi2so, [](MainContext& c) { return openHensi2so(c); });
         set(zel::WindowId::hakohso, [](MainContext& c) { return openHakohso(c); });
+        // The Pareto chain: the data-label dialog parekos in its analysis role,
+        // pare1, pareko and pareno (oresen draws the chart).
+        set(zel::WindowId::parekos, [](MainContext& c) {
+            EditCommands::dataLabels(c, false);
+            return ZelWindow::find(zel::WindowId::parekos);
+        });
+        set(zel::WindowId::pare1, [](MainContext& c) { return openPare1(c); });
+        set(zel::WindowId::pareko, [](MainContext& c) { return openPareko(c); });
+        set(zel::WindowId::pareno, [](MainContext& c) { return openPareno(c); });
         return t;
     }();
     return table;
@@ -125,6 +138,14 @@ std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId a
         return {WindowId::dobun};
     case WindowId::dobun:
         return {WindowId::youko};
+    case WindowId::parekos:
+        return {WindowId::pare1};
+    case WindowId::pare1:
+        return {WindowId::pareko};
+    case WindowId::pareko:
+        return {WindowId::pareno};
+    case WindowId::pareno:
+        return {WindowId::oresen};
     default:
         return {};
     }

@@ -76,5 +76,9 @@ if(ZEL_WITH_QT)
     src/analysis/statistics/hakohg.h src/analysis/statistics/hakohg.cpp
     src/analysis/statistics/hensi2so.h src/analysis/statistics/hensi2so.cpp
     src/analysis/statistics/hakohso.h src/analysis/statistics/hakohso.cpp
+    # The Pareto chain: pare1, the table window pareko, the item count dialog pareno.
+    src/analysis/pareto/pare1.h src/analysis/pareto/pare1.cpp
+    src/analysis/pareto/pareko.h src/analysis/pareto/pareko.cpp
+    src/analysis/pareto/pareno.h src/analysis/pareto/pareno.cpp
   )
 endif()
