@@ -63,6 +63,7 @@ if(ZEL_WITH_QT)
     src/analysis/AnalysisGallery.h src/analysis/AnalysisGallery.cpp
     src/analysis/histogram/HistogramGallery.h src/analysis/histogram/HistogramGallery.cpp
     src/analysis/statistics/StatisticsGallery.h src/analysis/statistics/StatisticsGallery.cpp
+    src/analysis/pareto/ParetoGallery.h src/analysis/pareto/ParetoGallery.cpp
     # The histogram chain's dialogs and the frequency table window.
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp

@@ -6,6 +6,7 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/pareto/Pareto.h"
+#include "analysis/pareto/ParetoGallery.h"
 #include "analysis/pareto/pare1.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
@@ -280,6 +281,23 @@ class TestPareto : public QObject {
         QVERIFY(!w);
         QVERIFY(!ZelWindow::find(zel::WindowId::pareno));
         QCOMPARE(m_graphs, 0);
+    }
+
+    void theGalleryDrawsTheTallyThroughTheChain() {
+        const std::vector<ChartGalleryEntry> entries = paretoGalleryEntries();
+        QCOMPARE(entries.size(), std::size_t(2));
+        QVERIFY(!entries[0].monochrome);
+        QVERIFY(entries[1].monochrome);
+        zel::ChartModel m;
+        entries[0].fill(m);
+        // The six largest causes of 150 rejects, then the other three folded.
+        QCOMPARE(m.pointCount(), 7);
+        QCOMPARE(m.pointLabelAt(1), std::string("キズ"));
+        QCOMPARE(m.value(1, 1), 52.0);
+        QCOMPARE(m.pointLabelAt(7), std::string("その他"));
+        QCOMPARE(m.value(1, 7), 15.0);
+        QCOMPARE(m.leftAxis().max, 150.0);
+        QCOMPARE(m.overlayValueAt(7), 100.0);
     }
 };
 

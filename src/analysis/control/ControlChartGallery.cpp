@@ -9,6 +9,7 @@
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "analysis/histogram/HistogramGallery.h"
+#include "analysis/pareto/ParetoGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
 #include "dataset/Dataset.h"
 
@@ -148,7 +149,8 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
 
 std::vector<ChartGalleryEntry> chartGalleryEntries() {
     std::vector<ChartGalleryEntry> all = componentGalleryEntries();
-    for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries})
+    for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries,
+                          paretoGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),
