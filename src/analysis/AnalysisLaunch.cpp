@@ -14,6 +14,9 @@
 #include "analysis/histogram/dobun.h"
 #include "analysis/histogram/hensuup.h"
 #include "analysis/histogram/youko.h"
+#include "analysis/pareto/pare1.h"
+#include "analysis/pareto/pareko.h"
+#include "analysis/pareto/pareno.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -23,6 +26,7 @@
 #include "common/Analyses.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
+#include "dataset/EditCommands.h"
 #include "presentation/TitleTable.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
@@ -84,6 +88,15 @@ std::array<Opener, zel::kWindowCount>& openers() {
         // kgenin are oresen's own modal dialogs.
         set(zel::WindowId::hensuub, dialogOpener<hensuub>());
         set(zel::WindowId::oresen, [](MainContext& c) { return openOresen(c); });
+        // The Pareto chain: the data-label dialog parekos in its analysis role,
+        // pare1, pareko and pareno (oresen draws the chart).
+        set(zel::WindowId::parekos, [](MainContext& c) {
+            EditCommands::dataLabels(c, false);
+            return ZelWindow::find(zel::WindowId::parekos);
+        });
+        set(zel::WindowId::pare1, [](MainContext& c) { return openPare1(c); });
+        set(zel::WindowId::pareko, [](MainContext& c) { return openPareko(c); });
+        set(zel::WindowId::pareno, [](MainContext& c) { return openPareno(c); });
         return t;
     }();
     return table;
@@ -138,6 +151,14 @@ std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId a
         return {WindowId::youko};
     case WindowId::gantol:
         return {WindowId::gantog};
+    case WindowId::parekos:
+        return {WindowId::pare1};
+    case WindowId::pare1:
+        return {WindowId::pareko};
+    case WindowId::pareko:
+        return {WindowId::pareno};
+    case WindowId::pareno:
+        return {WindowId::oresen};
     default:
         return {};
     }

@@ -46,7 +46,8 @@ QStringList firstWindows(const QString& analysis);
 // The windows a window of the analysis can open next (hensuup and hensuub:
 // hensi1, hensi2 and hensi3; a variable dialog: nextWindowAfterVariables;
 // hensi2so: bunform or hakohso; hakoh and hakohso: hakohg; bunform: dobun;
-// dobun: youko). The control charts' windows are not followed.
+// dobun: youko; the Pareto chain parekos, pare1, pareko, pareno, oresen). The
+// control charts' windows are not followed.
 std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId analysis);
 // Whether every window the analysis can reach from its first windows on
 // exists, so that the analysis list offers it.

@@ -4,6 +4,7 @@
 #include "analysis/control/ControlReports.h"
 #include "analysis/gantt/GanttReports.h"
 #include "analysis/histogram/HistogramReports.h"
+#include "analysis/pareto/ParetoReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 #include "analysis/vargraph/VariableGraphReports.h"
 
@@ -21,6 +22,7 @@ std::span<const ReportEntry> reportEntries() {
                  statisticsReportEntries(),
                  ganttReportEntries(),
                  variableGraphReportEntries(),
+                 paretoReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

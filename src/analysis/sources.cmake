@@ -32,6 +32,9 @@ zel_sources(zelcore
   # The variable graphs: the kind lists, the fill, the statistics-line code, the report.
   src/analysis/vargraph/VariableGraphFill.h src/analysis/vargraph/VariableGraphFill.cpp
   src/analysis/vargraph/VariableGraphReports.h src/analysis/vargraph/VariableGraphReports.cpp
+  # The Pareto chart: the items, their table, the fold into "その他", the chart kind, the report.
+  src/analysis/pareto/Pareto.h src/analysis/pareto/Pareto.cpp
+  src/analysis/pareto/ParetoReports.h src/analysis/pareto/ParetoReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
@@ -66,6 +69,7 @@ if(ZEL_WITH_QT)
     src/analysis/AnalysisGallery.h src/analysis/AnalysisGallery.cpp
     src/analysis/histogram/HistogramGallery.h src/analysis/histogram/HistogramGallery.cpp
     src/analysis/statistics/StatisticsGallery.h src/analysis/statistics/StatisticsGallery.cpp
+    src/analysis/pareto/ParetoGallery.h src/analysis/pareto/ParetoGallery.cpp
     # The histogram chain's dialogs and the frequency table window.
     src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp
@@ -89,5 +93,9 @@ if(ZEL_WITH_QT)
     src/analysis/vargraph/toukei.h src/analysis/vargraph/toukei.cpp
     src/analysis/vargraph/okikaku.h src/analysis/vargraph/okikaku.cpp
     src/analysis/vargraph/VariableGraphGallery.h src/analysis/vargraph/VariableGraphGallery.cpp
+    # The Pareto chain: pare1, the table window pareko, the item count dialog pareno.
+    src/analysis/pareto/pare1.h src/analysis/pareto/pare1.cpp
+    src/analysis/pareto/pareko.h src/analysis/pareto/pareko.cpp
+    src/analysis/pareto/pareno.h src/analysis/pareto/pareno.cpp
   )
 endif()

@@ -6,6 +6,7 @@
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
+#include "analysis/pareto/Pareto.h"
 #include "analysis/statistics/Stratification.h"
 #include "analysis/statistics/VariableStatistics.h"
 #include "dataset/Dataset.h"
@@ -23,6 +24,7 @@ struct Workspace::Records {
     ClassLabelTexts classLabels;
     StratifiedSet stratifiedSet;
     VariableStatistics variableStatistics;
+    ParetoItems paretoItems;
 };
 
 Workspace::Workspace()
@@ -35,7 +37,8 @@ Workspace::Workspace()
       classTable(m_records->classTable),
       classLabels(m_records->classLabels),
       stratifiedSet(m_records->stratifiedSet),
-      variableStatistics(m_records->variableStatistics) {}
+      variableStatistics(m_records->variableStatistics),
+      paretoItems(m_records->paretoItems) {}
 
 Workspace::~Workspace() = default;
 

@@ -75,6 +75,10 @@ form1::form1(const QString& startupArgument, QWidget* parent) : QMainWindow(pare
     buildLayout();
     buildMenus();
     connect(this, &form1::graphCommandRequested, this, [this] { AnalysisLaunch::runGraphCommand(*this); });
+    // The data-label dialog's OK goes on to the Pareto item value dialog.
+    connect(this, &form1::paretoVariablesRequested, this, [this] {
+        if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::pare1)) open(*this);
+    });
     runLoadSequence(startupArgument);
 }
 

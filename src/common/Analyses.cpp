@@ -164,7 +164,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
     {VariableGraph, "変数別グラフ", "variable-graph", opens(hensuub),
      redrawnWithFlag(nameBelow(oneChart(oresen, "")))},
     {Histogram, "ヒストグラム", "histogram", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
-    {Pareto, "パレート図", "", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
+    {Pareto, "パレート図", "pareto", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
     {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
      AnalysisTitleRule{.window = sanpuzu,
                        .topSource = ScatterKind,

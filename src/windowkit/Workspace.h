@@ -25,6 +25,7 @@ struct ChartDataSet;
 struct ClassLabelTexts;
 struct ClassTable;
 struct EnteredLimits;
+struct ParetoItems;
 struct StratifiedSet;
 struct VariableStatistics;
 
@@ -78,6 +79,10 @@ public:
     StratifiedSet& stratifiedSet;
     // What the statistics table hands to the comparison graph.
     VariableStatistics& variableStatistics;
+    // The Pareto items in table order with their cumulative percents P(i):
+    // ranked by the table window, folded by the item count dialog, drawn by the
+    // variable graph window's kind "パレート図".
+    ParetoItems& paretoItems;
 };
 
 } // namespace zel

@@ -91,18 +91,19 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("stratified-histogram"), AnalysisId::StratifiedHistogram);
     EXPECT_EQ(reportAnalysisFor("variable-graph"), AnalysisId::VariableGraph);
     EXPECT_EQ(reportAnalysisFor("変数別グラフ"), AnalysisId::VariableGraph);
-    EXPECT_FALSE(reportAnalysisFor("パレート図")); // an analysis, but without a report
+    EXPECT_EQ(reportAnalysisFor("pareto"), AnalysisId::Pareto);
+    EXPECT_FALSE(reportAnalysisFor("散布図")); // an analysis, but without a report
     EXPECT_FALSE(reportAnalysisFor("xbar"));
-    const CommandLine c = parseCommandLine({"--report=pareto", "--output=o", "x.QCS"});
+    const CommandLine c = parseCommandLine({"--report=scatter", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
-    EXPECT_NE(c.error.find("pareto"), std::string::npos);
+    EXPECT_NE(c.error.find("scatter"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats, gantt, variable-graph";
+                            "stratified-stats, gantt, variable-graph, pareto";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
-        usageText().find("(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ); KEY: kind, "
-                         "decimals, limits, upper, lower, classes, adjust, width, statlines\n"),
+        usageText().find("(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ, pareto also 合計); "
+                         "KEY: kind, decimals, limits, upper, lower, classes, adjust, width, statlines, keep\n"),
         std::string::npos);
 }
 
@@ -123,7 +124,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "stratified-stats\t層別統計量グラフ\t--var 2 つまで\t--set kind\n"
               "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n"
               "variable-graph\t変数別グラフ\t--var 3 つまで（全データ も可）\t"
-              "--set kind, statlines, upper, lower\n");
+              "--set kind, statlines, upper, lower\n"
+              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

@@ -110,6 +110,7 @@ class TestChartRender : public QObject {
     void seriesShapedLikeLimitsDrawAsData();
     void controlLinesStepWithTheLotAndAreNamedAtTheRight();
     void denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLots();
+    void aCrowdedCumulativeLineGrowsWithThePlotNotTheItems();
     void statisticsLinesOfAControlChartAreNamedInGrey();
     void barsReachTheirValues();
     void statisticsLinesOfAPlainLineChartAreNamed();
@@ -472,6 +473,54 @@ void TestChartRender::denseStepLinesCoverTheirColumnsAndGrowWithThePlotNotTheLot
     const QByteArray many = svgOf(m, size);
     QVERIFY2(many.size() < few.size() * 3 / 2,
              qPrintable(QString("%1 and %2 bytes").arg(few.size()).arg(many.size())));
+}
+
+// A Pareto chart of n equal items: touching bars, and with `line` the cumulative
+// line on the right axis, 0..100.
+zel::ChartModel crowdedPareto(int n, bool line) {
+    zel::ChartModel m;
+    m.setChartType(3);
+    m.setChartStyle(0);
+    m.setBarGap(0);
+    m.setPointCount(n);
+    fill(m, 1, std::vector<double>(static_cast<std::size_t>(n), 1.0));
+    m.setYAxisScale(2);
+    m.setYAxisMax(n);
+    m.setYAxisMin(0);
+    if (!line) return m;
+    m.setOverlayMode(2);
+    for (int i = 1; i <= n; ++i) {
+        m.setCurrentPoint(i);
+        m.setOverlayValue(100.0 * i / n);
+    }
+    m.setYAxisSelect(1);
+    m.setYAxisScale(2);
+    m.setYAxisMax(100);
+    m.setYAxisMin(0);
+    m.setYAxisSelect(0);
+    return m;
+}
+
+void TestChartRender::aCrowdedCumulativeLineGrowsWithThePlotNotTheItems() {
+    const QSize size(400, 300);
+    // What the line adds to the vector file: ten times the items on the same plot
+    // add hardly more, since a symbol per item would only smear the line.
+    const auto lineBytes = [&](int n) {
+        return svgOf(crowdedPareto(n, true), size).size() - svgOf(crowdedPareto(n, false), size).size();
+    };
+    const qsizetype few = lineBytes(1000);
+    const qsizetype many = lineBytes(10000);
+    QVERIFY2(many < few * 3 / 2, qPrintable(QString("%1 and %2 bytes").arg(few).arg(many)));
+    // The line is still drawn: halfway along, it stands at 50 on the right axis.
+    const zel::ChartModel m = crowdedPareto(10000, true);
+    const auto l = layoutOf(m, size);
+    const QImage img = renderOf(m, false, size);
+    const int x = static_cast<int>(std::lround(l.plot().left() + l.plot().width() / 2));
+    const int y = static_cast<int>(std::lround(l.rightPos(50.0)));
+    int lineInk = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        lineInk += QColor(img.pixel(x, y + dy)) == QColor(img.pixel(x, y - 30)) ? 0 : 1;
+    QVERIFY(lineInk > 0);
 }
 
 void TestChartRender::statisticsLinesOfAControlChartAreNamedInGrey() {

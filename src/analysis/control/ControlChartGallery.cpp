@@ -10,6 +10,7 @@
 #include "analysis/control/XbarR.h"
 #include "analysis/gantt/GanttGallery.h"
 #include "analysis/histogram/HistogramGallery.h"
+#include "analysis/pareto/ParetoGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
 #include "analysis/vargraph/VariableGraphGallery.h"
 #include "dataset/Dataset.h"
@@ -152,7 +153,8 @@ std::vector<ChartGalleryEntry> chartGalleryEntries() {
     std::vector<ChartGalleryEntry> all = componentGalleryEntries();
     for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries,
                           ganttGalleryEntries,
-                          variableGraphGalleryEntries})
+                          variableGraphGalleryEntries,
+                          paretoGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),

@@ -117,6 +117,11 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
     QPen pen(colour, 1.8 * u);
     pen.setCapStyle(Qt::FlatCap);
     if (amongData && mono) pen.setStyle(Qt::DashLine);
+    // As on a line chart: more points than the plot has pixel columns draw the
+    // line a pixel column at a time, and with more than one per three columns
+    // the symbols would only smear the line, so they are left off.
+    const double plotW = l.plot().width() / std::max(u, 1e-9);
+    const auto count = static_cast<double>(pts.size());
     if (m.overlayKind() == 3) {
         // Sticks from the base up to each value, a symbol on top.
         for (std::size_t i = 0; i < pts.size(); ++i) {
@@ -126,11 +131,16 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
         }
     } else {
         p.setPen(pen);
-        p.drawPolyline(pts.data(), static_cast<int>(pts.size()));
+        const QPolygonF line(QList<QPointF>(pts.begin(), pts.end()));
+        if (count > plotW * 2 && !l.horizontal() && monotoneX(line))
+            p.drawPolyline(decimatedRun(line, u));
+        else
+            p.drawPolyline(line);
     }
-    for (const auto& q : pts)
-        SeriesStyle::drawMarker(p, q, shape, size, QPen(colour, 1.0 * u),
-                                QBrush(mono ? QColor(Qt::white) : colour));
+    if (count <= plotW / 3)
+        for (const auto& q : pts)
+            SeriesStyle::drawMarker(p, q, shape, size, QPen(colour, 1.0 * u),
+                                    QBrush(mono ? QColor(Qt::white) : colour));
     p.restore();
 }
 

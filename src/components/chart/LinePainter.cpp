@@ -35,39 +35,6 @@ std::vector<QPolygonF> runsOf(const ChartModel& m, const ChartLayout& l, int s) 
     return runs;
 }
 
-// Per pixel column: first, min, max, last (in that order of x), for long monotone runs.
-QPolygonF decimated(const QPolygonF& run, double unit) {
-    if (run.size() < 4) return run;
-    QPolygonF out;
-    out.reserve(run.size() < 4096 ? run.size() : 4096);
-    const double col = std::max(unit, 1.0);
-    int i = 0;
-    const int n = static_cast<int>(run.size());
-    while (i < n) {
-        const double c = std::floor(run[i].x() / col);
-        QPointF first = run[i], last = run[i], lo = run[i], hi = run[i];
-        int j = i + 1;
-        while (j < n && std::floor(run[j].x() / col) == c) {
-            const QPointF& q = run[j];
-            if (q.y() < lo.y()) lo = q;
-            if (q.y() > hi.y()) hi = q;
-            last = q;
-            ++j;
-        }
-        out << first;
-        if (j - i > 1) {
-            out << QPointF(first.x(), lo.y()) << QPointF(first.x(), hi.y()) << last;
-        }
-        i = j;
-    }
-    return out;
-}
-
-bool monotoneX(const QPolygonF& run) {
-    for (int i = 1; i < run.size(); ++i)
-        if (run[i].x() < run[i - 1].x()) return false;
-    return true;
-}
 
 // A control line across the plot: level over each point's slot, stepping where the
 // limits change from one lot to the next (a constant line is one straight line from
@@ -181,7 +148,7 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
             p.setBrush(Qt::NoBrush);
             for (const auto& r : runs) {
                 if (dense && !l.horizontal() && monotoneX(r))
-                    p.drawPolyline(decimated(r, u));
+                    p.drawPolyline(decimatedRun(r, u));
                 else
                     p.drawPolyline(r);
             }
@@ -372,4 +339,38 @@ std::optional<ChartHit> LinePainter::hitTest(const ChartModel& m, const ChartFra
         }
     }
     return hit;
+}
+
+// Per pixel column: first, min, max, last (in that order of x), for long monotone runs.
+QPolygonF decimatedRun(const QPolygonF& run, double unit) {
+    if (run.size() < 4) return run;
+    QPolygonF out;
+    out.reserve(run.size() < 4096 ? run.size() : 4096);
+    const double col = std::max(unit, 1.0);
+    int i = 0;
+    const int n = static_cast<int>(run.size());
+    while (i < n) {
+        const double c = std::floor(run[i].x() / col);
+        QPointF first = run[i], last = run[i], lo = run[i], hi = run[i];
+        int j = i + 1;
+        while (j < n && std::floor(run[j].x() / col) == c) {
+            const QPointF& q = run[j];
+            if (q.y() < lo.y()) lo = q;
+            if (q.y() > hi.y()) hi = q;
+            last = q;
+            ++j;
+        }
+        out << first;
+        if (j - i > 1) {
+            out << QPointF(first.x(), lo.y()) << QPointF(first.x(), hi.y()) << last;
+        }
+        i = j;
+    }
+    return out;
+}
+
+bool monotoneX(const QPolygonF& run) {
+    for (int i = 1; i < run.size(); ++i)
+        if (run[i].x() < run[i - 1].x()) return false;
+    return true;
 }

@@ -1,0 +1,108 @@
+// The Pareto report over the format's largest item count (32767 samples, one
+// item each) end to end: the dataset read, the ranking, the table, the chart's
+// PNG, SVG and PDF, the files written. Target: 1 s or less, with every item
+// drawn and with the top ten kept and the rest folded into "その他".
+// ZEL_BENCH_DATASET names a dataset base to use instead; without it one is
+// written to a temporary folder first.
+#include "app/CommandLine.h"
+#include "app/ReportCommand.h"
+#include "dataset/Dataset.h"
+#include "dataset/DatasetFile.h"
+#include "windowkit/AppSettings.h"
+
+#include <benchmark/benchmark.h>
+
+#include "ReportBenchmark.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path workDir() {
+    static const fs::path dir = [] {
+        const fs::path d = fs::temp_directory_path() / "zel_bench_pareto";
+        fs::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+// 32767 causes, each with its reject count (many equal counts, so the stable
+// sort has long runs of ties) and its rework count, labelled "原因1" ...
+const std::string& itemsBase() {
+    static const std::string base = [] {
+        if (const char* env = std::getenv("ZEL_BENCH_DATASET"); env && *env) {
+            std::string b = env;
+            if (b.ends_with(".QCN") || b.ends_with(".QCS")) b.resize(b.size() - 4);
+            return b;
+        }
+        zel::Dataset ds;
+        const int n = zel::Dataset::kMaxCount;
+        ds.resize(n, 2);
+        ds.reserveValues();
+        ds.setName(1, "件数");
+        ds.setName(2, "手直し");
+        std::mt19937 rng(20240301);
+        std::geometric_distribution<int> rejects(0.05);
+        std::poisson_distribution<int> rework(2.0);
+        for (int i = 1; i <= n; ++i) {
+            ds.setLabel(i, "原因" + std::to_string(i));
+            ds.setValue(i, 1, rejects(rng));
+            ds.setValue(i, 2, rework(rng));
+        }
+        const std::string b = (workDir() / "items").string();
+        if (!zel::writeDataset(ds, b).isOk()) std::abort();
+        return b;
+    }();
+    return base;
+}
+
+void BM_ReportParetoAllItems(benchmark::State& state) {
+    runReportBenchmark(state, "pareto", itemsBase(), (workDir() / "out-all").string());
+}
+
+void BM_ReportParetoTotalAllItems(benchmark::State& state) {
+    runReportBenchmark(state, "pareto", itemsBase(), (workDir() / "out-total").string(), {"合計"});
+}
+
+// The same report with --set=keep=10.
+void BM_ReportParetoTopTen(benchmark::State& state) {
+    zel::CommandLine cl;
+    cl.mode = zel::CommandLine::Mode::Report;
+    cl.reportAnalysis = zel::reportAnalysisFor("pareto");
+    cl.reportSettings = {{"keep", "10"}};
+    cl.dataset = itemsBase() + ".QCS";
+    cl.reportOutput = (workDir() / "out-top").string();
+    for (auto _ : state) {
+        std::ostringstream err;
+        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ReportParetoAllItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportParetoTotalAllItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportParetoTopTen)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
