@@ -2,6 +2,8 @@
 // chart from the Analysis set, point clicks, separation and its dialogs.
 #include "analysis/vargraph/oresen.h"
 
+#include "analysis/pareto/Pareto.h"
+
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/ControlWindows.h"
@@ -184,6 +186,7 @@ zel::TitleContext oresen::titleContext() const {
 std::optional<GraphWindow::ChartFill> oresen::chartFill(int index) {
     if (index != 0) return std::nullopt;
     zel::VariableGraphInput in = input();
+    if (in.kind == zel::kParetoKind) return paretoFill();
     if (in.kind == zel::kVariableGraphEnteredKind) {
         // Every redraw of this kind asks for the limits again.
         const zel::EnteredLimits limits = askEnteredLimits(context(), this);
@@ -208,6 +211,26 @@ std::optional<GraphWindow::ChartFill> oresen::chartFill(int index) {
         if (const std::optional<zel::ValueBounds> b =
                 zel::fillVariableGraph(model, ws.analysisSet, ws.classFlags, in))
             m_bounds = *b;
+    };
+}
+
+GraphWindow::ChartFill oresen::paretoFill() {
+    // The items as the item count dialog left them: bars against 0..total on
+    // the left, the cumulative percents against 0..100 on the right. Only the
+    // scale dialog is offered.
+    m_scaleUpper = 0.0;
+    m_scaleLower = 0.0;
+    m_scale->setEnabled(true);
+    m_statistics->setEnabled(false);
+    m_separation->menuAction()->setEnabled(false);
+    m_classification->setEnabled(false);
+    const zel::Workspace& ws = context().workspace();
+    return [this, &ws](zel::ChartModel& model) {
+        if (!zel::fillParetoChart(model, ws.paretoItems, ws.classFlags)) return;
+        double total = 0.0;
+        for (double v : ws.paretoItems.values)
+            total += v;
+        m_bounds = {total, 0.0};
     };
 }
 

@@ -54,6 +54,8 @@ class oresen : public GraphWindow {
     std::optional<ChartFill> chartFill(int index) override;
 
   private:
+    // The kind "パレート図" of the Pareto analysis.
+    ChartFill paretoFill();
     void buildPanel();
     void buildMenus();
     QAction* checkItem(QMenu* menu, const QString& text, const QString& name, bool checked);
