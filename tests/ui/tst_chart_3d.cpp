@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QtTest>
 
 #include <cmath>
@@ -518,6 +519,13 @@ void TestChart3D::galleryWritesImagesAndIndex() {
     QCOMPARE(writeChartGallery(dir), 0);
     const QStringList files = chartGalleryFiles();
     QVERIFY(files.size() >= 40);
+    // Each picture has a number of its own, so the index reads in one order.
+    QSet<QString> numbers;
+    for (const QString& f : files) {
+        const QString number = f.section(QLatin1Char('_'), 0, 0);
+        QVERIFY2(!numbers.contains(number), qPrintable(f));
+        numbers.insert(number);
+    }
     QCOMPARE(QDir(dir).entryList({QStringLiteral("*.png")}, QDir::Files).size(), files.size());
     QFile index(QDir(dir).filePath(QStringLiteral("index.html")));
     QVERIFY(index.open(QIODevice::ReadOnly));

@@ -37,7 +37,7 @@ void drawDefects(zel::ChartModel& m) {
 
 std::vector<ChartGalleryEntry> paretoGalleryEntries() {
     return {
-        {"75_pareto_defects", QString::fromUtf8("パレート図：不良原因（上位６項目＋その他）"), false, drawDefects, {}},
-        {"76_pareto_defects_mono", QString::fromUtf8("パレート図：不良原因（モノクロ）"), true, drawDefects, {}},
+        {"76_pareto_defects", QString::fromUtf8("パレート図：不良原因（上位６項目＋その他）"), false, drawDefects, {}},
+        {"77_pareto_defects_mono", QString::fromUtf8("パレート図：不良原因（モノクロ）"), true, drawDefects, {}},
     };
 }
