@@ -59,6 +59,8 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
 
     m_ok = new QPushButton(QStringLiteral("OK"), m_client);
     m_ok->setObjectName(QStringLiteral("Command1"));
+    // Enter outside the grid answers "OK", wherever the buttons stand in the tab order.
+    m_ok->setDefault(true);
     if (design.hasCancel) {
         m_cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), m_client);
         m_cancel->setObjectName(QStringLiteral("Command2"));

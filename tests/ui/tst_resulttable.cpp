@@ -152,6 +152,11 @@ class TestResultTable : public QObject {
         auto* regression = ZelWindow::open<SampleTable>(*ctx, spinSpec());
         QCOMPARE(chain(regression, {"Spread1", "Command3", "Spin1", "Command1"}),
                  (QStringList{"Spread1", "Command3", "Spin1", "Command1"}));
+        // "印刷" comes first, yet Enter still answers "OK".
+        auto* ok = regression->findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* print = regression->findChild<QPushButton*>(QStringLiteral("Command3"));
+        QVERIFY(ok->isDefault());
+        QVERIFY(!print->isDefault());
     }
 
     void buttonsAndMenusCarryTheirTexts() {
