@@ -22,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
 #include <QAbstractButton>
@@ -43,39 +44,12 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path workDir() {
-    static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / "zel_bench_histogram";
-        fs::create_directories(d);
-        return d;
-    }();
+    static const fs::path dir = bench::workDir("zel_bench_histogram");
     return dir;
 }
 
-// The limit dataset: 32767 samples of 100 measurements with three places.
 const std::string& limitBase() {
-    static const std::string base = [] {
-        if (const char* env = std::getenv("ZEL_BENCH_DATASET"); env && *env) {
-            std::string b = env;
-            if (b.ends_with(".QCN") || b.ends_with(".QCS")) b.resize(b.size() - 4);
-            return b;
-        }
-        zel::Dataset ds;
-        const int n = zel::Dataset::kMaxCount;
-        ds.resize(n, 100);
-        ds.reserveValues();
-        std::mt19937 rng(20240101);
-        std::normal_distribution<double> noise(50.0, 5.0);
-        for (int j = 1; j <= 100; ++j)
-            ds.setName(j, "測定値" + std::to_string(j));
-        for (int i = 1; i <= n; ++i) {
-            ds.setLabel(i, std::to_string(i));
-            for (int j = 1; j <= 100; ++j)
-                ds.setValue(i, j, std::round(noise(rng) * 1000.0) / 1000.0);
-        }
-        const std::string b = (workDir() / "limit").string();
-        if (!zel::writeDataset(ds, b).isOk()) std::abort();
-        return b;
-    }();
+    static const std::string base = bench::limitDataset(workDir());
     return base;
 }
 

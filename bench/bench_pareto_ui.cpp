@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -28,11 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path workDir() {
-    static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / "zel_bench_pareto";
-        fs::create_directories(d);
-        return d;
-    }();
+    static const fs::path dir = bench::workDir("zel_bench_pareto");
     return dir;
 }
 
@@ -40,11 +38,7 @@ fs::path workDir() {
 // sort has long runs of ties) and its rework count, labelled "原因1" ...
 const std::string& itemsBase() {
     static const std::string base = [] {
-        if (const char* env = std::getenv("ZEL_BENCH_DATASET"); env && *env) {
-            std::string b = env;
-            if (b.ends_with(".QCN") || b.ends_with(".QCS")) b.resize(b.size() - 4);
-            return b;
-        }
+        if (std::optional<std::string> named = bench::baseFromEnvironment("ZEL_BENCH_DATASET")) return *named;
         zel::Dataset ds;
         const int n = zel::Dataset::kMaxCount;
         ds.resize(n, 2);
@@ -59,9 +53,7 @@ const std::string& itemsBase() {
             ds.setValue(i, 1, rejects(rng));
             ds.setValue(i, 2, rework(rng));
         }
-        const std::string b = (workDir() / "items").string();
-        if (!zel::writeDataset(ds, b).isOk()) std::abort();
-        return b;
+        return bench::writeBenchDataset(ds, workDir(), "items");
     }();
     return base;
 }

@@ -16,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -73,35 +75,21 @@ zel::Dataset makeSampleDataset() {
 }
 
 fs::path workDir() {
-    static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / "zel_bench_report";
-        fs::create_directories(d);
-        return d;
-    }();
+    static const fs::path dir = bench::workDir("zel_bench_report");
     return dir;
-}
-
-std::string baseOf(const char* env) {
-    std::string b = env;
-    if (b.size() > 4 && (b.ends_with(".QCN") || b.ends_with(".QCS"))) b.resize(b.size() - 4);
-    return b;
 }
 
 const std::string& lotBase() {
     static const std::string base = [] {
-        if (const char* env = std::getenv("ZEL_BENCH_LOTS"); env && *env) return baseOf(env);
-        const std::string b = (workDir() / "lots").string();
-        if (!zel::writeDataset(makeLotDataset(), b).isOk()) std::abort();
-        return b;
+        if (std::optional<std::string> named = bench::baseFromEnvironment("ZEL_BENCH_LOTS")) return *named;
+        return bench::writeBenchDataset(makeLotDataset(), workDir(), "lots");
     }();
     return base;
 }
 
 const std::string& sampleBase() {
     static const std::string base = [] {
-        const std::string b = (workDir() / "samples").string();
-        if (!zel::writeDataset(makeSampleDataset(), b).isOk()) std::abort();
-        return b;
+        return bench::writeBenchDataset(makeSampleDataset(), workDir(), "samples");
     }();
     return base;
 }

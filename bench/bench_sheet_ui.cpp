@@ -29,8 +29,7 @@ long peakRssKb() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
     return 0;
 }
 
@@ -46,8 +45,7 @@ std::string makeDataset(const QString& folder, int samples, int variables) {
             ds.setValue(i, j, 10.0 + (i * 7 + j * 13) % 1000 / 1000.0);
     }
     const std::string base = folder.toStdString() + "/bench" + std::to_string(samples);
-    if (!zel::writeDataset(ds, base))
-        std::abort();
+    if (!zel::writeDataset(ds, base)) std::abort();
     return base;
 }
 
@@ -87,15 +85,18 @@ void typeAtLastRow(benchmark::State& state, const std::string& base) {
         QCoreApplication::processEvents();
     }
     // The edit must have reached the dataset.
-    if (s.ds.unsaved != 1)
-        state.SkipWithError("the typed value did not reach the dataset");
+    if (s.ds.unsaved != 1) state.SkipWithError("the typed value did not reach the dataset");
 }
 
-void BM_TypeAtLastRowLimit(benchmark::State& state) { typeAtLastRow(state, g_base); }
+void BM_TypeAtLastRowLimit(benchmark::State& state) {
+    typeAtLastRow(state, g_base);
+}
 BENCHMARK(BM_TypeAtLastRowLimit)->Unit(benchmark::kMillisecond);
 
 std::string g_smallBase;
-void BM_TypeAtLastRowTenRows(benchmark::State& state) { typeAtLastRow(state, g_smallBase); }
+void BM_TypeAtLastRowTenRows(benchmark::State& state) {
+    typeAtLastRow(state, g_smallBase);
+}
 BENCHMARK(BM_TypeAtLastRowTenRows)->Unit(benchmark::kMillisecond);
 
 } // namespace
