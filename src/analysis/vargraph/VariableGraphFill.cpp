@@ -42,9 +42,6 @@ constexpr std::array<VariableGraphKind, kVariableGraphKindCount> kKinds{{
 
 // The line kind's value axis: four ticks between the bounds.
 constexpr int kLineTicks = 4;
-// The series of the two reference kinds.
-constexpr int kThreeSigmaSeries = 3;
-constexpr int kEnteredLimitsSeries = 4;
 
 std::int16_t flagOf(std::span<const std::int16_t> flags, int i) {
     const auto k = static_cast<std::size_t>(i - 1);
