@@ -44,6 +44,7 @@ if(ZEL_WITH_QT)
     src/analysis/AnalysisLaunch.h src/analysis/AnalysisLaunch.cpp
     src/analysis/VariableLists.h src/analysis/VariableLists.cpp
     src/analysis/VariableDialog.h src/analysis/VariableDialog.cpp
+    src/analysis/VariableCountDialog.h src/analysis/VariableCountDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp
@@ -71,7 +72,7 @@ if(ZEL_WITH_QT)
     src/analysis/statistics/StatisticsGallery.h src/analysis/statistics/StatisticsGallery.cpp
     src/analysis/pareto/ParetoGallery.h src/analysis/pareto/ParetoGallery.cpp
     # The histogram chain's dialogs and the frequency table window.
-    src/analysis/histogram/hensuup.h src/analysis/histogram/hensuup.cpp
+    src/analysis/histogram/hensuup.h
     src/analysis/histogram/bunform.h src/analysis/histogram/bunform.cpp
     src/analysis/histogram/dobun.h src/analysis/histogram/dobun.cpp
     # The histogram window and its classification and scale dialogs.
@@ -88,7 +89,7 @@ if(ZEL_WITH_QT)
     src/analysis/gantt/gantog.h src/analysis/gantt/gantog.cpp
     src/analysis/gantt/GanttGallery.h src/analysis/gantt/GanttGallery.cpp
     # The variable graphs: hensuub, oresen and its dialogs toukei and okikaku.
-    src/analysis/vargraph/hensuub.h src/analysis/vargraph/hensuub.cpp
+    src/analysis/vargraph/hensuub.h
     src/analysis/vargraph/oresen.h src/analysis/vargraph/oresen.cpp
     src/analysis/vargraph/toukei.h src/analysis/vargraph/toukei.cpp
     src/analysis/vargraph/okikaku.h src/analysis/vargraph/okikaku.cpp

@@ -1,16 +1,9 @@
-// hensuup: the histogram kind dialog ("ヒストグラム"). Three exclusive options
-// choose one, two or three variables; an option needing more variables than the
-// dataset has is disabled. "OK" opens hensi1, hensi2 or hensi3 and closes.
+// hensuup: the histogram kind dialog ("ヒストグラム"), a one-, two- or three-variable kind dialog.
 #pragma once
 
-#include "windowkit/ZelWindow.h"
+#include "analysis/VariableCountDialog.h"
 
-#include <array>
-
-class MainContext;
-class QRadioButton;
-
-class hensuup : public ZelWindow {
+class hensuup : public VariableCountDialog {
     Q_OBJECT
   public:
     static QString captionText() { return QStringLiteral("ヒストグラム"); }
@@ -20,14 +13,6 @@ class hensuup : public ZelWindow {
                 QStringLiteral("３変数ヒストグラム")};
     }
 
-    explicit hensuup(MainContext& context, QWidget* parent = nullptr);
-
-    // Option1..Option3.
-    QRadioButton* option(int i) const { return m_options.at(static_cast<std::size_t>(i)); }
-
-  private:
-    void onOk();
-
-    MainContext& m_context;
-    std::array<QRadioButton*, 3> m_options{};
+    explicit hensuup(MainContext& context, QWidget* parent = nullptr)
+        : VariableCountDialog(context, zel::WindowId::hensuup, captionText(), optionTexts(), parent) {}
 };

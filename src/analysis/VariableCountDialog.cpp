@@ -1,5 +1,5 @@
-// hensuub: the variable graph kind dialog.
-#include "analysis/vargraph/hensuub.h"
+// The one-, two- or three-variable kind dialog.
+#include "analysis/VariableCountDialog.h"
 
 #include "analysis/AnalysisLaunch.h"
 #include "dataset/Dataset.h"
@@ -12,17 +12,17 @@
 namespace {
 // The variable dialog of each option: option i + 1 needs i + 1 variables.
 constexpr std::array<zel::WindowId, 3> kVariableDialogs{zel::WindowId::hensi1, zel::WindowId::hensi2,
-                                                         zel::WindowId::hensi3};
+                                                        zel::WindowId::hensi3};
 } // namespace
 
-hensuub::hensuub(MainContext& context, QWidget* parent)
-    : ZelWindow(zel::WindowId::hensuub, parent), m_context(context) {
-    setWindowTitle(captionText());
+VariableCountDialog::VariableCountDialog(MainContext& context, zel::WindowId window, const QString& caption,
+                                         const QStringList& options, QWidget* parent)
+    : ZelWindow(window, parent), m_context(context) {
+    setWindowTitle(caption);
     const int variables = context.workspace().dataset.variableCount();
     auto* layout = new QVBoxLayout(this);
-    const QStringList texts = optionTexts();
     for (int i = 0; i < static_cast<int>(m_options.size()); ++i) {
-        auto* option = new QRadioButton(texts.at(i), this);
+        auto* option = new QRadioButton(options.at(i), this);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setEnabled(i == 0 || variables >= i + 1);
         layout->addWidget(option);
@@ -34,7 +34,7 @@ hensuub::hensuub(MainContext& context, QWidget* parent)
     resize(300, 170);
 }
 
-void hensuub::onOk() {
+void VariableCountDialog::onOk() {
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         if (!m_options[i]->isChecked()) continue;
         if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(kVariableDialogs[i])) open(m_context);
