@@ -45,6 +45,8 @@ if(ZEL_WITH_QT)
     src/analysis/VariableLists.h src/analysis/VariableLists.cpp
     src/analysis/VariableDialog.h src/analysis/VariableDialog.cpp
     src/analysis/VariableCountDialog.h src/analysis/VariableCountDialog.cpp
+    src/analysis/SeriesGraphWindow.h src/analysis/SeriesGraphWindow.cpp
+    src/analysis/ClassificationDialog.h src/analysis/ClassificationDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

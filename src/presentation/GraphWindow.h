@@ -69,6 +69,8 @@ class GraphWindow : public ZelWindow {
     ~GraphWindow() override;
 
     MainContext& context() const { return m_context; }
+    // The names and options the window was made with.
+    const GraphWindowSpec& spec() const { return m_spec; }
     int chartCount() const { return static_cast<int>(m_charts.size()); }
     ChartView* chart(int index = 0) const;
     QList<zel::ChartModel*> models() const;

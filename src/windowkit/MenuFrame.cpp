@@ -40,4 +40,17 @@ QAction* addItem(QMenu* menu, const QString& text, const QString& objectName, co
     return item;
 }
 
+QAction* findItem(QMenu* menu, const QString& objectName) {
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == objectName) return a;
+        if (const QMenu* sub = a->menu(); sub && sub->objectName() == objectName) return a;
+    }
+    return nullptr;
+}
+
+void moveBefore(QMenu* menu, QAction* item, QAction* before) {
+    menu->removeAction(item);
+    menu->insertAction(before, item);
+}
+
 } // namespace MenuFrame

@@ -37,4 +37,10 @@ QMenu* addMenu(QMenu* menu, const QString& text, const QString& objectName);
 QAction* addItem(QMenu* menu, const QString& text, const QString& objectName,
                  const QKeySequence& shortcut = QKeySequence());
 
+// The item (or submenu action) of a menu with the object name, or nullptr.
+QAction* findItem(QMenu* menu, const QString& objectName);
+// Moves an item (or submenu action) of the menu to stand before `before`;
+// with before nullptr it goes to the end.
+void moveBefore(QMenu* menu, QAction* item, QAction* before);
+
 } // namespace MenuFrame

@@ -43,12 +43,6 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QAction* findItem(QMenu* menu, const QString& name) {
-    for (QAction* a : menu->actions())
-        if (a->objectName() == name) return a;
-    return nullptr;
-}
-
 } // namespace
 
 gantog::gantog(MainContext& context, QWidget* parent) : GraphWindow(context, kDesign, parent) {
@@ -93,17 +87,15 @@ gantog::gantog(MainContext& context, QWidget* parent) : GraphWindow(context, kDe
 
 void gantog::buildMenus() {
     QMenu* options = optionsMenu();
-    QAction* titles = findItem(options, QStringLiteral("titles"));
-    QAction* view = findItem(options, QStringLiteral("orsitens"));
+    QAction* titles = MenuFrame::findItem(options, spec().titlesName);
+    QAction* view = MenuFrame::findItem(options, spec().viewName);
     // "最大最小値指定" stands in the menu but does nothing in this window.
     QAction* scale = MenuFrame::addItem(options, scaleText(), QStringLiteral("memoris"));
-    options->removeAction(scale);
-    options->insertAction(titles, scale);
+    MenuFrame::moveBefore(options, scale, titles);
     scale->setEnabled(false);
 
     QMenu* legend = MenuFrame::addMenu(options, legendMenuText(), QStringLiteral("OHANREI"));
-    options->removeAction(legend->menuAction());
-    options->insertMenu(view, legend);
+    MenuFrame::moveBefore(options, legend->menuAction(), view);
     m_show = MenuFrame::addItem(legend, showText(), QStringLiteral("OHSURU"));
     m_hide = MenuFrame::addItem(legend, hideText(), QStringLiteral("OHSINAI"));
     m_show->setCheckable(true);
