@@ -115,6 +115,7 @@ class TestChartRender : public QObject {
     void barsReachTheirValues();
     void statisticsLinesOfAPlainLineChartAreNamed();
     void barsTouchWithoutAGap();
+    void aBandKeepsItsWidthOnSteepSegments();
     void whiskerCapsOnTheAxisEndsStayVisible();
     void statisticsLinesAreDrawnOnlyWhenAsked();
     void hitTestFindsTheDrawnPoint();
@@ -590,8 +591,8 @@ void TestChartRender::statisticsLinesOfAPlainLineChartAreNamed() {
         for (const auto& n : l.edgeNames())
             names << n.text;
         names.sort();
-        QStringList expected = {"平均", "最大", "最小", "傾き", "+σ", "+2σ", "+3σ", "\u2212σ", "\u22122σ",
-                                "\u22123σ"};
+        QStringList expected = {"平均", "最大", "最小",    "傾き",     "+σ",
+                                "+2σ",  "+3σ",  "\u2212σ", "\u22122σ", "\u22123σ"};
         expected.sort();
         QCOMPARE(names, expected);
         // No two names overlap.
@@ -672,6 +673,44 @@ void TestChartRender::barsTouchWithoutAGap() {
     QVERIFY(isWhite(between(renderOf(m), layoutOf(m))));
     QVERIFY(m.setBarGap(0));
     QVERIFY(!isWhite(between(renderOf(m), layoutOf(m))));
+}
+
+void TestChartRender::aBandKeepsItsWidthOnSteepSegments() {
+    // A band that climbs the whole plot between two points and then runs flat:
+    // across its steep part it is as wide as across its flat part, not a hairline.
+    // Measured from the first to the last inked pixel, since a monochrome band
+    // may be white inside its outline.
+    zel::ChartModel m;
+    m.setChartType(static_cast<int>(zel::ChartType::Band));
+    m.setChartStyle(zel::chartstyles::kBand);
+    m.setPointCount(3);
+    fill(m, 1, {0, 100, 100});
+    m.setYAxisScale(zel::axisscales::kFixed);
+    m.setYAxisMax(110);
+    m.setYAxisMin(-10);
+    const auto l = layoutOf(m);
+    const QRect plot = l.plot().toRect().adjusted(2, 2, -2, -2);
+    for (const bool mono : {false, true}) {
+        const QImage img = renderOf(m, mono);
+        const auto span = [&](QPoint from, QPoint step, int count) {
+            int first = -1, last = -1;
+            for (int i = 0; i < count; ++i)
+                if (!isWhite(img.pixel(from + step * i))) {
+                    if (first < 0) first = i;
+                    last = i;
+                }
+            return first < 0 ? 0 : last - first + 1;
+        };
+        // Across the steep part, along the row halfway up; across the flat
+        // part, down the column halfway between points 2 and 3.
+        const int across = span({plot.left(), static_cast<int>(l.valuePos(50))}, {1, 0}, plot.width());
+        const int down = span({static_cast<int>((l.categoryPos(2) + l.categoryPos(3)) / 2), plot.top()},
+                              {0, 1}, plot.height());
+        QVERIFY2(down >= 8, qPrintable(QString("flat part %1 px, mono %2").arg(down).arg(mono)));
+        QVERIFY2(across >= down - 1,
+                 qPrintable(
+                     QString("steep part %1 px, flat part %2 px, mono %3").arg(across).arg(down).arg(mono)));
+    }
 }
 
 void TestChartRender::whiskerCapsOnTheAxisEndsStayVisible() {

@@ -64,8 +64,8 @@ std::vector<ChartGalleryEntry> variableGraphGalleryEntries() {
     // Every statistics line the dialog offers.
     zel::VariableGraphInput all = kind("折れ線グラフ");
     all.switches = {1, 1, 1, 1};
-    add("70_vargraph_line_stats", "変数別グラフ：折れ線グラフ（統計情報線：平均・標準偏差・最大最小・傾き）", false,
-        [all](ChartModel& m) { drawVariableGraph(m, analysisSet({1}), all); });
+    add("70_vargraph_line_stats", "変数別グラフ：折れ線グラフ（統計情報線：平均・標準偏差・最大最小・傾き）",
+        false, [all](ChartModel& m) { drawVariableGraph(m, analysisSet({1}), all); });
     add("71_vargraph_line_stats_mono", "変数別グラフ：折れ線グラフ（統計情報線、モノクロ）", true,
         [all](ChartModel& m) { drawVariableGraph(m, analysisSet({1}), all); });
     add("72_vargraph_3sigma", "変数別グラフ：３σ線", false,
@@ -74,9 +74,20 @@ std::vector<ChartGalleryEntry> variableGraphGalleryEntries() {
     limits.entered = zel::EnteredLimits{140, 110, false};
     add("73_vargraph_limits", "変数別グラフ：規格の入力（上限 140・下限 110）", false,
         [limits](ChartModel& m) { drawVariableGraph(m, analysisSet({1}), limits); });
-    add("74_vargraph_bar3", "変数別グラフ：棒グラフ（３変数）", false,
-        [](ChartModel& m) { drawVariableGraph(m, analysisSet({1, 2, 3}), kind("棒グラフ")); });
-    add("75_vargraph_area3d", "変数別グラフ：立体エリアグラフ（積層、３変数）", false,
-        [](ChartModel& m) { drawVariableGraph(m, analysisSet({1, 2, 3}), kind("立体エリアグラフ（積層）")); });
+    add("74_vargraph_bar3", "変数別グラフ：棒グラフ（３変数）", false, [](ChartModel& m) {
+        drawVariableGraph(m, analysisSet({1, 2, 3}), kind("棒グラフ"));
+    });
+    add("75_vargraph_area3d", "変数別グラフ：立体エリアグラフ（積層、３変数）", false, [](ChartModel& m) {
+        drawVariableGraph(m, analysisSet({1, 2, 3}), kind("立体エリアグラフ（積層）"));
+    });
+    add("78_vargraph_band", "変数別グラフ：帯グラフ（３変数）", false, [](ChartModel& m) {
+        drawVariableGraph(m, analysisSet({1, 2, 3}), kind("帯グラフ"));
+    });
+    add("79_vargraph_band_mono", "変数別グラフ：帯グラフ（３変数、モノクロ）", true, [](ChartModel& m) {
+        drawVariableGraph(m, analysisSet({1, 2, 3}), kind("帯グラフ"));
+    });
+    add("80_vargraph_bar3d_z_h", "変数別グラフ：Ｚ軸立体棒（横）（３変数）", false, [](ChartModel& m) {
+        drawVariableGraph(m, analysisSet({1, 2, 3}), kind("Ｚ軸立体棒（横）"));
+    });
     return e;
 }

@@ -35,7 +35,6 @@ std::vector<QPolygonF> runsOf(const ChartModel& m, const ChartLayout& l, int s) 
     return runs;
 }
 
-
 // A control line across the plot: level over each point's slot, stepping where the
 // limits change from one lot to the next (a constant line is one straight line from
 // edge to edge). On a numeric x axis the points are joined.
@@ -259,23 +258,43 @@ void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
     }
 }
 
-// Band: each series as a ribbon of fixed thickness along its values.
+// Band: each series as a ribbon of one width across its course, so that steep
+// segments stay as wide as flat ones: the outline drawn as a wide line, the
+// series' fill as a narrower one over it. Series 1 is drawn last, in front.
 void paintBand(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
-    const double half = 5 * f.unit;
-    for (int s = 1; s <= m.seriesCount(); ++s) {
+    const double width = 10 * f.unit;
+    const double rim = 1.2 * f.unit;
+    p.setBrush(Qt::NoBrush);
+    for (int s = m.seriesCount(); s >= 1; --s) {
+        const QColor ink = SeriesStyle::outlinePen(s, f.monochrome, f.unit).color();
+        QPen outer(ink, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+        QPen inner(SeriesStyle::fillBrush(s, f.monochrome), width - 2 * rim, Qt::SolidLine, Qt::FlatCap,
+                   Qt::RoundJoin);
         for (const auto& run : runsOf(m, l, s)) {
-            QPolygonF ribbon;
-            for (const auto& q : run)
-                ribbon << QPointF(q.x(), q.y() - half);
-            for (int i = static_cast<int>(run.size()) - 1; i >= 0; --i)
-                ribbon << QPointF(run[i].x(), run[i].y() + half);
-            p.setPen(SeriesStyle::outlinePen(s, f.monochrome, f.unit));
-            if (f.monochrome) {
-                p.setBrush(Qt::white);
-                p.drawPolygon(ribbon);
+            if (run.size() < 2) {
+                // A lone value: a short piece of ribbon across its point.
+                const QPointF c = run.front();
+                const QPointF half = l.horizontal() ? QPointF(0, width / 2) : QPointF(width / 2, 0);
+                p.setPen(outer);
+                p.drawLine(c - half - half, c + half + half);
+                p.setPen(inner);
+                p.drawLine(c - half - half + (half / width * 2 * rim),
+                           c + half + half - (half / width * 2 * rim));
+                continue;
             }
-            p.setBrush(SeriesStyle::fillBrush(s, f.monochrome));
-            p.drawPolygon(ribbon);
+            p.setPen(outer);
+            p.drawPolyline(run);
+            // The fill stops short of the ends so that the outline closes them.
+            QPolygonF core = run;
+            const auto shorten = [rim](QPointF end, QPointF next) {
+                const QPointF d = next - end;
+                const double len = std::hypot(d.x(), d.y());
+                return len > 2 * rim ? end + d * (rim / len) : end;
+            };
+            core.front() = shorten(run[0], run[1]);
+            core.back() = shorten(run[run.size() - 1], run[run.size() - 2]);
+            p.setPen(inner);
+            p.drawPolyline(core);
         }
     }
 }
