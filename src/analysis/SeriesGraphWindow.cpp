@@ -89,6 +89,9 @@ void SeriesGraphWindow::startPanel(const std::vector<std::string_view>& kinds, s
         m_kinds->setMaxVisibleItems(static_cast<int>(kinds.size()));
         m_kinds->setCurrentText(utf8(first));
     }
+    // A long kind name is cut off in the box; its tool tip reads whole.
+    m_kinds->setToolTip(m_kinds->currentText());
+    connect(m_kinds, &QComboBox::currentTextChanged, m_kinds, &QWidget::setToolTip);
     connect(m_kinds, &QComboBox::currentIndexChanged, this, [this] { redrawChart(0); });
     m_set->setText(signedText(1));
     showSeries(1);

@@ -158,6 +158,9 @@ class TestVariableGraph : public QObject {
         QCOMPARE(m.legendAt(1), std::string("A"));
         QCOMPARE(m.legendAt(2), std::string("B"));
         QVERIFY(!menuEnabled(w, "okubusi"));
+        // A kind name longer than the list box reads whole in its tool tip.
+        w->kindList()->setCurrentText("立体エリアグラフ（積層）");
+        QCOMPARE(w->kindList()->toolTip(), QString("立体エリアグラフ（積層）"));
 
         // "メニュー画面へ" closes the window.
         findAction(w, "GOMENU")->trigger();
