@@ -35,6 +35,13 @@ std::vector<QPolygonF> runsOf(const ChartModel& m, const ChartLayout& l, int s) 
     return runs;
 }
 
+// A run with more points than the plot has pixel columns, as the first, lowest,
+// highest and last point of each column; it draws and fills the same.
+QPolygonF thinnedRun(const QPolygonF& run, const ChartLayout& l, double unit) {
+    const bool dense = static_cast<double>(run.size()) > 2 * std::max(1.0, l.plot().width());
+    return dense && !l.horizontal() && monotoneX(run) ? decimatedRun(run, unit) : run;
+}
+
 // A control line across the plot: level over each point's slot, stepping where the
 // limits change from one lot to the next (a constant line is one straight line from
 // edge to edge). On a numeric x axis the points are joined.
@@ -199,6 +206,7 @@ void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
     const double base = std::clamp(0.0, std::min(ax.min, ax.max), std::max(ax.min, ax.max));
     std::vector<double> below(static_cast<std::size_t>(np), 0.0);
     std::vector<QPolygonF> shapes;
+    std::vector<qsizetype> topCorners; // the top edge: the first corners of each shape
     for (int s = 1; s <= ns; ++s) {
         QPolygonF top, bottom;
         for (int pt = 1; pt <= np; ++pt) {
@@ -207,9 +215,13 @@ void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
             const double hi = stackedArea ? lo + v : v;
             const double along = l.alongOf(m, s, pt);
             top << l.at(along, l.valuePos(hi));
-            bottom.prepend(l.at(along, l.valuePos(lo)));
+            bottom << l.at(along, l.valuePos(lo));
             if (stackedArea) below[static_cast<std::size_t>(pt - 1)] = hi;
         }
+        top = thinnedRun(top, l, f.unit);
+        bottom = thinnedRun(bottom, l, f.unit);
+        topCorners.push_back(top.size());
+        std::reverse(bottom.begin(), bottom.end());
         shapes.push_back(top + bottom);
     }
     if (stackedArea) {
@@ -254,8 +266,30 @@ void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
         QPen pen = SeriesStyle::outlinePen(s, f.monochrome, f.unit);
         pen.setWidthF(std::max(pen.widthF(), 1.5 * f.unit));
         p.setPen(pen);
-        p.drawPolyline(shape.constData(), np); // the top edge: the first np corners
+        p.drawPolyline(shape.constData(), static_cast<int>(topCorners[static_cast<std::size_t>(s - 1)]));
     }
+}
+
+// The outline of the columns a dense monotone run covers, each column's
+// span widened by `half` up and down.
+QPolygonF columnHull(const QPolygonF& run, double half, double unit) {
+    const double col = std::max(unit, 1.0);
+    QPolygonF upper, lower;
+    for (qsizetype i = 0; i < run.size();) {
+        const double c = std::floor(run[i].x() / col);
+        double lo = run[i].y(), hi = run[i].y();
+        const double x = run[i].x();
+        qsizetype j = i + 1;
+        for (; j < run.size() && std::floor(run[j].x() / col) == c; ++j) {
+            lo = std::min(lo, run[j].y());
+            hi = std::max(hi, run[j].y());
+        }
+        upper << QPointF(x, lo - half);
+        lower << QPointF(x, hi + half);
+        i = j;
+    }
+    std::reverse(lower.begin(), lower.end());
+    return upper + lower;
 }
 
 // Band: each series as a ribbon of one width across its course, so that steep
@@ -270,7 +304,18 @@ void paintBand(QPainter& p, const ChartModel& m, const ChartLayout& l, const Cha
         QPen outer(ink, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
         QPen inner(SeriesStyle::fillBrush(s, f.monochrome), width - 2 * rim, Qt::SolidLine, Qt::FlatCap,
                    Qt::RoundJoin);
-        for (const auto& run : runsOf(m, l, s)) {
+        for (const auto& points : runsOf(m, l, s)) {
+            const QPolygonF run = thinnedRun(points, l, f.unit);
+            if (run.size() < points.size()) {
+                // More values than pixel columns: the ribbon covers, in each
+                // column, the values' span widened by half the ribbon.
+                const QPolygonF hull = columnHull(run, width / 2, f.unit);
+                p.setPen(QPen(ink, rim, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+                p.setBrush(SeriesStyle::fillBrush(s, f.monochrome));
+                p.drawPolygon(hull);
+                p.setBrush(Qt::NoBrush);
+                continue;
+            }
             if (run.size() < 2) {
                 // A lone value: a short piece of ribbon across its point.
                 const QPointF c = run.front();
