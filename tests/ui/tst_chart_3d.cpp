@@ -19,8 +19,8 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -129,6 +129,7 @@ class TestChart3D : public QObject {
     void pieLabelsNeverOverlap();
     void scatterPointsLandWhereTheProjectionPutsThem();
     void barHitTestFindsTheBarAndRotationChangesThePicture();
+    void barsTooManyForTheAxisShareTheirPlaces();
     void monochromeHasNoColouredPixels();
     void boxAxisTextsNeverOverlapEvenEdgeOn();
     void seriesRowsKeepTheirNamesSeenLevel();
@@ -305,6 +306,38 @@ void TestChart3D::scatterPointsLandWhereTheProjectionPutsThem() {
     m.setViewAngles({-35, 40, 25});
     const auto turned = ThreeDScatterPainter::layout(m, f);
     QVERIFY(QLineF(turned.points[4].device, l.points[4].device).length() > 20);
+}
+
+void TestChart3D::barsTooManyForTheAxisShareTheirPlaces() {
+    // 20000 values of 1 and 2 with one tall value and one below the base: far
+    // more bars than the axis has pixels. Each drawn bar stands for the highest
+    // (or lowest) value of its neighbours, so the tall and the negative one show.
+    zel::ChartModel m;
+    m.setSeriesCount(1);
+    const int n = 20000;
+    m.setPointCount(n);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (int i = 1; i <= n; ++i)
+        m.setPointValue(i == 12345 ? 9.0 : i == 777 ? -4.0 : 1.0 + i % 2);
+    m.setChartType(4);
+    for (int style : {0, 1, 6, 7}) {
+        m.setChartStyle(style);
+        const auto l = ThreeDBarPainter::layout(m, frameFor(QRectF(0, 0, 700, 500)));
+        QVERIFY2(l.bars.size() < 1400, qPrintable(QString::number(l.bars.size())));
+        bool tall = false, negative = false;
+        for (const auto& b : l.bars) {
+            tall = tall || b.point == 12345;
+            negative = negative || b.point == 777;
+            QVERIFY(b.point == 12345 || b.point == 777 || b.point % 2 == 1);
+        }
+        QVERIFY(tall);
+        QVERIFY(negative);
+    }
+    // Few values: a bar each, as before.
+    m.setPointCount(30);
+    m.setChartStyle(0);
+    QCOMPARE(ThreeDBarPainter::layout(m, frameFor(QRectF(0, 0, 700, 500))).bars.size(), std::size_t{30});
 }
 
 void TestChart3D::barHitTestFindsTheBarAndRotationChangesThePicture() {

@@ -9,6 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The narrowest a bar is drawn along the category axis, in pixels at unit 1.
+constexpr double kMinBarPixels = 1.5;
+
+} // namespace
+
 ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, const ChartFrame& f) {
     const int n = m.pointCount();
     const int s = m.seriesCount();
@@ -40,51 +47,79 @@ ThreeDBarPainter::Layout ThreeDBarPainter::layout(const zel::ChartModel& m, cons
     else
         out.scene = std::make_unique<Box3DScene>(m, f, 1.0, 0.62, boxDepth, categories, values, depth);
 
+    // More bars than the category axis has pixels: neighbouring categories
+    // share one place, where each series stands as its highest bar above the
+    // base and its lowest below it (each reported as its own point), which is
+    // what a pixel could show of them. Fewer bars cost far less to draw.
+    const Box3DScene& sc = *out.scene;
+    const QPointF axisEnd = horizontal ? sc.toDevice(0, 1, 0) : sc.toDevice(1, 0, 0);
+    const QPointF axisStart = sc.toDevice(0, 0, 0);
+    const double axisPixels = std::hypot(axisEnd.x() - axisStart.x(), axisEnd.y() - axisStart.y());
+    const int barsPerPlace = alongZ ? 1 : s;
+    const int places = std::max(1, static_cast<int>(axisPixels / (kMinBarPixels * f.unit * barsPerPlace)));
+    const int group = n > places ? (n + places - 1) / places : 1;
+
     const bool singleSeries = s == 1;
+    const auto addBar = [&](int k, int i, int first, int last) {
+        Bar b;
+        b.series = k;
+        b.point = i;
+        const double from = (first - 1.0) / n, width = static_cast<double>(last - first + 1) / n;
+        double c0, c1; // along the categories
+        if (alongZ) {
+            // Narrower with rows behind, so that the rows further back show
+            // beside the ones in front.
+            const double margin = s > 1 ? 0.24 : 0.15;
+            c0 = from + margin * width;
+            c1 = from + (1 - margin) * width;
+            b.z0 = (k - 1 + 0.18) / s;
+            b.z1 = (k - 0.18) / s;
+        } else {
+            const double slot = 0.8 * width / s;
+            c0 = from + 0.1 * width + (k - 1) * slot + 0.04 * slot;
+            c1 = c0 + 0.92 * slot;
+            b.z0 = 0.2;
+            b.z1 = 0.8;
+        }
+        if (m.pointSeparatedAt(i) != 0 && (singleSeries || !alongZ)) {
+            // Pulled out towards the viewer by most of its own depth.
+            const double d = (b.z1 - b.z0) * 0.8 + (alongZ ? 0.0 : 0.2);
+            b.z0 -= d;
+            b.z1 -= d;
+        }
+        const double v = Box3DAxis::toBox(scale, m.value(k, i));
+        const double v0 = std::min(base, v), v1 = std::max(base, v);
+        // A bar of no length is not drawn, as on a flat chart.
+        if (v1 - v0 < 1e-9) return;
+        if (horizontal) {
+            b.x0 = v0;
+            b.x1 = v1;
+            b.y0 = 1.0 - c1;
+            b.y1 = 1.0 - c0;
+        } else {
+            b.x0 = c0;
+            b.x1 = c1;
+            b.y0 = v0;
+            b.y1 = v1;
+        }
+        out.bars.push_back(b);
+    };
     for (int k = 1; k <= s; ++k) {
-        for (int i = 1; i <= n; ++i) {
-            if (!m.isPlotted(k, i)) continue;
-            Bar b;
-            b.series = k;
-            b.point = i;
-            double c0, c1; // along the categories
-            if (alongZ) {
-                // Narrower with rows behind, so that the rows further back show
-                // beside the ones in front.
-                const double margin = s > 1 ? 0.24 : 0.15;
-                c0 = (i - 1 + margin) / n;
-                c1 = (i - margin) / n;
-                b.z0 = (k - 1 + 0.18) / s;
-                b.z1 = (k - 0.18) / s;
-            } else {
-                const double slot = 0.8 / (static_cast<double>(n) * s);
-                c0 = (i - 1 + 0.1) / n + (k - 1) * slot + 0.04 * slot;
-                c1 = c0 + 0.92 * slot;
-                b.z0 = 0.2;
-                b.z1 = 0.8;
+        for (int first = 1; first <= n; first += group) {
+            const int last = std::min(n, first + group - 1);
+            if (group == 1) {
+                if (m.isPlotted(k, first)) addBar(k, first, first, first);
+                continue;
             }
-            if (m.pointSeparatedAt(i) != 0 && (singleSeries || !alongZ)) {
-                // Pulled out towards the viewer by most of its own depth.
-                const double d = (b.z1 - b.z0) * 0.8 + (alongZ ? 0.0 : 0.2);
-                b.z0 -= d;
-                b.z1 -= d;
+            int highest = 0, lowest = 0;
+            for (int i = first; i <= last; ++i) {
+                if (!m.isPlotted(k, i)) continue;
+                const double v = m.value(k, i);
+                if (v > 0 && (highest == 0 || v > m.value(k, highest))) highest = i;
+                if (v < 0 && (lowest == 0 || v < m.value(k, lowest))) lowest = i;
             }
-            const double v = Box3DAxis::toBox(scale, m.value(k, i));
-            const double v0 = std::min(base, v), v1 = std::max(base, v);
-            // A bar of no length is not drawn, as on a flat chart.
-            if (v1 - v0 < 1e-9) continue;
-            if (horizontal) {
-                b.x0 = v0;
-                b.x1 = v1;
-                b.y0 = 1.0 - c1;
-                b.y1 = 1.0 - c0;
-            } else {
-                b.x0 = c0;
-                b.x1 = c1;
-                b.y0 = v0;
-                b.y1 = v1;
-            }
-            out.bars.push_back(b);
+            if (highest != 0) addBar(k, highest, first, last);
+            if (lowest != 0) addBar(k, lowest, first, last);
         }
     }
     const Box3DScene& scene = *out.scene;
