@@ -13,10 +13,7 @@
 #include "analysis/AnalysisSet.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
-#include "app/CommandLine.h"
-#include "app/ReportCommand.h"
 #include "dataset/DatasetFile.h"
-#include "windowkit/AppSettings.h"
 
 #include "UiTestSupport.h"
 
@@ -26,37 +23,28 @@
 #include "ReportBenchmark.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <random>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path workDir() {
-    static const fs::path dir = bench::workDir("zel_bench_histogram");
-    return dir;
-}
-
-const std::string& limitBase() {
-    static const std::string base = bench::limitDataset(workDir());
-    return base;
-}
+const fs::path kWorkDir = bench::workDir("zel_bench_histogram");
 
 // A main window stand-in holding the limit dataset, with the analysis chosen.
 std::unique_ptr<uitest::FakeContext> limitContext(const char* analysis) {
     auto ctx = std::make_unique<uitest::FakeContext>();
-    if (!zel::readDataset(limitBase() + ".QCN", limitBase() + ".QCS", ctx->ws.dataset).status) std::abort();
+    if (!zel::readDataset(bench::limitDatasetOnce(kWorkDir) + ".QCN",
+                          bench::limitDatasetOnce(kWorkDir) + ".QCS", ctx->ws.dataset)
+             .status)
+        std::abort();
     ctx->analysis = QString::fromUtf8(analysis);
     return ctx;
 }
@@ -171,11 +159,13 @@ void BM_HakohOk(benchmark::State& state) {
 }
 
 void BM_ReportHistogramAllData(benchmark::State& state) {
-    runReportBenchmark(state, "histogram", limitBase(), (workDir() / "out-histogram").string(), {"全データ"});
+    runReportBenchmark(state, "histogram", bench::limitDatasetOnce(kWorkDir),
+                       (kWorkDir / "out-histogram").string(), {"全データ"});
 }
 
 void BM_ReportVariableStats(benchmark::State& state) {
-    runReportBenchmark(state, "variable-stats", limitBase(), (workDir() / "out-variable-stats").string());
+    runReportBenchmark(state, "variable-stats", bench::limitDatasetOnce(kWorkDir),
+                       (kWorkDir / "out-variable-stats").string());
 }
 
 } // namespace
@@ -189,11 +179,5 @@ BENCHMARK(BM_ReportHistogramAllData)->Unit(benchmark::kMillisecond)->Iterations(
 BENCHMARK(BM_ReportVariableStats)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }
