@@ -41,12 +41,19 @@ const fs::path kWorkDir = bench::workDir("zel_bench_histogram");
 // A main window stand-in holding the limit dataset, with the analysis chosen.
 std::unique_ptr<uitest::FakeContext> limitContext(const char* analysis) {
     auto ctx = std::make_unique<uitest::FakeContext>();
-    if (!zel::readDataset(bench::limitDatasetOnce(kWorkDir) + ".QCN",
-                          bench::limitDatasetOnce(kWorkDir) + ".QCS", ctx->ws.dataset)
-             .status)
-        std::abort();
+    const std::string& base = bench::limitDatasetOnce(kWorkDir);
+    if (!zel::readDataset(base + ".QCN", base + ".QCS", ctx->ws.dataset).status) std::abort();
     ctx->analysis = QString::fromUtf8(analysis);
     return ctx;
+}
+
+// The window shown and painted once; nullptr stays nullptr.
+QWidget* painted(QWidget* w) {
+    if (w) {
+        w->show();
+        w->grab();
+    }
+    return w;
 }
 
 // Presses the window's "OK" and returns the window it opened, painted.
@@ -56,22 +63,12 @@ QWidget* okAndPaint(QWidget* dialog, zel::WindowId opened) {
             b->click();
             break;
         }
-    QWidget* w = ZelWindow::find(opened);
-    if (w) {
-        w->show();
-        w->grab();
-    }
-    return w;
+    return painted(ZelWindow::find(opened));
 }
 
 QWidget* openAndPaint(uitest::FakeContext& ctx, zel::WindowId id) {
     const AnalysisLaunch::Opener open = AnalysisLaunch::opener(id);
-    QWidget* w = open ? open(ctx) : nullptr;
-    if (w) {
-        w->show();
-        w->grab();
-    }
-    return w;
+    return painted(open ? open(ctx) : nullptr);
 }
 
 void closeAll() {

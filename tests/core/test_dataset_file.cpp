@@ -18,12 +18,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using fixtures::kEof;
+using fixtures::kMissing;
+using fixtures::kType;
 using fixtures::readBytes;
 using fixtures::writeBytes;
 
-const std::string kEof = "ファイルの終わり以降を読み込もうとしました。";
-const std::string kMissing = "ファイルが見つかりません。";
-const std::string kType = "型が一致しません。";
 const std::string kOverflow = "オーバーフローしました。";
 const std::string kIndex = "インデックスが有効範囲にありません。";
 

@@ -19,12 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using fixtures::kEof;
+using fixtures::kMissing;
+using fixtures::kType;
 using fixtures::readBytes;
 using fixtures::writeBytes;
-
-const std::string kEof = "ファイルの終わり以降を読み込もうとしました。";
-const std::string kMissing = "ファイルが見つかりません。";
-const std::string kType = "型が一致しません。";
 
 const ControlLines kLines = {{{12, 14.5, -0.5}, {4.5, 0.25, 0}}};
 const std::string kNumberLines = " 12 \r\n 14.5 \r\n-.5 \r\n 4.5 \r\n .25 \r\n 0 \r\n";

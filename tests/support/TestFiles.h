@@ -12,6 +12,11 @@
 
 namespace fixtures {
 
+// What the file readers report, word for word.
+inline const std::string kEof = "ファイルの終わり以降を読み込もうとしました。";
+inline const std::string kMissing = "ファイルが見つかりません。";
+inline const std::string kType = "型が一致しません。";
+
 // <temporary folder>/<prefix><test name>_<process id>, emptied and made.
 inline std::filesystem::path freshTestFolder(const std::string& prefix) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

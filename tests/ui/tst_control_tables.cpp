@@ -360,10 +360,7 @@ class TestControlTables : public QObject {
         QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(),
                  QString("解析に使用する変数を指定してください。"));
         auto* combo = dlg->findChild<QComboBox*>("Combo1");
-        QStringList entries;
-        for (int i = 0; i < combo->count(); ++i)
-            entries << combo->itemText(i);
-        QCOMPARE(entries, QStringList({"A", "B", "Xbar"}));
+        QCOMPARE(uitest::items(combo), QStringList({"A", "B", "Xbar"}));
         QCOMPARE(combo->currentIndex(), 0);
         combo->setCurrentIndex(2);
         button(dlg, "Command1")->click();

@@ -62,7 +62,6 @@ namespace {
 
 using uitest::fillDataset;
 
-
 QWidget* focused() {
     return QApplication::focusWidget();
 }
@@ -650,14 +649,7 @@ class TestHistogramInput : public QObject {
     // stratum also has a single value; a stratum of one value), then a factor
     // that passes opens the stratified table.
     void hensi2soRefusalsByKeyboard() {
-        // A: codes 1 0 2 2 3 (0.5 rounds to 0, code 3 once); B: codes 1 1 2 3 3
-        // (code 2 once); C: the values; D: codes 1 1 2 2 2.
-        fillDataset(ctx->ws.dataset,
-                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
-                    {"一組", "x", "二組", "y", "z"});
-        ctx->analysis = QStringLiteral("層別統計量グラフ");
-        AnalysisLaunch::runGraphCommand(*ctx);
-        QPointer<hensi2so> d = openWindow<hensi2so>(zel::WindowId::hensi2so);
+        QPointer<hensi2so> d = openStratification(QStringLiteral("層別統計量グラフ"));
         QVERIFY(d);
         QVERIFY(x11input::activate(d));
         QComboBox* factor = d->factorList();
@@ -713,13 +705,8 @@ class TestHistogramInput : public QObject {
     // dialog, the graph settings dialog and the frequency table each ended with
     // Enter; the histogram opens on the strata.
     void stratifiedHistogramByKeyboard() {
-        // Factor D: codes 1 1 2 2 2; values C.
-        fillDataset(ctx->ws.dataset,
-                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
-                    {"一組", "x", "二組", "y", "z"});
-        ctx->analysis = QStringLiteral("層別ヒストグラム");
-        AnalysisLaunch::runGraphCommand(*ctx);
-        QPointer<hensi2so> d = openWindow<hensi2so>(zel::WindowId::hensi2so);
+        // Factor D, values C.
+        QPointer<hensi2so> d = openStratification(QStringLiteral("層別ヒストグラム"));
         QVERIFY(d);
         QVERIFY(x11input::activate(d));
         KEYS("Down", "Down", "Down", "Tab", "Down");
@@ -763,6 +750,18 @@ class TestHistogramInput : public QObject {
     // youko over A, B, C of ClassTableFixtures.h: A = 0 1 1 2 3 3 3 counts
     // 1 2 1 3 (mean 13/7), B = 1 2 2 4 counts 0 1 2 1 (mean 9/4).
     youko* openYouko(int series) { return uitest::openYouko(*ctx, series); }
+
+    // The stratification dialog of the analysis from the graph command, over
+    // A: codes 1 0 2 2 3 (0.5 rounds to 0, code 3 once); B: codes 1 1 2 3 3
+    // (code 2 once); C: the values; D: codes 1 1 2 2 2.
+    hensi2so* openStratification(const QString& analysis) {
+        fillDataset(ctx->ws.dataset,
+                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
+                    {"一組", "x", "二組", "y", "z"});
+        ctx->analysis = analysis;
+        AnalysisLaunch::runGraphCommand(*ctx);
+        return openWindow<hensi2so>(zel::WindowId::hensi2so);
+    }
 
     // bunform's "OK" with the data's range and the given classes.
     dobun* countAndOpenDobun(const std::vector<int>& positions, int classes) {
