@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetFixtures.h"
 #include "TestFiles.h"
 
 #include <filesystem>
@@ -17,16 +18,10 @@ namespace {
 
 // N x K dataset whose value (i, j) is i * 10 + j, names "v" + j, labels "s" + i,
 // sample 2 masked.
+// DatasetFixtures.h's numbered dataset, sample 2 masked where there is one.
 zel::Dataset makeDataset(int n, int k) {
     zel::Dataset ds;
-    ds.resize(n, k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, "v" + std::to_string(j));
-    for (int i = 1; i <= n; ++i) {
-        ds.setLabel(i, "s" + std::to_string(i));
-        for (int j = 1; j <= k; ++j)
-            ds.setValue(i, j, i * 10 + j);
-    }
+    uitest::fillNumbered(ds, n, k);
     if (n >= 2) ds.setMask(2, 1);
     return ds;
 }

@@ -4,6 +4,7 @@
 
 #include "dataset/Dataset.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,21 @@ inline void fillDataset(zel::Dataset& ds, const std::vector<std::vector<double>>
         ds.setLabel(i, at < labels.size() ? labels[at] : "s" + std::to_string(i));
         if (at < labels.size() && labels[at] == kMaskedLabel) ds.setMask(i, 1);
     }
+}
+
+// n samples of k variables named v1, v2 ..., labelled s1, s2 ..., the value at
+// (i, j) i * 10 + j; the samples in masked masked.
+inline void fillNumbered(zel::Dataset& ds, int n, int k, std::initializer_list<int> masked = {}) {
+    ds.resize(n, k);
+    for (int j = 1; j <= k; ++j)
+        ds.setName(j, "v" + std::to_string(j));
+    for (int i = 1; i <= n; ++i) {
+        ds.setLabel(i, "s" + std::to_string(i));
+        for (int j = 1; j <= k; ++j)
+            ds.setValue(i, j, i * 10 + j);
+    }
+    for (int i : masked)
+        ds.setMask(i, 1);
 }
 
 // A dataset of the rows, its samples labelled S1, S2 ..., its variables unnamed.

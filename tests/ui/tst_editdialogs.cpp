@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <filesystem>
@@ -42,10 +43,10 @@
 #include <string>
 
 using uitest::findByText;
-using uitest::replaceCellText;
-using uitest::whenModal;
 using uitest::kWhite;
 using uitest::kYellow;
+using uitest::replaceCellText;
+using uitest::whenModal;
 
 namespace {
 
@@ -117,16 +118,7 @@ class TestEditDialogs : public QObject {
     // "s" + i, the given samples masked; the sheet filled.
     void makeDataset(int n, int k, std::initializer_list<int> masked = {}) {
         zel::Dataset& d = ds();
-        d.resize(n, k);
-        for (int j = 1; j <= k; ++j)
-            d.setName(j, "v" + std::to_string(j));
-        for (int i = 1; i <= n; ++i) {
-            d.setLabel(i, "s" + std::to_string(i));
-            for (int j = 1; j <= k; ++j)
-                d.setValue(i, j, i * 10 + j);
-        }
-        for (int i : masked)
-            d.setMask(i, 1);
+        uitest::fillNumbered(d, n, k, masked);
         d.setBase(m_base);
         QVERIFY(zel::writeDataset(d, m_base).isOk());
         m_ctx->sheet().fill();
