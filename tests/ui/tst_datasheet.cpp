@@ -18,9 +18,9 @@
 #include <memory>
 #include <string>
 
-using uitest::writeBytes;
 using uitest::kWhite;
 using uitest::kYellow;
+using uitest::writeBytes;
 
 namespace {
 

@@ -40,9 +40,9 @@
 using uitest::FakeContext;
 using uitest::fillDataset;
 using uitest::findAction;
-using uitest::lineText;
 using uitest::kWhite;
 using uitest::kYellow;
+using uitest::lineText;
 
 namespace {
 
