@@ -40,24 +40,39 @@ inline std::string writeBenchDataset(const zel::Dataset& ds, const std::filesyst
     return base;
 }
 
+// The dataset base that the environment variable names, else the base that
+// make writes.
+template <class Make> std::string baseFromEnvironmentOr(const char* variable, Make make) {
+    if (std::optional<std::string> base = baseFromEnvironment(variable)) return *base;
+    return make();
+}
+
 // The limit dataset that ZEL_BENCH_DATASET names (bench/make_limit_dataset.py),
 // else 32767 samples of 100 measurements with three places written into dir.
 inline std::string limitDataset(const std::filesystem::path& dir) {
-    if (std::optional<std::string> base = baseFromEnvironment("ZEL_BENCH_DATASET")) return *base;
-    zel::Dataset ds;
-    const int n = zel::Dataset::kMaxCount;
-    ds.resize(n, 100);
-    ds.reserveValues();
-    std::mt19937 rng(20240101);
-    std::normal_distribution<double> noise(50.0, 5.0);
-    for (int j = 1; j <= 100; ++j)
-        ds.setName(j, "測定値" + std::to_string(j));
-    for (int i = 1; i <= n; ++i) {
-        ds.setLabel(i, std::to_string(i));
+    return baseFromEnvironmentOr("ZEL_BENCH_DATASET", [&dir] {
+        zel::Dataset ds;
+        const int n = zel::Dataset::kMaxCount;
+        ds.resize(n, 100);
+        ds.reserveValues();
+        std::mt19937 rng(20240101);
+        std::normal_distribution<double> noise(50.0, 5.0);
         for (int j = 1; j <= 100; ++j)
-            ds.setValue(i, j, std::round(noise(rng) * 1000.0) / 1000.0);
-    }
-    return writeBenchDataset(ds, dir, "limit");
+            ds.setName(j, "測定値" + std::to_string(j));
+        for (int i = 1; i <= n; ++i) {
+            ds.setLabel(i, std::to_string(i));
+            for (int j = 1; j <= 100; ++j)
+                ds.setValue(i, j, std::round(noise(rng) * 1000.0) / 1000.0);
+        }
+        return writeBenchDataset(ds, dir, "limit");
+    });
+}
+
+// The limit dataset of a benchmark program, found or written into dir on the
+// first call.
+inline const std::string& limitDatasetOnce(const std::filesystem::path& dir) {
+    static const std::string base = limitDataset(dir);
+    return base;
 }
 
 } // namespace bench

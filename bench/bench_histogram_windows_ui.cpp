@@ -13,10 +13,7 @@
 #include "analysis/AnalysisSet.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
-#include "app/CommandLine.h"
-#include "app/ReportCommand.h"
 #include "dataset/DatasetFile.h"
-#include "windowkit/AppSettings.h"
 
 #include "UiTestSupport.h"
 
@@ -26,39 +23,37 @@
 #include "ReportBenchmark.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <random>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path workDir() {
-    static const fs::path dir = bench::workDir("zel_bench_histogram");
-    return dir;
-}
-
-const std::string& limitBase() {
-    static const std::string base = bench::limitDataset(workDir());
-    return base;
-}
+const fs::path kWorkDir = bench::workDir("zel_bench_histogram");
 
 // A main window stand-in holding the limit dataset, with the analysis chosen.
 std::unique_ptr<uitest::FakeContext> limitContext(const char* analysis) {
     auto ctx = std::make_unique<uitest::FakeContext>();
-    if (!zel::readDataset(limitBase() + ".QCN", limitBase() + ".QCS", ctx->ws.dataset).status) std::abort();
+    const std::string& base = bench::limitDatasetOnce(kWorkDir);
+    if (!zel::readDataset(base + ".QCN", base + ".QCS", ctx->ws.dataset).status) std::abort();
     ctx->analysis = QString::fromUtf8(analysis);
     return ctx;
+}
+
+// The window shown and painted once; nullptr stays nullptr.
+QWidget* painted(QWidget* w) {
+    if (w) {
+        w->show();
+        w->grab();
+    }
+    return w;
 }
 
 // Presses the window's "OK" and returns the window it opened, painted.
@@ -68,22 +63,12 @@ QWidget* okAndPaint(QWidget* dialog, zel::WindowId opened) {
             b->click();
             break;
         }
-    QWidget* w = ZelWindow::find(opened);
-    if (w) {
-        w->show();
-        w->grab();
-    }
-    return w;
+    return painted(ZelWindow::find(opened));
 }
 
 QWidget* openAndPaint(uitest::FakeContext& ctx, zel::WindowId id) {
     const AnalysisLaunch::Opener open = AnalysisLaunch::opener(id);
-    QWidget* w = open ? open(ctx) : nullptr;
-    if (w) {
-        w->show();
-        w->grab();
-    }
-    return w;
+    return painted(open ? open(ctx) : nullptr);
 }
 
 void closeAll() {
@@ -171,11 +156,13 @@ void BM_HakohOk(benchmark::State& state) {
 }
 
 void BM_ReportHistogramAllData(benchmark::State& state) {
-    runReportBenchmark(state, "histogram", limitBase(), (workDir() / "out-histogram").string(), {"全データ"});
+    runReportBenchmark(state, "histogram", bench::limitDatasetOnce(kWorkDir),
+                       (kWorkDir / "out-histogram").string(), {"全データ"});
 }
 
 void BM_ReportVariableStats(benchmark::State& state) {
-    runReportBenchmark(state, "variable-stats", limitBase(), (workDir() / "out-variable-stats").string());
+    runReportBenchmark(state, "variable-stats", bench::limitDatasetOnce(kWorkDir),
+                       (kWorkDir / "out-variable-stats").string());
 }
 
 } // namespace
@@ -189,11 +176,5 @@ BENCHMARK(BM_ReportHistogramAllData)->Unit(benchmark::kMillisecond)->Iterations(
 BENCHMARK(BM_ReportVariableStats)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

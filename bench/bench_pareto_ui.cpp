@@ -4,41 +4,27 @@
 // drawn and with the top ten kept and the rest folded into "その他".
 // ZEL_BENCH_DATASET names a dataset base to use instead; without it one is
 // written to a temporary folder first.
-#include "app/CommandLine.h"
-#include "app/ReportCommand.h"
 #include "dataset/Dataset.h"
-#include "dataset/DatasetFile.h"
-#include "windowkit/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 
 #include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
-#include <QApplication>
-
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path workDir() {
-    static const fs::path dir = bench::workDir("zel_bench_pareto");
-    return dir;
-}
+const fs::path kWorkDir = bench::workDir("zel_bench_pareto");
 
 // 32767 causes, each with its reject count (many equal counts, so the stable
 // sort has long runs of ties) and its rework count, labelled "原因1" ...
 const std::string& itemsBase() {
-    static const std::string base = [] {
-        if (std::optional<std::string> named = bench::baseFromEnvironment("ZEL_BENCH_DATASET")) return *named;
+    static const std::string base = bench::baseFromEnvironmentOr("ZEL_BENCH_DATASET", [] {
         zel::Dataset ds;
         const int n = zel::Dataset::kMaxCount;
         ds.resize(n, 2);
@@ -53,34 +39,22 @@ const std::string& itemsBase() {
             ds.setValue(i, 1, rejects(rng));
             ds.setValue(i, 2, rework(rng));
         }
-        return bench::writeBenchDataset(ds, workDir(), "items");
-    }();
+        return bench::writeBenchDataset(ds, kWorkDir, "items");
+    });
     return base;
 }
 
 void BM_ReportParetoAllItems(benchmark::State& state) {
-    runReportBenchmark(state, "pareto", itemsBase(), (workDir() / "out-all").string());
+    runReportBenchmark(state, "pareto", itemsBase(), (kWorkDir / "out-all").string());
 }
 
 void BM_ReportParetoTotalAllItems(benchmark::State& state) {
-    runReportBenchmark(state, "pareto", itemsBase(), (workDir() / "out-total").string(), {"合計"});
+    runReportBenchmark(state, "pareto", itemsBase(), (kWorkDir / "out-total").string(), {"合計"});
 }
 
 // The same report with --set=keep=10.
 void BM_ReportParetoTopTen(benchmark::State& state) {
-    zel::CommandLine cl;
-    cl.mode = zel::CommandLine::Mode::Report;
-    cl.reportAnalysis = zel::reportAnalysisFor("pareto");
-    cl.reportSettings = {{"keep", "10"}};
-    cl.dataset = itemsBase() + ".QCS";
-    cl.reportOutput = (workDir() / "out-top").string();
-    for (auto _ : state) {
-        std::ostringstream err;
-        if (ReportCommand::run(cl, err) != ReportCommand::kExitOk) {
-            state.SkipWithError(err.str().c_str());
-            break;
-        }
-    }
+    runReportBenchmark(state, "pareto", itemsBase(), (kWorkDir / "out-top").string(), {}, {{"keep", "10"}});
 }
 
 } // namespace
@@ -90,11 +64,5 @@ BENCHMARK(BM_ReportParetoTotalAllItems)->Unit(benchmark::kMillisecond)->Iteratio
 BENCHMARK(BM_ReportParetoTopTen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

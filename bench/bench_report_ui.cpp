@@ -7,29 +7,22 @@
 // bench/make_limit_dataset.py --lots); without it the data is made here.
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/PChart.h"
-#include "app/CommandLine.h"
-#include "app/ReportCommand.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 #include "dataset/DatasetFile.h"
-#include "windowkit/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 
 #include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -74,32 +67,25 @@ zel::Dataset makeSampleDataset() {
     return ds;
 }
 
-fs::path workDir() {
-    static const fs::path dir = bench::workDir("zel_bench_report");
-    return dir;
-}
+const fs::path kWorkDir = bench::workDir("zel_bench_report");
 
 const std::string& lotBase() {
-    static const std::string base = [] {
-        if (std::optional<std::string> named = bench::baseFromEnvironment("ZEL_BENCH_LOTS")) return *named;
-        return bench::writeBenchDataset(makeLotDataset(), workDir(), "lots");
-    }();
+    static const std::string base = bench::baseFromEnvironmentOr(
+        "ZEL_BENCH_LOTS", [] { return bench::writeBenchDataset(makeLotDataset(), kWorkDir, "lots"); });
     return base;
 }
 
 const std::string& sampleBase() {
-    static const std::string base = [] {
-        return bench::writeBenchDataset(makeSampleDataset(), workDir(), "samples");
-    }();
+    static const std::string base = bench::writeBenchDataset(makeSampleDataset(), kWorkDir, "samples");
     return base;
 }
 
 void BM_ReportPPn32767(benchmark::State& state) {
-    runReportBenchmark(state, "p-pn", lotBase(), (workDir() / "out-p-pn").string());
+    runReportBenchmark(state, "p-pn", lotBase(), (kWorkDir / "out-p-pn").string());
 }
 
 void BM_ReportXbarR32767(benchmark::State& state) {
-    runReportBenchmark(state, "xbar-r", sampleBase(), (workDir() / "out-xbar-r").string());
+    runReportBenchmark(state, "xbar-r", sampleBase(), (kWorkDir / "out-xbar-r").string());
 }
 
 // Both charts of the lot dataset drawn as the chart window draws them on screen:
@@ -145,11 +131,5 @@ BENCHMARK(BM_ReportXbarR32767)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PPnWindowCharts32767)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

@@ -4,41 +4,25 @@
 // summary written. Target: 1 s or less.
 // ZEL_BENCH_DATASET names the dataset (a base made by bench/make_limit_dataset.py);
 // without it one is written to a temporary folder first.
-#include "dataset/DatasetFile.h"
-#include "windowkit/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 
 #include "BenchDatasets.h"
 #include "ReportBenchmark.h"
 
-#include <QApplication>
-
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <random>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path workDir() {
-    static const fs::path dir = bench::workDir("zel_bench_variable_graph");
-    return dir;
-}
-
-const std::string& limitBase() {
-    static const std::string base = bench::limitDataset(workDir());
-    return base;
-}
+const fs::path kWorkDir = bench::workDir("zel_bench_variable_graph");
 
 // Three variables: the line chart of three series with the statistics lines.
 void BM_ReportVariableGraphThree(benchmark::State& state) {
-    runReportBenchmark(state, "variable-graph", limitBase(), (workDir() / "out-variable-graph").string(),
-                       {"1", "2", "3"});
+    runReportBenchmark(state, "variable-graph", bench::limitDatasetOnce(kWorkDir),
+                       (kWorkDir / "out-variable-graph").string(), {"1", "2", "3"});
 }
 
 } // namespace
@@ -46,11 +30,5 @@ void BM_ReportVariableGraphThree(benchmark::State& state) {
 BENCHMARK(BM_ReportVariableGraphThree)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

@@ -9,23 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include "ChartModelReadings.h"
+#include "DatasetFixtures.h"
+
 using namespace zel;
 
 namespace {
 
-std::vector<double> series(const ChartModel& model, int s) {
-    std::vector<double> out;
-    for (int p = 1; p <= model.pointCount(); ++p)
-        out.push_back(model.value(s, p));
-    return out;
-}
+using uitest::labelledRows;
 
-std::vector<std::string> labels(const ChartModel& model) {
-    std::vector<std::string> out;
-    for (int p = 1; p <= model.pointCount(); ++p)
-        out.push_back(model.pointLabelAt(p));
-    return out;
-}
+using fixtures::pointLabels;
+using fixtures::seriesValues;
 
 ControlChartInput meanInput() {
     ControlChartInput in;
@@ -34,17 +28,6 @@ ControlChartInput meanInput() {
     in.labels = {"a", "b", "c"};
     in.lines = {5, 8, 1}; // the value 9 lies above the UCL
     return in;
-}
-
-Dataset rows(const std::vector<std::vector<double>>& values) {
-    Dataset ds;
-    ds.resize(static_cast<int>(values.size()), static_cast<int>(values.front().size()));
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        ds.setLabel(static_cast<int>(i + 1), "S" + std::to_string(i + 1));
-        for (std::size_t j = 0; j < values[i].size(); ++j)
-            ds.setValue(static_cast<int>(i + 1), static_cast<int>(j + 1), values[i][j]);
-    }
-    return ds;
 }
 
 } // namespace
@@ -68,7 +51,7 @@ TEST(ControlChartKinds, TableMapsTheTenNames) {
         EXPECT_EQ(model.chartType(), expected[i].first) << kinds[i];
         EXPECT_EQ(model.chartStyle(), expected[i].second) << kinds[i];
         EXPECT_EQ(model.seriesCount(), i == 6 ? 4 : 1) << kinds[i];
-        EXPECT_EQ(labels(model), (std::vector<std::string>{"a", "b", "c"})) << kinds[i];
+        EXPECT_EQ(pointLabels(model), (std::vector<std::string>{"a", "b", "c"})) << kinds[i];
     }
 }
 
@@ -82,10 +65,10 @@ TEST(ControlChartFillLine, SeriesOrderAxisAndLabels) {
     ASSERT_TRUE(fillControlChart(model, in));
     EXPECT_EQ(model.seriesCount(), 4);
     EXPECT_EQ(model.pointCount(), 3);
-    EXPECT_EQ(series(model, 1), (std::vector<double>{5, 5, 5}));
-    EXPECT_EQ(series(model, 2), (std::vector<double>{8, 8, 8}));
-    EXPECT_EQ(series(model, 3), (std::vector<double>{1, 1, 1}));
-    EXPECT_EQ(series(model, 4), (std::vector<double>{2, 4, 9}));
+    EXPECT_EQ(seriesValues(model, 1), (std::vector<double>{5, 5, 5}));
+    EXPECT_EQ(seriesValues(model, 2), (std::vector<double>{8, 8, 8}));
+    EXPECT_EQ(seriesValues(model, 3), (std::vector<double>{1, 1, 1}));
+    EXPECT_EQ(seriesValues(model, 4), (std::vector<double>{2, 4, 9}));
     // max(values, UCL) = 9, min(values, LCL) = 1, no margin, 4 divisions.
     EXPECT_EQ(model.yAxisScale(), 2);
     EXPECT_EQ(model.yAxisMax(), 9.0);
@@ -95,7 +78,7 @@ TEST(ControlChartFillLine, SeriesOrderAxisAndLabels) {
     EXPECT_EQ(model.gridLines(), 3);
     EXPECT_EQ(model.gridLineStyle(), 2);
     EXPECT_EQ(model.rotation3D(), 40);
-    EXPECT_EQ(labels(model), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(pointLabels(model), (std::vector<std::string>{"a", "b", "c"}));
 }
 
 TEST(ControlChartFillLine, FixedAxisSurvivesAKindChangeAndUnknownKinds) {
@@ -106,7 +89,7 @@ TEST(ControlChartFillLine, FixedAxisSurvivesAKindChangeAndUnknownKinds) {
     bar.values = {3, 3, 3};
     ASSERT_TRUE(fillControlChart(model, bar));
     EXPECT_EQ(model.seriesCount(), 1);
-    EXPECT_EQ(series(model, 1), (std::vector<double>{3, 3, 3}));
+    EXPECT_EQ(seriesValues(model, 1), (std::vector<double>{3, 3, 3}));
     EXPECT_EQ(model.yAxisScale(), 2); // the reset keeps the Y scale of control charts
     EXPECT_EQ(model.yAxisMax(), 9.0);
     EXPECT_EQ(model.statLines(), 0);
@@ -115,30 +98,30 @@ TEST(ControlChartFillLine, FixedAxisSurvivesAKindChangeAndUnknownKinds) {
     unknown.kind = "ドーナツ";
     unknown.values = {7, 6, 5};
     EXPECT_FALSE(fillControlChart(model, unknown));
-    EXPECT_EQ(series(model, 1), (std::vector<double>{7, 6, 5}));
+    EXPECT_EQ(seriesValues(model, 1), (std::vector<double>{7, 6, 5}));
 }
 
 TEST(ControlChartFillLine, XbarRRangeChartLowerBoundIsZero) {
-    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}})).value();
+    const ChartDataSet c = computeXbarR(labelledRows({{1, 3}, {2, 6}, {4, 4}})).value();
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, xbarRInput(c, 1)));
-    EXPECT_EQ(series(model, 4), (std::vector<double>{2, 4, 0}));
-    EXPECT_EQ(series(model, 3), (std::vector<double>{0, 0, 0}));
+    EXPECT_EQ(seriesValues(model, 4), (std::vector<double>{2, 4, 0}));
+    EXPECT_EQ(seriesValues(model, 3), (std::vector<double>{0, 0, 0}));
     EXPECT_EQ(model.yAxisMin(), 0.0);
     EXPECT_DOUBLE_EQ(model.yAxisMax(), 6.534); // UCL 3.267 * 2 above the largest range 4
     ChartModel mean;
     ASSERT_TRUE(fillControlChart(mean, xbarRInput(c, 0)));
-    EXPECT_EQ(series(mean, 4), (std::vector<double>{2, 4, 4}));
-    EXPECT_EQ(labels(mean), (std::vector<std::string>{"S1", "S2", "S3"}));
+    EXPECT_EQ(seriesValues(mean, 4), (std::vector<double>{2, 4, 4}));
+    EXPECT_EQ(pointLabels(mean), (std::vector<std::string>{"S1", "S2", "S3"}));
 }
 
 TEST(ControlChartFillRs, PointNumbersAndTheFirstPointAtZero) {
-    ChartDataSet c = collectXRs(rows({{5}, {7}, {4}}), 1).value();
+    ChartDataSet c = collectXRs(labelledRows({{5}, {7}, {4}}), 1).value();
     ASSERT_TRUE(computeXRsLines(c).isOk());
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, xRsInput(c, 1)));
-    EXPECT_EQ(series(model, 4), (std::vector<double>{0, 2, 3}));
-    EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(seriesValues(model, 4), (std::vector<double>{0, 2, 3}));
+    EXPECT_EQ(pointLabels(model), (std::vector<std::string>{"1", "2", "3"}));
     // The line kind shows the 0 of point 1 as the other kinds do, with an empty
     // label, and its statistics lines leave that 0 out.
     for (int s = 1; s <= 4; ++s)
@@ -168,19 +151,19 @@ TEST(ControlChartFillRs, PointNumbersAndTheFirstPointAtZero) {
     ControlChartInput area = xRsInput(c, 1);
     area.kind = "エリアグラフ";
     ASSERT_TRUE(fillControlChart(model, area));
-    EXPECT_EQ(labels(model), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(pointLabels(model), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_TRUE(model.isPlotted(1, 1));
 
     // The X chart keeps the data labels.
     ChartModel x;
     ASSERT_TRUE(fillControlChart(x, xRsInput(c, 0)));
-    EXPECT_EQ(labels(x), (std::vector<std::string>{"S1", "S2", "S3"}));
+    EXPECT_EQ(pointLabels(x), (std::vector<std::string>{"S1", "S2", "S3"}));
     EXPECT_EQ(x.extra(4, 1), 0);
 }
 
 TEST(ControlChartFillPPn, VaryingLinesAndAxisFromLotLimits) {
     // Lots (50, 1), (200, 9): pbar 0.04; P-UCL 0.1231384 and 0.0815692, lows 0.
-    auto r = collectPPn(rows({{50, 1}, {200, 9}}), 1, 2);
+    auto r = collectPPn(labelledRows({{50, 1}, {200, 9}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     ASSERT_TRUE(computePPnLines(c).isOk());
@@ -188,44 +171,44 @@ TEST(ControlChartFillPPn, VaryingLinesAndAxisFromLotLimits) {
 
     ChartModel p;
     ASSERT_TRUE(fillControlChart(p, pPnInput(c, 0, true)));
-    EXPECT_EQ(series(p, 1), (std::vector<double>{0.04, 0.04}));
-    EXPECT_EQ(series(p, 2), (std::vector<double>{c.pTable[1][1], c.pTable[2][1]}));
-    EXPECT_EQ(series(p, 3), (std::vector<double>{0, 0}));
-    EXPECT_EQ(series(p, 4), (std::vector<double>{0.02, 0.045}));
+    EXPECT_EQ(seriesValues(p, 1), (std::vector<double>{0.04, 0.04}));
+    EXPECT_EQ(seriesValues(p, 2), (std::vector<double>{c.pTable[1][1], c.pTable[2][1]}));
+    EXPECT_EQ(seriesValues(p, 3), (std::vector<double>{0, 0}));
+    EXPECT_EQ(seriesValues(p, 4), (std::vector<double>{0.02, 0.045}));
     EXPECT_DOUBLE_EQ(p.yAxisMax(), c.pTable[1][1]);
     EXPECT_EQ(p.yAxisMin(), 0.0);
 
     // Not showing "P-Pn 管理図": constant lines, but the axis still spans the lots' limits.
     ChartModel q;
     ASSERT_TRUE(fillControlChart(q, pPnInput(c, 0, false)));
-    EXPECT_EQ(series(q, 2), (std::vector<double>{c.lines[0][1], c.lines[0][1]}));
+    EXPECT_EQ(seriesValues(q, 2), (std::vector<double>{c.lines[0][1], c.lines[0][1]}));
     EXPECT_DOUBLE_EQ(q.yAxisMax(), c.pTable[1][1]);
 
     // pn chart: centre pbar x n(i) = 2 and 8, the lots' Pn limits, then d(i).
     ChartModel pn;
     ASSERT_TRUE(fillControlChart(pn, pPnInput(c, 1, false)));
-    EXPECT_EQ(series(pn, 1), (std::vector<double>{2, 8}));
-    EXPECT_EQ(series(pn, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
-    EXPECT_EQ(series(pn, 4), (std::vector<double>{1, 9}));
+    EXPECT_EQ(seriesValues(pn, 1), (std::vector<double>{2, 8}));
+    EXPECT_EQ(seriesValues(pn, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
+    EXPECT_EQ(seriesValues(pn, 4), (std::vector<double>{1, 9}));
     EXPECT_DOUBLE_EQ(pn.yAxisMax(), c.pTable[2][3]);
-    EXPECT_EQ(labels(pn), (std::vector<std::string>{"S1", "S2"}));
+    EXPECT_EQ(pointLabels(pn), (std::vector<std::string>{"S1", "S2"}));
 
     // A loaded pbar moves the centre lines only.
     c.lines[0][0] = 0.1;
     ChartModel loaded;
     ASSERT_TRUE(fillControlChart(loaded, pPnInput(c, 1, true)));
-    EXPECT_EQ(series(loaded, 1), (std::vector<double>{5, 20}));
-    EXPECT_EQ(series(loaded, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
+    EXPECT_EQ(seriesValues(loaded, 1), (std::vector<double>{5, 20}));
+    EXPECT_EQ(seriesValues(loaded, 2), (std::vector<double>{c.pTable[1][3], c.pTable[2][3]}));
 }
 
 TEST(ControlChartFillDefects, CountsComeFirst) {
-    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1);
+    const auto c = computeDefectCount(labelledRows({{2}, {4}, {3}, {5}, {1}}), 1);
     ASSERT_TRUE(c.isOk());
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
-    EXPECT_EQ(series(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
-    EXPECT_EQ(series(model, 2), std::vector<double>(5, 3.0));
-    EXPECT_EQ(series(model, 4), std::vector<double>(5, 0.0));
+    EXPECT_EQ(seriesValues(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
+    EXPECT_EQ(seriesValues(model, 2), std::vector<double>(5, 3.0));
+    EXPECT_EQ(seriesValues(model, 4), std::vector<double>(5, 0.0));
     EXPECT_EQ(model.statLines(), 0);
     EXPECT_EQ(model.chartStyle(), 5);
     EXPECT_DOUBLE_EQ(model.yAxisMax(), c->lines[0][1]);
@@ -233,7 +216,7 @@ TEST(ControlChartFillDefects, CountsComeFirst) {
 }
 
 TEST(ControlChartFillDefects, EnteredLimits) {
-    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1); // cbar 3
+    const auto c = computeDefectCount(labelledRows({{2}, {4}, {3}, {5}, {1}}), 1); // cbar 3
     ChartModel model;
     ControlChartInput in = defectInput(*c);
     in.kind = kEnteredLimitsKind;
@@ -243,13 +226,13 @@ TEST(ControlChartFillDefects, EnteredLimits) {
     EXPECT_EQ(model.chartType(), ChartType::Line);
     EXPECT_EQ(model.chartStyle(), 5);
     EXPECT_EQ(model.statLines(), 5);
-    EXPECT_EQ(series(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
-    EXPECT_EQ(series(model, 2), std::vector<double>(5, 4.5));
-    EXPECT_EQ(series(model, 3), std::vector<double>(5, 2.5));
-    EXPECT_EQ(series(model, 4), std::vector<double>(5, 3.5));
+    EXPECT_EQ(seriesValues(model, 1), (std::vector<double>{2, 4, 3, 5, 1}));
+    EXPECT_EQ(seriesValues(model, 2), std::vector<double>(5, 4.5));
+    EXPECT_EQ(seriesValues(model, 3), std::vector<double>(5, 2.5));
+    EXPECT_EQ(seriesValues(model, 4), std::vector<double>(5, 3.5));
     EXPECT_EQ(model.yAxisMax(), 5.0); // the counts reach above the entered upper limit
     EXPECT_EQ(model.yAxisMin(), 1.0);
-    EXPECT_EQ(labels(model), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5"}));
+    EXPECT_EQ(pointLabels(model), (std::vector<std::string>{"S1", "S2", "S3", "S4", "S5"}));
     // The constant lines drawn are the entered ones with their midpoint, not cbar's.
     EXPECT_EQ(drawnControlLines(in), (std::array<double, 3>{3.5, 4.5, 2.5}));
     ControlChartInput computed = in;
@@ -267,17 +250,17 @@ TEST(ControlChartFillDefects, EnteredLimits) {
     ASSERT_TRUE(fillControlChart(model, flat));
     EXPECT_EQ(model.yAxisMax(), 10.0);
     EXPECT_EQ(model.yAxisMin(), -2.0);
-    EXPECT_EQ(series(model, 4), std::vector<double>(2, 4.0));
+    EXPECT_EQ(seriesValues(model, 4), std::vector<double>(2, 4.0));
 
     // Equal limits are accepted; the midpoint coincides with them.
     ControlChartInput equal = in;
     equal.entered = EnteredLimits{4, 4, false};
     ASSERT_TRUE(fillControlChart(model, equal));
-    EXPECT_EQ(series(model, 4), std::vector<double>(5, 4.0));
+    EXPECT_EQ(seriesValues(model, 4), std::vector<double>(5, 4.0));
 }
 
 TEST(ControlChartFillDefects, CancelledOrCrossedLimitsLeaveTheChart) {
-    const auto c = computeDefectCount(rows({{2}, {4}}), 1);
+    const auto c = computeDefectCount(labelledRows({{2}, {4}}), 1);
     ChartModel model;
     ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
     const std::vector<double> before = model.values();
@@ -296,7 +279,7 @@ TEST(ControlChartFillDefects, CancelledOrCrossedLimitsLeaveTheChart) {
 TEST(ControlChartFillPPn, LoadedLinesThatOverflowAreNotDrawn) {
     // Lots of 1E+10; a p-bar of 1E+300 loaded from an earlier file puts the pn chart's
     // centre line at 1E+310, beyond the numbers. The data's own lines draw.
-    auto r = collectPPn(rows({{1e10, 1}, {1e10, 2}}), 1, 2);
+    auto r = collectPPn(labelledRows({{1e10, 1}, {1e10, 2}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     ASSERT_TRUE(computePPnLines(c).isOk());
@@ -324,7 +307,7 @@ TEST(ControlChartFillRoles, EveryKindSetsItsRolesAndNoneLeaksIntoTheNext) {
         ASSERT_TRUE(fillControlChart(model, in));
         EXPECT_EQ(roles(model), linesFirst) << static_cast<int>(role);
     }
-    const auto c = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1);
+    const auto c = computeDefectCount(labelledRows({{2}, {4}, {3}, {5}, {1}}), 1);
     ASSERT_TRUE(c.isOk());
     ASSERT_TRUE(fillControlChart(model, defectInput(*c)));
     EXPECT_EQ(roles(model), (std::vector<R>{R::Data, R::CentreLine, R::UpperLimit, R::LowerLimit}));

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetFixtures.h"
+
 #include <cmath>
 #include <limits>
 
@@ -18,16 +20,7 @@ using namespace zel;
 
 namespace {
 
-Dataset rows(const std::vector<std::vector<double>>& values) {
-    Dataset ds;
-    ds.resize(static_cast<int>(values.size()), static_cast<int>(values.front().size()));
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        ds.setLabel(static_cast<int>(i + 1), "S" + std::to_string(i + 1));
-        for (std::size_t j = 0; j < values[i].size(); ++j)
-            ds.setValue(static_cast<int>(i + 1), static_cast<int>(j + 1), values[i][j]);
-    }
-    return ds;
-}
+using uitest::labelledRows;
 
 void expectLines(const ControlLines& l, std::array<double, 3> first, std::array<double, 3> second) {
     for (int c = 0; c < 3; ++c) {
@@ -56,7 +49,7 @@ TEST(XbarRCoefficientsTest, TableValues) {
 
 TEST(XbarRTest, SubgroupsOfTwoWithAMaskedSample) {
     // (1,3) mean 2 range 2; (100,200) masked; (2,6) mean 4 range 4; (4,4) mean 4 range 0.
-    Dataset ds = rows({{1, 3}, {100, 200}, {2, 6}, {4, 4}});
+    Dataset ds = labelledRows({{1, 3}, {100, 200}, {2, 6}, {4, 4}});
     ds.setMask(2, 1);
     const ChartDataSet c = computeXbarR(ds).value();
     EXPECT_EQ(c.m, 3);
@@ -75,7 +68,7 @@ TEST(XbarRTest, SubgroupsOfTwoWithAMaskedSample) {
 TEST(XbarRTest, SubgroupsOfFive) {
     // Sums 60, 50, 70: means 12, 10, 14; ranges 14-10 = 4, 12-8 = 4, 17-11 = 6.
     const ChartDataSet c =
-        computeXbarR(rows({{10, 12, 11, 13, 14}, {9, 11, 10, 12, 8}, {15, 13, 14, 11, 17}})).value();
+        computeXbarR(labelledRows({{10, 12, 11, 13, 14}, {9, 11, 10, 12, 8}, {15, 13, 14, 11, 17}})).value();
     EXPECT_EQ(c.mean, (std::vector<double>{12, 10, 14}));
     EXPECT_EQ(c.range, (std::vector<double>{4, 4, 6}));
     // Xbarbar = 12, Rbar = 14/3; A2 = 0.577: 0.577 * 14/3 = 2.692667; D4 = 2.115: 9.87.
@@ -88,17 +81,18 @@ TEST(XbarRTest, SubgroupsOfTenUseD3) {
     // 1..10: mean 5.5, range 9; 2,4..20: mean 11, range 18. Xbarbar 8.25, Rbar 13.5.
     // A2 0.308 * 13.5 = 4.158; D4 1.777 * 13.5 = 23.9895; D3 0.223 * 13.5 = 3.0105.
     const ChartDataSet c =
-        computeXbarR(rows({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}})).value();
+        computeXbarR(labelledRows({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}}))
+            .value();
     expectLines(c.lines, {8.25, 12.408, 4.092}, {13.5, 23.9895, 3.0105});
 }
 
 TEST(XbarRTest, ConstantDataGivesEqualLines) {
-    const ChartDataSet c = computeXbarR(rows({{5, 5, 5}, {5, 5, 5}})).value();
+    const ChartDataSet c = computeXbarR(labelledRows({{5, 5, 5}, {5, 5, 5}})).value();
     expectLines(c.lines, {5, 5, 5}, {0, 0, 0});
 }
 
 TEST(XbarRTest, TableLayout) {
-    const ChartDataSet c = computeXbarR(rows({{1, 3}, {2, 6}, {4, 4}})).value();
+    const ChartDataSet c = computeXbarR(labelledRows({{1, 3}, {2, 6}, {4, 4}})).value();
     const ResultTable t = xbarRTable(c);
     EXPECT_EQ(t.rows, 7);
     EXPECT_EQ(t.columns, 4);
@@ -121,7 +115,7 @@ TEST(XbarRTest, TableLayout) {
 TEST(XRsTest, OneVariableMovingRanges) {
     // X = 5, 7, 4, 4, 6 (sample 3 with 100 masked). Rs = 0, 2, 3, 0, 2: sum 7 over m - 1 = 4
     // -> 1.75. Xbar = 26 / 5 = 5.2; 5.2 +- 2.66 * 1.75 = 5.2 +- 4.655; 3.267 * 1.75 = 5.71725.
-    Dataset ds = rows({{5, 0}, {7, 0}, {100, 0}, {4, 0}, {4, 0}, {6, 0}});
+    Dataset ds = labelledRows({{5, 0}, {7, 0}, {100, 0}, {4, 0}, {4, 0}, {6, 0}});
     ds.setMask(3, 1);
     ChartDataSet c = collectXRs(ds, 1).value();
     EXPECT_EQ(c.m, 5);
@@ -138,19 +132,19 @@ TEST(XRsTest, OneVariableMovingRanges) {
 TEST(XRsTest, XbarEntryChartsSampleMeans) {
     // Means (1+3)/2 = 2, (4+6)/2 = 5, (2+2)/2 = 2; sum 9, Xbar 3. Rs 0, 3, 3 -> 6 / 2 = 3.
     // 3 +- 2.66 * 3 = 3 +- 7.98; 3.267 * 3 = 9.801.
-    ChartDataSet c = collectXRs(rows({{1, 3}, {4, 6}, {2, 2}}), 3).value();
+    ChartDataSet c = collectXRs(labelledRows({{1, 3}, {4, 6}, {2, 2}}), 3).value();
     EXPECT_EQ(c.mean, (std::vector<double>{2, 5, 2}));
     EXPECT_DOUBLE_EQ(c.sumOfMeans, 9.0);
     ASSERT_TRUE(computeXRsLines(c).isOk());
     expectLines(c.lines, {3, 10.98, -4.98}, {3, 9.801, 0});
     // With one variable "Xbar" is that variable unchanged.
-    Dataset one = rows({{1.5}, {2.5}});
+    Dataset one = labelledRows({{1.5}, {2.5}});
     EXPECT_EQ(collectXRs(one, 2).value().mean, (std::vector<double>{1.5, 2.5}));
     EXPECT_EQ(collectXRs(one, 3).status().message(), kNoSuchVariable); // outside the list
 }
 
 TEST(XRsTest, TwoSamplesAndTable) {
-    ChartDataSet c = collectXRs(rows({{3}, {8}}), 1).value();
+    ChartDataSet c = collectXRs(labelledRows({{3}, {8}}), 1).value();
     ASSERT_TRUE(computeXRsLines(c).isOk());
     EXPECT_EQ(c.range, (std::vector<double>{0, 5}));
     EXPECT_DOUBLE_EQ(c.lines[1][0], 5.0); // one moving range: Rsbar equals it
@@ -171,7 +165,7 @@ TEST(PPnTest, EqualLotSizes) {
     // 4 lots of 100 with 2, 4, 6, 8 defectives: N 400, D 20, pbar 0.05.
     // Per lot: 3 sqrt(0.05 * 0.95 / 100) = 0.0653835 -> P-UCL 0.1153835, P-LCL < 0 -> 0;
     // pbar n = 5, 3 sqrt(4.75) = 6.538348 -> Pn-UCL 11.538348, Pn-LCL < 0 -> 0.
-    auto r = collectPPn(rows({{100, 2}, {100, 4}, {100, 6}, {100, 8}}), 1, 2);
+    auto r = collectPPn(labelledRows({{100, 2}, {100, 4}, {100, 6}, {100, 8}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     EXPECT_EQ(c.m, 4);
@@ -206,7 +200,7 @@ TEST(PPnTest, UnequalLotSizes) {
     // Lot 1: 0.04 + 3 sqrt(0.0384 / 50) = 0.1231384; pbar n = 2, 2 + 3 sqrt(1.92) = 6.156922.
     // Lot 2: 0.04 + 3 sqrt(0.0384 / 200) = 0.0815692; 8 + 3 sqrt(7.68) = 16.313844; lows < 0.
     // Averages (n 125): 0.0925814 and 5 + 3 sqrt(4.8) = 11.572671; lows < 0 -> 0.
-    auto r = collectPPn(rows({{50, 1}, {200, 9}}), 1, 2);
+    auto r = collectPPn(labelledRows({{50, 1}, {200, 9}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     ASSERT_TRUE(computePPnLines(c).isOk());
@@ -239,7 +233,7 @@ TEST(PPnTest, RootsTakeTheirFactorsInTheWrittenOrder) {
     // Lots (1, 0) and (5, 5): N 6, D 5, pbar 5/6; averages n 3 and d 2.5. Pn-LCL of the
     // averages row: 2.5 - 3 sqrt(5/6 x 3 x 1/6) = 2.5 - 3 sqrt(0.41666...) = 0.5635083268962919;
     // taken as sqrt(5/6 x 1/6 x 3) it ends in ...915 and its 15 digits in ...291.
-    auto r = collectPPn(rows({{1, 0}, {5, 5}}), 1, 2);
+    auto r = collectPPn(labelledRows({{1, 0}, {5, 5}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     ASSERT_TRUE(computePPnLines(c).isOk());
@@ -251,7 +245,7 @@ TEST(PPnTest, RootsTakeTheirFactorsInTheWrittenOrder) {
 }
 
 TEST(PPnTest, NoDefectivesAtAll) {
-    auto r = collectPPn(rows({{10, 0}, {20, 0}}), 1, 2);
+    auto r = collectPPn(labelledRows({{10, 0}, {20, 0}}), 1, 2);
     ASSERT_TRUE(r.isOk());
     ChartDataSet c = *r;
     ASSERT_TRUE(computePPnLines(c).isOk());
@@ -262,17 +256,17 @@ TEST(PPnTest, NoDefectivesAtAll) {
 }
 
 TEST(PPnTest, RefusesTheSameVariableAndInvalidLots) {
-    const auto same = collectPPn(rows({{10, 1}, {10, 2}}), 2, 2);
+    const auto same = collectPPn(labelledRows({{10, 1}, {10, 2}}), 2, 2);
     EXPECT_EQ(same.status().message(), "独立変数と従属変数が同じです｡");
     const std::string invalid =
         "不良個数がサンプルサイズより大きい、またはサンプルサイズがゼロのデータがあります。";
-    EXPECT_EQ(collectPPn(rows({{10, 1}, {3, 4}}), 1, 2).status().message(), invalid);  // d > n
-    EXPECT_EQ(collectPPn(rows({{0, 0}, {3, 1}}), 1, 2).status().message(), invalid);   // n = 0
-    EXPECT_EQ(collectPPn(rows({{5, -1}, {3, 1}}), 1, 2).status().message(), invalid);  // d < 0
-    EXPECT_EQ(collectPPn(rows({{-5, -6}, {3, 1}}), 1, 2).status().message(), invalid); // n < 0
-    EXPECT_EQ(collectPPn(rows({{5, std::nan("")}, {3, 1}}), 1, 2).status().message(), invalid);
+    EXPECT_EQ(collectPPn(labelledRows({{10, 1}, {3, 4}}), 1, 2).status().message(), invalid);  // d > n
+    EXPECT_EQ(collectPPn(labelledRows({{0, 0}, {3, 1}}), 1, 2).status().message(), invalid);   // n = 0
+    EXPECT_EQ(collectPPn(labelledRows({{5, -1}, {3, 1}}), 1, 2).status().message(), invalid);  // d < 0
+    EXPECT_EQ(collectPPn(labelledRows({{-5, -6}, {3, 1}}), 1, 2).status().message(), invalid); // n < 0
+    EXPECT_EQ(collectPPn(labelledRows({{5, std::nan("")}, {3, 1}}), 1, 2).status().message(), invalid);
     // A masked invalid lot is not looked at; d = n is valid.
-    Dataset ds = rows({{10, 1}, {3, 4}, {4, 4}});
+    Dataset ds = labelledRows({{10, 1}, {3, 4}, {4, 4}});
     ds.setMask(2, 1);
     const auto ok = collectPPn(ds, 1, 2);
     ASSERT_TRUE(ok.isOk());
@@ -282,7 +276,7 @@ TEST(PPnTest, RefusesTheSameVariableAndInvalidLots) {
 
 TEST(DefectCountTest, SmallMeanHasLowerLimitZero) {
     // 2 + 4 + 3 + 5 + 1 = 15, cbar 3: 3 + 3 sqrt(3) = 8.196152; 3 - 5.196 < 0 -> 0.
-    const auto r = computeDefectCount(rows({{2}, {4}, {3}, {5}, {1}}), 1);
+    const auto r = computeDefectCount(labelledRows({{2}, {4}, {3}, {5}, {1}}), 1);
     ASSERT_TRUE(r.isOk());
     EXPECT_EQ(r->m, 5);
     EXPECT_EQ(r->mean, (std::vector<double>{2, 4, 3, 5, 1}));
@@ -292,24 +286,24 @@ TEST(DefectCountTest, SmallMeanHasLowerLimitZero) {
 
 TEST(DefectCountTest, MeanOfNineAndAbove) {
     // 8 + 10 + 9 = 27, cbar 9: 9 +- 3 * 3 -> UCL 18, LCL exactly 0.
-    const auto nine = computeDefectCount(rows({{8}, {10}, {9}}), 1);
+    const auto nine = computeDefectCount(labelledRows({{8}, {10}, {9}}), 1);
     ASSERT_TRUE(nine.isOk());
     EXPECT_EQ(nine->lines[0][0], 9.0);
     EXPECT_EQ(nine->lines[0][1], 18.0);
     EXPECT_EQ(nine->lines[0][2], 0.0);
     // cbar 16: 16 +- 12.
-    const auto sixteen = computeDefectCount(rows({{15}, {17}}), 1);
+    const auto sixteen = computeDefectCount(labelledRows({{15}, {17}}), 1);
     EXPECT_EQ(sixteen->lines[0][2], 4.0);
     EXPECT_EQ(sixteen->lines[0][1], 28.0);
     // All zero: every line 0.
-    expectLines(computeDefectCount(rows({{0}, {0}}), 1)->lines, {0, 0, 0}, {0, 0, 0});
+    expectLines(computeDefectCount(labelledRows({{0}, {0}}), 1)->lines, {0, 0, 0}, {0, 0, 0});
 }
 
 TEST(DefectCountTest, NegativeMeanIsRefused) {
-    const auto r = computeDefectCount(rows({{-5}, {1}}), 1);
+    const auto r = computeDefectCount(labelledRows({{-5}, {1}}), 1);
     EXPECT_FALSE(r.isOk());
     EXPECT_EQ(r.status().message(), kNegativeMeanCount);
-    EXPECT_FALSE(computeDefectCount(rows({{1}, {1}}), 2).isOk());
+    EXPECT_FALSE(computeDefectCount(labelledRows({{1}, {1}}), 2).isOk());
 }
 
 TEST(ResultTableCsv, QuotingLineEndsAndFullPrecision) {
@@ -327,28 +321,29 @@ TEST(ResultTableCsv, QuotingLineEndsAndFullPrecision) {
 
 TEST(ControlChartOverflow, EveryComputationRefusesAResultBeyondTheNumbers) {
     // Xbar-R: 1E+308 + 1.5E+308 and the range 1E+308 - (-1E+308) are infinite.
-    const auto xr = computeXbarR(rows({{1e308, 1.5e308}, {-1e308, 1e308}}));
+    const auto xr = computeXbarR(labelledRows({{1e308, 1.5e308}, {-1e308, 1e308}}));
     ASSERT_FALSE(xr.isOk());
     EXPECT_EQ(xr.status().message(), kResultOutOfRange);
     // Only the range overflows: mean 0 of the second row is fine, its range is not.
-    EXPECT_FALSE(computeXbarR(rows({{1, 2}, {-1e308, 1e308}})).isOk());
+    EXPECT_FALSE(computeXbarR(labelledRows({{1, 2}, {-1e308, 1e308}})).isOk());
     // Values near the edge of the range whose sums stay finite are computed.
-    const auto edge = computeXbarR(rows({{8e307, 8e307}, {8e307, 8e307}}));
+    const auto edge = computeXbarR(labelledRows({{8e307, 8e307}, {8e307, 8e307}}));
     ASSERT_TRUE(edge.isOk());
     EXPECT_EQ(edge->lines[0][0], 8e307);
 
     // X-Rs: a moving range of 2E+308; the "Xbar" entry's sum of 2E+308.
-    ChartDataSet xs = collectXRs(rows({{1e308}, {-1e308}}), 1).value();
+    ChartDataSet xs = collectXRs(labelledRows({{1e308}, {-1e308}}), 1).value();
     EXPECT_EQ(computeXRsLines(xs).message(), kResultOutOfRange);
-    EXPECT_EQ(collectXRs(rows({{1e308, 1e308}, {1, 1}}), 3).status().message(), kResultOutOfRange);
+    EXPECT_EQ(collectXRs(labelledRows({{1e308, 1e308}, {1, 1}}), 3).status().message(), kResultOutOfRange);
 
     // P-Pn: the total size of two lots of 1E+308.
-    ChartDataSet lots = collectPPn(rows({{1e308, 1}, {1e308, 1}}), 1, 2).value();
+    ChartDataSet lots = collectPPn(labelledRows({{1e308, 1}, {1e308, 1}}), 1, 2).value();
     EXPECT_EQ(computePPnLines(lots).message(), kResultOutOfRange);
 
     // Defect counts: a sum beyond the numbers either way is said as such, not as a negative mean.
-    EXPECT_EQ(computeDefectCount(rows({{1e308}, {1e308}}), 1).status().message(), kResultOutOfRange);
-    EXPECT_EQ(computeDefectCount(rows({{-1e308}, {-1e308}}), 1).status().message(), kResultOutOfRange);
+    EXPECT_EQ(computeDefectCount(labelledRows({{1e308}, {1e308}}), 1).status().message(), kResultOutOfRange);
+    EXPECT_EQ(computeDefectCount(labelledRows({{-1e308}, {-1e308}}), 1).status().message(),
+              kResultOutOfRange);
 }
 
 TEST(ControlChartOverflow, TheCheckLooksAtEveryComputedNumber) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -21,17 +23,8 @@ using zel::runConvert;
 
 namespace {
 
-std::string readBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using fixtures::readBytes;
+using fixtures::writeBytes;
 
 Dataset sample() {
     Dataset ds;
@@ -54,13 +47,7 @@ const std::string kCsv = "データラベル,マスク,長さ,幅\r\nA,0,1.5,2\r
 
 class ConvertTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir =
-            fs::temp_directory_path() / ("zel-convert-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
+    void SetUp() override { m_dir = fixtures::freshTestFolder("zel-convert-"); }
     void TearDown() override { fs::remove_all(m_dir); }
 
     std::string path(const std::string& name) const { return (m_dir / name).string(); }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetFixtures.h"
+#include "TestFiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,25 +18,12 @@ namespace {
 
 // N x K dataset whose value (i, j) is i * 10 + j, names "v" + j, labels "s" + i,
 // sample 2 masked.
+// DatasetFixtures.h's numbered dataset, sample 2 masked where there is one.
 zel::Dataset makeDataset(int n, int k) {
     zel::Dataset ds;
-    ds.resize(n, k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, "v" + std::to_string(j));
-    for (int i = 1; i <= n; ++i) {
-        ds.setLabel(i, "s" + std::to_string(i));
-        for (int j = 1; j <= k; ++j)
-            ds.setValue(i, j, i * 10 + j);
-    }
+    uitest::fillNumbered(ds, n, k);
     if (n >= 2) ds.setMask(2, 1);
     return ds;
-}
-
-std::string readAll(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
@@ -198,7 +188,7 @@ TEST(DatasetEditFiles, NamesFileWriteLeavesTheValuesFileAlone) {
     const std::string base = (dir / "d").string();
     zel::Dataset ds = makeDataset(2, 3);
     ASSERT_TRUE(zel::writeDataset(ds, base).isOk());
-    const std::string valuesBefore = readAll(base + ".QCS");
+    const std::string valuesBefore = fixtures::readBytes(base + ".QCS");
     const auto timeBefore = std::filesystem::last_write_time(base + ".QCS");
 
     ds.setValue(1, 1, 99); // an unsaved value must not reach the disk
@@ -206,7 +196,7 @@ TEST(DatasetEditFiles, NamesFileWriteLeavesTheValuesFileAlone) {
     ds.setName(3, "重さ");
     ds.setMask(1, 1);
     ASSERT_TRUE(zel::writeNamesFile(ds, base + ".QCN").isOk());
-    EXPECT_EQ(readAll(base + ".QCS"), valuesBefore);
+    EXPECT_EQ(fixtures::readBytes(base + ".QCS"), valuesBefore);
     EXPECT_EQ(std::filesystem::last_write_time(base + ".QCS"), timeBefore);
     EXPECT_FALSE(std::filesystem::exists(zel::temporaryPathFor(base + ".QCN")));
 
@@ -218,10 +208,10 @@ TEST(DatasetEditFiles, NamesFileWriteLeavesTheValuesFileAlone) {
     EXPECT_EQ(back.value(1, 1), 11.0);
 
     // A text code page 932 cannot hold is refused before the file is touched.
-    const std::string namesBefore = readAll(base + ".QCN");
+    const std::string namesBefore = fixtures::readBytes(base + ".QCN");
     ds.setLabel(2, "\xF0\x9F\x98\x80"); // an emoji
     EXPECT_FALSE(zel::writeNamesFile(ds, base + ".QCN").isOk());
-    EXPECT_EQ(readAll(base + ".QCN"), namesBefore);
+    EXPECT_EQ(fixtures::readBytes(base + ".QCN"), namesBefore);
 
     // A folder that does not exist: an I/O failure, reported.
     const zel::Status missing = zel::writeNamesFile(back, (dir / "no" / "d.QCN").string());

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -16,27 +18,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kEof = "ファイルの終わり以降を読み込もうとしました。";
-const std::string kMissing = "ファイルが見つかりません。";
-const std::string kType = "型が一致しません。";
+using fixtures::kEof;
+using fixtures::kMissing;
+using fixtures::kType;
+using fixtures::readBytes;
+using fixtures::writeBytes;
+
 const std::string kOverflow = "オーバーフローしました。";
 const std::string kIndex = "インデックスが有効範囲にありません。";
 
 // The line that names where the reading of the values file stopped.
 std::string position(int sample, int variable) {
     return "位置：サンプル " + std::to_string(sample) + "、変数 " + std::to_string(variable);
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
 }
 
 Dataset twoByThree() {
@@ -69,13 +62,7 @@ void expectSameDataset(const Dataset& a, const Dataset& b) {
 
 class DatasetFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                (std::string("zel_dsf_") + info->name() + "_" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
+    void SetUp() override { m_dir = fixtures::freshTestFolder("zel_dsf_"); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
@@ -99,13 +86,13 @@ class DatasetFileTest : public ::testing::Test {
 TEST_F(DatasetFileTest, TwoByThreeWritesTheExactLayout) {
     const Dataset ds = twoByThree();
     ASSERT_TRUE(writeDataset(ds, base()).isOk());
-    const std::string names = slurp(base() + ".QCN");
+    const std::string names = readBytes(base() + ".QCN");
     EXPECT_EQ(names, " 2  3 \r\nA\r\nB\r\nC\r\n 0 \r\n 1 \r\n1\r\n2\r\n");
     std::size_t lines = 0;
     for (char c : names)
         lines += c == '\n';
     EXPECT_EQ(lines, 8u);
-    EXPECT_EQ(slurp(base() + ".QCS"), " .5 -.25  3  0  12.345 -1E+15 ");
+    EXPECT_EQ(readBytes(base() + ".QCS"), " .5 -.25  3  0  12.345 -1E+15 ");
     EXPECT_FALSE(fs::exists(temporaryPathFor(base() + ".QCN")));
     EXPECT_FALSE(fs::exists(temporaryPathFor(base() + ".QCS")));
     EXPECT_FALSE(fs::exists(base() + ".QCN.zelold"));
@@ -137,7 +124,7 @@ TEST_F(DatasetFileTest, EmptyNamesAndLabelsSurvive) {
     ds.setName(2, "重量");
     ds.setLabel(2, "ロット2");
     ASSERT_TRUE(writeDataset(ds, base()).isOk());
-    auto names = cp932ToUtf8(slurp(base() + ".QCN"));
+    auto names = cp932ToUtf8(readBytes(base() + ".QCN"));
     EXPECT_EQ(names, " 3  2 \r\n\r\n重量\r\n 0 \r\n 0 \r\n 0 \r\n\r\nロット2\r\n\r\n");
     Dataset back;
     ASSERT_TRUE(readDataset(base() + ".QCN", base() + ".QCS", back).status.isOk());
@@ -158,7 +145,7 @@ TEST_F(DatasetFileTest, JapaneseNamesRoundTripByteExact) {
                                  " 0 \r\n 0 \r\n"
                                  "\x91\xE6\x82\x50\x83\x8D\x83\x62\x83\x67\x81\x60\r\n" // 第１ロット〜
                                  "\x81\x7C\x35\x81\x8E\r\n";                            // −5℃
-    EXPECT_EQ(slurp(base() + ".QCN"), expected);
+    EXPECT_EQ(readBytes(base() + ".QCN"), expected);
     Dataset back;
     ASSERT_TRUE(readDataset(base() + ".QCN", base() + ".QCS", back).status.isOk());
     EXPECT_EQ(back.name(1), "外径（ｍｍ）");
@@ -167,7 +154,7 @@ TEST_F(DatasetFileTest, JapaneseNamesRoundTripByteExact) {
     EXPECT_EQ(back.label(2), "－5℃");
     // Written again, the bytes do not change.
     ASSERT_TRUE(writeDataset(back, base("again")).isOk());
-    EXPECT_EQ(slurp(base("again") + ".QCN"), expected);
+    EXPECT_EQ(readBytes(base("again") + ".QCN"), expected);
 }
 
 // ---- reading rules --------------------------------------------------------
@@ -464,8 +451,8 @@ TEST_F(DatasetFileTest, NamesFileReadableNeedsTheWholeNamesFile) {
     EXPECT_TRUE(namesFileReadable(base() + ".QCN"));
     fs::remove(base() + ".QCS"); // the values file plays no part
     EXPECT_TRUE(namesFileReadable(base() + ".QCN"));
-    const std::string full = slurp(base() + ".QCN");
-    spit(base() + ".QCN", full.substr(0, full.size() - 5)); // the last label line is gone
+    const std::string full = readBytes(base() + ".QCN");
+    writeBytes(base() + ".QCN", full.substr(0, full.size() - 5)); // the last label line is gone
     EXPECT_FALSE(namesFileReadable(base() + ".QCN"));
 }
 
@@ -473,8 +460,8 @@ TEST_F(DatasetFileTest, NamesFileReadableNeedsTheWholeNamesFile) {
 
 TEST_F(DatasetFileTest, UnrepresentableCharacterRefusesBeforeWriting) {
     ASSERT_TRUE(writeDataset(twoByThree(), base()).isOk());
-    const std::string oldNames = slurp(base() + ".QCN");
-    const std::string oldValues = slurp(base() + ".QCS");
+    const std::string oldNames = readBytes(base() + ".QCN");
+    const std::string oldValues = readBytes(base() + ".QCS");
     Dataset ds = twoByThree();
     ds.setValue(1, 1, 99);
     ds.setLabel(2, "ok😀");
@@ -482,8 +469,8 @@ TEST_F(DatasetFileTest, UnrepresentableCharacterRefusesBeforeWriting) {
     EXPECT_EQ(s.code(), StatusCode::InvalidArgument);
     EXPECT_EQ(s.message(), "変数名またはデータラベルの「😀」（U+1F600）はシフトJISで保存できない文字です。\n"
                            "文字を変えてから保存してください。");
-    EXPECT_EQ(slurp(base() + ".QCN"), oldNames);
-    EXPECT_EQ(slurp(base() + ".QCS"), oldValues);
+    EXPECT_EQ(readBytes(base() + ".QCN"), oldNames);
+    EXPECT_EQ(readBytes(base() + ".QCS"), oldValues);
 
     ds.setLabel(2, "");
     ds.setName(1, "Café");
@@ -497,8 +484,8 @@ TEST_F(DatasetFileTest, UnrepresentableCharacterRefusesBeforeWriting) {
 
 TEST_F(DatasetFileTest, FailedSaveLeavesThePreviousFilesWhole) {
     ASSERT_TRUE(writeDataset(twoByThree(), base()).isOk());
-    const std::string oldNames = slurp(base() + ".QCN");
-    const std::string oldValues = slurp(base() + ".QCS");
+    const std::string oldNames = readBytes(base() + ".QCN");
+    const std::string oldValues = readBytes(base() + ".QCS");
     Dataset changed = twoByThree();
     changed.setName(1, "changed");
     changed.setValue(2, 3, 42);
@@ -508,8 +495,8 @@ TEST_F(DatasetFileTest, FailedSaveLeavesThePreviousFilesWhole) {
     Status s = writeDataset(changed, base());
     EXPECT_EQ(s.code(), StatusCode::IoError);
     EXPECT_EQ(s.message(), "ファイルを保存できませんでした。\n" + base() + ".QCS");
-    EXPECT_EQ(slurp(base() + ".QCN"), oldNames);
-    EXPECT_EQ(slurp(base() + ".QCS"), oldValues);
+    EXPECT_EQ(readBytes(base() + ".QCN"), oldNames);
+    EXPECT_EQ(readBytes(base() + ".QCS"), oldValues);
     EXPECT_FALSE(fs::exists(temporaryPathFor(base() + ".QCN")));
     EXPECT_TRUE(fs::is_directory(temporaryPathFor(base() + ".QCS"))); // not ours: left alone
     fs::remove(temporaryPathFor(base() + ".QCS"));
@@ -518,8 +505,8 @@ TEST_F(DatasetFileTest, FailedSaveLeavesThePreviousFilesWhole) {
     fs::create_directory(temporaryPathFor(base() + ".QCN"));
     s = writeDataset(changed, base());
     EXPECT_EQ(s.message(), "ファイルを保存できませんでした。\n" + base() + ".QCN");
-    EXPECT_EQ(slurp(base() + ".QCN"), oldNames);
-    EXPECT_EQ(slurp(base() + ".QCS"), oldValues);
+    EXPECT_EQ(readBytes(base() + ".QCN"), oldNames);
+    EXPECT_EQ(readBytes(base() + ".QCS"), oldValues);
     EXPECT_FALSE(fs::exists(temporaryPathFor(base() + ".QCS")));
     fs::remove(temporaryPathFor(base() + ".QCN"));
 
@@ -527,10 +514,10 @@ TEST_F(DatasetFileTest, FailedSaveLeavesThePreviousFilesWhole) {
     // file already renamed is put back.
     fs::create_directory(base("b") + ".QCS");
     fs::create_directory(base("b") + ".QCS/keep");
-    spit(base("b") + ".QCN", oldNames);
+    writeBytes(base("b") + ".QCN", oldNames);
     s = writeDataset(changed, base("b"));
     EXPECT_EQ(s.message(), "ファイルを保存できませんでした。\n" + base("b") + ".QCS");
-    EXPECT_EQ(slurp(base("b") + ".QCN"), oldNames);
+    EXPECT_EQ(readBytes(base("b") + ".QCN"), oldNames);
     EXPECT_TRUE(fs::is_directory(base("b") + ".QCS/keep"));
     for (const auto& e : fs::directory_iterator(m_dir))
         EXPECT_EQ(e.path().string().find(".zel"), std::string::npos) << e.path();

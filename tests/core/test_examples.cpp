@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,13 +13,6 @@
 using namespace zel;
 
 namespace {
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 struct Example {
     const char* base;
@@ -43,8 +38,8 @@ TEST_P(Examples, ReadCompletelyAndRewriteByteForByte) {
 
     const Result<std::string> names = namesFileBytes(ds);
     ASSERT_TRUE(names.isOk());
-    EXPECT_EQ(*names, fileBytes(base + ".QCN"));
-    EXPECT_EQ(valuesFileBytes(ds), fileBytes(base + ".QCS"));
+    EXPECT_EQ(*names, fixtures::readBytes(base + ".QCN"));
+    EXPECT_EQ(valuesFileBytes(ds), fixtures::readBytes(base + ".QCS"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, Examples,

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <unistd.h>
 
 #include <filesystem>
@@ -19,6 +21,9 @@ using namespace zel;
 namespace fs = std::filesystem;
 
 namespace {
+
+using fixtures::readBytes;
+using fixtures::writeBytes;
 
 // Three projects over three points in time (two tasks each); project 2 is
 // masked, project 3's second task ends before it starts.
@@ -39,29 +44,14 @@ Dataset schedule() {
     return ds;
 }
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
 class GanttNamesFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("zel_gantt_" + std::to_string(::getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = fixtures::freshTestFolder("zel_gantt_");
         m_ds = schedule();
         m_ds.setBase((m_dir / "plan").string());
-        spit(m_ds.namesPath, "old names");
-        spit(m_ds.valuesPath, "values stay");
+        writeBytes(m_ds.namesPath, "old names");
+        writeBytes(m_ds.valuesPath, "values stay");
     }
     void TearDown() override { fs::remove_all(m_dir); }
     fs::path m_dir;
@@ -190,12 +180,12 @@ TEST_F(GanttNamesFile, NamesBecomeLabelsAndTheNamesFileIsRewrittenAlone) {
     EXPECT_EQ(m_ds.label(1), "A案");
     EXPECT_EQ(m_ds.label(2), ""); // masked samples keep what was typed too
     EXPECT_EQ(m_ds.label(3), "C案");
-    EXPECT_EQ(slurp(m_ds.namesPath), namesFileBytes(m_ds).value());
-    EXPECT_EQ(slurp(m_ds.valuesPath), "values stay");
+    EXPECT_EQ(readBytes(m_ds.namesPath), namesFileBytes(m_ds).value());
+    EXPECT_EQ(readBytes(m_ds.valuesPath), "values stay");
     EXPECT_FALSE(fs::exists(temporaryPathFor(m_ds.namesPath)));
     // The labels read back as typed.
     Dataset back;
-    spit(m_ds.valuesPath, valuesFileBytes(m_ds));
+    writeBytes(m_ds.valuesPath, valuesFileBytes(m_ds));
     ASSERT_TRUE(readDataset(m_ds.namesPath, m_ds.valuesPath, back).status.isOk());
     EXPECT_EQ(back.label(1), "A案");
     EXPECT_EQ(back.label(2), "");
@@ -207,7 +197,7 @@ TEST_F(GanttNamesFile, ANameTheFileCannotHoldChangesNothing) {
     EXPECT_EQ(s.code(), StatusCode::InvalidArgument);
     EXPECT_EQ(m_ds.label(1), "金型");
     EXPECT_EQ(m_ds.label(2), "治具");
-    EXPECT_EQ(slurp(m_ds.namesPath), "old names");
+    EXPECT_EQ(readBytes(m_ds.namesPath), "old names");
     // A count other than the samples' changes nothing either.
     EXPECT_FALSE(storeProjectNames(m_ds, {"A", "B"}).isOk());
     EXPECT_EQ(m_ds.label(1), "金型");
@@ -216,7 +206,7 @@ TEST_F(GanttNamesFile, ANameTheFileCannotHoldChangesNothing) {
 TEST_F(GanttNamesFile, AFailedWriteKeepsTheOldFileAndTheNewLabels) {
     fs::create_directories(temporaryPathFor(m_ds.namesPath));
     EXPECT_FALSE(storeProjectNames(m_ds, {"A", "B", "C"}).isOk());
-    EXPECT_EQ(slurp(m_ds.namesPath), "old names");
+    EXPECT_EQ(readBytes(m_ds.namesPath), "old names");
     EXPECT_EQ(m_ds.label(3), "C");
     // A dataset without files only takes the labels.
     Dataset unsaved = schedule();

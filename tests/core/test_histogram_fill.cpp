@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "ChartModelReadings.h"
+#include "ClassTableFixtures.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -14,18 +17,11 @@ using namespace zel;
 
 namespace {
 
-// Classes [0,1) [1,2) [2,3) [3,4] over 0..4:
-//   A = 0 1 1 2 3 3 3  -> 1 2 1 3, mean 13/7
-//   B = 1 2 2 4        -> 0 1 2 1, mean 9/4
-//   C = 0.5 3.5        -> 1 0 0 1, mean 2
-const std::vector<double> kA{0, 1, 1, 2, 3, 3, 3};
-const std::vector<double> kB{1, 2, 2, 4};
-const std::vector<double> kC{0.5, 3.5};
+using fixtures::patterns;
 
+// A, B, C in four classes over 0..4 (ClassTableFixtures.h).
 ClassTable table(int series) {
-    std::vector<SeriesView> views{{"A", kA}, {"B", kB}, {"C", kC}};
-    views.resize(static_cast<std::size_t>(series));
-    return buildClassTable(views, {4, 0, 4});
+    return fixtures::fourClassTable(series);
 }
 
 struct Filled {
@@ -39,13 +35,6 @@ Filled fill(int series, const std::string& kind, std::vector<std::int16_t> flags
     Filled f;
     f.ok = fillHistogram(f.model, t, classLabelTexts(t, 1), flags, {kind, mids, names});
     return f;
-}
-
-std::vector<int> patterns(const ChartModel& m) {
-    std::vector<int> out;
-    for (int p = 1; p <= m.pointCount(); ++p)
-        out.push_back(m.patternAt(p));
-    return out;
 }
 
 } // namespace

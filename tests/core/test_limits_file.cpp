@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -17,33 +19,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kEof = "ファイルの終わり以降を読み込もうとしました。";
-const std::string kMissing = "ファイルが見つかりません。";
-const std::string kType = "型が一致しません。";
+using fixtures::kEof;
+using fixtures::kMissing;
+using fixtures::kType;
+using fixtures::readBytes;
+using fixtures::writeBytes;
 
 const ControlLines kLines = {{{12, 14.5, -0.5}, {4.5, 0.25, 0}}};
 const std::string kNumberLines = " 12 \r\n 14.5 \r\n-.5 \r\n 4.5 \r\n .25 \r\n 0 \r\n";
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
 class LimitsFileDir : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("zel_limits_" + std::to_string(::getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
+    void SetUp() override { m_dir = fixtures::freshTestFolder("zel_limits_"); }
     void TearDown() override { fs::remove_all(m_dir); }
     fs::path m_dir;
 };
@@ -106,9 +93,9 @@ TEST(LimitsFileParse, MalformedFilesFailWithTheirDescription) {
 
 TEST_F(LimitsFileDir, WriteReplacesAtomicallyAndReadsBack) {
     const fs::path path = m_dir / "軸.QCK";
-    spit(path, "old content");
+    writeBytes(path, "old content");
     ASSERT_TRUE(writeLimitsFile(path.string(), (m_dir / "軸").string(), kLines).isOk());
-    const std::string bytes = slurp(path);
+    const std::string bytes = readBytes(path);
     EXPECT_EQ(bytes, *limitsFileBytes((m_dir / "軸").string(), kLines));
     EXPECT_FALSE(fs::exists(temporaryPathFor(path.string())));
     const auto back = readLimitsFile(path.string());
@@ -119,12 +106,12 @@ TEST_F(LimitsFileDir, WriteReplacesAtomicallyAndReadsBack) {
 TEST_F(LimitsFileDir, ALineThatIsNotANumberWritesNothing) {
     // Infinity used to go out as " 0 ": a wrong limit that reads back as a true one.
     const fs::path path = m_dir / "huge.QCK";
-    spit(path, "old content");
+    writeBytes(path, "old content");
     ControlLines lines = kLines;
     lines[0][0] = std::numeric_limits<double>::infinity();
     const Status s = writeLimitsFile(path.string(), "huge", lines);
     EXPECT_EQ(s.message(), kResultOutOfRange);
-    EXPECT_EQ(slurp(path), "old content");
+    EXPECT_EQ(readBytes(path), "old content");
     lines[0][0] = 12;
     lines[1][2] = std::nan("");
     EXPECT_FALSE(limitsFileBytes("b", lines).isOk());
@@ -134,13 +121,13 @@ TEST_F(LimitsFileDir, ALineThatIsNotANumberWritesNothing) {
 
 TEST_F(LimitsFileDir, FailedWriteLeavesTheOldFile) {
     const fs::path path = m_dir / "a.QCK";
-    spit(path, "old content");
+    writeBytes(path, "old content");
     // A directory where the temporary file should go makes the write fail.
     fs::create_directories(temporaryPathFor(path.string()));
     const Status s = writeLimitsFile(path.string(), "a", kLines);
     EXPECT_FALSE(s.isOk());
     EXPECT_EQ(s.message().rfind("ファイルを保存できませんでした。", 0), 0u);
-    EXPECT_EQ(slurp(path), "old content");
+    EXPECT_EQ(readBytes(path), "old content");
     EXPECT_FALSE(writeLimitsFile((m_dir / "no" / "such" / "dir.QCK").string(), "a", kLines).isOk());
 }
 
@@ -149,16 +136,16 @@ TEST_F(LimitsFileDir, ReadFailures) {
     EXPECT_EQ(missing.status().message(), kMissing + "\n" + (m_dir / "none.QCK").string());
     EXPECT_EQ(readLimitsFile(m_dir.string()).status().message().rfind(kMissing, 0), 0u); // a folder
     const fs::path shortFile = m_dir / "short.QCK";
-    spit(shortFile, "p\r\n1\r\n2\r\n");
+    writeBytes(shortFile, "p\r\n1\r\n2\r\n");
     EXPECT_EQ(readLimitsFile(shortFile.string()).status().message(), kEof + "\n" + shortFile.string());
     const fs::path bad = m_dir / "bad.QCK";
-    spit(bad, "p\r\n1\r\n2\r\nX\r\n4\r\n5\r\n6\r\n");
+    writeBytes(bad, "p\r\n1\r\n2\r\nX\r\n4\r\n5\r\n6\r\n");
     EXPECT_EQ(readLimitsFile(bad.string()).status().message(), kType + "\n" + bad.string());
 }
 
 TEST_F(LimitsFileDir, HugeFileIsReadOnlyAsFarAsNeeded) {
     const fs::path big = m_dir / "big.QCK";
-    spit(big, "p\r\n" + kNumberLines + std::string(4 * 1024 * 1024, 'z'));
+    writeBytes(big, "p\r\n" + kNumberLines + std::string(4 * 1024 * 1024, 'z'));
     const auto r = readLimitsFile(big.string());
     ASSERT_TRUE(r.isOk());
     EXPECT_EQ(*r, kLines);

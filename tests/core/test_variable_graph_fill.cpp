@@ -6,12 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include "ChartModelReadings.h"
+
 #include <string>
 #include <vector>
 
 using namespace zel;
 
 namespace {
+
+using fixtures::patterns;
+using fixtures::seriesValues;
 
 // A = 1..10, B = 10..1 (both mean 5.5, sd sqrt(82.5 / 9) = 3.0276503540974917).
 AnalysisSet set(int series) {
@@ -40,34 +45,21 @@ struct Filled {
 };
 
 Filled fill(int series, const std::string& kind, std::vector<std::int16_t> flags = {},
-            std::optional<EnteredLimits> entered = std::nullopt, StatLineSwitches sw = kInitialStatLineSwitches,
-            bool names = true) {
+            std::optional<EnteredLimits> entered = std::nullopt,
+            StatLineSwitches sw = kInitialStatLineSwitches, bool names = true) {
     Filled f;
     f.bounds = fillVariableGraph(f.model, set(series), flags, {kind, names, sw, entered});
     return f;
-}
-
-std::vector<double> seriesValues(const ChartModel& m, int s) {
-    std::vector<double> out;
-    for (int p = 1; p <= m.pointCount(); ++p)
-        out.push_back(m.value(s, p));
-    return out;
-}
-
-std::vector<int> patterns(const ChartModel& m) {
-    std::vector<int> out;
-    for (int p = 1; p <= m.pointCount(); ++p)
-        out.push_back(m.patternAt(p));
-    return out;
 }
 
 } // namespace
 
 TEST(VariableGraphFill, KindListsBySeriesCount) {
     const std::vector<std::string_view> common = {
-        "円グラフ",       "立体円グラフ",   "棒グラフ",           "積層型",           "立体棒グラフ",
-        "Ｚ軸立体棒",     "棒グラフ（横）", "積層型（横）",       "立体棒グラフ（横）", "Ｚ軸立体棒（横）",
-        "折れ線グラフ",   "帯グラフ",       "エリアグラフ",       "立体エリアグラフ", "対数グラフ"};
+        "円グラフ",           "立体円グラフ",     "棒グラフ",       "積層型",
+        "立体棒グラフ",       "Ｚ軸立体棒",       "棒グラフ（横）", "積層型（横）",
+        "立体棒グラフ（横）", "Ｚ軸立体棒（横）", "折れ線グラフ",   "帯グラフ",
+        "エリアグラフ",       "立体エリアグラフ", "対数グラフ"};
     std::vector<std::string_view> one = common;
     one.insert(one.end(), {"３σ線", "規格の入力"});
     std::vector<std::string_view> several = common;
@@ -82,8 +74,10 @@ TEST(VariableGraphFill, KindListsBySeriesCount) {
     EXPECT_EQ(initialVariableGraphKind(true), "パレート図");
     EXPECT_EQ(initialVariableGraphKind(false), "折れ線グラフ");
     // Every listed kind but the Pareto chart's is one the fill knows.
-    for (std::string_view k : variableGraphKindList(1, false)) EXPECT_NE(findVariableGraphKind(k), nullptr) << k;
-    for (std::string_view k : several) EXPECT_NE(findVariableGraphKind(k), nullptr) << k;
+    for (std::string_view k : variableGraphKindList(1, false))
+        EXPECT_NE(findVariableGraphKind(k), nullptr) << k;
+    for (std::string_view k : several)
+        EXPECT_NE(findVariableGraphKind(k), nullptr) << k;
 }
 
 TEST(VariableGraphFill, KindCodes) {
@@ -92,14 +86,22 @@ TEST(VariableGraphFill, KindCodes) {
         ChartType type;
         int style;
     };
-    const Row rows[] = {{"円グラフ", ChartType::Pie, 4},          {"立体円グラフ", ChartType::Pie3D, 4},
-                        {"棒グラフ", ChartType::Bar, 0},          {"積層型", ChartType::Bar, 2},
-                        {"立体棒グラフ", ChartType::Bar3D, 0},    {"Ｚ軸立体棒", ChartType::Bar3D, 6},
-                        {"棒グラフ（横）", ChartType::Bar, 1},    {"積層型（横）", ChartType::Bar, 3},
-                        {"立体棒グラフ（横）", ChartType::Bar3D, 1}, {"Ｚ軸立体棒（横）", ChartType::Bar3D, 7},
-                        {"折れ線グラフ", ChartType::Line, 5},     {"帯グラフ", ChartType::Band, 0},
-                        {"エリアグラフ", ChartType::Area, 1},     {"立体エリアグラフ", ChartType::Area3D, 1},
-                        {"対数グラフ", ChartType::Logarithmic, 5}, {"エリアグラフ（積層）", ChartType::Area, 0},
+    const Row rows[] = {{"円グラフ", ChartType::Pie, 4},
+                        {"立体円グラフ", ChartType::Pie3D, 4},
+                        {"棒グラフ", ChartType::Bar, 0},
+                        {"積層型", ChartType::Bar, 2},
+                        {"立体棒グラフ", ChartType::Bar3D, 0},
+                        {"Ｚ軸立体棒", ChartType::Bar3D, 6},
+                        {"棒グラフ（横）", ChartType::Bar, 1},
+                        {"積層型（横）", ChartType::Bar, 3},
+                        {"立体棒グラフ（横）", ChartType::Bar3D, 1},
+                        {"Ｚ軸立体棒（横）", ChartType::Bar3D, 7},
+                        {"折れ線グラフ", ChartType::Line, 5},
+                        {"帯グラフ", ChartType::Band, 0},
+                        {"エリアグラフ", ChartType::Area, 1},
+                        {"立体エリアグラフ", ChartType::Area3D, 1},
+                        {"対数グラフ", ChartType::Logarithmic, 5},
+                        {"エリアグラフ（積層）", ChartType::Area, 0},
                         {"立体エリアグラフ（積層）", ChartType::Area3D, 0}};
     for (const Row& r : rows) {
         const Filled f = fill(2, r.kind);

@@ -12,7 +12,9 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtGlobal>
+#include <QtTest>
 
 #include <sstream>
 #include <string>
@@ -78,6 +80,55 @@ inline QString writeReportDataset(const QString& base, const std::vector<std::st
     const zel::Status st = zel::writeDataset(ds, base.toStdString());
     if (!st) qWarning("%s", st.message().c_str());
     return base + QStringLiteral(".QCS");
+}
+
+// A report test's temporary folder: the datasets written into it and the
+// output folders of the runs.
+class ReportFolder {
+  public:
+    bool isValid() const { return m_dir.isValid(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Writes the dataset as name.QCN and name.QCS here (see writeReportDataset)
+    // and returns the path of its .QCS file.
+    QString writeDataset(const QString& name, const std::vector<std::string>& names,
+                         const std::vector<std::vector<double>>& rows,
+                         const std::vector<int>& masked = {}) const {
+        return writeReportDataset(path(name), names, rows, masked);
+    }
+
+    // Runs the report of args with --output= the folder `out` here and the
+    // dataset last; the output folder's path goes to outDir.
+    ReportRun run(const QString& out, QStringList args, const QString& dataset,
+                  QString* outDir = nullptr) const {
+        const QString folder = path(out);
+        args << QStringLiteral("--output=") + folder << dataset;
+        if (outDir) *outDir = folder;
+        return runReport(args);
+    }
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+// A refused report: status 2, the message on stderr and no output folder.
+inline void expectRefused(const ReportFolder& folder, const QStringList& args, const QString& dataset,
+                          const std::string& message) {
+    QString dir;
+    const ReportRun run = folder.run(QStringLiteral("refused"), args, dataset, &dir);
+    QCOMPARE(run.err, message + "\n");
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!QFile::exists(dir));
+}
+
+// The summary.txt of an output folder.
+inline QString summaryIn(const QString& out) {
+    return QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+}
+
+// A table file as the window shows it (tab-separated, LF line ends), line by line.
+inline QStringList shownLines(const QString& path) {
+    return QString::fromUtf8(readAll(path)).split(QLatin1Char('\n'));
 }
 
 } // namespace uitest

@@ -8,7 +8,6 @@
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "common/NumberText.h"
-#include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
@@ -33,15 +32,19 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
 #include "ChartPictureSupport.h"
+#include "ChartPoints.h"
 #include "UiTestSupport.h"
 
 #include <functional>
 #include <memory>
 
+using uitest::answerLimits;
+using uitest::elementPixel;
 using uitest::FakeContext;
-
 using uitest::findAction;
+using uitest::items;
 
 namespace {
 
@@ -66,28 +69,9 @@ template <class T> T* child(QWidget* window, const QString& name) {
     return window->findChild<T*>(name);
 }
 
-QStringList items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->itemText(i);
-    return out;
-}
-
 const QStringList kKinds = {"円グラフ",       "立体円グラフ",       "棒グラフ",     "立体棒グラフ",
                             "棒グラフ（横）", "立体棒グラフ（横）", "折れ線グラフ", "エリアグラフ",
                             "帯グラフ",       "立体エリアグラフ"};
-
-// The widget position of a drawn point, from the layout the chart draws with.
-QPoint pointPixel(ChartView* view, int series, int point) {
-    const zel::ChartModel& m = view->model();
-    const ChartLayout layout = ChartRenderer::layoutFor(m, QRectF(view->rect()), view->renderOptions());
-    const QPointF p = layout.at(layout.alongOf(m, series, point), layout.valuePos(m.value(series, point)));
-    return p.toPoint();
-}
-
-void clickPoint(ChartView* view, int series, int point) {
-    QTest::mouseClick(view, Qt::LeftButton, {}, pointPixel(view, series, point));
-}
 
 // Runs `body` on each modal widget as it comes up, polling until `count` have been
 // handled or a second has passed.
@@ -106,35 +90,13 @@ void handleModals(int count, const std::function<void(QWidget*, int)>& body, int
     QTimer::singleShot(0, [poll] { (*poll)(0); });
 }
 
-// Answers the limits dialog with the two texts (or cancels it when upper is null).
-void answerLimits(QWidget* dialog, const char* upper, const char* lower) {
-    QCOMPARE(dialog->objectName(), QStringLiteral("kgenin"));
-    if (!upper) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
-        return;
-    }
-    auto* t1 = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* t2 = dialog->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    QVERIFY(t1 && t2);
-    t1->setText(QString::fromUtf8(upper));
-    t2->setText(QString::fromUtf8(lower));
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestControlCharts : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-    }
-    void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::processEvents();
-        ctx.reset();
-    }
+    void init() { ctx = uitest::freshContext({}); }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     // Xbar-R, n = 2: means 11, 13, 9.5, 12 (X-double-bar 11.375), ranges 2, 4, 1, 0
     // (R-bar 1.75); A2 = 1.88, D4 = 3.267, D3 = 0. The masked sample is left out.
@@ -203,11 +165,11 @@ class TestControlCharts : public QObject {
         // on the range chart's UCL line shows the line's value.
         const int meanDraws = mean.drawCount();
         const int rangeDraws = g2->model().drawCount();
-        clickPoint(g1, 4, 2);
+        QVERIFY(uitest::clickPoint(g1, 4, 2));
         QCOMPARE(child<QLineEdit>(w, "Textpoint")->text(), QStringLiteral(" 13"));
         QVERIFY(mean.drawCount() > meanDraws);
         QCOMPARE(g2->model().drawCount(), rangeDraws);
-        clickPoint(g2, 2, 3);
+        QVERIFY(uitest::clickPoint(g2, 2, 3));
         QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QStringLiteral(" 5.71725"));
         QCOMPARE(child<QLineEdit>(w, "Textpoint")->text(), QStringLiteral(" 13"));
 
@@ -277,8 +239,8 @@ class TestControlCharts : public QObject {
                      qPrintable(QStringLiteral("%1: right %2 and %3").arg(what).arg(e1.right).arg(e2.right)));
             // The same sample stands at the same x in both, and a click there finds it.
             if (g2->model().chartType() == zel::ChartType::Line) {
-                QCOMPARE(pointPixel(g1, 4, 2).x(), pointPixel(g2, 4, 2).x());
-                clickPoint(g2, 4, 2);
+                QCOMPARE(elementPixel(g1, 4, 2).x(), elementPixel(g2, 4, 2).x());
+                QVERIFY(uitest::clickPoint(g2, 4, 2));
                 QCOMPARE(child<QLineEdit>(w, "Text8")->text(),
                          QString::fromStdString(zel::signedNumberText(g2->model().value(4, 2))));
             }
@@ -438,7 +400,7 @@ class TestControlCharts : public QObject {
         QCOMPARE(g2->model().pointLabelAt(2), std::string("2"));
         QCOMPARE(child<ChartView>(w, "Graph1")->model().pointLabelAt(2), std::string("q"));
         const int draws = g2->model().drawCount();
-        clickPoint(g2, 4, 3);
+        QVERIFY(uitest::clickPoint(g2, 4, 3));
         QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QStringLiteral(" 3"));
         QCOMPARE(g2->model().drawCount(), draws);
     }
@@ -483,7 +445,7 @@ class TestControlCharts : public QObject {
 
         // A click shows the value and does not redraw.
         const int draws = p.drawCount();
-        clickPoint(g1, 4, 1);
+        QVERIFY(uitest::clickPoint(g1, 4, 1));
         QCOMPARE(child<QLineEdit>(w, "Textpoint")->text(), QStringLiteral(" .1"));
         QCOMPARE(p.drawCount(), draws);
 
@@ -538,7 +500,7 @@ class TestControlCharts : public QObject {
         QCOMPARE(m.value(3, 1), 10.0);
         QCOMPARE(m.pointLabelAt(4), std::string("d"));
         const int drawsBefore = m.drawCount();
-        clickPoint(g1, 1, 3);
+        QVERIFY(uitest::clickPoint(g1, 1, 3));
         QCOMPARE(child<QLineEdit>(w, "Textpoint")->text(), QStringLiteral(" 6"));
         QCOMPARE(m.drawCount(), drawsBefore);
 
@@ -554,7 +516,8 @@ class TestControlCharts : public QObject {
 
         // Upper below lower: refused with the fixed message, nothing drawn.
         uitest::MessageBoxRecorder boxes;
-        handleModals(1, [&](QWidget* d, int) { answerLimits(d, "3", "5"); }, &handled);
+        handleModals(
+            1, [&](QWidget* d, int) { answerLimits(d, "3", "5"); }, &handled);
         graphs->setCurrentIndex(6);
         graphs->setCurrentText(QStringLiteral("規格の入力"));
         QTRY_COMPARE(handled, 1);

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <algorithm>
@@ -40,33 +41,14 @@
 #include <memory>
 #include <vector>
 
-using uitest::FakeContext;
-
-using uitest::shown;
+using uitest::button;
 using uitest::columnHeadings;
-using uitest::rowHeadings;
-
+using uitest::FakeContext;
 using uitest::findAction;
+using uitest::rowHeadings;
+using uitest::shown;
 
 namespace {
-
-// Fills the dataset row by row; a sample whose label is "masked" is masked.
-void setData(zel::Dataset& ds, const std::vector<std::vector<double>>& rows, const QStringList& labels) {
-    const int k = rows.empty() ? 0 : static_cast<int>(rows.front().size());
-    ds.resize(static_cast<int>(rows.size()), k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, std::string(1, static_cast<char>('A' + j - 1)));
-    for (int i = 1; i <= static_cast<int>(rows.size()); ++i) {
-        for (int j = 1; j <= k; ++j)
-            ds.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
-        ds.setLabel(i, labels.value(i - 1).toStdString());
-        if (labels.value(i - 1) == QLatin1String("masked")) ds.setMask(i, 1);
-    }
-}
-
-QPushButton* button(QWidget* window, const QString& name) {
-    return window->findChild<QPushButton*>(name);
-}
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -86,23 +68,19 @@ class TestControlTables : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("Xbar-R 管理図"));
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         base = dir->filePath(QStringLiteral("line7"));
         zel::Dataset& ds = ctx->ws.dataset;
         // Four subgroups of three; the masked one would change every number.
-        setData(ds, {{1, 2, 3}, {2, 4, 6}, {100, 100, 100}, {3, 3, 3}, {5, 1, 3}},
-                {"a", "b", "masked", "c", "d"});
+        uitest::fillDataset(ds, {{1, 2, 3}, {2, 4, 6}, {100, 100, 100}, {3, 3, 3}, {5, 1, 3}}, {},
+                            {"a", "b", "masked", "c", "d"});
         ds.setBase(base.toStdString());
         ds.folder = dir->path().toStdString();
-        ctx->analysis = QStringLiteral("Xbar-R 管理図");
     }
     void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ctx.reset();
+        uitest::closeWindows(ctx);
         dir.reset();
     }
 
@@ -151,7 +129,7 @@ class TestControlTables : public QObject {
 
     void cellsRoundTheValueAsItReads() {
         // Means 1.015 and 1.01, ranges 0.01 and 0.02: the binary 1.015 lies below the half.
-        setData(ctx->ws.dataset, {{1.01, 1.02}, {1.0, 1.02}}, {"a", "b"});
+        uitest::fillDataset(ctx->ws.dataset, {{1.01, 1.02}, {1.0, 1.02}}, {}, {"a", "b"});
         auto* w = dynamic_cast<ControlTableWindow*>(openXR1(*ctx));
         QVERIFY(w);
         const DataGrid& g = w->grid();
@@ -165,7 +143,7 @@ class TestControlTables : public QObject {
 
     void resultsBeyondTheNumbersOpenNoTable() {
         // Xbar-R: opening the table refuses; nothing opens and no limits file is written.
-        setData(ctx->ws.dataset, {{1e308, 1.5e308}, {-1e308, 1e308}}, {"a", "b"});
+        uitest::fillDataset(ctx->ws.dataset, {{1e308, 1.5e308}, {-1e308, 1e308}}, {}, {"a", "b"});
         const QString outOfRange = QString::fromUtf8(zel::kResultOutOfRange);
         uitest::MessageBoxRecorder boxes;
         uitest::SeenBox box;
@@ -186,13 +164,15 @@ class TestControlTables : public QObject {
             const char* next;
         };
         const DialogCase cases[] = {
-            {"X-Rs 管理図", {{1e308}, {-1e308}}, openXrshensi, "X-Rs管理図", "xrshensi", "XRS1"}, // range 2E+308
-            {"P-Pn 管理図", {{1e308, 1}, {1e308, 2}}, openPhensi2, "P-Pn 管理図", "phensi2", "p1"}, // total size
-            {"欠点数データ", {{1e308}, {1e308}}, openKetten, "変数の指定", "ketten", "kanri1"},      // the sum
+            {"X-Rs 管理図", {{1e308}, {-1e308}}, openXrshensi, "X-Rs管理図", "xrshensi", "XRS1"},   // range
+                                                                                                    // 2E+308
+            {"P-Pn 管理図", {{1e308, 1}, {1e308, 2}}, openPhensi2, "P-Pn 管理図", "phensi2", "p1"}, // total
+                                                                                                    // size
+            {"欠点数データ", {{1e308}, {1e308}}, openKetten, "変数の指定", "ketten", "kanri1"},     // the sum
         };
         for (const DialogCase& c : cases) {
             ctx->analysis = QString::fromUtf8(c.analysis);
-            setData(ctx->ws.dataset, c.rows, {"a", "b"});
+            uitest::fillDataset(ctx->ws.dataset, c.rows, {}, {"a", "b"});
             ZelWindow* dlg = c.open(*ctx);
             button(dlg, "Command1")->click();
             QCOMPARE(boxes.count(), 1);
@@ -372,7 +352,7 @@ class TestControlTables : public QObject {
     void xrshensiWithXbarOpensXrs1() {
         ctx->analysis = QStringLiteral("X-Rs 管理図");
         zel::Dataset& ds = ctx->ws.dataset;
-        setData(ds, {{1, 3}, {9, 9}, {4, 8}, {2, 2}}, {"p", "masked", "q", "r"});
+        uitest::fillDataset(ds, {{1, 3}, {9, 9}, {4, 8}, {2, 2}}, {}, {"p", "masked", "q", "r"});
         ds.setBase(base.toStdString());
         ZelWindow* dlg = openXrshensi(*ctx);
         QVERIFY(dlg);
@@ -380,10 +360,7 @@ class TestControlTables : public QObject {
         QCOMPARE(dlg->findChild<QLabel*>("Label1")->text(),
                  QString("解析に使用する変数を指定してください。"));
         auto* combo = dlg->findChild<QComboBox*>("Combo1");
-        QStringList entries;
-        for (int i = 0; i < combo->count(); ++i)
-            entries << combo->itemText(i);
-        QCOMPARE(entries, QStringList({"A", "B", "Xbar"}));
+        QCOMPARE(uitest::items(combo), QStringList({"A", "B", "Xbar"}));
         QCOMPARE(combo->currentIndex(), 0);
         combo->setCurrentIndex(2);
         button(dlg, "Command1")->click();
@@ -418,7 +395,7 @@ class TestControlTables : public QObject {
     void phensi2RefusesTheSameVariableAndInvalidLots() {
         ctx->analysis = QStringLiteral("P-Pn 管理図");
         zel::Dataset& ds = ctx->ws.dataset;
-        setData(ds, {{50, 2}, {40, 41}, {60, 3}}, {"L1", "L2", "L3"});
+        uitest::fillDataset(ds, {{50, 2}, {40, 41}, {60, 3}}, {}, {"L1", "L2", "L3"});
         ds.setBase(base.toStdString());
         ZelWindow* dlg = openPhensi2(*ctx);
         QVERIFY(dlg);
@@ -483,20 +460,12 @@ class TestControlTables : public QObject {
     void savedLimitsForPPnHaveItsHeadings() {
         ctx->analysis = QStringLiteral("P-Pn 管理図");
         zel::Dataset& ds = ctx->ws.dataset;
-        setData(ds, {{50, 2}, {60, 3}}, {"L1", "L2"});
+        uitest::fillDataset(ds, {{50, 2}, {60, 3}}, {}, {"L1", "L2"});
         ds.setBase(base.toStdString());
         ZelWindow* dlg = openPhensi2(*ctx);
         button(dlg, "Command1")->click();
-        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
-        QVERIFY(w);
-        QTest::mouseClick(w->option2(), Qt::LeftButton);
-        w->okButton()->click();
-        ZelWindow* load = ZelWindow::find("xrload");
-        QVERIFY(load);
         // The table's own limits file, just written, is read back.
-        load->findChild<QLineEdit*>("Text1")->setText("line7");
-        button(load, "Command1")->click();
-        ZelWindow* kase = ZelWindow::find("xrkase");
+        ZelWindow* kase = loadSavedLimitsFromP1(QStringLiteral("line7"));
         QVERIFY(kase);
         auto* g = kase->findChild<DataGrid*>("grid1");
         QCOMPARE(columnHeadings(*g), QStringList({"不良率管理線", "不良個数管理線"}));
@@ -517,21 +486,13 @@ class TestControlTables : public QObject {
     void savedLinesThatOverflowThePnChartAreRefused() {
         // Lots of 1E+10 and a loaded p-bar of 1E+300: the pn chart's centre line overflows.
         ctx->analysis = QStringLiteral("P-Pn 管理図");
-        setData(ctx->ws.dataset, {{1e10, 1}, {1e10, 2}}, {"L1", "L2"});
+        uitest::fillDataset(ctx->ws.dataset, {{1e10, 1}, {1e10, 2}}, {}, {"L1", "L2"});
         ctx->ws.dataset.setBase(base.toStdString());
         QVERIFY(zel::writeLimitsFile(dir->filePath("huge.QCK").toStdString(), "/old",
                                      {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}})
                     .isOk());
         button(openPhensi2(*ctx), "Command1")->click();
-        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
-        QVERIFY(w);
-        QTest::mouseClick(w->option2(), Qt::LeftButton);
-        w->okButton()->click();
-        ZelWindow* load = ZelWindow::find("xrload");
-        QVERIFY(load);
-        load->findChild<QLineEdit*>("Text1")->setText("huge");
-        button(load, "Command1")->click();
-        ZelWindow* kase = ZelWindow::find("xrkase");
+        ZelWindow* kase = loadSavedLimitsFromP1(QStringLiteral("huge"));
         QVERIFY(kase);
         uitest::MessageBoxRecorder boxes;
         uitest::SeenBox box;
@@ -548,7 +509,7 @@ class TestControlTables : public QObject {
     void kettenRefusesANegativeMeanCount() {
         ctx->analysis = QStringLiteral("欠点数データ");
         zel::Dataset& ds = ctx->ws.dataset;
-        setData(ds, {{3, -9}, {4, -1}, {2, 5}}, {"s1", "s2", "s3"});
+        uitest::fillDataset(ds, {{3, -9}, {4, -1}, {2, 5}}, {}, {"s1", "s2", "s3"});
         ds.setBase(base.toStdString());
         ZelWindow* dlg = openKetten(*ctx);
         QVERIFY(dlg);
@@ -642,6 +603,20 @@ class TestControlTables : public QObject {
     }
 
   private:
+    // p1 (open) with its saved-limits option and "OK", then xrload with the
+    // limits file name: the xrkase it opens, or nullptr.
+    ZelWindow* loadSavedLimitsFromP1(const QString& name) {
+        auto* w = dynamic_cast<ControlTableWindow*>(ZelWindow::find("p1"));
+        if (!w) return nullptr;
+        QTest::mouseClick(w->option2(), Qt::LeftButton);
+        w->okButton()->click();
+        ZelWindow* load = ZelWindow::find("xrload");
+        if (!load) return nullptr;
+        load->findChild<QLineEdit*>("Text1")->setText(name);
+        button(load, "Command1")->click();
+        return ZelWindow::find("xrkase");
+    }
+
     std::unique_ptr<FakeContext> ctx;
     std::unique_ptr<QTemporaryDir> dir;
     QString base;

@@ -12,19 +12,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <fstream>
 #include <memory>
 #include <string>
 
+using uitest::kWhite;
+using uitest::kYellow;
+using uitest::writeBytes;
+
 namespace {
-
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 // A small dataset: 3 samples x 2 variables, sample 2 masked.
 void makeSmall(zel::Dataset& ds) {
@@ -50,32 +48,9 @@ class TestDataSheet : public QObject {
     std::unique_ptr<zel::Dataset> m_ds;
     std::unique_ptr<DataSheet> m_sheet;
 
-    // Types text into (col, row) as a user does: select the cell, type the keys
-    // into whichever widget has the focus, press Enter.
-    void typeInto(int col, int row, const QString& text) {
-        m_grid->setFocus();
-        m_grid->setBlockMode(false);
-        m_grid->setCurrentCol(col);
-        m_grid->setCurrentRow(row);
-        for (const QChar ch : text) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_grid.get();
-            QTest::keyClick(target, ch.toLatin1());
-        }
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_grid.get();
-        QTest::keyClick(target, Qt::Key_Return);
-    }
-
-    // Clears (col, row) with the Delete key.
-    void deleteCell(int col, int row) {
-        m_grid->setFocus();
-        m_grid->setBlockMode(false);
-        m_grid->setCurrentCol(col);
-        m_grid->setCurrentRow(row);
-        m_grid->setBlockCol2(col);
-        m_grid->setBlockRow2(row);
-        m_grid->doAction(DataGrid::Action::SelectBlock);
-        QTest::keyClick(m_grid.get(), Qt::Key_Delete);
-    }
+    // The grid's own cell entry as a user types it (UiTestSupport.h).
+    void typeInto(int col, int row, const QString& text) { uitest::typeIntoCell(m_grid.get(), col, row, text); }
+    void deleteCell(int col, int row) { uitest::deleteCell(m_grid.get(), col, row); }
 
   private slots:
     void init() {

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <filesystem>
@@ -41,10 +42,13 @@
 #include <sstream>
 #include <string>
 
-namespace {
+using uitest::findByText;
+using uitest::kWhite;
+using uitest::kYellow;
+using uitest::replaceCellText;
+using uitest::whenModal;
 
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
+namespace {
 
 // The main window's services over a bare grid and sheet.
 // The shared stand-in, its sheet set up and shown as the main window has it.
@@ -56,41 +60,10 @@ struct FakeContext : uitest::FakeContext {
     }
 };
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-template <class T> T* findByText(QWidget* parent, const QString& text) {
-    for (T* w : parent->findChildren<T*>())
-        if (w->text() == text) return w;
-    return nullptr;
-}
-
 void press(QWidget* dialog, const QString& caption) {
     QPushButton* button = findByText<QPushButton>(dialog, caption);
     QVERIFY2(button, qPrintable(caption));
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Runs fn once the active modal widget is of type T (polling, so that it also
-// works from inside another modal loop).
-template <class T> void whenModal(std::function<void(T*)> fn) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, fn] {
-        if (T* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            fn(w);
-        } else if (++*tries > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
 }
 
 // Types a value into a spin box as a user does.
@@ -103,30 +76,8 @@ void typeSpin(QSpinBox* spin, int value) {
 
 // Toggles the check box of a grid cell with the space key.
 void toggle(DataGrid* grid, int col, int row) {
-    grid->setFocus();
-    grid->setBlockMode(false);
-    grid->setCurrentCol(col);
-    grid->setCurrentRow(row);
+    uitest::focusCell(grid, col, row);
     QTest::keyClick(grid, Qt::Key_Space);
-}
-
-// Replaces a text cell's content by typing, as a user does.
-void typeInto(DataGrid* grid, int col, int row, const QString& text) {
-    grid->activateWindow();
-    grid->setFocus();
-    grid->setBlockMode(false);
-    grid->setCurrentCol(col);
-    grid->setCurrentRow(row);
-    grid->setBlockCol2(col);
-    grid->setBlockRow2(row);
-    grid->doAction(DataGrid::Action::SelectBlock); // only this cell is cleared
-    QTest::keyClick(grid, Qt::Key_Delete);
-    for (const QChar ch : text) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
-        QTest::keyClick(target, ch.toLatin1());
-    }
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
-    QTest::keyClick(target, Qt::Key_Return);
 }
 
 QAction* menuAction(QWidget* dialog, const QString& menu, const QString& item) {
@@ -147,6 +98,17 @@ class TestEditDialogs : public QObject {
 
   private:
     std::unique_ptr<QTemporaryDir> m_dir;
+
+    // The data-label dialog from the option menu or the graph command,
+    // answered with the button of this caption.
+    void answerDataLabels(bool fromOptionMenu, const QString& caption) {
+        EditCommands::dataLabels(*m_ctx, fromOptionMenu);
+        QPointer<parekos> d = ZelWindow::findOpen<parekos>();
+        QVERIFY(d);
+        press(d, caption);
+        QTRY_VERIFY(!d || !d->isVisible());
+    }
+
     std::unique_ptr<FakeContext> m_ctx;
     std::string m_base;
 
@@ -156,16 +118,7 @@ class TestEditDialogs : public QObject {
     // "s" + i, the given samples masked; the sheet filled.
     void makeDataset(int n, int k, std::initializer_list<int> masked = {}) {
         zel::Dataset& d = ds();
-        d.resize(n, k);
-        for (int j = 1; j <= k; ++j)
-            d.setName(j, "v" + std::to_string(j));
-        for (int i = 1; i <= n; ++i) {
-            d.setLabel(i, "s" + std::to_string(i));
-            for (int j = 1; j <= k; ++j)
-                d.setValue(i, j, i * 10 + j);
-        }
-        for (int i : masked)
-            d.setMask(i, 1);
+        uitest::fillNumbered(d, n, k, masked);
         d.setBase(m_base);
         QVERIFY(zel::writeDataset(d, m_base).isOk());
         m_ctx->sheet().fill();
@@ -197,7 +150,7 @@ class TestEditDialogs : public QObject {
     void insertRowsAtTheTopKeepsMasksAndSavesAtOnce() {
         makeDataset(3, 2, {2});
         // An unsaved cell edit goes to disk with the structure edit.
-        typeInto(m_ctx->sheetWidget.get(), 1, 3, QStringLiteral("7"));
+        replaceCellText(m_ctx->sheetWidget.get(), 1, 3, QStringLiteral("7"));
         QCOMPARE(ds().value(3, 1), 7.0);
         QCOMPARE(ds().unsaved, std::int16_t(1));
         ds().saveInPlace = 1;
@@ -257,11 +210,11 @@ class TestEditDialogs : public QObject {
 
     void insertRowsCancelChangesNothing() {
         makeDataset(3, 2);
-        const std::string names = readAll(m_base + ".QCN");
+        const std::string names = fixtures::readBytes(m_base + ".QCN");
         whenModal<gyousou>([&](gyousou* d) { press(d, QStringLiteral("ｷｬﾝｾﾙ")); });
         EditCommands::insertRows(*m_ctx);
         QCOMPARE(ds().sampleCount(), 3);
-        QCOMPARE(readAll(m_base + ".QCN"), names);
+        QCOMPARE(fixtures::readBytes(m_base + ".QCN"), names);
     }
 
     void insertBeyond32767IsRefused() {
@@ -330,7 +283,7 @@ class TestEditDialogs : public QObject {
 
     void deletingEveryRowIsRefusedThenSomeRowsGo() {
         makeDataset(4, 2, {3});
-        const std::string names = readAll(m_base + ".QCN");
+        const std::string names = fixtures::readBytes(m_base + ".QCN");
         uitest::MessageBoxRecorder boxes;
         bool stayedOpen = false;
         whenModal<gyoudel>([&](gyoudel* d) {
@@ -357,7 +310,7 @@ class TestEditDialogs : public QObject {
         QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(stayedOpen);
         QCOMPARE(ds().sampleCount(), 4);
-        QCOMPARE(readAll(m_base + ".QCN"), names);
+        QCOMPARE(fixtures::readBytes(m_base + ".QCN"), names);
 
         whenModal<gyoudel>([&](gyoudel* d) {
             toggle(d->grid(), 1, 1);
@@ -378,7 +331,7 @@ class TestEditDialogs : public QObject {
 
     void deleteRowsWithNothingCheckedStillRewrites() {
         makeDataset(2, 2);
-        typeInto(m_ctx->sheetWidget.get(), 2, 2, QStringLiteral("5"));
+        replaceCellText(m_ctx->sheetWidget.get(), 2, 2, QStringLiteral("5"));
         whenModal<gyoudel>([&](gyoudel* d) { press(d, QStringLiteral("OK")); });
         EditCommands::deleteRows(*m_ctx);
         QCOMPARE(ds().sampleCount(), 2);
@@ -438,8 +391,8 @@ class TestEditDialogs : public QObject {
 
     void renameRewritesOnlyTheNamesFile() {
         makeDataset(2, 3);
-        typeInto(m_ctx->sheetWidget.get(), 1, 1, QStringLiteral("99")); // stays unsaved
-        const std::string values = readAll(m_base + ".QCS");
+        replaceCellText(m_ctx->sheetWidget.get(), 1, 1, QStringLiteral("99")); // stays unsaved
+        const std::string values = fixtures::readBytes(m_base + ".QCS");
         const auto valuesTime = std::filesystem::last_write_time(m_base + ".QCS");
 
         EditCommands::renameVariables(*m_ctx);
@@ -457,13 +410,13 @@ class TestEditDialogs : public QObject {
         QCOMPARE(g->text(1, 2), QStringLiteral("v2"));
         QCOMPARE(g->columnWidthAt(1), 24.0);
         QVERIFY(g->gridModel()->format(1, 1).rightAligned);
-        typeInto(g, 1, 2, QStringLiteral("len"));
+        replaceCellText(g, 1, 2, QStringLiteral("len"));
         press(d, QStringLiteral("OK"));
         QTRY_VERIFY(!d || !d->isVisible());
 
         QCOMPARE(ds().name(2), std::string("len"));
         QCOMPARE(m_ctx->sheetWidget->text(2, 0), QStringLiteral("len"));
-        QCOMPARE(readAll(m_base + ".QCS"), values);
+        QCOMPARE(fixtures::readBytes(m_base + ".QCS"), values);
         QCOMPARE(std::filesystem::last_write_time(m_base + ".QCS"), valuesTime);
         const zel::Dataset back = readBack();
         QCOMPARE(back.name(2), std::string("len"));
@@ -491,7 +444,7 @@ class TestEditDialogs : public QObject {
         invert->trigger();
         QCOMPARE((QStringList{g->text(1, 1), g->text(1, 2), g->text(1, 3)}), first);
         QCOMPARE(ds().mask(1), std::int16_t(0)); // nothing stored before OK
-        const std::string values = readAll(m_base + ".QCS");
+        const std::string values = fixtures::readBytes(m_base + ".QCS");
 
         toggle(g, 1, 3);
         press(d, QStringLiteral("OK"));
@@ -501,7 +454,7 @@ class TestEditDialogs : public QObject {
         QCOMPARE(m_ctx->sheetWidget->backColor(2, 3), kYellow);
         QCOMPARE(m_ctx->sheetWidget->backColor(1, 1), kWhite);
         QCOMPARE(readBack().mask(3), std::int16_t(1));
-        QCOMPARE(readAll(m_base + ".QCS"), values);
+        QCOMPARE(fixtures::readBytes(m_base + ".QCS"), values);
 
         // Unmasking turns the row white again; Cancel stores nothing.
         EditCommands::maskData(*m_ctx);
@@ -523,7 +476,7 @@ class TestEditDialogs : public QObject {
 
     void labelsAreWrittenAtOnceWhileValuesStayUnsaved() {
         makeDataset(3, 2, {2});
-        typeInto(m_ctx->sheetWidget.get(), 2, 1, QStringLiteral("77"));
+        replaceCellText(m_ctx->sheetWidget.get(), 2, 1, QStringLiteral("77"));
         QCOMPARE(ds().unsaved, std::int16_t(1));
 
         EditCommands::dataLabels(*m_ctx, true);
@@ -554,7 +507,7 @@ class TestEditDialogs : public QObject {
         menuAction(d, QStringLiteral("編集(&E)"), QStringLiteral("コピー(&C)"))->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("s1\r\ns2\r\ns3\r\n"));
 
-        typeInto(g, 1, 1, QStringLiteral("lot,A"));
+        replaceCellText(g, 1, 1, QStringLiteral("lot,A"));
         press(d, QStringLiteral("OK"));
         QTRY_VERIFY(!d || !d->isVisible());
 
@@ -585,19 +538,11 @@ class TestEditDialogs : public QObject {
         QCOMPARE(m_ctx->ws.dataLabelFlag, std::int16_t(0));
 
         // From the option menu and cancelled: the flag goes back to 0 ...
-        EditCommands::dataLabels(*m_ctx, true);
-        d = ZelWindow::findOpen<parekos>();
-        QVERIFY(d);
-        press(d, QStringLiteral("ｷｬﾝｾﾙ"));
-        QTRY_VERIFY(!d || !d->isVisible());
+        answerDataLabels(true, QStringLiteral("ｷｬﾝｾﾙ"));
         QCOMPARE(m_ctx->ws.dataLabelFlag, std::int16_t(0));
 
         // ... so the graph command's OK goes on to the Pareto variables.
-        EditCommands::dataLabels(*m_ctx, false);
-        d = ZelWindow::findOpen<parekos>();
-        QVERIFY(d);
-        press(d, QStringLiteral("OK"));
-        QTRY_VERIFY(!d || !d->isVisible());
+        answerDataLabels(false, QStringLiteral("OK"));
         QCOMPARE(m_ctx->paretoOpened, 1);
 
         // The exit item and the close box set the flag to 0 as well.
@@ -615,11 +560,7 @@ class TestEditDialogs : public QObject {
 
         // Another analysis: no continuation.
         m_ctx->analysis = QStringLiteral("ヒストグラム");
-        EditCommands::dataLabels(*m_ctx, false);
-        d = ZelWindow::findOpen<parekos>();
-        QVERIFY(d);
-        press(d, QStringLiteral("OK"));
-        QTRY_VERIFY(!d || !d->isVisible());
+        answerDataLabels(false, QStringLiteral("OK"));
         QCOMPARE(m_ctx->paretoOpened, 1);
     }
 
@@ -639,9 +580,10 @@ class TestEditDialogs : public QObject {
         QCOMPARE(ps.jobName, QStringLiteral("ZEL DATA"));
         // The path's own slashes are written as "//" so that a folder such as "/new"
         // is not read as a markup code.
-        QCOMPARE(ps.header, QStringLiteral("/c ZEL_DATA /n file name《") +
-                                QString::fromStdString(m_base).replace(QLatin1Char('/'), QStringLiteral("//")) +
-                                QStringLiteral("》/n"));
+        QCOMPARE(ps.header,
+                 QStringLiteral("/c ZEL_DATA /n file name《") +
+                     QString::fromStdString(m_base).replace(QLatin1Char('/'), QStringLiteral("//")) +
+                     QStringLiteral("》/n"));
         QCOMPARE(ps.footer, QStringLiteral("/c Page _/P"));
         QCOMPARE(ps.abortMessage,
                  QStringLiteral("印刷をやめるときは、《ｷｬﾝｾﾙ》ボタンをクリックして下さい。"));
@@ -655,7 +597,7 @@ class TestEditDialogs : public QObject {
 
     void aLabelTheFileCannotHoldIsRefused() {
         makeDataset(2, 2);
-        const std::string names = readAll(m_base + ".QCN");
+        const std::string names = fixtures::readBytes(m_base + ".QCN");
         EditCommands::dataLabels(*m_ctx, false);
         QPointer<parekos> d = ZelWindow::findOpen<parekos>();
         QVERIFY(d);
@@ -667,7 +609,7 @@ class TestEditDialogs : public QObject {
         QVERIFY(!box.text.isEmpty());
         QVERIFY(d && d->isVisible());
         QCOMPARE(ds().label(1), std::string("s1"));
-        QCOMPARE(readAll(m_base + ".QCN"), names);
+        QCOMPARE(fixtures::readBytes(m_base + ".QCN"), names);
     }
 
     void aStructureEditClosesTheListDialogs() {

@@ -33,12 +33,16 @@
 #include <QtTest>
 
 #include "MessageBoxRecorder.h"
+#include "UiTestSupport.h"
 
 #include <deque>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
+
+using uitest::readBytes;
+using uitest::writeBytes;
 
 namespace {
 
@@ -99,18 +103,6 @@ class ModalDriver : public QObject {
     std::deque<Step> m_steps;
     QPointer<QWidget> m_last;
 };
-
-std::string readBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 template <class T> T* child(QWidget* w, const char* name) {
     return w->findChild<T*>(QString::fromLatin1(name));
@@ -207,9 +199,7 @@ class TestFileCommands : public QObject {
     }
 
     void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_main.reset();
+        uitest::closeWindows(m_main);
         m_dir.reset();
     }
 
@@ -458,7 +448,8 @@ class TestFileCommands : public QObject {
         FileCommands::newDataset(*m_main);
         QCOMPARE(boxes.count(), 1);
         const uitest::SeenBox question = boxes.take();
-        QCOMPARE(question.text, QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？"));
+        QCOMPARE(question.text,
+                 QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？"));
         QCOMPARE(question.title, QStringLiteral("ファイルの保存"));
         QCOMPARE(question.kind, MessageBox::Kind::Confirm);
         QCOMPARE(ds.unsaved, 1);

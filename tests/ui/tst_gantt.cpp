@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
@@ -39,52 +40,11 @@
 using uitest::FakeContext;
 using uitest::fillDataset;
 using uitest::findAction;
+using uitest::kWhite;
+using uitest::kYellow;
+using uitest::lineText;
 
 namespace {
-
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-
-QString field(QWidget* window, const char* name) {
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-// Replaces a cell's text by typing, as a user does.
-void typeInto(DataGrid* grid, int row, const QString& text) {
-    grid->activateWindow();
-    grid->setFocus();
-    grid->setBlockMode(false);
-    grid->setCurrentCol(1);
-    grid->setCurrentRow(row);
-    grid->setBlockCol2(1);
-    grid->setBlockRow2(row);
-    grid->doAction(DataGrid::Action::SelectBlock);
-    QTest::keyClick(grid, Qt::Key_Delete);
-    for (const QChar ch : text) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
-        QTest::keyClick(target, ch.toLatin1());
-    }
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
-    QTest::keyClick(target, Qt::Key_Return);
-}
-
-// Clicks the chart where it draws a bar of series `series` and project
-// `point`, as the user would; false when no pixel hits it.
-bool clickBar(ChartView* view, int series, int point) {
-    const QRectF target(view->rect());
-    const ChartRenderer::Options options = view->renderOptions();
-    for (int y = 0; y < view->height(); y += 2)
-        for (int x = 0; x < view->width(); x += 2) {
-            const std::optional<ChartHit> hit =
-                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
-            if (hit && hit->series == series && hit->point == point) {
-                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(x, y));
-                return true;
-            }
-        }
-    return false;
-}
 
 int pixelsOf(const QImage& image, const QColor& colour) {
     int count = 0;
@@ -108,21 +68,15 @@ class TestGantt : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("ガントチャート"));
         // Three projects, two points in time; the second is masked, the third
         // ends before it starts.
         fillDataset(ctx->ws.dataset, {{3, 8}, {1, 2}, {5, 2}}, {"start", "end"}, {"a", "masked", "c"});
-        ctx->analysis = QStringLiteral("ガントチャート");
         QVERIFY(dir.isValid());
         ctx->ws.dataset.setBase(dir.filePath(QStringLiteral("plan")).toStdString());
         QVERIFY(zel::writeDataset(ctx->ws.dataset, ctx->ws.dataset.basePath).isOk());
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void theGraphCommandOpensTheProjectNameWindow() {
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("ガントチャート")));
@@ -147,7 +101,7 @@ class TestGantt : public QObject {
         QCOMPARE(g->backColor(1, 3), kWhite);
 
         // ｷｬﾝｾﾙ stores nothing and opens nothing.
-        typeInto(g, 1, QStringLiteral("X"));
+        uitest::replaceCellText(g, 1, 1, QStringLiteral("X"));
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
         QTRY_VERIFY(!w || !w->isVisible());
         QCOMPARE(ctx->ws.dataset.label(1), std::string("a"));
@@ -163,9 +117,9 @@ class TestGantt : public QObject {
         AnalysisLaunch::runGraphCommand(*ctx);
         QPointer<gantol> w = ZelWindow::findOpen<gantol>();
         QVERIFY(w);
-        typeInto(w->grid(), 1, QStringLiteral("P1"));
-        typeInto(w->grid(), 2, QStringLiteral("P2"));
-        typeInto(w->grid(), 3, QStringLiteral("P3"));
+        uitest::replaceCellText(w->grid(), 1, 1, QStringLiteral("P1"));
+        uitest::replaceCellText(w->grid(), 1, 2, QStringLiteral("P2"));
+        uitest::replaceCellText(w->grid(), 1, 3, QStringLiteral("P3"));
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
         QTRY_VERIFY(!w || !w->isVisible());
 
@@ -221,32 +175,32 @@ class TestGantt : public QObject {
             QVERIFY2(found, caption);
         }
         // The task that runs backwards is listed at once.
-        QCOMPARE(field(g, "Text4"), QStringLiteral("c 作業1"));
+        QCOMPARE(lineText(g, "Text4"), QStringLiteral("c 作業1"));
 
         // Project a: one task from 3 to 8.
         ChartView* view = g->chart();
-        QVERIFY(clickBar(view, 2, 1));
-        QCOMPARE(field(g, "Textset"), QStringLiteral(" 1"));
-        QCOMPARE(field(g, "Textpoint"), QStringLiteral(" 3"));
-        QCOMPARE(field(g, "Text1"), QStringLiteral(" 8"));
-        QCOMPARE(field(g, "Text2"), QStringLiteral(" 5"));
-        QCOMPARE(field(g, "Text3"), QStringLiteral("a"));
+        QVERIFY(uitest::clickPoint(view, 2, 1, 2));
+        QCOMPARE(lineText(g, "Textset"), QStringLiteral(" 1"));
+        QCOMPARE(lineText(g, "Textpoint"), QStringLiteral(" 3"));
+        QCOMPARE(lineText(g, "Text1"), QStringLiteral(" 8"));
+        QCOMPARE(lineText(g, "Text2"), QStringLiteral(" 5"));
+        QCOMPARE(lineText(g, "Text3"), QStringLiteral("a"));
         // Project c: from 5 back to 2, still drawn and clickable.
-        QVERIFY(clickBar(view, 2, 2));
-        QCOMPARE(field(g, "Textpoint"), QStringLiteral(" 5"));
-        QCOMPARE(field(g, "Text1"), QStringLiteral(" 2"));
-        QCOMPARE(field(g, "Text2"), QStringLiteral("-3"));
-        QCOMPARE(field(g, "Text3"), QStringLiteral("c"));
+        QVERIFY(uitest::clickPoint(view, 2, 2, 2));
+        QCOMPARE(lineText(g, "Textpoint"), QStringLiteral(" 5"));
+        QCOMPARE(lineText(g, "Text1"), QStringLiteral(" 2"));
+        QCOMPARE(lineText(g, "Text2"), QStringLiteral("-3"));
+        QCOMPARE(lineText(g, "Text3"), QStringLiteral("c"));
         // A report on series 1 is task 0 from 0.
         g->onHit(1, 1);
-        QCOMPARE(field(g, "Textset"), QStringLiteral(" 0"));
-        QCOMPARE(field(g, "Textpoint"), QStringLiteral(" 0"));
-        QCOMPARE(field(g, "Text1"), QStringLiteral(" 3"));
-        QCOMPARE(field(g, "Text2"), QStringLiteral(" 3"));
+        QCOMPARE(lineText(g, "Textset"), QStringLiteral(" 0"));
+        QCOMPARE(lineText(g, "Textpoint"), QStringLiteral(" 0"));
+        QCOMPARE(lineText(g, "Text1"), QStringLiteral(" 3"));
+        QCOMPARE(lineText(g, "Text2"), QStringLiteral(" 3"));
 
         kinds->setCurrentIndex(1);
         QCOMPARE(view->model().chartStyle(), zel::chartstyles::kGanttGaps);
-        QVERIFY(clickBar(view, 2, 1));
+        QVERIFY(uitest::clickPoint(view, 2, 1, 2));
 
         // The legend: shown at start, hidden with "非表示".
         QAction* show = findAction(g, QStringLiteral("OHSURU"));

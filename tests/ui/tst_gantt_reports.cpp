@@ -20,28 +20,25 @@ class TestGanttReports : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    ReportFolder m_folder;
 
   private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void writesTheChartAndTheSummaryOfTheUnmaskedProjects() {
         // Projects a, b (masked), c, d; three points in time, c runs back in its second task.
-        const QString dataset = writeReportDataset(path(QStringLiteral("plan")), {"着手", "試作", "完了"},
-                                                   {{0, 4, 9}, {1, 2, 3}, {2, 7, 5.5}, {3, 3, 12}}, {2});
-        const QString out = path(QStringLiteral("out"));
+        const QString dataset = m_folder.writeDataset(QStringLiteral("plan"), {"着手", "試作", "完了"},
+                                                      {{0, 4, 9}, {1, 2, 3}, {2, 7, 5.5}, {3, 3, 12}}, {2});
+        const QString out = m_folder.path(QStringLiteral("out"));
         const ReportRun run =
             runReport({QStringLiteral("--report=gantt"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out),
                  (QStringList{"gantog-Graph1.pdf", "gantog-Graph1.png", "gantog-Graph1.svg", "summary.txt"}));
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
-                 QStringLiteral("start a 0\nend a 9\ntasks a 2\n"
-                                "start c 2\nend c 5.5\ntasks c 2\n"
-                                "start d 3\nend d 12\ntasks d 2\n"));
+        QCOMPARE(summaryIn(out), QStringLiteral("start a 0\nend a 9\ntasks a 2\n"
+                                                "start c 2\nend c 5.5\ntasks c 2\n"
+                                                "start d 3\nend d 12\ntasks d 2\n"));
         // The projects label the rows, the variables the legend, under the default title.
         const QByteArray svg = readAll(out + QStringLiteral("/gantog-Graph1.svg"));
         QVERIFY(svg.contains("ガントチャート"));
@@ -51,7 +48,7 @@ class TestGanttReports : public QObject {
         QVERIFY(readAll(out + QStringLiteral("/gantog-Graph1.pdf")).startsWith("%PDF"));
 
         // The kind with gaps draws another picture.
-        const QString gaps = path(QStringLiteral("out-gaps"));
+        const QString gaps = m_folder.path(QStringLiteral("out-gaps"));
         QCOMPARE(runReport({QStringLiteral("--report=gantt"), QStringLiteral("--set=kind=（間隔あり）"),
                             QStringLiteral("--output=") + gaps, dataset})
                      .exitCode,
@@ -61,8 +58,8 @@ class TestGanttReports : public QObject {
     }
 
     void refusalsPrintTheirMessageAndWriteNothing() {
-        const QString one = writeReportDataset(path(QStringLiteral("one")), {"開始"}, {{1}, {2}});
-        const QString out = path(QStringLiteral("refused"));
+        const QString one = m_folder.writeDataset(QStringLiteral("one"), {"開始"}, {{1}, {2}});
+        const QString out = m_folder.path(QStringLiteral("refused"));
         ReportRun run = runReport({QStringLiteral("--report=gantt"), QStringLiteral("--output=") + out, one});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err,
@@ -70,8 +67,7 @@ class TestGanttReports : public QObject {
                              "時間）が必要です。\n"));
         QVERIFY(!QFile::exists(out));
 
-        const QString two =
-            writeReportDataset(path(QStringLiteral("two")), {"開始", "終了"}, {{1, 2}, {2, 4}});
+        const QString two = m_folder.writeDataset(QStringLiteral("two"), {"開始", "終了"}, {{1, 2}, {2, 4}});
         run = runReport({QStringLiteral("--report=gantt"), QStringLiteral("--set=kind=棒グラフ"),
                          QStringLiteral("--output=") + out, two});
         QCOMPARE(run.exitCode, 2);

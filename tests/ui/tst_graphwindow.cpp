@@ -114,16 +114,8 @@ bool hasColour(const QImage& image) {
 class TestGraphWindow : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-        ctx->analysis = QStringLiteral("ヒストグラム");
-    }
-    void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ctx.reset();
-    }
+    void init() { ctx = uitest::freshContext(QStringLiteral("ヒストグラム")); }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void menusCarryTheCommonCaptions() {
         auto* w = ZelWindow::open<SampleGraph>(*ctx);

@@ -21,13 +21,12 @@
 
 #include <memory>
 
-using uitest::PlainWindow;
-using uitest::SeenBox;
 using uitest::answerBox;
 using uitest::flushDeletes;
+using uitest::PlainWindow;
+using uitest::SeenBox;
 
 namespace {
-
 
 QString text(QWidget* dialog, const char* label) {
     auto* l = dialog->findChild<QLabel*>(QString::fromLatin1(label));
@@ -114,10 +113,7 @@ class TestHensi : public QObject {
         using zel::WindowId;
         for (WindowId w : {WindowId::oresen, WindowId::sanpuzu, WindowId::bunform, WindowId::rsanpu})
             AnalysisLaunch::registerOpener(w, {});
-        ZelWindow::closeAll();
-        flushDeletes();
-        m_main.reset();
-        flushDeletes();
+        uitest::closeWindows(m_main);
     }
 
     void captionsFollowTheCurrentAnalysis() {

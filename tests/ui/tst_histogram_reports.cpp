@@ -27,34 +27,22 @@ class TestHistogramReports : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
+    ReportFolder m_folder;
     QString m_lengths; // 長さ 1, 2, 3, 4 and 幅 2, 2, 3, 9
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    // Runs the report into a fresh folder named out; the folder's path is returned through dir.
-    ReportRun report(const QString& out, QStringList args, const QString& dataset, QString* dir = nullptr) {
-        const QString folder = path(out);
-        args << QStringLiteral("--output=") + folder << dataset;
-        if (dir) *dir = folder;
-        return runReport(args);
+    ReportRun report(const QString& out, const QStringList& args, const QString& dataset,
+                     QString* dir = nullptr) {
+        return m_folder.run(out, args, dataset, dir);
     }
-
-    // A refusal: status 2, the message on stderr and no output folder.
     void expectRefused(const QStringList& args, const std::string& message, const QString& dataset = {}) {
-        QString dir;
-        const ReportRun run =
-            report(QStringLiteral("refused"), args, dataset.isEmpty() ? m_lengths : dataset, &dir);
-        QCOMPARE(run.err, message + "\n");
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(!QFile::exists(dir));
+        uitest::expectRefused(m_folder, args, dataset.isEmpty() ? m_lengths : dataset, message);
     }
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        m_lengths = writeReportDataset(path(QStringLiteral("lengths")), {"長さ", "幅"},
-                                       {{1, 2}, {2, 2}, {3, 3}, {4, 9}});
+        QVERIFY(m_folder.isValid());
+        m_lengths = m_folder.writeDataset(QStringLiteral("lengths"), {"長さ", "幅"},
+                                          {{1, 2}, {2, 2}, {3, 3}, {4, 9}});
     }
 
     void oneVariableWritesTheTableTheChartAndTheSummary() {
@@ -74,13 +62,13 @@ class TestHistogramReports : public QObject {
                  (QStringList{"クラス,区間(以上）,区間(未満）,中心値,長さ", "NO.1,0,1,0.5,0",
                               "NO.2,1,2,1.5,1", "NO.3,2,3,2.5,1", "NO.4,3,4,3.5,2"}));
         // As the window shows it: the boundaries at the chosen places, the counts whole.
-        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/dobun.txt"))).split('\n');
+        const QStringList shown = shownLines(out + QStringLiteral("/dobun.txt"));
         QCOMPARE(shown[0], QStringLiteral("クラス\t区間(以上）\t区間(未満）\t中心値\t長さ"));
         QCOMPARE(shown[4], QStringLiteral("NO.4\t3.0\t4.0\t3.5\t2"));
 
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
-                 QStringLiteral("mean 1 2.5\nvariance 1 ") + number(5.0 / 3) + QStringLiteral("\nsd 1 ") +
-                     number(std::sqrt(5.0 / 3)) + QStringLiteral("\nn 1 4\n"));
+        QCOMPARE(summaryIn(out), QStringLiteral("mean 1 2.5\nvariance 1 ") + number(5.0 / 3) +
+                                     QStringLiteral("\nsd 1 ") + number(std::sqrt(5.0 / 3)) +
+                                     QStringLiteral("\nn 1 4\n"));
 
         // The histogram's title, and the variable's name under the chart.
         const QByteArray svg = readAll(out + QStringLiteral("/youko-Graph1.svg"));
@@ -103,7 +91,7 @@ class TestHistogramReports : public QObject {
         QVERIFY(csv[0].endsWith(QStringLiteral(",中心値,全データ")));
         QVERIFY(csv[1].startsWith(QStringLiteral("NO.1,1,1.8,")));
         QVERIFY(csv[10].startsWith(QStringLiteral("NO.10,8.2,9,")));
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QVERIFY(summary.startsWith(QStringLiteral("mean 1 3.25\n")));
         QVERIFY(summary.endsWith(QStringLiteral("n 1 8\n")));
     }
@@ -117,7 +105,7 @@ class TestHistogramReports : public QObject {
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(csvLines(out + QStringLiteral("/dobun.csv"))[0].endsWith(QStringLiteral(",中心値,幅,長さ")));
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QCOMPARE(summary.count('\n'), 8);
         QVERIFY(summary.contains(QStringLiteral("mean 1 4\n")));
         QVERIFY(summary.contains(QStringLiteral("mean 2 2.5\n")));
@@ -175,8 +163,8 @@ class TestHistogramReports : public QObject {
     }
 
     void stratifiedHistogramCountsEachStratum() {
-        const QString strata = writeReportDataset(path(QStringLiteral("strata")), {"因子", "値"},
-                                                  {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
+        const QString strata = m_folder.writeDataset(QStringLiteral("strata"), {"因子", "値"},
+                                                     {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
         QString out;
         const ReportRun run =
             report(QStringLiteral("strata"),
@@ -190,7 +178,7 @@ class TestHistogramReports : public QObject {
         QCOMPARE(csvLines(out + QStringLiteral("/dobun.csv")),
                  (QStringList{"クラス,区間(以上）,区間(未満）,中心値,a,b", "NO.1,0,10,5,0,3",
                               "NO.2,10,20,15,2,0"}));
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QVERIFY(summary.contains(QStringLiteral("n 1 2\n")));
         QVERIFY(summary.contains(QStringLiteral("mean 2 2\n")));
         QCOMPARE(QImage(out + QStringLiteral("/youko-Graph1.png")).isNull(), false);

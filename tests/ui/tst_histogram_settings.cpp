@@ -24,28 +24,23 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <memory>
 #include <vector>
 
+using uitest::button;
 using uitest::FakeContext;
 using uitest::fillDataset;
 
-using uitest::shown;
 using uitest::columnHeadings;
 using uitest::rowHeadings;
+using uitest::shown;
 using uitest::shownColumn;
 
 namespace {
-
-// A: 0 .. 10, B: 1 .. 9, C: all 6.
-const std::vector<std::vector<double>> kRows{{0, 1, 6}, {2.5, 2, 6}, {5, 3, 6}, {7.5, 4, 6}, {10, 9, 6}};
-
-QPushButton* button(QWidget* window, const QString& name) {
-    return window->findChild<QPushButton*>(name);
-}
 
 // Replaces a field's text by typing.
 void type(QLineEdit* field, const QString& text) {
@@ -73,10 +68,8 @@ class TestHistogramSettings : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-        fillDataset(ctx->ws.dataset, kRows);
-        ctx->analysis = QStringLiteral("ヒストグラム");
+        ctx = uitest::freshContext(QStringLiteral("ヒストグラム"));
+        fillDataset(ctx->ws.dataset, uitest::kRangeRows);
         youkoOpened = 0;
         AnalysisLaunch::registerOpener(zel::WindowId::youko, [this](MainContext&) -> ZelWindow* {
             ++youkoOpened;
@@ -85,9 +78,7 @@ class TestHistogramSettings : public QObject {
     }
     void cleanup() {
         AnalysisLaunch::registerOpener(zel::WindowId::youko, {});
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
+        uitest::closeWindows(ctx);
     }
 
     void hensuupOffersTheKindsTheVariablesAllow() {
@@ -97,7 +88,7 @@ class TestHistogramSettings : public QObject {
         };
         for (const Case c : {Case{1, false, false}, Case{2, true, false}, Case{3, true, true}}) {
             std::vector<std::vector<double>> rows;
-            for (const auto& r : kRows)
+            for (const auto& r : uitest::kRangeRows)
                 rows.emplace_back(r.begin(), r.begin() + c.variables);
             fillDataset(ctx->ws.dataset, rows);
             ZelWindow* w = AnalysisLaunch::opener(zel::WindowId::hensuup)(*ctx);
@@ -149,7 +140,8 @@ class TestHistogramSettings : public QObject {
         QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("ヒストグラム")));
         QVERIFY(!AnalysisLaunch::isAvailable(QStringLiteral("層別ヒストグラム")));
         QCOMPARE(AnalysisLaunch::onwardWindows(zel::WindowId::hensuup, zel::AnalysisId::Histogram),
-                 std::vector<zel::WindowId>({zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3}));
+                 std::vector<zel::WindowId>(
+                     {zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3}));
         QCOMPARE(AnalysisLaunch::onwardWindows(zel::WindowId::hensi2, zel::AnalysisId::Histogram),
                  std::vector<zel::WindowId>{zel::WindowId::bunform});
     }
@@ -234,10 +226,10 @@ class TestHistogramSettings : public QObject {
         bunform* dlg = openBunform({1});
         uitest::MessageBoxRecorder boxes;
         const QString title = QStringLiteral("グラフの設定");
-        const QString upperText =
-            QStringLiteral("グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。");
-        const QString lowerText =
-            QStringLiteral("グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。");
+        const QString upperText = QStringLiteral(
+            "グラフの上限値は入力されたデータの最大値よりも大きくなるよう設定を変更してください。");
+        const QString lowerText = QStringLiteral(
+            "グラフの下限値は入力されたデータの最小値よりも小きくなるよう設定を変更してください。");
 
         // Both limits inside the data: only the upper limit is named.
         type(dlg->upperBox(), "9.99");
@@ -423,10 +415,7 @@ class TestHistogramSettings : public QObject {
   private:
     // bunform over the Analysis set of the given list positions.
     bunform* openBunform(const std::vector<int>& positions) {
-        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, positions);
-        if (!set) return nullptr;
-        ctx->ws.analysisSet = std::move(set.value());
-        return dynamic_cast<bunform*>(AnalysisLaunch::opener(zel::WindowId::bunform)(*ctx));
+        return uitest::openWithSet<bunform>(*ctx, zel::WindowId::bunform, positions);
     }
     // bunform's "OK" with the data's range and the given classes.
     dobun* countAndOpenDobun(const std::vector<int>& positions, int classes) {

@@ -3,22 +3,14 @@
 // point clicks, the separation with its messages and pop-up, the names under
 // the chart or in the legends, the classification dialog kikaku and the scale
 // dialog MEMORIH through their buttons.
-#include "analysis/AnalysisLaunch.h"
-#include "analysis/histogram/ClassTable.h"
-#include "analysis/histogram/FrequencyTable.h"
 #include "analysis/histogram/HistogramFill.h"
 #include "analysis/histogram/MEMORIH.h"
 #include "analysis/histogram/kikaku.h"
 #include "analysis/histogram/youko.h"
-#include "common/NumberText.h"
-#include "components/chart/ChartLayout.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GraphWindow.h"
 #include "presentation/GridPrinting.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -30,21 +22,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
+#include "ChartPoints.h"
 #include "UiTestSupport.h"
 
 #include <memory>
 
+using uitest::elementPixel;
 using uitest::FakeContext;
-
 using uitest::findAction;
+using uitest::lineText;
+using uitest::menuEnabled;
+using uitest::signedText;
 using uitest::withModal;
 
 namespace {
-
-// Classes [0,1) [1,2) [2,3) [3,4] over 0..4:
-//   A = 0 1 1 2 3 3 3 -> 1 2 1 3 (mean 13/7), B = 1 2 2 4 -> 0 1 2 1 (mean 9/4).
-const std::vector<double> kA{0, 1, 1, 2, 3, 3, 3};
-const std::vector<double> kB{1, 2, 2, 4};
 
 // The kind list as the window must offer it: the kind table, whose texts and
 // codes the core tests check.
@@ -55,60 +47,29 @@ QStringList kindTable() {
     return names;
 }
 
-QMenu* findMenu(QWidget* window, const QString& name) {
-    return window->findChild<QMenu*>(name);
-}
-
-QString text(QWidget* window, const char* box) {
-    return window->findChild<QLineEdit*>(box)->text();
-}
-
-QString signedText(double v) {
-    return QString::fromStdString(zel::signedNumberText(v));
-}
-
-// The widget position inside a drawn element: the bar's middle, or the point.
-QPoint elementPixel(ChartView* view, int series, int point) {
-    const zel::ChartModel& m = view->model();
-    const ChartLayout layout = ChartRenderer::layoutFor(m, QRectF(view->rect()), view->renderOptions());
-    const bool bar = m.chartType() == zel::ChartType::Bar;
-    const double v = bar ? m.value(series, point) / 2 : m.value(series, point);
-    return layout.at(layout.alongOf(m, series, point), layout.valuePos(v)).toPoint();
-}
-
 } // namespace
 
 class TestHistogramWindow : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-        ctx->analysis = QStringLiteral("ヒストグラム");
-    }
-    void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::processEvents();
-        ctx.reset();
-    }
+    // The class table of ClassTableFixtures.h: A = 0 1 1 2 3 3 3 counts
+    // 1 2 1 3 (mean 13/7), B = 1 2 2 4 counts 0 1 2 1 (mean 9/4).
+    void init() { ctx = uitest::freshContext(QStringLiteral("ヒストグラム")); }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void opensOnBarForOneSeriesAndZBarForTwo() {
         youko* w = open(1);
         QCOMPARE(w->objectName(), QString("youko"));
         QCOMPARE(w->windowTitle(), QString("ヒストグラム"));
-        QStringList kinds;
-        for (int i = 0; i < w->kindList()->count(); ++i)
-            kinds << w->kindList()->itemText(i);
-        QCOMPARE(kinds, kindTable());
+        QCOMPARE(uitest::items(w->kindList()), kindTable());
         QCOMPARE(w->kindList()->currentText(), QString("棒グラフ"));
-        const QStringList captions = {"変数ナンバー", "データ値", "平均", "分散", "標準偏差", "グラフ種類"};
-        for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(w->findChild<QLabel*>(QString("Label%1").arg(i + 1))->text(), captions[i]);
-        QCOMPARE(text(w, "Textset"), QString(" 1"));
-        QCOMPARE(text(w, "Text1"), signedText(13.0 / 7.0));
+        QCOMPARE(uitest::numberedLabels(w, 6),
+                 QStringList({"変数ナンバー", "データ値", "平均", "分散", "標準偏差", "グラフ種類"}));
+        QCOMPARE(lineText(w, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(w, "Text1"), signedText(13.0 / 7.0));
         const zel::SeriesStatistics& st = ctx->ws.classTable.stats[0];
-        QCOMPARE(text(w, "Text2"), signedText(st.variance));
-        QCOMPARE(text(w, "Text3"), signedText(st.sd));
+        QCOMPARE(lineText(w, "Text2"), signedText(st.variance));
+        QCOMPARE(lineText(w, "Text3"), signedText(st.sd));
         // A number longer than its box reads from its start, and whole in the tool tip.
         auto* sd = w->findChild<QLineEdit*>(QStringLiteral("Text3"));
         QCOMPARE(sd->cursorPosition(), 0);
@@ -138,34 +99,25 @@ class TestHistogramWindow : public QObject {
 
     void menusNamesChecksAndEnabling() {
         youko* w = open(1);
-        QMenu* options = findMenu(w, "gore");
+        QMenu* options = w->findChild<QMenu*>("gore");
         QVERIFY(options);
-        QStringList names, texts;
-        for (QAction* a : options->actions()) {
-            names << (a->menu() ? a->menu()->objectName() : a->objectName());
-            texts << a->text();
-        }
-        QCOMPARE(names, QStringList({"memorore", "titles", "hishan", "pasitens", "palabe", "ybun", "kikakugs",
-                                     "pagriset"}));
-        QCOMPARE(texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例",
-                                     "３Ｄグラフの視点設定(&R)", "ラベル表示(&L)", "データの分離",
-                                     "区分データの指定(&K)", "グリッド線の設定(&G)"}));
+        const uitest::MenuEntries entries = uitest::menuEntries(options);
+        QCOMPARE(entries.names, QStringList({"memorore", "titles", "hishan", "pasitens", "palabe", "ybun",
+                                             "kikakugs", "pagriset"}));
+        QCOMPARE(entries.texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例",
+                                             "３Ｄグラフの視点設定(&R)", "ラベル表示(&L)", "データの分離",
+                                             "区分データの指定(&K)", "グリッド線の設定(&G)"}));
         QCOMPARE(findAction(w, "hanari")->text(), QString("表示"));
         QCOMPARE(findAction(w, "hannasi")->text(), QString("非表示"));
         QCOMPARE(findAction(w, "pahei")->text(), QString("区間の平均値"));
         QCOMPARE(findAction(w, "pajk")->text(), QString("区間の上限値と下限値"));
         QVERIFY(findAction(w, "hanari")->isChecked() && !findAction(w, "hannasi")->isChecked());
         QVERIFY(findAction(w, "pajk")->isChecked() && !findAction(w, "pahei")->isChecked());
-        QStringList separation;
-        for (QAction* a : findMenu(w, "ybun")->actions())
-            separation << a->text();
-        QCOMPARE(separation, QStringList({"分離する", "分離しない"}));
+        QCOMPARE(uitest::menuEntries(w->findChild<QMenu*>("ybun")).texts,
+                 QStringList({"分離する", "分離しない"}));
 
         // Bar, one series: classification on, separation off.
-        const auto enabled = [&](const char* name) {
-            QMenu* menu = findMenu(w, name);
-            return menu ? menu->menuAction()->isEnabled() : findAction(w, name)->isEnabled();
-        };
+        const auto enabled = [&](const char* name) { return menuEnabled(w, name); };
         QVERIFY(enabled("memorore") && enabled("kikakugs") && !enabled("ybun"));
         QVERIFY(enabled("hishan") && enabled("palabe"));
 
@@ -224,21 +176,16 @@ class TestHistogramWindow : public QObject {
         ChartView* g = w->chart();
         w->kindList()->setCurrentText("棒グラフ");
         // Without a click: the two refusals.
-        uitest::SeenBox box = uitest::answerBox([&] { findAction(w, "bunri")->trigger(); });
-        QCOMPARE(box.title, QString("データの分離"));
-        QCOMPARE(box.text, QString("分離するデータを指定してください"));
-        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
-        box = uitest::answerBox([&] { findAction(w, "bunrinasi")->trigger(); });
-        QCOMPARE(box.title, QString("データの分離"));
-        QCOMPARE(box.text, QString("分離を取り消すデータを指定してください"));
+        uitest::separationNeedsAPoint(w, "bunri", "bunrinasi");
+        if (QTest::currentTestFailed()) return;
 
         // A click on series 2, class 3 (count 2).
         QTest::mouseClick(g, Qt::LeftButton, {}, elementPixel(g, 2, 3));
         QCOMPARE(w->lastPoint(), 3);
-        QCOMPARE(text(w, "Textset"), QString(" 2"));
-        QCOMPARE(text(w, "Textpoint"), QString(" 2"));
-        QCOMPARE(text(w, "Text1"), signedText(2.25));
-        QCOMPARE(text(w, "Text2"), signedText(ctx->ws.classTable.stats[1].variance));
+        QCOMPARE(lineText(w, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(w, "Textpoint"), QString(" 2"));
+        QCOMPARE(lineText(w, "Text1"), signedText(2.25));
+        QCOMPARE(lineText(w, "Text2"), signedText(ctx->ws.classTable.stats[1].variance));
 
         // Separation of the clicked point, and back.
         const int draws = g->model().drawCount();
@@ -279,11 +226,7 @@ class TestHistogramWindow : public QObject {
                 QVERIFY(!grid->isChecked(1, 1));
                 QCOMPARE(d->findChild<QPushButton*>("Command2")->text(), QString("ｷｬﾝｾﾙ"));
                 QCOMPARE(d->findChild<QPushButton*>("Command3")->text(), QString("印刷"));
-                for (int row : {2, 4}) {
-                    grid->setCurrentCol(1);
-                    grid->setCurrentRow(row);
-                    grid->setCheckValue(true);
-                }
+                uitest::setChecks(grid, 1, {2, 4}, true);
                 d->findChild<QPushButton*>("Command1")->click();
             },
             [&] { findAction(w, "kikakugs")->trigger(); });
@@ -301,9 +244,7 @@ class TestHistogramWindow : public QObject {
                 auto* grid = d->findChild<DataGrid*>("grid1");
                 QVERIFY(grid->isChecked(1, 2) && grid->isChecked(1, 4) && !grid->isChecked(1, 3));
                 d->findChild<QPushButton*>("Command3")->click();
-                grid->setCurrentCol(1);
-                grid->setCurrentRow(1);
-                grid->setCheckValue(true);
+                uitest::setChecks(grid, 1, {1}, true);
                 d->findChild<QPushButton*>("Command2")->click();
             },
             [&] { findAction(w, "kikakugs")->trigger(); });
@@ -316,11 +257,7 @@ class TestHistogramWindow : public QObject {
         withModal(
             [](QWidget* d) {
                 auto* grid = d->findChild<DataGrid*>("grid1");
-                for (int row : {2, 4}) {
-                    grid->setCurrentCol(1);
-                    grid->setCurrentRow(row);
-                    grid->setCheckValue(false);
-                }
+                uitest::setChecks(grid, 1, {2, 4}, false);
                 d->findChild<QPushButton*>("Command1")->click();
             },
             [&] { findAction(w, "kikakugs")->trigger(); });
@@ -399,21 +336,7 @@ class TestHistogramWindow : public QObject {
     }
 
   private:
-    // The Class table of the first `series` of A, B, C over 0..4 in four classes,
-    // labelled at 2 decimals, and the window opened as the frequency table opens it.
-    youko* open(int series) {
-        static const std::vector<double> kC{0.5, 3.5};
-        std::vector<zel::SeriesView> views{{"A", kA}, {"B", kB}, {"C", kC}};
-        views.resize(static_cast<std::size_t>(series));
-        ctx->ws.classTable = zel::buildClassTable(views, {4, 0, 4});
-        ctx->ws.classLabels = zel::classLabelTexts(ctx->ws.classTable, 2);
-        ctx->ws.classFlags.clear();
-        const AnalysisLaunch::Opener opener = AnalysisLaunch::opener(zel::WindowId::youko);
-        if (!opener) return nullptr;
-        auto* w = qobject_cast<youko*>(opener(*ctx));
-        if (w) QCoreApplication::processEvents();
-        return w;
-    }
+    youko* open(int series) { return uitest::openYouko(*ctx, series); }
 
     std::unique_ptr<FakeContext> ctx;
 };

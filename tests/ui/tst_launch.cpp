@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <memory>
@@ -62,19 +63,8 @@ class TestLaunch : public QObject {
         f().setDatasetName(QString::fromStdString(ds.basePath));
     }
 
-    void choose(const QString& analysis) {
-        const int index = analysisList()->findText(analysis);
-        QVERIFY(index >= 0);
-        analysisList()->setCurrentIndex(index);
-        QCOMPARE(f().currentAnalysisName(), analysis);
-    }
-
-    // The graph command from the Analysis menu, as the user gives it.
-    void graphCommand() {
-        emit f().analysisMenu()->aboutToShow();
-        graphItem()->trigger();
-        QCoreApplication::processEvents();
-    }
+    void choose(const QString& analysis) { uitest::chooseAnalysis(f(), analysis); }
+    void graphCommand() { uitest::graphCommand(f()); }
 
   private slots:
     void initTestCase() {
@@ -88,12 +78,7 @@ class TestLaunch : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&f()));
     }
 
-    void cleanup() {
-        ZelWindow::closeAll();
-        flushDeletes();
-        m_main.reset();
-        flushDeletes();
-    }
+    void cleanup() { uitest::closeWindows(m_main); }
 
     void analysisListOffersTheAnalysesThatHaveWindows() {
         QComboBox* list = analysisList();

@@ -12,16 +12,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "UiTestSupport.h"
+
 #include <memory>
 
-namespace {
+using uitest::findByText;
 
-template <class T> T* findByText(QWidget* parent, const QString& text) {
-    for (T* w : parent->findChildren<T*>()) {
-        if (w->text() == text) return w;
-    }
-    return nullptr;
-}
+namespace {
 
 // Clicks an option on its round mark, as a user does (a radio button only
 // reacts to clicks on its mark and its caption, not on its empty right part).
@@ -63,19 +60,7 @@ class TestNyMode : public QObject {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    void typeAndEnter(int col, int row, const QString& text) {
-        m_grid->activateWindow();
-        m_grid->setFocus();
-        m_grid->setBlockMode(false);
-        m_grid->setCurrentCol(col);
-        m_grid->setCurrentRow(row);
-        for (const QChar ch : text) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_grid.get();
-            QTest::keyClick(target, ch.toLatin1());
-        }
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_grid.get();
-        QTest::keyClick(target, Qt::Key_Return);
-    }
+    void typeAndEnter(int col, int row, const QString& text) { uitest::typeIntoCell(m_grid.get(), col, row, text); }
 
   private slots:
     void init() {

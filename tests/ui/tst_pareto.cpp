@@ -29,21 +29,23 @@
 #include <QtTest>
 
 #include "DatasetFixtures.h"
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <memory>
 
 using uitest::findAction;
 using uitest::flushDeletes;
+using uitest::items;
 using uitest::MessageBoxRecorder;
+using uitest::openWindow;
 using uitest::shownColumn;
 
 namespace {
 
-QPushButton* button(QWidget* window, const QString& caption) {
-    for (QPushButton* b : window->findChildren<QPushButton*>())
-        if (b->text() == caption) return b;
-    return nullptr;
+// The window's push button with this caption, or nullptr.
+QPushButton* captioned(QWidget* window, const QString& caption) {
+    return uitest::findByText<QPushButton>(window, caption);
 }
 
 QStringList labelTexts(QWidget* window) {
@@ -51,17 +53,6 @@ QStringList labelTexts(QWidget* window) {
     for (const QLabel* l : window->findChildren<QLabel*>())
         out << l->text();
     return out;
-}
-
-QStringList items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->itemText(i);
-    return out;
-}
-
-template <class T> T* open(zel::WindowId id) {
-    return qobject_cast<T*>(ZelWindow::find(id));
 }
 
 } // namespace
@@ -76,22 +67,14 @@ class TestPareto : public QObject {
     form1& f() { return *m_main; }
     zel::Workspace& ws() { return f().workspace(); }
 
-    void choose(const QString& analysis) {
-        auto* list = f().findChild<QComboBox*>(QStringLiteral("Combo1"));
-        list->setCurrentIndex(list->findText(analysis));
-        QCOMPARE(f().currentAnalysisName(), analysis);
-    }
-    void graphCommand() {
-        emit f().analysisMenu()->aboutToShow();
-        findAction(&f(), QStringLiteral("BUNSAN"))->trigger();
-        QCoreApplication::processEvents();
-    }
+    void choose(const QString& analysis) { uitest::chooseAnalysis(f(), analysis); }
+    void graphCommand() { uitest::graphCommand(f()); }
     void labelsFromOptionMenu() {
         findAction(&f(), QStringLiteral("datal"))->trigger();
         QCoreApplication::processEvents();
     }
     void press(QWidget* window, const QString& caption) {
-        QPushButton* b = button(window, caption);
+        QPushButton* b = captioned(window, caption);
         QVERIFY2(b, qPrintable(caption));
         b->click();
         QCoreApplication::processEvents();
@@ -99,15 +82,15 @@ class TestPareto : public QObject {
     // The graph command's data-label dialog confirmed, and pare1 with list entry `entry` confirmed.
     pareko* table(int entry = 0) {
         graphCommand();
-        auto* labels = open<parekos>(zel::WindowId::parekos);
+        auto* labels = openWindow<parekos>(zel::WindowId::parekos);
         if (!labels) return nullptr;
-        button(labels, QStringLiteral("OK"))->click();
-        auto* dialog = open<pare1>(zel::WindowId::pare1);
+        captioned(labels, QStringLiteral("OK"))->click();
+        auto* dialog = openWindow<pare1>(zel::WindowId::pare1);
         if (!dialog) return nullptr;
         dialog->variableList()->setCurrentIndex(entry);
-        button(dialog, QStringLiteral("OK"))->click();
+        captioned(dialog, QStringLiteral("OK"))->click();
         QCoreApplication::processEvents();
-        return open<pareko>(zel::WindowId::pareko);
+        return openWindow<pareko>(zel::WindowId::pareko);
     }
 
   private slots:
@@ -121,24 +104,19 @@ class TestPareto : public QObject {
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("パレート図")));
         m_main = std::make_unique<form1>();
         // Items A..D: 件数 5, 20, 10, 15 and 手直し 1, 1, 12, 0; a masked sample of 100.
-        uitest::fillDataset(ws().dataset, {{5, 1}, {20, 1}, {100, 100}, {10, 12}, {15, 0}}, {"件数", "手直し"},
-                            {"A", "B", uitest::kMaskedLabel, "C", "D"});
+        uitest::fillDataset(ws().dataset, {{5, 1}, {20, 1}, {100, 100}, {10, 12}, {15, 0}},
+                            {"件数", "手直し"}, {"A", "B", uitest::kMaskedLabel, "C", "D"});
         ws().dataset.setBase(m_dir.filePath(QStringLiteral("lot")).toStdString());
         f().setDatasetName(QString::fromStdString(ws().dataset.basePath));
         choose(QStringLiteral("パレート図"));
     }
 
-    void cleanup() {
-        ZelWindow::closeAll();
-        flushDeletes();
-        m_main.reset();
-        flushDeletes();
-    }
+    void cleanup() { uitest::closeWindows(m_main); }
 
     void labelsFromTheOptionMenuOpenNoAnalysisDialog() {
         labelsFromOptionMenu();
         QCOMPARE(ws().dataLabelFlag, std::int16_t(1));
-        QPointer<parekos> labels = open<parekos>(zel::WindowId::parekos);
+        QPointer<parekos> labels = openWindow<parekos>(zel::WindowId::parekos);
         QVERIFY(labels);
         labels->grid()->setText(1, 1, QStringLiteral("キズ"));
         press(labels, QStringLiteral("OK"));
@@ -150,23 +128,23 @@ class TestPareto : public QObject {
 
         // Cancelled from the Option menu, then the graph command: its OK goes on.
         labelsFromOptionMenu();
-        press(open<parekos>(zel::WindowId::parekos), QStringLiteral("ｷｬﾝｾﾙ"));
+        press(openWindow<parekos>(zel::WindowId::parekos), QStringLiteral("ｷｬﾝｾﾙ"));
         QCOMPARE(ws().dataLabelFlag, std::int16_t(0));
         graphCommand();
         QCOMPARE(ws().dataLabelFlag, std::int16_t(0));
-        press(open<parekos>(zel::WindowId::parekos), QStringLiteral("OK"));
-        QVERIFY(open<pare1>(zel::WindowId::pare1));
+        press(openWindow<parekos>(zel::WindowId::parekos), QStringLiteral("OK"));
+        QVERIFY(openWindow<pare1>(zel::WindowId::pare1));
     }
 
     void theGraphCommandGoesOnToTheItemValueDialog() {
         graphCommand();
-        QPointer<parekos> labels = open<parekos>(zel::WindowId::parekos);
+        QPointer<parekos> labels = openWindow<parekos>(zel::WindowId::parekos);
         QVERIFY(labels);
         QCOMPARE(labels->windowTitle(), QStringLiteral("データラベル"));
         press(labels, QStringLiteral("OK"));
         flushDeletes();
         QVERIFY(!labels);
-        auto* dialog = open<pare1>(zel::WindowId::pare1);
+        auto* dialog = openWindow<pare1>(zel::WindowId::pare1);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("解析に使用する変数の指定"));
         QVERIFY(labelTexts(dialog).contains(QStringLiteral("解析に使用する変数を指定してください。")));
@@ -183,8 +161,8 @@ class TestPareto : public QObject {
     void aSumOfZeroOrLessIsRefusedAndTheDialogStays() {
         ws().dataset.setValue(1, 2, -14); // 手直し: -14, 1, 12, 0
         graphCommand();
-        press(open<parekos>(zel::WindowId::parekos), QStringLiteral("OK"));
-        auto* dialog = open<pare1>(zel::WindowId::pare1);
+        press(openWindow<parekos>(zel::WindowId::parekos), QStringLiteral("OK"));
+        auto* dialog = openWindow<pare1>(zel::WindowId::pare1);
         QVERIFY(dialog);
         dialog->variableList()->setCurrentIndex(1);
         MessageBoxRecorder boxes;
@@ -237,15 +215,17 @@ class TestPareto : public QObject {
                 QCOMPARE(d->spin()->minimum(), 2);
                 QCOMPARE(d->spin()->maximum(), 4);
                 QCOMPARE(d->spin()->value(), 4);
-                QCOMPARE(labelTexts(d), (QStringList{"パレート図に使用する項目数･･･", "上位4項目を使用します。",
-                                                     "残り0項目は「その他」としてまとめて表示します。"}));
+                QCOMPARE(labelTexts(d),
+                         (QStringList{"パレート図に使用する項目数･･･", "上位4項目を使用します。",
+                                      "残り0項目は「その他」としてまとめて表示します。"}));
                 d->spin()->setValue(2);
-                QCOMPARE(labelTexts(d), (QStringList{"パレート図に使用する項目数･･･", "上位2項目を使用します。",
-                                                     "残り2項目は「その他」としてまとめて表示します。"}));
+                QCOMPARE(labelTexts(d),
+                         (QStringList{"パレート図に使用する項目数･･･", "上位2項目を使用します。",
+                                      "残り2項目は「その他」としてまとめて表示します。"}));
                 QVERIFY(!ZelWindow::find(zel::WindowId::oresen));
-                button(d, QStringLiteral("OK"))->click();
+                captioned(d, QStringLiteral("OK"))->click();
             },
-            [&] { button(w, QStringLiteral("OK"))->click(); });
+            [&] { captioned(w, QStringLiteral("OK"))->click(); });
         flushDeletes();
         QVERIFY(!w);
         // The graph window opens on the Pareto kind, appended to its list.
@@ -270,7 +250,7 @@ class TestPareto : public QObject {
         QPointer<pareko> w = table();
         QVERIFY(w);
         // "終了(&E)" asks as "OK" does.
-        uitest::withModal([](QWidget* modal) { button(modal, QStringLiteral("ｷｬﾝｾﾙ"))->click(); },
+        uitest::withModal([](QWidget* modal) { captioned(modal, QStringLiteral("ｷｬﾝｾﾙ"))->click(); },
                           [&] { findAction(w, QStringLiteral("paend"))->trigger(); });
         flushDeletes();
         QVERIFY(!w);

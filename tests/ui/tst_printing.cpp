@@ -26,8 +26,11 @@
 #include <QtTest>
 
 #include "MessageBoxRecorder.h"
+#include "UiTestSupport.h"
 
 #include <memory>
+
+using uitest::findByText;
 
 namespace {
 
@@ -52,12 +55,6 @@ class FakeContext : public MainContext {
     DataGrid m_grid;
     DataSheet m_sheet;
 };
-
-template <class T> T* findByText(QWidget* parent, const QString& text) {
-    for (T* w : parent->findChildren<T*>())
-        if (w->text() == text) return w;
-    return nullptr;
-}
 
 // The spin box that a caption label names.
 QSpinBox* spinFor(QWidget* window, const QString& caption) {

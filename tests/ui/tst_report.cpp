@@ -10,8 +10,8 @@
 #include "dataset/DatasetFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,20 +28,11 @@ class TestReport : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    ReportRun report(const QStringList& args) { return runReport(args); }
-
-    QString writeDataset(const QString& name, const std::vector<std::string>& names,
-                         const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
-        return writeReportDataset(path(name), names, rows, masked);
-    }
+    ReportFolder m_folder;
 
     // Three subgroups of two: means 2, 4, 4 and ranges 2, 4, 0.
     QString xbarRDataset() {
-        return writeDataset(QStringLiteral("shaft"), {"外径1", "外径2"}, {{1, 3}, {2, 6}, {4, 4}});
+        return m_folder.writeDataset(QStringLiteral("shaft"), {"外径1", "外径2"}, {{1, 3}, {2, 6}, {4, 4}});
     }
 
     QStringList entries(const QString& dir) {
@@ -50,13 +41,13 @@ class TestReport : public QObject {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void xbarRWritesTableChartsLinesAndTheLimitsFile() {
         const QString dataset = xbarRDataset();
-        const QString out = path(QStringLiteral("out-xr"));
+        const QString out = m_folder.path(QStringLiteral("out-xr"));
         const ReportRun run =
-            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+            runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, std::string());
         QCOMPARE(entries(out), (QStringList{"XR1.csv", "XR1.txt", "summary.txt", "xrkanri-Graph1.pdf",
@@ -76,11 +67,11 @@ class TestReport : public QObject {
         QVERIFY(csv[7].endsWith(QStringLiteral(",0")));
 
         // The table as the window shows it, with two decimals.
-        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
+        const QStringList shown = shownLines(out + QStringLiteral("/XR1.txt"));
         QCOMPARE(shown[5], QStringLiteral("平均\t\t\t3.33\t2.00"));
 
         const QString lcl = QString::fromStdString(zel::generalNumberText(10.0 / 3 - 1.88 * 2));
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+        QCOMPARE(summaryIn(out),
                  QStringLiteral("Graph1 CL 3.33333333333333\nGraph1 UCL 7.09333333333333\nGraph1 LCL ") +
                      lcl + QStringLiteral("\nGraph2 CL 2\nGraph2 UCL 6.534\nGraph2 LCL 0\n"));
 
@@ -97,10 +88,10 @@ class TestReport : public QObject {
         QVERIFY(readAll(out + QStringLiteral("/xrkanri-Graph2.pdf")).startsWith("%PDF"));
 
         // The limits file beside the dataset, as XR1 writes it.
-        const QByteArray qck = readAll(path(QStringLiteral("shaft.QCK")));
-        QVERIFY(qck.startsWith(path(QStringLiteral("shaft")).toUtf8() + "\r\n"));
+        const QByteArray qck = readAll(m_folder.path(QStringLiteral("shaft.QCK")));
+        QVERIFY(qck.startsWith(m_folder.path(QStringLiteral("shaft")).toUtf8() + "\r\n"));
         QCOMPARE(qck.count("\r\n"), 7);
-        const auto lines = zel::readLimitsFile(path(QStringLiteral("shaft.QCK")).toStdString());
+        const auto lines = zel::readLimitsFile(m_folder.path(QStringLiteral("shaft.QCK")).toStdString());
         QVERIFY(lines.isOk());
         QCOMPARE(lines.value()[0][0], 10.0 / 3);
         QCOMPARE(lines.value()[1][1], 3.267 * 2);
@@ -108,10 +99,10 @@ class TestReport : public QObject {
 
     void xRsTakesAVariableByNameNumberOrXbar() {
         const QString dataset =
-            writeDataset(QStringLiteral("xrs"), {"温度", "時間"}, {{5, 1}, {7, 3}, {4, 2}, {4, 6}});
-        const QString out = path(QStringLiteral("out-xrs"));
-        ReportRun run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=温度"),
-                          QStringLiteral("--output=") + out, dataset});
+            m_folder.writeDataset(QStringLiteral("xrs"), {"温度", "時間"}, {{5, 1}, {7, 3}, {4, 2}, {4, 6}});
+        const QString out = m_folder.path(QStringLiteral("out-xrs"));
+        ReportRun run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=温度"),
+                                   QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QStringList csv = csvLines(out + QStringLiteral("/XRS1.csv"));
         QCOMPARE(csv[0], QStringLiteral(",測定値Ｘ,移動範囲　Ｒs"));
@@ -123,52 +114,52 @@ class TestReport : public QObject {
         // The moving ranges are averaged over m - 1 = 3 values.
         QCOMPARE(csv[6], QStringLiteral("平均,5,1.66666666666667"));
         QVERIFY(QFile::exists(out + QStringLiteral("/xrskanri-Graph2.svg")));
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QVERIFY(summary.contains(QStringLiteral("Graph2 LCL 0\n")));
         QVERIFY(summary.startsWith(QStringLiteral("Graph1 CL 5\n")));
 
         // By number and by "Xbar" (the mean of every variable of a sample).
-        run = report({QStringLiteral("--report=X-Rs 管理図"), QStringLiteral("--var=2"),
-                      QStringLiteral("--output=") + out, dataset});
+        run = runReport({QStringLiteral("--report=X-Rs 管理図"), QStringLiteral("--var=2"),
+                         QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(csvLines(out + QStringLiteral("/XRS1.csv"))[1], QStringLiteral("a,1,0"));
-        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=Xbar"),
-                      QStringLiteral("--output=") + out, dataset});
+        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=Xbar"),
+                         QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(csvLines(out + QStringLiteral("/XRS1.csv"))[1], QStringLiteral("a,3,0"));
 
         // A variable that is not there.
-        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--var=3"),
-                      QStringLiteral("--output=") + out, dataset});
+        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=3"),
+                         QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(QString::fromStdString(run.err).contains(QStringLiteral("変数が見つかりません")));
     }
 
     void pPnAndItsLotChecks() {
-        const QString dataset = writeDataset(QStringLiteral("lots"), {"検査数", "不良数"},
-                                             {{100, 4}, {80, 2}, {120, 6}, {100, 0}});
-        const QString out = path(QStringLiteral("out-p"));
-        ReportRun run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--output=") + out, dataset});
+        const QString dataset = m_folder.writeDataset(QStringLiteral("lots"), {"検査数", "不良数"},
+                                                      {{100, 4}, {80, 2}, {120, 6}, {100, 0}});
+        const QString out = m_folder.path(QStringLiteral("out-p"));
+        ReportRun run =
+            runReport({QStringLiteral("--report=p-pn"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QStringList csv = csvLines(out + QStringLiteral("/p1.csv"));
         QCOMPARE(csv[0], QStringLiteral(",ﾃﾞｰﾀNO.1,ﾃﾞｰﾀNO.2,不良率,P-UCL,P-LCL,Pn-UCL,Pn-LCL"));
         QVERIFY(csv[1].startsWith(QStringLiteral("a,100,4,0.04,")));
         QVERIFY(csv[5].startsWith(QStringLiteral("合計,400,12,0.03,")));
         QVERIFY(csv[6].startsWith(QStringLiteral("平均,100,3,0.03,")));
-        QVERIFY(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")))
-                    .startsWith(QStringLiteral("Graph1 CL 0.03\n")));
+        QVERIFY(summaryIn(out).startsWith(QStringLiteral("Graph1 CL 0.03\n")));
         QVERIFY(QFile::exists(out + QStringLiteral("/pkanri-Graph1.png")));
         QVERIFY(QFile::exists(out + QStringLiteral("/pkanri-Graph2.pdf")));
-        QVERIFY(QFile::exists(path(QStringLiteral("lots.QCK"))));
+        QVERIFY(QFile::exists(m_folder.path(QStringLiteral("lots.QCK"))));
 
         // The dialog's checks: the same variable twice, a lot with more defectives than its size.
-        const QString again = path(QStringLiteral("out-p2"));
-        run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--var=1"),
-                      QStringLiteral("--var=検査数"), QStringLiteral("--output=") + again, dataset});
+        const QString again = m_folder.path(QStringLiteral("out-p2"));
+        run = runReport({QStringLiteral("--report=p-pn"), QStringLiteral("--var=1"),
+                         QStringLiteral("--var=検査数"), QStringLiteral("--output=") + again, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("独立変数と従属変数が同じです｡\n"));
-        run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--var=2"), QStringLiteral("--var=1"),
-                      QStringLiteral("--output=") + again, dataset});
+        run = runReport({QStringLiteral("--report=p-pn"), QStringLiteral("--var=2"),
+                         QStringLiteral("--var=1"), QStringLiteral("--output=") + again, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err,
                  std::string(
@@ -177,55 +168,56 @@ class TestReport : public QObject {
     }
 
     void defectsDrawOneChartAndWriteNoTable() {
-        const QString dataset = writeDataset(QStringLiteral("counts"), {"欠点"}, {{4}, {9}, {2}, {1}});
-        const QString out = path(QStringLiteral("out-k"));
-        ReportRun run = report({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
+        const QString dataset =
+            m_folder.writeDataset(QStringLiteral("counts"), {"欠点"}, {{4}, {9}, {2}, {1}});
+        const QString out = m_folder.path(QStringLiteral("out-k"));
+        ReportRun run =
+            runReport({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out),
                  (QStringList{"kanri1-Graph1.pdf", "kanri1-Graph1.png", "kanri1-Graph1.svg", "summary.txt"}));
         // c-bar = 4: UCL 4 + 3 * 2 = 10, LCL below zero gives 0.
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
-                 QStringLiteral("Graph1 CL 4\nGraph1 UCL 10\nGraph1 LCL 0\n"));
+        QCOMPARE(summaryIn(out), QStringLiteral("Graph1 CL 4\nGraph1 UCL 10\nGraph1 LCL 0\n"));
         QVERIFY(readAll(out + QStringLiteral("/kanri1-Graph1.svg")).contains("欠点数データ"));
-        QVERIFY(!QFile::exists(path(QStringLiteral("counts.QCK"))));
+        QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("counts.QCK"))));
 
         // Entered limits: the summary lists the lines drawn (midpoint, upper, lower), not c-bar's.
-        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=7"),
-                      QStringLiteral("--set=lower=2"), QStringLiteral("--output=") + out, dataset});
+        run = runReport({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=7"),
+                         QStringLiteral("--set=lower=2"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
-                 QStringLiteral("Graph1 CL 4.5\nGraph1 UCL 7\nGraph1 LCL 2\n"));
+        QCOMPARE(summaryIn(out), QStringLiteral("Graph1 CL 4.5\nGraph1 UCL 7\nGraph1 LCL 2\n"));
         // Accepted when equal, refused upside down with the chart's message.
-        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=6"),
-                      QStringLiteral("--set=lower=6"), QStringLiteral("--output=") + out, dataset});
+        run = runReport({QStringLiteral("--report=defects"), QStringLiteral("--set=upper=6"),
+                         QStringLiteral("--set=lower=6"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
-        const QString refused = path(QStringLiteral("out-k2"));
-        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=kind=規格の入力"),
-                      QStringLiteral("--set=upper=1"), QStringLiteral("--set=lower=5"),
-                      QStringLiteral("--output=") + refused, dataset});
+        const QString refused = m_folder.path(QStringLiteral("out-k2"));
+        run = runReport({QStringLiteral("--report=defects"), QStringLiteral("--set=kind=規格の入力"),
+                         QStringLiteral("--set=upper=1"), QStringLiteral("--set=lower=5"),
+                         QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("UCLとLCLのデータを確認してください。\n"));
         QVERIFY(!QFile::exists(refused));
         // Entered limits belong to the defect-count chart only; saved limits do not.
-        run =
-            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=upper=1"),
-                    QStringLiteral("--set=lower=0"), QStringLiteral("--output=") + refused, xbarRDataset()});
+        run = runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=upper=1"),
+                         QStringLiteral("--set=lower=0"), QStringLiteral("--output=") + refused,
+                         xbarRDataset()});
         QCOMPARE(run.exitCode, 2);
-        run = report({QStringLiteral("--report=defects"), QStringLiteral("--set=limits=") + path("shaft.QCK"),
-                      QStringLiteral("--output=") + refused, dataset});
+        run = runReport({QStringLiteral("--report=defects"),
+                         QStringLiteral("--set=limits=") + m_folder.path("shaft.QCK"),
+                         QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(refused));
     }
 
     void shownDecimalsRoundTheValueAsItReads() {
         // 1.015 and 1.025 lie just below their halves in binary; they show as read.
-        const QString dataset =
-            writeDataset(QStringLiteral("round"), {"a", "b"}, {{1.015, 1.025}, {1.0, 1.02}, {1.0, 1.0}});
-        const QString out = path(QStringLiteral("out-round"));
+        const QString dataset = m_folder.writeDataset(QStringLiteral("round"), {"a", "b"},
+                                                      {{1.015, 1.025}, {1.0, 1.02}, {1.0, 1.0}});
+        const QString out = m_folder.path(QStringLiteral("out-round"));
         const ReportRun run =
-            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+            runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
-        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n');
+        const QStringList shown = shownLines(out + QStringLiteral("/XR1.txt"));
         QCOMPARE(shown[1], QStringLiteral("a\t1.02\t1.03\t1.02\t0.01"));
     }
 
@@ -244,53 +236,57 @@ class TestReport : public QObject {
         };
         for (const Case& c : cases) {
             const QString name = QStringLiteral("huge-") + QLatin1String(c.id);
-            const QString dataset = writeDataset(name, {"x", "y"}, c.rows);
-            const QString out = path(QStringLiteral("out-") + name);
-            const ReportRun run = report({QStringLiteral("--report=") + QLatin1String(c.id),
-                                    QStringLiteral("--output=") + out, dataset});
+            const QString dataset = m_folder.writeDataset(name, {"x", "y"}, c.rows);
+            const QString out = m_folder.path(QStringLiteral("out-") + name);
+            const ReportRun run = runReport({QStringLiteral("--report=") + QLatin1String(c.id),
+                                             QStringLiteral("--output=") + out, dataset});
             QCOMPARE(run.exitCode, 2);
             QCOMPARE(run.err, outOfRange);
             QVERIFY(!QFile::exists(out));
-            QVERIFY(!QFile::exists(path(name + QStringLiteral(".QCK"))));
+            QVERIFY(!QFile::exists(m_folder.path(name + QStringLiteral(".QCK"))));
         }
     }
 
     void loadedLinesThatOverflowTheChartAreRefused() {
         // The pn chart's centre line: a loaded p-bar of 1E+300 times lots of 1E+10.
-        const QString dataset = writeDataset(QStringLiteral("bigLots"), {"n", "d"}, {{1e10, 1}, {1e10, 2}});
-        const QString saved = path(QStringLiteral("hugeLines.QCK"));
+        const QString dataset =
+            m_folder.writeDataset(QStringLiteral("bigLots"), {"n", "d"}, {{1e10, 1}, {1e10, 2}});
+        const QString saved = m_folder.path(QStringLiteral("hugeLines.QCK"));
         QVERIFY(
             zel::writeLimitsFile(saved.toStdString(), "/old", {{{{1e300, 2e300, 0}}, {{1, 2, 0}}}}).isOk());
-        const QString out = path(QStringLiteral("out-bigLots"));
-        const ReportRun run = report({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
-                                QStringLiteral("--output=") + out, dataset});
+        const QString out = m_folder.path(QStringLiteral("out-bigLots"));
+        const ReportRun run =
+            runReport({QStringLiteral("--report=p-pn"), QStringLiteral("--set=limits=") + saved,
+                       QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err,
                  std::string(
                      "計算結果が数値の範囲を超えたため、解析できません。データの値を確認してください。\n"));
         QVERIFY(!QFile::exists(out));
-        QVERIFY(!QFile::exists(path(QStringLiteral("bigLots.QCK"))));
+        QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("bigLots.QCK"))));
     }
 
     void xRsWithoutVariablesIsRefused() {
-        const QString dataset = writeDataset(QStringLiteral("novars"), {}, {{}, {}, {}});
-        const QString out = path(QStringLiteral("out-novars"));
-        const ReportRun run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, dataset});
+        const QString dataset = m_folder.writeDataset(QStringLiteral("novars"), {}, {{}, {}, {}});
+        const QString out = m_folder.path(QStringLiteral("out-novars"));
+        const ReportRun run =
+            runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("X-Rs 管理図を作成するには１つ以上の変数が必要です。\n"));
         QVERIFY(!QFile::exists(out));
-        QVERIFY(!QFile::exists(path(QStringLiteral("novars.QCK"))));
+        QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("novars.QCK"))));
     }
 
     // The mean chart's labels (about 12345.6) are wider than the range chart's (below 2):
     // the two pictures, and the two PDF pages, still have one plot-area left and right
     // edge, and name the data's mean and sigma lines.
     void twoChartsShareThePlotEdgesInEveryFile() {
-        const QString dataset = writeDataset(QStringLiteral("aligned"), {"外径1", "外径2"},
-                                             {{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}});
-        const QString out = path(QStringLiteral("out-edges"));
+        const QString dataset =
+            m_folder.writeDataset(QStringLiteral("aligned"), {"外径1", "外径2"},
+                                  {{12345.61, 12345.02}, {12346.3, 12345.9}, {12344.8, 12345.5}});
+        const QString out = m_folder.path(QStringLiteral("out-edges"));
         const ReportRun run =
-            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
+            runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         const QString base = out + QStringLiteral("/xrkanri-Graph");
         const uitest::PlotEdges png1 = uitest::plotEdges(QImage(base + QStringLiteral("1.png")));
@@ -324,25 +320,25 @@ class TestReport : public QObject {
         const QString hardening = examples + QStringLiteral("hardening_masked");
         const QString lots = golden + QStringLiteral("lots");
         QTest::newRow("xbar-r") << "xbar-r_shaft" << shaft << QStringList{"--report=xbar-r"};
-        QTest::newRow("xbar-r decimals") << "xbar-r_hardening_decimals" << hardening
-                                         << QStringList{"--report=xbar-r", "--set=decimals=3"};
-        QTest::newRow("xbar-r saved limits") << "xbar-r_hardening_saved" << hardening
-                                             << QStringList{"--report=xbar-r", "--set=limits=SAVED"};
+        QTest::newRow("xbar-r decimals")
+            << "xbar-r_hardening_decimals" << hardening << QStringList{"--report=xbar-r", "--set=decimals=3"};
+        QTest::newRow("xbar-r saved limits")
+            << "xbar-r_hardening_saved" << hardening << QStringList{"--report=xbar-r", "--set=limits=SAVED"};
         QTest::newRow("x-rs") << "x-rs_shaft" << shaft << QStringList{"--report=x-rs", "--var=2"};
-        QTest::newRow("x-rs of the means") << "x-rs_shaft_mean" << shaft
-                                           << QStringList{"--report=x-rs", "--var=Xbar"};
+        QTest::newRow("x-rs of the means")
+            << "x-rs_shaft_mean" << shaft << QStringList{"--report=x-rs", "--var=Xbar"};
         QTest::newRow("p-pn") << "p-pn_lots" << lots << QStringList{"--report=p-pn", "--var=1", "--var=2"};
         QTest::newRow("defects") << "defects_lots" << lots << QStringList{"--report=defects", "--var=3"};
-        QTest::newRow("defects entered") << "defects_lots_entered" << lots
-                                         << QStringList{"--report=defects", "--var=3", "--set=upper=9",
-                                                        "--set=lower=1"};
+        QTest::newRow("defects entered")
+            << "defects_lots_entered" << lots
+            << QStringList{"--report=defects", "--var=3", "--set=upper=9", "--set=lower=1"};
     }
     void reportsWriteTheRecordedFiles() {
         QFETCH(QString, recorded);
         QFETCH(QString, dataset);
         QFETCH(QStringList, options);
         const QString golden = QStringLiteral(ZEL_TEST_DATA_DIR "/report-golden/") + recorded;
-        const QString dir = path(QStringLiteral("golden-") + recorded);
+        const QString dir = m_folder.path(QStringLiteral("golden-") + recorded);
         QVERIFY(QDir().mkpath(dir));
         const QString base = dir + QStringLiteral("/") + QFileInfo(dataset).fileName();
         for (const char* ext : {".QCN", ".QCS"})
@@ -359,7 +355,8 @@ class TestReport : public QObject {
             o.replace(QStringLiteral("SAVED"), saved);
 
         const QString out = dir + QStringLiteral("/out");
-        const ReportRun run = report(options + QStringList{QStringLiteral("--output=") + out, base + QStringLiteral(".QCS")});
+        const ReportRun run = runReport(
+            options + QStringList{QStringLiteral("--output=") + out, base + QStringLiteral(".QCS")});
         QCOMPARE(run.exitCode, 0);
         QStringList written;
         for (const QString& f : entries(out))
@@ -378,7 +375,8 @@ class TestReport : public QObject {
             const QByteArray bytes = readAll(limits);
             const qsizetype eol = bytes.indexOf("\r\n");
             QVERIFY(eol > 0);
-            QCOMPARE(QString::fromUtf8(bytes.left(eol)), dir + QStringLiteral("/") + QFileInfo(dataset).fileName());
+            QCOMPARE(QString::fromUtf8(bytes.left(eol)),
+                     dir + QStringLiteral("/") + QFileInfo(dataset).fileName());
             QCOMPARE(bytes.mid(eol + 2), readAll(golden + QStringLiteral("/limits.QCK")));
         } else {
             QVERIFY(!QFile::exists(limits));
@@ -387,20 +385,21 @@ class TestReport : public QObject {
 
     void launchRefusalsWriteNothing() {
         std::vector<std::vector<double>> rows(3, std::vector<double>(11, 1.0));
-        const QString wide = writeDataset(QStringLiteral("wide"),
-                                          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, rows);
-        const QString out = path(QStringLiteral("out-refused"));
-        ReportRun run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, wide});
+        const QString wide = m_folder.writeDataset(
+            QStringLiteral("wide"), {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, rows);
+        const QString out = m_folder.path(QStringLiteral("out-refused"));
+        ReportRun run =
+            runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, wide});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("標本の大きさは２から１０に設定して下さい。\n"));
         QVERIFY(!QFile::exists(out));
-        QVERIFY(!QFile::exists(path(QStringLiteral("wide.QCK"))));
+        QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("wide.QCK"))));
 
         // The sample count comes first, whatever the analysis.
         const QString masked =
-            writeDataset(QStringLiteral("masked"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 6}}, {1, 3});
+            m_folder.writeDataset(QStringLiteral("masked"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 6}}, {1, 3});
         for (const char* id : {"xbar-r", "x-rs", "p-pn", "defects"}) {
-            run = report(
+            run = runReport(
                 {QStringLiteral("--report=") + QLatin1String(id), QStringLiteral("--output=") + out, masked});
             QCOMPARE(run.exitCode, 2);
             QCOMPARE(run.err, std::string("解析を行うには、データを２つ以上選択してください。\n"));
@@ -408,60 +407,62 @@ class TestReport : public QObject {
         QVERIFY(!QFile::exists(out));
 
         // A dataset that cannot be read, and a bad setting.
-        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, path("none.QCS")});
+        run = runReport(
+            {QStringLiteral("--report=x-rs"), QStringLiteral("--output=") + out, m_folder.path("none.QCS")});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!run.err.empty());
-        run = report({QStringLiteral("--report=x-rs"), QStringLiteral("--set=kind=円"),
-                      QStringLiteral("--output=") + out, masked});
+        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--set=kind=円"),
+                         QStringLiteral("--output=") + out, masked});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(out));
     }
 
     void savedLimitsReplaceTheChartLinesButNotTheTable() {
         const QString dataset = xbarRDataset();
-        const QString saved = path(QStringLiteral("earlier.QCK"));
+        const QString saved = m_folder.path(QStringLiteral("earlier.QCK"));
         zel::ControlLines earlier{{{{50, 60, 40}}, {{5, 9, 1}}}};
         QVERIFY(zel::writeLimitsFile(saved.toStdString(), "/old/data", earlier).isOk());
 
-        const QString out = path(QStringLiteral("out-saved"));
+        const QString out = m_folder.path(QStringLiteral("out-saved"));
         QDir().mkpath(out);
         QFile keep(out + QStringLiteral("/notes.txt"));
         QVERIFY(keep.open(QIODevice::WriteOnly));
         keep.write("mine");
         keep.close();
-        ReportRun run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
-                          QStringLiteral("--set=decimals=0"), QStringLiteral("--output=") + out, dataset});
+        ReportRun run =
+            runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
+                       QStringLiteral("--set=decimals=0"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(
-            QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))),
+            summaryIn(out),
             QStringLiteral(
                 "Graph1 CL 50\nGraph1 UCL 60\nGraph1 LCL 40\nGraph2 CL 5\nGraph2 UCL 9\nGraph2 LCL 1\n"));
         // The table and the dataset's own limits file keep this data's lines.
         QCOMPARE(csvLines(out + QStringLiteral("/XR1.csv"))[5], QStringLiteral("平均,,,3.33333333333333,2"));
-        QCOMPARE(QString::fromUtf8(readAll(out + QStringLiteral("/XR1.txt"))).split('\n')[5],
-                 QStringLiteral("平均\t\t\t3\t2"));
-        QCOMPARE(zel::readLimitsFile(path(QStringLiteral("shaft.QCK")).toStdString()).value()[0][0],
+        QCOMPARE(shownLines(out + QStringLiteral("/XR1.txt"))[5], QStringLiteral("平均\t\t\t3\t2"));
+        QCOMPARE(zel::readLimitsFile(m_folder.path(QStringLiteral("shaft.QCK")).toStdString()).value()[0][0],
                  10.0 / 3);
         // Files already in the folder stay; nothing of the staging is left behind.
         QCOMPARE(readAll(out + QStringLiteral("/notes.txt")), QByteArray("mine"));
         QCOMPARE(entries(out).size(), 10);
 
         // A limits file that cannot be read: its message, and nothing written.
-        const QString other = path(QStringLiteral("out-saved2"));
-        QFile::remove(path(QStringLiteral("shaft.QCK")));
-        run =
-            report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + path("missing.QCK"),
-                    QStringLiteral("--output=") + other, dataset});
+        const QString other = m_folder.path(QStringLiteral("out-saved2"));
+        QFile::remove(m_folder.path(QStringLiteral("shaft.QCK")));
+        run = runReport({QStringLiteral("--report=xbar-r"),
+                         QStringLiteral("--set=limits=") + m_folder.path("missing.QCK"),
+                         QStringLiteral("--output=") + other, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(QString::fromStdString(run.err).contains(QStringLiteral("missing.QCK")));
         QVERIFY(!QFile::exists(other));
-        QVERIFY(!QFile::exists(path(QStringLiteral("shaft.QCK"))));
-        QFile bad(path(QStringLiteral("short.QCK")));
+        QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("shaft.QCK"))));
+        QFile bad(m_folder.path(QStringLiteral("short.QCK")));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("/x\r\n 1 \r\n 2 \r\n");
         bad.close();
-        run = report({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + path("short.QCK"),
-                      QStringLiteral("--output=") + other, dataset});
+        run = runReport({QStringLiteral("--report=xbar-r"),
+                         QStringLiteral("--set=limits=") + m_folder.path("short.QCK"),
+                         QStringLiteral("--output=") + other, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(other));
     }

@@ -57,7 +57,8 @@ ResultTableSpec xr1Spec() {
 // A control-chart table: three subgroups, two option buttons; "OK" is counted.
 class SampleTable : public ResultTableWindow {
   public:
-    explicit SampleTable(MainContext& ctx, ResultTableSpec design = xr1Spec()) : ResultTableWindow(ctx, design) {
+    explicit SampleTable(MainContext& ctx, ResultTableSpec design = xr1Spec())
+        : ResultTableWindow(ctx, design) {
         DataGrid& g = grid();
         g.setColumnCount(2);
         g.setRowCount(3);
@@ -119,15 +120,10 @@ ResultTableSpec spinSpec() {
 class TestResultTable : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-    }
+    void init() { ctx = uitest::freshContext({}); }
     void cleanup() {
-        ZelWindow::closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         GridPrinting::setPdfPathProvider({});
-        ctx.reset();
+        uitest::closeWindows(ctx);
     }
 
     void tabGoesThroughTheControlsAsTheyStand() {

@@ -25,31 +25,22 @@ class TestStatisticsReports : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    ReportRun report(const QStringList& args) { return runReport(args); }
-
-    QString writeDataset(const QString& name, const std::vector<std::string>& names,
-                         const std::vector<std::vector<double>>& rows, const std::vector<int>& masked = {}) {
-        return writeReportDataset(path(name), names, rows, masked);
-    }
+    ReportFolder m_folder;
 
     QString strataDataset() {
-        return writeDataset(QStringLiteral("strata"), {"因子", "値"},
-                            {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
+        return m_folder.writeDataset(QStringLiteral("strata"), {"因子", "値"},
+                                     {{1, 10}, {2, 1}, {1, 20}, {2.5, 2}, {1.5, 3}});
     }
 
   private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void variableStatsWritesTheTableTheFigureChartAndTheSummary() {
-        const QString dataset =
-            writeDataset(QStringLiteral("sizes"), {"長さ", "幅"}, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {2});
-        const QString out = path(QStringLiteral("out-vs"));
-        const ReportRun run =
-            report({QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
+        const QString dataset = m_folder.writeDataset(QStringLiteral("sizes"), {"長さ", "幅"},
+                                                      {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {2});
+        const QString out = m_folder.path(QStringLiteral("out-vs"));
+        const ReportRun run = runReport(
+            {QStringLiteral("--report=variable-stats"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out), (QStringList{"hakoh.csv", "hakoh.txt", "hakohg-Graph1.pdf",
@@ -67,13 +58,13 @@ class TestStatisticsReports : public QObject {
                              QStringLiteral(",7"));
 
         // As the window shows it: whole counts, four places for the figures.
-        const QStringList shown = QString::fromUtf8(readAll(out + QStringLiteral("/hakoh.txt"))).split('\n');
+        const QStringList shown = shownLines(out + QStringLiteral("/hakoh.txt"));
         QCOMPARE(
             shown[0],
             QStringLiteral("変数no.\t変数名\tデータ数\tＭＡＸ\tＭＩＮ\t平均値\t分　散\t標準偏差\t合　計"));
         QCOMPARE(shown[1], QStringLiteral("NO.1\t長さ\t3\t6.0000\t2.0000\t4.0000\t4.0000\t2.0000\t12.0000"));
 
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QVERIFY(summary.startsWith(
             QStringLiteral("n 1 3\nmax 1 6\nmin 1 2\nmean 1 4\nvariance 1 4\nsd 1 2\nsum 1 12\n"
                            "n 2 3\nmax 2 4\n")));
@@ -88,36 +79,37 @@ class TestStatisticsReports : public QObject {
     }
 
     void variableStatsTakesTheKindsOfItsListOnly() {
-        const QString dataset = writeDataset(QStringLiteral("kinds"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 7}});
-        const QString out = path(QStringLiteral("out-kinds"));
-        ReportRun run =
-            report({QStringLiteral("--report=variable-stats"), QStringLiteral("--set=kind=生データプロット"),
-                    QStringLiteral("--output=") + out, dataset});
+        const QString dataset =
+            m_folder.writeDataset(QStringLiteral("kinds"), {"x", "y"}, {{1, 2}, {3, 4}, {5, 7}});
+        const QString out = m_folder.path(QStringLiteral("out-kinds"));
+        ReportRun run = runReport({QStringLiteral("--report=variable-stats"),
+                                   QStringLiteral("--set=kind=生データプロット"),
+                                   QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFile::exists(out + QStringLiteral("/hakohg-Graph1.png")));
 
-        const QString refused = path(QStringLiteral("out-kind-refused"));
-        run = report({QStringLiteral("--report=variable-stats"),
-                      QStringLiteral("--set=kind=層別データプロット"), QStringLiteral("--output=") + refused,
-                      dataset});
+        const QString refused = m_folder.path(QStringLiteral("out-kind-refused"));
+        run = runReport({QStringLiteral("--report=variable-stats"),
+                         QStringLiteral("--set=kind=層別データプロット"),
+                         QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("不明なグラフの種類です: 層別データプロット\n"));
         QVERIFY(!QFile::exists(refused));
 
         // Every variable takes part: no --var.
-        run = report({QStringLiteral("--report=variable-stats"), QStringLiteral("--var=x"),
-                      QStringLiteral("--output=") + refused, dataset});
+        run = runReport({QStringLiteral("--report=variable-stats"), QStringLiteral("--var=x"),
+                         QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(refused));
     }
 
     void stratifiedStatsWritesOneRowPerStratum() {
         const QString dataset = strataDataset();
-        const QString out = path(QStringLiteral("out-ss"));
+        const QString out = m_folder.path(QStringLiteral("out-ss"));
         const ReportRun run =
-            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
-                    QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
-                    QStringLiteral("--output=") + out, dataset});
+            runReport({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=因子"),
+                       QStringLiteral("--var=値"), QStringLiteral("--set=kind=層別データプロット"),
+                       QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out), (QStringList{"hakohg-Graph1.pdf", "hakohg-Graph1.png", "hakohg-Graph1.svg",
@@ -128,41 +120,41 @@ class TestStatisticsReports : public QObject {
                              QString::fromStdString(zel::generalNumberText(std::sqrt(50.0))) +
                              QStringLiteral(",30"));
         QCOMPARE(csv[2], QStringLiteral("2,b,3,3,1,2,1,1,6"));
-        const QStringList shown =
-            QString::fromUtf8(readAll(out + QStringLiteral("/hakohso.txt"))).split('\n');
+        const QStringList shown = shownLines(out + QStringLiteral("/hakohso.txt"));
         QVERIFY(shown[0].startsWith(QStringLiteral("層別 no.\t変数名\tデータ数")));
         QCOMPARE(shown[2], QStringLiteral("2\tb\t3\t3.0000\t1.0000\t2.0000\t1.0000\t1.0000\t6.0000"));
-        const QString summary = QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt")));
+        const QString summary = summaryIn(out);
         QVERIFY(summary.contains(QStringLiteral("n 1 2\n")));
         QVERIFY(summary.contains(QStringLiteral("mean 2 2\n")));
         QVERIFY(summary.contains(QStringLiteral("variance 1 50\n")));
     }
 
     void stratificationRefusalsWriteNothing() {
-        const QString out = path(QStringLiteral("out-strata-refused"));
+        const QString out = m_folder.path(QStringLiteral("out-strata-refused"));
         const QString dataset = strataDataset();
-        ReportRun run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
-                                QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
+        ReportRun run = runReport({QStringLiteral("--report=stratified-stats"), QStringLiteral("--var=値"),
+                                   QStringLiteral("--var=値"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("層別変数と解析変数が同じです｡\n"));
 
-        const QString outside =
-            writeDataset(QStringLiteral("outside"), {"因子", "値"}, {{1, 10}, {1, 20}, {5.5, 1}, {5, 2}});
-        run =
-            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, outside});
+        const QString outside = m_folder.writeDataset(QStringLiteral("outside"), {"因子", "値"},
+                                                      {{1, 10}, {1, 20}, {5.5, 1}, {5, 2}});
+        run = runReport(
+            {QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, outside});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("層別因子として使用できるデータは１～５の整数です。\n"));
 
-        const QString single = writeDataset(QStringLiteral("single"), {"因子", "値"},
-                                            {{1, 10}, {1, 20}, {4, 1}, {2, 2}, {2, 3}});
-        run =
-            report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, single});
+        const QString single = m_folder.writeDataset(QStringLiteral("single"), {"因子", "値"},
+                                                     {{1, 10}, {1, 20}, {4, 1}, {2, 2}, {2, 3}});
+        run = runReport(
+            {QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, single});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, std::string("一つのグループのデータは「２」以上にして下さい。\n"));
 
         // The stratified statistics need two variables.
-        const QString one = writeDataset(QStringLiteral("one"), {"値"}, {{1}, {2}, {3}});
-        run = report({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, one});
+        const QString one = m_folder.writeDataset(QStringLiteral("one"), {"値"}, {{1}, {2}, {3}});
+        run =
+            runReport({QStringLiteral("--report=stratified-stats"), QStringLiteral("--output=") + out, one});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err,
                  std::string("層別グラフを作成するには最低２つの変数（層別因子と解析変数）が必要です。\n"));

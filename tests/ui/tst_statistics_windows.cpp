@@ -10,7 +10,6 @@
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
 #include "analysis/statistics/hensi2so.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
@@ -26,6 +25,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
@@ -36,12 +36,13 @@
 
 using uitest::FakeContext;
 using uitest::fillDataset;
+using uitest::findAction;
+using uitest::items;
+using uitest::lineText;
 using uitest::MessageBoxRecorder;
-
+using uitest::openWindow;
 using uitest::shown;
 using uitest::shownRow;
-
-using uitest::findAction;
 
 namespace {
 
@@ -54,40 +55,8 @@ QStringList headings(const DataGrid& g) {
 
 // A menu or menu item of the window by its name.
 bool hasNamed(QWidget* window, const char* name) {
-    return findAction(window, QString::fromLatin1(name)) || window->findChild<QObject*>(QString::fromLatin1(name));
-}
-
-QString field(QWidget* window, const char* name) {
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-QStringList items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->itemText(i);
-    return out;
-}
-
-// Clicks the chart where it draws point `point` of any series, as the user
-// would; false when no pixel of the chart hits that point.
-bool clickPoint(ChartView* view, int point) {
-    const QRectF target(view->rect());
-    const ChartRenderer::Options options = view->renderOptions();
-    for (int y = 0; y < view->height(); y += 2)
-        for (int x = 0; x < view->width(); x += 2) {
-            const std::optional<ChartHit> hit =
-                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
-            if (hit && hit->point == point) {
-                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(x, y));
-                return true;
-            }
-        }
-    return false;
-}
-
-template <class T> T* openWindow(zel::WindowId id) {
-    return qobject_cast<T*>(ZelWindow::find(id));
+    return findAction(window, QString::fromLatin1(name)) ||
+           window->findChild<QObject*>(QString::fromLatin1(name));
 }
 
 } // namespace
@@ -96,19 +65,13 @@ class TestStatisticsWindows : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("変数別統計量"));
         // Variable "長さ" 2, 4, 6 (the masked 100 left out); a variable named
         // like a number, 1, 2, 4.
         fillDataset(ctx->ws.dataset, {{2, 1}, {100, 100}, {4, 2}, {6, 4}}, {"長さ", "12"},
                     {"a", "masked", "b", "c"});
-        ctx->analysis = QStringLiteral("変数別統計量");
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void theLaunchOpensHakohAndEveryStatisticsAnalysisIsSelectable() {
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("変数別統計量")));
@@ -133,15 +96,15 @@ class TestStatisticsWindows : public QObject {
         QCOMPARE(g.objectName(), QString("Spread1"));
         QCOMPARE(g.columnCount(), 8);
         QCOMPARE(g.rowCount(), 2);
-        QCOMPARE(headings(g), QStringList({"変数no.", "変数名", "データ数", "ＭＡＸ", "ＭＩＮ", "平均値", "分　散",
-                                           "標準偏差", "合　計"}));
+        QCOMPARE(headings(g), QStringList({"変数no.", "変数名", "データ数", "ＭＡＸ", "ＭＩＮ", "平均値",
+                                           "分　散", "標準偏差", "合　計"}));
         QCOMPARE(g.text(0, 1), QString("NO.1"));
         QCOMPARE(g.text(0, 2), QString("NO.2"));
         // Names stay as typed, counts are whole numbers, figures have four places.
-        QCOMPARE(shownRow(g, 1), QStringList({"長さ", "3", "6.0000", "2.0000", "4.0000", "4.0000", "2.0000",
-                                              "12.0000"}));
-        QCOMPARE(shownRow(g, 2), QStringList({"12", "3", "4.0000", "1.0000", "2.3333", "2.3333", "1.5275",
-                                              "7.0000"}));
+        QCOMPARE(shownRow(g, 1),
+                 QStringList({"長さ", "3", "6.0000", "2.0000", "4.0000", "4.0000", "2.0000", "12.0000"}));
+        QCOMPARE(shownRow(g, 2),
+                 QStringList({"12", "3", "4.0000", "1.0000", "2.3333", "2.3333", "1.5275", "7.0000"}));
         // The frame's buttons and menus under their names.
         QCOMPARE(w->okButton()->text(), QString("OK"));
         QCOMPARE(w->cancelButton()->text(), QString("ｷｬﾝｾﾙ"));
@@ -187,7 +150,8 @@ class TestStatisticsWindows : public QObject {
         QStringList captions;
         for (const QLabel* l : g->findChildren<QLabel*>())
             captions << l->text();
-        for (const char* c : {"グラフ種類", "変数ナンバー", "ＭＡＸデータ", "ＭＩＮデータ", "平均", "分散", "標準偏差", "データ数"})
+        for (const char* c : {"グラフ種類", "変数ナンバー", "ＭＡＸデータ", "ＭＩＮデータ", "平均", "分散",
+                              "標準偏差", "データ数"})
             QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
 
         const zel::ChartModel& m = g->chart(0)->model();
@@ -202,19 +166,19 @@ class TestStatisticsWindows : public QObject {
 
         // On opening the fields show the first variable, as signed number texts
         // (a space for the plus sign).
-        QCOMPARE(field(g, "Textset"), QString(" 1"));
-        QCOMPARE(field(g, "maxtxt"), QString(" 6"));
-        QCOMPARE(field(g, "mintxt"), QString(" 2"));
-        QCOMPARE(field(g, "Text1"), QString(" 4"));
-        QCOMPARE(field(g, "Text2"), QString(" 4"));
-        QCOMPARE(field(g, "Text3"), QString(" 2"));
-        QCOMPARE(field(g, "Text4"), QString(" 3"));
+        QCOMPARE(lineText(g, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(g, "maxtxt"), QString(" 6"));
+        QCOMPARE(lineText(g, "mintxt"), QString(" 2"));
+        QCOMPARE(lineText(g, "Text1"), QString(" 4"));
+        QCOMPARE(lineText(g, "Text2"), QString(" 4"));
+        QCOMPARE(lineText(g, "Text3"), QString(" 2"));
+        QCOMPARE(lineText(g, "Text4"), QString(" 3"));
 
-        QVERIFY(clickPoint(g->chart(0), 2));
-        QCOMPARE(field(g, "Textset"), QString(" 2"));
-        QCOMPARE(field(g, "maxtxt"), QString(" 4"));
-        QCOMPARE(field(g, "mintxt"), QString(" 1"));
-        QCOMPARE(field(g, "Text4"), QString(" 3"));
+        QVERIFY(uitest::clickPoint(g->chart(0), 0, 2, 2));
+        QCOMPARE(lineText(g, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(g, "maxtxt"), QString(" 4"));
+        QCOMPARE(lineText(g, "mintxt"), QString(" 1"));
+        QCOMPARE(lineText(g, "Text4"), QString(" 3"));
         QCOMPARE(m.currentPoint(), 2);
 
         // The raw values: one chart series per sample, one point per variable.
@@ -222,9 +186,9 @@ class TestStatisticsWindows : public QObject {
         QCOMPARE(m.chartType(), zel::ChartType(6));
         QCOMPARE(m.seriesCount(), 3);
         QCOMPARE(m.pointCount(), 2);
-        QVERIFY(clickPoint(g->chart(0), 1));
-        QCOMPARE(field(g, "Textset"), QString(" 1"));
-        QCOMPARE(field(g, "Text1"), QString(" 4"));
+        QVERIFY(uitest::clickPoint(g->chart(0), 0, 1, 2));
+        QCOMPARE(lineText(g, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(g, "Text1"), QString(" 4"));
     }
 
     void hakohgMenusAndTheReturnToTheMenuScreen() {
@@ -252,7 +216,8 @@ class TestStatisticsWindows : public QObject {
         auto* d = qobject_cast<hensi2so*>(openHensi2so(*ctx));
         QVERIFY(d);
         QStringList texts;
-        for (const char* name : {"Label1", "Label2", "Label4", "Label3", "Label5", "Label6", "Label7", "Label8"}) {
+        for (const char* name :
+             {"Label1", "Label2", "Label4", "Label3", "Label5", "Label6", "Label7", "Label8"}) {
             auto* l = d->findChild<QLabel*>(QString::fromLatin1(name));
             QVERIFY2(l, name);
             texts << l->text();
@@ -328,10 +293,10 @@ class TestStatisticsWindows : public QObject {
         QCOMPARE(headings(g).first(), QString("層別 no."));
         QCOMPARE(g.text(0, 1), QString("1"));
         QCOMPARE(g.text(0, 2), QString("2"));
-        QCOMPARE(shownRow(g, 1), QStringList({"一組", "2", "20.0000", "10.0000", "15.0000", "50.0000", "7.0711",
-                                              "30.0000"}));
-        QCOMPARE(shownRow(g, 2), QStringList({"二組", "3", "3.0000", "1.0000", "2.0000", "1.0000", "1.0000",
-                                              "6.0000"}));
+        QCOMPARE(shownRow(g, 1),
+                 QStringList({"一組", "2", "20.0000", "10.0000", "15.0000", "50.0000", "7.0711", "30.0000"}));
+        QCOMPARE(shownRow(g, 2),
+                 QStringList({"二組", "3", "3.0000", "1.0000", "2.0000", "1.0000", "1.0000", "6.0000"}));
         for (const char* name : {"hkfile", "hkprint", "hkend", "hkedit", "hkcopy", "hksubete"})
             QVERIFY2(hasNamed(t, name), name);
     }
@@ -373,23 +338,23 @@ class TestStatisticsWindows : public QObject {
         QCOMPARE(m.pointCount(), 2);
         QCOMPARE(m.pointLabelAt(1), std::string("一組"));
         QCOMPARE(m.pointLabelAt(2), std::string("三組"));
-        QVERIFY(clickPoint(g->chart(0), 2));
-        QCOMPARE(field(g, "Textset"), QString(" 2"));
-        QCOMPARE(field(g, "Text4"), QString(" 3"));
-        QCOMPARE(field(g, "Text1"), QString(" 2"));
+        QVERIFY(uitest::clickPoint(g->chart(0), 0, 2, 2));
+        QCOMPARE(lineText(g, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(g, "Text4"), QString(" 3"));
+        QCOMPARE(lineText(g, "Text1"), QString(" 2"));
 
         // Every value at its stratum's place: a click on value 3 (code 1) reads
         // stratum 1, on value 5 (code 3) stratum 2.
         g->kindList()->setCurrentText(QStringLiteral("層別データプロット"));
         QCOMPARE(m.chartType(), zel::ChartType(9));
         QCOMPARE(m.pointCount(), 5);
-        QVERIFY(clickPoint(g->chart(0), 3));
-        QCOMPARE(field(g, "Textset"), QString(" 1"));
-        QCOMPARE(field(g, "Text4"), QString(" 2"));
-        QCOMPARE(field(g, "Text1"), QString(" 15"));
-        QVERIFY(clickPoint(g->chart(0), 5));
-        QCOMPARE(field(g, "Textset"), QString(" 2"));
-        QCOMPARE(field(g, "maxtxt"), QString(" 3"));
+        QVERIFY(uitest::clickPoint(g->chart(0), 0, 3, 2));
+        QCOMPARE(lineText(g, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(g, "Text4"), QString(" 2"));
+        QCOMPARE(lineText(g, "Text1"), QString(" 15"));
+        QVERIFY(uitest::clickPoint(g->chart(0), 0, 5, 2));
+        QCOMPARE(lineText(g, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(g, "maxtxt"), QString(" 3"));
     }
 
     void hensi2soLeadsTheStratifiedHistogramToItsSettingsDialog() {

@@ -7,12 +7,8 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/vargraph/hensuub.h"
 #include "analysis/vargraph/oresen.h"
-#include "common/NumberText.h"
-#include "components/chart/ChartLayout.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
-#include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
 
 #include <QCheckBox>
@@ -25,66 +21,26 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 
 #include <memory>
 
+using uitest::answerLimits;
+using uitest::elementPixel;
 using uitest::FakeContext;
 using uitest::findAction;
+using uitest::lineText;
+using uitest::menuEnabled;
 using uitest::withModal;
-
-namespace {
-
-QString text(QWidget* window, const char* box) {
-    return window->findChild<QLineEdit*>(box)->text();
-}
-
-QString signedText(double v) {
-    return QString::fromStdString(zel::signedNumberText(v));
-}
-
-QStringList kinds(const oresen* w) {
-    QStringList out;
-    for (int i = 0; i < w->kindList()->count(); ++i)
-        out << w->kindList()->itemText(i);
-    return out;
-}
-
-// The widget position of a drawn point: the bar's middle, or the point itself.
-QPoint elementPixel(ChartView* view, int series, int point) {
-    const zel::ChartModel& m = view->model();
-    const ChartLayout layout = ChartRenderer::layoutFor(m, QRectF(view->rect()), view->renderOptions());
-    const bool bar = m.chartType() == zel::ChartType::Bar;
-    const double v = bar ? m.value(series, point) / 2 : m.value(series, point);
-    return layout.at(layout.alongOf(m, series, point), layout.valuePos(v)).toPoint();
-}
-
-// Answers the limits dialog with the two texts (or cancels it when upper is null).
-void answerLimits(QWidget* dialog, const char* upper, const char* lower) {
-    QCOMPARE(dialog->objectName(), QStringLiteral("kgenin"));
-    if (!upper) {
-        dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-        return;
-    }
-    dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString::fromUtf8(upper));
-    dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QString::fromUtf8(lower));
-    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-}
-
-bool menuEnabled(QWidget* w, const char* name) {
-    if (auto* menu = w->findChild<QMenu*>(name)) return menu->menuAction()->isEnabled();
-    return findAction(w, name)->isEnabled();
-}
-
-} // namespace
 
 class TestVariableGraph : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("変数別グラフ"));
         // A = 1..10, B = 10..1, C alternating; one masked sample in between.
         std::vector<std::vector<double>> rows;
         std::vector<std::string> labels;
@@ -97,13 +53,8 @@ class TestVariableGraph : public QObject {
             }
         }
         uitest::fillDataset(ctx->ws.dataset, rows, {"A", "B", "C"}, labels);
-        ctx->analysis = QStringLiteral("変数別グラフ");
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void graphCommandLeadsThroughHensuubToOresen() {
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("変数別グラフ")));
@@ -133,8 +84,9 @@ class TestVariableGraph : public QObject {
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("グラフ"));
         // Two series: the kind list ends with the stacked areas; the line opens.
-        QCOMPARE(kinds(w).size(), 17);
-        QCOMPARE(kinds(w).mid(14), QStringList({"対数グラフ", "エリアグラフ（積層）", "立体エリアグラフ（積層）"}));
+        QCOMPARE(uitest::items(w->kindList()).size(), 17);
+        QCOMPARE(uitest::items(w->kindList()).mid(14),
+                 QStringList({"対数グラフ", "エリアグラフ（積層）", "立体エリアグラフ（積層）"}));
         QCOMPARE(w->kindList()->currentText(), QString("折れ線グラフ"));
         const zel::ChartModel& m = w->chart()->model();
         QCOMPARE(m.chartType(), zel::ChartType::Line);
@@ -146,12 +98,11 @@ class TestVariableGraph : public QObject {
         QCOMPARE(m.pointLabelAt(4), std::string("L4"));
         QCOMPARE(m.hitReporting(), 1);
         QCOMPARE(ctx->ws.classFlags, std::vector<std::int16_t>(10, 2));
-        const QStringList captions = {"変数ナンバー", "データ値", "平均", "分散", "標準偏差", "グラフ種類"};
-        for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(w->findChild<QLabel*>(QString("Label%1").arg(i + 1))->text(), captions[i]);
-        QCOMPARE(text(w, "Textset"), QString(" 1"));
-        QCOMPARE(text(w, "Text1"), QString(" 5.5"));
-        QCOMPARE(text(w, "Text3"), signedText(ctx->ws.analysisSet.stats[0].sd));
+        QCOMPARE(uitest::numberedLabels(w, 6),
+                 QStringList({"変数ナンバー", "データ値", "平均", "分散", "標準偏差", "グラフ種類"}));
+        QCOMPARE(lineText(w, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(w, "Text1"), QString(" 5.5"));
+        QCOMPARE(lineText(w, "Text3"), uitest::signedText(ctx->ws.analysisSet.stats[0].sd));
 
         // Two series as bars: the legend with both names, no classification.
         w->kindList()->setCurrentText("棒グラフ");
@@ -185,19 +136,16 @@ class TestVariableGraph : public QObject {
 
     void menusAndEnablingByKind() {
         oresen* w = open({1});
-        QCOMPARE(kinds(w).mid(15), QStringList({"３σ線", "規格の入力"}));
+        QCOMPARE(uitest::items(w->kindList()).mid(15), QStringList({"３σ線", "規格の入力"}));
         QMenu* options = w->findChild<QMenu*>("oreop");
         QVERIFY(options);
-        QStringList names, texts;
-        for (QAction* a : options->actions()) {
-            names << (a->menu() ? a->menu()->objectName() : a->objectName());
-            texts << a->text();
-        }
-        QCOMPARE(names, QStringList({"memoris", "titles", "OHANREI", "orsitens", "ortoukei", "ogriset", "oretui",
-                                     "okubusi"}));
-        QCOMPARE(texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例(&H)",
-                                     "３Ｄグラフの視点設定(&R)", "統計情報線の設定(&S)", "グリッド線の設定(&G)",
-                                     "データの分離", "区分データの指定(&K)"}));
+        const uitest::MenuEntries entries = uitest::menuEntries(options);
+        QCOMPARE(entries.names, QStringList({"memoris", "titles", "OHANREI", "orsitens", "ortoukei",
+                                             "ogriset", "oretui", "okubusi"}));
+        QCOMPARE(entries.texts,
+                 QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例(&H)",
+                              "３Ｄグラフの視点設定(&R)", "統計情報線の設定(&S)", "グリッド線の設定(&G)",
+                              "データの分離", "区分データの指定(&K)"}));
         QCOMPARE(findAction(w, "OHSURU")->text(), QString("表示"));
         QCOMPARE(findAction(w, "OHSINAI")->text(), QString("非表示"));
         QVERIFY(findAction(w, "OHSURU")->isChecked() && !findAction(w, "OHSINAI")->isChecked());
@@ -332,11 +280,7 @@ class TestVariableGraph : public QObject {
                 QCOMPARE(grid->columnWidthAt(2), 22.0);
                 QVERIFY(!grid->isChecked(1, 1));
                 QCOMPARE(d->findChild<QPushButton*>("Command3")->text(), QString("印刷"));
-                for (int row : {2, 5}) {
-                    grid->setCurrentCol(1);
-                    grid->setCurrentRow(row);
-                    grid->setCheckValue(true);
-                }
+                uitest::setChecks(grid, 1, {2, 5}, true);
                 d->findChild<QPushButton*>("Command1")->click();
             },
             [&] { findAction(w, "okubusi")->trigger(); });
@@ -351,11 +295,7 @@ class TestVariableGraph : public QObject {
             [](QWidget* d) {
                 auto* grid = d->findChild<DataGrid*>("Spread1");
                 QVERIFY(grid->isChecked(1, 2) && grid->isChecked(1, 5) && !grid->isChecked(1, 3));
-                for (int row : {2, 5}) {
-                    grid->setCurrentCol(1);
-                    grid->setCurrentRow(row);
-                    grid->setCheckValue(false);
-                }
+                uitest::setChecks(grid, 1, {2, 5}, false);
                 d->findChild<QPushButton*>("Command1")->click();
             },
             [&] { findAction(w, "okubusi")->trigger(); });
@@ -387,25 +327,21 @@ class TestVariableGraph : public QObject {
         ChartView* g = w->chart();
         w->kindList()->setCurrentText("３σ線");
         // Without a click: the two refusals.
-        uitest::SeenBox box = uitest::answerBox([&] { findAction(w, "obunari")->trigger(); });
-        QCOMPARE(box.title, QString("データの分離"));
-        QCOMPARE(box.text, QString("分離するデータを指定してください"));
-        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
-        box = uitest::answerBox([&] { findAction(w, "obunnasi")->trigger(); });
-        QCOMPARE(box.text, QString("分離を取り消すデータを指定してください"));
+        uitest::separationNeedsAPoint(w, "obunari", "obunnasi");
+        if (QTest::currentTestFailed()) return;
 
         // A click on a 3-sigma line only remembers the point.
         QTest::mouseClick(g, Qt::LeftButton, {}, elementPixel(g, 2, 6));
         QCOMPARE(w->lastPoint(), 6);
-        QCOMPARE(text(w, "Textset"), QString(" 1"));
-        QCOMPARE(text(w, "Textpoint"), QString());
+        QCOMPARE(lineText(w, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(w, "Textpoint"), QString());
 
         // On the line: the value and the series' statistics.
         w->kindList()->setCurrentText("折れ線グラフ");
         QTest::mouseClick(g, Qt::LeftButton, {}, elementPixel(g, 1, 7));
         QCOMPARE(w->lastPoint(), 7);
-        QCOMPARE(text(w, "Textpoint"), QString(" 7"));
-        QCOMPARE(text(w, "Text1"), QString(" 5.5"));
+        QCOMPARE(lineText(w, "Textpoint"), QString(" 7"));
+        QCOMPARE(lineText(w, "Text1"), QString(" 5.5"));
         uitest::MessageBoxRecorder none;
         findAction(w, "obunari")->trigger();
         QCOMPARE(g->model().pointSeparatedAt(7), 1);
@@ -415,17 +351,9 @@ class TestVariableGraph : public QObject {
     }
 
   private:
-    // The Analysis set of the variables (1-based) and the window as the
-    // variable dialogs open it.
+    // The window over the variables (1-based) as the variable dialogs open it.
     oresen* open(const std::vector<int>& variables) {
-        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, variables);
-        if (!set) return nullptr;
-        ctx->ws.analysisSet = std::move(set.value());
-        const AnalysisLaunch::Opener opener = AnalysisLaunch::opener(zel::WindowId::oresen);
-        if (!opener) return nullptr;
-        auto* w = qobject_cast<oresen*>(opener(*ctx));
-        if (w) QCoreApplication::processEvents();
-        return w;
+        return uitest::openWithSet<oresen>(*ctx, zel::WindowId::oresen, variables);
     }
 
     std::unique_ptr<FakeContext> ctx;

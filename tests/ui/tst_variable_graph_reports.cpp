@@ -15,36 +15,25 @@ class TestVariableGraphReports : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_dir;
+    ReportFolder m_folder;
     QString m_data; // 長さ 1..10, 幅 10..1, 高さ alternating -5 / 20
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    ReportRun report(const QString& out, QStringList args, QString* dir = nullptr) {
-        const QString folder = path(out);
-        args.prepend(QStringLiteral("--report=variable-graph"));
-        args << QStringLiteral("--output=") + folder << m_data;
-        if (dir) *dir = folder;
-        return runReport(args);
+    // The variable graph's report of m_data.
+    ReportRun report(const QString& out, const QStringList& args, QString* dir = nullptr) {
+        return m_folder.run(out, QStringList{QStringLiteral("--report=variable-graph")} + args, m_data, dir);
     }
-
     void expectRefused(const QStringList& args, const std::string& message) {
-        QString dir;
-        const ReportRun run = report(QStringLiteral("refused"), args, &dir);
-        QCOMPARE(run.err, message + "\n");
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(!QFile::exists(dir));
+        uitest::expectRefused(m_folder, QStringList{QStringLiteral("--report=variable-graph")} + args, m_data,
+                              message);
     }
-
-    QString summary(const QString& out) { return QString::fromUtf8(readAll(out + QStringLiteral("/summary.txt"))); }
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(m_folder.isValid());
         std::vector<std::vector<double>> rows;
         for (int i = 1; i <= 10; ++i)
             rows.push_back({double(i), double(11 - i), i % 2 == 0 ? 20.0 : -5.0});
-        m_data = writeReportDataset(path(QStringLiteral("data")), {"長さ", "幅", "高さ"}, rows);
+        m_data = m_folder.writeDataset(QStringLiteral("data"), {"長さ", "幅", "高さ"}, rows);
     }
 
     void oneVariableLineWithTheChartAndTheSummary() {
@@ -54,7 +43,7 @@ class TestVariableGraphReports : public QObject {
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out),
                  (QStringList{"oresen-Graph1.pdf", "oresen-Graph1.png", "oresen-Graph1.svg", "summary.txt"}));
-        QCOMPARE(summary(out), QStringLiteral("mean 1 5.5\nsd 1 3.02765035409749\nn 1 10\n"));
+        QCOMPARE(summaryIn(out), QStringLiteral("mean 1 5.5\nsd 1 3.02765035409749\nn 1 10\n"));
         QVERIFY(!QImage(out + QStringLiteral("/oresen-Graph1.png")).isNull());
         QVERIFY(readAll(out + QStringLiteral("/oresen-Graph1.pdf")).startsWith("%PDF"));
         // The legend names the series.
@@ -68,7 +57,7 @@ class TestVariableGraphReports : public QObject {
                                       QStringLiteral("--var=高さ"), QStringLiteral("--set=kind=積層型")},
                                      &out);
         QCOMPARE(run.exitCode, 0);
-        const QString s = summary(out);
+        const QString s = summaryIn(out);
         QVERIFY(s.contains(QStringLiteral("mean 2 5.5\n")));
         QVERIFY(s.contains(QStringLiteral("mean 3 7.5\n")));
         QVERIFY(s.endsWith(QStringLiteral("n 3 10\n")));
@@ -77,9 +66,11 @@ class TestVariableGraphReports : public QObject {
     void threeSigmaAddsItsLines() {
         QString out;
         const ReportRun run =
-            report(QStringLiteral("sigma"), {QStringLiteral("--var=長さ"), QStringLiteral("--set=kind=３σ線")}, &out);
+            report(QStringLiteral("sigma"),
+                   {QStringLiteral("--var=長さ"), QStringLiteral("--set=kind=３σ線")}, &out);
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(summary(out).endsWith(QStringLiteral("upper 1 14.5829510622925\nlower 1 -3.58295106229247\n")));
+        QVERIFY(
+            summaryIn(out).endsWith(QStringLiteral("upper 1 14.5829510622925\nlower 1 -3.58295106229247\n")));
     }
 
     void enteredLimitsAndStatisticsLines() {
@@ -91,7 +82,8 @@ class TestVariableGraphReports : public QObject {
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(readAll(out + QStringLiteral("/oresen-Graph1.svg")).contains("UCL"));
-        run = report(QStringLiteral("trend"), {QStringLiteral("--var=長さ"), QStringLiteral("--set=statlines=8")});
+        run = report(QStringLiteral("trend"),
+                     {QStringLiteral("--var=長さ"), QStringLiteral("--set=statlines=8")});
         QCOMPARE(run.exitCode, 0);
     }
 
@@ -110,9 +102,11 @@ class TestVariableGraphReports : public QObject {
         // A kind of the other series counts.
         expectRefused({QStringLiteral("--var=長さ"), QStringLiteral("--set=kind=エリアグラフ（積層）")},
                       "この変数の数では選べないグラフの種類です: エリアグラフ（積層）");
-        expectRefused({QStringLiteral("--var=長さ"), QStringLiteral("--var=幅"), QStringLiteral("--set=kind=３σ線")},
-                      "この変数の数では選べないグラフの種類です: ３σ線");
-        expectRefused({QStringLiteral("--var=長さ"), QStringLiteral("--var=長さ")}, "変数１と変数２が同じです｡");
+        expectRefused(
+            {QStringLiteral("--var=長さ"), QStringLiteral("--var=幅"), QStringLiteral("--set=kind=３σ線")},
+            "この変数の数では選べないグラフの種類です: ３σ線");
+        expectRefused({QStringLiteral("--var=長さ"), QStringLiteral("--var=長さ")},
+                      "変数１と変数２が同じです｡");
     }
 };
 

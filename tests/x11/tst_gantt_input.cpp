@@ -5,7 +5,6 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/gantt/gantog.h"
 #include "analysis/gantt/gantol.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
@@ -17,6 +16,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 #include "X11Input.h"
@@ -25,34 +25,7 @@
 #include <optional>
 
 using uitest::FakeContext;
-
-namespace {
-
-QString field(QWidget* window, const char* name) {
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-// A pixel where the chart draws the bar of the series and project, found the
-// way the chart finds what a click hits; (-1, -1) when it draws none.
-QPoint pixelOf(ChartView* view, int series, int point) {
-    const QRectF target(view->rect());
-    const ChartRenderer::Options options = view->renderOptions();
-    for (int y = 2; y < view->height(); y += 4)
-        for (int x = 2; x < view->width(); x += 4) {
-            const std::optional<ChartHit> hit =
-                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
-            if (hit && hit->series == series && hit->point == point) return {x, y};
-        }
-    return {-1, -1};
-}
-
-bool clickBar(ChartView* view, int series, int point) {
-    const QPoint at = pixelOf(view, series, point);
-    return at.x() >= 0 && x11input::click(view, at);
-}
-
-} // namespace
+using uitest::lineText;
 
 class TestGanttInput : public QObject {
     Q_OBJECT
@@ -61,16 +34,10 @@ class TestGanttInput : public QObject {
         QVERIFY2(x11input::onX11(), "runs on the X11 platform (xvfb-run, QT_QPA_PLATFORM=xcb)");
     }
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("ガントチャート"));
         uitest::fillDataset(ctx->ws.dataset, {{3, 8}, {5, 2}}, {"start", "end"}, {"a", "b"});
-        ctx->analysis = QStringLiteral("ガントチャート");
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     void aNameTypedAndBarsClicked() {
         AnalysisLaunch::runGraphCommand(*ctx);
@@ -91,16 +58,16 @@ class TestGanttInput : public QObject {
         g->resize(900, 600);
         QVERIFY(x11input::activate(g));
         ChartView* view = g->chart();
-        QVERIFY(clickBar(view, 2, 1));
-        QTRY_COMPARE(field(g, "Text2"), QStringLiteral(" 5"));
-        QCOMPARE(field(g, "Textset"), QStringLiteral(" 1"));
-        QCOMPARE(field(g, "Textpoint"), QStringLiteral(" 3"));
-        QCOMPARE(field(g, "Text1"), QStringLiteral(" 8"));
-        QCOMPARE(field(g, "Text3"), QStringLiteral("P1"));
+        QVERIFY(x11input::clickPoint(view, 2, 1));
+        QTRY_COMPARE(lineText(g, "Text2"), QStringLiteral(" 5"));
+        QCOMPARE(lineText(g, "Textset"), QStringLiteral(" 1"));
+        QCOMPARE(lineText(g, "Textpoint"), QStringLiteral(" 3"));
+        QCOMPARE(lineText(g, "Text1"), QStringLiteral(" 8"));
+        QCOMPARE(lineText(g, "Text3"), QStringLiteral("P1"));
         // The task that runs backwards answers a click as well.
-        QVERIFY(clickBar(view, 2, 2));
-        QTRY_COMPARE(field(g, "Text2"), QStringLiteral("-3"));
-        QCOMPARE(field(g, "Text3"), QStringLiteral("b"));
+        QVERIFY(x11input::clickPoint(view, 2, 2));
+        QTRY_COMPARE(lineText(g, "Text2"), QStringLiteral("-3"));
+        QCOMPARE(lineText(g, "Text3"), QStringLiteral("b"));
     }
 
   private:

@@ -23,13 +23,6 @@
 
 namespace {
 
-// The centre of a data cell (1-based) in the grid's viewport.
-QPoint cellCentre(DataGrid* g, int col, int row) {
-    const QModelIndex idx = g->model()->index(row - 1, col - 1);
-    g->scrollTo(idx);
-    return g->visualRect(idx).center();
-}
-
 QLineEdit* openEditor() {
     return qobject_cast<QLineEdit*>(QApplication::focusWidget());
 }
@@ -48,7 +41,7 @@ class TestGridKeys : public QObject {
 
     // Clicks the cell and types the text into the editor that typing opens.
     void typeInCell(DataGrid* g, int col, int row, const QString& text) {
-        QVERIFY(x11input::click(g->viewport(), cellCentre(g, col, row)));
+        QVERIFY(x11input::click(g->viewport(), uitest::cellCentre(*g, col, row)));
         QCOMPARE(g->currentCol(), col);
         QCOMPARE(g->currentRow(), row);
         QVERIFY(x11input::type(text));

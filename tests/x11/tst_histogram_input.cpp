@@ -19,8 +19,6 @@
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
 #include "analysis/statistics/hensi2so.h"
-#include "common/NumberText.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
@@ -40,6 +38,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 #include "X11Input.h"
@@ -47,17 +47,20 @@
 #include <memory>
 #include <vector>
 
+using uitest::button;
+using uitest::cellCentre;
 using uitest::FakeContext;
+using uitest::lineText;
 using uitest::MessageBoxRecorder;
+using uitest::openWindow;
 using uitest::shown;
 using uitest::shownColumn;
+using uitest::signedText;
+using x11input::clickPoint;
 
 namespace {
 
 using uitest::fillDataset;
-
-// A: 0 .. 10, B: 1 .. 9, C: all 6.
-const std::vector<std::vector<double>> kRows{{0, 1, 6}, {2.5, 2, 6}, {5, 3, 6}, {7.5, 4, 6}, {10, 9, 6}};
 
 QWidget* focused() {
     return QApplication::focusWidget();
@@ -69,55 +72,10 @@ QString describe(QWidget* w) {
              : QStringLiteral("nothing");
 }
 
-QString field(QWidget* window, const char* name) {
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-QString signedText(double v) {
-    return QString::fromStdString(zel::signedNumberText(v));
-}
-
-QPushButton* button(QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-// A pixel of the chart where it draws the point (of the series, or of any
-// series for 0), found the way the chart finds what a click hits; (-1, -1)
-// when it draws none.
-QPoint pixelOf(ChartView* view, int series, int point) {
-    const QRectF target(view->rect());
-    const ChartRenderer::Options options = view->renderOptions();
-    for (int y = 2; y < view->height(); y += 4)
-        for (int x = 2; x < view->width(); x += 4) {
-            const std::optional<ChartHit> hit =
-                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
-            if (hit && (series == 0 || hit->series == series) && hit->point == point) return {x, y};
-        }
-    return {-1, -1};
-}
-
-// The centre of a data cell (1-based) in the grid's viewport, scrolled into view.
-QPoint cellCentre(DataGrid& g, int col, int row) {
-    const QModelIndex idx = g.model()->index(row - 1, col - 1);
-    g.scrollTo(idx);
-    return g.visualRect(idx).center();
-}
-
-// A click on the point as drawn; false when the chart draws no such point.
-bool clickElement(ChartView* view, int series, int point, int button = 1) {
-    const QPoint at = pixelOf(view, series, point);
-    return at.x() >= 0 && x11input::click(view, at, button);
-}
-
 // A modal dialog the test leaves early (a failed check) goes away, so that
 // the key press that opened it returns.
 void endModal(QDialog* d) {
     if (d->isVisible()) d->reject();
-}
-
-template <class T> T* openWindow(zel::WindowId id) {
-    return qobject_cast<T*>(ZelWindow::find(id));
 }
 
 } // namespace
@@ -134,17 +92,11 @@ class TestHistogramInput : public QObject {
     }
 
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
-        fillDataset(ctx->ws.dataset, kRows);
-        ctx->analysis = QStringLiteral("ヒストグラム");
+        ctx = uitest::freshContext(QStringLiteral("ヒストグラム"));
+        fillDataset(ctx->ws.dataset, uitest::kRangeRows);
     }
 
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     // The kind dialog and the variable dialog by keyboard: arrows move through
     // the options and the variables, Enter is "OK".
@@ -396,19 +348,19 @@ class TestHistogramInput : public QObject {
         QVERIFY(x11input::activate(w));
         ChartView* g = w->chart();
         w->kindList()->setCurrentText(QStringLiteral("棒グラフ"));
-        QVERIFY(clickElement(g, 2, 3));
+        QVERIFY(clickPoint(g, 2, 3));
         QCOMPARE(w->lastPoint(), 3);
-        QCOMPARE(field(w, "Textset"), QString(" 2"));
-        QCOMPARE(field(w, "Textpoint"), QString(" 2"));
-        QCOMPARE(field(w, "Text1"), signedText(2.25));
-        QCOMPARE(field(w, "Text2"), signedText(ctx->ws.classTable.stats[1].variance));
-        QCOMPARE(field(w, "Text3"), signedText(ctx->ws.classTable.stats[1].sd));
-        QVERIFY(clickElement(g, 1, 4));
-        QCOMPARE(field(w, "Textset"), QString(" 1"));
-        QCOMPARE(field(w, "Textpoint"), QString(" 3"));
-        QCOMPARE(field(w, "Text1"), signedText(13.0 / 7.0));
+        QCOMPARE(lineText(w, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(w, "Textpoint"), QString(" 2"));
+        QCOMPARE(lineText(w, "Text1"), signedText(2.25));
+        QCOMPARE(lineText(w, "Text2"), signedText(ctx->ws.classTable.stats[1].variance));
+        QCOMPARE(lineText(w, "Text3"), signedText(ctx->ws.classTable.stats[1].sd));
+        QVERIFY(clickPoint(g, 1, 4));
+        QCOMPARE(lineText(w, "Textset"), QString(" 1"));
+        QCOMPARE(lineText(w, "Textpoint"), QString(" 3"));
+        QCOMPARE(lineText(w, "Text1"), signedText(13.0 / 7.0));
         // A right click on a bar pops nothing up.
-        QVERIFY(clickElement(g, 1, 2, 3));
+        QVERIFY(clickPoint(g, 1, 2, 3));
         QCOMPARE(w->lastPoint(), 2);
         QVERIFY(!w->separationMenu()->isVisible());
         QVERIFY(!QApplication::activePopupWidget());
@@ -416,7 +368,7 @@ class TestHistogramInput : public QObject {
         // A line: the right click pops the menu up; Down and Enter choose "分離する".
         w->kindList()->setCurrentText(QStringLiteral("折れ線グラフ"));
         zel::ChartModel& m = g->model();
-        QVERIFY(clickElement(g, 1, 3, 3));
+        QVERIFY(clickPoint(g, 1, 3, 3));
         QCOMPARE(w->lastPoint(), 3);
         QTRY_VERIFY(w->separationMenu()->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(w->separationMenu()));
@@ -424,13 +376,13 @@ class TestHistogramInput : public QObject {
         QTRY_VERIFY(!w->separationMenu()->isVisible());
         QCOMPARE(m.pointSeparatedAt(3), 1);
         // Again, the second entry "分離しない"; Escape closes the menu alone.
-        QVERIFY(clickElement(g, 1, 3, 3));
+        QVERIFY(clickPoint(g, 1, 3, 3));
         QTRY_VERIFY(w->separationMenu()->isVisible());
         KEYS("Escape");
         QTRY_VERIFY(!w->separationMenu()->isVisible());
         QVERIFY(w->isVisible());
         QCOMPARE(m.pointSeparatedAt(3), 1);
-        QVERIFY(clickElement(g, 1, 3, 3));
+        QVERIFY(clickPoint(g, 1, 3, 3));
         QTRY_VERIFY(w->separationMenu()->isVisible());
         KEYS("Down", "Down", "Return");
         QTRY_VERIFY(!w->separationMenu()->isVisible());
@@ -452,7 +404,7 @@ class TestHistogramInput : public QObject {
         QVERIFY(x11input::activate(w));
         w->kindList()->setCurrentText(QStringLiteral("円グラフ"));
         g = w->chart();
-        QVERIFY(clickElement(g, 1, 2, 3));
+        QVERIFY(clickPoint(g, 1, 2, 3));
         QCOMPARE(w->lastPoint(), 2);
         QTRY_VERIFY(w->separationMenu()->isVisible());
         KEYS("Down", "Return");
@@ -611,8 +563,7 @@ class TestHistogramInput : public QObject {
 
         ctx->ws.variableStatistics = zel::computeVariableStatistics(ctx->ws.dataset);
         ctx->analysis = QStringLiteral("変数別統計量");
-        QPointer<hakohg> comparison =
-            qobject_cast<hakohg*>(AnalysisLaunch::opener(zel::WindowId::hakohg)(*ctx));
+        QPointer<hakohg> comparison = uitest::openFrom<hakohg>(*ctx, zel::WindowId::hakohg);
         QVERIFY(comparison);
         QVERIFY(x11input::activate(comparison));
         KEYS("Escape");
@@ -686,11 +637,11 @@ class TestHistogramInput : public QObject {
         QCOMPARE(m.chartType(), zel::ChartType(17));
         FOCUS_ON(kinds);
 
-        QVERIFY(clickElement(graph->chart(0), 0, 2));
-        QCOMPARE(field(graph, "Textset"), QString(" 2"));
-        QCOMPARE(field(graph, "maxtxt"), QString(" 4"));
-        QCOMPARE(field(graph, "mintxt"), QString(" 1"));
-        QCOMPARE(field(graph, "Text4"), QString(" 3"));
+        QVERIFY(clickPoint(graph->chart(0), 0, 2));
+        QCOMPARE(lineText(graph, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(graph, "maxtxt"), QString(" 4"));
+        QCOMPARE(lineText(graph, "mintxt"), QString(" 1"));
+        QCOMPARE(lineText(graph, "Text4"), QString(" 3"));
     }
 
     // The stratification dialog driven by keyboard alone: its three refusals
@@ -698,14 +649,7 @@ class TestHistogramInput : public QObject {
     // stratum also has a single value; a stratum of one value), then a factor
     // that passes opens the stratified table.
     void hensi2soRefusalsByKeyboard() {
-        // A: codes 1 0 2 2 3 (0.5 rounds to 0, code 3 once); B: codes 1 1 2 3 3
-        // (code 2 once); C: the values; D: codes 1 1 2 2 2.
-        fillDataset(ctx->ws.dataset,
-                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
-                    {"一組", "x", "二組", "y", "z"});
-        ctx->analysis = QStringLiteral("層別統計量グラフ");
-        AnalysisLaunch::runGraphCommand(*ctx);
-        QPointer<hensi2so> d = openWindow<hensi2so>(zel::WindowId::hensi2so);
+        QPointer<hensi2so> d = openStratification(QStringLiteral("層別統計量グラフ"));
         QVERIFY(d);
         QVERIFY(x11input::activate(d));
         QComboBox* factor = d->factorList();
@@ -761,13 +705,8 @@ class TestHistogramInput : public QObject {
     // dialog, the graph settings dialog and the frequency table each ended with
     // Enter; the histogram opens on the strata.
     void stratifiedHistogramByKeyboard() {
-        // Factor D: codes 1 1 2 2 2; values C.
-        fillDataset(ctx->ws.dataset,
-                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
-                    {"一組", "x", "二組", "y", "z"});
-        ctx->analysis = QStringLiteral("層別ヒストグラム");
-        AnalysisLaunch::runGraphCommand(*ctx);
-        QPointer<hensi2so> d = openWindow<hensi2so>(zel::WindowId::hensi2so);
+        // Factor D, values C.
+        QPointer<hensi2so> d = openStratification(QStringLiteral("層別ヒストグラム"));
         QVERIFY(d);
         QVERIFY(x11input::activate(d));
         KEYS("Down", "Down", "Down", "Tab", "Down");
@@ -808,20 +747,20 @@ class TestHistogramInput : public QObject {
     }
 
   private:
-    // The Class table of the first `series` of A, B, C over 0..4 in four classes,
-    // labelled at 2 decimals, and the window opened as the frequency table opens it.
-    //   A = 0 1 1 2 3 3 3 -> 1 2 1 3 (mean 13/7), B = 1 2 2 4 -> 0 1 2 1 (mean 9/4).
-    youko* openYouko(int series) {
-        static const std::vector<double> kA{0, 1, 1, 2, 3, 3, 3};
-        static const std::vector<double> kB{1, 2, 2, 4};
-        static const std::vector<double> kC{0.5, 3.5};
-        std::vector<zel::SeriesView> views{{"A", kA}, {"B", kB}, {"C", kC}};
-        views.resize(static_cast<std::size_t>(series));
-        ctx->ws.classTable = zel::buildClassTable(views, {4, 0, 4});
-        ctx->ws.classLabels = zel::classLabelTexts(ctx->ws.classTable, 2);
-        ctx->ws.classFlags.clear();
-        const AnalysisLaunch::Opener opener = AnalysisLaunch::opener(zel::WindowId::youko);
-        return opener ? qobject_cast<youko*>(opener(*ctx)) : nullptr;
+    // youko over A, B, C of ClassTableFixtures.h: A = 0 1 1 2 3 3 3 counts
+    // 1 2 1 3 (mean 13/7), B = 1 2 2 4 counts 0 1 2 1 (mean 9/4).
+    youko* openYouko(int series) { return uitest::openYouko(*ctx, series); }
+
+    // The stratification dialog of the analysis from the graph command, over
+    // A: codes 1 0 2 2 3 (0.5 rounds to 0, code 3 once); B: codes 1 1 2 3 3
+    // (code 2 once); C: the values; D: codes 1 1 2 2 2.
+    hensi2so* openStratification(const QString& analysis) {
+        fillDataset(ctx->ws.dataset,
+                    {{1, 1, 10, 1}, {0.5, 1, 20, 1}, {2, 2, 1, 2}, {2, 3, 2, 2}, {3, 3, 3, 2}}, {},
+                    {"一組", "x", "二組", "y", "z"});
+        ctx->analysis = analysis;
+        AnalysisLaunch::runGraphCommand(*ctx);
+        return openWindow<hensi2so>(zel::WindowId::hensi2so);
     }
 
     // bunform's "OK" with the data's range and the given classes.
@@ -835,10 +774,7 @@ class TestHistogramInput : public QObject {
     }
 
     bunform* openBunform(const std::vector<int>& positions) {
-        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, positions);
-        if (!set) return nullptr;
-        ctx->ws.analysisSet = std::move(set.value());
-        return dynamic_cast<bunform*>(AnalysisLaunch::opener(zel::WindowId::bunform)(*ctx));
+        return uitest::openWithSet<bunform>(*ctx, zel::WindowId::bunform, positions);
     }
 
     std::unique_ptr<FakeContext> ctx;

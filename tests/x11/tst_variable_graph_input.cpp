@@ -2,14 +2,11 @@
 // point clicks and the separation pop-up, the kind list stepped through by its
 // keys, and the classification dialog okikaku by keys and clicks. The keys come
 // through the X server as a user's do (tests/support/X11Input.h).
-#include "analysis/AnalysisLaunch.h"
 #include "analysis/vargraph/VariableGraphFill.h"
 #include "analysis/vargraph/okikaku.h"
 #include "analysis/vargraph/oresen.h"
-#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
-#include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
 
 #include <QApplication>
@@ -20,46 +17,23 @@
 #include <QScopeGuard>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
+#include "ChartPoints.h"
 #include "DatasetFixtures.h"
 #include "UiTestSupport.h"
 #include "X11Input.h"
 
 #include <memory>
 
+using uitest::cellCentre;
 using uitest::FakeContext;
+using uitest::lineText;
+using x11input::clickPoint;
 
 namespace {
 
 QWidget* focused() {
     return QApplication::focusWidget();
-}
-
-QString field(QWidget* window, const char* name) {
-    return window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-}
-
-// A pixel of the chart where it draws the point of the series; (-1, -1) for none.
-QPoint pixelOf(ChartView* view, int series, int point) {
-    const QRectF target(view->rect());
-    const ChartRenderer::Options options = view->renderOptions();
-    for (int y = 2; y < view->height(); y += 3)
-        for (int x = 2; x < view->width(); x += 3) {
-            const std::optional<ChartHit> hit =
-                ChartRenderer::hitTest(view->model(), target, QPointF(x, y), options);
-            if (hit && hit->series == series && hit->point == point) return {x, y};
-        }
-    return {-1, -1};
-}
-
-bool clickElement(ChartView* view, int series, int point, int button = 1) {
-    const QPoint at = pixelOf(view, series, point);
-    return at.x() >= 0 && x11input::click(view, at, button);
-}
-
-QPoint cellCentre(DataGrid& g, int col, int row) {
-    const QModelIndex idx = g.model()->index(row - 1, col - 1);
-    g.scrollTo(idx);
-    return g.visualRect(idx).center();
 }
 
 } // namespace
@@ -75,17 +49,11 @@ class TestVariableGraphInput : public QObject {
     }
 
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        ctx = std::make_unique<FakeContext>();
+        ctx = uitest::freshContext(QStringLiteral("変数別グラフ"));
         uitest::fillDataset(ctx->ws.dataset, {{1, 8}, {4, 2}, {2, 6}, {6, 3}, {3, 9}});
-        ctx->analysis = QStringLiteral("変数別グラフ");
     }
 
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        ctx.reset();
-    }
+    void cleanup() { uitest::closeWindows(ctx); }
 
     // A left click shows the point; a right click on the line pops the
     // separation menu up, where Down and Enter choose "分離する".
@@ -95,11 +63,11 @@ class TestVariableGraphInput : public QObject {
         w->resize(900, 600);
         QVERIFY(x11input::activate(w));
         ChartView* g = w->chart();
-        QVERIFY(clickElement(g, 2, 3));
+        QVERIFY(clickPoint(g, 2, 3));
         QCOMPARE(w->lastPoint(), 3);
-        QCOMPARE(field(w, "Textset"), QString(" 2"));
-        QCOMPARE(field(w, "Textpoint"), QString(" 6"));
-        QVERIFY(clickElement(g, 1, 4, 3));
+        QCOMPARE(lineText(w, "Textset"), QString(" 2"));
+        QCOMPARE(lineText(w, "Textpoint"), QString(" 6"));
+        QVERIFY(clickPoint(g, 1, 4, 3));
         QCOMPARE(w->lastPoint(), 4);
         QTRY_VERIFY(w->separationMenu()->isVisible());
         KEYS("Down", "Return");
@@ -107,7 +75,7 @@ class TestVariableGraphInput : public QObject {
         QCOMPARE(g->model().pointSeparatedAt(4), 1);
         // A bar pops nothing up.
         w->kindList()->setCurrentText(QStringLiteral("棒グラフ"));
-        QVERIFY(clickElement(g, 1, 2, 3));
+        QVERIFY(clickPoint(g, 1, 2, 3));
         QCOMPARE(w->lastPoint(), 2);
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -131,7 +99,8 @@ class TestVariableGraphInput : public QObject {
             const zel::ChartModel& m = w->chart()->model();
             QCOMPARE(m.chartType(), k->type);
             QCOMPARE(m.chartStyle(), k->style);
-            QCOMPARE(uitest::findAction(w, "okubusi")->isEnabled(), zel::variableGraphMenuState(*k, 1).classification);
+            QCOMPARE(uitest::findAction(w, "okubusi")->isEnabled(),
+                     zel::variableGraphMenuState(*k, 1).classification);
         }
         const std::vector<double> before = w->chart()->model().values();
         bool asked = false;
@@ -168,7 +137,8 @@ class TestVariableGraphInput : public QObject {
             QVERIFY(x11input::click(grid->viewport(), cellCentre(*grid, 1, 4)));
             QVERIFY(grid->isChecked(1, 4));
             KEYS("Tab");
-            QCOMPARE(focused(), static_cast<QWidget*>(d->findChild<QPushButton*>(QStringLiteral("Command1"))));
+            QCOMPARE(focused(),
+                     static_cast<QWidget*>(d->findChild<QPushButton*>(QStringLiteral("Command1"))));
             KEYS("Return");
             ran = true;
         });
@@ -180,11 +150,7 @@ class TestVariableGraphInput : public QObject {
 
   private:
     oresen* open(const std::vector<int>& variables) {
-        zel::Result<zel::AnalysisSet> set = zel::buildAnalysisSet(ctx->ws.dataset, variables);
-        if (!set) return nullptr;
-        ctx->ws.analysisSet = std::move(set.value());
-        const AnalysisLaunch::Opener opener = AnalysisLaunch::opener(zel::WindowId::oresen);
-        return opener ? qobject_cast<oresen*>(opener(*ctx)) : nullptr;
+        return uitest::openWithSet<oresen>(*ctx, zel::WindowId::oresen, variables);
     }
 
     std::unique_ptr<FakeContext> ctx;
