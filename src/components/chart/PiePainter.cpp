@@ -242,8 +242,15 @@ void PiePainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& 
             pen.setJoinStyle(Qt::RoundJoin);
             return pen;
         };
-        auto fillPath = [&](const QPainterPath& path, const SlicePaint& sp, const QColor& face, bool marked) {
-            p.setPen(outline(face));
+        // A slice whose rim is only a pixel or two long goes without an outline,
+        // which would cover it; thousands of such slices draw far faster too.
+        auto thin = [&](const Slice& sl) { return pie.rx * sl.sweep * kDeg < 2 * u; };
+        auto fillPath = [&](const QPainterPath& path, const SlicePaint& sp, const QColor& face, bool marked,
+                            bool outlined = true) {
+            if (outlined)
+                p.setPen(outline(face));
+            else
+                p.setPen(Qt::NoPen);
             p.setBrush(face);
             p.drawPath(path);
             auto overlay = [&](QBrush b) {
@@ -265,8 +272,18 @@ void PiePainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& 
                 return std::sin((a->start + a->sweep / 2) * kDeg) <
                        std::sin((b->start + b->sweep / 2) * kDeg);
             });
+            // The cut faces show only beside a slice pulled out of the pie; the
+            // others lie under the tops and the rim.
+            const std::size_t count = pie.slices.size();
+            std::vector<bool> opened(count, false);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (pie.slices[i].centre == pie.centre) continue;
+                opened[i] = true;
+                opened[(i + 1) % count] = true;
+                opened[(i + count - 1) % count] = true;
+            }
             for (const Slice* sl : order) {
-                if (sl->sweep >= 359.9) continue;
+                if (sl->sweep >= 359.9 || !opened[static_cast<std::size_t>(sl - pie.slices.data())]) continue;
                 const SlicePaint sp = slicePaint(sl->point, mono);
                 const QColor wall = sp.face.darker(135);
                 for (double a : {sl->start, sl->start + sl->sweep}) {
@@ -280,12 +297,12 @@ void PiePainter::paint(QPainter& p, const zel::ChartModel& m, const ChartFrame& 
             }
             for (const Slice* sl : order) {
                 const SlicePaint sp = slicePaint(sl->point, mono);
-                fillPath(sl->side, sp, sp.face.darker(125), false);
+                fillPath(sl->side, sp, sp.face.darker(125), false, !thin(*sl));
             }
         }
         for (const Slice& sl : pie.slices) {
             const SlicePaint sp = slicePaint(sl.point, mono);
-            fillPath(sl.top, sp, sp.face, m.patternAt(sl.point) == 4);
+            fillPath(sl.top, sp, sp.face, m.patternAt(sl.point) == 4, !thin(sl));
         }
 
         // Slice texts outside the rim with a short leader; very thin slices go without.
