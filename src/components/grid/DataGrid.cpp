@@ -58,6 +58,7 @@ struct DataGrid::Private {
     bool blockMode = false;
 
     EnterAction enterAction = EnterAction::Stay;
+    bool enterToWindow = false;
     bool replaceMode = true;
     bool scrollBars = true;
 
@@ -121,8 +122,18 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Pri
     });
     connect(d->delegate, &GridDelegate::moveAfterCommit, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
-                // The editor is closed now: the key moves the active cell as the
-                // view's own navigation does, without going through an editor again.
+                // The editor is closed now: the key moves as it would have
+                // without an editor. Tab and Shift+Tab leave a grid that does
+                // not move through its cells with them for the next or the
+                // previous control.
+                const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+                if (tab && !tabKeyNavigation()) {
+                    const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+                    focusNextPrevChild(!back);
+                    return;
+                }
+                // Other keys move the active cell as the view's own navigation
+                // does, without going through an editor again.
                 QKeyEvent move(QEvent::KeyPress, key, modifiers);
                 QTableView::keyPressEvent(&move);
             });
@@ -763,6 +774,12 @@ void DataGrid::setReplaceMode(bool replace) {
 bool DataGrid::replaceMode() const {
     return d->replaceMode;
 }
+void DataGrid::setEnterToWindow(bool on) {
+    d->enterToWindow = on;
+}
+bool DataGrid::enterToWindow() const {
+    return d->enterToWindow;
+}
 
 bool DataGrid::isEditing() const {
     return state() == QAbstractItemView::EditingState;
@@ -864,6 +881,11 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (d->enterToWindow) {
+            // No cell is being edited: the window's default button answers.
+            event->ignore();
+            return;
+        }
         if (d->enterAction == EnterAction::MoveRight) moveRight();
         event->accept();
         return;

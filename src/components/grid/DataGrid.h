@@ -102,6 +102,13 @@ class DataGrid : public QTableView {
     EnterAction enterAction() const;
     void setReplaceMode(bool replace); // on: typing replaces the text; off: adds to it
     bool replaceMode() const;
+    // The grids of dialogs and result tables: Enter while no cell is being
+    // edited is left to the window, whose default button ("OK") answers it.
+    // Enter in an open edit still stores it and applies the Enter action. Off
+    // (the data sheet): Enter is the grid's own key and only applies the Enter
+    // action.
+    void setEnterToWindow(bool on);
+    bool enterToWindow() const;
 
     void setHeadingsVisible(bool visible);
     void setScrollBarsVisible(bool visible);
