@@ -1,0 +1,216 @@
+// Enter and Tab in the grids of windows that have a default button: a grid
+// that leaves Enter to its window lets "OK" answer an Enter pressed outside an
+// edit, while an Enter inside an edit only stores it; a grid that keeps Enter
+// (the data sheet) never passes it on. Tab that ends an edit goes on to the
+// next control where Tab does not move through the cells. Then the data-label
+// dialog and the Pareto table window, driven by keys as a user does.
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/AnalysisSet.h"
+#include "analysis/pareto/Pareto.h"
+#include "analysis/pareto/pareko.h"
+#include "analysis/pareto/pareno.h"
+#include "components/grid/DataGrid.h"
+#include "dataset/Dataset.h"
+#include "dataset/parekos.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/Workspace.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "DatasetFixtures.h"
+#include "UiTestSupport.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// A dialog with a two-column grid above a default "OK" and a second button.
+struct GridDialog {
+    GridDialog() {
+        grid = new DataGrid(&dialog);
+        grid->setColumnCount(2);
+        grid->setRowCount(3);
+        ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setDefault(true);
+        other = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog);
+        QObject::connect(ok, &QPushButton::clicked, [this] { ++oks; });
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(ok);
+        buttons->addWidget(other);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(grid);
+        layout->addLayout(buttons);
+        dialog.resize(400, 300);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        grid->setFocus();
+    }
+    // Keys as they arrive from the keyboard: at the widget with the focus.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    }
+    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+    QDialog dialog;
+    DataGrid* grid = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* other = nullptr;
+    int oks = 0;
+};
+
+} // namespace
+
+class TestDialogGridKeys : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>()); }
+
+    void cleanup() {
+        ZelWindow::closeAll();
+        uitest::flushDeletes();
+    }
+
+    // By default the grid keeps Enter: it applies the Enter action and the
+    // default button never hears of it.
+    void aGridKeepsEnterUnlessItLeavesItToItsWindow() {
+        GridDialog d;
+        QVERIFY(!d.grid->enterToWindow());
+        d.key(Qt::Key_Return);
+        d.key(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(d.oks, 0);
+        d.grid->setEnterAction(DataGrid::EnterAction::MoveRight);
+        d.key(Qt::Key_Return);
+        QCOMPARE(d.oks, 0);
+        QCOMPARE(d.grid->currentCol(), 2);
+        QCOMPARE(d.grid->currentRow(), 1);
+    }
+
+    // Left to the window: Enter in an edit stores it and applies the Enter
+    // action; the next Enter, with no edit open, is "OK", from the keypad too.
+    void enterOutsideAnEditIsTheDefaultButton() {
+        GridDialog d;
+        d.grid->setEnterToWindow(true);
+        QVERIFY(d.grid->enterToWindow());
+        d.type(QStringLiteral("12"));
+        QVERIFY(d.grid->isEditing());
+        d.key(Qt::Key_Return);
+        QVERIFY(!d.grid->isEditing());
+        QCOMPARE(d.grid->text(1, 1), QStringLiteral("12"));
+        QCOMPARE(d.grid->currentCol(), 1);
+        QCOMPARE(d.oks, 0);
+        d.key(Qt::Key_Return);
+        QCOMPARE(d.oks, 1);
+        d.key(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(d.oks, 2);
+
+        d.grid->setEnterAction(DataGrid::EnterAction::MoveRight);
+        d.type(QStringLiteral("x"));
+        d.key(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(d.grid->text(1, 1), QStringLiteral("x"));
+        QCOMPARE(d.grid->currentCol(), 2);
+        QCOMPARE(d.oks, 2);
+        // Escape in an edit drops it and leaves the dialog alone.
+        d.type(QStringLiteral("y"));
+        d.key(Qt::Key_Escape);
+        QVERIFY(!d.grid->isEditing());
+        QCOMPARE(d.grid->text(2, 1), QString());
+        QVERIFY(d.dialog.isVisible());
+    }
+
+    // Tab and Shift+Tab that end an edit store it and go on as they do
+    // without one: to the next or previous control, or to the next cell in a
+    // grid that moves through its cells with Tab.
+    void tabFromAnEditGoesOnToTheButtons() {
+        GridDialog d;
+        d.grid->setTabKeyNavigation(false);
+        d.type(QStringLiteral("7"));
+        d.key(Qt::Key_Tab);
+        QVERIFY(!d.grid->isEditing());
+        QCOMPARE(d.grid->text(1, 1), QStringLiteral("7"));
+        QCOMPARE(QApplication::focusWidget(), d.ok);
+        d.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), d.grid);
+        d.type(QStringLiteral("8"));
+        d.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(d.grid->text(1, 1), QStringLiteral("8"));
+        QCOMPARE(QApplication::focusWidget(), d.other);
+
+        GridDialog cells;
+        QVERIFY(cells.grid->tabKeyNavigation());
+        cells.type(QStringLiteral("9"));
+        cells.key(Qt::Key_Tab);
+        QCOMPARE(cells.grid->text(1, 1), QStringLiteral("9"));
+        QCOMPARE(QApplication::focusWidget(), cells.grid);
+        QCOMPARE(cells.grid->currentCol(), 2);
+    }
+
+    // The data-label dialog by keys: Enter stores the typed label and the
+    // dialog stays; the next Enter is "OK", which stores the labels and goes
+    // on to the Pareto analysis. Tab leaves the grid for "OK".
+    void theDataLabelDialogTakesEnterAsOk() {
+        uitest::FakeContext ctx;
+        uitest::fillDataset(ctx.ws.dataset, {{5}, {20}, {10}}, {"件数"}, {"a", "b", "c"});
+        ctx.analysis = QStringLiteral("パレート図");
+        AnalysisLaunch::runGraphCommand(ctx);
+        QPointer<parekos> w = qobject_cast<parekos*>(ZelWindow::find(zel::WindowId::parekos));
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QApplication::setActiveWindow(w);
+        DataGrid* grid = w->grid();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Down);
+        // Half-width katakana arrive as text without a key code.
+        for (const QChar c : QStringLiteral("ｷｽﾞ"))
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(grid->text(1, 2), QStringLiteral("ｷｽﾞ"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(ctx.ws.dataset.label(2), std::string("b"));
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(ctx.ws.dataset.label(2), std::string("ｷｽﾞ"));
+        QCOMPARE(ctx.paretoOpened, 1);
+    }
+
+    // Enter in the Pareto table's grid is its "OK": it asks for the item count.
+    void enterInTheParetoTableAsksForTheItemCount() {
+        uitest::FakeContext ctx;
+        uitest::fillDataset(ctx.ws.dataset, {{5}, {20}, {10}}, {"件数"}, {"A", "B", "C"});
+        ctx.ws.analysisSet = zel::buildParetoSet(ctx.ws.dataset, 1).value();
+        QPointer<pareko> table = qobject_cast<pareko*>(openPareko(ctx));
+        QVERIFY(table);
+        QVERIFY(QTest::qWaitForWindowExposed(table));
+        QApplication::setActiveWindow(table);
+        table->grid().setFocus();
+        QTest::keyClick(&table->grid(), Qt::Key_Down);
+        QCOMPARE(table->grid().currentRow(), 2);
+        QString asked;
+        uitest::withModal(
+            [&](QWidget* modal) {
+                auto* d = qobject_cast<pareno*>(modal);
+                QVERIFY(d);
+                asked = d->windowTitle();
+                d->reject();
+            },
+            [&] { QTest::keyClick(&table->grid(), Qt::Key_Return); });
+        QCOMPARE(asked, QStringLiteral("パレート図"));
+        uitest::flushDeletes();
+        QVERIFY(!table);
+    }
+};
+
+QTEST_MAIN(TestDialogGridKeys)
+#include "tst_dialog_grid_keys.moc"
