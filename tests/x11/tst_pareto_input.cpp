@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -205,6 +206,38 @@ class TestParetoInput : public QObject {
         QVERIFY(!ZelWindow::find(zel::WindowId::pare1));
     }
 
+    // The label dialog's edit menu by keys: "すべて選択" and Ctrl+C copy every
+    // label, "切り取り" empties the cell, "張り付け" puts it elsewhere, and
+    // Enter on the focused "ｷｬﾝｾﾙ" stores none of it.
+    void theEditMenuByKeys() {
+        AnalysisLaunch::runGraphCommand(*ctx);
+        QPointer<parekos> w = openWindow<parekos>(zel::WindowId::parekos);
+        QVERIFY(w);
+        QVERIFY(x11input::activate(w));
+        DataGrid* grid = w->grid();
+        FOCUS_ON(grid);
+        KEYS("alt+e", "a");
+        QCOMPARE(grid->selectedBlock(), QRect(1, 1, 1, 5));
+        QApplication::clipboard()->clear();
+        KEYS("ctrl+c");
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\r\nb\r\nmasked\r\nc\r\nd\r\n"));
+        KEYS("Down");
+        QCOMPARE(grid->currentRow(), 2);
+        KEYS("alt+e", "t");
+        QCOMPARE(grid->text(1, 2), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("b\r\n"));
+        KEYS("Down", "Down", "alt+e", "p");
+        QCOMPARE(grid->text(1, 4), QStringLiteral("b"));
+        FOCUS_ON(grid);
+        KEYS("Tab", "Tab");
+        FOCUS_ON(button(w, "Command2"));
+        KEYS("Return");
+        uitest::flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(labels(ctx->ws.dataset), (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "d"}));
+        QCOMPARE(ctx->paretoOpened, 0);
+    }
+
     // From the labels to the graph by keys: the arrows choose the variable in
     // pare1 and Enter confirms it; in pareko the arrows stop at the table's
     // edges, typing changes nothing and Enter asks for the item count; in
@@ -260,6 +293,17 @@ class TestParetoInput : public QObject {
         QApplication::clipboard()->clear();
         KEYS("ctrl+c");
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("100.0000\r\n"));
+        KEYS("ctrl+Home");
+        QCOMPARE(g.currentCol(), 1);
+        QCOMPARE(g.currentRow(), 1);
+        // The right button over a cell pops the edit menu up; Down and Enter copy.
+        const QModelIndex crack = g.model()->index(1, 0);
+        QVERIFY(x11input::click(g.viewport(), g.visualRect(crack).center(), 3));
+        QTRY_VERIFY(table->editMenu()->isVisible());
+        KEYS("Down", "Return");
+        QTRY_VERIFY(!table->editMenu()->isVisible());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Crack\r\n"));
+        FOCUS_ON(&g);
 
         bool asked = false;
         uitest::whenModal<pareno>([&](pareno* d) {
@@ -276,6 +320,11 @@ class TestParetoInput : public QObject {
             QCOMPARE(spin->value(), 2);
             QCOMPARE(labelTexts(d), (QStringList{"パレート図に使用する項目数･･･", "上位2項目を使用します。",
                                                  "残り2項目は「その他」としてまとめて表示します。"}));
+            // A count below 2 is not taken: the lines keep showing the count OK applies.
+            KEYS("ctrl+a");
+            TYPE("1");
+            QCOMPARE(spin->value(), 2);
+            QVERIFY(labelTexts(d).contains(QStringLiteral("上位2項目を使用します。")));
             KEYS("ctrl+a");
             TYPE("3");
             QCOMPARE(spin->value(), 3);
@@ -308,6 +357,31 @@ class TestParetoInput : public QObject {
         uitest::flushDeletes();
         QVERIFY(graph);
         QVERIFY(graph->isVisible());
+    }
+
+    // A variable whose values sum to 0 is refused on Enter; the dialog keeps
+    // the focus on its list, and the next variable goes on by keys.
+    void aRefusedSumLeavesTheListToTheKeys() {
+        ctx->ws.dataset.setValue(1, 2, -14); // 手直し: -14, 1, 12, 0
+        QPointer<pare1> variables = qobject_cast<pare1*>(openPare1(*ctx));
+        QVERIFY(variables);
+        QVERIFY(x11input::activate(variables));
+        QComboBox* list = variables->variableList();
+        FOCUS_ON(list);
+        uitest::MessageBoxRecorder boxes;
+        KEYS("Down", "Return");
+        const uitest::SeenBox box = boxes.take();
+        QCOMPARE(box.text, QStringLiteral("データを確認して下さい。"));
+        QCOMPARE(box.title, QStringLiteral("データの入力"));
+        QVERIFY(variables);
+        QVERIFY(!ZelWindow::find(zel::WindowId::pareko));
+        FOCUS_ON(list);
+        KEYS("Down", "Return");
+        uitest::flushDeletes();
+        QVERIFY(!variables);
+        QPointer<pareko> table = openWindow<pareko>(zel::WindowId::pareko);
+        QVERIFY(table);
+        QCOMPARE(uitest::shownColumn(table->grid(), 2), (QStringList{"22", "21", "15", "-9"}));
     }
 
     // Escape in the item count dialog is its ｷｬﾝｾﾙ: the table closes and no
