@@ -3,14 +3,17 @@
 // edit, while an Enter inside an edit only stores it; a grid that keeps Enter
 // (the data sheet) never passes it on. Tab that ends an edit goes on to the
 // next control where Tab does not move through the cells. Then the data-label
-// dialog and the Pareto table window, driven by keys as a user does.
+// dialog, the Pareto table window and the other dialogs with grids, driven by
+// keys as a user does.
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/pareto/Pareto.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
 #include "components/grid/DataGrid.h"
+#include "analysis/control/xrkase.h"
 #include "dataset/Dataset.h"
+#include "dataset/EditCommands.h"
 #include "dataset/parekos.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
@@ -63,6 +66,19 @@ struct GridDialog {
     QPushButton* other = nullptr;
     int oks = 0;
 };
+
+// Gives the window the focus on its grid, as a user's click into it does.
+DataGrid* focusGrid(QWidget* window) {
+    auto* grid = window->findChild<DataGrid*>(QStringLiteral("grid1"));
+    if (!grid) return nullptr;
+    QApplication::setActiveWindow(window);
+    grid->setFocus();
+    return grid;
+}
+
+void press(Qt::Key k) {
+    QTest::keyClick(QApplication::focusWidget(), k);
+}
 
 } // namespace
 
@@ -209,6 +225,70 @@ class TestDialogGridKeys : public QObject {
         QCOMPARE(asked, QStringLiteral("パレート図"));
         uitest::flushDeletes();
         QVERIFY(!table);
+    }
+
+    // Every other dialog with a grid and an "OK" takes Enter outside an edit
+    // the same way: the mask and variable-name dialogs, the row and column
+    // deletions, and the saved-limits confirmation.
+    void enterInTheOtherDialogGridsIsOk() {
+        uitest::FakeContext ctx;
+        uitest::fillDataset(ctx.ws.dataset, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, {"x", "y", "z"});
+
+        EditCommands::maskData(ctx);
+        QPointer<ZelWindow> w = ZelWindow::find(zel::WindowId::masukuf);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(focusGrid(w));
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(ctx.ws.dataset.mask(1), std::int16_t(1));
+
+        EditCommands::renameVariables(ctx);
+        w = ZelWindow::find(zel::WindowId::henhenf);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        DataGrid* names = focusGrid(w);
+        QVERIFY(names);
+        QTest::keyClicks(names, QStringLiteral("len"));
+        press(Qt::Key_Return);
+        QVERIFY(w);
+        QCOMPARE(ctx.ws.dataset.name(1), std::string("x"));
+        press(Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(ctx.ws.dataset.name(1), std::string("len"));
+
+        // The deletions are modal: the third row, then the second column.
+        uitest::withModal(
+            [](QWidget* modal) {
+                QVERIFY(focusGrid(modal));
+                press(Qt::Key_Down);
+                press(Qt::Key_Down);
+                press(Qt::Key_Space);
+                press(Qt::Key_Return);
+            },
+            [&] { EditCommands::deleteRows(ctx); });
+        QCOMPARE(ctx.ws.dataset.sampleCount(), 2);
+        uitest::withModal(
+            [](QWidget* modal) {
+                QVERIFY(focusGrid(modal));
+                press(Qt::Key_Right);
+                press(Qt::Key_Space);
+                press(Qt::Key_Return);
+            },
+            [&] { EditCommands::deleteColumns(ctx); });
+        QCOMPARE(ctx.ws.dataset.variableCount(), 2);
+        QCOMPARE(ctx.ws.dataset.name(2), std::string("z"));
+
+        w = ZelWindow::open<xrkase>(ctx, zel::AnalysisId::XbarR);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(focusGrid(w));
+        press(Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!w);
     }
 };
 
