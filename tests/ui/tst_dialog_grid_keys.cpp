@@ -2,7 +2,8 @@
 // that leaves Enter to its window lets "OK" answer an Enter pressed outside an
 // edit, while an Enter inside an edit only stores it; a grid that keeps Enter
 // (the data sheet) never passes it on. Tab that ends an edit goes on to the
-// next control where Tab does not move through the cells. Then the data-label
+// next control where Tab does not move through the cells; F2 and a double
+// click add to a cell's text. Then the data-label
 // dialog, the Pareto table window and the other dialogs with grids, driven by
 // keys as a user does.
 #include "analysis/AnalysisLaunch.h"
@@ -165,6 +166,29 @@ class TestDialogGridKeys : public QObject {
         QCOMPARE(cells.grid->text(1, 1), QStringLiteral("9"));
         QCOMPARE(QApplication::focusWidget(), cells.grid);
         QCOMPARE(cells.grid->currentCol(), 2);
+    }
+
+    // F2 and a double click open the text as it stands with the caret at its
+    // end, so that what is typed is added; typing onto the cell replaces it.
+    void f2AndDoubleClickAddToTheText() {
+        GridDialog d;
+        d.grid->setText(1, 1, QStringLiteral("lot"));
+        d.grid->setText(2, 1, QStringLiteral("7"));
+        d.key(Qt::Key_F2);
+        QVERIFY(d.grid->isEditing());
+        d.type(QStringLiteral("s"));
+        d.key(Qt::Key_Return);
+        QCOMPARE(d.grid->text(1, 1), QStringLiteral("lots"));
+        const QPoint at = d.grid->visualRect(d.grid->model()->index(0, 1)).center();
+        QTest::mouseClick(d.grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(d.grid->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(d.grid->isEditing());
+        d.type(QStringLiteral("5"));
+        d.key(Qt::Key_Return);
+        QCOMPARE(d.grid->text(2, 1), QStringLiteral("75"));
+        d.type(QStringLiteral("8"));
+        d.key(Qt::Key_Return);
+        QCOMPARE(d.grid->text(2, 1), QStringLiteral("8"));
     }
 
     // The data-label dialog by keys: Enter stores the typed label and the

@@ -77,6 +77,14 @@ std::vector<std::string> labels(const zel::Dataset& ds) {
     return out;
 }
 
+// A double click of the left button at a point of the widget.
+bool doubleClick(QWidget* w, QPoint local) {
+    const QPoint g = w->mapToGlobal(local);
+    return x11input::xdotool({QStringLiteral("mousemove"), QString::number(g.x()), QString::number(g.y()),
+                              QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                              QStringLiteral("1")});
+}
+
 void endModal(QDialog* d) {
     if (d->isVisible()) d->reject();
 }
@@ -184,7 +192,7 @@ class TestParetoInput : public QObject {
 
     // Escape without an open edit closes the data-label dialog: nothing is
     // stored and the analysis goes no further. A click on a cell and typing
-    // edit it as the keys do.
+    // edit it as the keys do; F2 and a double click add to a label.
     void escapeLeavesTheLabelsAsTheyWere() {
         AnalysisLaunch::runGraphCommand(*ctx);
         QPointer<parekos> w = openWindow<parekos>(zel::WindowId::parekos);
@@ -197,6 +205,18 @@ class TestParetoInput : public QObject {
         TYPE("Scratch");
         KEYS("Return");
         QCOMPARE(grid->text(1, 2), QStringLiteral("Scratch"));
+        // F2 and a double click open the label as it stands, to add to it.
+        KEYS("F2");
+        QVERIFY(grid->isEditing());
+        TYPE("es");
+        KEYS("Return");
+        QCOMPARE(grid->text(1, 2), QStringLiteral("Scratches"));
+        const QModelIndex first = grid->model()->index(0, 0);
+        QVERIFY(doubleClick(grid->viewport(), grid->visualRect(first).center()));
+        QVERIFY(grid->isEditing());
+        TYPE("1");
+        KEYS("Return");
+        QCOMPARE(grid->text(1, 1), QStringLiteral("a1"));
         KEYS("Escape");
         uitest::flushDeletes();
         QVERIFY(!w);

@@ -816,6 +816,19 @@ void DataGrid::startTypingEdit(const QString& typed) {
     le->setCursorPosition(int(le->text().size()));
 }
 
+bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event)) return false;
+    if (trigger == EditKeyPressed || trigger == DoubleClicked) {
+        // The view opens its line editors with the whole text selected, where
+        // the first key typed would replace it.
+        if (auto* le = qobject_cast<QLineEdit*>(d->delegate->lastEditor())) {
+            le->deselect();
+            le->end(false);
+        }
+    }
+    return true;
+}
+
 void DataGrid::moveRight() {
     const QModelIndex cur = currentIndex();
     if (!cur.isValid()) return;

@@ -155,6 +155,10 @@ class DataGrid : public QTableView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
+    // F2 and a double click open the cell's text to add to it: the caret at
+    // its end, nothing selected (typing onto a cell follows the typing mode).
+    using QTableView::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
   public slots:
     void keyboardSearch(const QString& search) override;
