@@ -14,6 +14,7 @@
 #include "components/chart/ChartView.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
+#include "dataset/EditCommands.h"
 #include "dataset/parekos.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
@@ -226,6 +227,27 @@ class TestParetoInput : public QObject {
         QVERIFY(!ZelWindow::find(zel::WindowId::pare1));
     }
 
+    // Opened from the Option menu, Enter stores the labels and opens no
+    // analysis dialog, even while the Pareto chart is the current analysis.
+    void enterFromTheOptionMenuOnlyStoresTheLabels() {
+        EditCommands::dataLabels(*ctx, true);
+        QCOMPARE(ctx->ws.dataLabelFlag, std::int16_t(1));
+        QPointer<parekos> w = openWindow<parekos>(zel::WindowId::parekos);
+        QVERIFY(w);
+        QVERIFY(x11input::activate(w));
+        FOCUS_ON(w->grid());
+        KEYS("ctrl+End");
+        QCOMPARE(w->grid()->currentRow(), 5);
+        TYPE("Crack");
+        KEYS("Return", "Return");
+        uitest::flushDeletes();
+        QVERIFY(!w);
+        QCOMPARE(labels(ctx->ws.dataset), (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "Crack"}));
+        QCOMPARE(ctx->paretoOpened, 0);
+        QCOMPARE(ctx->ws.dataLabelFlag, std::int16_t(0));
+        QVERIFY(!ZelWindow::find(zel::WindowId::pare1));
+    }
+
     // The label dialog's edit menu by keys: "すべて選択" and Ctrl+C copy every
     // label, "切り取り" empties the cell, "張り付け" puts it elsewhere, and
     // Enter on the focused "ｷｬﾝｾﾙ" stores none of it.
@@ -268,6 +290,10 @@ class TestParetoInput : public QObject {
         QPointer<parekos> labelsDialog = openWindow<parekos>(zel::WindowId::parekos);
         QVERIFY(labelsDialog);
         QVERIFY(x11input::activate(labelsDialog));
+        QCOMPARE(labelsDialog->windowTitle(), QStringLiteral("データラベル"));
+        QVERIFY(labelTexts(labelsDialog).contains(QStringLiteral("データラベルの名前を入力して下さい。")));
+        QCOMPARE(labelsDialog->grid()->text(0, 0), QStringLiteral("データラベル"));
+        QCOMPARE(labelsDialog->grid()->text(0, 5), QStringLiteral("NO.5"));
         TYPE("Dent");
         KEYS("Down");
         TYPE("Scratch");
@@ -282,6 +308,7 @@ class TestParetoInput : public QObject {
         QPointer<pare1> variables = openWindow<pare1>(zel::WindowId::pare1);
         QVERIFY(variables);
         QVERIFY(x11input::activate(variables));
+        QCOMPARE(variables->windowTitle(), QStringLiteral("解析に使用する変数の指定"));
         QComboBox* list = variables->variableList();
         FOCUS_ON(list);
         QCOMPARE(list->currentText(), QStringLiteral("件数"));
@@ -296,6 +323,7 @@ class TestParetoInput : public QObject {
         QPointer<pareko> table = openWindow<pareko>(zel::WindowId::pareko);
         QVERIFY(table);
         QVERIFY(x11input::activate(table));
+        QCOMPARE(table->windowTitle(), QStringLiteral("パレート図"));
         DataGrid& g = table->grid();
         FOCUS_ON(&g);
         QCOMPARE(uitest::shownColumn(g, 1), (QStringList{"Scratch", "Crack", "Stain", "Dent"}));
@@ -329,6 +357,7 @@ class TestParetoInput : public QObject {
         uitest::whenModal<pareno>([&](pareno* d) {
             const auto endAnyway = qScopeGuard([d] { endModal(d); });
             QVERIFY(x11input::activate(d));
+            QCOMPARE(d->windowTitle(), QStringLiteral("パレート図"));
             QSpinBox* spin = d->spin();
             FOCUS_ON(spin);
             QCOMPARE(spin->value(), 4);
@@ -445,6 +474,28 @@ class TestParetoInput : public QObject {
         QVERIFY(!table);
         QVERIFY(!ZelWindow::find(zel::WindowId::oresen));
         QCOMPARE(ctx->ws.paretoItems.count(), 4);
+
+        // "終了(&E)" of the file menu asks as "OK" does; Tab reaches pareno's ｷｬﾝｾﾙ.
+        openPareko(*ctx);
+        table = openWindow<pareko>(zel::WindowId::pareko);
+        QVERIFY(table);
+        QVERIFY(x11input::activate(table));
+        asked = false;
+        uitest::whenModal<pareno>([&](pareno* d) {
+            const auto endAnyway = qScopeGuard([d] { endModal(d); });
+            QVERIFY(x11input::activate(d));
+            KEYS("Tab");
+            FOCUS_ON(button(d, "Command1"));
+            KEYS("Tab");
+            FOCUS_ON(button(d, "Command2"));
+            asked = true;
+            KEYS("Return");
+        });
+        KEYS("alt+f", "e");
+        QTRY_VERIFY(asked);
+        uitest::flushDeletes();
+        QVERIFY(!table);
+        QVERIFY(!ZelWindow::find(zel::WindowId::oresen));
 
         openPareko(*ctx);
         table = openWindow<pareko>(zel::WindowId::pareko);
