@@ -8,11 +8,11 @@
 // keys as a user does.
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
+#include "analysis/control/xrkase.h"
 #include "analysis/pareto/Pareto.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
 #include "components/grid/DataGrid.h"
-#include "analysis/control/xrkase.h"
 #include "dataset/Dataset.h"
 #include "dataset/EditCommands.h"
 #include "dataset/parekos.h"

@@ -23,8 +23,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QPointer>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -112,8 +112,8 @@ class TestParetoInput : public QObject {
         zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
         ctx = std::make_unique<ParetoContext>();
         // 件数 5, 20, 10, 15 of four items and a masked sample of 100.
-        uitest::fillDataset(ctx->ws.dataset, {{5, 1}, {20, 1}, {100, 100}, {10, 12}, {15, 0}}, {"件数", "手直し"},
-                            {"a", "b", uitest::kMaskedLabel, "c", "d"});
+        uitest::fillDataset(ctx->ws.dataset, {{5, 1}, {20, 1}, {100, 100}, {10, 12}, {15, 0}},
+                            {"件数", "手直し"}, {"a", "b", uitest::kMaskedLabel, "c", "d"});
         ctx->analysis = QStringLiteral("パレート図");
     }
 
@@ -221,7 +221,8 @@ class TestParetoInput : public QObject {
         KEYS("Escape");
         uitest::flushDeletes();
         QVERIFY(!w);
-        QCOMPARE(labels(ctx->ws.dataset), (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "d"}));
+        QCOMPARE(labels(ctx->ws.dataset),
+                 (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "d"}));
         QCOMPARE(ctx->paretoOpened, 0);
         QCOMPARE(ctx->ws.dataLabelFlag, std::int16_t(0));
         QVERIFY(!ZelWindow::find(zel::WindowId::pare1));
@@ -242,7 +243,8 @@ class TestParetoInput : public QObject {
         KEYS("Return", "Return");
         uitest::flushDeletes();
         QVERIFY(!w);
-        QCOMPARE(labels(ctx->ws.dataset), (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "Crack"}));
+        QCOMPARE(labels(ctx->ws.dataset),
+                 (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "Crack"}));
         QCOMPARE(ctx->paretoOpened, 0);
         QCOMPARE(ctx->ws.dataLabelFlag, std::int16_t(0));
         QVERIFY(!ZelWindow::find(zel::WindowId::pare1));
@@ -276,7 +278,8 @@ class TestParetoInput : public QObject {
         KEYS("Return");
         uitest::flushDeletes();
         QVERIFY(!w);
-        QCOMPARE(labels(ctx->ws.dataset), (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "d"}));
+        QCOMPARE(labels(ctx->ws.dataset),
+                 (std::vector<std::string>{"a", "b", uitest::kMaskedLabel, "c", "d"}));
         QCOMPARE(ctx->paretoOpened, 0);
     }
 
@@ -388,7 +391,8 @@ class TestParetoInput : public QObject {
         uitest::flushDeletes();
         QVERIFY(!table);
         QVERIFY(!ZelWindow::find(zel::WindowId::pareno));
-        QCOMPARE(ctx->ws.paretoItems.names, (std::vector<std::string>{"Scratch", "Crack", "Stain", "その他"}));
+        QCOMPARE(ctx->ws.paretoItems.names,
+                 (std::vector<std::string>{"Scratch", "Crack", "Stain", "その他"}));
         QCOMPARE(ctx->ws.paretoItems.cumulative, (std::vector<double>{40, 70, 90, 100}));
         QCOMPARE(ctx->ws.analysisSet.values.at(0), (std::vector<double>{20, 15, 10, 5}));
 
