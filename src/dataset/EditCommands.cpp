@@ -104,6 +104,7 @@ void recolourSheet(DataGrid& grid, const zel::Dataset& ds) {
 DataGrid* sampleCheckGrid(QWidget* parent, int samples, const QString& heading, const QString& caption) {
     auto* grid = new DataGrid(parent);
     grid->setObjectName(QStringLiteral("grid1"));
+    grid->setEnterToWindow(true); // Enter outside an edit is "OK"
     grid->setColumnCount(1);
     grid->setRowCount(samples);
     grid->setText(1, 0, heading);

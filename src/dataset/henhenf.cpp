@@ -37,6 +37,7 @@ henhenf::henhenf(MainContext& ctx, QWidget* parent)
     auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setEnterToWindow(true); // Enter outside an edit is "OK"
     m_grid->setColumnCount(1);
     m_grid->setRowCount(k);
     m_grid->setCurrentCol(-1);

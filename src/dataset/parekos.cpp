@@ -59,6 +59,11 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
 
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("grid1"));
+    // The arrows move from label to label; Tab goes on to the buttons, as it
+    // does from the grids of the other dialogs and the result tables.
+    m_grid->setTabKeyNavigation(false);
+    // Enter stores an open edit; without one it is "OK".
+    m_grid->setEnterToWindow(true);
 
     auto* menuBar = new QMenuBar(this);
     QMenu* file = MenuFrame::addMenu(menuBar, QString::fromUtf8(kFileMenu), QStringLiteral("FILE"));

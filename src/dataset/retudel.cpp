@@ -41,6 +41,7 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
     auto* prompt = new QLabel(QString::fromUtf8(kPrompt), this);
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setEnterToWindow(true); // Enter outside an edit is "OK"
     m_grid->setColumnCount(k);
     m_grid->setRowCount(1);
     m_grid->setText(0, 1, QString::fromUtf8(kRowHeading));

@@ -55,11 +55,13 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     // The arrow and page keys move through the cells; Tab goes on to the
     // buttons and the spin box, which the keyboard could not reach otherwise.
     m_grid->setTabKeyNavigation(false);
+    // Enter in the grid is "OK", as in the other windows with a default button.
+    m_grid->setEnterToWindow(true);
     GridPrinting::install(*m_grid);
 
     m_ok = new QPushButton(QStringLiteral("OK"), m_client);
     m_ok->setObjectName(QStringLiteral("Command1"));
-    // Enter outside the grid answers "OK", wherever the buttons stand in the tab order.
+    // Enter answers "OK", wherever the buttons stand in the tab order.
     m_ok->setDefault(true);
     if (design.hasCancel) {
         m_cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), m_client);

@@ -47,6 +47,7 @@ xrkase::xrkase(MainContext& context, zel::AnalysisId analysis, QWidget* parent)
 
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("grid1"));
+    m_grid->setEnterToWindow(true); // Enter outside an edit is "OK"
     m_grid->setColumnCount(2);
     m_grid->setRowCount(3);
     m_grid->setCurrentCol(-1);

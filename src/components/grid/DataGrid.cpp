@@ -58,6 +58,7 @@ struct DataGrid::Private {
     bool blockMode = false;
 
     EnterAction enterAction = EnterAction::Stay;
+    bool enterToWindow = false;
     bool replaceMode = true;
     bool scrollBars = true;
 
@@ -121,8 +122,18 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Pri
     });
     connect(d->delegate, &GridDelegate::moveAfterCommit, this,
             [this](int key, Qt::KeyboardModifiers modifiers) {
-                // The editor is closed now: the key moves the active cell as the
-                // view's own navigation does, without going through an editor again.
+                // The editor is closed now: the key moves as it would have
+                // without an editor. Tab and Shift+Tab leave a grid that does
+                // not move through its cells with them for the next or the
+                // previous control.
+                const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+                if (tab && !tabKeyNavigation()) {
+                    const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+                    focusNextPrevChild(!back);
+                    return;
+                }
+                // Other keys move the active cell as the view's own navigation
+                // does, without going through an editor again.
                 QKeyEvent move(QEvent::KeyPress, key, modifiers);
                 QTableView::keyPressEvent(&move);
             });
@@ -763,6 +774,12 @@ void DataGrid::setReplaceMode(bool replace) {
 bool DataGrid::replaceMode() const {
     return d->replaceMode;
 }
+void DataGrid::setEnterToWindow(bool on) {
+    d->enterToWindow = on;
+}
+bool DataGrid::enterToWindow() const {
+    return d->enterToWindow;
+}
 
 bool DataGrid::isEditing() const {
     return state() == QAbstractItemView::EditingState;
@@ -797,6 +814,19 @@ void DataGrid::startTypingEdit(const QString& typed) {
     le->setText(d->replaceMode ? typed : le->text() + typed);
     le->deselect();
     le->setCursorPosition(int(le->text().size()));
+}
+
+bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event)) return false;
+    if (trigger == EditKeyPressed || trigger == DoubleClicked) {
+        // The view opens its line editors with the whole text selected, where
+        // the first key typed would replace it.
+        if (auto* le = qobject_cast<QLineEdit*>(d->delegate->lastEditor())) {
+            le->deselect();
+            le->end(false);
+        }
+    }
+    return true;
 }
 
 void DataGrid::moveRight() {
@@ -864,6 +894,11 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (d->enterToWindow) {
+            // No cell is being edited: the window's default button answers.
+            event->ignore();
+            return;
+        }
         if (d->enterAction == EnterAction::MoveRight) moveRight();
         event->accept();
         return;

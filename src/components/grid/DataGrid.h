@@ -102,6 +102,13 @@ class DataGrid : public QTableView {
     EnterAction enterAction() const;
     void setReplaceMode(bool replace); // on: typing replaces the text; off: adds to it
     bool replaceMode() const;
+    // The grids of dialogs and result tables: Enter while no cell is being
+    // edited is left to the window, whose default button ("OK") answers it.
+    // Enter in an open edit still stores it and applies the Enter action. Off
+    // (the data sheet): Enter is the grid's own key and only applies the Enter
+    // action.
+    void setEnterToWindow(bool on);
+    bool enterToWindow() const;
 
     void setHeadingsVisible(bool visible);
     void setScrollBarsVisible(bool visible);
@@ -148,6 +155,10 @@ class DataGrid : public QTableView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
+    // F2 and a double click open the cell's text to add to it: the caret at
+    // its end, nothing selected (typing onto a cell follows the typing mode).
+    using QTableView::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
   public slots:
     void keyboardSearch(const QString& search) override;

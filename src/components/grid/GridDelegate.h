@@ -3,7 +3,8 @@
 // editorKeyRole() is the one place that decides which keys the open editor
 // keeps and which ones end the edit: Enter stores it (the grid then applies its
 // Enter action), Escape drops it, and the vertical and page keys and Tab store
-// it and move the active cell as they would without an editor.
+// it and then act as they would without an editor (Tab moves the active cell,
+// or goes on to the next control where the grid does not move with Tab).
 #pragma once
 
 #include <QPersistentModelIndex>
