@@ -31,9 +31,10 @@ ClassificationDialog::ClassificationDialog(MainContext& context, zel::WindowId w
 
     m_grid = new DataGrid(this);
     m_grid->setObjectName(layout.gridName);
-    // The arrows move from box to box; Tab goes on to the buttons, so that the
-    // dialog can be ended from the keyboard (the grid keeps Enter).
+    // The arrows move from box to box; Tab goes on to the buttons, and Enter
+    // outside an edit is "OK".
     m_grid->setTabKeyNavigation(false);
+    m_grid->setEnterToWindow(true);
     m_grid->setColumnCount(lastColumn);
     m_grid->setRowCount(rows);
     for (int c = 0; c <= lastColumn; ++c) {

@@ -9,9 +9,12 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/control/xrkase.h"
+#include "analysis/gantt/gantol.h"
+#include "analysis/histogram/HistogramFill.h"
 #include "analysis/pareto/Pareto.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
+#include "analysis/vargraph/okikaku.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
 #include "dataset/EditCommands.h"
@@ -70,7 +73,7 @@ struct GridDialog {
 
 // Gives the window the focus on its grid, as a user's click into it does.
 DataGrid* focusGrid(QWidget* window) {
-    auto* grid = window->findChild<DataGrid*>(QStringLiteral("grid1"));
+    auto* grid = window->findChild<DataGrid*>();
     if (!grid) return nullptr;
     QApplication::setActiveWindow(window);
     grid->setFocus();
@@ -313,6 +316,37 @@ class TestDialogGridKeys : public QObject {
         press(Qt::Key_Return);
         uitest::flushDeletes();
         QVERIFY(!w);
+    }
+
+    // The classification dialog of the graphs and the Gantt task names: the
+    // same rule.
+    void enterInTheGraphDialogGridsIsOk() {
+        uitest::FakeContext ctx;
+        uitest::fillDataset(ctx.ws.dataset, {{1, 2}, {4, 5}, {7, 8}}, {"x", "y"});
+        ctx.ws.analysisSet = zel::buildAnalysisSet(ctx.ws.dataset, {1}).value();
+        ctx.ws.classFlags.assign(3, zel::classflags::kNone);
+        QPointer<okikaku> classification = new okikaku(ctx);
+        classification->show();
+        QVERIFY(QTest::qWaitForWindowExposed(classification));
+        QVERIFY(focusGrid(classification));
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!classification || !classification->isVisible());
+        QCOMPARE(ctx.ws.classFlags.front(), zel::classflags::kMarked);
+
+        QPointer<ZelWindow> names = openGantol(ctx);
+        QVERIFY(names);
+        QVERIFY(QTest::qWaitForWindowExposed(names));
+        DataGrid* grid = focusGrid(names);
+        QVERIFY(grid);
+        QTest::keyClicks(grid, QStringLiteral("cut"));
+        press(Qt::Key_Return);
+        QVERIFY(names);
+        press(Qt::Key_Return);
+        uitest::flushDeletes();
+        QVERIFY(!names);
+        QCOMPARE(ctx.ws.dataset.label(1), std::string("cut"));
     }
 };
 

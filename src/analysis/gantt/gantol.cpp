@@ -51,6 +51,8 @@ gantol::gantol(MainContext& context, QWidget* parent)
     m_grid->setColumnCount(1);
     m_grid->setRowCount(n);
     m_grid->setRightAligned(true);
+    // Enter stores a typed name; Enter again (no edit open) is "OK".
+    m_grid->setEnterToWindow(true);
     m_grid->setText(0, 0, cornerText());
     m_grid->setText(1, 0, headingText());
     for (int r = 1; r <= n; ++r) {
