@@ -2,31 +2,20 @@
 // names file is rewritten alone, and a text the file cannot hold changes nothing.
 #include "dataset/DatasetFile.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace zel;
+using coretest::slurp;
+using coretest::spit;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
 
 // Two variables, three samples.
 Dataset lengths() {
@@ -42,20 +31,15 @@ Dataset lengths() {
 
 const char* const kEmoji = "\xF0\x9F\x98\x80"; // no code page 932 character
 
-class StoredNameTexts : public ::testing::Test {
+class StoredNameTexts : public coretest::TempFolderTest {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("zel_names_" + std::to_string(::getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        TempFolderTest::SetUp();
         m_ds = lengths();
         m_ds.setBase((m_dir / "sheet").string());
         spit(m_ds.namesPath, "old names");
         spit(m_ds.valuesPath, "values stay");
     }
-    void TearDown() override { fs::remove_all(m_dir); }
-    fs::path m_dir;
     Dataset m_ds;
 };
 
