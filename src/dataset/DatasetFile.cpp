@@ -13,6 +13,7 @@
 #include "dataset/DatasetFile.h"
 
 #include "common/Cp932.h"
+#include "common/FileMessages.h"
 #include "common/NumberText.h"
 
 #include <algorithm>
@@ -28,12 +29,8 @@
 namespace zel {
 namespace {
 
-constexpr const char* kMsgMissing = "ファイルが見つかりません。";
-constexpr const char* kMsgEof = "ファイルの終わり以降を読み込もうとしました。";
-constexpr const char* kMsgType = "型が一致しません。";
 constexpr const char* kMsgOverflow = "オーバーフローしました。";
 constexpr const char* kMsgIndex = "インデックスが有効範囲にありません。";
-constexpr const char* kMsgWrite = "ファイルを保存できませんでした。";
 
 enum class ReadError { None, Eof, Type, Overflow, Index };
 
