@@ -13,6 +13,13 @@
 
 namespace zel {
 
+Status addReportChart(ReportOutput& out, const std::function<bool(ChartModel&)>& fill) {
+    ChartModel& model = out.charts.emplace_back();
+    model.redrawReset(model.viewAngles());
+    if (!fill(model)) return Status::invalidArgument("グラフを作成できません。");
+    return Status::ok();
+}
+
 std::span<const ReportEntry> reportEntries() {
     static const std::vector<ReportEntry> entries = [] {
         std::vector<ReportEntry> all;

@@ -78,6 +78,11 @@ struct ReportEntry {
     Result<ReportOutput> (*run)(const ReportRequest& request);
 };
 
+// Adds the entry's next chart, reset as a window's redraw resets it, and fills
+// it with the data through `fill`. A fill that refuses the data refuses the
+// report: "グラフを作成できません。".
+Status addReportChart(ReportOutput& out, const std::function<bool(ChartModel&)>& fill);
+
 // Every entry, in the order of --report=list.
 std::span<const ReportEntry> reportEntries();
 // The entry of an analysis, or null when it cannot be reported.

@@ -159,6 +159,10 @@ std::string generalNumberText(double value) {
     return std::string(buf, writeGeneralNumberText(buf, value));
 }
 
+std::string rowHeading(int n) {
+    return "NO." + std::to_string(n);
+}
+
 std::string signedNumberText(double value) {
     char buf[kNumberTextMax];
     return std::string(buf, writeSignedNumberText(buf, value));

@@ -13,6 +13,10 @@ namespace zel {
 // "1E+15", "1.5E-05". Exponent form from 1E+15 upwards and below 1E-04 in magnitude.
 std::string generalNumberText(double value);
 
+// The heading of numbered row n of a sheet, a dialog's grid or a result table:
+// "NO." and the number ("NO.12").
+std::string rowHeading(int n);
+
 // As generalNumberText, but a value of 0 or more gets one leading blank in place
 // of the sign, and a magnitude below 1 has no digit before the point:
 // 0.5 -> " .5", -0.25 -> "-.25", 3 -> " 3". No trailing blank.

@@ -3,6 +3,8 @@
 # Standard C++ only (zelcore).
 zel_sources(zelcore
   src/common/Status.h
+  src/common/NamedRows.h
+  src/common/FileMessages.h
   src/common/Analyses.h src/common/Analyses.cpp
   src/common/NumberText.h src/common/NumberText.cpp
   src/common/ResultTable.h src/common/ResultTable.cpp

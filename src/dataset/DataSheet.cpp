@@ -14,15 +14,38 @@
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
+const QColor kUsedSample(255, 255, 255);
+const QColor kMaskedSample(255, 255, 0);
 constexpr double kRowHeadingChars = 8.0;
 
 QString numberText(double value) {
     return QString::fromStdString(zel::generalNumberText(value));
 }
 
+void colourBlock(DataGrid& grid, int col1, int row1, int col2, int row2, const QColor& color) {
+    grid.setCurrentCol(col1);
+    grid.setCurrentRow(row1);
+    grid.setBlockCol2(col2);
+    grid.setBlockRow2(row2);
+    grid.setBlockMode(true);
+    grid.setBackColor(color);
+    grid.setBlockMode(false);
+}
+
 } // namespace
+
+QString rowHeadingText(int r) {
+    return QString::fromStdString(zel::rowHeading(r));
+}
+
+void colourSampleRows(DataGrid& grid, const zel::Dataset& ds, int columns) {
+    const int n = ds.sampleCount();
+    if (n < 1 || columns < 1) return;
+    grid.setBlockMode(false);
+    colourBlock(grid, 1, 1, columns, n, kUsedSample);
+    for (int i = 1; i <= n; ++i)
+        if (ds.mask(i) != 0) colourBlock(grid, 1, i, columns, i, kMaskedSample);
+}
 
 DataSheet::DataSheet(DataGrid* grid, zel::Dataset& dataset, QObject* parent)
     : QObject(parent), m_grid(grid), m_dataset(dataset) {
@@ -59,16 +82,6 @@ void DataSheet::setUp() {
     m_grid->setRightAligned(true);
 }
 
-void DataSheet::colourBlock(int col1, int row1, int col2, int row2, const QColor& color) {
-    m_grid->setCurrentCol(col1);
-    m_grid->setCurrentRow(row1);
-    m_grid->setBlockCol2(col2);
-    m_grid->setBlockRow2(row2);
-    m_grid->setBlockMode(true);
-    m_grid->setBackColor(color);
-    m_grid->setBlockMode(false);
-}
-
 void DataSheet::fillStructure() {
     const int n = m_dataset.sampleCount();
     const int k = m_dataset.variableCount();
@@ -80,18 +93,11 @@ void DataSheet::fillStructure() {
     m_grid->clearStoredTexts();
 
     for (int r = 1; r <= n; ++r)
-        m_grid->setText(0, r, QStringLiteral("NO.") + numberText(r));
+        m_grid->setText(0, r, rowHeadingText(r));
     for (int c = 1; c <= k; ++c)
         m_grid->setText(c, 0, QString::fromStdString(m_dataset.name(c)));
 
-    if (n > 0 && k > 0) {
-        colourBlock(1, 1, k, n, kWhite);
-        // Every sample an analysis leaves out is marked, whatever non-zero
-        // value its mask holds.
-        for (int i = 1; i <= n; ++i) {
-            if (m_dataset.mask(i) != 0) colourBlock(1, i, k, i, kYellow);
-        }
-    }
+    colourSampleRows(*m_grid, m_dataset, k);
     installTextProvider();
 }
 

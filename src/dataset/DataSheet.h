@@ -11,10 +11,19 @@
 #include <string>
 
 class DataGrid;
-class QColor;
+class QString;
 namespace zel {
 class Dataset;
 }
+
+// The heading of row r of the sheet and of the dialogs that list the samples
+// or the variables one a row: "NO." and the number.
+QString rowHeadingText(int r);
+
+// The samples' colours over columns 1..columns: every sample's row white, the
+// row of a sample an analysis leaves out (any non-zero mask) yellow. The
+// active cell is left where the last block began.
+void colourSampleRows(DataGrid& grid, const zel::Dataset& ds, int columns);
 
 class DataSheet : public QObject {
     Q_OBJECT
@@ -67,7 +76,6 @@ class DataSheet : public QObject {
     void installTextProvider();
     // The value of (col, row) is shown (read, and within the counts).
     bool isShown(int col, int row) const;
-    void colourBlock(int col1, int row1, int col2, int row2, const QColor& color);
     void setActiveCell(int col, int row);
 
     DataGrid* m_grid;

@@ -13,12 +13,14 @@
 #include "dataset/DatasetFile.h"
 
 #include "common/Cp932.h"
+#include "common/FileMessages.h"
 #include "common/NumberText.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,12 +29,8 @@
 namespace zel {
 namespace {
 
-constexpr const char* kMsgMissing = "ファイルが見つかりません。";
-constexpr const char* kMsgEof = "ファイルの終わり以降を読み込もうとしました。";
-constexpr const char* kMsgType = "型が一致しません。";
 constexpr const char* kMsgOverflow = "オーバーフローしました。";
 constexpr const char* kMsgIndex = "インデックスが有効範囲にありません。";
-constexpr const char* kMsgWrite = "ファイルを保存できませんでした。";
 
 enum class ReadError { None, Eof, Type, Overflow, Index };
 
@@ -524,6 +522,31 @@ Status writeDataset(const Dataset& ds, const std::string& base) {
     if (hadNames) ::unlink(namesOld.c_str());
     syncFolderOf(namesPath);
     return Status::ok();
+}
+
+Status storeNameTexts(Dataset& ds, NameTexts which, std::vector<std::string> texts) {
+    const bool names = which == NameTexts::VariableNames;
+    const int count = names ? ds.variableCount() : ds.sampleCount();
+    if (static_cast<std::int64_t>(texts.size()) != count)
+        return Status::invalidArgument(names ? "変数名の数が変数の数と合いません。"
+                                             : "データラベルの数がデータ数と合いません。");
+    // Swapped in, so that texts holds the old ones afterwards.
+    const auto swapAll = [&] {
+        for (int i = 1; i <= count; ++i) {
+            std::string& t = texts[static_cast<std::size_t>(i - 1)];
+            std::string old = names ? ds.name(i) : ds.label(i);
+            if (names)
+                ds.setName(i, std::move(t));
+            else
+                ds.setLabel(i, std::move(t));
+            t = std::move(old);
+        }
+    };
+    swapAll();
+    if (!ds.exists()) return Status::ok();
+    const Status written = writeNamesFile(ds, ds.namesPath);
+    if (written.code() == StatusCode::InvalidArgument) swapAll();
+    return written;
 }
 
 Status writeNamesFile(const Dataset& ds, const std::string& namesPath) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zel {
 
@@ -44,6 +45,17 @@ Status writeDataset(const Dataset& ds, const std::string& base);
 // The values file is left alone. Refuses a text code page 932 cannot represent
 // before anything is written.
 Status writeNamesFile(const Dataset& ds, const std::string& namesPath);
+
+// The texts of the names file that the rename dialogs change.
+enum class NameTexts { VariableNames, DataLabels };
+
+// Puts texts[0], texts[1], ... in as the names of variables 1, 2, ... (the
+// data labels of samples 1, 2, ...) and, when the dataset has files, rewrites
+// its names file at once (the values file is not touched). A text the file
+// cannot hold puts every old text back and returns the refusal
+// (InvalidArgument); any other write failure keeps the new texts and returns
+// the failure. Texts of another count than K (N) are refused and change nothing.
+Status storeNameTexts(Dataset& ds, NameTexts which, std::vector<std::string> texts);
 
 // The existence test of the file commands: the names file can be opened and read
 // through completely (header, K names, N masks, N labels).

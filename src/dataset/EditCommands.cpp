@@ -3,7 +3,6 @@
 // (rebuild the sheet, write the dataset files at once).
 #include "dataset/EditCommands.h"
 
-#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -19,8 +18,6 @@
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 #include "windowkit/ZelWindow.h"
-
-#include <QColor>
 
 namespace EditCommands {
 
@@ -79,24 +76,9 @@ bool rebuildAndSave(MainContext& ctx, QWidget* dialog, const QString& title) {
 }
 
 void recolourSheet(DataGrid& grid, const zel::Dataset& ds) {
-    const int n = ds.sampleCount();
-    const int k = ds.variableCount();
-    if (n < 1 || k < 1) return;
-    auto colour = [&grid](int col1, int row1, int col2, int row2, const QColor& c) {
-        grid.setBlockMode(false);
-        grid.setCurrentCol(col1);
-        grid.setCurrentRow(row1);
-        grid.setBlockCol2(col2);
-        grid.setBlockRow2(row2);
-        grid.setBlockMode(true);
-        grid.setBackColor(c);
-        grid.setBlockMode(false);
-    };
     const int activeCol = grid.currentCol();
     const int activeRow = grid.currentRow();
-    colour(1, 1, k, n, QColor(255, 255, 255));
-    for (int i = 1; i <= n; ++i)
-        if (ds.mask(i) != 0) colour(1, i, k, i, QColor(255, 255, 0));
+    colourSampleRows(grid, ds, ds.variableCount());
     grid.setCurrentCol(activeCol);
     grid.setCurrentRow(activeRow);
 }
@@ -109,7 +91,7 @@ DataGrid* sampleCheckGrid(QWidget* parent, int samples, const QString& heading, 
     grid->setRowCount(samples);
     grid->setText(1, 0, heading);
     for (int r = 1; r <= samples; ++r)
-        grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        grid->setText(0, r, rowHeadingText(r));
     grid->setColumnWidthAt(0, 8);
     grid->setColumnWidthAt(1, 16);
     if (samples > 0) {

@@ -23,7 +23,6 @@ const char* const kCaption = "行の削除";
 const char* const kPrompt = "削除する行を指定してください。";
 const char* const kColumnHeading = "削除する行";
 const char* const kCheckCaption = "削除";
-const char* const kAllRows = "すべての行を削除することはできません。";
 
 } // namespace
 
@@ -36,12 +35,7 @@ gyoudel::gyoudel(MainContext& ctx, QWidget* parent)
     m_grid = EditCommands::sampleCheckGrid(this, n, QString::fromUtf8(kColumnHeading),
                                            QString::fromUtf8(kCheckCaption));
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    layOutGridDialog(prompt, m_grid, [this] { onOk(); });
     resize(320, 400);
 }
 
@@ -50,15 +44,9 @@ void gyoudel::onOk() {
     zel::Dataset& ds = m_ctx.workspace().dataset;
     const int n = ds.sampleCount();
     std::vector<bool> checked(static_cast<std::size_t>(n), false);
-    int count = 0;
-    for (int r = 1; r <= n && r <= m_grid->rowCount(); ++r) {
+    for (int r = 1; r <= n && r <= m_grid->rowCount(); ++r)
         checked[static_cast<std::size_t>(r - 1)] = m_grid->isChecked(1, r);
-        if (checked[static_cast<std::size_t>(r - 1)]) ++count;
-    }
-    if (n > 0 && count == n) {
-        MessageBox::refusal(this, QString::fromUtf8(kAllRows), title);
-        return;
-    }
+    // deleteRows refuses every row checked, with its own message.
     const zel::Status s = zel::deleteRows(ds, checked);
     if (!s) {
         MessageBox::refusal(this, QString::fromStdString(s.message()), title);

@@ -1,7 +1,6 @@
 // henhenf: the rename-variables dialog.
 #include "dataset/henhenf.h"
 
-#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
@@ -46,7 +45,7 @@ henhenf::henhenf(MainContext& ctx, QWidget* parent)
     m_grid->setText(0, 0, QString::fromUtf8(kCorner));
     m_grid->setText(1, 0, QString::fromUtf8(kColumnHeading));
     for (int r = 1; r <= k; ++r) {
-        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        m_grid->setText(0, r, rowHeadingText(r));
         m_grid->setText(1, r, QString::fromStdString(ds.name(r)));
     }
     m_grid->setColumnWidthAt(0, 8);
@@ -56,12 +55,7 @@ henhenf::henhenf(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    layOutGridDialog(prompt, m_grid, [this] { onOk(); });
     resize(400, 360);
 }
 
@@ -74,21 +68,15 @@ void henhenf::onOk() {
         reject();
         return;
     }
-    std::vector<std::string> old(static_cast<std::size_t>(k) + 1);
-    for (int j = 1; j <= k; ++j) {
-        old[static_cast<std::size_t>(j)] = ds.name(j);
-        ds.setName(j, m_grid->text(1, j).toStdString());
-    }
-    if (ds.exists()) {
-        const zel::Status written = zel::writeNamesFile(ds, ds.namesPath);
-        if (written.code() == zel::StatusCode::InvalidArgument) {
-            // A name the file cannot hold: nothing changes, the dialog stays open.
-            for (int j = 1; j <= k; ++j)
-                ds.setName(j, std::move(old[static_cast<std::size_t>(j)]));
-            MessageBox::refusal(this, QString::fromStdString(written.message()), title);
-            return;
-        }
-        if (!written) MessageBox::refusal(this, QString::fromStdString(written.message()), title);
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(k));
+    for (int j = 1; j <= k; ++j)
+        names.push_back(m_grid->text(1, j).toStdString());
+    const zel::Status stored = zel::storeNameTexts(ds, zel::NameTexts::VariableNames, std::move(names));
+    if (!stored) {
+        MessageBox::refusal(this, QString::fromStdString(stored.message()), title);
+        // A name the file cannot hold: nothing changed, the dialog stays open.
+        if (stored.code() == zel::StatusCode::InvalidArgument) return;
     }
     DataGrid& sheet = m_ctx.grid();
     for (int j = 1; j <= k; ++j)

@@ -3,6 +3,7 @@
 
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
@@ -31,7 +32,6 @@ const char* const kDecimals = "表示桁数：";
 const char* const kWidth = "セ ル 幅：";
 const char* const kPrint = "印刷";
 const char* const kCancel = "ｷｬﾝｾﾙ";
-const char* const kRowHeading = "NO.";
 
 constexpr int kRowHeadingChars = 8;
 constexpr int kInitialDecimals = 2;
@@ -159,9 +159,8 @@ void inmode::fillGrid() {
     m_grid->setColumnWidthAt(0, kRowHeadingChars);
     for (int j = 1; j <= m_variables; ++j)
         m_grid->setText(j, 0, QString::fromStdString(data.name(j)));
-    const QString prefix = QString::fromLatin1(kRowHeading);
     for (int i = 1; i <= m_samples; ++i)
-        m_grid->setText(0, i, prefix + QString::number(i));
+        m_grid->setText(0, i, rowHeadingText(i));
     // The values come from the copy when a cell is drawn or printed.
     m_grid->setTextProvider([this](int col, int row) -> QString {
         if (col < 1 || row < 1 || col > m_variables || row > m_samples) return QString();

@@ -51,13 +51,8 @@ masukuf::masukuf(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = layOutGridDialog(prompt, m_grid, [this] { onOk(); });
     layout->setMenuBar(menuBar);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
     resize(320, 400);
 }
 

@@ -25,7 +25,6 @@ namespace {
 const char* const kCaption = "列の削除";
 const char* const kPrompt = "削除する列を指定してください。";
 const char* const kRowHeading = "削除する列";
-const char* const kAllColumns = "すべての列を削除することはできません。";
 constexpr double kColumnChars = 12.0; // every column, the row headings' included
 constexpr int kWidth = 520;           // pixels at the least
 constexpr int kHeight = 200;
@@ -63,12 +62,7 @@ retudel::retudel(MainContext& ctx, QWidget* parent)
         m_grid->setCurrentRow(1);
     }
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    QVBoxLayout* layout = layOutGridDialog(prompt, m_grid, [this] { onOk(); });
     // Wide enough to show every column at once where the screen allows; more
     // columns scroll.
     const QMargins margins = layout->contentsMargins();
@@ -84,15 +78,9 @@ void retudel::onOk() {
     zel::Dataset& ds = m_ctx.workspace().dataset;
     const int k = ds.variableCount();
     std::vector<bool> checked(static_cast<std::size_t>(k), false);
-    int count = 0;
-    for (int c = 1; c <= k && c <= m_grid->columnCount(); ++c) {
+    for (int c = 1; c <= k && c <= m_grid->columnCount(); ++c)
         checked[static_cast<std::size_t>(c - 1)] = m_grid->isChecked(c, 1);
-        if (checked[static_cast<std::size_t>(c - 1)]) ++count;
-    }
-    if (k > 0 && count == k) {
-        MessageBox::refusal(this, QString::fromUtf8(kAllColumns), title);
-        return;
-    }
+    // deleteColumns refuses every column checked, with its own message.
     const zel::Status s = zel::deleteColumns(ds, checked);
     if (!s) {
         MessageBox::refusal(this, QString::fromStdString(s.message()), title);

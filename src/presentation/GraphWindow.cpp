@@ -13,8 +13,10 @@
 #include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -120,6 +122,37 @@ QLineEdit* GraphWindow::addReadout(const QString& name) {
     });
     addPanelControl(box);
     return box;
+}
+
+void GraphWindow::placePanelControl(QWidget* control, double top, double height) {
+    control->setGeometry(px(kPanelLeft), px(top), px(kPanelWidth), px(height));
+    addPanelControl(control);
+}
+
+QComboBox* GraphWindow::addKindList(const QString& caption, const QString& captionName,
+                                    const QStringList& kinds, const QString& current) {
+    auto* label = new QLabel(caption, m_client);
+    label->setObjectName(captionName);
+    placePanelControl(label, kPanelTop, kCaptionHeight);
+    auto* list = new QComboBox(m_client);
+    list->setObjectName(QStringLiteral("graphs"));
+    list->addItems(kinds);
+    list->setCurrentText(current);
+    placePanelControl(list, kPanelTop + kPanelStep, kKindListHeight);
+    return list;
+}
+
+QLineEdit* GraphWindow::addReadoutField(int row, const QString& caption, const QString& name) {
+    auto* label = new QLabel(caption, m_client);
+    label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
+    placePanelControl(label, kFieldsTop + 2 * row * kPanelStep, kCaptionHeight);
+    QLineEdit* box = addReadout(name);
+    placePanelControl(box, kFieldsTop + (2 * row + 1) * kPanelStep, kReadoutHeight);
+    return box;
+}
+
+void GraphWindow::placeSingleChart() {
+    chart(0)->setGeometry(px(100), px(100), px(kPanelLeft - 300), px(4000));
 }
 
 std::optional<GraphWindow::ChartFill> GraphWindow::chartFill(int) {

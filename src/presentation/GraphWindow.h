@@ -23,6 +23,7 @@
 
 class ChartView;
 class MainContext;
+class QComboBox;
 class QMenu;
 class QLineEdit;
 class QMenuBar;
@@ -116,6 +117,30 @@ class GraphWindow : public ZelWindow {
     // A read-only value box of the panel, named name. A number longer than the
     // box stays readable from its start, and its whole text is the box's tool tip.
     QLineEdit* addReadout(const QString& name);
+
+    // The panel column right of the charts, in twips as designed (the layout
+    // then moves it with the right edge): a control every kPanelStep from
+    // kPanelTop, kPanelWidth wide, kPanelLeft from the client's left.
+    static constexpr double kPanelLeft = 6345;
+    static constexpr double kPanelTop = 120;
+    static constexpr double kPanelStep = 270;
+    static constexpr double kPanelWidth = 2000;
+    static constexpr double kCaptionHeight = 255;
+    static constexpr double kReadoutHeight = 285;
+    static constexpr double kKindListHeight = 330;
+    // The kind list is taller than a value box: the read-out fields start below it.
+    static constexpr double kFieldsTop = kPanelTop + 2 * kPanelStep + 120;
+    // Puts a panel control into the column, top twips down, height high.
+    void placePanelControl(QWidget* control, double top, double height);
+    // The kind list `graphs` with its caption (object name captionName) at the
+    // top of the panel, filled with kinds, `current` chosen.
+    QComboBox* addKindList(const QString& caption, const QString& captionName, const QStringList& kinds,
+                           const QString& current);
+    // Read-out field `row` (0 the first) below the kind list: the caption
+    // "Label<row + 1>" and under it the read-out box `name`.
+    QLineEdit* addReadoutField(int row, const QString& caption, const QString& name);
+    // A single chart's design place: left of the panel, 4000 twips high.
+    void placeSingleChart();
 
     // The open graph window of an analysis (by the analysis's title rule), or nullptr.
     static GraphWindow* forAnalysis(std::optional<zel::AnalysisId> analysis);

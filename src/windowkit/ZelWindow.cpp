@@ -212,3 +212,12 @@ QHBoxLayout* ZelWindow::okCancelRow(const std::function<void()>& onOk) {
     row->addWidget(cancel);
     return row;
 }
+
+QVBoxLayout* ZelWindow::layOutGridDialog(QWidget* prompt, QWidget* grid, const std::function<void()>& onOk) {
+    QHBoxLayout* buttons = okCancelRow(onOk);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(grid, 1);
+    layout->addLayout(buttons);
+    return layout;
+}

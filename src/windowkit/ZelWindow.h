@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QList>
 #include <QStringList>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <initializer_list>
@@ -107,6 +108,9 @@ class ZelWindow : public QDialog {
     // The button row at the bottom right of a dialog: "OK" (Command1, the default
     // button) runs onOk, "ｷｬﾝｾﾙ" (Command2) closes without change.
     QHBoxLayout* okCancelRow(const std::function<void()>& onOk);
+    // The layout of a dialog around a grid: the prompt above, the grid taking
+    // the height that is left, the okCancelRow below.
+    QVBoxLayout* layOutGridDialog(QWidget* prompt, QWidget* grid, const std::function<void()>& onOk);
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;

@@ -2,6 +2,8 @@
 // series with their roles and point labels, the same way for every control-chart window.
 #include "analysis/control/ControlChartFill.h"
 
+#include "common/NamedRows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -34,9 +36,7 @@ constexpr Kind kKinds[10] = {
 constexpr int kControlStatLines = statlines::kMean | statlines::kSigma;
 
 const Kind* findKind(const std::string& name) {
-    for (const Kind& k : kKinds)
-        if (name == k.name) return &k;
-    return nullptr;
+    return findNamedRow(kKinds, name);
 }
 
 double at(const std::vector<double>& v, std::size_t i, double fallback) {

@@ -17,13 +17,6 @@ namespace {
 
 using zel::px;
 
-// Twips of the panel: controls every 270 from the first one, 2000 wide.
-constexpr double kPanelStep = 270;
-constexpr double kPanelWidth = 2000;
-constexpr double kPanelTop = 120;
-// Where the panel stands before the first layout.
-constexpr double kDesignPanelLeft = 6345;
-
 // Object names of each chart's ten panel controls, top to bottom.
 const QStringList& panelNames(int chart) {
     static const QStringList first = {QStringLiteral("Label2"), QStringLiteral("Textpoint"),
@@ -60,7 +53,7 @@ ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartD
     }
     showLines();
     // The design before the first layout: the charts left of the panel.
-    const int chartWidth = px(kDesignPanelLeft - 300);
+    const int chartWidth = px(kPanelLeft - 300);
     const int chartHeight = count == 1 ? px(4000) : px(2400);
     for (int i = 0; i < count; ++i)
         chart(i)->setGeometry(px(120), px(120) + i * (chartHeight + px(80)), chartWidth, chartHeight);
@@ -105,9 +98,8 @@ void ControlChartWindow::buildPanel(int chart, const QStringList& names) {
         }
         w->setObjectName(names[k]);
         w->setFont(font);
-        const double height = k == 9 ? 330 : k % 2 == 0 ? 255 : 285;
-        w->setGeometry(px(kDesignPanelLeft), px(kPanelTop + k * kPanelStep), px(kPanelWidth), px(height));
-        addPanelControl(w);
+        const double height = k == 9 ? kKindListHeight : k % 2 == 0 ? kCaptionHeight : kReadoutHeight;
+        placePanelControl(w, kPanelTop + k * kPanelStep, height);
         panel.column.append(w);
     }
     m_panels.append(panel);

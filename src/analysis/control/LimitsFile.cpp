@@ -3,6 +3,7 @@
 #include "analysis/control/LimitsFile.h"
 
 #include "common/Cp932.h"
+#include "common/FileMessages.h"
 #include "common/NumberText.h"
 #include "dataset/DatasetFile.h"
 
@@ -15,11 +16,6 @@
 
 namespace zel {
 namespace {
-
-constexpr const char* kMsgMissing = "ファイルが見つかりません。";
-constexpr const char* kMsgEof = "ファイルの終わり以降を読み込もうとしました。";
-constexpr const char* kMsgType = "型が一致しません。";
-constexpr const char* kMsgWrite = "ファイルを保存できませんでした。";
 
 // Line 1 holds a path; the number lines hold one short number each. Longer
 // lines are not a limits file, and nothing past these caps is ever looked at.

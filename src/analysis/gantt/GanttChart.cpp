@@ -5,27 +5,10 @@
 #include "dataset/DatasetFile.h"
 
 #include <cstdint>
-#include <utility>
 
 namespace zel {
 
 namespace {
-
-bool shapeFits(std::int64_t series, std::int64_t points) {
-    return series >= 1 && series <= ChartModel::kMaxCount && points >= 1 && points <= ChartModel::kMaxCount &&
-           series * points <= ChartModel::kMaxCells;
-}
-
-// A new shape through 1 x 1, so that no step on the way holds more cells than
-// the chart allows (the values are cleared anyway).
-void reshape(ChartModel& model, int series, int points) {
-    model.setPointCount(1);
-    model.setSeriesCount(1);
-    model.setSeriesCount(series);
-    model.setPointCount(points);
-    model.setCurrentSeries(1);
-    model.setCurrentPoint(1);
-}
 
 // value(k, p) of the set, 1-based; value(0, p) is 0.
 double valueAt(const AnalysisSet& set, int series, int point) {
@@ -49,18 +32,7 @@ Status storeProjectNames(Dataset& data, const std::vector<std::string>& names) {
     const int n = data.sampleCount();
     if (static_cast<std::int64_t>(names.size()) != n)
         return Status::invalidArgument("プロジェクトの数がデータ数と合いません。");
-    std::vector<std::string> old(names.size());
-    for (int i = 1; i <= n; ++i) {
-        const auto k = static_cast<std::size_t>(i - 1);
-        old[k] = data.label(i);
-        data.setLabel(i, names[k]);
-    }
-    if (!data.exists()) return Status::ok();
-    const Status written = writeNamesFile(data, data.namesPath);
-    if (written.code() == StatusCode::InvalidArgument)
-        for (int i = 1; i <= n; ++i)
-            data.setLabel(i, std::move(old[static_cast<std::size_t>(i - 1)]));
-    return written;
+    return storeNameTexts(data, NameTexts::DataLabels, names);
 }
 
 AnalysisSet ganttAnalysisSet(const Dataset& data) {
@@ -86,12 +58,13 @@ AnalysisSet ganttAnalysisSet(const Dataset& data) {
 
 bool fillGanttChart(ChartModel& model, const AnalysisSet& set, GanttKind kind, bool showLegend) {
     const int k = set.seriesCount, n = set.n;
-    if (k < 2 || n < 1 || !shapeFits(k, n) || static_cast<int>(set.values.size()) != k) return false;
+    if (k < 2 || n < 1 || !ChartModel::shapeFits(k, n) || static_cast<int>(set.values.size()) != k)
+        return false;
     model.redrawReset(model.viewAngles());
     model.clearArray(clearcodes::kValues);
     model.clearArray(clearcodes::kXPositions);
     model.clearArray(clearcodes::kExtras);
-    reshape(model, k, n);
+    model.setFreshShape(k, n);
     // The raw times, not differences: the chart moves on to the next series
     // after the last point of one.
     for (int s = 1; s <= k; ++s)
@@ -136,7 +109,7 @@ std::vector<NegativeTask> negativeTasks(const AnalysisSet& set) {
 
 std::string projectName(const AnalysisSet& set, int point) {
     const std::string& label = set.labels[static_cast<std::size_t>(point - 1)];
-    return label.empty() ? "NO." + std::to_string(point) : label;
+    return label.empty() ? rowHeading(point) : label;
 }
 
 std::string negativeTaskList(const AnalysisSet& set) {

@@ -35,8 +35,7 @@ void drawGantt(ChartModel& m, GanttKind kind) {
     // gantol's OK (the names as typed stay the labels) and gantog's redraw.
     const zel::AnalysisSet set = zel::ganttAnalysisSet(schedule());
     if (!zel::fillGanttChart(m, set, kind, true)) return;
-    zel::TitleTable titles;
-    finishGalleryChart(m, titles, AnalysisId::Gantt);
+    finishGalleryChart(m, AnalysisId::Gantt);
 }
 
 } // namespace

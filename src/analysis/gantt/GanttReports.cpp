@@ -34,9 +34,9 @@ Result<ReportOutput> gantt(const ReportRequest& request) {
     if (!kind) return kind.status();
     const AnalysisSet set = ganttAnalysisSet(request.data);
     ReportOutput out;
-    ChartModel& model = out.charts.emplace_back();
-    if (!fillGanttChart(model, set, kind.value(), true))
-        return Status::invalidArgument("グラフを作成できません。");
+    const Status drawn = addReportChart(
+        out, [&](ChartModel& model) { return fillGanttChart(model, set, kind.value(), true); });
+    if (!drawn) return drawn;
     out.summary = ganttSummary(set);
     return out;
 }

@@ -10,22 +10,10 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 
 namespace {
-
-using zel::px;
-
-// Twips of the panel column: a caption and its box every 270, 2000 wide.
-constexpr double kPanelTop = 120;
-constexpr double kPanelStep = 270;
-constexpr double kPanelWidth = 2000;
-// The kind list is taller than a value box: the fields start below it.
-constexpr double kFieldsTop = kPanelTop + 2 * kPanelStep + 120;
-// Where the panel stands before the first layout.
-constexpr double kDesignPanelLeft = 6345;
 
 const GraphWindowSpec kDesign{
     .window = zel::WindowId::gantog,
@@ -46,40 +34,21 @@ QString text(const std::string& s) {
 } // namespace
 
 gantog::gantog(MainContext& context, QWidget* parent) : GraphWindow(context, kDesign, parent) {
-    int row = 0;
-    const auto place = [&](QWidget* w, double top, double height) {
-        w->setGeometry(px(kDesignPanelLeft), px(top), px(kPanelWidth), px(height));
-        addPanelControl(w);
-    };
-    auto* kindLabel = new QLabel(kindLabelText(), client());
-    kindLabel->setObjectName(QStringLiteral("Label6"));
-    place(kindLabel, kPanelTop, 255);
-    m_kinds = new QComboBox(client());
-    m_kinds->setObjectName(QStringLiteral("graphs"));
+    QStringList kinds;
     for (const std::string& k : zel::ganttKindList())
-        m_kinds->addItem(text(k));
-    m_kinds->setCurrentText(QString::fromUtf8(zel::kGanttPlainKind));
-    place(m_kinds, kPanelTop + kPanelStep, 330);
-
-    const auto field = [&](const QString& caption, const QString& name) {
-        auto* label = new QLabel(caption, client());
-        label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
-        place(label, kFieldsTop + 2 * row * kPanelStep, 255);
-        QLineEdit* box = addReadout(name);
-        place(box, kFieldsTop + (2 * row + 1) * kPanelStep, 285);
-        ++row;
-        return box;
-    };
-    m_task = field(taskLabelText(), QStringLiteral("Textset"));
-    m_start = field(startLabelText(), QStringLiteral("Textpoint"));
-    m_end = field(endLabelText(), QStringLiteral("Text1"));
-    m_duration = field(durationLabelText(), QStringLiteral("Text2"));
-    m_project = field(projectLabelText(), QStringLiteral("Text3"));
-    m_backwards = field(backwardsLabelText(), QStringLiteral("Text4"));
+        kinds << text(k);
+    m_kinds = addKindList(kindLabelText(), QStringLiteral("Label6"), kinds,
+                          QString::fromUtf8(zel::kGanttPlainKind));
+    m_task = addReadoutField(0, taskLabelText(), QStringLiteral("Textset"));
+    m_start = addReadoutField(1, startLabelText(), QStringLiteral("Textpoint"));
+    m_end = addReadoutField(2, endLabelText(), QStringLiteral("Text1"));
+    m_duration = addReadoutField(3, durationLabelText(), QStringLiteral("Text2"));
+    m_project = addReadoutField(4, projectLabelText(), QStringLiteral("Text3"));
+    m_backwards = addReadoutField(5, backwardsLabelText(), QStringLiteral("Text4"));
 
     buildMenus();
+    placeSingleChart();
     ChartView* view = chart(0);
-    view->setGeometry(px(100), px(100), px(kDesignPanelLeft - 300), px(4000));
     view->model().setHitReporting(1);
     connect(view, &ChartView::HotHit, this, &gantog::onHit);
     connect(m_kinds, &QComboBox::currentIndexChanged, this, [this] { redrawChart(0); });

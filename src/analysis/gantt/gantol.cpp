@@ -4,16 +4,14 @@
 #include "analysis/AnalysisLaunch.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/gantt/GanttChart.h"
-#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
-#include <QColor>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include <string>
 #include <vector>
@@ -22,18 +20,6 @@ namespace {
 
 constexpr double kRowHeadingChars = 8.0;
 constexpr double kNameChars = 24.0;
-const QColor kUsedRow(255, 255, 255);
-const QColor kMaskedRow(255, 255, 0);
-
-void colourRows(DataGrid* grid, int row1, int row2, const QColor& color) {
-    grid->setCurrentCol(1);
-    grid->setCurrentRow(row1);
-    grid->setBlockCol2(1);
-    grid->setBlockRow2(row2);
-    grid->setBlockMode(true);
-    grid->setBackColor(color);
-    grid->setBlockMode(false);
-}
 
 } // namespace
 
@@ -56,24 +42,18 @@ gantol::gantol(MainContext& context, QWidget* parent)
     m_grid->setText(0, 0, cornerText());
     m_grid->setText(1, 0, headingText());
     for (int r = 1; r <= n; ++r) {
-        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        m_grid->setText(0, r, rowHeadingText(r));
         m_grid->setText(1, r, QString::fromStdString(ds.label(r)));
     }
     m_grid->setColumnWidthAt(0, kRowHeadingChars);
     m_grid->setColumnWidthAt(1, kNameChars);
     if (n > 0) {
-        colourRows(m_grid, 1, n, kUsedRow);
-        for (int i = 1; i <= n; ++i)
-            if (ds.mask(i) != 0) colourRows(m_grid, i, i, kMaskedRow);
+        colourSampleRows(*m_grid, ds, 1);
         m_grid->setCurrentCol(1);
         m_grid->setCurrentRow(1);
     }
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    layOutGridDialog(prompt, m_grid, [this] { onOk(); });
     resize(420, 420);
 }
 

@@ -2,6 +2,8 @@
 // and, for the mean kinds, the numeric class axis with the mean markers.
 #include "analysis/histogram/HistogramFill.h"
 
+#include "common/NamedRows.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -115,9 +117,7 @@ const std::array<HistogramKind, kHistogramKindCount>& histogramKinds() {
 }
 
 const HistogramKind* findHistogramKind(std::string_view name) {
-    for (const HistogramKind& k : kKinds)
-        if (k.name == name) return &k;
-    return nullptr;
+    return findNamedRow(kKinds, name);
 }
 
 std::string_view initialHistogramKind(int seriesCount) {

@@ -31,24 +31,17 @@ namespace {
 // 100 each from three machines whose settings differ a little.
 const zel::Dataset& shafts() {
     static const zel::Dataset ds = [] {
-        const std::vector<double> v = galleryMeasurements(100, 10.000, 0.014, 20240611, 0.001);
-        std::vector<std::vector<double>> rows;
-        for (double x : v)
-            rows.push_back({x});
-        return galleryDataset(rows, {"軸径(mm)"});
+        return galleryColumns({galleryMeasurements(100, 10.000, 0.014, 20240611, 0.001)}, {"軸径(mm)"});
     }();
     return ds;
 }
 
 const zel::Dataset& machines() {
     static const zel::Dataset ds = [] {
-        const std::vector<double> m1 = galleryMeasurements(100, 10.000, 0.011, 31, 0.001);
-        const std::vector<double> m2 = galleryMeasurements(100, 10.009, 0.013, 32, 0.001);
-        const std::vector<double> m3 = galleryMeasurements(100, 9.991, 0.012, 33, 0.001);
-        std::vector<std::vector<double>> rows;
-        for (std::size_t i = 0; i < m1.size(); ++i)
-            rows.push_back({m1[i], m2[i], m3[i]});
-        return galleryDataset(rows, {"1号機", "2号機", "3号機"});
+        return galleryColumns({galleryMeasurements(100, 10.000, 0.011, 31, 0.001),
+                               galleryMeasurements(100, 10.009, 0.013, 32, 0.001),
+                               galleryMeasurements(100, 9.991, 0.012, 33, 0.001)},
+                              {"1号機", "2号機", "3号機"});
     }();
     return ds;
 }
@@ -58,23 +51,14 @@ const zel::Dataset& machines() {
 // named after their lines.
 const zel::Dataset& lines() {
     static const zel::Dataset ds = [] {
-        const char* names[] = {"Aライン", "Bライン", "Cライン"};
         const double means[] = {10.000, 10.012, 9.994};
         const double sds[] = {0.010, 0.012, 0.016};
         std::vector<std::vector<double>> values;
         for (int line = 0; line < 3; ++line)
             values.push_back(
                 galleryMeasurements(40, means[line], sds[line], 41 + static_cast<unsigned>(line), 0.001));
-        // The lines deliver in turn, each a few shafts at a time.
-        std::vector<std::vector<double>> rows;
-        std::vector<std::string> labels;
-        std::size_t next[3] = {0, 0, 0};
-        for (int i = 0; i < 120; ++i) {
-            const std::size_t line = static_cast<std::size_t>((i / 4) % 3);
-            rows.push_back({static_cast<double>(line + 1), values[line][next[line]++]});
-            labels.emplace_back(names[line]);
-        }
-        return galleryDataset(rows, {"ライン", "軸径(mm)"}, labels);
+        // The lines deliver in turn, four shafts at a time.
+        return galleryStrata(values, {"Aライン", "Bライン", "Cライン"}, 4, "ライン", "軸径(mm)");
     }();
     return ds;
 }
@@ -123,10 +107,9 @@ void drawHistogram(ChartModel& m, const AnalysisSet& set, const ClassLimits& lim
     input.kind = kind;
     m.redrawReset(m.viewAngles());
     if (!zel::fillHistogram(m, *table, zel::classLabelTexts(*table, kDecimals), look.flags, input)) return;
-    zel::TitleTable titles;
     zel::TitleContext context;
     context.variableNames = {zel::histogramBottomTitle(*table, input)};
-    finishGalleryChart(m, titles, look.analysis, context, look.view);
+    finishGalleryChart(m, look.analysis, context, look.view);
 }
 
 // The classification dialog with the classes outside the tolerance 10.00 ± 0.03 checked.

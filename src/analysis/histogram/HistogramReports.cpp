@@ -125,10 +125,10 @@ Result<ReportOutput> histogramOf(const AnalysisSet& series, const ReportSettings
     out.tables.push_back({WindowId::dobun, frequencyTable(table), given.decimals});
     HistogramInput input;
     input.kind = given.kind.value_or(std::string(initialHistogramKind(table.seriesCount())));
-    ChartModel& model = out.charts.emplace_back();
-    model.redrawReset(model.viewAngles());
-    if (!fillHistogram(model, table, classLabelTexts(table, given.decimals), {}, input))
-        return Status::invalidArgument("グラフを作成できません。");
+    const Status drawn = addReportChart(out, [&](ChartModel& model) {
+        return fillHistogram(model, table, classLabelTexts(table, given.decimals), {}, input);
+    });
+    if (!drawn) return drawn;
     out.titleContext.variableNames = {histogramBottomTitle(table, input)};
     out.summary = summaryText(table);
     return out;

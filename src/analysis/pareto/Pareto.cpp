@@ -15,7 +15,6 @@ namespace {
 constexpr const char* kHeadings[] = {"項目no.", "項　目", "データ", "％", "累積％"};
 // Widths in characters, the heading column first.
 constexpr int kWidths[] = {8, 22, 10, 10, 10};
-constexpr const char* kRowPrefix = "NO.";
 constexpr int kNameColumn = 1;
 constexpr int kValueColumn = 2;
 constexpr int kPercentColumn = 3;
@@ -114,7 +113,7 @@ ResultTable paretoTable(const ParetoItems& items) {
     }
     for (int r = 1; r <= n; ++r) {
         const auto i = static_cast<std::size_t>(r - 1);
-        t.rowHeadings[static_cast<std::size_t>(r)] = kRowPrefix + std::to_string(r);
+        t.rowHeadings[static_cast<std::size_t>(r)] = rowHeading(r);
         t.setText(r, kNameColumn, items.names[i]);
         // A plain cell: the value as its general number text.
         t.setText(r, kValueColumn, generalNumberText(items.values[i]));

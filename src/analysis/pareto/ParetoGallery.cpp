@@ -29,8 +29,7 @@ void drawDefects(zel::ChartModel& m) {
     const zel::ParetoItems items = zel::keepTopItems(zel::rankParetoItems(set.value()), kKept);
     m.redrawReset(m.viewAngles());
     if (!zel::fillParetoChart(m, items)) return;
-    zel::TitleTable titles;
-    finishGalleryChart(m, titles, zel::AnalysisId::Pareto);
+    finishGalleryChart(m, zel::AnalysisId::Pareto);
 }
 
 } // namespace

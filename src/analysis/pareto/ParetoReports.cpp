@@ -63,9 +63,9 @@ Result<ReportOutput> pareto(const ReportRequest& request) {
 
     ReportOutput out;
     out.tables.push_back({WindowId::pareko, paretoTable(ranked), kParetoPercentDecimals});
-    ChartModel& model = out.charts.emplace_back();
-    model.redrawReset(model.viewAngles());
-    if (!fillParetoChart(model, drawn)) return Status::invalidArgument("グラフを作成できません。");
+    const Status chart =
+        addReportChart(out, [&](ChartModel& model) { return fillParetoChart(model, drawn); });
+    if (!chart) return chart;
     out.summary = summaryText(drawn);
     return out;
 }

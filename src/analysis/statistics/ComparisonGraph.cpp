@@ -22,22 +22,6 @@ struct Extent {
     }
 };
 
-bool shapeFits(std::int64_t series, std::int64_t points) {
-    return series >= 1 && series <= ChartModel::kMaxCount && points >= 1 && points <= ChartModel::kMaxCount &&
-           series * points <= ChartModel::kMaxCells;
-}
-
-// A new shape through 1 x 1, so that no step on the way holds more cells than
-// the chart allows (the values are cleared anyway).
-void reshape(ChartModel& model, int series, int points) {
-    model.setPointCount(1);
-    model.setSeriesCount(1);
-    model.setSeriesCount(series);
-    model.setPointCount(points);
-    model.setCurrentSeries(1);
-    model.setCurrentPoint(1);
-}
-
 void setFixedValueAxis(ChartModel& model, const ValueAxis& axis) {
     model.setYAxisScale(axisscales::kFixed);
     model.setYAxisMax(axis.top);
@@ -150,17 +134,19 @@ bool fillComparisonChart(ChartModel& model, const ComparisonSource& source, Comp
     switch (kind) {
     case ComparisonKind::Statistics:
         figures = statisticsFigures(source);
-        if (!shapeFits(kFigureSets, static_cast<std::int64_t>(figures.figures.size()))) return false;
+        if (!ChartModel::shapeFits(kFigureSets, static_cast<std::int64_t>(figures.figures.size())))
+            return false;
         break;
     case ComparisonKind::RawData:
         if (source.stratified) return false;
         raw = rawDataPlot(source);
-        if (!shapeFits(raw.seriesCount, raw.pointCount)) return false;
+        if (!ChartModel::shapeFits(raw.seriesCount, raw.pointCount)) return false;
         break;
     case ComparisonKind::StratifiedData:
         if (!source.stratified) return false;
         strat = stratifiedDataPlot(source);
-        if (!shapeFits(1, static_cast<std::int64_t>(strat.values.size())) || strat.positions < 1) return false;
+        if (!ChartModel::shapeFits(1, static_cast<std::int64_t>(strat.values.size())) || strat.positions < 1)
+            return false;
         break;
     }
 
@@ -173,7 +159,7 @@ bool fillComparisonChart(ChartModel& model, const ComparisonSource& source, Comp
     switch (kind) {
     case ComparisonKind::Statistics: {
         const int points = static_cast<int>(figures.figures.size());
-        reshape(model, kFigureSets, points);
+        model.setFreshShape(kFigureSets, points);
         for (int set = 0; set < kFigureSets; ++set)
             for (const FigureSets& f : figures.figures)
                 model.setPointValue(f[static_cast<std::size_t>(set)]);
@@ -186,7 +172,7 @@ bool fillComparisonChart(ChartModel& model, const ComparisonSource& source, Comp
         break;
     }
     case ComparisonKind::RawData: {
-        reshape(model, raw.seriesCount, raw.pointCount);
+        model.setFreshShape(raw.seriesCount, raw.pointCount);
         for (double v : raw.values)
             model.setPointValue(v);
         setFixedValueAxis(model, raw.axis);
@@ -202,7 +188,7 @@ bool fillComparisonChart(ChartModel& model, const ComparisonSource& source, Comp
         model.setChartType(static_cast<int>(ChartType::Scatter));
         model.setChartStyle(chartstyles::kScatterMarkers);
         model.setStatLines(0);
-        reshape(model, 1, n);
+        model.setFreshShape(1, n);
         for (int i = 1; i <= n; ++i) {
             model.setCurrentPoint(i);
             model.setPointXPos(strat.xPositions[static_cast<std::size_t>(i - 1)]);

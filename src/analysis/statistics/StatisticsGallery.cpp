@@ -26,11 +26,7 @@ const zel::Dataset& furnaces() {
         for (std::size_t k = 0; k < 5; ++k)
             columns.push_back(galleryMeasurements(30, means[k], sds[k], 70 + static_cast<unsigned>(k), 0.1));
         columns[4][17] = 47.9;
-        std::vector<std::vector<double>> rows(30);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            for (const std::vector<double>& c : columns)
-                rows[i].push_back(c[i]);
-        return galleryDataset(rows, {"1号炉", "2号炉", "3号炉", "4号炉", "5号炉"});
+        return galleryColumns(columns, {"1号炉", "2号炉", "3号炉", "4号炉", "5号炉"});
     }();
     return ds;
 }
@@ -39,22 +35,13 @@ const zel::Dataset& furnaces() {
 // pin's data label names its shift, so the strata are named after the shifts.
 const zel::Dataset& shifts() {
     static const zel::Dataset ds = [] {
-        const char* names[] = {"1直", "2直", "3直"};
         const double means[] = {52.4, 52.0, 50.9};
         const double sds[] = {0.7, 0.9, 1.3};
         std::vector<std::vector<double>> values;
         for (std::size_t s = 0; s < 3; ++s)
             values.push_back(galleryMeasurements(20, means[s], sds[s], 90 + static_cast<unsigned>(s), 0.1));
         // The shifts take turns, five pins each.
-        std::vector<std::vector<double>> rows;
-        std::vector<std::string> labels;
-        std::size_t next[3] = {0, 0, 0};
-        for (int i = 0; i < 60; ++i) {
-            const std::size_t s = static_cast<std::size_t>((i / 5) % 3);
-            rows.push_back({static_cast<double>(s + 1), values[s][next[s]++]});
-            labels.emplace_back(names[s]);
-        }
-        return galleryDataset(rows, {"直", "硬度(HRC)"}, labels);
+        return galleryStrata(values, {"1直", "2直", "3直"}, 5, "直", "硬度(HRC)");
     }();
     return ds;
 }
@@ -72,8 +59,7 @@ ComparisonSource byStratum() {
 void drawComparison(ChartModel& m, const ComparisonSource& source, ComparisonKind kind, AnalysisId analysis) {
     m.redrawReset(m.viewAngles());
     if (!zel::fillComparisonChart(m, source, kind)) return;
-    zel::TitleTable titles;
-    finishGalleryChart(m, titles, analysis);
+    finishGalleryChart(m, analysis);
 }
 
 } // namespace

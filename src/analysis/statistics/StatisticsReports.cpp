@@ -63,9 +63,9 @@ Result<ReportOutput> output(WindowId tableWindow, ResultTable table, const Compa
                             ComparisonKind kind) {
     ReportOutput out;
     out.tables.push_back({tableWindow, withWholeCounts(std::move(table)), kStatisticsDecimals});
-    ChartModel& model = out.charts.emplace_back();
-    model.redrawReset(model.viewAngles());
-    if (!fillComparisonChart(model, source, kind)) return Status::invalidArgument("グラフを作成できません。");
+    const Status drawn =
+        addReportChart(out, [&](ChartModel& model) { return fillComparisonChart(model, source, kind); });
+    if (!drawn) return drawn;
     out.summary = summaryText(source);
     return out;
 }

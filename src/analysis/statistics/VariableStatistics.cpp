@@ -1,6 +1,8 @@
 // The figures of the statistics tables and the tables hakoh and hakohso show.
 #include "analysis/statistics/VariableStatistics.h"
 
+#include "common/NumberText.h"
+
 #include <numeric>
 
 namespace zel {
@@ -96,7 +98,7 @@ ResultTable variableStatisticsTable(const VariableStatistics& stats) {
     rows.reserve(stats.figures.size());
     for (std::size_t k = 0; k < stats.figures.size(); ++k) {
         const std::string name = k < stats.set.names.size() ? stats.set.names[k] : std::string();
-        rows.push_back({"NO." + std::to_string(k + 1), name, stats.figures[k]});
+        rows.push_back({rowHeading(static_cast<int>(k) + 1), name, stats.figures[k]});
     }
     return statisticsTable(kVariableNumberHeading, kVariableHeadingWidth, rows);
 }

@@ -9,21 +9,9 @@
 #include "windowkit/Workspace.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
-
-using zel::px;
-
-// Twips of the panel column: a caption and its box every 270, 2000 wide.
-constexpr double kPanelTop = 120;
-constexpr double kPanelStep = 270;
-constexpr double kPanelWidth = 2000;
-// The kind list is taller than a value box: the fields start below it.
-constexpr double kFieldsTop = kPanelTop + 2 * kPanelStep + 120;
-// Where the panel stands before the first layout.
-constexpr double kDesignPanelLeft = 6345;
 
 // The window's names and captions.
 const GraphWindowSpec kDesign{
@@ -47,30 +35,21 @@ QString text(const std::string& s) {
 hakohg::hakohg(MainContext& context, QWidget* parent)
     : GraphWindow(context, kDesign, parent),
       m_stratified(analysis() == zel::AnalysisId::StratifiedStatistics) {
-    auto* kindLabel = new QLabel(kindLabelText(), client());
-    kindLabel->setObjectName(QStringLiteral("Label8"));
-    kindLabel->setGeometry(px(kDesignPanelLeft), px(kPanelTop), px(kPanelWidth), px(255));
-    addPanelControl(kindLabel);
-    m_kinds = new QComboBox(client());
-    m_kinds->setObjectName(QStringLiteral("graphs"));
-    m_kinds->setEditable(false);
+    QStringList kinds;
     for (const std::string& kind : zel::comparisonKindList(m_stratified))
-        m_kinds->addItem(text(kind));
-    m_kinds->setCurrentText(QString::fromUtf8(zel::kStatisticsFigureKind));
-    m_kinds->setGeometry(px(kDesignPanelLeft), px(kPanelTop + kPanelStep), px(kPanelWidth), px(330));
-    addPanelControl(m_kinds);
-    m_panelRow = 0;
+        kinds << text(kind);
+    m_kinds = addKindList(kindLabelText(), QStringLiteral("Label8"), kinds,
+                          QString::fromUtf8(zel::kStatisticsFigureKind));
+    m_set = addReadoutField(0, setLabelText(), QStringLiteral("Textset"));
+    m_max = addReadoutField(1, maxLabelText(), QStringLiteral("maxtxt"));
+    m_min = addReadoutField(2, minLabelText(), QStringLiteral("mintxt"));
+    m_mean = addReadoutField(3, meanLabelText(), QStringLiteral("Text1"));
+    m_variance = addReadoutField(4, varianceLabelText(), QStringLiteral("Text2"));
+    m_sd = addReadoutField(5, sdLabelText(), QStringLiteral("Text3"));
+    m_count = addReadoutField(6, countLabelText(), QStringLiteral("Text4"));
 
-    addField(setLabelText(), m_set, QStringLiteral("Textset"));
-    addField(maxLabelText(), m_max, QStringLiteral("maxtxt"));
-    addField(minLabelText(), m_min, QStringLiteral("mintxt"));
-    addField(meanLabelText(), m_mean, QStringLiteral("Text1"));
-    addField(varianceLabelText(), m_variance, QStringLiteral("Text2"));
-    addField(sdLabelText(), m_sd, QStringLiteral("Text3"));
-    addField(countLabelText(), m_count, QStringLiteral("Text4"));
-
+    placeSingleChart();
     ChartView* view = chart(0);
-    view->setGeometry(px(100), px(100), px(kDesignPanelLeft - 300), px(4000));
     view->model().setHitReporting(1);
     connect(view, &ChartView::HotHit, this, [this](int, int point) { pointClicked(point); });
     connect(m_kinds, &QComboBox::currentIndexChanged, this, [this] { redrawChart(0); });
@@ -78,19 +57,6 @@ hakohg::hakohg(MainContext& context, QWidget* parent)
     // The fields show the chart's current set: series 1.
     m_source = readSource();
     showReadout(1);
-}
-
-void hakohg::addField(const QString& caption, QLineEdit*& box, const QString& name) {
-    auto* label = new QLabel(caption, client());
-    label->setObjectName(QStringLiteral("Label%1").arg(m_panelRow / 2 + 1));
-    label->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth),
-                       px(255));
-    addPanelControl(label);
-    ++m_panelRow;
-    box = addReadout(name);
-    box->setGeometry(px(kDesignPanelLeft), px(kFieldsTop + m_panelRow * kPanelStep), px(kPanelWidth),
-                     px(285));
-    ++m_panelRow;
 }
 
 zel::ComparisonKind hakohg::kind() const {

@@ -37,7 +37,6 @@ class hakohg : public GraphWindow {
     std::optional<ChartFill> chartFill(int index) override;
 
   private:
-    void addField(const QString& caption, QLineEdit*& box, const QString& name);
     zel::ComparisonSource readSource() const;
     void showReadout(int series);
 
@@ -51,7 +50,6 @@ class hakohg : public GraphWindow {
     QLineEdit* m_variance = nullptr;
     QLineEdit* m_sd = nullptr;
     QLineEdit* m_count = nullptr;
-    int m_panelRow = 0;
 };
 
 // Opens hakohg for the current analysis: by variable from the workspace's

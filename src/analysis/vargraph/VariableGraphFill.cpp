@@ -1,6 +1,8 @@
 // The variable graph window's kind table and its fill.
 #include "analysis/vargraph/VariableGraphFill.h"
 
+#include "common/NamedRows.h"
+
 #include <algorithm>
 
 namespace zel {
@@ -93,9 +95,7 @@ const std::array<VariableGraphKind, kVariableGraphKindCount>& variableGraphKinds
 }
 
 const VariableGraphKind* findVariableGraphKind(std::string_view name) {
-    for (const VariableGraphKind& k : kKinds)
-        if (k.name == name) return &k;
-    return nullptr;
+    return findNamedRow(kKinds, name);
 }
 
 std::vector<std::string_view> variableGraphKindList(int seriesCount, bool paretoAnalysis) {

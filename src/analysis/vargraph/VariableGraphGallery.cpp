@@ -18,17 +18,16 @@ namespace {
 // labels are the dates.
 const zel::Dataset& output() {
     static const zel::Dataset ds = [] {
-        const std::vector<double> a = galleryMeasurements(20, 120, 6, 71, 1);
-        const std::vector<double> b = galleryMeasurements(20, 105, 8, 72, 1);
-        const std::vector<double> c = galleryMeasurements(20, 90, 5, 73, 1);
-        std::vector<std::vector<double>> rows;
+        std::vector<double> a = galleryMeasurements(20, 120, 6, 71, 1);
         std::vector<std::string> labels;
         for (std::size_t i = 0; i < a.size(); ++i) {
             // A slow rise on line A over the month.
-            rows.push_back({a[i] + static_cast<double>(i) * 0.6, b[i], c[i]});
+            a[i] += static_cast<double>(i) * 0.6;
             labels.push_back("6/" + std::to_string(i + 3));
         }
-        return galleryDataset(rows, {"Aライン", "Bライン", "Cライン"}, labels);
+        return galleryColumns(
+            {a, galleryMeasurements(20, 105, 8, 72, 1), galleryMeasurements(20, 90, 5, 73, 1)},
+            {"Aライン", "Bライン", "Cライン"}, labels);
     }();
     return ds;
 }
@@ -42,10 +41,9 @@ AnalysisSet analysisSet(const std::vector<int>& positions) {
 void drawVariableGraph(ChartModel& m, const AnalysisSet& set, const zel::VariableGraphInput& input) {
     m.redrawReset(m.viewAngles());
     if (!zel::fillVariableGraph(m, set, {}, input)) return;
-    zel::TitleTable titles;
     zel::TitleContext context;
     context.variableNames = {zel::variableGraphBottomTitle(set, input)};
-    finishGalleryChart(m, titles, zel::AnalysisId::VariableGraph, context);
+    finishGalleryChart(m, zel::AnalysisId::VariableGraph, context);
 }
 
 zel::VariableGraphInput kind(const char* name) {

@@ -105,9 +105,9 @@ Result<ReportOutput> variableGraph(const ReportRequest& request) {
     input.switches = switchesOf(given.statLines);
     if (given.upper && given.lower) input.entered = EnteredLimits{*given.upper, *given.lower, false};
     ReportOutput out;
-    ChartModel& model = out.charts.emplace_back();
-    model.redrawReset(model.viewAngles());
-    if (!fillVariableGraph(model, set, {}, input)) return Status::invalidArgument("グラフを作成できません。");
+    const Status drawn = addReportChart(
+        out, [&](ChartModel& model) { return fillVariableGraph(model, set, {}, input).has_value(); });
+    if (!drawn) return drawn;
     out.titleContext.variableNames = {variableGraphBottomTitle(set, input)};
     out.summary = summaryText(set, given.kind);
     return out;

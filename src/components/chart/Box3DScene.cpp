@@ -60,14 +60,7 @@ std::vector<QString> box3DSeriesLabels(const zel::ChartModel& model) {
 }
 
 zel::AxisScale box3DValueScale(const zel::ChartModel& model, double lo, double hi) {
-    const zel::AxisSettings& a = model.leftAxis();
-    zel::AxisRequest req;
-    req.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
-    req.fixedMin = a.min;
-    req.fixedMax = a.max;
-    req.ticks = a.ticks;
-    req.targetIntervals = 5;
-    return zel::computeAxis(lo, hi, req);
+    return zel::computeAxis(lo, hi, zel::axisRequest(model.leftAxis(), kBoxAxisIntervals));
 }
 
 Box3DAxis Box3DAxis::numeric(const zel::AxisScale& scale) {

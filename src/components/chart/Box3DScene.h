@@ -49,6 +49,8 @@ struct Box3DFill {
 // texts, else the series numbers; none for a lone series without a legend text).
 std::vector<QString> box3DCategoryLabels(const zel::ChartModel& model);
 std::vector<QString> box3DSeriesLabels(const zel::ChartModel& model);
+// The intervals an automatic axis of the box aims at.
+constexpr int kBoxAxisIntervals = 5;
 // The value axis over [lo, hi] as the model's Y axis settings ask (left axis).
 zel::AxisScale box3DValueScale(const zel::ChartModel& model, double lo, double hi);
 

@@ -103,12 +103,9 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
         lo = 0;
         hi = 1;
     }
-    const auto& a = m.leftAxis();
-    zel::AxisRequest r;
-    r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
-    r.fixedMin = a.min;
-    r.fixedMax = a.max;
-    r.ticks = a.ticks;
+    const double spacing = (m_horizontal ? 90.0 : 40.0) * m_unit;
+    const int intervals = std::clamp(static_cast<int>(length / spacing), 2, 10);
+    zel::AxisRequest r = zel::axisRequest(m.leftAxis(), intervals);
     r.logarithmic = m.chartType() == ChartType::Logarithmic;
     // Reset switch one holds the automatic range of an earlier draw.
     if (r.mode != zel::AxisMode::Fixed && !r.logarithmic && m.resetSwitchOne() == 1 &&
@@ -118,8 +115,6 @@ zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) co
         r.fixedMax = m.heldMax();
         r.ticks = 0;
     }
-    const double spacing = (m_horizontal ? 90.0 : 40.0) * m_unit;
-    r.targetIntervals = std::clamp(static_cast<int>(length / spacing), 2, 10);
     return zel::computeAxis(lo, hi, r);
 }
 
@@ -231,13 +226,8 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
             lo = 0;
             hi = 1;
         }
-        zel::AxisRequest r;
-        r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
-        r.fixedMin = a.min;
-        r.fixedMax = a.max;
-        r.ticks = a.ticks;
-        r.targetIntervals = std::clamp(static_cast<int>(inner.height() * 0.8 / (40 * u)), 2, 10);
-        m_right = zel::computeAxis(lo, hi, r);
+        const int intervals = std::clamp(static_cast<int>(inner.height() * 0.8 / (40 * u)), 2, 10);
+        m_right = zel::computeAxis(lo, hi, zel::axisRequest(a, intervals));
     }
 
     if (m_numericX) {
@@ -268,14 +258,8 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
             lo = 0;
             hi = 1;
         }
-        const auto& a = m.xAxis();
-        zel::AxisRequest r;
-        r.mode = static_cast<zel::AxisMode>(std::clamp(a.scale, 0, 2));
-        r.fixedMin = a.min;
-        r.fixedMax = a.max;
-        r.ticks = a.ticks;
-        r.targetIntervals = std::clamp(static_cast<int>(inner.width() / (90 * u)), 2, 10);
-        m_x = zel::computeAxis(lo, hi, r);
+        const int intervals = std::clamp(static_cast<int>(inner.width() / (90 * u)), 2, 10);
+        m_x = zel::computeAxis(lo, hi, zel::axisRequest(m.xAxis(), intervals));
     }
 
     // Side widths and bottom depth; a side is never narrower than its shared inset.

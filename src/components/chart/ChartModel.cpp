@@ -83,9 +83,13 @@ bool ChartModel::setSeriesRole(int series, SeriesRole role) {
     return true;
 }
 
+bool ChartModel::shapeFits(std::int64_t series, std::int64_t points) {
+    return series >= 1 && series <= kMaxCount && points >= 1 && points <= kMaxCount &&
+           series * points <= kMaxCells;
+}
+
 bool ChartModel::reshape(int series, int points) {
-    if (series < 1 || series > kMaxCount || points < 1 || points > kMaxCount) return false;
-    if (static_cast<std::int64_t>(series) * points > kMaxCells) return false;
+    if (!shapeFits(series, points)) return false;
     if (series == m_seriesCount && points == m_pointCount) return true;
     reshapeArray(m_values, series, points);
     reshapeArray(m_xPos, series, points);
@@ -110,6 +114,15 @@ bool ChartModel::setSeriesCount(int count) {
 }
 bool ChartModel::setPointCount(int count) {
     return reshape(m_seriesCount, count);
+}
+
+bool ChartModel::setFreshShape(int series, int points) {
+    if (!shapeFits(series, points)) return false;
+    reshape(1, 1);
+    reshape(series, points);
+    setCurrentSeries(1);
+    setCurrentPoint(1);
+    return true;
 }
 
 bool ChartModel::setCurrentSeries(int series) {

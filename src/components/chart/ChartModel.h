@@ -248,10 +248,18 @@ class ChartModel {
     // ---- data shape and cursor ----
     int seriesCount() const { return m_seriesCount; }
     int pointCount() const { return m_pointCount; }
+    // Whether a chart of series x points may exist: each count in 1..kMaxCount
+    // and no more than kMaxCells cells.
+    static bool shapeFits(std::int64_t series, std::int64_t points);
     // Change the shape; values keep their (series, point) places, new cells are 0.
-    // Refused (false, nothing changes) outside 1..kMaxCount or above kMaxCells cells.
+    // Refused (false, nothing changes) when the new shape does not fit.
     bool setSeriesCount(int count);
     bool setPointCount(int count);
+    // The shape of a fill that writes every value anew: it passes through 1 x 1,
+    // so that no step on the way holds more cells than the chart allows (only
+    // the value at (1, 1) survives it), and leaves the cursor at (1, 1).
+    // Refused (false, nothing changes) when the new shape does not fit.
+    bool setFreshShape(int series, int points);
     int currentSeries() const { return m_currentSeries; }
     int currentPoint() const { return m_currentPoint; }
     bool setCurrentSeries(int series); // refused outside 1..seriesCount

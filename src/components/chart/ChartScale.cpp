@@ -2,6 +2,7 @@
 #include "components/chart/ChartScale.h"
 
 #include "common/NumberText.h"
+#include "components/chart/ChartModel.h"
 
 #include <algorithm>
 #include <charconv>
@@ -115,6 +116,16 @@ double niceStep(double range, int maxIntervals) {
     else
         nice = 10.0;
     return nice * base;
+}
+
+AxisRequest axisRequest(const AxisSettings& settings, int targetIntervals) {
+    AxisRequest r;
+    r.mode = static_cast<AxisMode>(std::clamp(settings.scale, 0, 2));
+    r.fixedMin = settings.min;
+    r.fixedMax = settings.max;
+    r.ticks = settings.ticks;
+    r.targetIntervals = targetIntervals;
+    return r;
 }
 
 AxisScale computeAxis(double dataMin, double dataMax, const AxisRequest& r) {

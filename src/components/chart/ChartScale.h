@@ -58,6 +58,13 @@ struct AxisScale {
     std::vector<std::string> labels; // one text per tick
 };
 
+struct AxisSettings; // components/chart/ChartModel.h
+
+// What an axis's settings on the chart ask for: the scale code as the mode
+// (codes outside 0..2 held to the nearest), the fixed ends and intervals, and
+// targetIntervals for an automatic axis. Neither logarithmic nor held.
+AxisRequest axisRequest(const AxisSettings& settings, int targetIntervals);
+
 // The axis for data spanning [dataMin, dataMax] (take statistics lines in before the
 // call). Automatic axes round outward to the step; fixed axes keep their ends exactly and
 // honour the requested interval count. Degenerate, reversed and non-finite inputs give a

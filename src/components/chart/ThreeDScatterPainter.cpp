@@ -20,13 +20,7 @@
 namespace {
 
 zel::AxisScale numericScale(double lo, double hi, const zel::AxisSettings& settings) {
-    zel::AxisRequest req;
-    req.mode = static_cast<zel::AxisMode>(std::clamp(settings.scale, 0, 2));
-    req.fixedMin = settings.min;
-    req.fixedMax = settings.max;
-    req.ticks = settings.ticks;
-    req.targetIntervals = 5;
-    return zel::computeAxis(lo, hi, req);
+    return zel::computeAxis(lo, hi, zel::axisRequest(settings, kBoxAxisIntervals));
 }
 
 struct Extent {
