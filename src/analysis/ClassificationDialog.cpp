@@ -2,6 +2,7 @@
 #include "analysis/ClassificationDialog.h"
 
 #include "analysis/histogram/HistogramFill.h"
+#include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
@@ -44,7 +45,7 @@ ClassificationDialog::ClassificationDialog(MainContext& context, zel::WindowId w
     }
     for (int row = 1; row <= rows; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        m_grid->setText(0, row, layout.rowPrefix + QString::number(row));
+        m_grid->setText(0, row, QString::fromStdString(zel::rowHeading(row)));
         m_grid->setCurrentCol(kCheckColumn);
         m_grid->setCurrentRow(row);
         m_grid->setCellType(DataGrid::CellType::CheckBox);

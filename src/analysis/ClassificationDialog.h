@@ -23,14 +23,13 @@ class ClassificationDialog : public ZelWindow {
 
     DataGrid* grid() const { return m_grid; }
 
-    // The grid's name, the heading of every column (the row headings first,
-    // then the check boxes, then the texts) with their widths in characters,
-    // and the prefix of the row headings.
+    // The grid's name and the heading of every column (the row headings
+    // "NO.1", "NO.2" ... first, then the check boxes, then the texts) with
+    // their widths in characters.
     struct Layout {
         QString gridName;
         QStringList headings;
         std::vector<double> widths;
-        QString rowPrefix;
     };
 
   protected:

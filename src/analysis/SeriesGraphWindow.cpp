@@ -19,13 +19,7 @@
 namespace {
 
 using MenuFrame::addItem;
-using zel::px;
 
-// Twips of the panel: a caption above each box, the kind list last.
-constexpr double kPanelTop = 120;
-constexpr double kPanelStep = 270;
-constexpr double kPanelWidth = 2000;
-constexpr double kDesignPanelLeft = 6345;
 // The chart's HitKind of the gesture that pops the separation menu up.
 constexpr int kMenuHit = 3;
 
@@ -46,7 +40,7 @@ SeriesGraphWindow::SeriesGraphWindow(MainContext& context, const GraphWindowSpec
     buildMenus(names);
     chart()->model().setHitReporting(1);
     connect(chart(), &ChartView::HotHit, this, &SeriesGraphWindow::onHit);
-    chart()->setGeometry(px(100), px(100), px(kDesignPanelLeft - 300), px(4000));
+    placeSingleChart();
 }
 
 void SeriesGraphWindow::buildPanel() {
@@ -54,18 +48,17 @@ void SeriesGraphWindow::buildPanel() {
                                   QStringLiteral("平均"), QStringLiteral("分散"), QStringLiteral("標準偏差")};
     const QStringList boxes = {QStringLiteral("Textset"), QStringLiteral("Textpoint"),
                                QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3")};
+    // A caption above each box from the top, the kind list last.
     int row = 0;
     const auto place = [&](QWidget* w, double height) {
-        w->setGeometry(px(kDesignPanelLeft), px(kPanelTop + row * kPanelStep), px(kPanelWidth), px(height));
-        addPanelControl(w);
-        ++row;
+        placePanelControl(w, kPanelTop + row++ * kPanelStep, height);
     };
     for (int i = 0; i < captions.size(); ++i) {
         auto* label = new QLabel(captions[i], client());
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        place(label, 255);
+        place(label, kCaptionHeight);
         QLineEdit* box = addReadout(boxes[i]);
-        place(box, 285);
+        place(box, kReadoutHeight);
         if (i == 0)
             m_set = box;
         else if (i == 1)
@@ -75,10 +68,10 @@ void SeriesGraphWindow::buildPanel() {
     }
     auto* kindLabel = new QLabel(QStringLiteral("グラフ種類"), client());
     kindLabel->setObjectName(QStringLiteral("Label6"));
-    place(kindLabel, 255);
+    place(kindLabel, kCaptionHeight);
     m_kinds = new QComboBox(client());
     m_kinds->setObjectName(QStringLiteral("graphs"));
-    place(m_kinds, 330);
+    place(m_kinds, kKindListHeight);
 }
 
 void SeriesGraphWindow::startPanel(const std::vector<std::string_view>& kinds, std::string_view first) {

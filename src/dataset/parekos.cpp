@@ -3,6 +3,7 @@
 
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
+#include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "presentation/GridPrinting.h"
@@ -11,12 +12,9 @@
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
-#include <QColor>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <string>
@@ -37,16 +35,6 @@ const char* const kCut = "切り取り(&T)";
 const char* const kSelectAll = "すべて選択(&A)";
 constexpr double kRowHeadingChars = 8.0;
 constexpr double kLabelChars = 24.0;
-
-void colourBlock(DataGrid* grid, int col1, int row1, int col2, int row2, const QColor& color) {
-    grid->setCurrentCol(col1);
-    grid->setCurrentRow(row1);
-    grid->setBlockCol2(col2);
-    grid->setBlockRow2(row2);
-    grid->setBlockMode(true);
-    grid->setBackColor(color);
-    grid->setBlockMode(false);
-}
 
 } // namespace
 
@@ -92,28 +80,20 @@ parekos::parekos(MainContext& ctx, QWidget* parent)
     // rather than showing the grid's letter.
     m_grid->setText(1, 0, QString());
     for (int r = 1; r <= n; ++r) {
-        m_grid->setText(0, r, QStringLiteral("NO.") + QString::fromStdString(zel::generalNumberText(r)));
+        m_grid->setText(0, r, rowHeadingText(r));
         m_grid->setText(1, r, QString::fromStdString(ds.label(r)));
     }
     m_grid->setColumnWidthAt(0, kRowHeadingChars);
     m_grid->widenToHeadings(0); // for the corner text
     m_grid->setColumnWidthAt(1, kLabelChars);
     if (n > 0) {
-        colourBlock(m_grid, 1, 1, 1, n, QColor(255, 255, 255));
-        for (int i = 1; i <= n; ++i)
-            if (ds.mask(i) != 0) colourBlock(m_grid, 1, i, 1, i, QColor(255, 255, 0));
+        colourSampleRows(*m_grid, ds, 1);
         m_grid->setCurrentCol(1);
         m_grid->setCurrentRow(1);
     }
     GridPrinting::install(*m_grid);
 
-    auto* buttons = okCancelRow([this] { onOk(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
-    layout->addWidget(prompt);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(buttons);
+    layOutGridDialog(prompt, m_grid, [this] { onOk(); })->setMenuBar(menuBar);
     resize(420, 420);
 }
 
@@ -148,8 +128,7 @@ void parekos::onOk() {
         }
         if (!written) MessageBox::refusal(this, QString::fromStdString(written.message()), title);
     }
-    const bool continueToPareto =
-        currentAnalysis(m_ctx) == zel::AnalysisId::Pareto && ws.dataLabelFlag == 0;
+    const bool continueToPareto = currentAnalysis(m_ctx) == zel::AnalysisId::Pareto && ws.dataLabelFlag == 0;
     if (continueToPareto) m_ctx.openParetoVariables();
     accept(); // sets the data-label flag to 0
 }

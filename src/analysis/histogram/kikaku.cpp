@@ -13,8 +13,7 @@ ClassificationDialog::Layout classLayout() {
     return {.gridName = QStringLiteral("grid1"),
             .headings = {QStringLiteral("クラス"), QStringLiteral("区分データ"), QStringLiteral("区　間"),
                          QStringLiteral("中心値"), QStringLiteral("度　数")},
-            .widths = {8, 16, 22, 14, 8},
-            .rowPrefix = QString::fromUtf8(zel::kFrequencyRowPrefix)};
+            .widths = {8, 16, 22, 14, 8}};
 }
 
 } // namespace

@@ -12,8 +12,7 @@ ClassificationDialog::Layout sampleLayout() {
     return {.gridName = QStringLiteral("Spread1"),
             .headings = {QStringLiteral("データ"), QStringLiteral("区分データ"), QStringLiteral("ラベル"),
                          QStringLiteral("データ値")},
-            .widths = {8, 16, 22, 14},
-            .rowPrefix = QStringLiteral("NO.")};
+            .widths = {8, 16, 22, 14}};
 }
 
 } // namespace
