@@ -2,7 +2,7 @@
 // names file is rewritten alone, and a text the file cannot hold changes nothing.
 #include "dataset/DatasetFile.h"
 
-#include "TempFolder.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <vector>
 
 using namespace zel;
-using coretest::slurp;
-using coretest::spit;
+using fixtures::readBytes;
+using fixtures::writeBytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -31,15 +31,17 @@ Dataset lengths() {
 
 const char* const kEmoji = "\xF0\x9F\x98\x80"; // no code page 932 character
 
-class StoredNameTexts : public coretest::TempFolderTest {
+class StoredNameTexts : public ::testing::Test {
   protected:
     void SetUp() override {
-        TempFolderTest::SetUp();
+        m_dir = fixtures::freshTestFolder("zel_names_");
         m_ds = lengths();
         m_ds.setBase((m_dir / "sheet").string());
-        spit(m_ds.namesPath, "old names");
-        spit(m_ds.valuesPath, "values stay");
+        writeBytes(m_ds.namesPath, "old names");
+        writeBytes(m_ds.valuesPath, "values stay");
     }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::filesystem::path m_dir;
     Dataset m_ds;
 };
 
@@ -50,8 +52,8 @@ TEST_F(StoredNameTexts, VariableNamesChangeAndOnlyTheNamesFileIsWritten) {
     EXPECT_EQ(m_ds.name(1), "全長");
     EXPECT_EQ(m_ds.name(2), "");
     EXPECT_EQ(m_ds.label(1), "a"); // the labels are left alone
-    EXPECT_EQ(slurp(m_ds.namesPath), namesFileBytes(m_ds).value());
-    EXPECT_EQ(slurp(m_ds.valuesPath), "values stay");
+    EXPECT_EQ(readBytes(m_ds.namesPath), namesFileBytes(m_ds).value());
+    EXPECT_EQ(readBytes(m_ds.valuesPath), "values stay");
 }
 
 TEST_F(StoredNameTexts, ATextTheFileCannotHoldPutsEveryOldTextBack) {
@@ -63,7 +65,7 @@ TEST_F(StoredNameTexts, ATextTheFileCannotHoldPutsEveryOldTextBack) {
     EXPECT_EQ(labels.code(), StatusCode::InvalidArgument);
     EXPECT_EQ(m_ds.label(1), "a");
     EXPECT_EQ(m_ds.label(3), "c");
-    EXPECT_EQ(slurp(m_ds.namesPath), "old names");
+    EXPECT_EQ(readBytes(m_ds.namesPath), "old names");
 }
 
 TEST_F(StoredNameTexts, AFailedWriteKeepsTheNewTextsAndTheOldFile) {
@@ -71,7 +73,7 @@ TEST_F(StoredNameTexts, AFailedWriteKeepsTheNewTextsAndTheOldFile) {
     const Status s = storeNameTexts(m_ds, NameTexts::VariableNames, {"全長", "全幅"});
     EXPECT_EQ(s.code(), StatusCode::IoError);
     EXPECT_EQ(m_ds.name(2), "全幅");
-    EXPECT_EQ(slurp(m_ds.namesPath), "old names");
+    EXPECT_EQ(readBytes(m_ds.namesPath), "old names");
 }
 
 TEST(StoredNameTextsWithoutFiles, OnlyTheTextsChangeAndAWrongCountIsRefused) {
