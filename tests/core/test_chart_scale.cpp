@@ -192,12 +192,18 @@ TEST(ChartScaleLabels, EvenlyDividedFixedAxisReadsWithTwoDigitsOfItsStep) {
     EXPECT_EQ(a.labels[1], "10.016");
     EXPECT_EQ(a.labels[4], "10.193");
     // Every tick has the same decimals, and neighbours never read alike.
-    for (std::size_t i = 1; i < a.labels.size(); ++i) EXPECT_NE(a.labels[i], a.labels[i - 1]);
+    for (std::size_t i = 1; i < a.labels.size(); ++i)
+        EXPECT_NE(a.labels[i], a.labels[i - 1]);
 
     EXPECT_EQ(zel::fixedTickLabel(74.0, 0.5), "74.00");
     EXPECT_EQ(zel::fixedTickLabel(-1e-18, 2.5), "0.0");
     EXPECT_EQ(zel::fixedTickLabel(-0.004, 0.2), "0.00") << "no negative zero after rounding";
     EXPECT_EQ(zel::fixedTickLabel(1234.0, 250.0), "1234");
+    // A step that two significant digits would round: every tick as it stands
+    // (a Pareto chart's 0..625 in ten steps).
+    EXPECT_EQ(zel::fixedTickLabel(187.5, 62.5), "187.5");
+    EXPECT_EQ(zel::fixedTickLabel(125.0, 62.5), "125.0");
+    EXPECT_EQ(zel::fixedTickLabel(3.5, 1.75), "3.50");
     EXPECT_EQ(zel::fixedTickLabel(0.0125, 0.0025), "0.0125");
     // Rounded as the value reads, like the tables: 1.015 lies just below in binary.
     EXPECT_EQ(zel::fixedTickLabel(1.015, 0.5), "1.02");

@@ -189,7 +189,14 @@ std::string fixedTickLabel(double value, double step) {
     if (std::fabs(value) < step * 1e-9) value = 0.0;
     // Two significant digits of the step: enough to tell neighbouring ticks apart,
     // few enough to read ("10.075" rather than "10.0752198").
-    const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 12);
+    int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 12);
+    // A step of three significant digits keeps the third, so that no tick reads
+    // other than it stands: 187.5 on a 62.5 step, not "188".
+    const double shortScale = std::pow(10.0, decimals + 1);
+    const bool exactAtTwo =
+        std::fabs(std::round(step * shortScale / 10) / (shortScale / 10) - step) <= step * 1e-9;
+    if (!exactAtTwo && std::fabs(std::round(step * shortScale) / shortScale - step) <= step * 1e-9)
+        ++decimals;
     if (std::fabs(value) >= 1e15) return generalNumberText(value);
     // Rounded as every table rounds: a tick at 1.015 reads "1.02".
     std::string text = decimalsText(value, decimals);
