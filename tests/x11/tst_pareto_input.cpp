@@ -98,7 +98,10 @@ template <class T> T* openWindow(zel::WindowId id) {
 
 #define KEYS(...) QVERIFY(x11input::keys({__VA_ARGS__}))
 #define TYPE(text) QVERIFY(x11input::type(QStringLiteral(text)))
-#define FOCUS_ON(w) QVERIFY2(focused() == (w), qPrintable(QStringLiteral("focus on ") + describe(focused())))
+// The X server may hand a newly shown window its focus a moment later.
+#define FOCUS_ON(w)                                                                                          \
+    QTRY_VERIFY2_WITH_TIMEOUT(focused() == (w),                                                              \
+                              qPrintable(QStringLiteral("focus on ") + describe(focused())), 3000)
 
 class TestParetoInput : public QObject {
     Q_OBJECT
