@@ -58,30 +58,14 @@ using uitest::shownColumn;
 using uitest::signedText;
 using x11input::clickPoint;
 
+using x11input::endModal;
+using x11input::focused;
+
 namespace {
 
 using uitest::fillDataset;
 
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-QString describe(QWidget* w) {
-    return w ? QStringLiteral("%1 \"%2\"")
-                   .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
-             : QStringLiteral("nothing");
-}
-
-// A modal dialog the test leaves early (a failed check) goes away, so that
-// the key press that opened it returns.
-void endModal(QDialog* d) {
-    if (d->isVisible()) d->reject();
-}
-
 } // namespace
-
-#define KEYS(...) QVERIFY(x11input::keys({__VA_ARGS__}))
-#define FOCUS_ON(w) QVERIFY2(focused() == (w), qPrintable(QStringLiteral("focus on ") + describe(focused())))
 
 class TestHistogramInput : public QObject {
     Q_OBJECT

@@ -38,6 +38,10 @@
 #include <string>
 #include <vector>
 
+using x11input::doubleClick;
+using x11input::endModal;
+using x11input::focused;
+
 namespace {
 
 // The main window stand-in, whose data-label dialog goes on to pare1 as the
@@ -49,16 +53,6 @@ class ParetoContext : public uitest::FakeContext {
         openPare1(*this);
     }
 };
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-QString describe(QWidget* w) {
-    return w ? QStringLiteral("%1 \"%2\"")
-                   .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
-             : QStringLiteral("nothing");
-}
 
 QPushButton* button(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -78,30 +72,11 @@ std::vector<std::string> labels(const zel::Dataset& ds) {
     return out;
 }
 
-// A double click of the left button at a point of the widget.
-bool doubleClick(QWidget* w, QPoint local) {
-    const QPoint g = w->mapToGlobal(local);
-    return x11input::xdotool({QStringLiteral("mousemove"), QString::number(g.x()), QString::number(g.y()),
-                              QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-                              QStringLiteral("1")});
-}
-
-void endModal(QDialog* d) {
-    if (d->isVisible()) d->reject();
-}
-
 template <class T> T* openWindow(zel::WindowId id) {
     return qobject_cast<T*>(ZelWindow::find(id));
 }
 
 } // namespace
-
-#define KEYS(...) QVERIFY(x11input::keys({__VA_ARGS__}))
-#define TYPE(text) QVERIFY(x11input::type(QStringLiteral(text)))
-// The X server may hand a newly shown window its focus a moment later.
-#define FOCUS_ON(w)                                                                                          \
-    QTRY_VERIFY2_WITH_TIMEOUT(focused() == (w),                                                              \
-                              qPrintable(QStringLiteral("focus on ") + describe(focused())), 3000)
 
 class TestParetoInput : public QObject {
     Q_OBJECT

@@ -30,15 +30,7 @@ using uitest::FakeContext;
 using uitest::lineText;
 using x11input::clickPoint;
 
-namespace {
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-} // namespace
-
-#define KEYS(...) QVERIFY(x11input::keys({__VA_ARGS__}))
+using x11input::focused;
 
 class TestVariableGraphInput : public QObject {
     Q_OBJECT
