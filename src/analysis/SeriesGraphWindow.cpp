@@ -110,15 +110,15 @@ bool SeriesGraphWindow::legendShown() const {
 
 void SeriesGraphWindow::buildMenus(const SeriesGraphNames& names) {
     QMenu* options = optionsMenu();
-    QAction* titles = MenuFrame::findItem(options, spec().titlesName);
-    QAction* grid = MenuFrame::findItem(options, spec().gridName);
+    QAction* titles = MenuFrame::findItem(options, design().titlesName);
+    QAction* grid = MenuFrame::findItem(options, design().gridName);
 
     m_scale = addItem(options, scaleText(), names.scale);
     MenuFrame::moveBefore(options, m_scale, titles);
     connect(m_scale, &QAction::triggered, this, &SeriesGraphWindow::openScale);
 
     m_legend = MenuFrame::addMenu(options, names.legendText, names.legend);
-    MenuFrame::moveBefore(options, m_legend->menuAction(), MenuFrame::findItem(options, spec().viewName));
+    MenuFrame::moveBefore(options, m_legend->menuAction(), MenuFrame::findItem(options, design().viewName));
     m_show = checkItem(m_legend, showText(), names.show, true);
     m_hide = checkItem(m_legend, hideText(), names.hide, false);
     connect(m_show, &QAction::triggered, this, [this] { choose(m_show, m_hide); });

@@ -71,7 +71,7 @@ class GraphWindow : public ZelWindow {
 
     MainContext& context() const { return m_context; }
     // The names and options the window was made with.
-    const GraphWindowSpec& spec() const { return m_spec; }
+    const GraphWindowSpec& design() const { return m_spec; }
     int chartCount() const { return static_cast<int>(m_charts.size()); }
     ChartView* chart(int index = 0) const;
     QList<zel::ChartModel*> models() const;

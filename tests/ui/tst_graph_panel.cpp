@@ -17,7 +17,7 @@ using zel::px;
 
 namespace {
 
-GraphWindowSpec design() {
+GraphWindowSpec panelDesign() {
     GraphWindowSpec s;
     s.window = zel::WindowId::gantog;
     s.caption = QStringLiteral("ガントチャート");
@@ -29,7 +29,7 @@ GraphWindowSpec design() {
 
 class PanelGraph : public GraphWindow {
   public:
-    explicit PanelGraph(MainContext& ctx) : GraphWindow(ctx, design()) {
+    explicit PanelGraph(MainContext& ctx) : GraphWindow(ctx, panelDesign()) {
         kinds = addKindList(QStringLiteral("グラフ種類"), QStringLiteral("Label8"),
                             {QStringLiteral("棒グラフ"), QStringLiteral("折れ線グラフ")},
                             QStringLiteral("折れ線グラフ"));

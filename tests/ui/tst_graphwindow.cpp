@@ -43,7 +43,7 @@ namespace {
 // A histogram-like window: one coloured bar series.
 class SampleGraph : public GraphWindow {
   public:
-    static GraphWindowSpec design() {
+    static GraphWindowSpec sampleDesign() {
         GraphWindowSpec s;
         s.window = zel::WindowId::youko;
         s.caption = QStringLiteral("ヒストグラム");
@@ -54,7 +54,7 @@ class SampleGraph : public GraphWindow {
         s.alsoCloses = {zel::WindowId::dobun};
         return s;
     }
-    explicit SampleGraph(MainContext& ctx) : GraphWindow(ctx, design()) {
+    explicit SampleGraph(MainContext& ctx) : GraphWindow(ctx, sampleDesign()) {
         panel = new QLabel(QStringLiteral("級数"), client());
         panel->move(600, 40);
         addPanelControl(panel);
@@ -80,7 +80,7 @@ class SampleGraph : public GraphWindow {
 // A two-chart control-chart window.
 class SampleControlChart : public GraphWindow {
   public:
-    static GraphWindowSpec design() {
+    static GraphWindowSpec sampleDesign() {
         GraphWindowSpec s;
         s.window = zel::WindowId::xrkanri;
         s.caption = QStringLiteral("Xbar-R 管理図");
@@ -96,7 +96,7 @@ class SampleControlChart : public GraphWindow {
         s.controlChart = true;
         return s;
     }
-    explicit SampleControlChart(MainContext& ctx) : GraphWindow(ctx, design()) {}
+    explicit SampleControlChart(MainContext& ctx) : GraphWindow(ctx, sampleDesign()) {}
 };
 
 bool hasColour(const QImage& image) {

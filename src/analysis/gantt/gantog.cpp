@@ -56,8 +56,8 @@ gantog::gantog(MainContext& context, QWidget* parent) : GraphWindow(context, kDe
 
 void gantog::buildMenus() {
     QMenu* options = optionsMenu();
-    QAction* titles = MenuFrame::findItem(options, spec().titlesName);
-    QAction* view = MenuFrame::findItem(options, spec().viewName);
+    QAction* titles = MenuFrame::findItem(options, design().titlesName);
+    QAction* view = MenuFrame::findItem(options, design().viewName);
     // "最大最小値指定" stands in the menu but does nothing in this window.
     QAction* scale = MenuFrame::addItem(options, scaleText(), QStringLiteral("memoris"));
     MenuFrame::moveBefore(options, scale, titles);

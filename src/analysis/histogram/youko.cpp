@@ -54,7 +54,7 @@ youko::~youko() = default;
 
 void youko::buildMenus() {
     QMenu* options = optionsMenu();
-    QAction* grid = MenuFrame::findItem(options, spec().gridName);
+    QAction* grid = MenuFrame::findItem(options, design().gridName);
 
     // The labels before the separation, the classification before the grid lines.
     m_labels = MenuFrame::addMenu(options, labelMenuText(), QStringLiteral("palabe"));

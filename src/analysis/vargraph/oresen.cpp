@@ -61,7 +61,7 @@ void oresen::buildMenus() {
     // The statistics lines before the grid lines; after them the separation
     // and the classification.
     m_statistics = MenuFrame::addItem(options, statisticsText(), QStringLiteral("ortoukei"));
-    MenuFrame::moveBefore(options, m_statistics, MenuFrame::findItem(options, spec().gridName));
+    MenuFrame::moveBefore(options, m_statistics, MenuFrame::findItem(options, design().gridName));
     connect(m_statistics, &QAction::triggered, this, &oresen::openStatistics);
     m_classification = MenuFrame::addItem(options, classificationText(), QStringLiteral("okubusi"));
     connect(m_classification, &QAction::triggered, this, &oresen::openClassification);
