@@ -7,6 +7,7 @@
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
 #include "analysis/pareto/Pareto.h"
+#include "analysis/scatter/Regression.h"
 #include "analysis/statistics/Stratification.h"
 #include "analysis/statistics/VariableStatistics.h"
 #include "dataset/Dataset.h"
@@ -25,6 +26,7 @@ struct Workspace::Records {
     StratifiedSet stratifiedSet;
     VariableStatistics variableStatistics;
     ParetoItems paretoItems;
+    RegressionResults regression;
 };
 
 Workspace::Workspace()
@@ -38,7 +40,8 @@ Workspace::Workspace()
       classLabels(m_records->classLabels),
       stratifiedSet(m_records->stratifiedSet),
       variableStatistics(m_records->variableStatistics),
-      paretoItems(m_records->paretoItems) {}
+      paretoItems(m_records->paretoItems),
+      regression(m_records->regression) {}
 
 Workspace::~Workspace() = default;
 

@@ -26,6 +26,7 @@ struct ClassLabelTexts;
 struct ClassTable;
 struct EnteredLimits;
 struct ParetoItems;
+struct RegressionResults;
 struct StratifiedSet;
 struct VariableStatistics;
 
@@ -83,6 +84,9 @@ public:
     // ranked by the table window, folded by the item count dialog, drawn by the
     // variable graph window's kind "パレート図".
     ParetoItems& paretoItems;
+    // The scatter window's last regression computation, shown by the analysis
+    // of variance and regression line tables.
+    RegressionResults& regression;
 };
 
 } // namespace zel

@@ -238,3 +238,36 @@ TEST(FTableTest, ComparisonsAreStrict) {
     EXPECT_STREQ(significanceMark(Significance::OnePercent), " **");
     EXPECT_EQ(static_cast<int>(Significance::OnePercent), 2);
 }
+
+// The exact tail probability beside the marks: at the true 5 % and 1 % points
+// of F(1, phi2) it gives 0.05 and 0.01 (the printed table rounds them), and
+// F(1, phi2) is the square of Student's t, so F0 = t^2 reads the two-sided t
+// probability.
+TEST(FTableTest, ExactTailProbabilities) {
+    EXPECT_NEAR(fUpperTail(161.4476, 1, 1), 0.05, 1e-6);
+    EXPECT_NEAR(fUpperTail(4.964603, 1, 10), 0.05, 1e-7);
+    EXPECT_NEAR(fUpperTail(10.044289, 1, 10), 0.01, 1e-7);
+    EXPECT_NEAR(fUpperTail(2.228139 * 2.228139, 1, 10), 0.05, 1e-6);
+    EXPECT_DOUBLE_EQ(fUpperTail(0.0, 1, 10), 1.0);
+    EXPECT_LT(fUpperTail(1e6, 1, 30), 1e-12);
+}
+
+TEST(RegressionTest, TailProbabilityGoesWithTheRatio) {
+    // A noisy line: F0 is computed, so is p, and p agrees with F0.
+    const std::vector<double> x{1, 2, 3, 4, 5, 6};
+    const std::vector<double> y{2.1, 3.9, 6.2, 7.8, 10.1, 12.2};
+    const Result<Regression> r = computeRegression(y, x);
+    ASSERT_TRUE(r);
+    ASSERT_TRUE(r->f0 && r->p);
+    EXPECT_DOUBLE_EQ(*r->p, fUpperTail(*r->f0, 1, 4));
+    EXPECT_LT(*r->p, 0.01);
+    EXPECT_EQ(r->level, Significance::OnePercent);
+    // A perfect fit and n = 2 have neither.
+    const Result<Regression> perfect = computeRegression({1, 3, 5}, {0, 1, 2});
+    ASSERT_TRUE(perfect);
+    EXPECT_FALSE(perfect->f0);
+    EXPECT_FALSE(perfect->p);
+    const Result<Regression> two = computeRegression({1, 3}, {0, 1});
+    ASSERT_TRUE(two);
+    EXPECT_FALSE(two->p);
+}

@@ -3,6 +3,9 @@
 
 #include "analysis/control/ChartDataSet.h"
 
+#include <boost/math/distributions/fisher_f.hpp>
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -117,12 +120,18 @@ Result<Regression> computeRegression(const std::vector<double>& y, const std::ve
         if (reg.se > 0.0) {
             reg.f0 = reg.sr / ve;
             reg.level = fSignificance(*reg.f0, reg.phi2);
+            if (std::isfinite(*reg.f0)) reg.p = fUpperTail(*reg.f0, reg.phi1, reg.phi2);
         }
     }
     if (!std::isfinite(reg.a) || !std::isfinite(reg.b) || !std::isfinite(reg.r) ||
         !std::isfinite(reg.sr) || (reg.f0 && !std::isfinite(*reg.f0)))
         return Status::invalidArgument(kResultOutOfRange);
     return reg;
+}
+
+double fUpperTail(double f0, int phi1, int phi2) {
+    const boost::math::fisher_f_distribution<double> f(phi1, phi2);
+    return boost::math::cdf(boost::math::complement(f, std::max(f0, 0.0)));
 }
 
 Result<std::vector<Regression>> computeRegressions(const AnalysisSet& set) {

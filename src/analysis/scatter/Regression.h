@@ -65,13 +65,29 @@ struct Regression {
     // n = 2 has no F ratio and no mark).
     std::optional<double> f0;
     Significance level = Significance::None;
+    // The exact upper-tail probability of F0 under F(1, n - 2), present with F0.
+    // It stands beside the table's marks; the marks stay those of the table.
+    std::optional<double> p;
 };
+
+// The upper-tail probability P(F > f0) of the F distribution with phi1 and
+// phi2 degrees of freedom (f0 >= 0, phi1 and phi2 >= 1).
+double fUpperTail(double f0, int phi1, int phi2);
 
 // The regression of y on x (equal lengths, sample order). Refuses fewer than
 // two samples (kRegressionTooFewSamples), a constant y or x or unequal lengths
 // (kRegressionBadData), and sums beyond the range of the numbers
 // (kResultOutOfRange).
 Result<Regression> computeRegression(const std::vector<double>& y, const std::vector<double>& x);
+
+// The last regression computation of the scatter window, which its two table
+// windows show. Refused or not yet run: `series` is empty while seriesCount
+// still gives the number of blocks (the tables show their headings, no values).
+struct RegressionResults {
+    int seriesCount = 0; // number of X variables: 1 or 2
+    int n = 0;           // unmasked samples
+    std::vector<Regression> series;
+};
 
 // One regression per X of the set (series 1 is Y, series 2.. the X's), in
 // order. The first refusal stops the whole computation.
