@@ -17,6 +17,8 @@
 #include "analysis/pareto/pare1.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
+#include "analysis/scatter/kaibun.h"
+#include "analysis/scatter/kaityo.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -97,6 +99,11 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::pare1, [](MainContext& c) { return openPare1(c); });
         set(zel::WindowId::pareko, [](MainContext& c) { return openPareko(c); });
         set(zel::WindowId::pareno, [](MainContext& c) { return openPareno(c); });
+        // The regression tables kaibun and kaityo: the scatter window calls
+        // these after every computation; each opens its window or brings it
+        // forward, and refills it from the workspace's regression either way.
+        set(zel::WindowId::kaibun, [](MainContext& c) { return openKaibun(c); });
+        set(zel::WindowId::kaityo, [](MainContext& c) { return openKaityo(c); });
         return t;
     }();
     return table;

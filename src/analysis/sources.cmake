@@ -103,5 +103,8 @@ if(ZEL_WITH_QT)
     src/analysis/pareto/pare1.h src/analysis/pareto/pare1.cpp
     src/analysis/pareto/pareko.h src/analysis/pareto/pareko.cpp
     src/analysis/pareto/pareno.h src/analysis/pareto/pareno.cpp
+    # The regression tables: kaibun (analysis of variance) and kaityo (regression line).
+    src/analysis/scatter/kaibun.h src/analysis/scatter/kaibun.cpp
+    src/analysis/scatter/kaityo.h src/analysis/scatter/kaityo.cpp
   )
 endif()

@@ -73,8 +73,8 @@ TEST(RegressionTablesTest, AnovaOfTwoSeriesCellByCell) {
     EXPECT_EQ(t.columnHeadings,
               (std::vector<std::string>{" Source", " f", " S", " V", " F0", " S'", "ρ(%)", "p値"}));
     EXPECT_EQ(t.columnWidths, (std::vector<int>{16, 5, 16, 16, 10, 16, 8, 10}));
-    EXPECT_EQ(t.rowHeadings, (std::vector<std::string>{"", "変数1", "回帰（Ｒ）", "残差（ｅ）", "計（Ｔ）", "変数2",
-                                                       "回帰（Ｒ）", "残差（ｅ）", "計（Ｔ）"}));
+    EXPECT_EQ(t.rowHeadings, (std::vector<std::string>{"", "変数1", "回帰（Ｒ）", "残差（ｅ）", "計（Ｔ）",
+                                                       "変数2", "回帰（Ｒ）", "残差（ｅ）", "計（Ｔ）"}));
     EXPECT_EQ(anovaHeadingRow(1), 1);
     EXPECT_EQ(anovaHeadingRow(2), 5);
 
@@ -194,7 +194,8 @@ TEST(RegressionTablesTest, RegressionLineTableAndEquations) {
     ASSERT_EQ(t.rows, 4);
     ASSERT_EQ(t.columns, 2);
     EXPECT_EQ(t.columnHeadings, (std::vector<std::string>{"", "変数 1", "変数 2"}));
-    EXPECT_EQ(t.rowHeadings, (std::vector<std::string>{"", "相関係数ｒ", "切片ａ", "方向計数ｂ", "回帰方程式"}));
+    EXPECT_EQ(t.rowHeadings,
+              (std::vector<std::string>{"", "相関係数ｒ", "切片ａ", "方向計数ｂ", "回帰方程式"}));
     EXPECT_EQ(t.columnWidths, (std::vector<int>{16, 32, 32}));
     // Series 1: b = 12 / 10, a = 3.2 - 1.2 x 3 = -0.4, r = 12 / √148.
     expectNumber(t, 1, 1, 12 / std::sqrt(148.0));

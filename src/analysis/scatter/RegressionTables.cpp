@@ -82,7 +82,9 @@ ResultTable anovaTable(const RegressionResults& results) {
     t.columnWidths.assign(std::begin(kAnovaWidths), std::end(kAnovaWidths));
     for (int s = 1; s <= blocks; ++s) {
         const int heading = anovaHeadingRow(s);
-        const auto row = [heading](int r) { return static_cast<std::size_t>(heading + r - anovarows::kHeading); };
+        const auto row = [heading](int r) {
+            return static_cast<std::size_t>(heading + r - anovarows::kHeading);
+        };
         t.rowHeadings[row(anovarows::kHeading)] = "変数" + std::to_string(s);
         t.rowHeadings[row(anovarows::kRegression)] = "回帰（Ｒ）";
         t.rowHeadings[row(anovarows::kResidual)] = "残差（ｅ）";
