@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +95,8 @@ class TestRegressionTables : public QObject {
             QVERIFY(g.backColor(c, 2) != kHeadingRowColor);
             QVERIFY(g.backColor(c, 8) != kHeadingRowColor);
         }
+        // Every column is in sight when the window first opens.
+        QVERIFY(g.horizontalHeader()->length() <= g.viewport()->width());
         QCOMPARE(shownRow(g, 1), QStringList({"", "", "", "", "", "", ""}));
         QCOMPARE(shownRow(g, 2),
                  QStringList({"1", "14.40", "14.40", "108.00 **", "14.27", "96.40", "0.0019"}));
@@ -120,6 +123,8 @@ class TestRegressionTables : public QObject {
         QCOMPARE(shownRow(g, 2),
                  QStringList({"1", "14.4000", "14.4000", "108.00 **", "14.2667", "96.40", "0.0019"}));
         QCOMPARE(shownRow(g, 3), QStringList({"3", "0.4000", "0.1333", "", "0.5333", "3.60", ""}));
+        QCOMPARE(shownRow(g, 6),
+                 QStringList({"1", "8.1000", "8.1000", "3.63   ", "5.8667", "39.64", "0.1530"}));
         w->decimalSpin()->setValue(0);
         QCOMPARE(shownRow(g, 2), QStringList({"1", "14", "14", "108.00 **", "14", "96.40", "0.0019"}));
     }

@@ -8,6 +8,10 @@
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -41,17 +45,25 @@ namespace {
 const ResultTableSpec kDesign = regressionTableSpec(zel::WindowId::kaibun, kaibun::captionText(),
                                                     zel::anovacolumns::kS, zel::anovacolumns::kSPrime);
 
-// Formats one whole data column; the current cell and block stay as they were.
+// Addresses every data row of one column and formats it.
 void formatColumn(DataGrid& g, int column, const std::function<void()>& format) {
     g.setCurrentCol(column);
     g.setCurrentRow(-1);
     format();
 }
 
+// Twips left and right of the grid (its left edge at 100, its width SW - 200).
+constexpr double kGridMargins = 200;
+
 } // namespace
 
 kaibun::kaibun(MainContext& context, QWidget* parent) : ResultTableWindow(context, kDesign, parent) {
     refill();
+    // Wide enough at first for every column; a stored geometry overrides it.
+    const DataGrid& g = grid();
+    const int gridWidth = g.verticalHeader()->width() + g.horizontalHeader()->length() + 2 * g.frameWidth() +
+                          g.verticalScrollBar()->sizeHint().width();
+    resize(std::max(width(), gridWidth + zel::px(kGridMargins)), height());
 }
 
 void kaibun::refill() {
@@ -61,14 +73,21 @@ void kaibun::refill() {
 
     DataGrid& g = grid();
     g.setBlockMode(false);
-    formatColumn(g, zel::anovacolumns::kF0, [&g] { g.setCellType(DataGrid::CellType::Text); });
+    // F0 and p are texts set right, as the numbers beside them.
+    formatColumn(g, zel::anovacolumns::kF0, [&g] {
+        g.setCellType(DataGrid::CellType::Text);
+        g.setRightAligned(true);
+    });
     formatColumn(g, zel::anovacolumns::kRho, [&g] {
         g.setCellType(DataGrid::CellType::Real);
         g.setDecimalPlaces(zel::kRhoDecimals);
     });
     // The table keeps the full p for the report; the grid shows it rounded,
     // a tiny one as below the last place.
-    formatColumn(g, zel::anovacolumns::kP, [&g] { g.setCellType(DataGrid::CellType::Text); });
+    formatColumn(g, zel::anovacolumns::kP, [&g] {
+        g.setCellType(DataGrid::CellType::Text);
+        g.setRightAligned(true);
+    });
     for (int r = 1; r <= table.rows; ++r)
         if (const std::optional<double>& p = table.at(r, zel::anovacolumns::kP).number)
             g.setText(zel::anovacolumns::kP, r, QString::fromStdString(zel::pValueText(*p)));
