@@ -15,6 +15,8 @@ zel_sources(zelcore
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
+  # The scatter window's kinds and chart fill (sanpuzu and the scatter report).
+  src/analysis/scatter/ScatterFill.h src/analysis/scatter/ScatterFill.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
