@@ -17,6 +17,8 @@
 #include "analysis/pareto/pare1.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
+#include "analysis/scatter/sanpuset.h"
+#include "analysis/scatter/sanpuzu.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -97,6 +99,11 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::pare1, [](MainContext& c) { return openPare1(c); });
         set(zel::WindowId::pareko, [](MainContext& c) { return openPareko(c); });
         set(zel::WindowId::pareno, [](MainContext& c) { return openPareno(c); });
+        // The scatter diagram: the X-count dialog sanpuset and the scatter window
+        // sanpuzu (TAKOJI is its own modal dialog; it opens the tables kaibun
+        // and kaityo through their openers).
+        set(zel::WindowId::sanpuset, dialogOpener<sanpuset>());
+        set(zel::WindowId::sanpuzu, [](MainContext& c) { return openSanpuzu(c); });
         return t;
     }();
     return table;
@@ -140,6 +147,8 @@ std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId a
     case WindowId::hensuup:
     case WindowId::hensuub:
         return {WindowId::hensi1, WindowId::hensi2, WindowId::hensi3};
+    case WindowId::sanpuset:
+        return {WindowId::hensi2, WindowId::hensi3};
     case WindowId::hensi2so:
         return {analysis == AnalysisId::StratifiedHistogram ? WindowId::bunform : WindowId::hakohso};
     case WindowId::hakoh:

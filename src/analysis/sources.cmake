@@ -103,5 +103,10 @@ if(ZEL_WITH_QT)
     src/analysis/pareto/pare1.h src/analysis/pareto/pare1.cpp
     src/analysis/pareto/pareko.h src/analysis/pareto/pareko.cpp
     src/analysis/pareto/pareno.h src/analysis/pareto/pareno.cpp
+    # The scatter diagram: the X-count dialog sanpuset, the scatter window
+    # sanpuzu and its degree dialog TAKOJI.
+    src/analysis/scatter/sanpuset.h src/analysis/scatter/sanpuset.cpp
+    src/analysis/scatter/sanpuzu.h src/analysis/scatter/sanpuzu.cpp
+    src/analysis/scatter/TAKOJI.h src/analysis/scatter/TAKOJI.cpp
   )
 endif()
