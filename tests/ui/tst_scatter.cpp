@@ -276,24 +276,30 @@ class TestScatter : public QObject {
 
     void resizeWhileTheDegreeDialogIsUpAsksOnce() {
         sanpuzu* w = uitest::openScatter(*ctx, 1);
+        zel::ChartModel& m = w->chart()->model();
+        m.setFitDegree(9); // a drawing of the curve under the dialog would change it
         int dialogs = 0;
         int openWhileUp = 0;
         uitest::whenModal<TAKOJI>([&](TAKOJI* d) {
             ++dialogs;
-            // The window is resized under the dialog: no second dialog comes.
+            // The window is resized under the dialog: no second dialog and no
+            // drawing come; the chart waits for the answer.
             w->resize(w->width() + 60, w->height() + 60);
             QCoreApplication::processEvents();
             QTest::qWait(50);
             for (ZelWindow* open : ZelWindow::openWindows())
                 openWhileUp += qobject_cast<TAKOJI*>(open) ? 1 : 0;
             QCOMPARE(QApplication::activeModalWidget(), d);
+            QCOMPARE(m.chartStyle(), zel::chartstyles::kScatterMarkers);
+            QCOMPARE(m.fitDegree(), 9);
             d->degreeBox()->setValue(6);
             QTest::mouseClick(uitest::button(d, QStringLiteral("Command1")), Qt::LeftButton);
         });
         w->kindList()->setCurrentText(QStringLiteral("回帰曲線"));
         QCOMPARE(dialogs, 1);
         QCOMPARE(openWhileUp, 1);
-        QCOMPARE(w->chart()->model().fitDegree(), 6);
+        QCOMPARE(m.fitDegree(), 6);
+        QCOMPARE(m.chartStyle(), zel::chartstyles::kScatterFittedCurve);
         QTest::qWait(100);
         QCOMPARE(dialogs, 1);
         QVERIFY(!QApplication::activeModalWidget());
