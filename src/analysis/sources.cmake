@@ -108,5 +108,6 @@ if(ZEL_WITH_QT)
     src/analysis/scatter/sanpuset.h src/analysis/scatter/sanpuset.cpp
     src/analysis/scatter/sanpuzu.h src/analysis/scatter/sanpuzu.cpp
     src/analysis/scatter/TAKOJI.h src/analysis/scatter/TAKOJI.cpp
+    src/analysis/scatter/ScatterGallery.h src/analysis/scatter/ScatterGallery.cpp
   )
 endif()

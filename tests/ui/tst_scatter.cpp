@@ -5,6 +5,8 @@
 // kept for the tables, and the windows that open and close with it.
 #include "analysis/scatter/Regression.h"
 #include "analysis/scatter/ScatterFill.h"
+#include "analysis/scatter/ScatterGallery.h"
+#include "analysis/control/ControlChartGallery.h"
 #include "analysis/scatter/TAKOJI.h"
 #include "analysis/scatter/sanpuset.h"
 #include "analysis/scatter/sanpuzu.h"
@@ -435,6 +437,36 @@ class TestScatter : public QObject {
         for (const char* name : {"Label1", "Textset", "Label7", "Label4"})
             QCOMPARE(w->findChild<QWidget*>(QString::fromLatin1(name))->x(), zel::px(sw - 2080));
         QCOMPARE(w->kindList()->x(), zel::px(sw - 2080));
+    }
+
+    void galleryDrawsEveryKindThroughTheFill() {
+        const std::vector<ChartGalleryEntry> entries = scatterGalleryEntries();
+        const QStringList all = chartGalleryFiles();
+        QSet<int> kinds;
+        int mono = 0;
+        int withLegends = 0;
+        for (const ChartGalleryEntry& e : entries) {
+            QVERIFY2(all.contains(e.file + QStringLiteral(".png")), qPrintable(e.file));
+            mono += e.monochrome ? 1 : 0;
+            zel::ChartModel m;
+            e.fill(m);
+            QVERIFY2(m.pointCount() == 30, qPrintable(e.file));
+            // The kind is the one its top title names, with that kind's codes.
+            const zel::ScatterKindRow* kind = zel::findScatterKind(m.titleTop());
+            QVERIFY2(kind, qPrintable(e.file));
+            kinds.insert(static_cast<int>(kind->kind));
+            QCOMPARE(m.chartType(), kind->type);
+            QCOMPARE(m.chartStyle(), kind->style);
+            QCOMPARE(m.statLines(), kind->statLines);
+            if (m.seriesCount() == 2) {
+                ++withLegends;
+                QCOMPARE(m.legendAt(1), std::string("焼入れ温度(℃)"));
+                QCOMPARE(m.legendAt(2), std::string("炉床温度(℃)"));
+            }
+        }
+        QCOMPARE(kinds.size(), int(zel::kScatterKindCount));
+        QCOMPARE(mono, 1);
+        QVERIFY(withLegends >= 1);
     }
 
   private:
