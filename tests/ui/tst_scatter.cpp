@@ -12,6 +12,7 @@
 #include "analysis/scatter/sanpuzu.h"
 #include "components/chart/ChartView.h"
 #include "presentation/GraphWindow.h"
+#include "windowkit/AppSettings.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -437,6 +438,12 @@ class TestScatter : public QObject {
         for (const char* name : {"Label1", "Textset", "Label7", "Label4"})
             QCOMPARE(w->findChild<QWidget*>(QString::fromLatin1(name))->x(), zel::px(sw - 2080));
         QCOMPARE(w->kindList()->x(), zel::px(sw - 2080));
+
+        // Closed in the normal state, it records its place under its own keys.
+        w->close();
+        uitest::flushDeletes();
+        for (const char* key : {"left_s", "top_s", "width_s", "height_s"})
+            QVERIFY2(zel::appSettings().contains("Setting", key), key);
     }
 
     void galleryDrawsEveryKindThroughTheFill() {
