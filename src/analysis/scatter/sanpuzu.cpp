@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <algorithm>
+#include <span>
+
 namespace {
 
 using MenuFrame::addItem;
