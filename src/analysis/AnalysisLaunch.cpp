@@ -19,6 +19,8 @@
 #include "analysis/pareto/pareno.h"
 #include "analysis/scatter/kaibun.h"
 #include "analysis/scatter/kaityo.h"
+#include "analysis/scatter/sanpuset.h"
+#include "analysis/scatter/sanpuzu.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -104,6 +106,11 @@ std::array<Opener, zel::kWindowCount>& openers() {
         // forward, and refills it from the workspace's regression either way.
         set(zel::WindowId::kaibun, [](MainContext& c) { return openKaibun(c); });
         set(zel::WindowId::kaityo, [](MainContext& c) { return openKaityo(c); });
+        // The scatter diagram: the X-count dialog sanpuset and the scatter window
+        // sanpuzu (TAKOJI is its own modal dialog; it opens the tables kaibun
+        // and kaityo through their openers).
+        set(zel::WindowId::sanpuset, dialogOpener<sanpuset>());
+        set(zel::WindowId::sanpuzu, [](MainContext& c) { return openSanpuzu(c); });
         return t;
     }();
     return table;
@@ -147,6 +154,8 @@ std::vector<zel::WindowId> onwardWindows(zel::WindowId window, zel::AnalysisId a
     case WindowId::hensuup:
     case WindowId::hensuub:
         return {WindowId::hensi1, WindowId::hensi2, WindowId::hensi3};
+    case WindowId::sanpuset:
+        return {WindowId::hensi2, WindowId::hensi3};
     case WindowId::hensi2so:
         return {analysis == AnalysisId::StratifiedHistogram ? WindowId::bunform : WindowId::hakohso};
     case WindowId::hakoh:

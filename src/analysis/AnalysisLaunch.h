@@ -44,7 +44,8 @@ Opener opener(const QString& windowName);
 // dataset's variable count ("散布図": "hensi2" and "sanpuset").
 QStringList firstWindows(const QString& analysis);
 // The windows a window of the analysis can open next (hensuup and hensuub:
-// hensi1, hensi2 and hensi3; a variable dialog: nextWindowAfterVariables;
+// hensi1, hensi2 and hensi3; sanpuset: hensi2 and hensi3; a variable dialog:
+// nextWindowAfterVariables;
 // hensi2so: bunform or hakohso; hakoh and hakohso: hakohg; bunform: dobun;
 // dobun: youko; the Pareto chain parekos, pare1, pareko, pareno, oresen). The
 // control charts' windows are not followed.

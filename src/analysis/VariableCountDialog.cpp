@@ -1,4 +1,4 @@
-// The one-, two- or three-variable kind dialog.
+// The kind dialog of the variable count.
 #include "analysis/VariableCountDialog.h"
 
 #include "analysis/AnalysisLaunch.h"
@@ -9,24 +9,36 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
-// The variable dialog of each option: option i + 1 needs i + 1 variables.
-constexpr std::array<zel::WindowId, 3> kVariableDialogs{zel::WindowId::hensi1, zel::WindowId::hensi2,
-                                                        zel::WindowId::hensi3};
+// The variables a variable dialog picks.
+int variablesOf(zel::WindowId dialog) {
+    switch (dialog) {
+    case zel::WindowId::hensi3:
+        return 3;
+    case zel::WindowId::hensi2:
+        return 2;
+    default:
+        return 1;
+    }
+}
 } // namespace
 
 VariableCountDialog::VariableCountDialog(MainContext& context, zel::WindowId window, const QString& caption,
-                                         const QStringList& options, QWidget* parent)
-    : ZelWindow(window, parent), m_context(context) {
+                                         const QStringList& options, std::vector<zel::WindowId> dialogs,
+                                         QWidget* parent)
+    : ZelWindow(window, parent), m_context(context), m_dialogs(std::move(dialogs)) {
     setWindowTitle(caption);
     const int variables = context.workspace().dataset.variableCount();
     auto* layout = new QVBoxLayout(this);
-    for (int i = 0; i < static_cast<int>(m_options.size()); ++i) {
-        auto* option = new QRadioButton(options.at(i), this);
-        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        option->setEnabled(i == 0 || variables >= i + 1);
+    for (std::size_t i = 0; i < m_dialogs.size(); ++i) {
+        const int at = static_cast<int>(i);
+        auto* option = new QRadioButton(at < options.size() ? options.at(at) : QString(), this);
+        option->setObjectName(QStringLiteral("Option%1").arg(at + 1));
+        option->setEnabled(i == 0 || variables >= variablesOf(m_dialogs[i]));
         layout->addWidget(option);
-        m_options[static_cast<std::size_t>(i)] = option;
+        m_options.push_back(option);
     }
     m_options.front()->setChecked(true);
     layout->addStretch(1);
@@ -37,7 +49,7 @@ VariableCountDialog::VariableCountDialog(MainContext& context, zel::WindowId win
 void VariableCountDialog::onOk() {
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         if (!m_options[i]->isChecked()) continue;
-        if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(kVariableDialogs[i])) open(m_context);
+        if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(m_dialogs[i])) open(m_context);
         break;
     }
     close();

@@ -1,13 +1,14 @@
 // The kind dialogs of the analyses that take one, two or three variables
-// (hensuup, hensuub): three exclusive options, an option needing more variables
-// than the dataset has disabled; "OK" opens hensi1, hensi2 or hensi3 and closes.
+// (hensuup, hensuub) or one or two X variables (sanpuset): exclusive options,
+// each leading to a variable dialog, an option needing more variables than the
+// dataset has disabled; "OK" opens the chosen option's dialog and closes.
 #pragma once
 
 #include "windowkit/ZelWindow.h"
 
 #include <QStringList>
 
-#include <array>
+#include <vector>
 
 class MainContext;
 class QRadioButton;
@@ -15,17 +16,24 @@ class QRadioButton;
 class VariableCountDialog : public ZelWindow {
     Q_OBJECT
   public:
-    // Option1..Option3.
+    // Option1, Option2 ... (0-based).
     QRadioButton* option(int i) const { return m_options.at(static_cast<std::size_t>(i)); }
 
   protected:
-    // options: the texts of the one-, two- and three-variable options.
+    // The one-, two- and three-variable dialogs, option by option.
+    static std::vector<zel::WindowId> oneToThreeVariables() {
+        return {zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3};
+    }
+
+    // options: the option texts; dialogs: the variable dialog each option opens
+    // (hensi1, hensi2 or hensi3), as many as options.
     VariableCountDialog(MainContext& context, zel::WindowId window, const QString& caption,
-                        const QStringList& options, QWidget* parent);
+                        const QStringList& options, std::vector<zel::WindowId> dialogs, QWidget* parent);
 
   private:
     void onOk();
 
     MainContext& m_context;
-    std::array<QRadioButton*, 3> m_options{};
+    std::vector<QRadioButton*> m_options;
+    std::vector<zel::WindowId> m_dialogs;
 };

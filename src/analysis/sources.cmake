@@ -17,6 +17,8 @@ zel_sources(zelcore
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
   # The regression tables kaibun and kaityo show.
   src/analysis/scatter/RegressionTables.h src/analysis/scatter/RegressionTables.cpp
+  # The scatter window's kinds and chart fill (sanpuzu and the scatter report).
+  src/analysis/scatter/ScatterFill.h src/analysis/scatter/ScatterFill.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
@@ -106,5 +108,11 @@ if(ZEL_WITH_QT)
     # The regression tables: kaibun (analysis of variance) and kaityo (regression line).
     src/analysis/scatter/kaibun.h src/analysis/scatter/kaibun.cpp
     src/analysis/scatter/kaityo.h src/analysis/scatter/kaityo.cpp
+    # The scatter diagram: the X-count dialog sanpuset, the scatter window
+    # sanpuzu and its degree dialog TAKOJI.
+    src/analysis/scatter/sanpuset.h src/analysis/scatter/sanpuset.cpp
+    src/analysis/scatter/sanpuzu.h src/analysis/scatter/sanpuzu.cpp
+    src/analysis/scatter/TAKOJI.h src/analysis/scatter/TAKOJI.cpp
+    src/analysis/scatter/ScatterGallery.h src/analysis/scatter/ScatterGallery.cpp
   )
 endif()

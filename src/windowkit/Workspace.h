@@ -87,6 +87,9 @@ public:
     // The scatter window's last regression computation, shown by the analysis
     // of variance and regression line tables.
     RegressionResults& regression;
+    // The degree of the scatter window's fitted curve that the degree dialog
+    // TAKOJI last stored (0 while none was: the dialog then shows 2).
+    std::int16_t polynomialDegree = 0;
 };
 
 } // namespace zel

@@ -286,7 +286,7 @@ class TestHensi : public QObject {
         QVERIFY(ZelWindow::find(QStringLiteral("bunform")));
         QCOMPARE(f().workspace().analysisSet.seriesCount, 3);
 
-        // Without the scatter window the dialog still builds the set and closes.
+        // For the scatter diagram the dialog builds the set and closes.
         setAnalysis(QStringLiteral("散布図"));
         ZelWindow* two = openDialog("hensi2");
         click(two, "Command1");

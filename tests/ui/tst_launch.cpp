@@ -97,7 +97,7 @@ class TestLaunch : public QObject {
                                      QStringLiteral("X-Rs 管理図"),      QStringLiteral("変数別統計量"),
                                      QStringLiteral("層別統計量グラフ"), QStringLiteral("層別ヒストグラム"),
                                      QStringLiteral("ガントチャート"),   QStringLiteral("変数別グラフ"),
-                                     QStringLiteral("パレート図")};
+                                     QStringLiteral("パレート図"),       QStringLiteral("散布図")};
         for (int i = 0; i < 13; ++i) {
             const bool enabled = model->item(i)->flags().testFlag(Qt::ItemIsEnabled);
             QCOMPARE(enabled, offered.contains(list->itemText(i)));

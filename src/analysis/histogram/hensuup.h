@@ -14,5 +14,6 @@ class hensuup : public VariableCountDialog {
     }
 
     explicit hensuup(MainContext& context, QWidget* parent = nullptr)
-        : VariableCountDialog(context, zel::WindowId::hensuup, captionText(), optionTexts(), parent) {}
+        : VariableCountDialog(context, zel::WindowId::hensuup, captionText(), optionTexts(),
+                              oneToThreeVariables(), parent) {}
 };

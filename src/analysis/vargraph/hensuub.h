@@ -14,5 +14,6 @@ class hensuub : public VariableCountDialog {
     }
 
     explicit hensuub(MainContext& context, QWidget* parent = nullptr)
-        : VariableCountDialog(context, zel::WindowId::hensuub, captionText(), optionTexts(), parent) {}
+        : VariableCountDialog(context, zel::WindowId::hensuub, captionText(), optionTexts(),
+                              oneToThreeVariables(), parent) {}
 };
