@@ -14,6 +14,7 @@
 #include "presentation/TitleTable.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,9 +37,18 @@ struct ReportRequest {
 
 // A table as its window shows it: <window>.csv and <window>.txt.
 struct ReportTable {
+    using ShownNumber = std::function<std::optional<std::string>(int column, double value)>;
+    ReportTable(WindowId w, ResultTable t, int places = 2, ShownNumber shown = {})
+        : window(w), table(std::move(t)), decimals(places), shownNumber(std::move(shown)) {}
+
     WindowId window;
     ResultTable table;
     int decimals = 2; // the places of the numbers the window shows
+    // The text a number of a column shows in <window>.txt where the window
+    // shows it otherwise than at `decimals` places (whole numbers, a column of
+    // fixed places, a p-value); empty for the usual places. The CSV keeps the
+    // full value either way.
+    ShownNumber shownNumber;
 };
 
 struct ReportOutput {

@@ -17,6 +17,7 @@ zel_sources(zelcore
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
   # The regression tables kaibun and kaityo show.
   src/analysis/scatter/RegressionTables.h src/analysis/scatter/RegressionTables.cpp
+  src/analysis/scatter/ScatterReports.h src/analysis/scatter/ScatterReports.cpp
   # The scatter window's kinds and chart fill (sanpuzu and the scatter report).
   src/analysis/scatter/ScatterFill.h src/analysis/scatter/ScatterFill.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.

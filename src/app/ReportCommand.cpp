@@ -100,7 +100,8 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
 }
 
 // The table as its window shows it: tab-separated, numbers with the decimal places.
-QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
+QByteArray shownTableText(const zel::ReportTable& shown) {
+    const zel::ResultTable& t = shown.table;
     QString text;
     for (int c = 0; c <= t.columns; ++c) {
         if (c > 0) text += QLatin1Char('\t');
@@ -114,8 +115,12 @@ QByteArray shownTableText(const zel::ResultTable& t, int decimals) {
         for (int c = 1; c <= t.columns; ++c) {
             text += QLatin1Char('\t');
             const zel::ResultCell& cell = t.at(r, c);
-            if (cell.number)
-                text += QString::fromStdString(zel::decimalsText(*cell.number, decimals));
+            const std::optional<std::string> own =
+                cell.number && shown.shownNumber ? shown.shownNumber(c, *cell.number) : std::nullopt;
+            if (own)
+                text += QString::fromStdString(*own);
+            else if (cell.number)
+                text += QString::fromStdString(zel::decimalsText(*cell.number, shown.decimals));
             else
                 text += QString::fromStdString(cell.text);
         }
@@ -166,7 +171,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
         const QString name = windowName(t.window);
         out.files.emplace_back(name + QStringLiteral(".csv"),
                                QByteArray::fromStdString(zel::resultTableCsv(t.table)));
-        out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t.table, t.decimals));
+        out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t));
     }
 
     // The charts titled and drawn as their window does: the stored graph

@@ -165,7 +165,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
      redrawnWithFlag(nameBelow(oneChart(oresen, "")))},
     {Histogram, "ヒストグラム", "histogram", opens(hensuup), nameBelow(oneChart(youko, "ヒストグラム"))},
     {Pareto, "パレート図", "pareto", opens(parekos), redrawnWithFlag(oneChart(oresen, ""))},
-    {Scatter, "散布図", "", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
+    {Scatter, "散布図", "scatter", orWhenMore(needs(2, kScatterVariables, hensi2), 2, sanpuset),
      AnalysisTitleRule{.window = sanpuzu,
                        .topSource = ScatterKind,
                        .bottomSource = ScatterBottom,

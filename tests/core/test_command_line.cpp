@@ -92,18 +92,20 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("variable-graph"), AnalysisId::VariableGraph);
     EXPECT_EQ(reportAnalysisFor("変数別グラフ"), AnalysisId::VariableGraph);
     EXPECT_EQ(reportAnalysisFor("pareto"), AnalysisId::Pareto);
-    EXPECT_FALSE(reportAnalysisFor("散布図")); // an analysis, but without a report
+    EXPECT_EQ(reportAnalysisFor("scatter"), AnalysisId::Scatter);
+    EXPECT_EQ(reportAnalysisFor("散布図"), AnalysisId::Scatter);
     EXPECT_FALSE(reportAnalysisFor("xbar"));
-    const CommandLine c = parseCommandLine({"--report=scatter", "--output=o", "x.QCS"});
+    const CommandLine c = parseCommandLine({"--report=regression", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
-    EXPECT_NE(c.error.find("scatter"), std::string::npos);
+    EXPECT_NE(c.error.find("regression"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats, gantt, variable-graph, pareto";
+                            "stratified-stats, gantt, variable-graph, pareto, scatter";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
-        usageText().find("(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ, pareto also 合計); "
-                         "KEY: kind, decimals, limits, upper, lower, classes, adjust, width, statlines, keep\n"),
+        usageText().find(
+            "(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ, pareto also 合計); "
+            "KEY: kind, decimals, limits, upper, lower, classes, adjust, width, statlines, keep, degree\n"),
         std::string::npos);
 }
 
@@ -125,7 +127,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n"
               "variable-graph\t変数別グラフ\t--var 3 つまで（全データ も可）\t"
               "--set kind, statlines, upper, lower\n"
-              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n");
+              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n"
+              "scatter\t散布図\t--var 3 つまで\t--set kind, degree, decimals\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

@@ -116,7 +116,7 @@ inline void expectRefused(const ReportFolder& folder, const QStringList& args, c
                           const std::string& message) {
     QString dir;
     const ReportRun run = folder.run(QStringLiteral("refused"), args, dataset, &dir);
-    QCOMPARE(run.err, message + "\n");
+    QCOMPARE(QString::fromStdString(run.err), QString::fromStdString(message + "\n"));
     QCOMPARE(run.exitCode, 2);
     QVERIFY(!QFile::exists(dir));
 }

@@ -3,10 +3,10 @@
 // sanpuzu with its panel, kinds, menus, legends and point clicks, the degree
 // dialog TAKOJI at every drawing of "回帰曲線", the refusals, the regression
 // kept for the tables, and the windows that open and close with it.
+#include "analysis/control/ControlChartGallery.h"
 #include "analysis/scatter/Regression.h"
 #include "analysis/scatter/ScatterFill.h"
 #include "analysis/scatter/ScatterGallery.h"
-#include "analysis/control/ControlChartGallery.h"
 #include "analysis/scatter/TAKOJI.h"
 #include "analysis/scatter/sanpuset.h"
 #include "analysis/scatter/sanpuzu.h"
@@ -14,6 +14,7 @@
 #include "presentation/GraphWindow.h"
 #include "windowkit/AppSettings.h"
 
+#include "presentation/ResultTableWindow.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
 #include <QtTest>
 
 #include "ChartPoints.h"
@@ -143,8 +145,9 @@ class TestScatter : public QObject {
         QCOMPARE(w->objectName(), QString("sanpuzu"));
         const QStringList labels = {"Label1", "Label2", "Label9", "Label3", "Label5",
                                     "Label6", "Label8", "Label7", "Label4"};
-        const QStringList captions = {"変数ナンバー", "データ値（Ｙ）", "データ値（Ｘ）", "相関係数", "切片　ａ",
-                                      "方向係数　ｂ", "標準偏差　σ", "回帰方程式 Ｙ＝ａ＋ｂＸ", "グラフ種類"};
+        const QStringList captions = {
+            "変数ナンバー", "データ値（Ｙ）", "データ値（Ｘ）",          "相関係数",  "切片　ａ",
+            "方向係数　ｂ", "標準偏差　σ",    "回帰方程式 Ｙ＝ａ＋ｂＸ", "グラフ種類"};
         for (int i = 0; i < labels.size(); ++i)
             QCOMPARE(labelText(w, qPrintable(labels[i])), captions[i]);
         QCOMPARE(uitest::items(w->kindList()),
@@ -192,7 +195,8 @@ class TestScatter : public QObject {
         QCOMPARE(uitest::menuEntries(w->findChild<QMenu*>("YJTAI")).names, QStringList({"YSURU", "YSINAI"}));
         QCOMPARE(uitest::menuEntries(w->findChild<QMenu*>("XJTAI")).names, QStringList({"XSURU", "XSINAI"}));
         for (const char* item : {"YSURU", "YSINAI", "XSURU", "XSINAI"})
-            QCOMPARE(findAction(w, item)->text(), QString(item[1] == 'S' && item[2] == 'U' ? "表示" : "非表示"));
+            QCOMPARE(findAction(w, item)->text(),
+                     QString(item[1] == 'S' && item[2] == 'U' ? "表示" : "非表示"));
         QVERIFY(findAction(w, "YSURU")->isChecked() && !findAction(w, "YSINAI")->isChecked());
         QVERIFY(findAction(w, "XSURU")->isChecked() && !findAction(w, "XSINAI")->isChecked());
         QCOMPARE(findAction(w, "GOMENU")->text(), QString("メニュー画面へ(&M)"));
@@ -411,6 +415,35 @@ class TestScatter : public QObject {
         QVERIFY(!ZelWindow::find(zel::WindowId::kaityo));
     }
 
+    // The real tables beside the window: one block and one column per X, and
+    // a rerun from the menu shows the set as it is now.
+    void theTablesShowEveryXAndFollowAReRun() {
+        sanpuzu* w = uitest::openScatter(*ctx, 2);
+        auto* anova = qobject_cast<ResultTableWindow*>(ZelWindow::find(zel::WindowId::kaibun));
+        auto* line = qobject_cast<ResultTableWindow*>(ZelWindow::find(zel::WindowId::kaityo));
+        QVERIFY(anova && line);
+        QCOMPARE(anova->windowTitle(), QString("回帰分析－分散分析表"));
+        QCOMPARE(line->windowTitle(), QString("回帰直線"));
+        QCOMPARE(anova->grid().rowCount(), 8);
+        QCOMPARE(anova->grid().text(0, 1), QString("変数1"));
+        QCOMPARE(anova->grid().text(0, 5), QString("変数2"));
+        QCOMPARE(line->grid().columnCount(), 2);
+        QCOMPARE(line->grid().text(1, 0), QString("変数 1"));
+        QCOMPARE(line->grid().text(2, 0), QString("変数 2"));
+        const QString before = line->grid().text(1, 4);
+        QVERIFY(before.startsWith(QStringLiteral("Y=(")));
+
+        ctx->ws.analysisSet.values[0][0] = 9;
+        findAction(w, "skaitj")->trigger();
+        QVERIFY(line->grid().text(1, 4) != before);
+        QCOMPARE(ZelWindow::find(zel::WindowId::kaityo), line);
+
+        w->close();
+        uitest::flushDeletes();
+        QVERIFY(!ZelWindow::find(zel::WindowId::kaibun));
+        QVERIFY(!ZelWindow::find(zel::WindowId::kaityo));
+    }
+
     void menuScreenClosesTablesAndDialogs() {
         uitest::TableStandIns tables;
         sanpuzu* w = uitest::openScatter(*ctx, 1);
@@ -418,9 +451,9 @@ class TestScatter : public QObject {
             (new uitest::PlainWindow(QString::fromLatin1(name)))->show();
         findAction(w, "GOMENU")->trigger();
         uitest::flushDeletes();
-        for (zel::WindowId gone : {zel::WindowId::sanpuzu, zel::WindowId::kaibun, zel::WindowId::kaityo,
-                                   zel::WindowId::hensi1, zel::WindowId::hensi2, zel::WindowId::hensi3,
-                                   zel::WindowId::dobun})
+        for (zel::WindowId gone :
+             {zel::WindowId::sanpuzu, zel::WindowId::kaibun, zel::WindowId::kaityo, zel::WindowId::hensi1,
+              zel::WindowId::hensi2, zel::WindowId::hensi3, zel::WindowId::dobun})
             QVERIFY2(!ZelWindow::find(gone), qPrintable(windowName(gone)));
         QVERIFY(ZelWindow::find(zel::WindowId::youko));
     }

@@ -23,8 +23,7 @@ namespace zel {
 // Refusal of a Y or an X without spread (every value equal).
 inline constexpr const char* kRegressionBadData = "データが間違っています。";
 // Refusal of fewer than two samples: no line goes through one point.
-inline constexpr const char* kRegressionTooFewSamples =
-    "散布図を作成するには２つ以上のサンプルが必要です。";
+inline constexpr const char* kRegressionTooFewSamples = "散布図を作成するには２つ以上のサンプルが必要です。";
 
 // Significance of the F test: none, 5 % or 1 % (the stored codes 0, 1, 2).
 enum class Significance { None = 0, FivePercent = 1, OnePercent = 2 };
@@ -88,6 +87,11 @@ struct RegressionResults {
     int n = 0;           // unmasked samples
     std::vector<Regression> series;
 };
+
+// The computation of the set into `out`, as the scatter window keeps it: the
+// series count and n always, the regressions when none is refused. Returns
+// the refusal of computeRegressions (out.series then stays empty).
+Status computeRegressionResults(const AnalysisSet& set, RegressionResults& out);
 
 // One regression per X of the set (series 1 is Y, series 2.. the X's), in
 // order. The first refusal stops the whole computation.

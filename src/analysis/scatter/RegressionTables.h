@@ -47,6 +47,8 @@ constexpr int kEquation = 4; // "回帰方程式"
 constexpr int kCount = 4;
 } // namespace linerows
 
+// The places both table windows open with (their spin boxes' first value).
+inline constexpr int kRegressionTableDecimals = 2;
 // Decimal places of the ρ(%) column, whatever the window's spin box says.
 inline constexpr int kRhoDecimals = 2;
 // Decimal places a p-value is shown with; a smaller p shows as kTinyPText.

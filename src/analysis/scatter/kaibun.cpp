@@ -38,6 +38,9 @@ ResultTableSpec regressionTableSpec(zel::WindowId window, const QString& caption
     };
 }
 
+// The report writes the tables with the places the windows open with.
+static_assert(ResultTableWindow::kInitialDecimals == zel::kRegressionTableDecimals);
+
 namespace {
 
 // The spin box formats S, V, F0 and S'; F0 is then made a text column, so that

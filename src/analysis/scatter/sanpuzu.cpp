@@ -168,14 +168,11 @@ zel::ScatterKind sanpuzu::currentKind() const {
 
 bool sanpuzu::computeRegressions() {
     zel::Workspace& ws = context().workspace();
-    const zel::AnalysisSet& set = ws.analysisSet;
-    ws.regression = zel::RegressionResults{std::max(0, static_cast<int>(set.values.size()) - 1), set.n, {}};
-    zel::Result<std::vector<zel::Regression>> result = zel::computeRegressions(set);
-    if (!result) {
-        MessageBox::refusal(this, QString::fromStdString(result.status().message()), captionText());
+    const zel::Status computed = zel::computeRegressionResults(ws.analysisSet, ws.regression);
+    if (!computed) {
+        MessageBox::refusal(this, QString::fromStdString(computed.message()), captionText());
         return false;
     }
-    ws.regression.series = std::move(result.value());
     // The panel shows series 1.
     m_set->setText(signedText(chart()->model().currentSeries()));
     showSeries(1);
@@ -228,9 +225,10 @@ std::optional<GraphWindow::ChartFill> sanpuzu::chartFill(int index) {
     const zel::ScatterKind kind = currentKind();
     zel::Workspace& ws = context().workspace();
     // Every drawing of the fitted curve asks its degree first.
-    const int degree = zel::scatterKind(kind).fittedCurve ? TAKOJI::ask(context(), this)
-                                                           : zel::kScatterDefaultDegree;
-    const zel::ScatterOptions options = zel::scatterOptions(ws.analysisSet, m_legendShow->isChecked(), degree);
+    const int degree =
+        zel::scatterKind(kind).fittedCurve ? TAKOJI::ask(context(), this) : zel::kScatterDefaultDegree;
+    const zel::ScatterOptions options =
+        zel::scatterOptions(ws.analysisSet, m_legendShow->isChecked(), degree);
     return [&ws, kind, options](zel::ChartModel& model) {
         zel::fillScatterChart(model, ws.analysisSet, ws.regression.series, kind, options);
     };
