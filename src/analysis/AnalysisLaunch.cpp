@@ -17,6 +17,7 @@
 #include "analysis/pareto/pare1.h"
 #include "analysis/pareto/pareko.h"
 #include "analysis/pareto/pareno.h"
+#include "analysis/scatter/rsanpu.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -97,6 +98,8 @@ std::array<Opener, zel::kWindowCount>& openers() {
         set(zel::WindowId::pare1, [](MainContext& c) { return openPare1(c); });
         set(zel::WindowId::pareko, [](MainContext& c) { return openPareko(c); });
         set(zel::WindowId::pareno, [](MainContext& c) { return openPareno(c); });
+        // The three-dimensional scatter: rsanpu (hensi3 chooses its variables).
+        set(zel::WindowId::rsanpu, [](MainContext& c) { return openRsanpu(c); });
         return t;
     }();
     return table;

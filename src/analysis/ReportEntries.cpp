@@ -5,6 +5,7 @@
 #include "analysis/gantt/GanttReports.h"
 #include "analysis/histogram/HistogramReports.h"
 #include "analysis/pareto/ParetoReports.h"
+#include "analysis/scatter/Scatter3DReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 #include "analysis/vargraph/VariableGraphReports.h"
 
@@ -30,6 +31,7 @@ std::span<const ReportEntry> reportEntries() {
                  ganttReportEntries(),
                  variableGraphReportEntries(),
                  paretoReportEntries(),
+                 scatter3DReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

@@ -92,13 +92,15 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("variable-graph"), AnalysisId::VariableGraph);
     EXPECT_EQ(reportAnalysisFor("変数別グラフ"), AnalysisId::VariableGraph);
     EXPECT_EQ(reportAnalysisFor("pareto"), AnalysisId::Pareto);
+    EXPECT_EQ(reportAnalysisFor("scatter-3d"), AnalysisId::Scatter3D);
+    EXPECT_EQ(reportAnalysisFor("立体散布図"), AnalysisId::Scatter3D);
     EXPECT_FALSE(reportAnalysisFor("散布図")); // an analysis, but without a report
     EXPECT_FALSE(reportAnalysisFor("xbar"));
     const CommandLine c = parseCommandLine({"--report=scatter", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("scatter"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats, gantt, variable-graph, pareto";
+                            "stratified-stats, gantt, variable-graph, pareto, scatter-3d";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
@@ -125,7 +127,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "gantt\tガントチャート\t--var なし（すべての変数）\t--set kind\n"
               "variable-graph\t変数別グラフ\t--var 3 つまで（全データ も可）\t"
               "--set kind, statlines, upper, lower\n"
-              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n");
+              "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n"
+              "scatter-3d\t立体散布図\t--var 3 つまで\t--set kind\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

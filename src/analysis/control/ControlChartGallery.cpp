@@ -11,6 +11,7 @@
 #include "analysis/gantt/GanttGallery.h"
 #include "analysis/histogram/HistogramGallery.h"
 #include "analysis/pareto/ParetoGallery.h"
+#include "analysis/scatter/Scatter3DGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
 #include "analysis/vargraph/VariableGraphGallery.h"
 #include "dataset/Dataset.h"
@@ -154,7 +155,8 @@ std::vector<ChartGalleryEntry> chartGalleryEntries() {
     for (auto* entries : {controlChartGalleryEntries, histogramGalleryEntries, statisticsGalleryEntries,
                           ganttGalleryEntries,
                           variableGraphGalleryEntries,
-                          paretoGalleryEntries})
+                          paretoGalleryEntries,
+                          scatter3DGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),

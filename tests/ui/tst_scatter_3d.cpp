@@ -1,0 +1,279 @@
+// Tests of the three-dimensional scatter driven as a user drives it: the
+// graph command refuses fewer than three variables and otherwise opens hensi3
+// with its Y, X and Z captions and checks; its "OK" opens rsanpu with the
+// default titles, the panel, the three kinds and the click texts; "メニュー画面へ"
+// closes it with the variable dialogs.
+#include "analysis/AnalysisLaunch.h"
+#include "analysis/control/ControlChartGallery.h"
+#include "analysis/scatter/Scatter3DGallery.h"
+#include "analysis/scatter/rsanpu.h"
+#include "components/chart/ChartRenderer.h"
+#include "components/chart/ChartView.h"
+#include "components/chart/ThreeDScatterPainter.h"
+#include "dataset/Dataset.h"
+#include "presentation/GraphWindow.h"
+#include "windowkit/Workspace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ChartPoints.h"
+#include "DatasetFixtures.h"
+#include "MessageBoxRecorder.h"
+#include "UiTestSupport.h"
+
+#include <memory>
+
+using uitest::answerBox;
+using uitest::FakeContext;
+using uitest::fillDataset;
+using uitest::findAction;
+using uitest::lineText;
+using uitest::SeenBox;
+
+namespace {
+
+QComboBox* list(QWidget* dialog, int i) {
+    return dialog->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(i));
+}
+
+QString labelText(QWidget* w, const char* name) {
+    auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
+    return l ? l->text() : QStringLiteral("<none>");
+}
+
+void clickOk(QWidget* dialog) {
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestScatter3D : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        ctx = uitest::freshContext(QStringLiteral("立体散布図"));
+        // Four samples of hardness, temperature and hold time; sample 3 is masked.
+        fillDataset(ctx->ws.dataset, {{41.5, 820, 20}, {-2.25, 830, 30}, {99, 99, 99}, {43, 840, 25}},
+                    {"硬さ", "温度", "時間"});
+        ctx->ws.dataset.setMask(3, 1);
+    }
+    void cleanup() { uitest::closeWindows(ctx); }
+
+    void fewerThanThreeVariablesOrTwoSamplesAreRefused() {
+        QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("立体散布図")));
+        fillDataset(ctx->ws.dataset, {{1, 2}, {3, 4}}, {"a", "b"});
+        SeenBox box = answerBox([&] { AnalysisLaunch::runGraphCommand(*ctx); });
+        QCOMPARE(box.text, QStringLiteral("立体散布図を作成するには３つ以上の変数が必要です。"));
+        QCOMPARE(box.kind, MessageBox::Kind::Refusal);
+        QVERIFY(ZelWindow::openWindows().isEmpty());
+
+        // One unmasked sample: nothing to scatter.
+        fillDataset(ctx->ws.dataset, {{1, 2, 3}, {4, 5, 6}}, {"a", "b", "c"});
+        ctx->ws.dataset.setMask(2, 1);
+        box = answerBox([&] { AnalysisLaunch::runGraphCommand(*ctx); });
+        QCOMPARE(box.text, QStringLiteral("解析を行うには、データを２つ以上選択してください。"));
+        QVERIFY(ZelWindow::openWindows().isEmpty());
+    }
+
+    void hensi3AsksForYXAndZAndRefusesAVariableTwice() {
+        AnalysisLaunch::runGraphCommand(*ctx);
+        QPointer<ZelWindow> dialog = ZelWindow::find(zel::WindowId::hensi3);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("解析に使用する変数の指定"));
+        QCOMPARE(labelText(dialog, "Label1"), QStringLiteral("解析に使用する変数を指定してください。"));
+        QCOMPARE(labelText(dialog, "Label2"), QStringLiteral("Ｙ軸・・・"));
+        QCOMPARE(labelText(dialog, "Label3"), QStringLiteral("Ｘ軸・・・"));
+        QCOMPARE(labelText(dialog, "Label4"), QStringLiteral("Ｚ軸・・・"));
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(list(dialog, i)->count(), 3);
+            QCOMPARE(list(dialog, i)->currentIndex(), i - 1);
+        }
+        const struct {
+            int y, x, z;
+            const char* message;
+        } same[] = {{0, 0, 0, "変数１と変数２が同じです｡"},
+                    {0, 1, 1, "変数２と変数３が同じです｡"},
+                    {2, 1, 2, "変数１と変数３が同じです｡"}};
+        for (const auto& c : same) {
+            list(dialog, 1)->setCurrentIndex(c.y);
+            list(dialog, 2)->setCurrentIndex(c.x);
+            list(dialog, 3)->setCurrentIndex(c.z);
+            const SeenBox box = answerBox([&] { clickOk(dialog); });
+            QCOMPARE(box.text, QString::fromUtf8(c.message));
+            QCOMPARE(box.title, QStringLiteral("変数の指定"));
+            QVERIFY(dialog && dialog->isVisible());
+            QVERIFY(!ZelWindow::find(zel::WindowId::rsanpu));
+        }
+    }
+
+    void okOpensTheWindowWithTitlesPanelAndMenus() {
+        QPointer<rsanpu> w = launch(1, 0, 2); // Y 温度, X 硬さ, Z 時間
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), QStringLiteral("rsanpu"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("立体散布図"));
+        const zel::ChartModel& m = w->chart()->model();
+        QCOMPARE(m.titleTop(), std::string("立体散布図"));
+        QCOMPARE(m.titleBottom(), std::string("硬さ"));
+        QCOMPARE(m.titleLeft(), std::string("温度"));
+        QCOMPARE(m.titleRight(), std::string("時間"));
+        QCOMPARE(m.chartType(), zel::ChartType::Scatter3D);
+        QCOMPARE(m.pointCount(), 3);
+        QCOMPARE(m.value(1, 2), 830.0);
+        QCOMPARE(m.xPos(1, 2), -2.25);
+        QCOMPARE(m.zPos(1, 3), 25.0);
+        QVERIFY(m.hitReporting() != 0);
+
+        // The panel as designed: captions over their boxes, the kind list first.
+        QCOMPARE(labelText(w, "Label1"), QStringLiteral("変数ナンバー"));
+        QCOMPARE(labelText(w, "Label2"), QStringLiteral("データ値（Ｙ）"));
+        QCOMPARE(labelText(w, "Label9"), QStringLiteral("データ値（Ｘ）"));
+        QCOMPARE(labelText(w, "Label3"), QStringLiteral("データ値（Ｚ）"));
+        QCOMPARE(labelText(w, "Label4"), QStringLiteral("グラフ種類"));
+        for (const char* box : {"Textset", "Textpoint", "Text5", "Text1"})
+            QVERIFY2(w->findChild<QLineEdit*>(QString::fromLatin1(box))->isReadOnly(), box);
+        QCOMPARE(lineText(w, "Textset"), QStringLiteral(" 1"));
+        QCOMPARE(lineText(w, "Textpoint"), QString());
+        QComboBox* kinds = w->kindList();
+        QCOMPARE(kinds->objectName(), QStringLiteral("graphs"));
+        QVERIFY(!kinds->isEditable());
+        QCOMPARE(uitest::items(kinds), (QStringList{QStringLiteral("立体散布図"), QStringLiteral("立体散布図（縦棒）"),
+                                                    QStringLiteral("立体散布図（線）")}));
+        QCOMPARE(kinds->currentText(), QStringLiteral("立体散布図"));
+
+        const struct {
+            const char* name;
+            const char* text;
+        } items[] = {{"fcolor", "カラー(&C)"},
+                     {"fmono", "モノクロ(&M)"},
+                     {"gcopy", "コピー(&C)"},
+                     {"gcopym", "モノクロコピー(&M)"},
+                     {"santai", "タイトルの設定(&T)..."},
+                     {"rssitens", "３Ｄグラフの視点設定(&R)"},
+                     {"rsgriset", "グリッド線の設定(&G)"},
+                     {"GOMENU", "メニュー画面へ(&M)"}};
+        for (const auto& item : items) {
+            QAction* a = findAction(w, QString::fromLatin1(item.name));
+            QVERIFY2(a, item.name);
+            QCOMPARE(a->text(), QString::fromUtf8(item.text));
+        }
+        QStringList menus;
+        for (QAction* a : w->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus, (QStringList{QStringLiteral("印刷(&P)"), QStringLiteral("編集(&E)"),
+                                     QStringLiteral("オプション(&O)"), QStringLiteral("終了(&E)")}));
+        QCOMPARE(w->optionsMenu()->objectName(), QStringLiteral("sanop"));
+    }
+
+    void clicksShowTheSeriesYXAndZ() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        w->resize(900, 600);
+        QCoreApplication::processEvents();
+        ChartView* view = w->chart();
+        QVERIFY(uitest::clickPoint(view, 1, 2, 1));
+        QCOMPARE(lineText(w, "Textset"), QStringLiteral(" 1"));
+        QCOMPARE(lineText(w, "Textpoint"), QStringLiteral("-2.25"));
+        QCOMPARE(lineText(w, "Text5"), QStringLiteral(" 830"));
+        QCOMPARE(lineText(w, "Text1"), QStringLiteral(" 30"));
+        QCOMPARE(view->model().currentPoint(), 2);
+        // The third unmasked sample is the dataset's fourth.
+        QVERIFY(uitest::clickPoint(view, 1, 3, 1));
+        QCOMPARE(lineText(w, "Textpoint"), QStringLiteral(" 43"));
+        QCOMPARE(lineText(w, "Text5"), QStringLiteral(" 840"));
+        QCOMPARE(lineText(w, "Text1"), QStringLiteral(" 25"));
+    }
+
+    void aNewKindKeepsThePointsAndChangesTheStyle() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        const zel::ChartModel& m = w->chart()->model();
+        const std::vector<double> values = m.values();
+        QCOMPARE(m.chartStyle(), zel::chartstyles::kScatter3DMarkers);
+        const int styles[] = {zel::chartstyles::kScatter3DDropLines, zel::chartstyles::kScatter3DJoined,
+                              zel::chartstyles::kScatter3DMarkers};
+        for (int i : {1, 2, 0}) {
+            w->kindList()->setCurrentIndex(i);
+            QCOMPARE(m.chartStyle(), styles[i == 0 ? 2 : i - 1]);
+            QCOMPARE(m.chartType(), zel::ChartType::Scatter3D);
+            QCOMPARE(m.values(), values);
+            QCOMPARE(m.xPos(1, 3), 840.0);
+            QCOMPARE(m.zPos(1, 3), 25.0);
+            QCOMPARE(m.titleBottom(), std::string("温度"));
+        }
+    }
+
+    void typedTitlesReplaceTheDefaults() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        zel::TitleInput input;
+        input[0].text = "焼入れ試験";
+        input[3].none = true;
+        GraphWindow::applyTitlesToCurrent(*ctx, input);
+        const zel::ChartModel& m = w->chart()->model();
+        QCOMPARE(m.titleTop(), std::string("焼入れ試験"));
+        QCOMPARE(m.titleBottom(), std::string("温度"));
+        QCOMPARE(m.titleLeft(), std::string("硬さ"));
+        QCOMPARE(m.titleRight(), std::string());
+        // A new kind keeps them.
+        w->kindList()->setCurrentIndex(1);
+        QCOMPARE(m.titleTop(), std::string("焼入れ試験"));
+        QCOMPARE(m.titleRight(), std::string());
+    }
+
+    void aSetWithoutPointsIsRefusedOnceAndKeepsTheDrawing() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        const zel::ChartModel& m = w->chart()->model();
+        ctx->ws.analysisSet.n = 0;
+        for (auto& v : ctx->ws.analysisSet.values)
+            v.clear();
+        uitest::MessageBoxRecorder boxes;
+        w->kindList()->setCurrentIndex(1);
+        w->redraw();
+        QCOMPARE(boxes.count(), 1);
+        const SeenBox box = boxes.take();
+        QCOMPARE(box.text, QStringLiteral("グラフを作成できません。"));
+        QCOMPARE(box.title, QStringLiteral("立体散布図"));
+        QCOMPARE(m.pointCount(), 3);
+        QCOMPARE(m.chartStyle(), zel::chartstyles::kScatter3DMarkers);
+    }
+
+    void menuScreenClosesTheWindowAndTheVariableDialogs() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        QPointer<ZelWindow> dialog = AnalysisLaunch::opener(zel::WindowId::hensi3)(*ctx);
+        QVERIFY(dialog && dialog->isVisible());
+        findAction(w, QStringLiteral("GOMENU"))->trigger();
+        QTRY_VERIFY(!w || !w->isVisible());
+        QTRY_VERIFY(!dialog || !dialog->isVisible());
+    }
+
+  private:
+    // The graph command, then hensi3 on the given list positions and "OK".
+    rsanpu* launch(int y, int x, int z) {
+        AnalysisLaunch::runGraphCommand(*ctx);
+        ZelWindow* dialog = ZelWindow::find(zel::WindowId::hensi3);
+        if (!dialog) return nullptr;
+        list(dialog, 1)->setCurrentIndex(y);
+        list(dialog, 2)->setCurrentIndex(x);
+        list(dialog, 3)->setCurrentIndex(z);
+        clickOk(dialog);
+        auto* w = ZelWindow::findOpen<rsanpu>();
+        if (w) QTest::qWaitForWindowExposed(w);
+        return w;
+    }
+
+    std::unique_ptr<FakeContext> ctx;
+};
+
+QTEST_MAIN(TestScatter3D)
+#include "tst_scatter_3d.moc"
