@@ -9,6 +9,7 @@
 #include "analysis/scatter/rsanpu.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
+#include "components/chart/Box3DScene.h"
 #include "components/chart/ThreeDScatterPainter.h"
 #include "dataset/Dataset.h"
 #include "presentation/GraphWindow.h"
@@ -47,6 +48,35 @@ QComboBox* list(QWidget* dialog, int i) {
 QString labelText(QWidget* w, const char* name) {
     auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
     return l ? l->text() : QStringLiteral("<none>");
+}
+
+ChartFrame frameOf(const QRectF& plot) {
+    ChartFrame f;
+    f.plot = plot;
+    f.font = QFont(QStringLiteral("IPAGothic"));
+    f.font.setPixelSize(12);
+    f.unit = 1.0;
+    return f;
+}
+
+// The gallery's heat treatment (hardness, 820..870 ℃, 20..60 min), filled as rsanpu fills it.
+zel::ChartModel heatChart(zel::Scatter3DKind kind) {
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i < 30; ++i)
+        rows.push_back({40.0 + 0.1 * i, 820.0 + 10.0 * (i / 5), 20.0 + 10.0 * (i % 5)});
+    zel::Dataset ds;
+    fillDataset(ds, rows, {"硬さ", "焼入温度", "保持時間"});
+    zel::ChartModel m;
+    m.redrawReset(zel::ViewAngles{});
+    zel::fillScatter3DChart(m, zel::buildAnalysisSet(ds, {1, 2, 3}).value(), kind);
+    return m;
+}
+
+QStringList textsOf(const std::vector<Box3DScene::AxisText>& texts) {
+    QStringList out;
+    for (const auto& t : texts)
+        out << t.text;
+    return out;
 }
 
 void clickOk(QWidget* dialog) {
@@ -255,6 +285,29 @@ class TestScatter3D : public QObject {
         findAction(w, QStringLiteral("GOMENU"))->trigger();
         QTRY_VERIFY(!w || !w->isVisible());
         QTRY_VERIFY(!dialog || !dialog->isVisible());
+    }
+
+    void theDepthAxisKeepsItsFirstValueBesideTheCornerText() {
+        // Seen from the default angles the first hold time, 20, stands at the
+        // floor's front corner right above the last temperature, 870.
+        const zel::ChartModel m = heatChart(zel::Scatter3DKind::Markers);
+        QCOMPARE(m.viewAngles().elevation, 0);
+        for (const QRectF plot : {QRectF(60, 60, 880, 560), QRectF(40, 40, 520, 380)}) {
+            const auto l = ThreeDScatterPainter::layout(m, frameOf(plot));
+            const auto depth = l.scene->axisTexts(2);
+            const auto across = l.scene->axisTexts(0);
+            QVERIFY2(textsOf(depth).contains(QStringLiteral("20")), qPrintable(textsOf(depth).join(' ')));
+            QVERIFY(textsOf(across).contains(QStringLiteral("870")));
+            for (const auto& d : depth)
+                for (const auto& a : across)
+                    QVERIFY2(!d.rect.intersects(a.rect), qPrintable(d.text + " / " + a.text));
+            // Still in the axis's order, below and left of the next value.
+            const qsizetype first = textsOf(depth).indexOf(QStringLiteral("20"));
+            const qsizetype next = textsOf(depth).indexOf(QStringLiteral("30"));
+            QVERIFY(next > first);
+            QVERIFY(depth[first].rect.top() > depth[next].rect.top());
+            QVERIFY(depth[first].rect.left() < depth[next].rect.left());
+        }
     }
 
   private:

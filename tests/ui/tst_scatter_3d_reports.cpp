@@ -41,10 +41,12 @@ class TestScatter3DReports : public QObject {
                                                 "min Y 820\nmax Y 840\nmean Y 830\n"
                                                 "min X 20\nmax X 30\nmean X 25\n"
                                                 "min Z -2.5\nmax Z 43\nmean Z 27.3333333333333\n"));
-        // The default titles: the analysis above, X below, Y left, Z right.
-        const QByteArray svg = readAll(out + QStringLiteral("/rsanpu-Graph1.svg"));
-        for (const char* title : {"立体散布図", "温度", "時間", "硬さ"})
-            QVERIFY2(svg.contains(title), title);
+        // The default titles: the analysis above, X below, Y left, Z right (the
+        // right one stands upright, a text per character).
+        const QString svg = QString::fromUtf8(readAll(out + QStringLiteral("/rsanpu-Graph1.svg")));
+        for (const char* title : {"立体散布図", "温度", "時間"})
+            QVERIFY2(svg.contains(QStringLiteral(">%1<").arg(QString::fromUtf8(title))), title);
+        QVERIFY(svg.contains(QStringLiteral(">硬<")) && svg.contains(QStringLiteral(">さ<")));
         QVERIFY(!QImage(out + QStringLiteral("/rsanpu-Graph1.png")).isNull());
         QVERIFY(readAll(out + QStringLiteral("/rsanpu-Graph1.pdf")).startsWith("%PDF"));
 
