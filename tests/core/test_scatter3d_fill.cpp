@@ -39,7 +39,8 @@ AnalysisSet setOf(const Dataset& ds, std::vector<int> positions = {1, 2, 3}) {
 } // namespace
 
 TEST(Scatter3DKinds, ListOrderTextsAndStyles) {
-    EXPECT_EQ(scatter3DKindList(), (std::vector<std::string>{"立体散布図", "立体散布図（縦棒）", "立体散布図（線）"}));
+    EXPECT_EQ(scatter3DKindList(),
+              (std::vector<std::string>{"立体散布図", "立体散布図（縦棒）", "立体散布図（線）"}));
     EXPECT_EQ(findScatter3DKind("立体散布図"), Scatter3DKind::Markers);
     EXPECT_EQ(findScatter3DKind("立体散布図（縦棒）"), Scatter3DKind::DropLines);
     EXPECT_EQ(findScatter3DKind("立体散布図（線）"), Scatter3DKind::Joined);
@@ -174,7 +175,8 @@ TEST(Scatter3DReport, ChartSummaryKindAndRefusals) {
 
     const ReportSettings line{{"kind", "立体散布図（線）"}};
     ASSERT_TRUE(entry->checkSettings(line).isOk());
-    EXPECT_EQ(entry->run({ds, {1, 2, 3}, line}).value().charts[0].chartStyle(), chartstyles::kScatter3DJoined);
+    EXPECT_EQ(entry->run({ds, {1, 2, 3}, line}).value().charts[0].chartStyle(),
+              chartstyles::kScatter3DJoined);
 
     const ReportSettings bad{{"kind", "回帰直線"}};
     EXPECT_FALSE(entry->checkSettings(bad).isOk());

@@ -7,9 +7,9 @@
 #include "analysis/control/ControlChartGallery.h"
 #include "analysis/scatter/Scatter3DGallery.h"
 #include "analysis/scatter/rsanpu.h"
+#include "components/chart/Box3DScene.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
-#include "components/chart/Box3DScene.h"
 #include "components/chart/ThreeDScatterPainter.h"
 #include "dataset/Dataset.h"
 #include "presentation/GraphWindow.h"
@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -30,6 +31,8 @@
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using uitest::answerBox;
@@ -70,6 +73,45 @@ zel::ChartModel heatChart(zel::Scatter3DKind kind) {
     m.redrawReset(zel::ViewAngles{});
     zel::fillScatter3DChart(m, zel::buildAnalysisSet(ds, {1, 2, 3}).value(), kind);
     return m;
+}
+
+// n points on a helix wound round the box, so that consecutive points lie far
+// apart on the screen and the joined line crosses itself many times.
+zel::ChartModel helix(int n, zel::Scatter3DKind kind) {
+    zel::AnalysisSet set;
+    set.seriesCount = 3;
+    set.n = n;
+    set.names = {"y", "x", "z"};
+    set.values.assign(3, {});
+    for (int i = 0; i < n; ++i) {
+        const double t = 0.37 * i;
+        set.values[0].push_back(i);
+        set.values[1].push_back(std::cos(t));
+        set.values[2].push_back(std::sin(t));
+    }
+    zel::ChartModel m;
+    m.redrawReset(zel::ViewAngles{30, 30, 20});
+    zel::fillScatter3DChart(m, set, kind);
+    return m;
+}
+
+QImage painted(const zel::ChartModel& m, const ChartFrame& f) {
+    QImage img(f.plot.toRect().size() + QSize(80, 80), QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    ThreeDScatterPainter().paint(p, m, f);
+    return img;
+}
+
+// Does the picture differ from the other one within a pixel of at?
+bool inkedAt(const QImage& a, const QImage& b, QPointF at) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint q(qRound(at.x()) + dx, qRound(at.y()) + dy);
+            if (a.rect().contains(q) && a.pixel(q) != b.pixel(q)) return true;
+        }
+    return false;
 }
 
 QStringList textsOf(const std::vector<Box3DScene::AxisText>& texts) {
@@ -175,8 +217,9 @@ class TestScatter3D : public QObject {
         QComboBox* kinds = w->kindList();
         QCOMPARE(kinds->objectName(), QStringLiteral("graphs"));
         QVERIFY(!kinds->isEditable());
-        QCOMPARE(uitest::items(kinds), (QStringList{QStringLiteral("立体散布図"), QStringLiteral("立体散布図（縦棒）"),
-                                                    QStringLiteral("立体散布図（線）")}));
+        QCOMPARE(uitest::items(kinds),
+                 (QStringList{QStringLiteral("立体散布図"), QStringLiteral("立体散布図（縦棒）"),
+                              QStringLiteral("立体散布図（線）")}));
         QCOMPARE(kinds->currentText(), QStringLiteral("立体散布図"));
 
         const struct {
@@ -307,6 +350,46 @@ class TestScatter3D : public QObject {
             QVERIFY(next > first);
             QVERIFY(depth[first].rect.top() > depth[next].rect.top());
             QVERIFY(depth[first].rect.left() < depth[next].rect.left());
+        }
+    }
+
+    void linesJoinEveryPointInOrderAndDropToTheFloor() {
+        // A few points and more than the many-points limit, where lines are
+        // drawn in pieces and without smoothing.
+        const ChartFrame f = frameOf(QRectF(40, 40, 700, 500));
+        for (const int n : {75, 2100}) {
+            const zel::ChartModel markers = helix(n, zel::Scatter3DKind::Markers);
+            const QImage bare = painted(markers, f);
+            const auto l = ThreeDScatterPainter::layout(markers, f);
+            QCOMPARE(static_cast<int>(l.points.size()), n);
+            // A place on a line counts where no marker covers it.
+            const auto free = [&](QPointF at) {
+                return std::ranges::none_of(l.points, [&](const ThreeDScatterPainter::Point& pt) {
+                    return QLineF(pt.device, at).length() < 6.0;
+                });
+            };
+            const QImage joined = painted(helix(n, zel::Scatter3DKind::Joined), f);
+            int checked = 0;
+            for (std::size_t i = 0; i + 1 < l.points.size(); ++i) {
+                const QPointF mid = (l.points[i].device + l.points[i + 1].device) / 2;
+                if (!free(mid)) continue;
+                ++checked;
+                QVERIFY2(inkedAt(joined, bare, mid),
+                         qPrintable(QStringLiteral("n %1: %2 to %3").arg(n).arg(i + 1).arg(i + 2)));
+            }
+            QVERIFY(checked > n / 2);
+
+            const QImage dropped = painted(helix(n, zel::Scatter3DKind::DropLines), f);
+            checked = 0;
+            for (const auto& pt : l.points) {
+                // Just above the floor, under the point.
+                const QPointF foot = l.scene->toDevice(pt.x, 0.0, pt.z) - QPointF(0, 2);
+                if (pt.device.y() > foot.y() - 8 || !free(foot)) continue;
+                ++checked;
+                QVERIFY2(inkedAt(dropped, bare, foot),
+                         qPrintable(QStringLiteral("n %1: point %2").arg(n).arg(pt.point)));
+            }
+            QVERIFY(checked > n / 4);
         }
     }
 

@@ -23,16 +23,16 @@ class TestScatter3DReports : public QObject {
     void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void writesTheChartAndTheSummaryOfTheUnmaskedSamples() {
-        const QString dataset = m_folder.writeDataset(QStringLiteral("heat"), {"硬さ", "温度", "時間"},
-                                                      {{41.5, 820, 20}, {99, 99, 99}, {-2.5, 830, 30}, {43, 840, 25}},
-                                                      {2});
+        const QString dataset =
+            m_folder.writeDataset(QStringLiteral("heat"), {"硬さ", "温度", "時間"},
+                                  {{41.5, 820, 20}, {99, 99, 99}, {-2.5, 830, 30}, {43, 840, 25}}, {2});
         QString out;
         // Y 温度, X 時間, Z 硬さ: the variables in the order given.
-        const ReportRun run = m_folder.run(
-            QStringLiteral("out"),
-            {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=温度"), QStringLiteral("--var=時間"),
-             QStringLiteral("--var=硬さ")},
-            dataset, &out);
+        const ReportRun run =
+            m_folder.run(QStringLiteral("out"),
+                         {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=温度"),
+                          QStringLiteral("--var=時間"), QStringLiteral("--var=硬さ")},
+                         dataset, &out);
         QCOMPARE(run.err, std::string());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(entries(out),
@@ -54,10 +54,10 @@ class TestScatter3DReports : public QObject {
         QStringList pictures;
         for (const char* kind : {"立体散布図", "立体散布図（縦棒）", "立体散布図（線）"}) {
             QString dir;
-            const ReportRun k = m_folder.run(
-                QStringLiteral("kind-%1").arg(pictures.size()),
-                {QStringLiteral("--report=scatter-3d"), QStringLiteral("--set=kind=") + QString::fromUtf8(kind)},
-                dataset, &dir);
+            const ReportRun k = m_folder.run(QStringLiteral("kind-%1").arg(pictures.size()),
+                                             {QStringLiteral("--report=scatter-3d"),
+                                              QStringLiteral("--set=kind=") + QString::fromUtf8(kind)},
+                                             dataset, &dir);
             QCOMPARE(k.exitCode, 0);
             QVERIFY(summaryIn(dir).startsWith(QStringLiteral("n 3\nmin Y -2.5\nmax Y 43\n")));
             pictures << dir + QStringLiteral("/rsanpu-Graph1.png");
@@ -71,20 +71,23 @@ class TestScatter3DReports : public QObject {
         const QString two = m_folder.writeDataset(QStringLiteral("two"), {"a", "b"}, {{1, 2}, {2, 4}});
         expectRefused(m_folder, {QStringLiteral("--report=scatter-3d")}, two,
                       "立体散布図を作成するには３つ以上の変数が必要です。");
-        const QString one = m_folder.writeDataset(QStringLiteral("one"), {"a", "b", "c"}, {{1, 2, 3}, {2, 4, 6}}, {1});
+        const QString one =
+            m_folder.writeDataset(QStringLiteral("one"), {"a", "b", "c"}, {{1, 2, 3}, {2, 4, 6}}, {1});
         expectRefused(m_folder, {QStringLiteral("--report=scatter-3d")}, one,
                       "解析を行うには、データを２つ以上選択してください。");
         const QString three =
             m_folder.writeDataset(QStringLiteral("three"), {"a", "b", "c"}, {{1, 2, 3}, {2, 4, 5}});
-        expectRefused(m_folder, {QStringLiteral("--report=scatter-3d"), QStringLiteral("--set=kind=回帰直線")},
-                      three, "不明なグラフの種類です: 回帰直線");
         expectRefused(m_folder,
-                      {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=a"), QStringLiteral("--var=b"),
-                       QStringLiteral("--var=b")},
+                      {QStringLiteral("--report=scatter-3d"), QStringLiteral("--set=kind=回帰直線")}, three,
+                      "不明なグラフの種類です: 回帰直線");
+        expectRefused(m_folder,
+                      {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=a"),
+                       QStringLiteral("--var=b"), QStringLiteral("--var=b")},
                       three, "変数２と変数３が同じです｡");
-        expectRefused(m_folder,
-                      {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=c"), QStringLiteral("--var=c")},
-                      three, "変数１と変数２が同じです｡");
+        expectRefused(
+            m_folder,
+            {QStringLiteral("--report=scatter-3d"), QStringLiteral("--var=c"), QStringLiteral("--var=c")},
+            three, "変数１と変数２が同じです｡");
     }
 };
 

@@ -26,7 +26,8 @@ const zel::Dataset& heatTreatment() {
         for (int i = 0; i < 30; ++i) {
             const double temperature = 820.0 + 10.0 * (i / 5);
             const double hold = 20.0 + 10.0 * (i % 5);
-            const double hardness = 40.0 + 0.12 * (temperature - 820.0) - 0.0025 * (hold - 30.0) * (hold - 30.0) +
+            const double hardness = 40.0 + 0.12 * (temperature - 820.0) -
+                                    0.0025 * (hold - 30.0) * (hold - 30.0) +
                                     noise[static_cast<std::size_t>(i)];
             rows.push_back({std::round(hardness * 10.0) / 10.0, temperature, hold});
         }
@@ -47,7 +48,8 @@ void drawScatter3D(ChartModel& m, Scatter3DKind kind) {
 std::vector<ChartGalleryEntry> scatter3DGalleryEntries() {
     std::vector<ChartGalleryEntry> e;
     auto add = [&](const char* file, const char* caption, Scatter3DKind kind, bool mono) {
-        e.push_back({file, QString::fromUtf8(caption), mono, [=](ChartModel& m) { drawScatter3D(m, kind); }, {}});
+        e.push_back(
+            {file, QString::fromUtf8(caption), mono, [=](ChartModel& m) { drawScatter3D(m, kind); }, {}});
     };
     add("90_rsanpu_heat", "立体散布図：焼入れの硬さ・温度・保持時間", Scatter3DKind::Markers, false);
     add("91_rsanpu_heat_drop", "立体散布図（縦棒）：焼入れ", Scatter3DKind::DropLines, false);
