@@ -16,6 +16,7 @@
 #include "windowkit/Workspace.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "ChartPoints.h"
@@ -318,6 +321,39 @@ class TestScatter3D : public QObject {
         QCOMPARE(box.title, QStringLiteral("立体散布図"));
         QCOMPARE(m.pointCount(), 3);
         QCOMPARE(m.chartStyle(), zel::chartstyles::kScatter3DMarkers);
+    }
+
+    void theViewAndGridDialogsRedrawTheWindowAtOnce() {
+        QPointer<rsanpu> w = launch(0, 1, 2);
+        QVERIFY(w);
+        const zel::ChartModel& m = w->chart()->model();
+        // The 3-D view dialog previews the 3-D scatter; "保存" turns this chart.
+        findAction(w, QStringLiteral("rssitens"))->trigger();
+        QPointer<ZelWindow> view = ZelWindow::find(zel::WindowId::rgset);
+        QVERIFY(view);
+        QCOMPARE(view->findChild<QComboBox*>(QStringLiteral("graphsr"))->currentText(),
+                 QStringLiteral("立体散布図"));
+        view->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(40);
+        view->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(25);
+        view->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QTRY_VERIFY(!view || !view->isVisible());
+        QCOMPARE(m.rotation3D(), 40);
+        QCOMPARE(m.elevation3D(), 25);
+        QCOMPARE(m.chartType(), zel::ChartType::Scatter3D);
+        QCOMPARE(m.pointCount(), 3);
+
+        // The grid-line dialog: both grids, dashed.
+        uitest::withModal(
+            [](QWidget* dialog) {
+                dialog->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+                dialog->findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(true);
+                dialog->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+                dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            },
+            [&] { findAction(w, QStringLiteral("rsgriset"))->trigger(); });
+        QCOMPARE(m.gridLines(), zel::gridlines::kBoth);
+        QCOMPARE(m.gridLineStyle(), zel::gridlinestyles::kDashed);
+        QCOMPARE(m.titleRight(), std::string("時間"));
     }
 
     void menuScreenClosesTheWindowAndTheVariableDialogs() {
