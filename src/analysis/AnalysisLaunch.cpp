@@ -21,6 +21,7 @@
 #include "analysis/scatter/kaityo.h"
 #include "analysis/scatter/sanpuset.h"
 #include "analysis/scatter/sanpuzu.h"
+#include "analysis/scatter/rsanpu.h"
 #include "analysis/statistics/hakoh.h"
 #include "analysis/statistics/hakohg.h"
 #include "analysis/statistics/hakohso.h"
@@ -111,6 +112,8 @@ std::array<Opener, zel::kWindowCount>& openers() {
         // and kaityo through their openers).
         set(zel::WindowId::sanpuset, dialogOpener<sanpuset>());
         set(zel::WindowId::sanpuzu, [](MainContext& c) { return openSanpuzu(c); });
+        // The three-dimensional scatter: rsanpu (hensi3 chooses its variables).
+        set(zel::WindowId::rsanpu, [](MainContext& c) { return openRsanpu(c); });
         return t;
     }();
     return table;

@@ -6,6 +6,7 @@
 #include "analysis/histogram/HistogramReports.h"
 #include "analysis/pareto/ParetoReports.h"
 #include "analysis/scatter/ScatterReports.h"
+#include "analysis/scatter/Scatter3DReports.h"
 #include "analysis/statistics/StatisticsReports.h"
 #include "analysis/vargraph/VariableGraphReports.h"
 
@@ -32,6 +33,7 @@ std::span<const ReportEntry> reportEntries() {
                  variableGraphReportEntries(),
                  paretoReportEntries(),
                  scatterReportEntries(),
+                 scatter3DReportEntries(),
              })
             all.insert(all.end(), family.begin(), family.end());
         return all;

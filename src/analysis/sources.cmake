@@ -41,6 +41,9 @@ zel_sources(zelcore
   # The Pareto chart: the items, their table, the fold into "その他", the chart kind, the report.
   src/analysis/pareto/Pareto.h src/analysis/pareto/Pareto.cpp
   src/analysis/pareto/ParetoReports.h src/analysis/pareto/ParetoReports.cpp
+  # The three-dimensional scatter: its kinds, fill, click texts and report entry.
+  src/analysis/scatter/Scatter3DFill.h src/analysis/scatter/Scatter3DFill.cpp
+  src/analysis/scatter/Scatter3DReports.h src/analysis/scatter/Scatter3DReports.cpp
 )
 
 # zelui (Qt): the launch, the variable dialogs, the control charts' table and
@@ -115,5 +118,8 @@ if(ZEL_WITH_QT)
     src/analysis/scatter/sanpuzu.h src/analysis/scatter/sanpuzu.cpp
     src/analysis/scatter/TAKOJI.h src/analysis/scatter/TAKOJI.cpp
     src/analysis/scatter/ScatterGallery.h src/analysis/scatter/ScatterGallery.cpp
+    # The three-dimensional scatter window rsanpu and its gallery pictures.
+    src/analysis/scatter/rsanpu.h src/analysis/scatter/rsanpu.cpp
+    src/analysis/scatter/Scatter3DGallery.h src/analysis/scatter/Scatter3DGallery.cpp
   )
 endif()

@@ -174,7 +174,7 @@ constexpr std::array<AnalysisDescriptor, kAnalysisCount> kAnalyses{{
                        .viewCommand = false}},
     {VariableStatistics, "変数別統計量", "variable-stats", opens(hakoh),
      noViewCommand(oneChart(hakohg, "変数別統計量"))},
-    {Scatter3D, "立体散布図", "", needs(3, kScatter3DVariables, hensi3),
+    {Scatter3D, "立体散布図", "scatter-3d", needs(3, kScatter3DVariables, hensi3),
      AnalysisTitleRule{.window = rsanpu,
                        .topSource = Fixed,
                        .topDefaults = {"立体散布図"},

@@ -94,12 +94,14 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_EQ(reportAnalysisFor("pareto"), AnalysisId::Pareto);
     EXPECT_EQ(reportAnalysisFor("scatter"), AnalysisId::Scatter);
     EXPECT_EQ(reportAnalysisFor("散布図"), AnalysisId::Scatter);
+    EXPECT_EQ(reportAnalysisFor("scatter-3d"), AnalysisId::Scatter3D);
+    EXPECT_EQ(reportAnalysisFor("立体散布図"), AnalysisId::Scatter3D);
     EXPECT_FALSE(reportAnalysisFor("xbar"));
     const CommandLine c = parseCommandLine({"--report=regression", "--output=o", "x.QCS"});
     EXPECT_EQ(c.mode, Mode::Error);
     EXPECT_NE(c.error.find("regression"), std::string::npos);
     const std::string ids = "xbar-r, x-rs, p-pn, defects, histogram, stratified-histogram, variable-stats, "
-                            "stratified-stats, gantt, variable-graph, pareto, scatter";
+                            "stratified-stats, gantt, variable-graph, pareto, scatter, scatter-3d";
     EXPECT_NE(c.error.find("（" + ids + " のいずれか）"), std::string::npos);
     EXPECT_NE(usageText().find("ID: " + ids + "; V:"), std::string::npos);
     EXPECT_NE(
@@ -128,7 +130,8 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
               "variable-graph\t変数別グラフ\t--var 3 つまで（全データ も可）\t"
               "--set kind, statlines, upper, lower\n"
               "pareto\tパレート図\t--var 1 つまで（合計 も可）\t--set keep\n"
-              "scatter\t散布図\t--var 3 つまで\t--set kind, degree, decimals\n");
+              "scatter\t散布図\t--var 3 つまで\t--set kind, degree, decimals\n"
+              "scatter-3d\t立体散布図\t--var 3 つまで\t--set kind\n");
 }
 
 TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {

@@ -12,6 +12,7 @@
 #include "analysis/histogram/HistogramGallery.h"
 #include "analysis/pareto/ParetoGallery.h"
 #include "analysis/scatter/ScatterGallery.h"
+#include "analysis/scatter/Scatter3DGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
 #include "analysis/vargraph/VariableGraphGallery.h"
 #include "dataset/Dataset.h"
@@ -157,7 +158,8 @@ std::vector<ChartGalleryEntry> chartGalleryEntries() {
                           variableGraphGalleryEntries,
                           paretoGalleryEntries,
                           // The scatter diagrams.
-                          scatterGalleryEntries})
+                          scatterGalleryEntries,
+                          scatter3DGalleryEntries})
         for (ChartGalleryEntry& e : entries())
             all.push_back(std::move(e));
     std::stable_sort(all.begin(), all.end(),

@@ -258,14 +258,19 @@ std::vector<Box3DScene::AxisText> Box3DScene::axisTexts(int axis) const {
     if (axis == 2)
         for (const AxisText& t : axisTexts(0))
             taken.push_back(t.rect);
-    const auto clashes = [&](const QRectF& rect) {
+    const auto hitsIn = [&](const QRectF& rect, const auto& rects, auto rectOf) {
         const QRectF grown = rect.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
-        const auto hits = [&](const QRectF& other) {
-            return grown.intersects(other.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2));
-        };
-        return std::ranges::any_of(out, [&](const AxisText& kept) { return hits(kept.rect); }) ||
-               std::ranges::any_of(taken, hits);
+        return std::ranges::any_of(rects, [&](const auto& other) {
+            return grown.intersects(rectOf(other).adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2));
+        });
     };
+    const auto clashesKept = [&](const QRectF& rect) {
+        return hitsIn(rect, out, [](const AxisText& kept) { return kept.rect; });
+    };
+    const auto clashesTaken = [&](const QRectF& rect) {
+        return hitsIn(rect, taken, [](const QRectF& other) { return other; });
+    };
+    const auto clashes = [&](const QRectF& rect) { return clashesKept(rect) || clashesTaken(rect); };
     for (std::size_t i = 0; i < a.positions.size(); ++i) {
         const QString text = i < a.texts.size() ? a.texts[i] : QString();
         if (text.isEmpty()) continue;
@@ -293,6 +298,14 @@ std::vector<Box3DScene::AxisText> Box3DScene::axisTexts(int axis) const {
         if (axis == 2 && a.namedRows)
             while (clashes(t.rect) && t.rect.top() - h >= plot.top())
                 t.rect.translate(0, -h);
+        // A depth value at the floor's front corner touches the x text under
+        // that corner: it is raised just clear of it (less than a line), so that
+        // the axis keeps its first value beside its tick.
+        if (axis == 2 && !a.namedRows && clashesTaken(t.rect)) {
+            const double lowest = t.rect.top();
+            while (clashesTaken(t.rect) && lowest - t.rect.top() < h)
+                t.rect.translate(0, -u);
+        }
         if (!clashes(t.rect)) out.push_back(t);
     }
     return out;

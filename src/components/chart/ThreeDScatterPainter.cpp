@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QLineF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
@@ -33,6 +35,11 @@ struct Extent {
         valid = true;
     }
 };
+
+// From this many points on, lines are drawn without smoothing and markers smaller.
+constexpr std::size_t kManyPoints = 2000;
+// The points of one piece of a joined line.
+constexpr qsizetype kJoinedPiece = 32;
 
 double xOf(const zel::ChartModel& m, int k, int i) {
     return m.hasXPositions() ? m.xPos(k, i) : i;
@@ -91,7 +98,12 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
     scene.drawAxisTexts(p);
 
     if (style == zel::chartstyles::kScatter3DJoined) {
-        // Joined in point order within each series.
+        // Joined in point order within each series. A long line goes out in
+        // short pieces that share their end points: stroking thousands of
+        // crossing segments as one path costs far more than the pieces.
+        const bool many = l.points.size() > kManyPoints;
+        p.save();
+        if (many) p.setRenderHint(QPainter::Antialiasing, false);
         std::size_t i = 0;
         while (i < l.points.size()) {
             const int k = l.points[i].series;
@@ -99,32 +111,42 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
             for (; i < l.points.size() && l.points[i].series == k; ++i)
                 line << l.points[i].device;
             QPen pen = SeriesStyle::linePen(k, mono, u, 1.2);
+            // Thousands of points make a dense web of long segments: like the
+            // drop lines they are drawn without smoothing, one device pixel wide
+            // on screen (the fast thin-line path) and scaled on paper.
+            if (many && u < 1.5) pen.setWidthF(0.0);
             p.setPen(pen);
             p.setBrush(Qt::NoBrush);
-            p.drawPolyline(line);
+            for (qsizetype from = 0; from + 1 < line.size(); from += kJoinedPiece)
+                p.drawPolyline(line.constData() + from,
+                               static_cast<int>(std::min<qsizetype>(kJoinedPiece + 1, line.size() - from)));
+            if (line.size() == 1) p.drawPolyline(line);
         }
+        p.restore();
     } else if (style == zel::chartstyles::kScatter3DDropLines) {
-        // Drop lines to the floor, with a small foot mark; one batch per series.
-        std::vector<QLineF> lines;
-        lines.reserve(2 * l.points.size());
+        // Drop lines to the floor, with a small foot mark; one path per series
+        // (a PDF or SVG file then holds one element, not two per point).
         // The drop lines stand upright on the screen: with many points they are
         // drawn without smoothing, which is several times faster and as crisp.
         p.save();
-        if (l.points.size() > 2000) p.setRenderHint(QPainter::Antialiasing, false);
+        if (l.points.size() > kManyPoints) p.setRenderHint(QPainter::Antialiasing, false);
         std::size_t i = 0;
         while (i < l.points.size()) {
             const int k = l.points[i].series;
-            lines.clear();
+            QPainterPath lines;
             for (; i < l.points.size() && l.points[i].series == k; ++i) {
                 const Point& pt = l.points[i];
                 const QPointF foot = scene.toDevice(pt.x, 0.0, pt.z);
-                lines.emplace_back(pt.device, foot);
-                lines.emplace_back(foot - QPointF(2.5 * u, 0), foot + QPointF(2.5 * u, 0));
+                lines.moveTo(pt.device);
+                lines.lineTo(foot);
+                lines.moveTo(foot - QPointF(2.5 * u, 0));
+                lines.lineTo(foot + QPointF(2.5 * u, 0));
             }
             const QColor c = mono ? QColor(90, 90, 90) : SeriesStyle::colour(k).darker(110);
             // One device pixel on screen (the fast thin-line path); scaled on paper.
             p.setPen(QPen(c, u >= 1.5 ? 0.9 * u : 0.0));
-            p.drawLines(lines.data(), static_cast<int>(lines.size()));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(lines);
         }
         p.restore();
     }
@@ -133,7 +155,7 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return l.points[a].depth > l.points[b].depth; });
-    const double size = (l.points.size() > 2000 ? 5.0 : 7.0) * u;
+    const double size = (l.points.size() > kManyPoints ? 5.0 : 7.0) * u;
     // Many points on a raster target: each series' marker is drawn once into a
     // small picture and stamped, instead of outlining thousands of ellipses.
     // Vector targets (printer, PDF, SVG) keep real shapes.
@@ -142,8 +164,13 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
     const bool rasterTarget =
         devType == QInternal::Image || devType == QInternal::Pixmap || devType == QInternal::Widget;
     const bool stamps =
-        rasterTarget && l.points.size() > 2000 && p.transform().type() <= QTransform::TxTranslate;
+        rasterTarget && l.points.size() > kManyPoints && p.transform().type() <= QTransform::TxTranslate;
     const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
+    // Thousands of circles on a PDF page (a report's file, a print): each is an
+    // outline dot and a fill dot of a round pen, which the reader draws, a few
+    // bytes each instead of two sets of four curves that the file must compress.
+    const bool pdfDots =
+        l.points.size() > kManyPoints && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Pdf;
     int lastSeries = 0;
     QPen pen;
     QBrush brush;
@@ -172,7 +199,13 @@ void ThreeDScatterPainter::paint(QPainter& p, const zel::ChartModel& m, const Ch
         }
         if (stamps)
             p.drawImage(pt.device - stampOffset, stamp);
-        else
+        else if (pdfDots && shape == SeriesStyle::Marker::Circle) {
+            const QLineF dot(pt.device, pt.device + QPointF(0.01 * u, 0));
+            p.setPen(QPen(pen.color(), size + pen.widthF(), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(dot);
+            p.setPen(QPen(brush.color(), size - pen.widthF(), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(dot);
+        } else
             SeriesStyle::drawMarker(p, pt.device, shape, size, pen, brush);
     }
 }
