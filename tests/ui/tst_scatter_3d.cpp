@@ -440,7 +440,7 @@ class TestScatter3D : public QObject {
         list(dialog, 3)->setCurrentIndex(z);
         clickOk(dialog);
         auto* w = ZelWindow::findOpen<rsanpu>();
-        if (w) QTest::qWaitForWindowExposed(w);
+        if (w && !QTest::qWaitForWindowExposed(w)) return nullptr;
         return w;
     }
 
