@@ -603,6 +603,16 @@ void TestChartRender::statisticsLinesOfAPlainLineChartAreNamed() {
     const QString svg = QString::fromUtf8(svgOf(m));
     for (const QString& name : {QStringLiteral("最大"), QStringLiteral("最小")})
         QVERIFY2(svg.contains(QStringLiteral(">") + name + QStringLiteral("<")), qPrintable(name));
+
+    // Over a scatter the same line is the regression line of Y on X.
+    m.setChartType(9);
+    m.setChartStyle(0);
+    m.setStatLines(zel::statlines::kTrend);
+    const auto scatter = layoutOf(m);
+    QStringList names;
+    for (const auto& n : scatter.edgeNames())
+        names << n.text;
+    QCOMPARE(names, QStringList{"回帰直線"});
 }
 
 void TestChartRender::barsReachTheirValues() {

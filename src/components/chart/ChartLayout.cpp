@@ -480,14 +480,17 @@ std::vector<ChartLayout::PendingName> ChartLayout::pendingEdgeNames(const ChartM
             n.below = true;
             break;
         case zel::StatLineKind::Trend:
-            n.text = QStringLiteral("傾き");
+            // Over a scatter it is the least-squares line of Y on X.
+            n.text =
+                m.chartType() == ChartType::Scatter ? QStringLiteral("回帰直線") : QStringLiteral("傾き");
             n.rank = 5;
             break;
         }
         const bool reference = l.kind == zel::StatLineKind::Mean || l.kind == zel::StatLineKind::Sigma;
         if (controlChart && !reference) continue;
-        n.colour = controlChart ? SeriesStyle::referenceGrey(m_mono)
-                                : SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit).color();
+        n.colour = controlChart
+                       ? SeriesStyle::referenceGrey(m_mono)
+                       : SeriesStyle::statLinePen(l.kind, l.sigmas, lookOf(l.series), m_mono, m_unit).color();
         n.value = l.valueAt(l.x1);
         names.push_back(n);
     }
