@@ -192,6 +192,12 @@ inline QString lineText(QWidget* window, const char* name) {
     return box ? box->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
 }
 
+// The text of the window's label of this object name.
+inline QString labelText(QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
 // A number as the panels show it, with the place of its sign.
 inline QString signedText(double v) {
     return QString::fromStdString(zel::signedNumberText(v));

@@ -28,11 +28,6 @@ using uitest::SeenBox;
 
 namespace {
 
-QString text(QWidget* dialog, const char* label) {
-    auto* l = dialog->findChild<QLabel*>(QString::fromLatin1(label));
-    return l ? l->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(label));
-}
-
 QComboBox* list(QWidget* dialog, int i) {
     return dialog->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(i));
 }
@@ -122,7 +117,7 @@ class TestHensi : public QObject {
         QVERIFY(one);
         QCOMPARE(one->objectName(), QStringLiteral("hensi1"));
         QCOMPARE(one->windowTitle(), QStringLiteral("解析に使用する変数の指定"));
-        QCOMPARE(text(one, "Label1"), QStringLiteral("解析に使用する変数を指定してください。"));
+        QCOMPARE(uitest::labelText(one, "Label1"), QStringLiteral("解析に使用する変数を指定してください。"));
         QComboBox* l1 = list(one, 1);
         QVERIFY(!l1->isEditable());
         QCOMPARE(l1->count(), 4);
@@ -135,17 +130,17 @@ class TestHensi : public QObject {
 
         ZelWindow* two = openDialog("hensi2");
         QCOMPARE(two->windowTitle(), QStringLiteral("解析に使用する変数の指定"));
-        QCOMPARE(text(two, "Label1"), QStringLiteral("解析に使用する変数を指定してください。"));
-        QCOMPARE(text(two, "Label2"), QStringLiteral("変数１・・・"));
-        QCOMPARE(text(two, "Label3"), QStringLiteral("変数２・・・"));
+        QCOMPARE(uitest::labelText(two, "Label1"), QStringLiteral("解析に使用する変数を指定してください。"));
+        QCOMPARE(uitest::labelText(two, "Label2"), QStringLiteral("変数１・・・"));
+        QCOMPARE(uitest::labelText(two, "Label3"), QStringLiteral("変数２・・・"));
         QCOMPARE(list(two, 1)->count(), 3);
         QCOMPARE(list(two, 1)->currentIndex(), 0);
         QCOMPARE(list(two, 2)->currentIndex(), 1);
 
         ZelWindow* three = openDialog("hensi3");
-        QCOMPARE(text(three, "Label2"), QStringLiteral("変数１・・・"));
-        QCOMPARE(text(three, "Label3"), QStringLiteral("変数２・・・"));
-        QCOMPARE(text(three, "Label4"), QStringLiteral("変数３・・・"));
+        QCOMPARE(uitest::labelText(three, "Label2"), QStringLiteral("変数１・・・"));
+        QCOMPARE(uitest::labelText(three, "Label3"), QStringLiteral("変数２・・・"));
+        QCOMPARE(uitest::labelText(three, "Label4"), QStringLiteral("変数３・・・"));
         QCOMPARE(list(three, 3)->currentIndex(), 2);
         QCOMPARE(list(three, 3)->count(), 3);
         ZelWindow::closeAll();
@@ -153,22 +148,22 @@ class TestHensi : public QObject {
 
         setAnalysis(QStringLiteral("散布図"));
         two = openDialog("hensi2");
-        QCOMPARE(text(two, "Label2"), QStringLiteral("Ｙ軸・・・"));
-        QCOMPARE(text(two, "Label3"), QStringLiteral("Ｘ軸・・・"));
+        QCOMPARE(uitest::labelText(two, "Label2"), QStringLiteral("Ｙ軸・・・"));
+        QCOMPARE(uitest::labelText(two, "Label3"), QStringLiteral("Ｘ軸・・・"));
         three = openDialog("hensi3");
-        QCOMPARE(text(three, "Label2"), QStringLiteral("Ｙ軸・・・"));
-        QCOMPARE(text(three, "Label3"), QStringLiteral("Ｘ軸・・・"));
-        QCOMPARE(text(three, "Label4"), QStringLiteral("Ｘ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label2"), QStringLiteral("Ｙ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label3"), QStringLiteral("Ｘ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label4"), QStringLiteral("Ｘ軸・・・"));
         ZelWindow::closeAll();
         flushDeletes();
 
         setAnalysis(QStringLiteral("立体散布図"));
         two = openDialog("hensi2");
-        QCOMPARE(text(two, "Label2"), QStringLiteral("変数１・・・"));
+        QCOMPARE(uitest::labelText(two, "Label2"), QStringLiteral("変数１・・・"));
         three = openDialog("hensi3");
-        QCOMPARE(text(three, "Label2"), QStringLiteral("Ｙ軸・・・"));
-        QCOMPARE(text(three, "Label3"), QStringLiteral("Ｘ軸・・・"));
-        QCOMPARE(text(three, "Label4"), QStringLiteral("Ｚ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label2"), QStringLiteral("Ｙ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label3"), QStringLiteral("Ｘ軸・・・"));
+        QCOMPARE(uitest::labelText(three, "Label4"), QStringLiteral("Ｚ軸・・・"));
         // Each dialog exists once: opening it again brings the same one forward.
         QCOMPARE(openDialog("hensi3"), three);
     }

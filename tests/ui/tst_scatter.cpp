@@ -36,15 +36,11 @@
 
 using uitest::FakeContext;
 using uitest::findAction;
+using uitest::labelText;
 using uitest::lineText;
 using uitest::signedText;
 
 namespace {
-
-QString labelText(QWidget* w, const char* name) {
-    auto* label = w->findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
 
 std::vector<zel::Regression> expectedRegressions(const zel::AnalysisSet& set) {
     zel::Result<std::vector<zel::Regression>> r = zel::computeRegressions(set);

@@ -42,6 +42,7 @@ using uitest::answerBox;
 using uitest::FakeContext;
 using uitest::fillDataset;
 using uitest::findAction;
+using uitest::labelText;
 using uitest::lineText;
 using uitest::SeenBox;
 
@@ -49,11 +50,6 @@ namespace {
 
 QComboBox* list(QWidget* dialog, int i) {
     return dialog->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(i));
-}
-
-QString labelText(QWidget* w, const char* name) {
-    auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
-    return l ? l->text() : QStringLiteral("<none>");
 }
 
 ChartFrame frameOf(const QRectF& plot) {
