@@ -1,7 +1,9 @@
 // Chart rendering benchmarks: a line chart of 32767 points drawn at 1600 x 1000 (target
 // 30 ms or less; the renderer draws each pixel column as its first, lowest, highest and
 // last point), the same in monochrome and as a scatter chart, and a hit test among 32767
-// points (target below 1 ms). Runs offscreen.
+// points (target below 1 ms); the line chart again as an X chart with its control lines
+// without and with 300 points flagged as signals, in colour and monochrome (the flags'
+// markers and placed texts should add little to the unflagged chart). Runs offscreen.
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
 
@@ -12,6 +14,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -60,6 +63,40 @@ void BM_ScatterChart32767(benchmark::State& state) {
     renderInto(bigModel(9, 0), false, state);
 }
 
+// The line chart as an X chart: CL, UCL and LCL, then the data, with 300 points
+// spread over the chart flagged as signals.
+zel::ChartModel flaggedModel(bool flagged = true) {
+    zel::ChartModel m = bigModel(6, 5);
+    std::vector<double> data(m.values().begin(), m.values().end());
+    m.setSeriesCount(4);
+    m.setCurrentSeries(1);
+    m.setCurrentPoint(1);
+    for (double level : {50.0, 80.0, 20.0})
+        for (int i = 1; i <= kPoints; ++i)
+            m.setPointValue(level);
+    for (double v : data)
+        m.setPointValue(v);
+    m.setSeriesRole(1, zel::SeriesRole::CentreLine);
+    m.setSeriesRole(2, zel::SeriesRole::UpperLimit);
+    m.setSeriesRole(3, zel::SeriesRole::LowerLimit);
+    m.setCurrentSeries(4);
+    for (int k = 0; k < (flagged ? 300 : 0); ++k) {
+        m.setCurrentPoint(1 + k * (kPoints / 300));
+        m.setPointSignal(k % 3 == 0 ? "1,5" : "2");
+    }
+    return m;
+}
+
+void BM_ControlChart32767(benchmark::State& state) {
+    renderInto(flaggedModel(false), false, state);
+}
+void BM_ControlChartSignals32767(benchmark::State& state) {
+    renderInto(flaggedModel(), false, state);
+}
+void BM_ControlChartSignals32767Mono(benchmark::State& state) {
+    renderInto(flaggedModel(), true, state);
+}
+
 void BM_HitTest32767(benchmark::State& state) {
     const auto m = bigModel(6, 5);
     int i = 0;
@@ -75,6 +112,9 @@ void BM_HitTest32767(benchmark::State& state) {
 BENCHMARK(BM_LineChart32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LineChart32767Mono)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScatterChart32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ControlChart32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ControlChartSignals32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ControlChartSignals32767Mono)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HitTest32767)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {

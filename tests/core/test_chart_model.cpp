@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace zel;
 
@@ -375,4 +376,111 @@ TEST(ChartModelProperties, BarGapRangeAndTheRedrawReset) {
     // A gap belongs to the drawing that set it: the next one starts automatic.
     m.redrawReset(ViewAngles{});
     EXPECT_EQ(m.barGap(), ChartModel::kAutomaticBarGap);
+}
+
+TEST(ChartModelSignals, FlagsSitAtTheCursorAndAreListedPerSeriesInPointOrder) {
+    ChartModel m = shaped(3, 40);
+    const auto flag = [&m](int s, int p, const std::string& text) {
+        ASSERT_TRUE(m.setCurrentSeries(s));
+        ASSERT_TRUE(m.setCurrentPoint(p));
+        m.setPointSignal(text);
+    };
+    flag(2, 30, "2");
+    flag(2, 7, "1,5");
+    flag(1, 40, "3");
+    flag(3, 1, "4");
+    // Flagging does not move the cursor, unlike a value.
+    EXPECT_EQ(m.currentSeries(), 3);
+    EXPECT_EQ(m.currentPoint(), 1);
+    EXPECT_EQ(m.pointSignal(), "4");
+    EXPECT_EQ(m.signalAt(2, 7), "1,5");
+    EXPECT_EQ(m.signalAt(1, 7), "");
+    EXPECT_EQ(m.signalAt(2, 41), "");
+    using List = std::vector<std::pair<int, std::string>>;
+    EXPECT_EQ(m.signalsOf(2), (List{{7, "1,5"}, {30, "2"}}));
+    EXPECT_EQ(m.signalsOf(1), (List{{40, "3"}}));
+    EXPECT_EQ(m.signalsOf(3), (List{{1, "4"}}));
+    EXPECT_TRUE(m.signalsOf(4).empty());
+    // An empty text unflags.
+    flag(2, 7, "");
+    EXPECT_EQ(m.signalsOf(2), (List{{30, "2"}}));
+    // A smaller shape drops the flags outside it.
+    EXPECT_TRUE(m.setPointCount(30));
+    EXPECT_TRUE(m.signalsOf(1).empty());
+    EXPECT_EQ(m.signalsOf(2), (List{{30, "2"}}));
+    EXPECT_TRUE(m.setSeriesCount(2));
+    EXPECT_TRUE(m.setSeriesCount(3));
+    EXPECT_TRUE(m.signalsOf(3).empty());
+}
+
+TEST(ChartModelSignals, FlagsBelongToTheDrawingNotToTheValues) {
+    auto flagged = [] {
+        ChartModel m = shaped(2, 5);
+        m.setCurrentSeries(1);
+        m.setCurrentPoint(3);
+        m.setPointSignal("1");
+        return m;
+    };
+    // The redraw reset, control chart or not, drops the flags of the last draw.
+    for (bool control : {false, true}) {
+        ChartModel m = flagged();
+        m.redrawReset(ViewAngles{}, control);
+        EXPECT_FALSE(m.hasSignals()) << control;
+    }
+    // Clearing values or point texts leaves them; their own code clears them alone.
+    ChartModel m = flagged();
+    m.setPointText("t");
+    EXPECT_TRUE(m.clearArray(clearcodes::kValues));
+    EXPECT_TRUE(m.clearArray(clearcodes::kPointTexts));
+    EXPECT_EQ(m.signalAt(1, 3), "1");
+    EXPECT_TRUE(m.clearArray(clearcodes::kSignals));
+    EXPECT_FALSE(m.hasSignals());
+    EXPECT_EQ(m.signalAt(1, 3), "");
+}
+
+TEST(ChartModelReferences, ValuesLandInTheirClassSlotByTheirShareOfTheClass) {
+    // Classes 10..12, 12..16, 16..17: slots 1, 2, 3 (slot p spans p - 0.5 .. p + 0.5).
+    const std::vector<double> bounds{10, 12, 16, 17};
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 10), 0.5);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 11), 1.0);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 12), 1.5); // a boundary: between the bars
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 13), 1.75);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 15), 2.25);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 16.5), 3.0);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 17), 3.5);
+    // Beyond the ends the end classes' widths carry on.
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 9), 0.0);
+    EXPECT_DOUBLE_EQ(classAxisPosition(bounds, 18), 4.5);
+    EXPECT_TRUE(std::isnan(classAxisPosition({10}, 10)));
+    EXPECT_TRUE(std::isnan(classAxisPosition(bounds, std::nan(""))));
+}
+
+TEST(ChartModelReferences, LinesAndCurveBelongToTheDrawingAndTheSwitchStays) {
+    ChartModel m;
+    EXPECT_TRUE(m.addReferenceLine(12.5, "上限規格"));
+    EXPECT_TRUE(m.addReferenceLine(7.5, "下限規格"));
+    EXPECT_FALSE(m.addReferenceLine(std::nan(""), "x"));
+    ASSERT_EQ(m.referenceLines().size(), 2u);
+    EXPECT_EQ(m.referenceLines()[0].label, "上限規格");
+    EXPECT_DOUBLE_EQ(m.referenceLines()[1].x, 7.5);
+    EXPECT_TRUE(m.addCurvePoint(1, 2));
+    EXPECT_FALSE(m.drawsCurve()); // one point is no curve
+    EXPECT_TRUE(m.addCurvePoint(2, 3));
+    EXPECT_FALSE(m.addCurvePoint(3, std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(m.drawsCurve());
+    m.setCurveShown(0);
+    EXPECT_FALSE(m.drawsCurve());
+    EXPECT_EQ(m.curvePoints().size(), 2u);
+    // Clearing one leaves the other; the redraw reset clears both, not the switch.
+    EXPECT_TRUE(m.clearArray(clearcodes::kReferenceLines));
+    EXPECT_TRUE(m.referenceLines().empty());
+    EXPECT_EQ(m.curvePoints().size(), 2u);
+    EXPECT_TRUE(m.clearArray(clearcodes::kCurve));
+    EXPECT_TRUE(m.curvePoints().empty());
+    m.addReferenceLine(1, "a");
+    m.addCurvePoint(1, 1);
+    m.redrawReset(ViewAngles{});
+    EXPECT_TRUE(m.referenceLines().empty());
+    EXPECT_TRUE(m.curvePoints().empty());
+    EXPECT_EQ(m.curveShown(), 0);
 }

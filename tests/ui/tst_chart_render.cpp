@@ -4,6 +4,7 @@
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartModel.h"
 #include "components/chart/ChartRenderer.h"
+#include "components/chart/LinePainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -123,6 +124,11 @@ class TestChartRender : public QObject {
     void monochromeOutputHasNoColour();
     void everyTwoDimensionalKindDrawsInsideThePlot();
     void lineSeriesWithoutXPositionsShareThoseOfTheFirst();
+    void signalPointsStandOutInColourAndInMonochrome();
+    void signalTextsStandBesideTheirPointsClearOfTheLines();
+    void crowdedSignalTextsNeverOverlap();
+    void referenceLinesStandAtTheirValueOnEitherClassAxis();
+    void theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden();
 };
 
 void TestChartRender::sticksStandOnTheBaseAndMeanMarkersStandApart() {
@@ -1063,6 +1069,241 @@ void TestChartRender::lineSeriesWithoutXPositionsShareThoseOfTheFirst() {
     m.setCurrentPoint(1);
     m.setPointXPos(19);
     QCOMPARE(layoutOf(m).xSeriesOf(2), 2);
+}
+
+// The mean chart with point 4 (12.8, above its neighbours) and point 6 (8.4, below
+// them) flagged.
+zel::ChartModel flaggedControlChart() {
+    zel::ChartModel m = controlChart();
+    m.setCurrentSeries(4);
+    m.setCurrentPoint(4);
+    m.setPointSignal("1,5");
+    m.setCurrentPoint(6);
+    m.setPointSignal("2");
+    return m;
+}
+
+void TestChartRender::signalPointsStandOutInColourAndInMonochrome() {
+    const zel::ChartModel m = flaggedControlChart();
+    const auto l = layoutOf(m);
+    const QPointF flagged(l.categoryPos(4), l.valuePos(12.8));
+    const QPointF plain(l.categoryPos(2), l.valuePos(11.5)); // also above its neighbours
+    const auto isSignalRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 50 && qBlue(c) < 50; };
+    const QImage colour = renderOf(m);
+    QVERIFY(isSignalRed(colour.pixel(flagged.toPoint())));
+    QVERIFY(!isSignalRed(colour.pixel(plain.toPoint())));
+    // Larger than a data marker: its tip stands 5 pixels above the point, where the
+    // lines (running down from a peak) leave the plain point's surroundings white.
+    const QPoint tip(0, -5);
+    QVERIFY(isSignalRed(colour.pixel(flagged.toPoint() + tip)));
+    QVERIFY(isWhite(colour.pixel(plain.toPoint() + tip)));
+    // Without colour the shape tells it.
+    const QImage mono = renderOf(m, true);
+    QCOMPARE(qGray(mono.pixel(flagged.toPoint() + tip)) < 60, true);
+    QVERIFY(isWhite(mono.pixel(plain.toPoint() + tip)));
+    // Every file carries the texts; a flagged point is hit as any other.
+    const QByteArray svg = svgOf(m);
+    QVERIFY(svg.contains(">1,5<"));
+    QVERIFY(svg.contains(">2<"));
+    const auto hit = ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)), flagged + QPointF(2, 2), {});
+    QVERIFY(hit && hit->series == 4 && hit->point == 4);
+}
+
+void TestChartRender::signalTextsStandBesideTheirPointsClearOfTheLines() {
+    const zel::ChartModel m = flaggedControlChart();
+    const auto l = layoutOf(m);
+    const std::vector<SignalMark> marks = signalMarks(m, l);
+    QCOMPARE(marks.size(), std::size_t(2));
+    QCOMPARE(marks[0].point, 4);
+    QCOMPARE(marks[0].text, QStringLiteral("1,5"));
+    QCOMPARE(marks[1].point, 6);
+    // A peak's text above it, a trough's below it, each near its point, inside the plot.
+    // A peak's text above it, a trough's below it, when nothing is in the way there.
+    zel::ChartModel meanOnly = m;
+    meanOnly.setStatLines(zel::statlines::kMean);
+    const std::vector<SignalMark> free = signalMarks(meanOnly, layoutOf(meanOnly));
+    QVERIFY(free[0].textRect.bottom() < free[0].centre.y() - free[0].size / 2);
+    QVERIFY(std::abs(free[0].textRect.center().x() - free[0].centre.x()) < 1);
+    QVERIFY(free[1].textRect.top() > free[1].centre.y() + free[1].size / 2);
+    // With the sigma lines drawn, the +2σ line runs just above point 4: its text steps
+    // aside. Each text stays near its point, inside the plot.
+    QVERIFY(marks[0].textRect != free[0].textRect);
+    for (const SignalMark& s : marks) {
+        QVERIFY(!s.textRect.isEmpty());
+        QVERIFY(l.plot().contains(s.textRect));
+        QVERIFY(std::abs(s.textRect.center().x() - s.centre.x()) < l.slotWidth());
+    }
+    // The text covers nothing of the chart: where it stands the chart without flags is white,
+    // and the chart with them has the signal colour there.
+    zel::ChartModel bare = m;
+    bare.clearArray(zel::clearcodes::kSignals);
+    const QImage without = renderOf(bare);
+    const QImage with = renderOf(m);
+    for (const SignalMark& s : marks) {
+        int inked = 0;
+        const QRect r = s.textRect.toAlignedRect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                QVERIFY2(isWhite(without.pixel(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                if (qRed(with.pixel(x, y)) > 150 && qGreen(with.pixel(x, y)) < 100) ++inked;
+            }
+        QVERIFY(inked > 10);
+    }
+    // On a plain line chart (no control lines) a flagged point draws the same way.
+    zel::ChartModel plainLine;
+    plainLine.setChartType(6);
+    plainLine.setChartStyle(1);
+    plainLine.setPointCount(5);
+    fill(plainLine, 1, {1, 4, 2, 3, 2});
+    plainLine.setCurrentPoint(2);
+    plainLine.setPointSignal("7");
+    const auto pl = layoutOf(plainLine);
+    const auto plainMarks = signalMarks(plainLine, pl);
+    QCOMPARE(plainMarks.size(), std::size_t(1));
+    QVERIFY(!plainMarks[0].textRect.isEmpty());
+    QVERIFY(renderOf(plainLine).pixel(plainMarks[0].centre.toPoint()) == qRgb(0xe0, 0x10, 0x10));
+}
+
+void TestChartRender::crowdedSignalTextsNeverOverlap() {
+    // 32767 readings on an X chart, every hundredth flagged.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    const int n = zel::ChartModel::kMaxCount;
+    m.setSeriesCount(4);
+    m.setPointCount(n);
+    std::vector<double> data(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        data[static_cast<std::size_t>(i)] = 10 + 3 * std::sin(i * 0.37) + (i % 100 == 0 ? 6 : 0);
+    fill(m, 1, std::vector<double>(static_cast<std::size_t>(n), 10));
+    fill(m, 2, std::vector<double>(static_cast<std::size_t>(n), 15));
+    fill(m, 3, std::vector<double>(static_cast<std::size_t>(n), 5));
+    fill(m, 4, data);
+    setLinesFirst(m);
+    m.setCurrentSeries(4);
+    for (int p = 1; p <= n; p += 100) {
+        m.setCurrentPoint(p);
+        m.setPointSignal("1");
+    }
+    const auto l = layoutOf(m);
+    const auto marks = signalMarks(m, l);
+    QCOMPARE(marks.size(), std::size_t(328));
+    std::vector<QRectF> placed;
+    for (const SignalMark& s : marks) {
+        if (s.textRect.isEmpty()) continue;
+        QVERIFY(l.plot().contains(s.textRect));
+        for (const QRectF& other : placed)
+            QVERIFY(!other.intersects(s.textRect));
+        for (const SignalMark& t : marks) // no text over a signal marker
+            QVERIFY(!s.textRect.intersects(QRectF(t.centre - QPointF(t.size / 2, t.size / 2),
+                                                  QSizeF(t.size, t.size))));
+        placed.push_back(s.textRect);
+    }
+    QVERIFY(!placed.empty());
+}
+
+// Classes 10..12, 12..16, 16..17 with counts 2, 8, 4.
+const std::vector<double> kBounds{10, 12, 16, 17};
+
+zel::ChartModel classBars() {
+    zel::ChartModel m;
+    m.setChartType(3);
+    m.setPointCount(3);
+    m.setBarGap(0);
+    fill(m, 1, {2, 8, 4});
+    return m;
+}
+
+// The same classes as sticks on a numeric class axis (the mean kinds).
+zel::ChartModel classSticks() {
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(zel::chartstyles::kLineSticks);
+    m.setPointCount(3);
+    fill(m, 1, {2, 8, 4});
+    for (int p = 1; p <= 3; ++p) {
+        m.setCurrentPoint(p);
+        m.setPointXPos((kBounds[static_cast<std::size_t>(p - 1)] + kBounds[static_cast<std::size_t>(p)]) / 2);
+    }
+    m.setXAxisScale(zel::axisscales::kFixed);
+    m.setXAxisMin(10);
+    m.setXAxisMax(17);
+    return m;
+}
+
+void TestChartRender::referenceLinesStandAtTheirValueOnEitherClassAxis() {
+    const auto isLimitRed = [](QRgb c) { return qRed(c) > 170 && qGreen(c) < 80 && qBlue(c) < 80; };
+    // 13 lies a quarter into the wide second class: on the bars' category axis a
+    // quarter into the second bar, on the numeric axis at 13 itself.
+    zel::ChartModel bars = classBars();
+    QVERIFY(bars.addReferenceLine(zel::classAxisPosition(kBounds, 13), "上限規格"));
+    QVERIFY(bars.addReferenceLine(zel::classAxisPosition(kBounds, 10.5), "下限規格"));
+    zel::ChartModel sticks = classSticks();
+    QVERIFY(sticks.addReferenceLine(13, "上限規格"));
+    QVERIFY(sticks.addReferenceLine(10.5, "下限規格"));
+    sticks.addReferenceLine(40, "外"); // off the axis: not drawn
+    for (const zel::ChartModel* m : {&bars, &sticks}) {
+        const auto l = layoutOf(*m);
+        const double x = m == &bars ? l.plot().left() + 1.25 * l.slotWidth() : l.xPos(13);
+        const QImage img = renderOf(*m);
+        // Across the whole height, over the bar too, beside nothing else red.
+        for (double y : {l.plot().top() + 0.4 * l.plot().height(), l.plot().bottom() - 5}) {
+            const QPoint at = QPointF(x, y).toPoint();
+            QVERIFY2(isLimitRed(img.pixel(at)) || isLimitRed(img.pixel(at + QPoint(1, 0))) ||
+                         isLimitRed(img.pixel(at - QPoint(1, 0))),
+                     qPrintable(QString::number(y)));
+            QVERIFY(!isLimitRed(img.pixel(QPointF(x + 6, y).toPoint())));
+            QVERIFY(!isLimitRed(img.pixel(QPointF(x - 6, y).toPoint())));
+        }
+        const QByteArray svg = svgOf(*m);
+        QVERIFY(svg.contains(">上限規格<"));
+        QVERIFY(svg.contains(">下限規格<"));
+        QVERIFY(!svg.contains(">外<"));
+        // In monochrome still there, without colour.
+        const QImage mono = renderOf(*m, true);
+        QCOMPARE(colourPixels(mono), 0);
+        int dark = 0;
+        for (int y = static_cast<int>(l.plot().top() + 40); y < static_cast<int>(l.plot().bottom()); ++y)
+            dark += std::min({qGray(mono.pixel(static_cast<int>(x) - 1, y)), qGray(mono.pixel(static_cast<int>(x), y)),
+                              qGray(mono.pixel(static_cast<int>(x) + 1, y))}) < 128
+                        ? 1
+                        : 0;
+        QVERIFY(dark > 20);
+    }
+}
+
+void TestChartRender::theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden() {
+    zel::ChartModel m = classBars();
+    // Above the highest bar at the second class: the axis makes room for it.
+    const std::vector<std::pair<double, double>> pts{{0.5, 1}, {1, 3}, {2, 11}, {3, 5}, {3.5, 2}};
+    for (const auto& [x, y] : pts)
+        QVERIFY(m.addCurvePoint(x, y));
+    const auto l = layoutOf(m);
+    QVERIFY(l.valueAxis().max >= 11);
+    const QImage img = renderOf(m);
+    // The curve's own dark grey, not the bars' blue outline.
+    const auto isCurve = [](QRgb c) {
+        const int hi = std::max({qRed(c), qGreen(c), qBlue(c)}), lo = std::min({qRed(c), qGreen(c), qBlue(c)});
+        return hi < 90 && hi - lo < 25;
+    };
+    for (const auto& [x, y] : pts) {
+        const QPointF at(l.alongAt(x), l.valuePos(y));
+        if (!l.plot().adjusted(2, 2, -2, -2).contains(at)) continue;
+        QVERIFY2(isCurve(img.pixel(at.toPoint())), qPrintable(QStringLiteral("%1 %2").arg(x).arg(y)));
+    }
+    // Joined between them: a quarter of the way from the second to the third class
+    // the curve runs above the second bar, below the top point.
+    bool found = false;
+    const int quarterX = static_cast<int>(std::lround(l.alongAt(2.25)));
+    for (int y = static_cast<int>(l.valuePos(11)) + 3; y <= static_cast<int>(l.valuePos(8)) - 3; ++y)
+        found = found || isCurve(img.pixel(quarterX, y));
+    QVERIFY(found);
+    // Hidden, the chart is the chart without a curve; shown again, it is back.
+    zel::ChartModel hidden = m;
+    hidden.setCurveShown(0);
+    QCOMPARE(renderOf(hidden), renderOf(classBars()));
+    hidden.setCurveShown(1);
+    QCOMPARE(renderOf(hidden), img);
 }
 
 QTEST_MAIN(TestChartRender)

@@ -286,6 +286,87 @@ void scatter3D(ChartModel& m, int style, int n = 60) {
     m.setGridLines(zel::gridlines::kBoth);
 }
 
+// An X chart with its control lines and the points that broke a run rule flagged
+// with the rule numbers.
+void signalsControl(ChartModel& m) {
+    const std::vector<double> x{49.2, 51.0, 48.7, 50.3, 52.1, 47.9, 50.8, 49.5, 57.3, 50.2,
+                                48.9, 51.4, 49.8, 48.6, 43.1, 50.9, 51.2, 50.4, 52.3, 51.8,
+                                50.7, 54.6, 52.6, 55.2, 53.1, 51.5, 49.6, 50.8, 48.2, 50.1};
+    const auto level = [&x](double v) { return std::vector<double>(x.size(), v); };
+    fillSeries(m, {level(50.0), level(56.0), level(44.0), x});
+    m.setChartType(type(ChartType::Line));
+    m.setChartStyle(styles::kLineWithSymbols);
+    m.setSeriesRole(1, zel::SeriesRole::CentreLine);
+    m.setSeriesRole(2, zel::SeriesRole::UpperLimit);
+    m.setSeriesRole(3, zel::SeriesRole::LowerLimit);
+    numberLabels(m);
+    m.setCurrentSeries(4);
+    for (const auto& [point, rules] : std::initializer_list<std::pair<int, const char*>>{
+             {9, "1"}, {15, "1"}, {24, "2,5"}, {25, "2,6"}, {26, "2,6"}}) {
+        m.setCurrentPoint(point);
+        m.setPointSignal(rules);
+    }
+    titles(m, "X管理図（異常判定）", "群番号", "外径 (mm)");
+    m.setGridLines(zel::gridlines::kHorizontal);
+}
+
+// A histogram of 200 readings with the specification limits as labelled lines and
+// the normal density of the readings' mean and standard deviation, scaled to the
+// counts. meanKind: the class axis numeric (sticks at the class mids), else the
+// classes as touching bars on a category axis.
+void specHistogram(ChartModel& m, bool meanKind) {
+    const auto v = normalSample(200, 10.0, 0.05, 3);
+    constexpr int kClasses = 12;
+    const double lo = 9.85, w = 0.025;
+    std::vector<double> bounds(kClasses + 1), counts(kClasses, 0.0);
+    for (int k = 0; k <= kClasses; ++k)
+        bounds[static_cast<std::size_t>(k)] = lo + k * w;
+    for (double x : v) {
+        const int k = static_cast<int>(std::floor((x - lo) / w));
+        if (k >= 0 && k < kClasses) counts[static_cast<std::size_t>(k)] += 1;
+    }
+    fillSeries(m, {counts});
+    const auto along = [&](double x) { return meanKind ? x : zel::classAxisPosition(bounds, x); };
+    if (meanKind) {
+        m.setChartType(type(ChartType::Line));
+        m.setChartStyle(styles::kLineSticks);
+        m.setXAxisScale(zel::axisscales::kFixed);
+        m.setXAxisMin(bounds.front());
+        m.setXAxisMax(bounds.back());
+        m.setXAxisTicks(kClasses / 2);
+        m.setCurrentSeries(1);
+        for (int p = 1; p <= kClasses; ++p) {
+            m.setCurrentPoint(p);
+            m.setPointXPos(lo + (p - 0.5) * w);
+        }
+    } else {
+        m.setChartType(type(ChartType::Bar));
+        m.setChartStyle(styles::kBarVertical);
+        m.setBarGap(0);
+        for (int i = 1; i <= kClasses; ++i) {
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%.3f", lo + (i - 0.5) * w);
+            m.setPointLabelAt(i, buf);
+        }
+    }
+    m.addReferenceLine(along(9.88), "下限規格");
+    m.addReferenceLine(along(10.12), "上限規格");
+    const double mu = mean(v);
+    double ss = 0;
+    for (double x : v)
+        ss += (x - mu) * (x - mu);
+    const double sd = std::sqrt(ss / (v.size() - 1));
+    constexpr int kSteps = 60;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double x = bounds.front() + (bounds.back() - bounds.front()) * i / kSteps;
+        const double z = (x - mu) / sd;
+        m.addCurvePoint(along(x), v.size() * w * std::exp(-z * z / 2) / (sd * std::sqrt(2 * M_PI)));
+    }
+    titles(m, meanKind ? "ヒストグラム（棒グラフ－平均値・規格値）" : "ヒストグラム（規格値・正規分布曲線）",
+           "軸径 (mm)", "度数");
+    m.setGridLines(zel::gridlines::kHorizontal);
+}
+
 } // namespace
 
 std::vector<ChartGalleryEntry> componentGalleryEntries() {
@@ -425,6 +506,14 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     add(
         "52_gantt_mono", "ガントチャート（モノクロ）", [](ChartModel& m) { gantt(m, styles::kGanttGaps); },
         true);
+    add("97_signals_control", "X管理図（異常点と判定ルール番号）", signalsControl);
+    add("98_signals_control_mono", "X管理図（異常点・モノクロ）", signalsControl, true);
+    add("99_spec_histogram", "ヒストグラム（規格値と正規分布曲線）",
+        [](ChartModel& m) { specHistogram(m, false); });
+    add("99_spec_histogram_mono", "ヒストグラム（規格値と正規分布曲線・モノクロ）",
+        [](ChartModel& m) { specHistogram(m, false); }, true);
+    add("99_spec_histogram_mean_kind", "ヒストグラム（棒グラフ－平均値・規格値）",
+        [](ChartModel& m) { specHistogram(m, true); });
     return e;
 }
 

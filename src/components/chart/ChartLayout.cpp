@@ -93,6 +93,9 @@ void ChartLayout::computeValueExtent(const ChartModel& m, double& lo, double& hi
     if (m.overlayMode() == zel::overlaymodes::kLeftAxis)
         for (int p = 1; p <= np; ++p)
             take(m.overlayValueAt(p));
+    if (m.drawsCurve())
+        for (const zel::CurvePoint& c : m.curvePoints())
+            take(c.y);
     if (m_family == Family::Bar || (m.chartType() == ChartType::Area)) take(0.0);
     valid = std::isfinite(lo) && std::isfinite(hi);
 }
@@ -602,6 +605,11 @@ double ChartLayout::xPos(double x) const {
     return zel::LinearMap(m_x.min, m_x.max, m_plot.left(), m_plot.right()).toDevice(x);
 }
 
+double ChartLayout::alongAt(double x) const {
+    if (m_numericX) return xPos(x);
+    return (m_horizontal ? m_plot.top() : m_plot.left()) + (x - 0.5) * m_slot;
+}
+
 double ChartLayout::alongOf(const ChartModel& m, int series, int point) const {
     if (m_numericX) return xPos(m.hasXPositions() ? m.xPos(xSeriesOf(series), point) : point);
     return categoryPos(point);
@@ -822,13 +830,8 @@ void ChartLayout::paintStatLines(QPainter& p) const {
         }
         p.setPen(pen);
         if (l.kind == zel::StatLineKind::Trend) {
-            // On category axes x is the point number: slot centre of point x.
-            auto alongX = [&](double x) {
-                if (m_numericX) return xPos(x);
-                return (m_horizontal ? m_plot.top() : m_plot.left()) + (x - 0.5) * m_slot;
-            };
-            p.drawLine(at(alongX(l.x0), valuePos(l.valueAt(l.x0))),
-                       at(alongX(l.x1), valuePos(l.valueAt(l.x1))));
+            p.drawLine(at(alongAt(l.x0), valuePos(l.valueAt(l.x0))),
+                       at(alongAt(l.x1), valuePos(l.valueAt(l.x1))));
         } else {
             const double v = valuePos(l.value);
             if (m_horizontal)

@@ -85,6 +85,10 @@ class ChartLayout {
     // The along-the-categories position of a point of a series: its x position on a
     // numeric axis, else its slot centre.
     double alongOf(const zel::ChartModel& model, int series, int point) const;
+    // The position along the categories of an x: a numeric axis's value, else a slot
+    // count (the centre of point p's slot at p), as overlays, trend and reference
+    // lines and curves give it.
+    double alongAt(double x) const;
 
     const std::vector<Label>& categoryLabels() const { return m_catLabels; }
     const std::vector<Label>& valueLabels() const { return m_valueLabels; }

@@ -96,11 +96,12 @@ bool ChartModel::reshape(int series, int points) {
     reshapeArray(m_zPos, series, points);
     reshapeArray(m_extra, series, points);
     if (m_roles.size() > static_cast<std::size_t>(series)) m_roles.resize(static_cast<std::size_t>(series));
-    for (auto it = m_texts.begin(); it != m_texts.end();) {
-        const int s = static_cast<int>(it->first >> 16);
-        const int p = static_cast<int>(it->first & 0xFFFF);
-        it = (s > series || p > points) ? m_texts.erase(it) : std::next(it);
-    }
+    for (auto* keyed : {&m_texts, &m_signals})
+        for (auto it = keyed->begin(); it != keyed->end();) {
+            const int s = static_cast<int>(it->first >> 16);
+            const int p = static_cast<int>(it->first & 0xFFFF);
+            it = (s > series || p > points) ? keyed->erase(it) : std::next(it);
+        }
     m_seriesCount = series;
     m_pointCount = points;
     m_currentSeries = std::min(m_currentSeries, series);
@@ -170,6 +171,13 @@ void ChartModel::setPointText(const std::string& text) {
         m_texts[textKey(m_currentSeries, m_currentPoint)] = text;
 }
 
+void ChartModel::setPointSignal(const std::string& text) {
+    if (text.empty())
+        m_signals.erase(textKey(m_currentSeries, m_currentPoint));
+    else
+        m_signals[textKey(m_currentSeries, m_currentPoint)] = text;
+}
+
 void ChartModel::setPointExtra(int extra) {
     if (m_extra.empty()) {
         if (extra == 0) return;
@@ -234,6 +242,21 @@ std::string ChartModel::text(int series, int point) const {
     return it == m_texts.end() ? std::string() : it->second;
 }
 
+std::string ChartModel::signalAt(int series, int point) const {
+    if (!validCell(series, point)) return {};
+    const auto it = m_signals.find(textKey(series, point));
+    return it == m_signals.end() ? std::string() : it->second;
+}
+
+std::vector<std::pair<int, std::string>> ChartModel::signalsOf(int series) const {
+    std::vector<std::pair<int, std::string>> out;
+    if (series < 1 || series > m_seriesCount) return out;
+    const auto end = m_signals.lower_bound(textKey(series + 1, 0));
+    for (auto it = m_signals.lower_bound(textKey(series, 0)); it != end; ++it)
+        out.emplace_back(static_cast<int>(it->first & 0xFFFF), it->second);
+    return out;
+}
+
 int ChartModel::extra(int series, int point) const {
     return validCell(series, point) && !m_extra.empty() ? m_extra[cellIndex(series, point)] : 0;
 }
@@ -282,6 +305,15 @@ bool ChartModel::clearArray(int code) {
         return true;
     case clearcodes::kExtras:
         m_extra.clear();
+        return true;
+    case clearcodes::kSignals:
+        m_signals.clear();
+        return true;
+    case clearcodes::kReferenceLines:
+        m_referenceLines.clear();
+        return true;
+    case clearcodes::kCurve:
+        m_curve.clear();
         return true;
     case clearcodes::kRoles:
         m_roles.clear();
@@ -378,6 +410,30 @@ bool ChartModel::setOverlayOption(int index, int value) {
     return true;
 }
 
+bool ChartModel::addReferenceLine(double x, const std::string& label) {
+    if (!std::isfinite(x)) return false;
+    m_referenceLines.push_back({x, label});
+    return true;
+}
+
+bool ChartModel::addCurvePoint(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return false;
+    m_curve.push_back({x, y});
+    return true;
+}
+
+double classAxisPosition(const std::vector<double>& bounds, double value) {
+    const std::size_t n = bounds.size();
+    if (n < 2 || !std::isfinite(value)) return kNaN;
+    // The class holding the value: the first upper boundary not below it; the end
+    // classes for values beyond the ends.
+    const auto upper = std::lower_bound(bounds.begin() + 1, bounds.end() - 1, value);
+    const auto k = static_cast<std::size_t>(upper - bounds.begin()); // 1..n-1
+    const double lo = bounds[k - 1], hi = bounds[k];
+    const double share = hi > lo ? (value - lo) / (hi - lo) : 0.5;
+    return static_cast<double>(k) - 0.5 + share;
+}
+
 bool ChartModel::setTitleLeftStyle(int style) {
     if (style != 0 && style != 1) return false;
     m_titleLeftStyle = style;
@@ -465,6 +521,9 @@ void ChartModel::redrawReset(const ViewAngles& view, bool controlChart) {
     clearArray(clearcodes::kPointLabels);
     clearArray(clearcodes::kLegends);
     clearArray(clearcodes::kRoles);
+    clearArray(clearcodes::kSignals);
+    clearArray(clearcodes::kReferenceLines);
+    clearArray(clearcodes::kCurve);
     m_statLines = 0;
     m_barGap = kAutomaticBarGap;
     m_resetSwitchOne = 0;

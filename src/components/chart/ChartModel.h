@@ -21,6 +21,12 @@
 // |                     | others, but its category label stays empty and the statistics lines leave |
 // |                     | it out (the first moving range of the X-Rs chart, 0 by definition)        |
 // | PointPattern        | per point: 0 plain, 4 marked (classification data)                        |
+// | PointSignal*        | text at the point of the current series that flags it as a signal (the   |
+// |                     | rule numbers, "1,5"); empty unflags it. Line kinds draw a flagged point   |
+// |                     | in the signal colour (a filled diamond in monochrome) with the text       |
+// |                     | beside it. Flags belong to the drawing: the redraw reset and ClearArray   |
+// |                     | 25 clear them, ClearArray 1 (values only) leaves them, a smaller shape    |
+// |                     | drops those outside it                                                    |
 // | PointLabelAt(i)     | category label of point i                                                 |
 // | LegendAt(s)         | legend text of series s                                                   |
 // | SeriesRole(s)*      | what series s is: data (the default), centre line, upper/lower control    |
@@ -32,7 +38,19 @@
 // | PointSeparatedAt(i) | 1 pulls slice/bar i out, 0 puts it back                                   |
 // | ClearArray          | 1 values, 2* x positions, 3* point patterns, 4 point labels, 5 legends,   |
 // |                     | 6* separations, 7* z positions, 8* point texts, 9* point extras,          |
-// |                     | 23* overlay values and x positions, 24* series roles (all back to data)   |
+// |                     | 23* overlay values and x positions, 24* series roles (all back to data),  |
+// |                     | 25* signal flags, 26* reference lines, 27* curve points                   |
+// | ReferenceLine*      | addReferenceLine(x, text): a labelled vertical line at x across the plot  |
+// |                     | of an upright bar or line chart (the specification limits on a            |
+// |                     | histogram). x counts along the x direction: on a numeric x axis in its    |
+// |                     | own values, on a category axis in slots, point p's slot spanning          |
+// |                     | p - 0.5 .. p + 0.5 (classAxisPosition maps a value through the class      |
+// |                     | boundaries of a histogram's bars). Lines off the axis are not drawn       |
+// | CurvePoint*         | addCurvePoint(x, y): a smooth curve through the points, over the data,    |
+// |                     | y on the left axis, x as for reference lines (a fitted density over a     |
+// |                     | histogram). CurveShown 1 draws it, 0 hides it and keeps its points        |
+// |                     | Reference lines and curve points belong to the drawing: the redraw reset  |
+// |                     | clears them (and ClearArray 26 / 27); CurveShown stays as set             |
 // | ChartType           | 1 pie, 2 3-D pie, 3 bar, 4 3-D bar, 5 Gantt, 6 line, 7 logarithmic,       |
 // |                     | 8 area, 9 scatter, 13 band, 14 3-D area, 17 statistics by variable,       |
 // |                     | 21 3-D scatter, 22 time series                                            |
@@ -88,6 +106,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zel {
@@ -197,6 +216,9 @@ constexpr int kSeparations = 6;
 constexpr int kZPositions = 7;
 constexpr int kPointTexts = 8;
 constexpr int kExtras = 9;
+constexpr int kSignals = 25;
+constexpr int kReferenceLines = 26;
+constexpr int kCurve = 27;
 constexpr int kOverlay = 23;
 constexpr int kRoles = 24;
 } // namespace clearcodes
@@ -214,6 +236,25 @@ enum class SeriesRole {
 
 // The roles drawn as control lines (every role but data and statistics line).
 bool isControlLineRole(SeriesRole role);
+
+// A labelled vertical line across the plot, at x along the x direction.
+struct ReferenceLine {
+    double x = 0.0;
+    std::string label;
+};
+
+// A point of the overlaid curve, in the units of the x direction and the left axis.
+struct CurvePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Where a value lies on a category axis whose slots are classes: bounds holds the
+// class boundaries b0 < b1 < ... < bk, slot p spans p - 0.5 .. p + 0.5 and class p
+// covers b(p-1) .. b(p), so b(p-1) maps to p - 0.5 and a value inside a class to its
+// share of the slot. Beyond the ends the end classes' widths carry on. NaN for fewer
+// than two bounds or a value that is not finite.
+double classAxisPosition(const std::vector<double>& bounds, double value);
 
 enum class ChartActionCode { Draw = 2, PrepareCopy = 3, Copy = 4, Print = 5, TimeLabel = 8 };
 
@@ -277,6 +318,9 @@ class ChartModel {
     void setPointText(const std::string& text);
     int pointExtra() const { return extra(m_currentSeries, m_currentPoint); }
     void setPointExtra(int extra);
+    std::string pointSignal() const { return signalAt(m_currentSeries, m_currentPoint); }
+    // Flags the point at the cursor with the text (empty: unflagged).
+    void setPointSignal(const std::string& text);
 
     // ---- per point ----
     std::string pointLabel() const { return pointLabelAt(m_currentPoint); }
@@ -301,6 +345,11 @@ class ChartModel {
     double zPos(int series, int point) const;
     std::string text(int series, int point) const;
     int extra(int series, int point) const;
+    // The signal text of a point; empty when it is not flagged.
+    std::string signalAt(int series, int point) const;
+    // The flagged points of a series in point order: (point, text).
+    std::vector<std::pair<int, std::string>> signalsOf(int series) const;
+    bool hasSignals() const { return !m_signals.empty(); }
     bool hasXPositions() const { return !m_xPos.empty(); }
     bool hasZPositions() const { return !m_zPos.empty(); }
     // Is the point plotted (a finite value)?
@@ -373,6 +422,17 @@ class ChartModel {
     int overlaySymbol() const { return m_overlayOptions[3]; }
     int overlaySymbolSize() const { return m_overlayOptions[4]; }
 
+    // ---- vertical reference lines and the overlaid curve ----
+    // Both refused (false, nothing added) for a coordinate that is not finite.
+    bool addReferenceLine(double x, const std::string& label);
+    const std::vector<ReferenceLine>& referenceLines() const { return m_referenceLines; }
+    bool addCurvePoint(double x, double y);
+    const std::vector<CurvePoint>& curvePoints() const { return m_curve; }
+    int curveShown() const { return m_curveShown; }
+    void setCurveShown(int on) { m_curveShown = on != 0 ? 1 : 0; }
+    // The curve is drawn: shown, with at least two points.
+    bool drawsCurve() const { return m_curveShown != 0 && m_curve.size() >= 2; }
+
     // ---- look ----
     const std::string& titleTop() const { return m_titleTop; }
     void setTitleTop(const std::string& t) { m_titleTop = t; }
@@ -428,7 +488,8 @@ class ChartModel {
     // ---- resets ----
     // The reset every redraw makes: clear point labels and legends, statistics lines off,
     // switch one 0, automatic Y scale and overlay off (left alone for control charts),
-    // the shared 3-D angles, switch two 1, every series role back to data.
+    // the shared 3-D angles, switch two 1, every series role back to data, no signal flags,
+    // no reference lines and no curve points.
     void redrawReset(const ViewAngles& view, bool controlChart = false);
 
     // A small fixed data set (3 series x 5 points) for previews.
@@ -459,6 +520,7 @@ class ChartModel {
     std::vector<double> m_zPos; // empty until a position is written
     std::vector<int> m_extra;   // empty until an extra is written
     std::map<std::uint32_t, std::string> m_texts;
+    std::map<std::uint32_t, std::string> m_signals; // by textKey: series, then point
     std::vector<std::string> m_pointLabels; // index point - 1
     std::vector<int> m_patterns;
     std::vector<int> m_separated;
@@ -466,6 +528,9 @@ class ChartModel {
     std::vector<SeriesRole> m_roles;    // index series - 1; empty until a role is set
     std::vector<double> m_overlayValues;
     std::vector<double> m_overlayXPos;
+    std::vector<ReferenceLine> m_referenceLines;
+    std::vector<CurvePoint> m_curve;
+    int m_curveShown = 1;
 
     ChartType m_chartType = ChartType::Bar;
     int m_chartStyle = 0;

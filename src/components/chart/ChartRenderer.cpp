@@ -13,7 +13,9 @@
 #include "components/chart/ThreeDPainters.h"
 
 #include <QPaintDevice>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -102,9 +104,7 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
             bases.push_back(l.rightPos(m.overlayBase() == 0 ? l.rightAxis().min : 0.0));
         } else {
             const double x = m.overlayXPosAt(pt);
-            const double along = l.numericX() ? l.xPos(std::isfinite(x) ? x : pt)
-                                              : (l.horizontal() ? l.plot().top() : l.plot().left()) +
-                                                    ((std::isfinite(x) ? x : pt) - 0.5) * l.slotWidth();
+            const double along = l.alongAt(std::isfinite(x) ? x : pt);
             pts.push_back(l.at(along, l.valuePos(v)));
             bases.push_back(
                 l.valuePos(m.overlayBase() == 0 ? std::min(l.valueAxis().min, l.valueAxis().max) : 0.0));
@@ -141,6 +141,77 @@ void paintOverlay(QPainter& p, const ChartModel& m, const ChartLayout& l) {
         for (const auto& q : pts)
             SeriesStyle::drawMarker(p, q, shape, size, QPen(colour, 1.0 * u),
                                     QBrush(mono ? QColor(Qt::white) : colour));
+    p.restore();
+}
+
+// The overlaid curve (a fitted density over a histogram): a smooth line through its
+// points, over the data. A curve with more points than the plot has pixel columns is
+// joined point to point; with fewer, each span is a cubic through its neighbours
+// (Catmull-Rom), so that a few dozen points already look smooth.
+void paintCurve(QPainter& p, const ChartModel& m, const ChartLayout& l) {
+    if (!m.drawsCurve() || l.horizontal()) return;
+    const double u = l.unit();
+    QPolygonF pts;
+    for (const zel::CurvePoint& c : m.curvePoints())
+        pts << QPointF(l.alongAt(c.x), l.valuePos(c.y));
+    QPainterPath path(pts.front());
+    if (static_cast<double>(pts.size()) > l.plot().width() / std::max(u, 1e-9)) {
+        path.addPolygon(pts);
+    } else {
+        for (qsizetype i = 0; i + 1 < pts.size(); ++i) {
+            const QPointF p0 = pts[std::max<qsizetype>(i - 1, 0)], p1 = pts[i], p2 = pts[i + 1],
+                          p3 = pts[std::min(i + 2, pts.size() - 1)];
+            path.cubicTo(p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2);
+        }
+    }
+    p.save();
+    p.setClipRect(l.plot());
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(Qt::NoBrush);
+    // A white casing under the curve keeps it apart from the bars' outlines.
+    QPen casing(Qt::white, 3.6 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(casing);
+    p.drawPath(path);
+    p.setPen(QPen(SeriesStyle::curveInk(l.monochrome()), 2.2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.restore();
+}
+
+// The vertical reference lines of an upright chart and their names: each name on a
+// tag at the top of the plot, centred on its line; a tag that would cover another
+// moves down by a tag's height.
+void paintReferenceLines(QPainter& p, const ChartModel& m, const ChartLayout& l) {
+    if (m.referenceLines().empty() || l.horizontal()) return;
+    const double u = l.unit();
+    const bool mono = l.monochrome();
+    const QRectF plot = l.plot();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QPen pen = SeriesStyle::referenceLinePen(mono, u);
+    std::vector<QRectF> tags;
+    QFont font = l.font();
+    font.setBold(true);
+    p.setFont(font);
+    const QFontMetricsF fm(font);
+    for (const zel::ReferenceLine& r : m.referenceLines()) {
+        const double x = l.alongAt(r.x);
+        if (x < plot.left() - 0.5 * u || x > plot.right() + 0.5 * u) continue;
+        p.setPen(pen);
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        if (r.label.empty()) continue;
+        const QString text = QString::fromStdString(r.label);
+        QRectF tag(0, 0, fm.horizontalAdvance(text) + 8 * u, fm.height() + 2 * u);
+        tag.moveCenter(QPointF(x, plot.top() + 3 * u + tag.height() / 2));
+        if (tag.left() < plot.left() + u) tag.moveLeft(plot.left() + u);
+        if (tag.right() > plot.right() - u) tag.moveRight(plot.right() - u);
+        while (std::any_of(tags.begin(), tags.end(), [&](const QRectF& t) { return t.intersects(tag); }))
+            tag.translate(0, tag.height() + 2 * u);
+        tags.push_back(tag);
+        p.setPen(QPen(pen.color(), 1.0 * u));
+        p.setBrush(Qt::white);
+        p.drawRect(tag);
+        p.drawText(tag, Qt::AlignCenter, text);
+    }
     p.restore();
 }
 
@@ -192,7 +263,9 @@ void render(const ChartModel& model, QPainter* painter, const QRectF& target, co
         // Statistics lines are references: under the data and the control lines.
         l.paintStatLines(p);
         painterImpl.paint(p, model, pr.frame);
+        paintCurve(p, model, l);
         paintOverlay(p, model, l);
+        paintReferenceLines(p, model, l);
         l.paintControlLabels(p);
         l.paintAxes(p);
     } else {

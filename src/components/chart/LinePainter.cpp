@@ -8,6 +8,7 @@
 #include "components/chart/ChartLayout.h"
 #include "components/chart/SeriesStyle.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -100,6 +101,91 @@ std::vector<QRectF> stepBand(const QPolygonF& steps, double column, double halfW
 
 double markerSize(const ChartLayout& l) {
     return 7.5 * l.unit();
+}
+
+// The signal marker: a diamond larger than the data markers inside a ring; the
+// size is the ring's.
+double signalMarkerSize(const ChartLayout& l) {
+    return 19.0 * l.unit();
+}
+constexpr double kSignalDiamondShare = 0.68; // of the ring's size
+
+QFont signalFont(const ChartLayout& l) {
+    QFont font = l.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * 0.9))));
+    font.setBold(true);
+    return font;
+}
+
+// What one line covers in each pixel column of the plot: the lowest and highest y
+// it reaches there. Texts are kept off these spans; a few hundred texts against a
+// line of 32767 points cost a few columns each, not a walk along the line.
+class ColumnSpans {
+  public:
+    ColumnSpans(const QRectF& plot, double column)
+        : m_left(plot.left()), m_column(column),
+          m_lo(static_cast<std::size_t>(std::ceil(plot.width() / column)) + 1,
+               std::numeric_limits<double>::infinity()),
+          m_hi(m_lo.size(), -std::numeric_limits<double>::infinity()) {}
+
+    void addSegment(QPointF a, QPointF b) {
+        if (a.x() > b.x()) std::swap(a, b);
+        const double dx = b.x() - a.x();
+        const auto yAt = [&](double x) { return dx > 0 ? a.y() + (b.y() - a.y()) * (x - a.x()) / dx : a.y(); };
+        const int c0 = columnOf(a.x()), c1 = columnOf(b.x());
+        for (int c = c0; c <= c1; ++c) {
+            const double xs = std::max(a.x(), m_left + c * m_column);
+            const double xe = std::min(b.x(), m_left + (c + 1) * m_column);
+            const double y0 = dx > 0 ? yAt(xs) : a.y(), y1 = dx > 0 ? yAt(xe) : b.y();
+            widen(c, std::min(y0, y1), std::max(y0, y1));
+        }
+    }
+    // A point's marker: its height in its column.
+    void addMarker(QPointF c, double half) { widen(columnOf(c.x()), c.y() - half, c.y() + half); }
+
+    bool crosses(const QRectF& r) const {
+        for (int c = columnOf(r.left()), last = columnOf(r.right()); c <= last; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            if (m_hi[i] >= r.top() && m_lo[i] <= r.bottom()) return true;
+        }
+        return false;
+    }
+
+  private:
+    int columnOf(double x) const {
+        const double c = std::floor((x - m_left) / m_column);
+        return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(m_lo.size() - 1)));
+    }
+    void widen(int c, double lo, double hi) {
+        const auto i = static_cast<std::size_t>(c);
+        m_lo[i] = std::min(m_lo[i], lo);
+        m_hi[i] = std::max(m_hi[i], hi);
+    }
+
+    double m_left, m_column;
+    std::vector<double> m_lo, m_hi;
+};
+
+void paintSignals(QPainter& p, const ChartModel& m, const ChartLayout& l, bool mono) {
+    if (!m.hasSignals()) return;
+    const std::vector<SignalMark> marks = signalMarks(m, l);
+    const QColor ink = SeriesStyle::signalInk(mono);
+    const double u = l.unit();
+    // A white rim keeps the diamond apart from the line through it.
+    const QPen rim(Qt::white, 1.0 * u);
+    const QPen ring(ink, 1.4 * u);
+    for (const SignalMark& s : marks) {
+        SeriesStyle::drawMarker(p, s.centre, SeriesStyle::Marker::Diamond, s.size * kSignalDiamondShare, rim,
+                                QBrush(ink));
+        p.setPen(ring);
+        p.setBrush(Qt::NoBrush);
+        const double r = s.size / 2 - 0.7 * u;
+        p.drawEllipse(s.centre, r, r);
+    }
+    p.setFont(signalFont(l));
+    p.setPen(ink);
+    for (const SignalMark& s : marks)
+        if (!s.textRect.isEmpty()) p.drawText(s.textRect, Qt::AlignCenter, s.text);
 }
 
 void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
@@ -197,6 +283,7 @@ void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, con
                     p.drawEllipse(l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))), 7 * u, 7 * u);
         }
     }
+    paintSignals(p, m, l, f.monochrome);
 }
 
 void paintArea(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
@@ -403,6 +490,89 @@ std::optional<ChartHit> LinePainter::hitTest(const ChartModel& m, const ChartFra
         }
     }
     return hit;
+}
+
+std::vector<SignalMark> signalMarks(const ChartModel& m, const ChartLayout& l) {
+    std::vector<SignalMark> marks;
+    if (!m.hasSignals()) return marks;
+    const double u = l.unit();
+    const double size = signalMarkerSize(l);
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        if (l.roleOf(s) != zel::SeriesRole::Data) continue;
+        for (const auto& [pt, text] : m.signalsOf(s)) {
+            if (!m.isPlotted(s, pt)) continue;
+            marks.push_back({s, pt, l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))), size,
+                             QString::fromStdString(text), {}});
+        }
+    }
+    if (marks.empty()) return marks;
+
+    // What the texts keep clear of: every line with its markers, then the signal
+    // markers and the texts already placed.
+    const QRectF plot = l.plot();
+    std::vector<ColumnSpans> lines;
+    const bool symbols = m.chartStyle() != zel::chartstyles::kLineOnly;
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        ColumnSpans& spans = lines.emplace_back(plot, std::max(u, 1.0));
+        const bool data = l.roleOf(s) == zel::SeriesRole::Data;
+        const std::vector<QPolygonF> runs = data ? runsOf(m, l, s) : std::vector<QPolygonF>{controlPath(m, l, s)};
+        for (const QPolygonF& run : runs)
+            for (qsizetype i = 0; i < run.size(); ++i) {
+                if (i > 0) spans.addSegment(run[i - 1], run[i]);
+                if (data && symbols) spans.addMarker(run[i], markerSize(l) / 2);
+            }
+    }
+    // The statistics lines: levels across the plot (trend lines are left to the
+    // data they follow).
+    for (const zel::StatLine& sl : l.statLines()) {
+        if (sl.kind == zel::StatLineKind::Trend) continue;
+        const double y = l.valuePos(sl.value);
+        lines.emplace_back(plot, std::max(u, 1.0)).addSegment({plot.left(), y}, {plot.right(), y});
+    }
+    std::vector<QRectF> taken;
+    for (const SignalMark& s : marks)
+        taken.emplace_back(s.centre - QPointF(size / 2, size / 2), QSizeF(size, size));
+
+    const QFontMetricsF fm(signalFont(l));
+    const double gap = size / 2 + 2 * u;
+    const double clearance = 1.5 * u;
+    for (SignalMark& s : marks) {
+        const double w = fm.horizontalAdvance(s.text) + 2 * u;
+        const double h = fm.height();
+        // A point above its neighbours gets its text above, one below them below.
+        const auto level = [&](int pt) {
+            return m.isPlotted(s.series, pt) ? l.valuePos(m.value(s.series, pt)) : s.centre.y();
+        };
+        const bool peak = s.centre.y() <= (level(s.point - 1) + level(s.point + 1)) / 2;
+        const double up = -(gap + h / 2), down = gap + h / 2, side = gap + w / 2;
+        const double diagX = gap * 0.7 + w / 2, diagUp = -(gap * 0.7 + h / 2), diagDown = gap * 0.7 + h / 2;
+        const QPointF above[] = {{0, up}, {diagX, diagUp}, {-diagX, diagUp}};
+        const QPointF below[] = {{0, down}, {diagX, diagDown}, {-diagX, diagDown}};
+        // Beside it, and further aside, where a steep line has left the level.
+        const QPointF beside[] = {{side, 0}, {-side, 0}, {side + gap, 0}, {-side - gap, 0}};
+        std::vector<QPointF> offsets;
+        for (const auto& group : {peak ? above : below, peak ? below : above})
+            offsets.insert(offsets.end(), group, group + 3);
+        offsets.insert(offsets.end(), std::begin(beside), std::end(beside));
+        for (const QPointF& o : offsets) {
+            QRectF r(0, 0, w, h);
+            r.moveCenter(s.centre + o);
+            // A point at the top or bottom of the plot keeps its text inside: moved
+            // up or down as far as the plot's edge lets it.
+            if (r.top() < plot.top()) r.moveTop(plot.top());
+            if (r.bottom() > plot.bottom()) r.moveBottom(plot.bottom());
+            if (!plot.contains(r)) continue;
+            const QRectF clear = r.adjusted(-clearance, -clearance, clearance, clearance);
+            const auto covers = [&](const QRectF& t) { return t.intersects(clear); };
+            if (std::any_of(lines.begin(), lines.end(), [&](const ColumnSpans& c) { return c.crosses(clear); }) ||
+                std::any_of(taken.begin(), taken.end(), covers))
+                continue;
+            s.textRect = r;
+            taken.push_back(r);
+            break;
+        }
+    }
+    return marks;
 }
 
 // Per pixel column: first, min, max, last (in that order of x), for long monotone runs.

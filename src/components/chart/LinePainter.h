@@ -4,7 +4,11 @@
 
 #include "components/chart/ChartPainter.h"
 
+#include <QFont>
 #include <QPolygonF>
+#include <QString>
+
+#include <vector>
 
 class LinePainter : public ChartPainter {
   public:
@@ -19,3 +23,18 @@ class LinePainter : public ChartPainter {
 QPolygonF decimatedRun(const QPolygonF& run, double unit);
 // Whether the run never steps back along x (only such runs are thinned).
 bool monotoneX(const QPolygonF& run);
+
+// A flagged point of a line chart as drawn: the centre of its signal marker, the
+// marker's size, and its text with the box the text takes beside it (an empty box
+// when no free place was left: the text would cover a line, a marker or another text).
+struct SignalMark {
+    int series = 0;
+    int point = 0;
+    QPointF centre;
+    double size = 0;
+    QString text;
+    QRectF textRect;
+};
+// The signal marks of the data series of a line chart, their texts placed inside the
+// plot clear of the lines, the control lines, the signal markers and each other.
+std::vector<SignalMark> signalMarks(const zel::ChartModel& m, const ChartLayout& l);

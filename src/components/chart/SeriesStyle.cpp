@@ -201,6 +201,21 @@ QColor SeriesStyle::markInk(bool mono) {
     return mono ? QColor(Qt::black) : QColor(0xcc, 0x22, 0x22);
 }
 
+QColor SeriesStyle::signalInk(bool mono) {
+    return mono ? QColor(Qt::black) : QColor(0xe0, 0x10, 0x10);
+}
+
+QPen SeriesStyle::referenceLinePen(bool mono, double unit) {
+    QPen pen(mono ? QColor(Qt::black) : QColor(0xcc2222), 1.6 * unit);
+    pen.setCapStyle(Qt::FlatCap);
+    if (mono) pen.setDashPattern({8, 3, 1.5, 3});
+    return pen;
+}
+
+QColor SeriesStyle::curveInk(bool mono) {
+    return mono ? QColor(Qt::black) : QColor(0x20, 0x20, 0x20);
+}
+
 QBrush SeriesStyle::markedBrush(bool mono) {
     return QBrush(mono ? QColor(Qt::black) : QColor(0x20, 0x20, 0x20), Qt::DiagCrossPattern);
 }

@@ -42,6 +42,14 @@ class SeriesStyle {
     // What is marked on the data, apart from every series colour: the rings around
     // marked points and the mean markers standing among the values.
     static QColor markInk(bool mono);
+    // A point flagged as a signal: a clear red, black in monochrome (where the
+    // signal marker's shape tells it apart).
+    static QColor signalInk(bool mono);
+    // A vertical reference line (a specification limit on a histogram) and its tag:
+    // solid red, dash-dot black in monochrome.
+    static QPen referenceLinePen(bool mono, double unit);
+    // The curve overlaid on the data (a fitted density): dark, apart from every bar fill.
+    static QColor curveInk(bool mono);
     // Extra hatching over a marked point's fill (PointPattern 4).
     static QBrush markedBrush(bool mono);
     static QPen gridPen(int style, double unit);
