@@ -506,13 +506,13 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     add(
         "52_gantt_mono", "ガントチャート（モノクロ）", [](ChartModel& m) { gantt(m, styles::kGanttGaps); },
         true);
-    add("97_signals_control", "X管理図（異常点と判定ルール番号）", signalsControl);
-    add("98_signals_control_mono", "X管理図（異常点・モノクロ）", signalsControl, true);
-    add("99_spec_histogram", "ヒストグラム（規格値と正規分布曲線）",
+    add("161_signals_control", "X管理図（異常点と判定ルール番号）", signalsControl);
+    add("162_signals_control_mono", "X管理図（異常点・モノクロ）", signalsControl, true);
+    add("163_spec_histogram", "ヒストグラム（規格値と正規分布曲線）",
         [](ChartModel& m) { specHistogram(m, false); });
-    add("99_spec_histogram_mono", "ヒストグラム（規格値と正規分布曲線・モノクロ）",
+    add("164_spec_histogram_mono", "ヒストグラム（規格値と正規分布曲線・モノクロ）",
         [](ChartModel& m) { specHistogram(m, false); }, true);
-    add("99_spec_histogram_mean_kind", "ヒストグラム（棒グラフ－平均値・規格値）",
+    add("165_spec_histogram_mean_kind", "ヒストグラム（棒グラフ－平均値・規格値）",
         [](ChartModel& m) { specHistogram(m, true); });
     return e;
 }
