@@ -1105,7 +1105,8 @@ void TestChartRender::signalPointsStandOutInColourAndInMonochrome() {
     const QByteArray svg = svgOf(m);
     QVERIFY(svg.contains(">1,5<"));
     QVERIFY(svg.contains(">2<"));
-    const auto hit = ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)), flagged + QPointF(2, 2), {});
+    const auto hit =
+        ChartRenderer::hitTest(m, QRectF(QPointF(0, 0), QSizeF(kSize)), flagged + QPointF(2, 2), {});
     QVERIFY(hit && hit->series == 4 && hit->point == 4);
 }
 
@@ -1195,8 +1196,8 @@ void TestChartRender::crowdedSignalTextsNeverOverlap() {
         for (const QRectF& other : placed)
             QVERIFY(!other.intersects(s.textRect));
         for (const SignalMark& t : marks) // no text over a signal marker
-            QVERIFY(!s.textRect.intersects(QRectF(t.centre - QPointF(t.size / 2, t.size / 2),
-                                                  QSizeF(t.size, t.size))));
+            QVERIFY(!s.textRect.intersects(
+                QRectF(t.centre - QPointF(t.size / 2, t.size / 2), QSizeF(t.size, t.size))));
         placed.push_back(s.textRect);
     }
     QVERIFY(!placed.empty());
@@ -1264,7 +1265,8 @@ void TestChartRender::referenceLinesStandAtTheirValueOnEitherClassAxis() {
         QCOMPARE(colourPixels(mono), 0);
         int dark = 0;
         for (int y = static_cast<int>(l.plot().top() + 40); y < static_cast<int>(l.plot().bottom()); ++y)
-            dark += std::min({qGray(mono.pixel(static_cast<int>(x) - 1, y)), qGray(mono.pixel(static_cast<int>(x), y)),
+            dark += std::min({qGray(mono.pixel(static_cast<int>(x) - 1, y)),
+                              qGray(mono.pixel(static_cast<int>(x), y)),
                               qGray(mono.pixel(static_cast<int>(x) + 1, y))}) < 128
                         ? 1
                         : 0;
@@ -1283,7 +1285,8 @@ void TestChartRender::theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden() 
     const QImage img = renderOf(m);
     // The curve's own dark grey, not the bars' blue outline.
     const auto isCurve = [](QRgb c) {
-        const int hi = std::max({qRed(c), qGreen(c), qBlue(c)}), lo = std::min({qRed(c), qGreen(c), qBlue(c)});
+        const int hi = std::max({qRed(c), qGreen(c), qBlue(c)}),
+                  lo = std::min({qRed(c), qGreen(c), qBlue(c)});
         return hi < 90 && hi - lo < 25;
     };
     for (const auto& [x, y] : pts) {

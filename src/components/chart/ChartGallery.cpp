@@ -510,7 +510,8 @@ std::vector<ChartGalleryEntry> componentGalleryEntries() {
     add("162_signals_control_mono", "X管理図（異常点・モノクロ）", signalsControl, true);
     add("163_spec_histogram", "ヒストグラム（規格値と正規分布曲線）",
         [](ChartModel& m) { specHistogram(m, false); });
-    add("164_spec_histogram_mono", "ヒストグラム（規格値と正規分布曲線・モノクロ）",
+    add(
+        "164_spec_histogram_mono", "ヒストグラム（規格値と正規分布曲線・モノクロ）",
         [](ChartModel& m) { specHistogram(m, false); }, true);
     add("165_spec_histogram_mean_kind", "ヒストグラム（棒グラフ－平均値・規格値）",
         [](ChartModel& m) { specHistogram(m, true); });

@@ -21,7 +21,7 @@
 // |                     | others, but its category label stays empty and the statistics lines leave |
 // |                     | it out (the first moving range of the X-Rs chart, 0 by definition)        |
 // | PointPattern        | per point: 0 plain, 4 marked (classification data)                        |
-// | PointSignal*        | text at the point of the current series that flags it as a signal (the   |
+// | PointSignal*        | text at the point of the current series that flags it as a signal (the    |
 // |                     | rule numbers, "1,5"); empty unflags it. Line kinds draw a flagged point   |
 // |                     | in the signal colour (a filled diamond in monochrome) with the text       |
 // |                     | beside it. Flags belong to the drawing: the redraw reset and ClearArray   |
@@ -521,7 +521,7 @@ class ChartModel {
     std::vector<int> m_extra;   // empty until an extra is written
     std::map<std::uint32_t, std::string> m_texts;
     std::map<std::uint32_t, std::string> m_signals; // by textKey: series, then point
-    std::vector<std::string> m_pointLabels; // index point - 1
+    std::vector<std::string> m_pointLabels;         // index point - 1
     std::vector<int> m_patterns;
     std::vector<int> m_separated;
     std::vector<std::string> m_legends; // index series - 1

@@ -12,8 +12,8 @@
 #include "components/chart/StatsPainter.h"
 #include "components/chart/ThreeDPainters.h"
 
-#include <QPaintDevice>
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -172,7 +172,8 @@ void paintCurve(QPainter& p, const ChartModel& m, const ChartLayout& l) {
     QPen casing(Qt::white, 3.6 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(casing);
     p.drawPath(path);
-    p.setPen(QPen(SeriesStyle::curveInk(l.monochrome()), 2.2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(
+        QPen(SeriesStyle::curveInk(l.monochrome()), 2.2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
     p.restore();
 }

@@ -131,7 +131,9 @@ class ColumnSpans {
     void addSegment(QPointF a, QPointF b) {
         if (a.x() > b.x()) std::swap(a, b);
         const double dx = b.x() - a.x();
-        const auto yAt = [&](double x) { return dx > 0 ? a.y() + (b.y() - a.y()) * (x - a.x()) / dx : a.y(); };
+        const auto yAt = [&](double x) {
+            return dx > 0 ? a.y() + (b.y() - a.y()) * (x - a.x()) / dx : a.y();
+        };
         const int c0 = columnOf(a.x()), c1 = columnOf(b.x());
         for (int c = c0; c <= c1; ++c) {
             const double xs = std::max(a.x(), m_left + c * m_column);
@@ -501,8 +503,12 @@ std::vector<SignalMark> signalMarks(const ChartModel& m, const ChartLayout& l) {
         if (l.roleOf(s) != zel::SeriesRole::Data) continue;
         for (const auto& [pt, text] : m.signalsOf(s)) {
             if (!m.isPlotted(s, pt)) continue;
-            marks.push_back({s, pt, l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))), size,
-                             QString::fromStdString(text), {}});
+            marks.push_back({s,
+                             pt,
+                             l.at(l.alongOf(m, s, pt), l.valuePos(m.value(s, pt))),
+                             size,
+                             QString::fromStdString(text),
+                             {}});
         }
     }
     if (marks.empty()) return marks;
@@ -515,7 +521,8 @@ std::vector<SignalMark> signalMarks(const ChartModel& m, const ChartLayout& l) {
     for (int s = 1; s <= m.seriesCount(); ++s) {
         ColumnSpans& spans = lines.emplace_back(plot, std::max(u, 1.0));
         const bool data = l.roleOf(s) == zel::SeriesRole::Data;
-        const std::vector<QPolygonF> runs = data ? runsOf(m, l, s) : std::vector<QPolygonF>{controlPath(m, l, s)};
+        const std::vector<QPolygonF> runs =
+            data ? runsOf(m, l, s) : std::vector<QPolygonF>{controlPath(m, l, s)};
         for (const QPolygonF& run : runs)
             for (qsizetype i = 0; i < run.size(); ++i) {
                 if (i > 0) spans.addSegment(run[i - 1], run[i]);
@@ -564,7 +571,8 @@ std::vector<SignalMark> signalMarks(const ChartModel& m, const ChartLayout& l) {
             if (!plot.contains(r)) continue;
             const QRectF clear = r.adjusted(-clearance, -clearance, clearance, clearance);
             const auto covers = [&](const QRectF& t) { return t.intersects(clear); };
-            if (std::any_of(lines.begin(), lines.end(), [&](const ColumnSpans& c) { return c.crosses(clear); }) ||
+            if (std::any_of(lines.begin(), lines.end(),
+                            [&](const ColumnSpans& c) { return c.crosses(clear); }) ||
                 std::any_of(taken.begin(), taken.end(), covers))
                 continue;
             s.textRect = r;
