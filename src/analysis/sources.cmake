@@ -14,6 +14,8 @@ zel_sources(zelcore
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
+  # Process capability of the histogram and the Xbar-R chart.
+  src/analysis/Capability.h src/analysis/Capability.cpp
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
   # The regression tables kaibun and kaityo show.
   src/analysis/scatter/RegressionTables.h src/analysis/scatter/RegressionTables.cpp
