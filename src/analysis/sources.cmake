@@ -16,6 +16,7 @@ zel_sources(zelcore
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
   # Process capability of the histogram and the Xbar-R chart.
   src/analysis/Capability.h src/analysis/Capability.cpp
+  src/analysis/CapabilityReport.h src/analysis/CapabilityReport.cpp
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
   # The regression tables kaibun and kaityo show.
   src/analysis/scatter/RegressionTables.h src/analysis/scatter/RegressionTables.cpp

@@ -132,7 +132,8 @@ TEST(CapabilityTest, NoSpreadOrTooFewValuesLeaveOutTheSigmaIndices) {
     // Equal values whose mean does not come out exactly in binary: still no spread.
     const Capability same = capabilityOf(std::vector<double>(7, 0.1), limits(1, -1), 0.0);
     expectNear(same.sigmaOverall, 0, 0, "sigma overall");
-    for (const auto* index : {&same.cp, &same.cpk, &same.cpu, &same.cpl, &same.pp, &same.ppk, &same.ppmExpected})
+    for (const auto* index :
+         {&same.cp, &same.cpk, &same.cpu, &same.cpl, &same.pp, &same.ppk, &same.ppmExpected})
         EXPECT_FALSE(*index);
     expectNear(same.ppmObserved, 0, 0, "ppm observed");
 
@@ -179,7 +180,8 @@ TEST(CapabilityTest, LimitsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(refusal(limits(2, 2)), "上限規格と下限規格が同じ値です。");
     EXPECT_EQ(refusal(limits(4, 2, 5)), "目標値が規格の範囲外です。");
     EXPECT_EQ(refusal(limits(std::nullopt, 2, 1.5)), "目標値が規格の範囲外です。");
-    EXPECT_EQ(refusal(limits(std::numeric_limits<double>::infinity(), 2)), "規格値には数値を指定してください。");
+    EXPECT_EQ(refusal(limits(std::numeric_limits<double>::infinity(), 2)),
+              "規格値には数値を指定してください。");
     EXPECT_EQ(refusal(limits(3, std::nullopt, std::nan(""))), "規格値には数値を指定してください。");
     // A target on a limit, and a target alone, are accepted.
     EXPECT_TRUE(checkSpecificationLimits(limits(4, 2, 4)));
