@@ -73,6 +73,7 @@ Status checkSpecificationLimits(const SpecificationLimits& limits) {
         if (*limits.lower > *limits.upper) return Status::invalidArgument(kSpecificationReversed);
         if (*limits.lower == *limits.upper) return Status::invalidArgument(kSpecificationEqual);
     }
+    if (limits.target && !limits.hasLimit()) return Status::invalidArgument(kTargetWithoutLimit);
     if (limits.target && ((limits.upper && *limits.target > *limits.upper) ||
                           (limits.lower && *limits.target < *limits.lower)))
         return Status::invalidArgument(kTargetOutsideSpecification);

@@ -33,10 +33,13 @@ inline constexpr const char* kSpecificationReversed = "下限規格が上限規�
 // Two equal limits leave no width to hold any spread: every index would be zero or worse.
 inline constexpr const char* kSpecificationEqual = "上限規格と下限規格が同じ値です。";
 inline constexpr const char* kTargetOutsideSpecification = "目標値が規格の範囲外です。";
+inline constexpr const char* kTargetWithoutLimit = "目標値は上限規格か下限規格と一緒に指定してください。";
 inline constexpr const char* kSpecificationNotFinite = "規格値には数値を指定してください。";
 
 // Ok when the limits can be used: finite, the lower one below the upper one,
-// and a target (if given) within the limits given (on a limit counts as within).
+// and a target (if given) beside at least one limit and within the limits
+// given (on a limit counts as within). No limit and no target is no
+// specification at all, and is ok.
 Status checkSpecificationLimits(const SpecificationLimits& limits);
 
 // d2, the mean range of n normal values in units of σ, to three decimals, for

@@ -18,8 +18,6 @@ Result<SpecificationLimits> readSpecificationSettings(const ReportSettings& sett
         *field = strictNumber(value);
         if (!*field) return Status::invalidArgument(key + "= には数値を指定してください: " + value);
     }
-    if (limits.target && !limits.hasLimit())
-        return Status::invalidArgument("target= は usl= か lsl= と一緒に指定してください。");
     if (const Status checked = checkSpecificationLimits(limits); !checked) return checked;
     return limits;
 }

@@ -12,7 +12,7 @@
 namespace zel {
 
 // The limits of usl=, lsl= and target=, checked as checkSpecificationLimits
-// checks them; all unset when none is given. A target needs a limit beside it.
+// checks them; all unset when none is given.
 Result<SpecificationLimits> readSpecificationSettings(const ReportSettings& settings);
 
 // summary.txt's capability lines of series 1, "Cp 1 1.33" ..., in the order Cp,

@@ -180,12 +180,14 @@ TEST(CapabilityTest, LimitsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(refusal(limits(2, 2)), "上限規格と下限規格が同じ値です。");
     EXPECT_EQ(refusal(limits(4, 2, 5)), "目標値が規格の範囲外です。");
     EXPECT_EQ(refusal(limits(std::nullopt, 2, 1.5)), "目標値が規格の範囲外です。");
+    EXPECT_EQ(refusal(limits(std::nullopt, std::nullopt, 7)),
+              "目標値は上限規格か下限規格と一緒に指定してください。");
     EXPECT_EQ(refusal(limits(std::numeric_limits<double>::infinity(), 2)),
               "規格値には数値を指定してください。");
     EXPECT_EQ(refusal(limits(3, std::nullopt, std::nan(""))), "規格値には数値を指定してください。");
-    // A target on a limit, and a target alone, are accepted.
+    // A target on a limit, one limit, and nothing at all are accepted.
     EXPECT_TRUE(checkSpecificationLimits(limits(4, 2, 4)));
-    EXPECT_TRUE(checkSpecificationLimits(limits(std::nullopt, std::nullopt, 7)));
+    EXPECT_TRUE(checkSpecificationLimits(limits(std::nullopt, std::nullopt)));
     EXPECT_TRUE(checkSpecificationLimits(limits(std::nullopt, 2)));
 }
 

@@ -194,7 +194,8 @@ class TestCapabilityReports : public QObject {
                     "上限規格と下限規格が同じ値です。");
             refused({QStringLiteral("--set=usl=4"), QStringLiteral("--set=target=5")},
                     "目標値が規格の範囲外です。");
-            refused({QStringLiteral("--set=target=5")}, "target= は usl= か lsl= と一緒に指定してください。");
+            refused({QStringLiteral("--set=target=5")},
+                    "目標値は上限規格か下限規格と一緒に指定してください。");
             refused({QStringLiteral("--set=usl=10mm")}, "usl= には数値を指定してください: 10mm");
             refused({QStringLiteral("--set=lsl=")}, "lsl= には数値を指定してください: ");
         }
