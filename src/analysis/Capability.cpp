@@ -3,6 +3,7 @@
 #include "analysis/Capability.h"
 
 #include "analysis/AnalysisSet.h"
+#include "common/NumberText.h"
 
 #include <boost/math/distributions/normal.hpp>
 
@@ -78,6 +79,24 @@ Status checkSpecificationLimits(const SpecificationLimits& limits) {
                           (limits.lower && *limits.target < *limits.lower)))
         return Status::invalidArgument(kTargetOutsideSpecification);
     return Status::ok();
+}
+
+Result<SpecificationLimits> specificationFromTexts(const std::string& upper, const std::string& lower,
+                                                   const std::string& target) {
+    SpecificationLimits limits;
+    const std::pair<const std::string*, std::optional<double>*> fields[] = {
+        {&upper, &limits.upper}, {&lower, &limits.lower}, {&target, &limits.target}};
+    const char* const names[] = {"上限規格", "下限規格", "目標値"};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        const std::string& text = *fields[i].first;
+        const std::size_t start = text.find_first_not_of(" \t");
+        if (start == std::string::npos) continue; // left empty
+        *fields[i].second = strictNumber(text.substr(start));
+        if (!*fields[i].second)
+            return Status::invalidArgument(std::string(names[i]) + "には数値を入力してください。");
+    }
+    if (const Status checked = checkSpecificationLimits(limits); !checked) return checked;
+    return limits;
 }
 
 std::optional<double> d2Constant(int subgroupSize) {

@@ -16,6 +16,7 @@
 #include "common/Status.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace zel {
@@ -41,6 +42,13 @@ inline constexpr const char* kSpecificationNotFinite = "規格値には数値を
 // given (on a limit counts as within). No limit and no target is no
 // specification at all, and is ok.
 Status checkSpecificationLimits(const SpecificationLimits& limits);
+
+// The limits as typed into the three fields of the limits dialog: a field
+// left empty (or blank) is unset; any other text must be one number, or the
+// field is refused ("上限規格には数値を入力してください。"). The limits read are
+// then checked as checkSpecificationLimits checks them.
+Result<SpecificationLimits> specificationFromTexts(const std::string& upper, const std::string& lower,
+                                                   const std::string& target);
 
 // d2, the mean range of n normal values in units of σ, to three decimals, for
 // subgroup sizes 2 to 10; other sizes have no entry here.

@@ -59,6 +59,8 @@ if(ZEL_WITH_QT)
     src/analysis/VariableCountDialog.h src/analysis/VariableCountDialog.cpp
     src/analysis/SeriesGraphWindow.h src/analysis/SeriesGraphWindow.cpp
     src/analysis/ClassificationDialog.h src/analysis/ClassificationDialog.cpp
+    # The limits dialog of the process capability.
+    src/analysis/CapabilityDialog.h src/analysis/CapabilityDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

@@ -191,6 +191,34 @@ TEST(CapabilityTest, LimitsThatCannotBeUsedAreRefused) {
     EXPECT_TRUE(checkSpecificationLimits(limits(std::nullopt, 2)));
 }
 
+TEST(CapabilityTest, TypedFieldsEmptyOrNumbers) {
+    const Result<SpecificationLimits> both = specificationFromTexts("10.5", " 9.4 ", "");
+    ASSERT_TRUE(both) << both.status().message();
+    EXPECT_EQ(both->upper, 10.5);
+    EXPECT_EQ(both->lower, 9.4);
+    EXPECT_FALSE(both->target);
+    const Result<SpecificationLimits> upper = specificationFromTexts("-2e1", "  ", "-25");
+    ASSERT_TRUE(upper) << upper.status().message();
+    EXPECT_EQ(upper->upper, -20);
+    EXPECT_FALSE(upper->lower);
+    EXPECT_EQ(upper->target, -25);
+    const Result<SpecificationLimits> none = specificationFromTexts("", "", "");
+    ASSERT_TRUE(none);
+    EXPECT_FALSE(none->hasLimit());
+
+    const auto refusal = [](const std::string& u, const std::string& l, const std::string& t) {
+        const Result<SpecificationLimits> r = specificationFromTexts(u, l, t);
+        EXPECT_FALSE(r);
+        return r.status().message();
+    };
+    EXPECT_EQ(refusal("1O", "", ""), "上限規格には数値を入力してください。");
+    EXPECT_EQ(refusal("3", "1,5", ""), "下限規格には数値を入力してください。");
+    EXPECT_EQ(refusal("3", "1", "abc"), "目標値には数値を入力してください。");
+    EXPECT_EQ(refusal("1e999", "", ""), "上限規格には数値を入力してください。");
+    EXPECT_EQ(refusal("1", "3", ""), "下限規格が上限規格より大きくなっています。");
+    EXPECT_EQ(refusal("", "", "3"), "目標値は上限規格か下限規格と一緒に指定してください。");
+}
+
 TEST(CapabilityTest, ExtremeValuesGiveNoIndexRatherThanInfinity) {
     // The spread overflows: no overall σ, so no overall index.
     const double big = std::numeric_limits<double>::max();
