@@ -14,6 +14,9 @@ zel_sources(zelcore
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
+  # Process capability of the histogram and the Xbar-R chart.
+  src/analysis/Capability.h src/analysis/Capability.cpp
+  src/analysis/CapabilityReport.h src/analysis/CapabilityReport.cpp
   src/analysis/scatter/Regression.h src/analysis/scatter/Regression.cpp
   # The regression tables kaibun and kaityo show.
   src/analysis/scatter/RegressionTables.h src/analysis/scatter/RegressionTables.cpp
@@ -56,6 +59,8 @@ if(ZEL_WITH_QT)
     src/analysis/VariableCountDialog.h src/analysis/VariableCountDialog.cpp
     src/analysis/SeriesGraphWindow.h src/analysis/SeriesGraphWindow.cpp
     src/analysis/ClassificationDialog.h src/analysis/ClassificationDialog.cpp
+    # The limits dialog of the process capability.
+    src/analysis/CapabilityDialog.h src/analysis/CapabilityDialog.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

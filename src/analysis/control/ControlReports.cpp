@@ -1,6 +1,7 @@
 // The report entries of the four control charts.
 #include "analysis/control/ControlReports.h"
 
+#include "analysis/CapabilityReport.h"
 #include "analysis/control/ChartDataSet.h"
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/DefectCount.h"
@@ -170,9 +171,28 @@ std::string summaryText(const std::vector<ControlChartInput>& inputs) {
     return summary;
 }
 
+// Process capability of the Xbar-R measurements (usl=, lsl=, target=): every
+// value subgroup by subgroup, with the within σ R̄ / d2(n) of the data's own
+// ranges (lines loaded by limits= do not change it).
+Result<std::string> xbarRCapability(const ChartDataSet& cds, const ReportSettings& settings) {
+    const Result<SpecificationLimits> limits = readSpecificationSettings(settings);
+    if (!limits) return limits.status();
+    std::vector<double> values;
+    for (const std::vector<double>& subgroup : cds.x)
+        values.insert(values.end(), subgroup.begin(), subgroup.end());
+    const std::optional<double> within =
+        cds.m > 0 ? withinSigmaFromRanges(cds.sumOfRanges / cds.m, cds.n) : std::nullopt;
+    return capabilitySummary(values, limits.value(), within);
+}
+
 template <AnalysisId id> Status checkSettings(const ReportSettings& settings) {
     const Result<ControlSettings> s = readSettings(reportOf(id), settings);
-    return s ? Status::ok() : s.status();
+    if (!s) return s.status();
+    if constexpr (id == AnalysisId::XbarR) {
+        if (const Result<SpecificationLimits> limits = readSpecificationSettings(settings); !limits)
+            return limits.status();
+    }
+    return Status::ok();
 }
 
 template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) {
@@ -217,10 +237,16 @@ template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) 
         fillControlChart(model, input);
     }
     out.summary = summaryText(inputs);
+    if constexpr (id == AnalysisId::XbarR) {
+        const Result<std::string> capability = xbarRCapability(cds, request.settings);
+        if (!capability) return capability.status();
+        out.summary += capability.value();
+    }
     return out;
 }
 
 constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits"};
+constexpr std::string_view kXbarRKeys[] = {"kind", "decimals", "limits", "usl", "lsl", "target"};
 constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower"};
 
 template <AnalysisId id>
@@ -230,7 +256,7 @@ constexpr ReportEntry entry(WindowId chartWindow, int variables, std::string_vie
 }
 
 constexpr std::array<ReportEntry, 4> kEntries{{
-    entry<AnalysisId::XbarR>(WindowId::xrkanri, 0, {}, kTableKeys),
+    entry<AnalysisId::XbarR>(WindowId::xrkanri, 0, {}, kXbarRKeys),
     entry<AnalysisId::XRs>(WindowId::xrskanri, 1, kXbarEntry, kTableKeys),
     entry<AnalysisId::PPn>(WindowId::pkanri, 2, {}, kTableKeys),
     entry<AnalysisId::DefectCount>(WindowId::kanri1, 1, {}, kEnteredLimitsKeys),

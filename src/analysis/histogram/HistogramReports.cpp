@@ -2,6 +2,7 @@
 #include "analysis/histogram/HistogramReports.h"
 
 #include "analysis/AnalysisSet.h"
+#include "analysis/CapabilityReport.h"
 #include "analysis/histogram/ClassSettings.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
@@ -134,12 +135,31 @@ Result<ReportOutput> histogramOf(const AnalysisSet& series, const ReportSettings
     return out;
 }
 
+// The histogram's own settings with the capability's usl=, lsl= and target=.
+Status checkHistogramSettings(const ReportSettings& settings) {
+    if (const Status s = checkSettings(settings); !s) return s;
+    const Result<SpecificationLimits> limits = readSpecificationSettings(settings);
+    return limits ? Status::ok() : limits.status();
+}
+
 Result<ReportOutput> histogram(const ReportRequest& request) {
     // hensi2's and hensi3's check, then the set as the dialog builds it.
     if (const std::string same = sameVariableMessage(request.positions); !same.empty()) return refused(same);
     const Result<AnalysisSet> set = buildAnalysisSet(request.data, request.positions);
     if (!set) return set.status();
-    return histogramOf(set.value(), request.settings);
+    Result<ReportOutput> out = histogramOf(set.value(), request.settings);
+    if (!out) return out;
+
+    // The capability of series 1 (the first variable given) in sample order,
+    // with the within σ of its moving ranges.
+    const Result<SpecificationLimits> limits = readSpecificationSettings(request.settings);
+    if (!limits) return limits.status();
+    const std::vector<double>& values = set.value().values.at(0);
+    const Result<std::string> capability =
+        capabilitySummary(values, limits.value(), withinSigmaFromMovingRanges(values));
+    if (!capability) return capability.status();
+    out.value().summary += capability.value();
+    return out;
 }
 
 Result<ReportOutput> stratifiedHistogram(const ReportRequest& request) {
@@ -151,9 +171,12 @@ Result<ReportOutput> stratifiedHistogram(const ReportRequest& request) {
 }
 
 constexpr std::string_view kKeys[] = {"upper", "lower", "classes", "adjust", "width", "decimals", "kind"};
+constexpr std::string_view kHistogramKeys[] = {"upper",    "lower", "classes", "adjust", "width",
+                                               "decimals", "kind",  "usl",     "lsl",    "target"};
 
 constexpr std::array<ReportEntry, 2> kEntries{{
-    {AnalysisId::Histogram, WindowId::youko, 3, kAllDataEntry, true, kKeys, checkSettings, histogram},
+    {AnalysisId::Histogram, WindowId::youko, 3, kAllDataEntry, true, kHistogramKeys, checkHistogramSettings,
+     histogram},
     {AnalysisId::StratifiedHistogram,
      WindowId::youko,
      2,
