@@ -57,22 +57,44 @@ fuzz_smoke() {
     CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DZEL_WITH_QT=OFF -DZEL_BUILD_TESTS=OFF -DZEL_BUILD_BENCH=OFF -DZEL_BUILD_FUZZ=ON >/dev/null
     cmake --build "$FUZZ_BUILD" -j "$(nproc)"
-    local failed=0 passed=0
+    # Each target fuzzes for 30 s; as many run at once as there are cores.
+    local failed=0 passed=0 jobs=0 slots
+    slots=$(nproc)
+    local results
+    results=$(mktemp -d)
     for f in "$FUZZ_BUILD"/fuzz/fuzz_*; do
         [ -x "$f" ] || continue
-        local name corpus
+        local name
         name=$(basename "$f")
-        corpus=$(mktemp -d)
-        [ -d "$ROOT/fuzz/corpus/$name" ] && cp -r "$ROOT/fuzz/corpus/$name/." "$corpus/"
         echo "== $name: 30 s of fuzzing"
-        if "$f" -max_total_time=30 -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$corpus.log" 2>&1; then
+        (
+            corpus=$(mktemp -d)
+            [ -d "$ROOT/fuzz/corpus/$name" ] && cp -r "$ROOT/fuzz/corpus/$name/." "$corpus/"
+            if "$f" -max_total_time=30 -rss_limit_mb=2048 -print_final_stats=0 "$corpus" >"$results/$name.log" 2>&1; then
+                touch "$results/$name.passed"
+            fi
+            rm -rf "$corpus"
+        ) &
+        jobs=$((jobs + 1))
+        if [ "$jobs" -ge "$slots" ]; then
+            wait -n || true
+            jobs=$((jobs - 1))
+        fi
+    done
+    wait || true
+    for log in "$results"/*.log; do
+        [ -e "$log" ] || continue
+        local name
+        name=$(basename "$log" .log)
+        if [ -e "$results/$name.passed" ]; then
             passed=$((passed + 1))
         else
             failed=$((failed + 1))
-            tail -40 "$corpus.log"
+            echo "== $name failed:"
+            tail -40 "$log"
         fi
-        rm -rf "$corpus" "$corpus.log"
     done
+    rm -rf "$results"
     echo "fuzz: $passed passed, $failed failed"
     [ "$failed" -eq 0 ]
 }
