@@ -3,8 +3,14 @@
 // per-point limits, points outside the zone rules, the skipped first point
 // and the rule-list text.
 #include "analysis/control/RunRules.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/XRs.h"
+#include "analysis/control/XbarR.h"
 
 #include <gtest/gtest.h>
+
+#include "DatasetFixtures.h"
 
 #include <limits>
 #include <utility>
@@ -224,4 +230,72 @@ TEST(RunRuleText, RefusesAnythingElseNamingTheText) {
         EXPECT_NE(r.status().message().find("判定ルール"), std::string::npos);
         EXPECT_TRUE(r.status().message().ends_with(std::string(": ") + bad)) << r.status().message();
     }
+}
+
+namespace {
+
+std::vector<RuleSignal> signalsOf(const ControlChartInput& chart, const RuleSet& rules = RuleSet::defaults()) {
+    return evaluateRunRules(controlRunRuleInput(chart), rules);
+}
+
+} // namespace
+
+TEST(ControlChartRunRules, XbarRChartsTakeTheirOwnRowOfLines) {
+    // Means 2, 4, 4; ranges 2, 4, 0 (UCL of R 6.534 / 2 ... see the fill tests).
+    const ChartDataSet c = computeXbarR(uitest::labelledRows({{1, 3}, {2, 6}, {4, 4}})).value();
+    const RunRuleInput mean = controlRunRuleInput(xbarRInput(c, 0));
+    EXPECT_EQ(mean.values, c.mean);
+    EXPECT_EQ(mean.lines, c.lines[0]);
+    EXPECT_EQ(mean.firstPoint, 0u);
+    const RunRuleInput range = controlRunRuleInput(xbarRInput(c, 1));
+    EXPECT_EQ(range.values, c.range);
+    EXPECT_EQ(range.lines, c.lines[1]);
+    EXPECT_TRUE(range.centre.empty() && range.upper.empty() && range.lower.empty());
+}
+
+TEST(ControlChartRunRules, TheRsChartStartsAtItsSecondPoint) {
+    // X 0, 1, 3, 6, 10, 15: six points rising (rule 3), the last above the UCL
+    // 5.833 + 2.66 x 3 = 13.81. Rs 0, 1, 2, 3, 4, 5 would be six rising points
+    // too, but the first moving range is no reading.
+    ChartDataSet c = collectXRs(uitest::labelledRows({{0}, {1}, {3}, {6}, {10}, {15}}), 1).value();
+    ASSERT_TRUE(computeXRsLines(c).isOk());
+    EXPECT_EQ(signalsOf(xRsInput(c, 0)), (std::vector<RuleSignal>{{6, {1, 3}}}));
+    EXPECT_EQ(controlRunRuleInput(xRsInput(c, 1)).firstPoint, 1u);
+    EXPECT_TRUE(signalsOf(xRsInput(c, 1)).empty());
+}
+
+TEST(ControlChartRunRules, PPnChartsJudgeEachLotAgainstTheLinesTheyDraw) {
+    // Lots (200, 10), (200, 10), (20, 4): pbar 24/420. Lot 3's p 0.2 lies
+    // below its own UCL (about 0.213, a small lot) but above the constant one.
+    auto r = collectPPn(uitest::labelledRows({{200, 10}, {200, 10}, {20, 4}}), 1, 2);
+    ASSERT_TRUE(r.isOk());
+    ChartDataSet c = *r;
+    ASSERT_TRUE(computePPnLines(c).isOk());
+    fillPPnPlotted(c);
+    ASSERT_LT(0.2, c.pTable[3][1]);
+    ASSERT_GT(0.2, c.lines[0][1]);
+
+    const ControlChartInput p = pPnInput(c, 0, true);
+    const RunRuleInput pIn = controlRunRuleInput(p);
+    EXPECT_EQ(pIn.upper, p.pointUpper);
+    EXPECT_EQ(pIn.lower, p.pointLower);
+    EXPECT_TRUE(signalsOf(p).empty());
+    // The p chart drawing the constant lines is judged against them.
+    EXPECT_EQ(signalsOf(pPnInput(c, 0, false)), (std::vector<RuleSignal>{{3, {1}}}));
+
+    const ControlChartInput pn = pPnInput(c, 1, true);
+    const RunRuleInput pnIn = controlRunRuleInput(pn);
+    EXPECT_EQ(pnIn.centre, pn.pointCentre);
+    EXPECT_EQ(pnIn.upper, pn.pointUpper);
+    EXPECT_TRUE(signalsOf(pn).empty());
+}
+
+TEST(ControlChartRunRules, EnteredLimitsDoNotReplaceTheControlLines) {
+    const auto c = computeDefectCount(uitest::labelledRows({{2}, {4}, {3}, {5}, {1}}), 1);
+    ASSERT_TRUE(c.isOk());
+    ControlChartInput in = defectInput(*c);
+    in.kind = kEnteredLimitsKind;
+    in.entered = EnteredLimits{4.5, 1.5, false}; // the counts 5 and 1 lie outside these
+    EXPECT_EQ(controlRunRuleInput(in).lines, c->lines[0]);
+    EXPECT_TRUE(signalsOf(in, RuleSet::all()).empty());
 }

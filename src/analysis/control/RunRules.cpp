@@ -200,4 +200,15 @@ std::string joinedRuleNumbers(const std::vector<int>& rules) {
     return text;
 }
 
+RunRuleInput controlRunRuleInput(const ControlChartInput& chart) {
+    RunRuleInput in;
+    in.values = chart.values;
+    in.lines = chart.lines;
+    in.centre = chart.pointCentre;
+    in.upper = chart.pointUpper;
+    in.lower = chart.pointLower;
+    in.firstPoint = chart.role == ControlChartRole::MovingRange ? 1 : 0;
+    return in;
+}
+
 } // namespace zel

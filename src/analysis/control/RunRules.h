@@ -23,6 +23,7 @@
 // Every rule is one pass over the points.
 #pragma once
 
+#include "analysis/control/ControlChartFill.h"
 #include "common/Status.h"
 
 #include <array>
@@ -104,5 +105,14 @@ std::vector<RuleSignal> evaluateRunRules(const RunRuleInput& input, const RuleSe
 
 // "1+5".
 std::string joinedRuleNumbers(const std::vector<int>& rules);
+
+// What the rules read of a control chart as it is filled: its values and its
+// control lines (the per-point ones of the P-Pn charts where the chart draws
+// them). The rules judge the values against the control lines whatever the
+// kind, so a bar or pie drawing of the same data is judged alike, and
+// "規格の入力" (specification limits drawn instead) is judged against the
+// control lines too. The Rs chart counts from its second point: its first
+// moving range is no reading.
+RunRuleInput controlRunRuleInput(const ControlChartInput& chart);
 
 } // namespace zel
