@@ -173,6 +173,8 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
                                QByteArray::fromStdString(zel::resultTableCsv(t.table)));
         out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t));
     }
+    for (const auto& [name, content] : report.files)
+        out.files.emplace_back(QString::fromStdString(name), QByteArray::fromStdString(content));
 
     // The charts titled and drawn as their window does: the stored graph
     // settings, and the analysis's default titles, since the launch resets the titles.
