@@ -2,9 +2,9 @@
 // pattern and one that just misses it, ties with CL and between values,
 // per-point limits, points outside the zone rules, the skipped first point
 // and the rule-list text.
-#include "analysis/control/RunRules.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
+#include "analysis/control/RunRules.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 
@@ -133,16 +133,16 @@ TEST(RunRules, Rule7FifteenWithinOneSigmaOnEitherSideCentreIncluded) {
     within[4] = 0.0; // on CL is within
     EXPECT_EQ(flagged(within, RunRule::WithinOneSigma), (V{15}));
     // Exactly 1σ away is not within.
-    EXPECT_EQ(flagged(joined(joined(alternating(14, 0.9), {1.0}), alternating(14, 0.9)),
-                      RunRule::WithinOneSigma),
-              V{});
+    EXPECT_EQ(
+        flagged(joined(joined(alternating(14, 0.9), {1.0}), alternating(14, 0.9)), RunRule::WithinOneSigma),
+        V{});
 }
 
 TEST(RunRules, Rule8EightBeyondOneSigmaOnEitherSide) {
     EXPECT_EQ(flagged(alternating(9, 1.5), RunRule::BeyondOneSigma), (V{8, 9}));
-    EXPECT_EQ(flagged(joined(joined(alternating(7, 1.5), {-1.0}), alternating(7, 1.5)),
-                      RunRule::BeyondOneSigma),
-              V{});
+    EXPECT_EQ(
+        flagged(joined(joined(alternating(7, 1.5), {-1.0}), alternating(7, 1.5)), RunRule::BeyondOneSigma),
+        V{});
 }
 
 TEST(RunRules, OnePointBreaksSeveralRulesInAscendingOrder) {
@@ -223,7 +223,8 @@ TEST(RunRuleText, ReadsNumbersAndAll) {
 }
 
 TEST(RunRuleText, RefusesAnythingElseNamingTheText) {
-    for (const char* bad : {"", "0", "9", "1,,2", "1,2,", ",1", "1,1", " 1", "1 ,2", "12", "ALL", "1;2", "x"}) {
+    for (const char* bad :
+         {"", "0", "9", "1,,2", "1,2,", ",1", "1,1", " 1", "1 ,2", "12", "ALL", "1;2", "x"}) {
         const Result<RuleSet> r = parseRuleSet(bad);
         ASSERT_FALSE(r) << bad;
         EXPECT_EQ(r.status().code(), StatusCode::InvalidArgument);
@@ -234,7 +235,8 @@ TEST(RunRuleText, RefusesAnythingElseNamingTheText) {
 
 namespace {
 
-std::vector<RuleSignal> signalsOf(const ControlChartInput& chart, const RuleSet& rules = RuleSet::defaults()) {
+std::vector<RuleSignal> signalsOf(const ControlChartInput& chart,
+                                  const RuleSet& rules = RuleSet::defaults()) {
     return evaluateRunRules(controlRunRuleInput(chart), rules);
 }
 

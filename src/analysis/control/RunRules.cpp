@@ -42,8 +42,8 @@ std::vector<Point> pointsOf(const RunRuleInput& in) {
         p.ucl = lineAt(in.upper, i, in.lines[1]);
         p.lcl = lineAt(in.lower, i, in.lines[2]);
         p.sigma = (p.ucl - p.cl) / 3.0;
-        p.zone = p.counted && std::isfinite(p.cl) && std::isfinite(p.ucl) && std::isfinite(p.sigma) &&
-                 p.sigma > 0;
+        p.zone =
+            p.counted && std::isfinite(p.cl) && std::isfinite(p.ucl) && std::isfinite(p.sigma) && p.sigma > 0;
     }
     return points;
 }
@@ -156,7 +156,8 @@ Result<RuleSet> parseRuleSet(std::string_view text) {
     std::size_t at = 0;
     while (true) {
         const std::size_t comma = text.find(',', at);
-        const std::string_view item = text.substr(at, comma == std::string_view::npos ? text.npos : comma - at);
+        const std::string_view item =
+            text.substr(at, comma == std::string_view::npos ? text.npos : comma - at);
         if (item.size() != 1 || item[0] < '1' || item[0] > '0' + kRunRuleCount) return refused;
         const auto rule = static_cast<RunRule>(item[0] - '0');
         if (s.contains(rule)) return refused;

@@ -61,7 +61,7 @@ std::string_view runRuleExplanation(RunRule rule);
 
 // Which rules are judged.
 class RuleSet {
-public:
+  public:
     RuleSet() = default;
     static RuleSet defaults(); // rules 1 to 4
     static RuleSet all();
@@ -70,7 +70,7 @@ public:
     bool empty() const { return m_bits == 0; }
     bool operator==(const RuleSet&) const = default;
 
-private:
+  private:
     static unsigned bit(RunRule rule) { return static_cast<unsigned>(static_cast<int>(rule) - 1); }
     std::uint8_t m_bits = 0;
 };
