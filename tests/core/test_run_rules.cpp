@@ -243,7 +243,7 @@ std::vector<RuleSignal> signalsOf(const ControlChartInput& chart,
 } // namespace
 
 TEST(ControlChartRunRules, XbarRChartsTakeTheirOwnRowOfLines) {
-    // Means 2, 4, 4; ranges 2, 4, 0 (UCL of R 6.534 / 2 ... see the fill tests).
+    // Means 2, 4, 4 and ranges 2, 4, 0, each chart with its own row of L.
     const ChartDataSet c = computeXbarR(uitest::labelledRows({{1, 3}, {2, 6}, {4, 4}})).value();
     const RunRuleInput mean = controlRunRuleInput(xbarRInput(c, 0));
     EXPECT_EQ(mean.values, c.mean);
