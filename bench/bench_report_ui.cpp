@@ -1,6 +1,8 @@
 // The headless report command over the format's limit of 32767 lots or samples:
 // p-pn (lot sizes that differ from lot to lot, so that the p and pn limits step
-// at every lot) and xbar-r for comparison, each run end to end (dataset read,
+// at every lot), xbar-r for comparison, and x-rs on one variable with the
+// default run rules and with rules=all (the rules must add 50 ms at most; see
+// bench_run_rules_core for the rules alone), each run end to end (dataset read,
 // tables, PNG, SVG and PDF of both charts, files written). Target: 1 s or less.
 // Also both charts drawn at window size, as the chart window draws them.
 // ZEL_BENCH_LOTS names a lot dataset to use (its base, or either file; see
@@ -67,6 +69,23 @@ zel::Dataset makeSampleDataset() {
     return ds;
 }
 
+// One variable of 32767 readings around 12.345 whose mean steps up for a
+// while every 1000 samples, so that the run rules find points to flag.
+zel::Dataset makeSingleDataset() {
+    zel::Dataset ds;
+    const int n = zel::Dataset::kMaxCount;
+    ds.resize(n, 1);
+    ds.setName(1, "外径");
+    ds.reserveValues();
+    std::mt19937 rng(20240101);
+    std::normal_distribution<double> noise(12.345, 0.05);
+    for (int i = 1; i <= n; ++i) {
+        const double shift = i % 1000 < 40 ? 0.08 : 0.0;
+        ds.setValue(i, 1, std::round((noise(rng) + shift) * 1000.0) / 1000.0);
+    }
+    return ds;
+}
+
 const fs::path kWorkDir = bench::workDir("zel_bench_report");
 
 const std::string& lotBase() {
@@ -78,6 +97,20 @@ const std::string& lotBase() {
 const std::string& sampleBase() {
     static const std::string base = bench::writeBenchDataset(makeSampleDataset(), kWorkDir, "samples");
     return base;
+}
+
+const std::string& singleBase() {
+    static const std::string base = bench::writeBenchDataset(makeSingleDataset(), kWorkDir, "single");
+    return base;
+}
+
+void BM_ReportXRs32767(benchmark::State& state) {
+    runReportBenchmark(state, "x-rs", singleBase(), (kWorkDir / "out-x-rs").string(), {"1"});
+}
+
+void BM_ReportXRs32767AllRules(benchmark::State& state) {
+    runReportBenchmark(state, "x-rs", singleBase(), (kWorkDir / "out-x-rs-all").string(), {"1"},
+                       {{"rules", "all"}});
 }
 
 void BM_ReportPPn32767(benchmark::State& state) {
@@ -128,6 +161,8 @@ void BM_PPnWindowCharts32767(benchmark::State& state) {
 
 BENCHMARK(BM_ReportPPn32767)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReportXbarR32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportXRs32767)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReportXRs32767AllRules)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PPnWindowCharts32767)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

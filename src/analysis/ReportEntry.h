@@ -60,6 +60,9 @@ struct ReportOutput {
     TitleContext titleContext;
     // summary.txt.
     std::string summary;
+    // Further files of the output folder, written with the others: name, content
+    // (the flagged points of the control charts' run rules).
+    std::vector<std::pair<std::string, std::string>> files;
     // A file the analysis writes beside the dataset once every other file is
     // ready (the limits file of the control-chart tables); empty for none. Its
     // failure ends the report with nothing moved into place.

@@ -12,6 +12,8 @@ zel_sources(zelcore
   src/analysis/control/DefectCount.h src/analysis/control/DefectCount.cpp
   src/analysis/control/LimitsFile.h src/analysis/control/LimitsFile.cpp
   src/analysis/control/ControlChartFill.h src/analysis/control/ControlChartFill.cpp
+  # The run rules of the control charts.
+  src/analysis/control/RunRules.h src/analysis/control/RunRules.cpp
   src/analysis/control/ControlReports.h src/analysis/control/ControlReports.cpp
   src/analysis/ReportEntry.h src/analysis/ReportEntries.cpp
   # Process capability of the histogram and the Xbar-R chart.

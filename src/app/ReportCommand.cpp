@@ -209,6 +209,9 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
     for (const auto& [name, bytes] : out.files)
         if (bytes.isEmpty())
             return Failure{ReportCommand::kExitWriteFailed, name.toStdString() + " を作成できませんでした。"};
+    // The analysis's further files, as it made them (an empty one included).
+    for (const auto& [name, content] : report.files)
+        out.files.emplace_back(QString::fromStdString(name), QByteArray::fromStdString(content));
     return std::nullopt;
 }
 

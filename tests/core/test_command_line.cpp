@@ -107,7 +107,7 @@ TEST(CommandLine, ReportIdsAreTakenByShortOrListName) {
     EXPECT_NE(
         usageText().find(
             "(x-rs also Xbar, histogram also 全データ, variable-graph also 全データ, pareto also 合計); "
-            "KEY: kind, decimals, limits, usl, lsl, target, upper, lower, classes, adjust, width, "
+            "KEY: kind, decimals, limits, rules, usl, lsl, target, upper, lower, classes, adjust, width, "
             "statlines, keep, degree\n"),
         std::string::npos);
 }
@@ -118,10 +118,10 @@ TEST(CommandLine, ReportListNamesEveryReportWithItsAnalysisAndOptions) {
     EXPECT_EQ(parseCommandLine({"--report=list", "x.QCS"}).mode, Mode::Error);
     EXPECT_EQ(reportListText(),
               "xbar-r\tXbar-R 管理図\t--var なし（すべての変数）\t"
-              "--set kind, decimals, limits, usl, lsl, target\n"
-              "x-rs\tX-Rs 管理図\t--var 1 つまで（Xbar も可）\t--set kind, decimals, limits\n"
-              "p-pn\tP-Pn 管理図\t--var 2 つまで\t--set kind, decimals, limits\n"
-              "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower\n"
+              "--set kind, decimals, limits, rules, usl, lsl, target\n"
+              "x-rs\tX-Rs 管理図\t--var 1 つまで（Xbar も可）\t--set kind, decimals, limits, rules\n"
+              "p-pn\tP-Pn 管理図\t--var 2 つまで\t--set kind, decimals, limits, rules\n"
+              "defects\t欠点数データ\t--var 1 つまで\t--set kind, upper, lower, rules\n"
               "histogram\tヒストグラム\t--var 3 つまで（全データ も可）\t"
               "--set upper, lower, classes, adjust, width, decimals, kind, usl, lsl, target\n"
               "stratified-histogram\t層別ヒストグラム\t--var 2 つまで\t"

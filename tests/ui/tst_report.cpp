@@ -50,9 +50,10 @@ class TestReport : public QObject {
             runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, std::string());
-        QCOMPARE(entries(out), (QStringList{"XR1.csv", "XR1.txt", "summary.txt", "xrkanri-Graph1.pdf",
-                                            "xrkanri-Graph1.png", "xrkanri-Graph1.svg", "xrkanri-Graph2.pdf",
-                                            "xrkanri-Graph2.png", "xrkanri-Graph2.svg"}));
+        QCOMPARE(entries(out),
+                 (QStringList{"XR1.csv", "XR1.txt", "summary.txt", "xrkanri-Graph1.pdf", "xrkanri-Graph1.png",
+                              "xrkanri-Graph1.svg", "xrkanri-Graph2.pdf", "xrkanri-Graph2.png",
+                              "xrkanri-Graph2.svg", "xrkanri-rules.csv"}));
 
         // The table with its headings and numbers at full precision.
         const QStringList csv = csvLines(out + QStringLiteral("/XR1.csv"));
@@ -174,8 +175,8 @@ class TestReport : public QObject {
         ReportRun run =
             runReport({QStringLiteral("--report=defects"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(entries(out),
-                 (QStringList{"kanri1-Graph1.pdf", "kanri1-Graph1.png", "kanri1-Graph1.svg", "summary.txt"}));
+        QCOMPARE(entries(out), (QStringList{"kanri1-Graph1.pdf", "kanri1-Graph1.png", "kanri1-Graph1.svg",
+                                            "kanri1-rules.csv", "summary.txt"}));
         // c-bar = 4: UCL 4 + 3 * 2 = 10, LCL below zero gives 0.
         QCOMPARE(summaryIn(out), QStringLiteral("Graph1 CL 4\nGraph1 UCL 10\nGraph1 LCL 0\n"));
         QVERIFY(readAll(out + QStringLiteral("/kanri1-Graph1.svg")).contains("欠点数データ"));
@@ -433,10 +434,12 @@ class TestReport : public QObject {
             runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--set=limits=") + saved,
                        QStringLiteral("--set=decimals=0"), QStringLiteral("--output=") + out, dataset});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(
-            summaryIn(out),
-            QStringLiteral(
-                "Graph1 CL 50\nGraph1 UCL 60\nGraph1 LCL 40\nGraph2 CL 5\nGraph2 UCL 9\nGraph2 LCL 1\n"));
+        QCOMPARE(summaryIn(out),
+                 QStringLiteral(
+                     "Graph1 CL 50\nGraph1 UCL 60\nGraph1 LCL 40\nGraph2 CL 5\nGraph2 UCL 9\nGraph2 LCL 1\n"
+                     // The run rules judge the points against the loaded lines: means 2, 4, 4
+                     // lie below 40, the range 0 below 1.
+                     "rule Graph1-1 1\nrule Graph1-2 1\nrule Graph1-3 1\nrule Graph2-3 1\n"));
         // The table and the dataset's own limits file keep this data's lines.
         QCOMPARE(csvLines(out + QStringLiteral("/XR1.csv"))[5], QStringLiteral("平均,,,3.33333333333333,2"));
         QCOMPARE(shownLines(out + QStringLiteral("/XR1.txt"))[5], QStringLiteral("平均\t\t\t3\t2"));
@@ -444,7 +447,7 @@ class TestReport : public QObject {
                  10.0 / 3);
         // Files already in the folder stay; nothing of the staging is left behind.
         QCOMPARE(readAll(out + QStringLiteral("/notes.txt")), QByteArray("mine"));
-        QCOMPARE(entries(out).size(), 10);
+        QCOMPARE(entries(out).size(), 11); // ten files of the report, and notes.txt
 
         // A limits file that cannot be read: its message, and nothing written.
         const QString other = m_folder.path(QStringLiteral("out-saved2"));

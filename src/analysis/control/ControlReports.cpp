@@ -7,6 +7,7 @@
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/LimitsFile.h"
 #include "analysis/control/PChart.h"
+#include "analysis/control/RunRules.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "common/NumberText.h"
@@ -112,6 +113,7 @@ struct ControlSettings {
     int decimals = 2;
     std::optional<std::string> limitsPath;
     std::optional<EnteredLimits> entered;
+    RuleSet rules = RuleSet::defaults();
 };
 
 Result<ControlSettings> readSettings(const ControlReport& report, const ReportSettings& settings) {
@@ -132,6 +134,10 @@ Result<ControlSettings> readSettings(const ControlReport& report, const ReportSe
         } else if (key == "limits") {
             if (value.empty()) return refused("limits= には限界線ファイル (.QCK) を指定してください。");
             s.limitsPath = value;
+        } else if (key == "rules") {
+            const Result<RuleSet> rules = parseRuleSet(value);
+            if (!rules) return refused("rules= の" + rules.status().message());
+            s.rules = rules.value();
         } else if (key == "upper" || key == "lower") {
             const auto v = strictNumber(value);
             if (!v) return refused(key + "= には数値を指定してください: " + value);
@@ -183,6 +189,39 @@ Result<std::string> xbarRCapability(const ChartDataSet& cds, const ReportSetting
     const std::optional<double> within =
         cds.m > 0 ? withinSigmaFromRanges(cds.sumOfRanges / cds.m, cds.n) : std::nullopt;
     return capabilitySummary(values, limits.value(), within);
+}
+
+// The run rules on every chart, whatever its kind: <chart window>-rules.csv
+// with one line per flagged point (chart, point, data label, rules "1+5"), and
+// the summary lines "rule Graph1-17 1+5".
+struct RuleReport {
+    std::string csv;
+    std::string summary;
+};
+
+RuleReport runRuleReport(const std::vector<ControlChartInput>& inputs, const RuleSet& rules) {
+    std::vector<std::pair<std::size_t, RuleSignal>> flagged; // chart index, signal
+    for (std::size_t c = 0; c < inputs.size(); ++c)
+        for (RuleSignal& s : evaluateRunRules(controlRunRuleInput(inputs[c]), rules))
+            flagged.emplace_back(c, std::move(s));
+    ResultTable table;
+    table.resize(static_cast<int>(flagged.size()), 3);
+    table.columnHeadings = {"chart", "point", "data label", "rules"};
+    RuleReport out;
+    for (std::size_t r = 0; r < flagged.size(); ++r) {
+        const auto& [c, s] = flagged[r];
+        const std::string graph = "Graph" + std::to_string(c + 1);
+        const std::string numbers = joinedRuleNumbers(s.rules);
+        const auto i = static_cast<std::size_t>(s.point - 1);
+        const int row = static_cast<int>(r) + 1;
+        table.rowHeadings[static_cast<std::size_t>(row)] = graph;
+        table.setNumber(row, 1, s.point);
+        table.setText(row, 2, i < inputs[c].labels.size() ? inputs[c].labels[i] : std::string());
+        table.setText(row, 3, numbers);
+        out.summary += "rule " + graph + "-" + std::to_string(s.point) + " " + numbers + "\n";
+    }
+    out.csv = resultTableCsv(table);
+    return out;
 }
 
 template <AnalysisId id> Status checkSettings(const ReportSettings& settings) {
@@ -242,12 +281,16 @@ template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) 
         if (!capability) return capability.status();
         out.summary += capability.value();
     }
+    RuleReport rules = runRuleReport(inputs, settings.rules);
+    out.summary += rules.summary;
+    out.files.emplace_back(std::string(window(reportEntry(id)->chartWindow).name) + "-rules.csv",
+                           std::move(rules.csv));
     return out;
 }
 
-constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits"};
-constexpr std::string_view kXbarRKeys[] = {"kind", "decimals", "limits", "usl", "lsl", "target"};
-constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower"};
+constexpr std::string_view kTableKeys[] = {"kind", "decimals", "limits", "rules"};
+constexpr std::string_view kXbarRKeys[] = {"kind", "decimals", "limits", "rules", "usl", "lsl", "target"};
+constexpr std::string_view kEnteredLimitsKeys[] = {"kind", "upper", "lower", "rules"};
 
 template <AnalysisId id>
 constexpr ReportEntry entry(WindowId chartWindow, int variables, std::string_view extraEntry,
