@@ -78,6 +78,8 @@ if(ZEL_WITH_QT)
     src/analysis/control/xrload.h src/analysis/control/xrload.cpp
     src/analysis/control/xrkase.h src/analysis/control/xrkase.cpp
     src/analysis/control/ControlChartWindow.h src/analysis/control/ControlChartWindow.cpp
+    # The run-rule dialog of the control-chart windows.
+    src/analysis/control/RunRulesDialog.h src/analysis/control/RunRulesDialog.cpp
     src/analysis/control/xrkanri.h src/analysis/control/xrkanri.cpp
     src/analysis/control/xrskanri.h src/analysis/control/xrskanri.cpp
     src/analysis/control/pkanri.h src/analysis/control/pkanri.cpp

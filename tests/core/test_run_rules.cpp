@@ -266,6 +266,17 @@ TEST(ControlChartRunRules, TheRsChartStartsAtItsSecondPoint) {
     EXPECT_TRUE(signalsOf(xRsInput(c, 1)).empty());
 }
 
+TEST(ControlChartRunRules, ChartFlagsJoinTheRuleNumbersWithCommas) {
+    // The rising X 0, 1, 3, 6, 10, 15 of the Rs test: point 6 breaks rules 1 and 3.
+    ChartDataSet c = collectXRs(uitest::labelledRows({{0}, {1}, {3}, {6}, {10}, {15}}), 1).value();
+    ASSERT_TRUE(computeXRsLines(c).isOk());
+    using Flags = std::vector<std::pair<int, std::string>>;
+    EXPECT_EQ(controlChartFlags(xRsInput(c, 0), RuleSet::defaults()), (Flags{{6, "1,3"}}));
+    EXPECT_EQ(controlChartFlags(xRsInput(c, 0), parseRuleSet("3").value()), (Flags{{6, "3"}}));
+    EXPECT_TRUE(controlChartFlags(xRsInput(c, 0), RuleSet{}).empty());
+    EXPECT_TRUE(controlChartFlags(xRsInput(c, 1), RuleSet::all()).empty());
+}
+
 TEST(ControlChartRunRules, PPnChartsJudgeEachLotAgainstTheLinesTheyDraw) {
     // Lots (200, 10), (200, 10), (20, 4): pbar 24/420. Lot 3's p 0.2 lies
     // below its own UCL (about 0.213, a small lot) but above the constant one.

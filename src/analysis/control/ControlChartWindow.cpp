@@ -4,14 +4,18 @@
 #include "analysis/control/ControlChartWindow.h"
 
 #include "analysis/control/ChartDataSet.h"
+#include "analysis/control/RunRulesDialog.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartView.h"
+#include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
+#include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace {
 
@@ -38,6 +42,17 @@ QFont panelFont() {
     return f;
 }
 
+// Flags the points of the chart's data series that break the rules. The
+// drawing's reset clears the flags, so this follows the fill.
+void flagRunRules(zel::ChartModel& model, const zel::ControlChartInput& input, const zel::RuleSet& rules) {
+    int series = 1;
+    while (series < model.seriesCount() && model.seriesRole(series) != zel::SeriesRole::Data)
+        ++series;
+    if (!model.setCurrentSeries(series)) return;
+    for (const auto& [point, text] : zel::controlChartFlags(input, rules))
+        if (model.setCurrentPoint(point)) model.setPointSignal(text);
+}
+
 } // namespace
 
 ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartDesign& design,
@@ -52,6 +67,11 @@ ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartD
                 [this, i](int series, int point) { onHit(i, series, point); });
     }
     showLines();
+    // The run rules: chosen in their dialog, judged at every drawing.
+    connect(MenuFrame::addItem(optionsMenu(), RunRulesDialog::captionText(), runRulesItemName()),
+            &QAction::triggered, this, [this] {
+                if (RunRulesDialog::ask(this)) redraw();
+            });
     // The design before the first layout: the charts left of the panel.
     const int chartWidth = px(kPanelLeft - 300);
     const int chartHeight = count == 1 ? px(4000) : px(2400);
@@ -139,7 +159,9 @@ std::optional<GraphWindow::ChartFill> ControlChartWindow::chartFill(int index) {
     zel::ControlChartInput input = inputFor(index);
     input.kind = m_panels[index].kinds->currentText().toStdString();
     if (!prepareInput(index, input)) return std::nullopt;
-    return [input = std::move(input)](zel::ChartModel& model) { zel::fillControlChart(model, input); };
+    return [input = std::move(input), rules = storedRunRules(zel::appSettings())](zel::ChartModel& model) {
+        if (zel::fillControlChart(model, input)) flagRunRules(model, input, rules);
+    };
 }
 
 void ControlChartWindow::onHit(int chartIndex, int series, int point) {

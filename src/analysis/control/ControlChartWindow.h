@@ -34,6 +34,8 @@ class ControlChartWindow : public GraphWindow {
     static QString upperLabelText() { return QStringLiteral("UCL"); }
     static QString lowerLabelText() { return QStringLiteral("LCL"); }
     static QString kindLabelText() { return QStringLiteral("グラフ種類"); }
+    // The options menu's item that opens the run-rule dialog.
+    static QString runRulesItemName() { return QStringLiteral("rulesset"); }
 
     ControlChartWindow(MainContext& context, const ControlChartDesign& design, QWidget* parent = nullptr);
     ~ControlChartWindow() override;

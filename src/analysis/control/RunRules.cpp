@@ -192,10 +192,10 @@ std::vector<RuleSignal> evaluateRunRules(const RunRuleInput& input, const RuleSe
     return signals;
 }
 
-std::string joinedRuleNumbers(const std::vector<int>& rules) {
+std::string joinedRuleNumbers(const std::vector<int>& rules, char separator) {
     std::string text;
     for (int r : rules) {
-        if (!text.empty()) text += '+';
+        if (!text.empty()) text += separator;
         text += std::to_string(r);
     }
     return text;
@@ -210,6 +210,15 @@ RunRuleInput controlRunRuleInput(const ControlChartInput& chart) {
     in.lower = chart.pointLower;
     in.firstPoint = chart.role == ControlChartRole::MovingRange ? 1 : 0;
     return in;
+}
+
+std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInput& chart,
+                                                           const RuleSet& rules) {
+    std::vector<std::pair<int, std::string>> flags;
+    if (rules.empty()) return flags;
+    for (const RuleSignal& s : evaluateRunRules(controlRunRuleInput(chart), rules))
+        flags.emplace_back(s.point, joinedRuleNumbers(s.rules, ','));
+    return flags;
 }
 
 } // namespace zel

@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zel {
@@ -103,8 +104,8 @@ struct RuleSignal {
 // The flagged points in point order.
 std::vector<RuleSignal> evaluateRunRules(const RunRuleInput& input, const RuleSet& rules);
 
-// "1+5".
-std::string joinedRuleNumbers(const std::vector<int>& rules);
+// "1+5" (or "1,5" with a comma as separator).
+std::string joinedRuleNumbers(const std::vector<int>& rules, char separator = '+');
 
 // What the rules read of a control chart as it is filled: its values and its
 // control lines (the per-point ones of the P-Pn charts where the chart draws
@@ -114,5 +115,10 @@ std::string joinedRuleNumbers(const std::vector<int>& rules);
 // control lines too. The Rs chart counts from its second point: its first
 // moving range is no reading.
 RunRuleInput controlRunRuleInput(const ControlChartInput& chart);
+
+// The flags a control chart shows: each flagged point (1-based) with its rule
+// numbers joined by commas ("1,5"), in point order.
+std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInput& chart,
+                                                           const RuleSet& rules);
 
 } // namespace zel

@@ -1,0 +1,238 @@
+// The run rules in the control-chart windows, driven as a user drives them:
+// the options menu's "判定ルールの設定" on all four windows, the dialog's texts
+// and defaults, the choice kept in the settings store, the flags on the chart
+// models after each drawing, and a rule switched off taking its flags away.
+#include "analysis/control/ChartDataSet.h"
+#include "analysis/control/ControlChartWindow.h"
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/DefectCount.h"
+#include "analysis/control/PChart.h"
+#include "analysis/control/XRs.h"
+#include "analysis/control/XbarR.h"
+#include "components/chart/ChartView.h"
+#include "dataset/Dataset.h"
+#include "presentation/GraphWindow.h"
+#include "windowkit/AppSettings.h"
+#include "windowkit/Workspace.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+using uitest::button;
+using uitest::findAction;
+
+namespace {
+
+using Flags = std::vector<std::pair<int, std::string>>;
+
+// One column of values (or rows of a sample), labelled a, b, c ...
+zel::Dataset makeDataset(const std::vector<std::vector<double>>& rows) {
+    zel::Dataset d;
+    d.resize(static_cast<int>(rows.size()), static_cast<int>(rows.front().size()));
+    d.reserveValues();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t j = 0; j < rows[i].size(); ++j)
+            d.setValue(static_cast<int>(i + 1), static_cast<int>(j + 1), rows[i][j]);
+        d.setLabel(static_cast<int>(i + 1), std::string(1, static_cast<char>('a' + i % 26)));
+    }
+    for (int j = 1; j <= d.variableCount(); ++j)
+        d.setName(j, "v" + std::to_string(j));
+    return d;
+}
+
+const QStringList kRuleTexts = {
+    "1  管理限界の外に出た点",
+    "2  中心線の同じ側に9点連続",
+    "3  6点連続して上昇または下降",
+    "4  14点連続して交互に上下",
+    "5  連続3点中2点が同じ側の2σを超えた",
+    "6  連続5点中4点が同じ側の1σを超えた",
+    "7  15点連続して中心線から1σ以内",
+    "8  8点連続して中心線から1σを超えた（両側）",
+};
+
+QCheckBox* ruleBox(QWidget* dialog, int rule) {
+    return dialog->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(rule));
+}
+
+// Chooses the window's "判定ルールの設定" and answers the dialog with body,
+// from inside its own loop; the body must close it.
+void chooseRules(QWidget* window, const std::function<void(QWidget*)>& body) {
+    QAction* item = findAction(window, QStringLiteral("rulesset"));
+    QVERIFY(item);
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        body(dialog);
+        ran = true;
+        if (dialog && dialog->isVisible()) {
+            dialog->close();
+            QFAIL("the dialog was left open");
+        }
+    });
+    item->trigger();
+    QVERIFY(ran);
+}
+
+// The flags of the chart's model on every series: (series, point, text).
+std::vector<std::tuple<int, int, std::string>> allFlags(QWidget* window, int chart) {
+    auto* graph = qobject_cast<GraphWindow*>(window);
+    std::vector<std::tuple<int, int, std::string>> out;
+    if (!graph) return out;
+    const zel::ChartModel& m = graph->chart(chart)->model();
+    for (int s = 1; s <= m.seriesCount(); ++s)
+        for (const auto& [point, text] : m.signalsOf(s))
+            out.emplace_back(s, point, text);
+    return out;
+}
+
+std::vector<std::tuple<int, int, std::string>> onSeries(int series, const Flags& flags) {
+    std::vector<std::tuple<int, int, std::string>> out;
+    for (const auto& [point, text] : flags)
+        out.emplace_back(series, point, text);
+    return out;
+}
+
+} // namespace
+
+class TestRunRulesWindows : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { ctx = uitest::freshContext({}); }
+    void cleanup() { uitest::closeWindows(ctx); }
+
+    // Every control-chart window ends its options menu with the item.
+    void theItemOnEveryWindow() {
+        const auto check = [](ZelWindow* w, const char* optionsName) {
+            QVERIFY(w);
+            auto* options = w->findChild<QMenu*>(QString::fromLatin1(optionsName));
+            QVERIFY2(options, optionsName);
+            QVERIFY(!options->actions().isEmpty());
+            QAction* last = options->actions().last();
+            QCOMPARE(last->objectName(), QStringLiteral("rulesset"));
+            QCOMPARE(last->text(), QStringLiteral("判定ルールの設定"));
+            ZelWindow::closeAll();
+            uitest::flushDeletes();
+        };
+        ctx->ws.dataset = makeDataset({{10, 12}, {11, 15}, {9, 10}});
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
+        check(openXrkanri(*ctx), "xrbop");
+
+        ctx->ws.dataset = makeDataset({{1}, {3}, {2}});
+        ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1).value();
+        zel::computeXRsLines(ctx->ws.chartData);
+        check(openXrskanri(*ctx), "xrsop");
+
+        ctx->ws.dataset = makeDataset({{500, 31}, {800, 42}, {650, 39}});
+        ctx->ws.chartData = zel::collectPPn(ctx->ws.dataset, 1, 2).value();
+        zel::computePPnLines(ctx->ws.chartData);
+        zel::fillPPnPlotted(ctx->ws.chartData);
+        check(openPkanri(*ctx), "pkanop");
+
+        ctx->ws.dataset = makeDataset({{2}, {4}, {6}});
+        ctx->ws.chartData = zel::computeDefectCount(ctx->ws.dataset, 1).value();
+        check(openKanri1(*ctx), "ketop");
+    }
+
+    // Defect counts 2, 3, 2, 3 ... (fourteen points) and 30: c-bar 65/15, UCL
+    // 4.33 + 3 x 2.08 = 10.58, LCL 0. Points 9 to 14 close runs of nine below
+    // CL (rule 2), point 14 closes fourteen alternating points (rule 4), point
+    // 15 is beyond UCL (rule 1). Rule 3 finds no trend.
+    void flagsFollowTheStoredChoice() {
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < 14; ++i)
+            rows.push_back({i % 2 == 0 ? 2.0 : 3.0});
+        rows.push_back({30});
+        ctx->ws.dataset = makeDataset(rows);
+        ctx->ws.chartData = zel::computeDefectCount(ctx->ws.dataset, 1).value();
+        ZelWindow* w = openKanri1(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(allFlags(w, 0),
+                 onSeries(1, {{9, "2"}, {10, "2"}, {11, "2"}, {12, "2"}, {13, "2"}, {14, "2,4"}, {15, "1"}}));
+
+        // The dialog: its caption, the eight rules, 1 to 4 ticked.
+        QString caption;
+        chooseRules(w, [&](QWidget* d) {
+            caption = d->windowTitle();
+            for (int r = 1; r <= 8; ++r) {
+                QCheckBox* box = ruleBox(d, r);
+                QVERIFY(box);
+                QCOMPARE(box->text(), kRuleTexts[r - 1]);
+                QCOMPARE(box->isChecked(), r <= 4);
+            }
+            QCOMPARE(button(d, QStringLiteral("Command1"))->text(), QStringLiteral("OK"));
+            QCOMPARE(button(d, QStringLiteral("Command2"))->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+            // Rule 2 off, cancelled: nothing changes.
+            QTest::mouseClick(ruleBox(d, 2), Qt::LeftButton);
+            QTest::mouseClick(button(d, QStringLiteral("Command2")), Qt::LeftButton);
+        });
+        QCOMPARE(caption, QStringLiteral("判定ルールの設定"));
+        QVERIFY(!zel::appSettings().contains("rules", "set"));
+        QCOMPARE(allFlags(w, 0).size(), std::size_t(7));
+
+        // Rule 2 off, OK: stored, and the chart drawn again without its flags.
+        chooseRules(w, [&](QWidget* d) {
+            QVERIFY(ruleBox(d, 2)->isChecked());
+            QTest::mouseClick(ruleBox(d, 2), Qt::LeftButton);
+            QTest::mouseClick(button(d, QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        QCOMPARE(zel::appSettings().read("rules", "set", ""), std::string("1,3,4"));
+        QCOMPARE(allFlags(w, 0), onSeries(1, {{14, "4"}, {15, "1"}}));
+
+        // The dialog opens on the stored choice; every rule off leaves no flag,
+        // also after a new kind is drawn.
+        chooseRules(w, [&](QWidget* d) {
+            for (int r = 1; r <= 8; ++r) {
+                QCOMPARE(ruleBox(d, r)->isChecked(), r == 1 || r == 3 || r == 4);
+                if (ruleBox(d, r)->isChecked()) QTest::mouseClick(ruleBox(d, r), Qt::LeftButton);
+            }
+            QTest::mouseClick(button(d, QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        QCOMPARE(zel::appSettings().read("rules", "set", "x"), std::string());
+        QVERIFY(allFlags(w, 0).empty());
+        auto* kinds = static_cast<ControlChartWindow*>(w)->kindList(0);
+        kinds->setCurrentText(QStringLiteral("棒グラフ"));
+        kinds->setCurrentText(QStringLiteral("折れ線グラフ"));
+        QVERIFY(allFlags(w, 0).empty());
+
+        // A choice stored before the window opens is judged at its first drawing.
+        ZelWindow::closeAll();
+        uitest::flushDeletes();
+        zel::appSettings().write("rules", "set", "1,2");
+        w = openKanri1(*ctx);
+        QCOMPARE(allFlags(w, 0),
+                 onSeries(1, {{9, "2"}, {10, "2"}, {11, "2"}, {12, "2"}, {13, "2"}, {14, "2"}, {15, "1"}}));
+    }
+
+    // Xbar-R, n = 2: means 11, 12, 11, 12, 31 over ranges of 2: X-double-bar
+    // 15.4, UCL 15.4 + 1.88 x 2 = 19.16, LCL 11.64. Means 1, 3 and 5 are beyond
+    // a limit (rule 1), 2 and 4 just inside; the R chart, all on CL, has none. The flags sit on the data
+    // series (the fourth, after the lines), not on the lines.
+    void flagsOnTheDataSeriesOfEachChart() {
+        ctx->ws.dataset = makeDataset({{10, 12}, {11, 13}, {10, 12}, {11, 13}, {30, 32}});
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
+        ZelWindow* w = openXrkanri(*ctx);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(allFlags(w, 0), onSeries(4, {{1, "1"}, {3, "1"}, {5, "1"}}));
+        QVERIFY(allFlags(w, 1).empty());
+    }
+
+  private:
+    std::unique_ptr<uitest::FakeContext> ctx;
+};
+
+QTEST_MAIN(TestRunRulesWindows)
+#include "tst_run_rules_windows.moc"
