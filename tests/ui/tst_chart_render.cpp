@@ -127,6 +127,7 @@ class TestChartRender : public QObject {
     void signalPointsStandOutInColourAndInMonochrome();
     void signalTextsStandBesideTheirPointsClearOfTheLines();
     void crowdedSignalTextsNeverOverlap();
+    void signalTextsOfPointsOnThePlotEdgesStayShown();
     void referenceLinesStandAtTheirValueOnEitherClassAxis();
     void theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden();
 };
@@ -1163,6 +1164,51 @@ void TestChartRender::signalTextsStandBesideTheirPointsClearOfTheLines() {
     QCOMPARE(plainMarks.size(), std::size_t(1));
     QVERIFY(!plainMarks[0].textRect.isEmpty());
     QVERIFY(renderOf(plainLine).pixel(plainMarks[0].centre.toPoint()) == qRgb(0xe0, 0x10, 0x10));
+}
+
+void TestChartRender::signalTextsOfPointsOnThePlotEdgesStayShown() {
+    // Points beyond the limits often lie on the axis ends themselves, just past a
+    // limit line, with the lines to their neighbours rising from them: an Xbar
+    // chart of means 11, 12, 11, 12, 31 against CL 15.4, UCL 19.16, LCL 11.64 on
+    // the fixed axis 11..31. Their rule numbers still show, inside the plot, over
+    // no other text or marker.
+    zel::ChartModel m;
+    m.setChartType(6);
+    m.setChartStyle(5);
+    m.setSeriesCount(4);
+    m.setPointCount(5);
+    fill(m, 1, std::vector<double>(5, 15.4));
+    fill(m, 2, std::vector<double>(5, 19.16));
+    fill(m, 3, std::vector<double>(5, 11.64));
+    fill(m, 4, {11, 12, 11, 12, 31});
+    setLinesFirst(m);
+    m.setYAxisScale(2);
+    m.setYAxisMax(31);
+    m.setYAxisMin(11);
+    m.setCurrentSeries(4);
+    for (int p : {1, 3, 5}) {
+        m.setCurrentPoint(p);
+        m.setPointSignal("1");
+    }
+    for (const QSize size : {QSize(800, 400), QSize(600, 300), kSize}) {
+        const auto l = layoutOf(m, size);
+        const std::vector<SignalMark> marks = signalMarks(m, l);
+        QCOMPARE(marks.size(), std::size_t(3));
+        for (const SignalMark& s : marks) {
+            QVERIFY2(
+                !s.textRect.isEmpty(),
+                qPrintable(
+                    QStringLiteral("point %1 at %2x%3").arg(s.point).arg(size.width()).arg(size.height())));
+            QVERIFY(l.plot().contains(s.textRect));
+            // Where it has to stand on a line it stands on a white box.
+            if (s.point == 1 && size == QSize(800, 400)) QVERIFY(s.overLines);
+            for (const SignalMark& t : marks) {
+                const QRectF marker(t.centre - QPointF(t.size / 2, t.size / 2), QSizeF(t.size, t.size));
+                QVERIFY(!s.textRect.intersects(marker));
+                if (&t != &s) QVERIFY(!t.textRect.intersects(s.textRect));
+            }
+        }
+    }
 }
 
 void TestChartRender::crowdedSignalTextsNeverOverlap() {

@@ -186,8 +186,11 @@ void paintSignals(QPainter& p, const ChartModel& m, const ChartLayout& l, bool m
     }
     p.setFont(signalFont(l));
     p.setPen(ink);
-    for (const SignalMark& s : marks)
-        if (!s.textRect.isEmpty()) p.drawText(s.textRect, Qt::AlignCenter, s.text);
+    for (const SignalMark& s : marks) {
+        if (s.textRect.isEmpty()) continue;
+        if (s.overLines) p.fillRect(s.textRect, Qt::white);
+        p.drawText(s.textRect, Qt::AlignCenter, s.text);
+    }
 }
 
 void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
@@ -561,23 +564,31 @@ std::vector<SignalMark> signalMarks(const ChartModel& m, const ChartLayout& l) {
         for (const auto& group : {peak ? above : below, peak ? below : above})
             offsets.insert(offsets.end(), group, group + 3);
         offsets.insert(offsets.end(), std::begin(beside), std::end(beside));
-        for (const QPointF& o : offsets) {
-            QRectF r(0, 0, w, h);
-            r.moveCenter(s.centre + o);
-            // A point at the top or bottom of the plot keeps its text inside: moved
-            // up or down as far as the plot's edge lets it.
-            if (r.top() < plot.top()) r.moveTop(plot.top());
-            if (r.bottom() > plot.bottom()) r.moveBottom(plot.bottom());
-            if (!plot.contains(r)) continue;
-            const QRectF clear = r.adjusted(-clearance, -clearance, clearance, clearance);
-            const auto covers = [&](const QRectF& t) { return t.intersects(clear); };
-            if (std::any_of(lines.begin(), lines.end(),
-                            [&](const ColumnSpans& c) { return c.crosses(clear); }) ||
-                std::any_of(taken.begin(), taken.end(), covers))
-                continue;
-            s.textRect = r;
-            taken.push_back(r);
-            break;
+        // First a place clear of every line; failing that (a point on the plot's
+        // edge just past a limit line, lines rising from it on both sides) a place
+        // that crosses a line but covers no marker or text, so that the rule
+        // numbers of a point are left out only where other texts crowd it.
+        for (const bool crossLines : {false, true}) {
+            for (const QPointF& o : offsets) {
+                QRectF r(0, 0, w, h);
+                r.moveCenter(s.centre + o);
+                // A point at the top or bottom of the plot keeps its text inside:
+                // moved up or down as far as the plot's edge lets it.
+                if (r.top() < plot.top()) r.moveTop(plot.top());
+                if (r.bottom() > plot.bottom()) r.moveBottom(plot.bottom());
+                if (!plot.contains(r)) continue;
+                const QRectF clear = r.adjusted(-clearance, -clearance, clearance, clearance);
+                const auto covers = [&](const QRectF& t) { return t.intersects(clear); };
+                if ((!crossLines && std::any_of(lines.begin(), lines.end(),
+                                                [&](const ColumnSpans& c) { return c.crosses(clear); })) ||
+                    std::any_of(taken.begin(), taken.end(), covers))
+                    continue;
+                s.textRect = r;
+                s.overLines = crossLines;
+                taken.push_back(r);
+                break;
+            }
+            if (!s.textRect.isEmpty()) break;
         }
     }
     return marks;

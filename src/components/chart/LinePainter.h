@@ -26,7 +26,7 @@ bool monotoneX(const QPolygonF& run);
 
 // A flagged point of a line chart as drawn: the centre of its signal marker, the
 // marker's size, and its text with the box the text takes beside it (an empty box
-// when no free place was left: the text would cover a line, a marker or another text).
+// when no place was left clear of the markers and the other texts).
 struct SignalMark {
     int series = 0;
     int point = 0;
@@ -34,7 +34,9 @@ struct SignalMark {
     double size = 0;
     QString text;
     QRectF textRect;
+    bool overLines = false; // no place clear of the lines: the text stands on a white box
 };
 // The signal marks of the data series of a line chart, their texts placed inside the
-// plot clear of the lines, the control lines, the signal markers and each other.
+// plot clear of the lines, the control lines, the signal markers and each other where
+// they can be, else clear of the markers and the other texts alone.
 std::vector<SignalMark> signalMarks(const zel::ChartModel& m, const ChartLayout& l);
