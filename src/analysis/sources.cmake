@@ -25,6 +25,7 @@ zel_sources(zelcore
   src/analysis/scatter/ScatterFill.h src/analysis/scatter/ScatterFill.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
+  src/analysis/histogram/CapabilityOverlay.h src/analysis/histogram/CapabilityOverlay.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
   # The histogram window's kinds and chart fill.

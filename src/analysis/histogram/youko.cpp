@@ -2,6 +2,8 @@
 // and the fill of its chart from the Class table.
 #include "analysis/histogram/youko.h"
 
+#include "analysis/CapabilityDialog.h"
+#include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/kikaku.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MenuFrame.h"
@@ -9,7 +11,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
+#include <QTableWidget>
 
 namespace {
 
@@ -44,6 +48,7 @@ youko::youko(MainContext& context, QWidget* parent) : SeriesGraphWindow(context,
     ws.classFlags.assign(static_cast<std::size_t>(std::max(ws.classTable.classes, 0)),
                          zel::classflags::kNone);
     buildMenus();
+    buildCapabilityBox();
     std::vector<std::string_view> kinds;
     for (const zel::HistogramKind& k : zel::histogramKinds())
         kinds.push_back(k.name);
@@ -67,6 +72,79 @@ void youko::buildMenus() {
     m_classification = MenuFrame::addItem(options, classificationText(), QStringLiteral("kikakugs"));
     MenuFrame::moveBefore(options, m_classification, grid);
     connect(m_classification, &QAction::triggered, this, &youko::openClassification);
+
+    // The process capability ends the menu; the curve switch means something
+    // only while limits are set.
+    m_limitsItem = MenuFrame::addItem(options, limitsText(), QStringLiteral("kikakuti"));
+    connect(m_limitsItem, &QAction::triggered, this, &youko::openLimits);
+    m_curve = MenuFrame::addItem(options, curveText(), QStringLiteral("seikibunpu"));
+    m_curve->setCheckable(true);
+    m_curve->setChecked(true);
+    m_curve->setEnabled(false);
+    connect(m_curve, &QAction::triggered, this, [this] { redrawChart(0); });
+}
+
+void youko::buildCapabilityBox() {
+    // Below the kind list: a name and its value a row, the values right-aligned.
+    // A long name wraps inside its column; the box is as tall as its rows.
+    m_capability = new QTableWidget(0, 2, client());
+    m_capability->setObjectName(QStringLiteral("capability"));
+    m_capability->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_capability->setSelectionMode(QAbstractItemView::NoSelection);
+    m_capability->setFocusPolicy(Qt::NoFocus);
+    m_capability->setShowGrid(false);
+    m_capability->setWordWrap(true);
+    m_capability->setTextElideMode(Qt::ElideNone);
+    m_capability->horizontalHeader()->hide();
+    m_capability->verticalHeader()->hide();
+    m_capability->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_capability->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont small = m_capability->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_capability->setFont(small);
+    placePanelControl(m_capability, kPanelTop + 12 * kPanelStep, kPanelStep);
+    m_capability->hide();
+}
+
+void youko::showCapability() {
+    m_curve->setEnabled(m_limits.hasLimit());
+    m_capability->setRowCount(0);
+    if (!m_limits.hasLimit()) {
+        m_capability->hide();
+        return;
+    }
+    const zel::Result<zel::Capability> c =
+        zel::histogramCapability(context().workspace().classTable, m_limits);
+    const std::vector<zel::CapabilityRow> rows =
+        c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{};
+    m_capability->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < m_capability->rowCount(); ++r) {
+        const zel::CapabilityRow& row = rows[static_cast<std::size_t>(r)];
+        auto* name = new QTableWidgetItem(QString::fromStdString(row.name));
+        name->setToolTip(name->text());
+        m_capability->setItem(r, 0, name);
+        auto* value = new QTableWidgetItem(QString::fromStdString(row.value));
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_capability->setItem(r, 1, value);
+    }
+    m_capability->show();
+    // The values whole; the names in the width left, wrapped where needed.
+    m_capability->resizeColumnToContents(1);
+    m_capability->setColumnWidth(0, std::max(1, m_capability->width() - 2 * m_capability->frameWidth() -
+                                                    m_capability->columnWidth(1)));
+    m_capability->resizeRowsToContents();
+    int height = 2 * m_capability->frameWidth();
+    for (int r = 0; r < m_capability->rowCount(); ++r)
+        height += m_capability->rowHeight(r);
+    m_capability->resize(m_capability->width(), height);
+}
+
+void youko::openLimits() {
+    const std::optional<zel::SpecificationLimits> chosen = CapabilityDialog::ask(m_limits, this);
+    if (!chosen) return;
+    m_limits = *chosen;
+    showCapability();
+    redrawChart(0);
 }
 
 zel::HistogramInput youko::input() const {
@@ -94,8 +172,13 @@ std::optional<GraphWindow::ChartFill> youko::chartFill(int index) {
     legendMenu()->menuAction()->setEnabled(menus.legend);
     m_labels->menuAction()->setEnabled(menus.labels);
     m_extremes.take(ws.classTable);
-    return [&ws, in](zel::ChartModel& model) {
+    const zel::SpecificationLimits limits = m_limits;
+    const bool curveOn = m_curve->isChecked();
+    return [&ws, in, kind, limits, curveOn](zel::ChartModel& model) {
         zel::fillHistogram(model, ws.classTable, ws.classLabels, ws.classFlags, in);
+        if (!kind || !limits.hasLimit()) return;
+        if (const zel::Result<zel::Capability> c = zel::histogramCapability(ws.classTable, limits))
+            zel::drawCapability(model, ws.classTable, *kind, limits, c.value(), curveOn);
     };
 }
 
