@@ -7,6 +7,7 @@ zel_sources(zelcore
   src/analysis/Launch.h src/analysis/Launch.cpp
   src/analysis/control/ChartDataSet.h src/analysis/control/ChartDataSet.cpp
   src/analysis/control/XbarR.h src/analysis/control/XbarR.cpp
+  src/analysis/control/XbarRCapability.h src/analysis/control/XbarRCapability.cpp
   src/analysis/control/XRs.h src/analysis/control/XRs.cpp
   src/analysis/control/PChart.h src/analysis/control/PChart.cpp
   src/analysis/control/DefectCount.h src/analysis/control/DefectCount.cpp
@@ -62,6 +63,7 @@ if(ZEL_WITH_QT)
     src/analysis/ClassificationDialog.h src/analysis/ClassificationDialog.cpp
     # The limits dialog of the process capability.
     src/analysis/CapabilityDialog.h src/analysis/CapabilityDialog.cpp
+    src/analysis/CapabilityPanel.h src/analysis/CapabilityPanel.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

@@ -2,6 +2,10 @@
 // "規格値の設定" at the end of the options menu, the limits dialog on the
 // limits in use, the lines and the fitted curve on the chart, the curve switch,
 // the capability panel, and refused limits that leave everything as it was.
+#include "analysis/CapabilityPanel.h"
+#include "analysis/control/ControlWindows.h"
+#include "analysis/control/XbarR.h"
+#include "analysis/control/xrkanri.h"
 #include "analysis/histogram/youko.h"
 #include "components/chart/ChartView.h"
 
@@ -34,7 +38,7 @@ void retype(QWidget* dialog, const char* field, const QString& text) {
 }
 
 // "規格値の設定" from the menu, answered with the two limits and "OK".
-void setLimits(youko* w, const QString& upper, const QString& lower) {
+void setLimits(QWidget* w, const QString& upper, const QString& lower) {
     withModal(
         [&](QWidget* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("規格値の設定"));
@@ -59,11 +63,7 @@ const QString kPanelA = QStringLiteral("n=7\n平均=1.85714\n全体の標準偏�
 
 // The panel as read: "name=value" a row.
 QString panelText(youko* w) {
-    QStringList rows;
-    const QTableWidget* t = w->capabilityBox();
-    for (int r = 0; r < t->rowCount(); ++r)
-        rows << t->item(r, 0)->text() + QLatin1Char('=') + t->item(r, 1)->text();
-    return rows.join(QLatin1Char('\n'));
+    return w->capabilityBox()->rowsText();
 }
 
 } // namespace
@@ -162,6 +162,61 @@ class TestCapabilityWindows : public QObject {
         const QString panel = panelText(w);
         QVERIFY(panel.contains(QStringLiteral("\nCpl=1.02\n")));
         QVERIFY(!panel.contains(QStringLiteral("Cpu")) && !panel.contains(QStringLiteral("Cp=")));
+    }
+
+    // Xbar-R, n = 2, the masked sample left out: 10 12 | 11 15 | 9 10 | 12 12,
+    // R-bar 1.75, within σ 1.75 / 1.128.
+    void xbarRPanelWithoutLinesOnTheCharts() {
+        ctx->analysis = QStringLiteral("Xbar-R 管理図");
+        zel::Dataset& d = ctx->ws.dataset;
+        const std::vector<std::vector<double>> rows{{10, 12}, {11, 15}, {100, 300}, {9, 10}, {12, 12}};
+        d.resize(5, 2);
+        d.reserveValues();
+        for (int i = 1; i <= 5; ++i)
+            for (int j = 1; j <= 2; ++j)
+                d.setValue(i, j, rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
+        d.setMask(3, 1);
+        ctx->ws.chartData = zel::computeXbarR(d).value();
+        auto* w = qobject_cast<xrkanri*>(openXrkanri(*ctx));
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const uitest::MenuEntries entries =
+            uitest::menuEntries(w->findChild<QMenu*>(QStringLiteral("xrbop")));
+        QCOMPARE(entries.names.last(), QStringLiteral("kikakuti"));
+        QCOMPARE(entries.texts.last(), QStringLiteral("規格値の設定"));
+        QVERIFY(!w->capabilityWindow()->isVisible());
+
+        setLimits(w, QStringLiteral("16"), QStringLiteral("7"));
+        QVERIFY(w->capabilityWindow()->isVisible());
+        QCOMPARE(w->capabilityWindow()->windowTitle(), QStringLiteral("工程能力"));
+        QCOMPARE(w->capabilityBox()->rowsText(),
+                 QStringLiteral("n=8\n平均=11.375\n全体の標準偏差=1.84681\n群内の標準偏差=1.55142\nCp=0.97\n"
+                                "Cpk=0.94\nCpu=0.99\nCpl=0.94\nPp=0.81\nPpk=0.79\n不良率（実測）ppm=0.0\n"
+                                "不良率（推定）ppm=15053.8"));
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(w->chart(i)->model().referenceLines().empty());
+            QVERIFY(w->chart(i)->model().curvePoints().empty());
+        }
+
+        // Reversed limits refused: the panel as it was.
+        uitest::SeenBox box;
+        withModal(
+            [&](QWidget* dlg) {
+                retype(dlg, "Text1", QStringLiteral("7"));
+                retype(dlg, "Text2", QStringLiteral("16"));
+                box = uitest::answerBox([&] { button(dlg, QStringLiteral("Command1"))->click(); });
+                button(dlg, QStringLiteral("Command2"))->click();
+            },
+            [&] { findAction(w, "kikakuti")->trigger(); });
+        QCOMPARE(box.text, QStringLiteral("下限規格が上限規格より大きくなっています。"));
+        QCOMPARE(w->limits().upper, std::optional<double>(16));
+        QVERIFY(w->capabilityBox()->rowsText().startsWith(QStringLiteral("n=8\n")));
+
+        // Upper only: that side's indices; no limit: the panel goes.
+        setLimits(w, QStringLiteral("16"), QString());
+        QVERIFY(w->capabilityBox()->rowsText().contains(QStringLiteral("\nCpk=0.99\nCpu=0.99\nPpk=")));
+        setLimits(w, QString(), QString());
+        QVERIFY(!w->capabilityWindow()->isVisible());
     }
 
   private:

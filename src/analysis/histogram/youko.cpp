@@ -3,6 +3,7 @@
 #include "analysis/histogram/youko.h"
 
 #include "analysis/CapabilityDialog.h"
+#include "analysis/CapabilityPanel.h"
 #include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/kikaku.h"
 #include "windowkit/MainContext.h"
@@ -85,58 +86,23 @@ void youko::buildMenus() {
 }
 
 void youko::buildCapabilityBox() {
-    // Below the kind list: a name and its value a row, the values right-aligned.
-    // A long name wraps inside its column; the box is as tall as its rows.
-    m_capability = new QTableWidget(0, 2, client());
-    m_capability->setObjectName(QStringLiteral("capability"));
-    m_capability->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_capability->setSelectionMode(QAbstractItemView::NoSelection);
-    m_capability->setFocusPolicy(Qt::NoFocus);
-    m_capability->setShowGrid(false);
-    m_capability->setWordWrap(true);
-    m_capability->setTextElideMode(Qt::ElideNone);
-    m_capability->horizontalHeader()->hide();
-    m_capability->verticalHeader()->hide();
-    m_capability->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_capability->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont small = m_capability->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    m_capability->setFont(small);
+    // Below the kind list; its height follows its rows.
+    m_capability = new CapabilityPanel(client());
     placePanelControl(m_capability, kPanelTop + 12 * kPanelStep, kPanelStep);
     m_capability->hide();
 }
 
 void youko::showCapability() {
     m_curve->setEnabled(m_limits.hasLimit());
-    m_capability->setRowCount(0);
     if (!m_limits.hasLimit()) {
+        m_capability->setRowCount(0);
         m_capability->hide();
         return;
     }
     const zel::Result<zel::Capability> c =
         zel::histogramCapability(context().workspace().classTable, m_limits);
-    const std::vector<zel::CapabilityRow> rows =
-        c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{};
-    m_capability->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < m_capability->rowCount(); ++r) {
-        const zel::CapabilityRow& row = rows[static_cast<std::size_t>(r)];
-        auto* name = new QTableWidgetItem(QString::fromStdString(row.name));
-        name->setToolTip(name->text());
-        m_capability->setItem(r, 0, name);
-        auto* value = new QTableWidgetItem(QString::fromStdString(row.value));
-        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_capability->setItem(r, 1, value);
-    }
     m_capability->show();
-    // The values whole; the names in the width left, wrapped where needed.
-    m_capability->resizeColumnToContents(1);
-    m_capability->setColumnWidth(0, std::max(1, m_capability->width() - 2 * m_capability->frameWidth() -
-                                                    m_capability->columnWidth(1)));
-    m_capability->resizeRowsToContents();
-    int height = 2 * m_capability->frameWidth();
-    for (int r = 0; r < m_capability->rowCount(); ++r)
-        height += m_capability->rowHeight(r);
-    m_capability->resize(m_capability->width(), height);
+    m_capability->showRows(c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{});
 }
 
 void youko::openLimits() {

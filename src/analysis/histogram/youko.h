@@ -7,7 +7,7 @@
 #include "analysis/SeriesGraphWindow.h"
 #include "analysis/histogram/HistogramFill.h"
 
-class QTableWidget;
+class CapabilityPanel;
 
 class youko : public SeriesGraphWindow {
     Q_OBJECT
@@ -33,7 +33,7 @@ class youko : public SeriesGraphWindow {
     void openLimits();
     const zel::SpecificationLimits& limits() const { return m_limits; }
     // The capability panel, a name and a value a row (hidden while no limit is set).
-    QTableWidget* capabilityBox() const { return m_capability; }
+    CapabilityPanel* capabilityBox() const { return m_capability; }
 
     zel::TitleContext titleContext() const override;
 
@@ -55,7 +55,7 @@ class youko : public SeriesGraphWindow {
     QAction* m_classification = nullptr;
     QAction* m_limitsItem = nullptr;
     QAction* m_curve = nullptr;
-    QTableWidget* m_capability = nullptr;
+    CapabilityPanel* m_capability = nullptr;
 
     // The specification limits of this window only; none on opening.
     zel::SpecificationLimits m_limits;
