@@ -86,9 +86,11 @@ void youko::buildMenus() {
 }
 
 void youko::buildCapabilityBox() {
-    // Below the kind list; its height follows its rows.
+    // A little below the kind list (the eleventh control down); its height follows its rows.
+    constexpr double kKindListBottom = kPanelTop + 11 * kPanelStep + kKindListHeight;
+    constexpr double kGap = 90;
     m_capability = new CapabilityPanel(client());
-    placePanelControl(m_capability, kPanelTop + 12 * kPanelStep, kPanelStep);
+    placePanelControl(m_capability, kKindListBottom + kGap, kPanelStep);
     m_capability->hide();
 }
 
