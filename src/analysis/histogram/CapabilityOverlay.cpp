@@ -1,4 +1,4 @@
-// The specification lines, the fitted curve and the panel texts of the
+// The limit lines, the fitted curve and the panel texts of the
 // histogram window's process capability.
 #include "analysis/histogram/CapabilityOverlay.h"
 

@@ -1,4 +1,4 @@
-// The process capability of the histogram window: the specification limits as
+// The process capability of the histogram window: the upper and lower limits as
 // labelled lines over the classes, the fitted normal curve of series 1 scaled
 // to its counts, and the texts of the capability panel.
 #pragma once

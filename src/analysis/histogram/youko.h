@@ -57,7 +57,7 @@ class youko : public SeriesGraphWindow {
     QAction* m_curve = nullptr;
     CapabilityPanel* m_capability = nullptr;
 
-    // The specification limits of this window only; none on opening.
+    // The limits of this window only, kept in no file; none on opening.
     zel::SpecificationLimits m_limits;
 
     zel::CountExtremes m_extremes;
