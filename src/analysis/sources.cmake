@@ -7,6 +7,7 @@ zel_sources(zelcore
   src/analysis/Launch.h src/analysis/Launch.cpp
   src/analysis/control/ChartDataSet.h src/analysis/control/ChartDataSet.cpp
   src/analysis/control/XbarR.h src/analysis/control/XbarR.cpp
+  src/analysis/control/XbarRCapability.h src/analysis/control/XbarRCapability.cpp
   src/analysis/control/XRs.h src/analysis/control/XRs.cpp
   src/analysis/control/PChart.h src/analysis/control/PChart.cpp
   src/analysis/control/DefectCount.h src/analysis/control/DefectCount.cpp
@@ -27,6 +28,7 @@ zel_sources(zelcore
   src/analysis/scatter/ScatterFill.h src/analysis/scatter/ScatterFill.cpp
   # The histogram chain: the graph settings rules, the Class table, the frequency table.
   src/analysis/histogram/ClassSettings.h src/analysis/histogram/ClassSettings.cpp
+  src/analysis/histogram/CapabilityOverlay.h src/analysis/histogram/CapabilityOverlay.cpp
   src/analysis/histogram/ClassTable.h src/analysis/histogram/ClassTable.cpp
   src/analysis/histogram/FrequencyTable.h src/analysis/histogram/FrequencyTable.cpp
   # The histogram window's kinds and chart fill.
@@ -63,6 +65,7 @@ if(ZEL_WITH_QT)
     src/analysis/ClassificationDialog.h src/analysis/ClassificationDialog.cpp
     # The limits dialog of the process capability.
     src/analysis/CapabilityDialog.h src/analysis/CapabilityDialog.cpp
+    src/analysis/CapabilityPanel.h src/analysis/CapabilityPanel.cpp
     src/analysis/hensi1.h src/analysis/hensi1.cpp
     src/analysis/hensi2.h src/analysis/hensi2.cpp
     src/analysis/hensi3.h src/analysis/hensi3.cpp

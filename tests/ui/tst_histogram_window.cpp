@@ -103,10 +103,11 @@ class TestHistogramWindow : public QObject {
         QVERIFY(options);
         const uitest::MenuEntries entries = uitest::menuEntries(options);
         QCOMPARE(entries.names, QStringList({"memorore", "titles", "hishan", "pasitens", "palabe", "ybun",
-                                             "kikakugs", "pagriset"}));
-        QCOMPARE(entries.texts, QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例",
-                                             "３Ｄグラフの視点設定(&R)", "ラベル表示(&L)", "データの分離",
-                                             "区分データの指定(&K)", "グリッド線の設定(&G)"}));
+                                             "kikakugs", "pagriset", "kikakuti", "seikibunpu"}));
+        QCOMPARE(entries.texts,
+                 QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例", "３Ｄグラフの視点設定(&R)",
+                              "ラベル表示(&L)", "データの分離", "区分データの指定(&K)",
+                              "グリッド線の設定(&G)", "規格値の設定", "正規分布曲線の表示"}));
         QCOMPARE(findAction(w, "hanari")->text(), QString("表示"));
         QCOMPARE(findAction(w, "hannasi")->text(), QString("非表示"));
         QCOMPARE(findAction(w, "pahei")->text(), QString("区間の平均値"));

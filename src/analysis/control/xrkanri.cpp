@@ -1,7 +1,16 @@
 // xrkanri: the window's names, captions and the input of its two charts.
 #include "analysis/control/xrkanri.h"
 
+#include "analysis/CapabilityDialog.h"
+#include "analysis/CapabilityPanel.h"
 #include "analysis/control/ControlWindows.h"
+#include "analysis/control/XbarRCapability.h"
+#include "windowkit/MenuFrame.h"
+#include "windowkit/Workspace.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -27,7 +36,50 @@ const ControlChartDesign kDesign{
 
 } // namespace
 
-xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {}
+// The capability tool window's width in pixels: the longest name wrapped once beside a ppm value.
+constexpr int kCapabilityWidth = 190;
+
+xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {
+    QAction* limits = MenuFrame::addItem(optionsMenu(), limitsText(), QStringLiteral("kikakuti"));
+    connect(limits, &QAction::triggered, this, &xrkanri::openLimits);
+
+    m_capabilityWindow = new QWidget(this, Qt::Tool);
+    m_capabilityWindow->setObjectName(QStringLiteral("capabilityWindow"));
+    m_capabilityWindow->setWindowTitle(capabilityCaptionText());
+    auto* layout = new QVBoxLayout(m_capabilityWindow);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_capability = new CapabilityPanel(m_capabilityWindow);
+    m_capability->setFixedWidth(kCapabilityWidth);
+    layout->addWidget(m_capability);
+}
+
+xrkanri::~xrkanri() = default;
+
+void xrkanri::openLimits() {
+    const std::optional<zel::SpecificationLimits> chosen = CapabilityDialog::ask(m_limits, this);
+    if (!chosen) return;
+    m_limits = *chosen;
+    showCapability();
+}
+
+void xrkanri::showCapability() {
+    if (!m_limits.hasLimit()) {
+        m_capability->setRowCount(0);
+        m_capabilityWindow->hide();
+        return;
+    }
+    const zel::Result<zel::Capability> c = zel::xbarRCapability(chartData(), m_limits);
+    m_capability->setMinimumHeight(0);
+    m_capability->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_capability->showRows(c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{});
+    m_capability->setFixedHeight(m_capability->height());
+    m_capabilityWindow->adjustSize();
+    if (!m_capabilityWindow->isVisible()) {
+        // Beside the window's right edge, level with its top.
+        m_capabilityWindow->move(frameGeometry().topRight() + QPoint(8, 0));
+        m_capabilityWindow->show();
+    }
+}
 
 zel::ControlChartInput xrkanri::inputFor(int chart) const {
     return zel::xbarRInput(chartData(), chart);

@@ -109,6 +109,7 @@ ClassTable buildClassTable(std::span<const SeriesView> series, const ClassLimits
         countSeries(locator, series[s].values, table.counts[s]);
         table.names.emplace_back(series[s].name);
         table.sizes.push_back(static_cast<std::int64_t>(series[s].values.size()));
+        table.values.emplace_back(series[s].values.begin(), series[s].values.end());
         table.stats.push_back(
             seriesStatistics(std::vector<double>(series[s].values.begin(), series[s].values.end())));
     }
@@ -122,6 +123,7 @@ ClassTable buildClassTable(const AnalysisSet& set, const ClassLimits& limits) {
         countSeries(locator, set.values[s], table.counts[s]);
         table.names.push_back(s < set.names.size() ? set.names[s] : std::string());
         table.sizes.push_back(static_cast<std::int64_t>(set.values[s].size()));
+        table.values.push_back(set.values[s]);
         table.stats.push_back(s < set.stats.size() ? set.stats[s] : seriesStatistics(set.values[s]));
     }
     return table;

@@ -54,6 +54,9 @@ struct ClassTable {
     std::vector<std::string> names;      // per series
     std::vector<std::int64_t> sizes;     // values per series, counted or not
     std::vector<SeriesStatistics> stats; // per series
+    // values[s]: every value of series s as given, in sample order (the
+    // process capability's moving ranges need the order).
+    std::vector<std::vector<double>> values;
 
     int seriesCount() const { return static_cast<int>(counts.size()); }
     // C(k, s) with k = 1..K and s = 1..series count.

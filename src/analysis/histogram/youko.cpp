@@ -2,6 +2,9 @@
 // and the fill of its chart from the Class table.
 #include "analysis/histogram/youko.h"
 
+#include "analysis/CapabilityDialog.h"
+#include "analysis/CapabilityPanel.h"
+#include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/kikaku.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MenuFrame.h"
@@ -9,7 +12,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
+#include <QTableWidget>
 
 namespace {
 
@@ -44,6 +49,7 @@ youko::youko(MainContext& context, QWidget* parent) : SeriesGraphWindow(context,
     ws.classFlags.assign(static_cast<std::size_t>(std::max(ws.classTable.classes, 0)),
                          zel::classflags::kNone);
     buildMenus();
+    buildCapabilityBox();
     std::vector<std::string_view> kinds;
     for (const zel::HistogramKind& k : zel::histogramKinds())
         kinds.push_back(k.name);
@@ -67,6 +73,46 @@ void youko::buildMenus() {
     m_classification = MenuFrame::addItem(options, classificationText(), QStringLiteral("kikakugs"));
     MenuFrame::moveBefore(options, m_classification, grid);
     connect(m_classification, &QAction::triggered, this, &youko::openClassification);
+
+    // The process capability ends the menu; the curve switch means something
+    // only while limits are set.
+    m_limitsItem = MenuFrame::addItem(options, limitsText(), QStringLiteral("kikakuti"));
+    connect(m_limitsItem, &QAction::triggered, this, &youko::openLimits);
+    m_curve = MenuFrame::addItem(options, curveText(), QStringLiteral("seikibunpu"));
+    m_curve->setCheckable(true);
+    m_curve->setChecked(true);
+    m_curve->setEnabled(false);
+    connect(m_curve, &QAction::triggered, this, [this] { redrawChart(0); });
+}
+
+void youko::buildCapabilityBox() {
+    // A little below the kind list (the eleventh control down); its height follows its rows.
+    constexpr double kKindListBottom = kPanelTop + 11 * kPanelStep + kKindListHeight;
+    constexpr double kGap = 90;
+    m_capability = new CapabilityPanel(client());
+    placePanelControl(m_capability, kKindListBottom + kGap, kPanelStep);
+    m_capability->hide();
+}
+
+void youko::showCapability() {
+    m_curve->setEnabled(m_limits.hasLimit());
+    if (!m_limits.hasLimit()) {
+        m_capability->setRowCount(0);
+        m_capability->hide();
+        return;
+    }
+    const zel::Result<zel::Capability> c =
+        zel::histogramCapability(context().workspace().classTable, m_limits);
+    m_capability->show();
+    m_capability->showRows(c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{});
+}
+
+void youko::openLimits() {
+    const std::optional<zel::SpecificationLimits> chosen = CapabilityDialog::ask(m_limits, this);
+    if (!chosen) return;
+    m_limits = *chosen;
+    showCapability();
+    redrawChart(0);
 }
 
 zel::HistogramInput youko::input() const {
@@ -94,8 +140,13 @@ std::optional<GraphWindow::ChartFill> youko::chartFill(int index) {
     legendMenu()->menuAction()->setEnabled(menus.legend);
     m_labels->menuAction()->setEnabled(menus.labels);
     m_extremes.take(ws.classTable);
-    return [&ws, in](zel::ChartModel& model) {
+    const zel::SpecificationLimits limits = m_limits;
+    const bool curveOn = m_curve->isChecked();
+    return [&ws, in, kind, limits, curveOn](zel::ChartModel& model) {
         zel::fillHistogram(model, ws.classTable, ws.classLabels, ws.classFlags, in);
+        if (!kind || !limits.hasLimit()) return;
+        if (const zel::Result<zel::Capability> c = zel::histogramCapability(ws.classTable, limits))
+            zel::drawCapability(model, ws.classTable, *kind, limits, c.value(), curveOn);
     };
 }
 

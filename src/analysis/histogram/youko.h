@@ -3,8 +3,11 @@
 // and the classification dialog kikaku.
 #pragma once
 
+#include "analysis/Capability.h"
 #include "analysis/SeriesGraphWindow.h"
 #include "analysis/histogram/HistogramFill.h"
+
+class CapabilityPanel;
 
 class youko : public SeriesGraphWindow {
     Q_OBJECT
@@ -14,6 +17,8 @@ class youko : public SeriesGraphWindow {
     static QString labelMenuText() { return QStringLiteral("ラベル表示(&L)"); }
     static QString midLabelText() { return QStringLiteral("区間の平均値"); }
     static QString rangeLabelText() { return QStringLiteral("区間の上限値と下限値"); }
+    static QString limitsText() { return QStringLiteral("規格値の設定"); }
+    static QString curveText() { return QStringLiteral("正規分布曲線の表示"); }
 
     explicit youko(MainContext& context, QWidget* parent = nullptr);
     ~youko() override;
@@ -23,6 +28,12 @@ class youko : public SeriesGraphWindow {
 
     // "区分データの指定(&K)".
     void openClassification();
+    // "規格値の設定": the limits dialog on the limits in use; chosen limits are
+    // kept for the window and redraw it.
+    void openLimits();
+    const zel::SpecificationLimits& limits() const { return m_limits; }
+    // The capability panel, a name and a value a row (hidden while no limit is set).
+    CapabilityPanel* capabilityBox() const { return m_capability; }
 
     zel::TitleContext titleContext() const override;
 
@@ -34,12 +45,20 @@ class youko : public SeriesGraphWindow {
 
   private:
     void buildMenus();
+    void buildCapabilityBox();
+    void showCapability();
     zel::HistogramInput input() const;
 
     QMenu* m_labels = nullptr;
     QAction* m_mid = nullptr;
     QAction* m_range = nullptr;
     QAction* m_classification = nullptr;
+    QAction* m_limitsItem = nullptr;
+    QAction* m_curve = nullptr;
+    CapabilityPanel* m_capability = nullptr;
+
+    // The limits of this window only, kept in no file; none on opening.
+    zel::SpecificationLimits m_limits;
 
     zel::CountExtremes m_extremes;
 };
