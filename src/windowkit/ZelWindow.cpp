@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 // Every ZelWindow alive, oldest first.
 QList<ZelWindow*>& registry() {
@@ -74,6 +76,18 @@ void ZelWindow::closeAll() {
     const QList<ZelWindow*> open = openWindows();
     for (const QPointer<ZelWindow> w : open)
         if (w && !w->m_closed) w->close();
+}
+
+void ZelWindow::placeBeside(QWidget* tool, int down) const {
+    const QRect frame = frameGeometry();
+    QPoint at = frame.topRight() + QPoint(8, down);
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        const QSize size = tool->frameGeometry().size();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+    }
+    tool->move(at);
 }
 
 void ZelWindow::bringForward() {

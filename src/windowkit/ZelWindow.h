@@ -78,6 +78,11 @@ class ZelWindow : public QDialog {
     // Shows a minimised window normally again, raises and activates it.
     void bringForward();
 
+    // Moves a tool window of this window (a list or a panel of its own) beside
+    // its right edge, `down` pixels below its top, kept on the screen: where the
+    // window leaves no room, over the window's right part.
+    void placeBeside(QWidget* tool, int down) const;
+
     // The suffix of the geometry keys ("" = records nothing).
     QString geometrySuffix() const { return m_suffix; }
     // Geometry defaults of a window that is not a graph window: its design

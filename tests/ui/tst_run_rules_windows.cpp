@@ -7,6 +7,7 @@
 #include "analysis/control/ControlWindows.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
+#include "analysis/control/RunRulesDialog.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "components/chart/ChartView.h"
@@ -20,6 +21,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -234,6 +237,51 @@ class TestRunRulesWindows : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(allFlags(w, 0), onSeries(4, {{1, "1"}, {3, "1"}, {5, "1"}}));
         QVERIFY(allFlags(w, 1).empty());
+    }
+
+    // The list "異常判定" beside the same window: a line per flagged point with
+    // its chart, point, label, rules and what they mean; a click on a line
+    // selects the point as a click on the chart does.
+    void theListNamesEveryFlaggedPointAndSelectsIt() {
+        ctx->ws.dataset = makeDataset({{10, 12}, {11, 13}, {10, 12}, {11, 13}, {30, 32}});
+        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
+        auto* w = qobject_cast<ControlChartWindow*>(openXrkanri(*ctx));
+        QVERIFY(w && QTest::qWaitForWindowExposed(w));
+        QWidget* listWindow = w->ruleListWindow();
+        QVERIFY(listWindow->isVisible());
+        QCOMPARE(listWindow->windowTitle(), QStringLiteral("異常判定"));
+        // Beside the window, and on the screen even where the window leaves no room.
+        QVERIFY(listWindow->geometry().left() > w->geometry().left());
+        QVERIFY(w->screen()->availableGeometry().contains(listWindow->frameGeometry()));
+        QTableWidget* list = w->ruleList();
+        QStringList headings;
+        for (int c = 0; c < list->columnCount(); ++c)
+            headings << list->horizontalHeaderItem(c)->text();
+        QCOMPARE(headings, (QStringList{"グラフ", "点", "ラベル", "ルール", "内容"}));
+        QCOMPARE(list->rowCount(), 3);
+        const auto row = [list](int r) {
+            QStringList cells;
+            for (int c = 0; c < list->columnCount(); ++c)
+                cells << list->item(r, c)->text();
+            return cells;
+        };
+        QCOMPARE(row(0), (QStringList{"1", "1", "a", "1", "1: 管理限界の外に出た点"}));
+        QCOMPARE(row(2), (QStringList{"1", "5", "e", "1", "1: 管理限界の外に出た点"}));
+
+        // A click on the third line: point 5 of the Xbar chart, its mean in the panel.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2, 1)).center());
+        QCOMPARE(w->chart(0)->model().currentSeries(), 4);
+        QCOMPARE(w->chart(0)->model().currentPoint(), 5);
+        QCOMPARE(w->valueBox(0)->text(), QStringLiteral(" 31"));
+        // The redraw a click on this window makes keeps the list and its line.
+        QCOMPARE(list->rowCount(), 3);
+        QCOMPARE(list->currentRow(), 2);
+
+        // With every rule switched off the list goes.
+        storeRunRules(zel::appSettings(), zel::RuleSet{});
+        w->redraw();
+        QVERIFY(!listWindow->isVisible());
     }
 
   private:

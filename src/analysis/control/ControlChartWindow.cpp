@@ -13,9 +13,12 @@
 #include "windowkit/Workspace.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -42,13 +45,18 @@ QFont panelFont() {
     return f;
 }
 
-// Flags the points of the chart's data series that break the rules. The
-// drawing's reset clears the flags, so this follows the fill.
-void flagRunRules(zel::ChartModel& model, const zel::ControlChartInput& input, const zel::RuleSet& rules) {
+// The series of the chart's data (after CL, UCL and LCL on the line kind).
+int dataSeries(const zel::ChartModel& model) {
     int series = 1;
     while (series < model.seriesCount() && model.seriesRole(series) != zel::SeriesRole::Data)
         ++series;
-    if (!model.setCurrentSeries(series)) return;
+    return series;
+}
+
+// Flags the points of the chart's data series that break the rules. The
+// drawing's reset clears the flags, so this follows the fill.
+void flagRunRules(zel::ChartModel& model, const zel::ControlChartInput& input, const zel::RuleSet& rules) {
+    if (!model.setCurrentSeries(dataSeries(model))) return;
     for (const auto& [point, text] : zel::controlChartFlags(input, rules))
         if (model.setCurrentPoint(point)) model.setPointSignal(text);
 }
@@ -72,6 +80,8 @@ ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartD
             &QAction::triggered, this, [this] {
                 if (RunRulesDialog::ask(this)) redraw();
             });
+    m_ruleInputs.resize(static_cast<std::size_t>(count));
+    buildRuleList();
     // The design before the first layout: the charts left of the panel.
     const int chartWidth = px(kPanelLeft - 300);
     const int chartHeight = count == 1 ? px(4000) : px(2400);
@@ -159,6 +169,8 @@ std::optional<GraphWindow::ChartFill> ControlChartWindow::chartFill(int index) {
     zel::ControlChartInput input = inputFor(index);
     input.kind = m_panels[index].kinds->currentText().toStdString();
     if (!prepareInput(index, input)) return std::nullopt;
+    m_ruleInputs[static_cast<std::size_t>(index)] = input;
+    showRuleList();
     return [input = std::move(input), rules = storedRunRules(zel::appSettings())](zel::ChartModel& model) {
         if (zel::fillControlChart(model, input)) flagRunRules(model, input, rules);
     };
@@ -171,6 +183,67 @@ void ControlChartWindow::onHit(int chartIndex, int series, int point) {
     if (!m.setCurrentSeries(series) || !m.setCurrentPoint(point)) return;
     m_panels[chartIndex].value->setText(QString::fromStdString(zel::signedNumberText(m.pointValue())));
     if (m_design.redrawOnClick) redrawChart(chartIndex);
+}
+
+void ControlChartWindow::buildRuleList() {
+    m_ruleWindow = new QWidget(this, Qt::Tool);
+    m_ruleWindow->setObjectName(QStringLiteral("ruleWindow"));
+    m_ruleWindow->setWindowTitle(ruleListCaptionText());
+    auto* layout = new QVBoxLayout(m_ruleWindow);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_ruleList = new QTableWidget(0, static_cast<int>(ruleListHeadingTexts().size()), m_ruleWindow);
+    m_ruleList->setObjectName(QStringLiteral("ruleList"));
+    m_ruleList->setHorizontalHeaderLabels(ruleListHeadingTexts());
+    m_ruleList->verticalHeader()->hide();
+    m_ruleList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ruleList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ruleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ruleList->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_ruleList);
+    m_ruleWindow->resize(560, 220);
+    connect(m_ruleList, &QTableWidget::cellClicked, this, [this](int row, int) { selectFlaggedPoint(row); });
+}
+
+void ControlChartWindow::showRuleList() {
+    std::vector<zel::ControlChartInput> charts;
+    for (const std::optional<zel::ControlChartInput>& input : m_ruleInputs)
+        charts.push_back(input.value_or(zel::ControlChartInput{}));
+    std::vector<zel::FlaggedPoint> flagged = zel::flaggedPoints(charts, storedRunRules(zel::appSettings()));
+    // A redraw of the same points (a click on xrkanri redraws its chart) keeps
+    // the list and the line chosen in it.
+    if (flagged == m_flagged && m_ruleList->rowCount() == static_cast<int>(flagged.size())) return;
+    m_flagged = std::move(flagged);
+    m_ruleList->setRowCount(static_cast<int>(m_flagged.size()));
+    for (std::size_t r = 0; r < m_flagged.size(); ++r) {
+        const zel::FlaggedPoint& f = m_flagged[r];
+        const QString cells[] = {QString::number(f.chart), QString::number(f.point),
+                                 QString::fromStdString(f.label),
+                                 QString::fromStdString(zel::joinedRuleNumbers(f.rules, ',')),
+                                 QString::fromStdString(f.explanation())};
+        for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c < 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_ruleList->setItem(static_cast<int>(r), c, item);
+        }
+    }
+    m_ruleList->resizeColumnsToContents();
+    m_ruleList->horizontalHeader()->setStretchLastSection(true);
+    if (m_flagged.empty()) {
+        m_ruleWindow->hide();
+    } else if (!m_ruleWindow->isVisible()) {
+        // Beside the window's right edge, in its lower half (placed once shown,
+        // when its frame is known).
+        m_ruleWindow->show();
+        placeBeside(m_ruleWindow, frameGeometry().height() / 2);
+    }
+}
+
+void ControlChartWindow::selectFlaggedPoint(int row) {
+    if (row < 0 || row >= static_cast<int>(m_flagged.size())) return;
+    const zel::FlaggedPoint& f = m_flagged[static_cast<std::size_t>(row)];
+    ChartView* view = chart(f.chart - 1);
+    if (!view) return;
+    onHit(f.chart - 1, dataSeries(view->model()), f.point);
 }
 
 void ControlChartWindow::onKindChanged(int chartIndex) {

@@ -6,15 +6,20 @@
 #pragma once
 
 #include "analysis/control/ControlChartFill.h"
+#include "analysis/control/RunRules.h"
 #include "presentation/GraphWindow.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <vector>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QTableWidget;
 
 // What tells one control-chart window from another besides the frame's names.
 struct ControlChartDesign {
@@ -45,6 +50,17 @@ class ControlChartWindow : public GraphWindow {
     QLineEdit* lineBox(int chart, int column) const; // 0 CL, 1 UCL, 2 LCL
     QComboBox* kindList(int chart) const;
 
+    // The list "異常判定" beside the window: a line per flagged point of either
+    // chart (chart, point, data label, rules, what they mean); a click on a line
+    // selects the point as a click on the chart does. Shown while there is a line.
+    static QString ruleListCaptionText() { return QStringLiteral("異常判定"); }
+    static QStringList ruleListHeadingTexts() {
+        return {QStringLiteral("グラフ"), QStringLiteral("点"), QStringLiteral("ラベル"),
+                QStringLiteral("ルール"), QStringLiteral("内容")};
+    }
+    QWidget* ruleListWindow() const { return m_ruleWindow; }
+    QTableWidget* ruleList() const { return m_ruleList; }
+
   protected:
     // The fill input of a chart from the current chart data set.
     virtual zel::ControlChartInput inputFor(int chart) const = 0;
@@ -72,7 +88,15 @@ class ControlChartWindow : public GraphWindow {
     void showLines();
     void onHit(int chart, int series, int point);
     void onKindChanged(int chart);
+    void buildRuleList();
+    void showRuleList();
+    void selectFlaggedPoint(int row);
 
     ControlChartDesign m_design;
     QList<Panel> m_panels;
+    // What each chart was last filled with, for the list of flagged points.
+    std::vector<std::optional<zel::ControlChartInput>> m_ruleInputs;
+    std::vector<zel::FlaggedPoint> m_flagged;
+    QWidget* m_ruleWindow = nullptr;
+    QTableWidget* m_ruleList = nullptr;
 };

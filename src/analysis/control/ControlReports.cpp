@@ -200,25 +200,21 @@ struct RuleReport {
 };
 
 RuleReport runRuleReport(const std::vector<ControlChartInput>& inputs, const RuleSet& rules) {
-    std::vector<std::pair<std::size_t, RuleSignal>> flagged; // chart index, signal
-    for (std::size_t c = 0; c < inputs.size(); ++c)
-        for (RuleSignal& s : evaluateRunRules(controlRunRuleInput(inputs[c]), rules))
-            flagged.emplace_back(c, std::move(s));
+    const std::vector<FlaggedPoint> flagged = flaggedPoints(inputs, rules);
     ResultTable table;
     table.resize(static_cast<int>(flagged.size()), 3);
     table.columnHeadings = {"chart", "point", "data label", "rules"};
     RuleReport out;
     for (std::size_t r = 0; r < flagged.size(); ++r) {
-        const auto& [c, s] = flagged[r];
-        const std::string graph = "Graph" + std::to_string(c + 1);
-        const std::string numbers = joinedRuleNumbers(s.rules);
-        const auto i = static_cast<std::size_t>(s.point - 1);
+        const FlaggedPoint& f = flagged[r];
+        const std::string graph = "Graph" + std::to_string(f.chart);
+        const std::string numbers = joinedRuleNumbers(f.rules);
         const int row = static_cast<int>(r) + 1;
         table.rowHeadings[static_cast<std::size_t>(row)] = graph;
-        table.setNumber(row, 1, s.point);
-        table.setText(row, 2, i < inputs[c].labels.size() ? inputs[c].labels[i] : std::string());
+        table.setNumber(row, 1, f.point);
+        table.setText(row, 2, f.label);
         table.setText(row, 3, numbers);
-        out.summary += "rule " + graph + "-" + std::to_string(s.point) + " " + numbers + "\n";
+        out.summary += "rule " + graph + "-" + std::to_string(f.point) + " " + numbers + "\n";
     }
     out.csv = resultTableCsv(table);
     return out;

@@ -221,4 +221,26 @@ std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInp
     return flags;
 }
 
+std::string FlaggedPoint::explanation() const {
+    std::string text;
+    for (int rule : rules) {
+        if (!text.empty()) text += "／";
+        text += std::to_string(rule) + ": " + std::string(runRuleExplanation(static_cast<RunRule>(rule)));
+    }
+    return text;
+}
+
+std::vector<FlaggedPoint> flaggedPoints(const std::vector<ControlChartInput>& charts, const RuleSet& rules) {
+    std::vector<FlaggedPoint> out;
+    if (rules.empty()) return out;
+    for (std::size_t c = 0; c < charts.size(); ++c)
+        for (RuleSignal& s : evaluateRunRules(controlRunRuleInput(charts[c]), rules)) {
+            const auto i = static_cast<std::size_t>(s.point - 1);
+            out.push_back({static_cast<int>(c) + 1, s.point,
+                           i < charts[c].labels.size() ? charts[c].labels[i] : std::string(),
+                           std::move(s.rules)});
+        }
+    return out;
+}
+
 } // namespace zel

@@ -121,4 +121,18 @@ RunRuleInput controlRunRuleInput(const ControlChartInput& chart);
 std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInput& chart,
                                                            const RuleSet& rules);
 
+// A flagged point of a control-chart window, as its list and its report name it.
+struct FlaggedPoint {
+    int chart = 0;          // 1-based: Graph1, Graph2
+    int point = 0;          // 1-based
+    std::string label;      // the point's data label ("" where it has none)
+    std::vector<int> rules; // ascending
+    // The broken rules' explanations, one after the other: "1: 管理限界の外に出た点／5: ...".
+    std::string explanation() const;
+    bool operator==(const FlaggedPoint&) const = default;
+};
+
+// Every flagged point of the charts, chart by chart in point order.
+std::vector<FlaggedPoint> flaggedPoints(const std::vector<ControlChartInput>& charts, const RuleSet& rules);
+
 } // namespace zel

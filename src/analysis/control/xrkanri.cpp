@@ -75,9 +75,10 @@ void xrkanri::showCapability() {
     m_capability->setFixedHeight(m_capability->height());
     m_capabilityWindow->adjustSize();
     if (!m_capabilityWindow->isVisible()) {
-        // Beside the window's right edge, level with its top.
-        m_capabilityWindow->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the window's right edge, level with its top (placed once
+        // shown, when its frame is known).
         m_capabilityWindow->show();
+        placeBeside(m_capabilityWindow, 0);
     }
 }
 
