@@ -39,8 +39,8 @@ inline constexpr const char* kSpecificationNotFinite = "規格値には数値を
 
 // Ok when the limits can be used: finite, the lower one below the upper one,
 // and a target (if given) beside at least one limit and within the limits
-// given (on a limit counts as within). No limit and no target is no
-// specification at all, and is ok.
+// given (on a limit counts as within). Neither a limit nor a target (nothing
+// set) is ok.
 Status checkSpecificationLimits(const SpecificationLimits& limits);
 
 // The limits as typed into the three fields of the limits dialog: a field

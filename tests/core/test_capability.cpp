@@ -17,9 +17,9 @@ SpecificationLimits limits(std::optional<double> upper, std::optional<double> lo
     return {upper, lower, target};
 }
 
-Capability capabilityOf(const std::vector<double>& values, const SpecificationLimits& spec,
+Capability capabilityOf(const std::vector<double>& values, const SpecificationLimits& given,
                         std::optional<double> sigmaWithin) {
-    const Result<Capability> c = computeCapability(values, spec, sigmaWithin);
+    const Result<Capability> c = computeCapability(values, given, sigmaWithin);
     EXPECT_TRUE(c) << c.status().message();
     return c ? c.value() : Capability{};
 }
@@ -170,10 +170,10 @@ TEST(CapabilityTest, ValuesOnTheLimitsAreInside) {
 }
 
 TEST(CapabilityTest, LimitsThatCannotBeUsedAreRefused) {
-    const auto refusal = [](const SpecificationLimits& spec) {
-        const Result<Capability> c = computeCapability({1, 2, 3}, spec, 1.0);
+    const auto refusal = [](const SpecificationLimits& given) {
+        const Result<Capability> c = computeCapability({1, 2, 3}, given, 1.0);
         EXPECT_FALSE(c);
-        EXPECT_EQ(checkSpecificationLimits(spec).message(), c.status().message());
+        EXPECT_EQ(checkSpecificationLimits(given).message(), c.status().message());
         return c.status().message();
     };
     EXPECT_EQ(refusal(limits(1, 2)), "下限規格が上限規格より大きくなっています。");
