@@ -75,6 +75,22 @@ TEST(CapabilityOverlay, LinesAndCurveLieOnTheClassSlotsOfACategoryAxis) {
     EXPECT_NEAR(expected, 2.28263, 1e-5);
 }
 
+TEST(CapabilityOverlay, TheCurveRunsOnOutToALimitBeyondTheClasses) {
+    // -1 is one class width below the classes (slot -0.5), 6 three above (slot 6.5).
+    const ChartModel m = drawn("棒グラフ", {6.0, -1.0, std::nullopt}, true);
+    ASSERT_EQ(m.referenceLines().size(), 2u);
+    EXPECT_DOUBLE_EQ(m.referenceLines()[0].x, 6.5);
+    EXPECT_DOUBLE_EQ(m.referenceLines()[1].x, -0.5);
+    ASSERT_EQ(m.curvePoints().size(), static_cast<std::size_t>(kCapabilityCurveSteps + 1));
+    EXPECT_DOUBLE_EQ(m.curvePoints().front().x, -0.5);
+    EXPECT_DOUBLE_EQ(m.curvePoints().back().x, 6.5);
+    // Still scaled by the classes' width: x = 2.5 (the middle step) at slot 3.
+    const double var = 31.0 / 21.0, d = 2.5 - 13.0 / 7.0;
+    const CurvePoint& mid = m.curvePoints()[kCapabilityCurveSteps / 2];
+    EXPECT_DOUBLE_EQ(mid.x, 3.0);
+    EXPECT_NEAR(mid.y, 7.0 * std::exp(-d * d / (2 * var)) / std::sqrt(2 * std::numbers::pi * var), 1e-12);
+}
+
 TEST(CapabilityOverlay, MeanKindsPlaceThemAtTheValuesOfTheirNumericAxis) {
     const ChartModel m = drawn("棒グラフ－平均値", {std::nullopt, 0.5, std::nullopt}, false);
     ASSERT_EQ(m.referenceLines().size(), 1u);

@@ -3,6 +3,7 @@
 // after the Xbar-R chart's control lines, with both limits, one limit and
 // none, series 1 of several, values on a limit, and the limits refused, which
 // write nothing.
+#include <QFile>
 #include <QtTest>
 
 #include "ReportSupport.h"
@@ -130,6 +131,29 @@ class TestCapabilityReports : public QObject {
         const QString none = summaryOf(QStringLiteral("none"), {hist, var}, m_measures);
         QCOMPARE(none.count(QLatin1Char('\n')), 4);
         QVERIFY(capabilityLines(none).isEmpty());
+    }
+
+    void theHistogramPictureCarriesTheLimitsGiven() {
+        const auto svgOf = [&](const QString& out, QStringList limits) {
+            QString dir;
+            limits.prepend(QStringLiteral("--var=寸法"));
+            limits.prepend(QStringLiteral("--report=histogram"));
+            const ReportRun run = m_folder.run(out, limits, m_measures, &dir);
+            QFile f(dir + QStringLiteral("/youko-Graph1.svg"));
+            return run.exitCode == 0 && f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll())
+                                                                    : QString();
+        };
+        // 12 lies beyond the classes (9.7 .. 10.3): still drawn.
+        const QString both = svgOf(QStringLiteral("pic-both"),
+                                   {QStringLiteral("--set=usl=12"), QStringLiteral("--set=lsl=9.4")});
+        QVERIFY(both.contains(QStringLiteral(">上限規格<")));
+        QVERIFY(both.contains(QStringLiteral(">下限規格<")));
+        const QString upper = svgOf(QStringLiteral("pic-upper"), {QStringLiteral("--set=usl=10.5")});
+        QVERIFY(upper.contains(QStringLiteral(">上限規格<")));
+        QVERIFY(!upper.contains(QStringLiteral(">下限規格<")));
+        const QString none = svgOf(QStringLiteral("pic-none"), {});
+        QVERIFY(!none.isEmpty());
+        QVERIFY(!none.contains(QStringLiteral("規格<")));
     }
 
     void severalSeriesTakeTheFirstInSampleOrder() {

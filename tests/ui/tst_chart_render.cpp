@@ -130,6 +130,7 @@ class TestChartRender : public QObject {
     void signalTextsOfPointsOnThePlotEdgesStayShown();
     void referenceLinesStandAtTheirValueOnEitherClassAxis();
     void theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden();
+    void referenceLinesBeyondTheClassesWidenTheAxisToShowThem();
 };
 
 void TestChartRender::sticksStandOnTheBaseAndMeanMarkersStandApart() {
@@ -1357,3 +1358,56 @@ void TestChartRender::theCurvePassesThroughItsPointsOverTheBarsAndCanBeHidden() 
 
 QTEST_MAIN(TestChartRender)
 #include "tst_chart_render.moc"
+
+void TestChartRender::referenceLinesBeyondTheClassesWidenTheAxisToShowThem() {
+    const auto isLimitRed = [](QRgb c) { return qRed(c) > 170 && qGreen(c) < 80 && qBlue(c) < 80; };
+    const auto redNear = [&](const QImage& img, double x, double y) {
+        for (int dx = -1; dx <= 1; ++dx)
+            if (isLimitRed(img.pixel(QPointF(x + dx, y).toPoint()))) return true;
+        return false;
+    };
+    // Inside the classes the axis is the classes' own: 0.5 .. 3.5 slots.
+    zel::ChartModel inside = classBars();
+    QVERIFY(inside.addReferenceLine(zel::classAxisPosition(kBounds, 13), "上限規格"));
+    QCOMPARE(layoutOf(inside).firstAlong(), 0.5);
+    QCOMPARE(layoutOf(inside).lastAlong(), 3.5);
+
+    // 8 lies one class width (of the first class) below 10: slot -0.5; 19 three widths
+    // of the last class above 17: slot 5.5. Half a slot of room beyond each.
+    zel::ChartModel bars = classBars();
+    QVERIFY(bars.addReferenceLine(zel::classAxisPosition(kBounds, 8), "下限規格"));
+    QVERIFY(bars.addReferenceLine(zel::classAxisPosition(kBounds, 19), "上限規格"));
+    const ChartLayout l = layoutOf(bars);
+    QCOMPARE(l.firstAlong(), -1.0);
+    QCOMPARE(l.lastAlong(), 6.0);
+    QVERIFY(qAbs(l.slotWidth() - l.plot().width() / 7) < 1e-9);
+    // The bars and their labels move in together.
+    QVERIFY(qAbs(l.categoryPos(1) - (l.plot().left() + 2 * l.slotWidth())) < 1e-9);
+    QVERIFY(qAbs(l.slotAt(l.categoryPos(3)) - 3) < 1e-9);
+    QCOMPARE(l.categoryLabels().size(), std::size_t{3});
+    QVERIFY(qAbs(l.categoryLabels()[0].rect.center().x() - l.categoryPos(1)) < 1.0);
+    const QImage img = renderOf(bars);
+    const double y = l.plot().top() + 0.6 * l.plot().height();
+    QVERIFY(redNear(img, l.alongAt(-0.5), y));
+    QVERIFY(redNear(img, l.alongAt(5.5), y));
+    const QByteArray svg = svgOf(bars);
+    QVERIFY(svg.contains(">上限規格<"));
+    QVERIFY(svg.contains(">下限規格<"));
+    // A click on the middle bar still finds it.
+    const auto hit = ChartRenderer::hitTest(bars, QRectF(QPointF(0, 0), QSizeF(kSize)),
+                                            QPointF(l.categoryPos(2), l.valuePos(4)), {false, 1.0});
+    QVERIFY(hit.has_value());
+    QCOMPARE(hit->point, 2);
+
+    // On an automatic numeric class axis the range takes them in, a little room beyond.
+    zel::ChartModel sticks = classSticks();
+    sticks.setXAxisScale(zel::axisscales::kAutomatic);
+    QVERIFY(sticks.addReferenceLine(8, "下限規格"));
+    QVERIFY(sticks.addReferenceLine(19, "上限規格"));
+    const ChartLayout s = layoutOf(sticks);
+    QVERIFY(s.xAxis().min < 8);
+    QVERIFY(s.xAxis().max > 19);
+    const QImage simg = renderOf(sticks);
+    QVERIFY(redNear(simg, s.xPos(8), y));
+    QVERIFY(redNear(simg, s.xPos(19), y));
+}

@@ -6,6 +6,7 @@
 
 #include <boost/math/distributions/normal.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,9 +59,10 @@ void drawCapability(ChartModel& model, const ClassTable& table, const HistogramK
     model.setCurveShown(curveOn ? 1 : 0);
     if (!capability.mean || !capability.sigmaOverall || *capability.sigmaOverall <= 0.0) return;
     const boost::math::normal_distribution<double> fitted(*capability.mean, *capability.sigmaOverall);
-    const double first = table.bounds.front();
-    const double span = table.bounds.back() - first;
-    const double scale = capability.n * span / table.classes;
+    // Across the classes, and on out to a limit beyond them.
+    const double first = std::min(table.bounds.front(), limits.lower.value_or(table.bounds.front()));
+    const double span = std::max(table.bounds.back(), limits.upper.value_or(table.bounds.back())) - first;
+    const double scale = capability.n * (table.bounds.back() - table.bounds.front()) / table.classes;
     for (int i = 0; i <= kCapabilityCurveSteps; ++i) {
         const double x = first + span * i / kCapabilityCurveSteps;
         model.addCurvePoint(along(x), scale * boost::math::pdf(fitted, x));

@@ -32,7 +32,8 @@ Result<Capability> histogramCapability(const ClassTable& table, const Specificat
 // Requests the limits and the curve on a model the histogram fill has filled
 // (after the redraw reset, which clears them): the line "上限規格" / "下限規格"
 // at each limit given, and the normal density of the capability's mean and
-// overall σ as n × class width × density, shown when curveOn. Nothing for a
+// overall σ as n × class width × density across the classes and out to a limit
+// beyond them, shown when curveOn. Nothing for a
 // kind without a class axis, without a limit, or (the curve) without an overall
 // σ above zero. Positions on a category axis go through the class boundaries.
 void drawCapability(ChartModel& model, const ClassTable& table, const HistogramKind& kind,

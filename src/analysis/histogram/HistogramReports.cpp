@@ -3,6 +3,7 @@
 
 #include "analysis/AnalysisSet.h"
 #include "analysis/CapabilityReport.h"
+#include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/ClassSettings.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
@@ -110,8 +111,10 @@ std::string summaryText(const ClassTable& table) {
     return out;
 }
 
-// bunform's OK, dobun's table and OK, and youko's chart, for the series.
-Result<ReportOutput> histogramOf(const AnalysisSet& series, const ReportSettings& settings) {
+// bunform's OK, dobun's table and OK, and youko's chart, for the series; with
+// limits, the chart carries them and the fitted curve as the window draws them.
+Result<ReportOutput> histogramOf(const AnalysisSet& series, const ReportSettings& settings,
+                                 const SpecificationLimits& limits = {}) {
     const Result<HistogramSettings> read = readSettings(settings);
     if (!read) return read.status();
     const HistogramSettings& given = read.value();
@@ -127,7 +130,13 @@ Result<ReportOutput> histogramOf(const AnalysisSet& series, const ReportSettings
     HistogramInput input;
     input.kind = given.kind.value_or(std::string(initialHistogramKind(table.seriesCount())));
     const Status drawn = addReportChart(out, [&](ChartModel& model) {
-        return fillHistogram(model, table, classLabelTexts(table, given.decimals), {}, input);
+        if (!fillHistogram(model, table, classLabelTexts(table, given.decimals), {}, input)) return false;
+        // Limits the report has already checked against each other.
+        const HistogramKind* kind = findHistogramKind(input.kind);
+        if (!limits.hasLimit() || kind == nullptr) return true;
+        const Result<Capability> capability = histogramCapability(table, limits);
+        if (capability) drawCapability(model, table, *kind, limits, capability.value(), true);
+        return true;
     });
     if (!drawn) return drawn;
     out.titleContext.variableNames = {histogramBottomTitle(table, input)};
@@ -147,13 +156,13 @@ Result<ReportOutput> histogram(const ReportRequest& request) {
     if (const std::string same = sameVariableMessage(request.positions); !same.empty()) return refused(same);
     const Result<AnalysisSet> set = buildAnalysisSet(request.data, request.positions);
     if (!set) return set.status();
-    Result<ReportOutput> out = histogramOf(set.value(), request.settings);
+    const Result<SpecificationLimits> limits = readSpecificationSettings(request.settings);
+    if (!limits) return limits.status();
+    Result<ReportOutput> out = histogramOf(set.value(), request.settings, limits.value());
     if (!out) return out;
 
     // The capability of series 1 (the first variable given) in sample order,
     // with the within σ of its moving ranges.
-    const Result<SpecificationLimits> limits = readSpecificationSettings(request.settings);
-    if (!limits) return limits.status();
     const std::vector<double>& values = set.value().values.at(0);
     const Result<std::string> capability =
         capabilitySummary(values, limits.value(), withinSigmaFromMovingRanges(values));

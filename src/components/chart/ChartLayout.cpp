@@ -24,6 +24,19 @@ QString elided(const QFontMetricsF& fm, const QString& s, double width) {
     return fm.horizontalAdvance(s) <= width ? s : fm.elidedText(s, Qt::ElideRight, width);
 }
 
+// The positions along the categories that the plot must reach besides the data's:
+// the reference lines and the drawn curve (specification limits outside the classes
+// of a histogram, and the fitted curve out to them).
+std::vector<double> beyondData(const ChartModel& m) {
+    std::vector<double> xs;
+    for (const zel::ReferenceLine& r : m.referenceLines())
+        xs.push_back(r.x);
+    if (m.drawsCurve())
+        for (const zel::CurvePoint& c : m.curvePoints())
+            xs.push_back(c.x);
+    return xs;
+}
+
 } // namespace
 
 ChartLayout::Family ChartLayout::familyOf(const ChartModel& m) {
@@ -100,6 +113,18 @@ void ChartLayout::computeValueExtent(const ChartModel& m, double& lo, double& hi
     valid = std::isfinite(lo) && std::isfinite(hi);
 }
 
+void ChartLayout::categoryRange(const ChartModel& m) {
+    m_alongLo = 0.5;
+    m_alongHi = std::max(1, m_points) + 0.5;
+    if (m_numericX || m_horizontal || !isCartesian(m_family)) return;
+    // Half a slot of room beyond a line or curve that lies outside the categories.
+    const double first = m_alongLo, last = m_alongHi;
+    for (double x : beyondData(m)) {
+        if (x < first) m_alongLo = std::min(m_alongLo, x - 0.5);
+        if (x > last) m_alongHi = std::max(m_alongHi, x + 0.5);
+    }
+}
+
 zel::AxisScale ChartLayout::makeValueAxis(const ChartModel& m, double length) const {
     double lo = m_extentLo, hi = m_extentHi;
     if (!m_extentValid) {
@@ -140,6 +165,7 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
                    m_family == Family::Gantt;
     m_numericX = m_family == Family::Scatter || (m_family == Family::Line && m.hasXPositions());
     m_hasRight = isCartesian(m_family) && m.overlayMode() == zel::overlaymodes::kRightAxis;
+    categoryRange(m);
     m_filledSwatch = m_family == Family::Bar || m_family == Family::Gantt || m_family == Family::Pie ||
                      m.chartType() == ChartType::Area || m.chartType() == ChartType::Band ||
                      m_family == Family::ThreeD;
@@ -257,6 +283,17 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
                     hi = std::max(hi, x);
                 }
             }
+        if (std::isfinite(lo) && !m_horizontal) {
+            // A line beyond the data keeps a little room from the plot's edge.
+            double reachLo = lo, reachHi = hi;
+            for (double x : beyondData(m)) {
+                reachLo = std::min(reachLo, x);
+                reachHi = std::max(reachHi, x);
+            }
+            const double pad = 0.03 * (reachHi - reachLo);
+            if (reachLo < lo) lo = reachLo - pad;
+            if (reachHi > hi) hi = reachHi + pad;
+        }
         if (!std::isfinite(lo)) {
             lo = 0;
             hi = 1;
@@ -309,7 +346,7 @@ ChartLayout::ChartLayout(const ChartModel& m, const QRectF& target, const QFont&
     m_plot = QRectF(QPointF(std::round(m_plot.left()), std::round(m_plot.top())),
                     QPointF(std::round(m_plot.right()), std::round(m_plot.bottom())));
 
-    m_slot = (m_horizontal ? m_plot.height() : m_plot.width()) / std::max(1, m_points);
+    m_slot = (m_horizontal ? m_plot.height() : m_plot.width()) / (m_alongHi - m_alongLo);
     placeCategoryLabels();
     placeEdgeNames(names);
 
@@ -346,7 +383,7 @@ void ChartLayout::layoutCategoryLabels(const ChartModel& m, double length, doubl
     const double u = m_unit;
     const double lineH = fm.height();
     const int n = std::max(1, m.pointCount());
-    const double slot = length / n;
+    const double slot = length / (m_alongHi - m_alongLo);
     // Never closer than a line apart, whichever way the labels read.
     const int minStep = std::max(1, static_cast<int>(std::ceil(lineH * 1.15 / std::max(slot, 1e-9))));
     bool any = false;
@@ -597,8 +634,11 @@ double ChartLayout::rightPos(double v) const {
 }
 
 double ChartLayout::categoryPos(int point) const {
-    if (m_horizontal) return m_plot.top() + (point - 0.5) * m_slot;
-    return m_plot.left() + (point - 0.5) * m_slot;
+    return (m_horizontal ? m_plot.top() : m_plot.left()) + (point - m_alongLo) * m_slot;
+}
+
+double ChartLayout::slotAt(double device) const {
+    return (device - (m_horizontal ? m_plot.top() : m_plot.left())) / m_slot + m_alongLo;
 }
 
 double ChartLayout::xPos(double x) const {
@@ -607,7 +647,7 @@ double ChartLayout::xPos(double x) const {
 
 double ChartLayout::alongAt(double x) const {
     if (m_numericX) return xPos(x);
-    return (m_horizontal ? m_plot.top() : m_plot.left()) + (x - 0.5) * m_slot;
+    return (m_horizontal ? m_plot.top() : m_plot.left()) + (x - m_alongLo) * m_slot;
 }
 
 double ChartLayout::alongOf(const ChartModel& m, int series, int point) const {
@@ -719,7 +759,7 @@ void ChartLayout::paintGrid(QPainter& p, const ChartModel& m) const {
         // Between the categories; on crowded axes only at the labelled ones.
         const int step = std::max(1, m_labelStep);
         for (int i = step; i < m_points; i += step)
-            crossLines.push_back(m_horizontal ? m_plot.top() + i * m_slot : m_plot.left() + i * m_slot);
+            crossLines.push_back(alongAt(i + 0.5));
     }
     const auto& hLines = m_horizontal ? crossLines : valueLines;
     const auto& vLines = m_horizontal ? valueLines : crossLines;
@@ -788,7 +828,7 @@ void ChartLayout::paintAxes(QPainter& p) const {
         // Category boundaries (at the labelled categories when crowded).
         const int step = std::max(1, m_labelStep);
         for (int i = 0; i <= m_points; i += step) {
-            const double d = (m_horizontal ? m_plot.top() : m_plot.left()) + i * m_slot;
+            const double d = alongAt(i + 0.5);
             if (m_horizontal)
                 p.drawLine(QPointF(m_plot.left() - tick, d), QPointF(m_plot.left(), d));
             else

@@ -77,6 +77,12 @@ class ChartLayout {
     // Device coordinate along the category direction: slot centre of a point, a numeric x.
     double categoryPos(int point) const;
     double slotWidth() const { return m_slot; }
+    // The category range the plot spans, in slot counts: 0.5 .. points + 0.5, wider
+    // on an upright chart whose reference lines or curve reach beyond the categories.
+    double firstAlong() const { return m_alongLo; }
+    double lastAlong() const { return m_alongHi; }
+    // The slot count at a device coordinate along the categories (alongAt's inverse).
+    double slotAt(double device) const;
     double xPos(double x) const;
     // The target point of (position along the categories, position along the values).
     QPointF at(double along, double across) const {
@@ -131,6 +137,7 @@ class ChartLayout {
     void computeValueExtent(const zel::ChartModel& model, double& lo, double& hi, bool& valid) const;
     zel::AxisScale makeValueAxis(const zel::ChartModel& model, double length) const;
     void layoutCategoryLabels(const zel::ChartModel& model, double length, double& depth);
+    void categoryRange(const zel::ChartModel& model);
     void placeCategoryLabels();
     void readRoles(const zel::ChartModel& model);
     QString labelOf(const zel::ChartModel& model, int point) const;
@@ -158,6 +165,7 @@ class ChartLayout {
     bool m_filledSwatch = false;
     int m_points = 1;
     double m_slot = 1.0;
+    double m_alongLo = 0.5, m_alongHi = 1.5; // the category range, see firstAlong()
     zel::AxisScale m_value, m_right, m_x;
     double m_extentLo = 0, m_extentHi = 1; // the data's value range (with lines, overlay)
     bool m_extentValid = false;

@@ -471,8 +471,7 @@ std::optional<ChartHit> LinePainter::hitTest(const ChartModel& m, const ChartFra
     int first = 1, last = m.pointCount();
     if (!stackedArea && !l.numericX() && l.slotWidth() > 0) {
         const double along = l.horizontal() ? pos.y() : pos.x();
-        const double origin = l.horizontal() ? l.plot().top() : l.plot().left();
-        const double slot = (along - origin) / l.slotWidth() + 0.5;
+        const double slot = l.slotAt(along);
         const double reach = radius / l.slotWidth() + 1;
         first = std::max(1, static_cast<int>(std::floor(slot - reach)));
         last = std::min(m.pointCount(), static_cast<int>(std::ceil(slot + reach)));
