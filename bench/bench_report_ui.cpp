@@ -2,7 +2,9 @@
 // p-pn (lot sizes that differ from lot to lot, so that the p and pn limits step
 // at every lot), xbar-r for comparison, and x-rs on one variable with the
 // default run rules and with rules=all (the rules must add 50 ms at most; see
-// bench_run_rules_core for the rules alone), each run end to end (dataset read,
+// bench_run_rules_core for the rules alone), histogram and xbar-r with and
+// without specification limits (the capability must add 50 ms at most), each
+// run end to end (dataset read,
 // tables, PNG, SVG and PDF of both charts, files written). Target: 1 s or less.
 // Also both charts drawn at window size, as the chart window draws them.
 // ZEL_BENCH_LOTS names a lot dataset to use (its base, or either file; see
@@ -113,6 +115,20 @@ void BM_ReportXRs32767AllRules(benchmark::State& state) {
                        {{"rules", "all"}});
 }
 
+void BM_ReportHistogram32767(benchmark::State& state) {
+    runReportBenchmark(state, "histogram", singleBase(), (kWorkDir / "out-histogram").string(), {"1"});
+}
+
+void BM_ReportHistogram32767Limits(benchmark::State& state) {
+    runReportBenchmark(state, "histogram", singleBase(), (kWorkDir / "out-histogram-limits").string(), {"1"},
+                       {{"usl", "12.5"}, {"lsl", "12.2"}});
+}
+
+void BM_ReportXbarR32767Limits(benchmark::State& state) {
+    runReportBenchmark(state, "xbar-r", sampleBase(), (kWorkDir / "out-xbar-r-limits").string(), {},
+                       {{"usl", "12.5"}, {"lsl", "12.2"}});
+}
+
 void BM_ReportPPn32767(benchmark::State& state) {
     runReportBenchmark(state, "p-pn", lotBase(), (kWorkDir / "out-p-pn").string());
 }
@@ -161,6 +177,9 @@ void BM_PPnWindowCharts32767(benchmark::State& state) {
 
 BENCHMARK(BM_ReportPPn32767)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReportXbarR32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportXbarR32767Limits)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReportHistogram32767)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReportHistogram32767Limits)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ReportXRs32767)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ReportXRs32767AllRules)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PPnWindowCharts32767)->Unit(benchmark::kMillisecond);
