@@ -312,3 +312,34 @@ TEST(ControlChartRunRules, EnteredLimitsDoNotReplaceTheControlLines) {
     EXPECT_EQ(controlRunRuleInput(in).lines, c->lines[0]);
     EXPECT_TRUE(signalsOf(in, RuleSet::all()).empty());
 }
+
+TEST(ControlChartRunRules, FlagsLandOnTheDataSeriesOfTheFilledChart) {
+    // The rising X 0, 1, 3, 6, 10, 15: point 6 breaks rules 1 and 3. The line
+    // kind draws CL, UCL and LCL first and the values as series 4; the bar
+    // kind draws the values alone.
+    ChartDataSet c = collectXRs(uitest::labelledRows({{0}, {1}, {3}, {6}, {10}, {15}}), 1).value();
+    ASSERT_TRUE(computeXRsLines(c).isOk());
+    using Flags = std::vector<std::pair<int, std::string>>;
+    for (const auto& [kind, series] : {std::pair{kLineKind, 4}, std::pair{"棒グラフ", 1}}) {
+        ControlChartInput in = xRsInput(c, 0);
+        in.kind = kind;
+        ChartModel m;
+        ASSERT_TRUE(fillControlChart(m, in)) << kind;
+        EXPECT_EQ(controlDataSeries(m), series) << kind;
+        flagRunRules(m, in, RuleSet::defaults());
+        EXPECT_EQ(m.signalsOf(series), (Flags{{6, "1,3"}})) << kind;
+        for (int s = 1; s <= m.seriesCount(); ++s) {
+            if (s == series) continue;
+            EXPECT_TRUE(m.signalsOf(s).empty()) << kind << " " << s;
+        }
+    }
+    // The defect-count chart draws its counts first, before its lines: the 17
+    // among 2s lies above the UCL 4.5 + 3√4.5 ≈ 10.86.
+    const auto d = computeDefectCount(uitest::labelledRows({{2}, {2}, {2}, {17}, {2}, {2}}), 1);
+    ASSERT_TRUE(d.isOk());
+    ChartModel counts;
+    ASSERT_TRUE(fillControlChart(counts, defectInput(*d)));
+    EXPECT_EQ(controlDataSeries(counts), 1);
+    flagRunRules(counts, defectInput(*d), RuleSet::defaults());
+    EXPECT_EQ(counts.signalsOf(1), (Flags{{4, "1"}}));
+}

@@ -1,7 +1,9 @@
 // The pie and 3-D chart families and the chart gallery: slice sizes and separation read
 // back from the pixels, the 3-D projection and its hit testing, rotation, monochrome output.
 #include "analysis/control/ControlChartGallery.h"
+#include "analysis/control/RunRules.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/HistogramFill.h"
 #include "analysis/histogram/HistogramGallery.h"
 #include "analysis/statistics/StatisticsGallery.h"
@@ -139,6 +141,8 @@ class TestChart3D : public QObject {
     void galleryControlChartsComeFromTheComputations();
     void galleryHistogramsAndStatisticsComeFromTheComputations();
     void galleryHistogramAndTablePicturesAreDrawn();
+    void galleryRulePicturesCarryTheFlagsOfTheirLines();
+    void galleryCapabilityPicturesCarryTheLimitsAndTheCurve();
 };
 
 void TestChart3D::pieSlicesAreProportionalToTheValues() {
@@ -715,6 +719,138 @@ void TestChart3D::galleryHistogramAndTablePicturesAreDrawn() {
     const double ink = share(table, [](QColor c) { return c.lightness() < 100; });
     QVERIFY2(band > 0.02, qPrintable(QString::number(band)));
     QVERIFY2(ink > 0.005, qPrintable(QString::number(ink)));
+}
+
+namespace {
+
+// The picture of the gallery entries with the given file, filled afresh.
+zel::ChartModel galleryPicture(const std::vector<ChartGalleryEntry>& entries, const char* file,
+                               bool* monochrome = nullptr) {
+    zel::ChartModel m;
+    for (const ChartGalleryEntry& e : entries)
+        if (e.file == QLatin1String(file)) {
+            e.fill(m);
+            if (monochrome) *monochrome = e.monochrome;
+        }
+    return m;
+}
+
+// The rules judged anew on what a filled control chart shows: its data series
+// against its CL, UCL and LCL series point by point.
+std::vector<std::pair<int, std::string>> judgedAgain(const zel::ChartModel& m, const zel::RuleSet& rules) {
+    zel::RunRuleInput in;
+    for (int s = 1; s <= m.seriesCount(); ++s) {
+        std::vector<double> values;
+        for (int p = 1; p <= m.pointCount(); ++p)
+            values.push_back(m.value(s, p));
+        switch (m.seriesRole(s)) {
+        case zel::SeriesRole::CentreLine:
+            in.centre = values;
+            break;
+        case zel::SeriesRole::UpperLimit:
+            in.upper = values;
+            break;
+        case zel::SeriesRole::LowerLimit:
+            in.lower = values;
+            break;
+        default:
+            in.values = values;
+            break;
+        }
+    }
+    std::vector<std::pair<int, std::string>> flags;
+    for (const zel::RuleSignal& r : zel::evaluateRunRules(in, rules))
+        flags.emplace_back(r.point, zel::joinedRuleNumbers(r.rules, ','));
+    return flags;
+}
+
+// Every rule number of the flags.
+QSet<int> flaggedRules(const std::vector<std::pair<int, std::string>>& flags) {
+    QSet<int> rules;
+    for (const auto& [point, text] : flags)
+        for (const QString& n : QString::fromStdString(text).split(QLatin1Char(',')))
+            rules.insert(n.toInt());
+    return rules;
+}
+
+} // namespace
+
+void TestChart3D::galleryRulePicturesCarryTheFlagsOfTheirLines() {
+    const std::vector<ChartGalleryEntry> entries = controlChartGalleryEntries();
+    using Flags = std::vector<std::pair<int, std::string>>;
+    const auto flagsOf = [](const zel::ChartModel& m) { return m.signalsOf(zel::controlDataSeries(m)); };
+
+    // The shifted shaft: rules 1 to 4 flag the point beyond the UCL and the run
+    // above CL; all eight add a zone rule.
+    const zel::ChartModel defaults = galleryPicture(entries, "97_xbar_rules");
+    const Flags four = flagsOf(defaults);
+    QCOMPARE(four, judgedAgain(defaults, zel::RuleSet::defaults()));
+    QVERIFY(flaggedRules(four).contains(1) && flaggedRules(four).contains(2));
+    const zel::ChartModel all = galleryPicture(entries, "98_xbar_rules_all");
+    const Flags eight = flagsOf(all);
+    QCOMPARE(eight, judgedAgain(all, zel::RuleSet::all()));
+    QVERIFY(eight.size() > four.size());
+    QVERIFY(!(flaggedRules(eight) - QSet<int>{1, 2, 3, 4}).isEmpty());
+    bool mono = false;
+    QCOMPARE(flagsOf(galleryPicture(entries, "99_xbar_rules_mono", &mono)), eight);
+    QVERIFY(mono);
+
+    // The p chart's lots of very different sizes: a point is flagged beyond its
+    // own UCL though other lots' UCLs lie above it.
+    const zel::ChartModel p = galleryPicture(entries, "100_p_rules");
+    const Flags lots = flagsOf(p);
+    QCOMPARE(lots, judgedAgain(p, zel::RuleSet::defaults()));
+    int upper = 1;
+    while (p.seriesRole(upper) != zel::SeriesRole::UpperLimit)
+        ++upper;
+    double highestUcl = 0;
+    for (int i = 1; i <= p.pointCount(); ++i)
+        highestUcl = std::max(highestUcl, p.value(upper, i));
+    const auto ownLimit = std::find_if(lots.begin(), lots.end(), [&](const auto& flag) {
+        return flag.second == "1" && p.value(zel::controlDataSeries(p), flag.first) < highestUcl;
+    });
+    QVERIFY(ownLimit != lots.end());
+    QVERIFY(flaggedRules(lots).contains(2));
+    QCOMPARE(flagsOf(galleryPicture(entries, "101_p_rules_mono", &mono)), lots);
+    QVERIFY(mono);
+}
+
+void TestChart3D::galleryCapabilityPicturesCarryTheLimitsAndTheCurve() {
+    const std::vector<ChartGalleryEntry> entries = histogramGalleryEntries();
+    const auto lines = [](const zel::ChartModel& m) {
+        QStringList out;
+        for (const zel::ReferenceLine& l : m.referenceLines())
+            out << QStringLiteral("%1@%2").arg(QString::fromStdString(l.label)).arg(l.x);
+        return out;
+    };
+    // 10.00 ± 0.04 over ten classes 0.01 wide from 9.95: the limits on the
+    // boundaries after class 1 and class 9 (slots 1..10 centred on the classes).
+    const zel::ChartModel inside = galleryPicture(entries, "102_hist_capability");
+    QCOMPARE(lines(inside), QStringList({QStringLiteral("上限規格@9.5"), QStringLiteral("下限規格@1.5")}));
+    QVERIFY(inside.drawsCurve());
+    QCOMPARE(inside.curvePoints().size(), std::size_t(zel::kCapabilityCurveSteps + 1));
+    // The curve is the normal density scaled to the counts: its area over the
+    // classes (one slot per class) is the 100 shafts less the tails beyond them.
+    double area = 0;
+    const std::vector<zel::CurvePoint>& curve = inside.curvePoints();
+    for (std::size_t i = 1; i < curve.size(); ++i)
+        area += (curve[i].x - curve[i - 1].x) * (curve[i].y + curve[i - 1].y) / 2;
+    QVERIFY2(area > 95 && area < 100.5, qPrintable(QString::number(area)));
+    bool mono = false;
+    const zel::ChartModel monochrome = galleryPicture(entries, "103_hist_capability_mono", &mono);
+    QVERIFY(mono);
+    QCOMPARE(lines(monochrome), lines(inside));
+    QVERIFY(monochrome.drawsCurve());
+
+    // The roughness: the upper limit Ra 1.5 alone, on the boundary after class 12.
+    const zel::ChartModel upper = galleryPicture(entries, "104_hist_capability_upper");
+    QCOMPARE(lines(upper), QStringList({QStringLiteral("上限規格@12.5")}));
+    QVERIFY(upper.drawsCurve());
+
+    // 10.00 ± 0.06 lies a class width beyond either end of the classes.
+    const zel::ChartModel outside = galleryPicture(entries, "105_hist_capability_outside");
+    QCOMPARE(lines(outside), QStringList({QStringLiteral("上限規格@11.5"), QStringLiteral("下限規格@-0.5")}));
+    QVERIFY(outside.drawsCurve());
 }
 
 QTEST_MAIN(TestChart3D)

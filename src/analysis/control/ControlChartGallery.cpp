@@ -6,6 +6,7 @@
 #include "analysis/control/ControlChartFill.h"
 #include "analysis/control/DefectCount.h"
 #include "analysis/control/PChart.h"
+#include "analysis/control/RunRules.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
 #include "analysis/gantt/GanttGallery.h"
@@ -85,6 +86,43 @@ const Dataset& defects() {
     return ds;
 }
 
+// The run rules' pictures: shaft diameters (mm) of 25 subgroups of 5 whose
+// process moved up 0.022 mm after the tool change before subgroup 14, with
+// subgroup 21 turned from a bar of harder stock; and lots of 60 to 320 pieces
+// whose defective rate rose from 3.5 % to 8 % from lot 14 on, with lot 9 bad.
+const Dataset& shaftAfterToolChange() {
+    static const Dataset ds = [] {
+        constexpr std::size_t kChange = 13;
+        constexpr std::size_t kBadBar = 20;
+        std::mt19937 rng(20241015);
+        std::normal_distribution<double> d(10.0, 0.02);
+        std::vector<std::vector<double>> rows(25, std::vector<double>(5));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (double& v : rows[i])
+                v = d(rng) + (i >= kChange ? 0.022 : 0.0) + (i == kBadBar ? 0.025 : 0.0);
+        return galleryDataset(rows, {"軸径1", "軸径2", "軸径3", "軸径4", "軸径5"});
+    }();
+    return ds;
+}
+
+const Dataset& lotsAfterChange() {
+    static const Dataset ds = [] {
+        constexpr int kChange = 13;
+        constexpr int kBadLot = 8;
+        std::mt19937 rng(17);
+        std::uniform_int_distribution<int> size(60, 320);
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < 25; ++i) {
+            const int n = size(rng);
+            const double p = i == kBadLot ? 0.12 : i >= kChange ? 0.08 : 0.035;
+            std::binomial_distribution<int> d(n, p);
+            rows.push_back({static_cast<double>(n), static_cast<double>(d(rng))});
+        }
+        return galleryDataset(rows, {"検査数", "不良数"});
+    }();
+    return ds;
+}
+
 // The chart data sets as the table windows leave them for the chart windows.
 zel::ChartDataSet xbarR() {
     return zel::computeXbarR(shaft()).value();
@@ -103,15 +141,29 @@ zel::ChartDataSet pPn() {
     return cds;
 }
 
+zel::ChartDataSet shiftedXbarR() {
+    return zel::computeXbarR(shaftAfterToolChange()).value();
+}
+
+zel::ChartDataSet shiftedPPn() {
+    zel::ChartDataSet cds = zel::collectPPn(lotsAfterChange(), 1, 2).value();
+    zel::computePPnLines(cds);
+    zel::fillPPnPlotted(cds);
+    return cds;
+}
+
 zel::ChartDataSet defectCounts() {
     return zel::computeDefectCount(defects(), 1).value();
 }
 
-// The window's redraw: the fill, then the gallery's grid lines (horizontal,
-// dotted), the default 3-D angles and its titles, as if typed in the title dialog.
-void draw(ChartModel& m, const ControlChartInput& input, const char* top, const char* left) {
+// The window's redraw: the fill, the flags of the rules chosen in
+// "判定ルールの設定" (none: no rule judged), then the gallery's grid lines
+// (horizontal, dotted), the default 3-D angles and its titles, as if typed in
+// the title dialog.
+void draw(ChartModel& m, const ControlChartInput& input, const char* top, const char* left,
+          const zel::RuleSet& rules = {}) {
     m.redrawReset(m.viewAngles(), true);
-    zel::fillControlChart(m, input);
+    if (zel::fillControlChart(m, input) && !rules.empty()) zel::flagRunRules(m, input, rules);
     zel::TitleTable titles;
     titles.setText(zel::TitleRow::Top, top);
     titles.setText(zel::TitleRow::Bottom, "群番号");
@@ -148,6 +200,23 @@ std::vector<ChartGalleryEntry> controlChartGalleryEntries() {
         draw(m, in, "規格の入力", "欠点数");
     });
     add("41_xbar_mono", "Xbar 管理図（モノクロ）", xbar, true);
+    // The run rules on charts whose process changed.
+    const auto shiftedMean = [](const zel::RuleSet& rules) {
+        return [rules](ChartModel& m) {
+            draw(m, zel::xbarRInput(shiftedXbarR(), 0), "Xbar 管理図（軸径・工具交換後）", "平均値 (mm)",
+                 rules);
+        };
+    };
+    const auto shiftedP = [](ChartModel& m) {
+        draw(m, zel::pPnInput(shiftedPPn(), 0, true), "P 管理図（不良率・ロットごとの管理限界）", "不良率",
+             zel::RuleSet::defaults());
+    };
+    add("97_xbar_rules", "Xbar 管理図：異常判定（判定ルール 1～4）", shiftedMean(zel::RuleSet::defaults()));
+    add("98_xbar_rules_all", "Xbar 管理図：異常判定（判定ルール 1～8）", shiftedMean(zel::RuleSet::all()));
+    add("99_xbar_rules_mono", "Xbar 管理図：異常判定（判定ルール 1～8、モノクロ）",
+        shiftedMean(zel::RuleSet::all()), true);
+    add("100_p_rules", "P 管理図：異常判定（ロットごとの管理限界、判定ルール 1～4）", shiftedP);
+    add("101_p_rules_mono", "P 管理図：異常判定（ロットごとの管理限界、モノクロ）", shiftedP, true);
     return e;
 }
 

@@ -45,22 +45,6 @@ QFont panelFont() {
     return f;
 }
 
-// The series of the chart's data (after CL, UCL and LCL on the line kind).
-int dataSeries(const zel::ChartModel& model) {
-    int series = 1;
-    while (series < model.seriesCount() && model.seriesRole(series) != zel::SeriesRole::Data)
-        ++series;
-    return series;
-}
-
-// Flags the points of the chart's data series that break the rules. The
-// drawing's reset clears the flags, so this follows the fill.
-void flagRunRules(zel::ChartModel& model, const zel::ControlChartInput& input, const zel::RuleSet& rules) {
-    if (!model.setCurrentSeries(dataSeries(model))) return;
-    for (const auto& [point, text] : zel::controlChartFlags(input, rules))
-        if (model.setCurrentPoint(point)) model.setPointSignal(text);
-}
-
 } // namespace
 
 ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartDesign& design,
@@ -172,7 +156,7 @@ std::optional<GraphWindow::ChartFill> ControlChartWindow::chartFill(int index) {
     m_ruleInputs[static_cast<std::size_t>(index)] = input;
     showRuleList();
     return [input = std::move(input), rules = storedRunRules(zel::appSettings())](zel::ChartModel& model) {
-        if (zel::fillControlChart(model, input)) flagRunRules(model, input, rules);
+        if (zel::fillControlChart(model, input)) zel::flagRunRules(model, input, rules);
     };
 }
 
@@ -243,7 +227,7 @@ void ControlChartWindow::selectFlaggedPoint(int row) {
     const zel::FlaggedPoint& f = m_flagged[static_cast<std::size_t>(row)];
     ChartView* view = chart(f.chart - 1);
     if (!view) return;
-    onHit(f.chart - 1, dataSeries(view->model()), f.point);
+    onHit(f.chart - 1, zel::controlDataSeries(view->model()), f.point);
 }
 
 void ControlChartWindow::onKindChanged(int chartIndex) {

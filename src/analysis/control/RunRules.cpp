@@ -221,6 +221,19 @@ std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInp
     return flags;
 }
 
+int controlDataSeries(const ChartModel& model) {
+    int series = 1;
+    while (series < model.seriesCount() && model.seriesRole(series) != SeriesRole::Data)
+        ++series;
+    return series;
+}
+
+void flagRunRules(ChartModel& model, const ControlChartInput& chart, const RuleSet& rules) {
+    if (!model.setCurrentSeries(controlDataSeries(model))) return;
+    for (const auto& [point, text] : controlChartFlags(chart, rules))
+        if (model.setCurrentPoint(point)) model.setPointSignal(text);
+}
+
 std::string FlaggedPoint::explanation() const {
     std::string text;
     for (int rule : rules) {

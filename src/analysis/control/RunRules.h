@@ -121,6 +121,15 @@ RunRuleInput controlRunRuleInput(const ControlChartInput& chart);
 std::vector<std::pair<int, std::string>> controlChartFlags(const ControlChartInput& chart,
                                                            const RuleSet& rules);
 
+// The series of a filled control chart that carries its values: the first data
+// series (after CL, UCL and LCL on the line kind; series 1 on the other kinds).
+int controlDataSeries(const ChartModel& model);
+
+// Flags the points of a filled chart's data series that break the rules, with
+// their rule numbers ("1,5") beside them. The drawing's reset clears the flags,
+// so the window and the gallery call this after the fill.
+void flagRunRules(ChartModel& model, const ControlChartInput& chart, const RuleSet& rules);
+
 // A flagged point of a control-chart window, as its list and its report name it.
 struct FlaggedPoint {
     int chart = 0;          // 1-based: Graph1, Graph2

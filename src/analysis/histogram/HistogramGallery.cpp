@@ -4,6 +4,8 @@
 
 #include "analysis/AnalysisGallery.h"
 #include "analysis/AnalysisSet.h"
+#include "analysis/Capability.h"
+#include "analysis/histogram/CapabilityOverlay.h"
 #include "analysis/histogram/ClassSettings.h"
 #include "analysis/histogram/ClassTable.h"
 #include "analysis/histogram/FrequencyTable.h"
@@ -46,6 +48,15 @@ const zel::Dataset& machines() {
     return ds;
 }
 
+// Surface roughness Ra (µm) of 100 ground faces, read to 0.01 µm: a
+// characteristic with an upper limit alone.
+const zel::Dataset& roughness() {
+    static const zel::Dataset ds = [] {
+        return galleryColumns({galleryMeasurements(100, 0.95, 0.17, 20241016, 0.01)}, {"粗さRa(μm)"});
+    }();
+    return ds;
+}
+
 // 120 shafts from three lines in production order: the factor "ライン" (1..3)
 // and the diameter. Each sample's data label names its line, so the strata are
 // named after their lines.
@@ -82,6 +93,13 @@ std::optional<ClassTable> classTable(const AnalysisSet& set, const ClassLimits& 
 // in classes 0.01 wide; the lines' wider spread in 12 classes.
 constexpr ClassLimits kShaftLimits{10.05, 9.95, 10};
 constexpr ClassLimits kLineLimits{10.06, 9.94, 12};
+constexpr ClassLimits kRoughnessLimits{1.6, 0.3, 13};
+// The specification limits typed in "規格値の設定": the shafts' tolerance
+// 10.00 ± 0.04 inside the classes, the drawing's wider 10.00 ± 0.06 outside
+// them, the roughness's upper limit Ra 1.5.
+const zel::SpecificationLimits kShaftTolerance{10.04, 9.96, 10.00};
+const zel::SpecificationLimits kWideTolerance{10.06, 9.94, 10.00};
+const zel::SpecificationLimits kRoughnessUpper{1.5, std::nullopt, std::nullopt};
 // A view from higher up and more to the side, as set in the 3-D view dialog: the
 // default one looks at the box level with its middle, where the front series
 // hides most of the series behind it.
@@ -97,6 +115,8 @@ struct HistogramView {
     std::optional<AnalysisId> analysis = AnalysisId::Histogram;
     std::vector<std::int16_t> flags; // the classification dialog's marks
     zel::ViewAngles view;            // the 3-D view dialog's angles
+    // "規格値の設定": the limits drawn with the fitted normal curve (none: no capability).
+    std::optional<zel::SpecificationLimits> limits;
 };
 
 void drawHistogram(ChartModel& m, const AnalysisSet& set, const ClassLimits& limits, const char* kind,
@@ -107,6 +127,11 @@ void drawHistogram(ChartModel& m, const AnalysisSet& set, const ClassLimits& lim
     input.kind = kind;
     m.redrawReset(m.viewAngles());
     if (!zel::fillHistogram(m, *table, zel::classLabelTexts(*table, kDecimals), look.flags, input)) return;
+    // The capability after the fill, with the curve switched on.
+    const zel::HistogramKind* histogramKind = zel::findHistogramKind(kind);
+    if (look.limits && histogramKind)
+        if (const zel::Result<zel::Capability> c = zel::histogramCapability(*table, *look.limits))
+            zel::drawCapability(m, *table, *histogramKind, *look.limits, c.value(), true);
     zel::TitleContext context;
     context.variableNames = {zel::histogramBottomTitle(*table, input)};
     finishGalleryChart(m, look.analysis, context, look.view);
@@ -142,22 +167,24 @@ bool printedFrequencyTable(QImage& image) {
 
 std::vector<ChartGalleryEntry> histogramGalleryEntries() {
     std::vector<ChartGalleryEntry> e;
-    auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill) {
-        e.push_back({file, QString::fromUtf8(caption), false, std::move(fill), {}});
+    auto add = [&](const char* file, const char* caption, std::function<void(ChartModel&)> fill,
+                   bool mono = false) {
+        e.push_back({file, QString::fromUtf8(caption), mono, std::move(fill), {}});
     };
     const auto shaft = [] { return analysisSet(shafts(), {1}); };
     add("53_hist_bar", "ヒストグラム：棒グラフ（軸径 100 本・10 クラス）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ"); });
     add("54_hist_classified", "ヒストグラム：棒グラフ（区分データ：公差外のクラス）", [shaft](ChartModel& m) {
-        drawHistogram(m, shaft(), kShaftLimits, "棒グラフ",
-                      {.analysis = AnalysisId::Histogram, .flags = outsideTolerance(), .view = {}});
+        drawHistogram(
+            m, shaft(), kShaftLimits, "棒グラフ",
+            {.analysis = AnalysisId::Histogram, .flags = outsideTolerance(), .view = {}, .limits = {}});
     });
     add("55_hist_z2", "ヒストグラム：Ｚ軸立体棒（２変数）", [](ChartModel& m) {
         drawHistogram(m, analysisSet(machines(), {1, 2}), kShaftLimits, "Ｚ軸立体棒");
     });
     add("56_hist_z3", "ヒストグラム：Ｚ軸立体棒（３変数、視点：左右 30・上下 25）", [](ChartModel& m) {
         drawHistogram(m, analysisSet(machines(), {1, 2, 3}), kShaftLimits, "Ｚ軸立体棒",
-                      {.analysis = AnalysisId::Histogram, .flags = {}, .view = kRaisedView});
+                      {.analysis = AnalysisId::Histogram, .flags = {}, .view = kRaisedView, .limits = {}});
     });
     add("57_hist_bar_mean", "ヒストグラム：棒グラフ－平均値（平均値マーク）",
         [shaft](ChartModel& m) { drawHistogram(m, shaft(), kShaftLimits, "棒グラフ－平均値"); });
@@ -168,8 +195,27 @@ std::vector<ChartGalleryEntry> histogramGalleryEntries() {
     add("60_hist_strata", "層別ヒストグラム：Ｚ軸立体棒（３ライン、視点：左右 30・上下 25）",
         [](ChartModel& m) {
             drawHistogram(m, strata(), kLineLimits, "Ｚ軸立体棒",
-                          {.analysis = AnalysisId::StratifiedHistogram, .flags = {}, .view = kRaisedView});
+                          {.analysis = AnalysisId::StratifiedHistogram,
+                           .flags = {},
+                           .view = kRaisedView,
+                           .limits = {}});
         });
+    // The process capability: the limits as lines over the classes and the fitted normal curve.
+    const auto capability = [](const zel::Dataset& (*data)(), ClassLimits classes,
+                               zel::SpecificationLimits limits) {
+        return [data, classes, limits](ChartModel& m) {
+            drawHistogram(m, analysisSet(data(), {1}), classes, "棒グラフ",
+                          {.analysis = AnalysisId::Histogram, .flags = {}, .view = {}, .limits = limits});
+        };
+    };
+    add("102_hist_capability", "工程能力：規格線と正規分布曲線（軸径、規格 10.00±0.04）",
+        capability(shafts, kShaftLimits, kShaftTolerance));
+    add("103_hist_capability_mono", "工程能力：規格線と正規分布曲線（軸径、モノクロ）",
+        capability(shafts, kShaftLimits, kShaftTolerance), true);
+    add("104_hist_capability_upper", "工程能力：上限規格のみ（表面粗さ Ra 1.5 以下）",
+        capability(roughness, kRoughnessLimits, kRoughnessUpper));
+    add("105_hist_capability_outside", "工程能力：規格がクラスの範囲外（軸径、規格 10.00±0.06）",
+        capability(shafts, kShaftLimits, kWideTolerance));
     e.push_back({"61_frequency_table",
                  QString::fromUtf8("度数分布表（印刷：３変数・小数点以下 3 桁）"),
                  false,
