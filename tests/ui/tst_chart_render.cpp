@@ -1210,6 +1210,20 @@ void TestChartRender::signalTextsOfPointsOnThePlotEdgesStayShown() {
             }
         }
     }
+    // The ring of the point on the axis's top end is drawn whole, above the frame too.
+    const auto l = layoutOf(m);
+    const std::vector<SignalMark> marks = signalMarks(m, l);
+    const SignalMark& top = marks.back();
+    QCOMPARE(top.point, 5);
+    const QImage img = renderOf(m);
+    const auto isSignalRed = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; };
+    bool ringTop = false;
+    const double r = top.size / 2 - 0.7;
+    for (int dy = -2; dy <= 2; ++dy)
+        ringTop =
+            ringTop || isSignalRed(img.pixel(QPointF(top.centre.x(), top.centre.y() - r + dy).toPoint()));
+    QVERIFY(top.centre.y() - r < l.plot().top() - 6);
+    QVERIFY(ringTop);
 }
 
 void TestChartRender::crowdedSignalTextsNeverOverlap() {

@@ -176,6 +176,12 @@ void paintSignals(QPainter& p, const ChartModel& m, const ChartLayout& l, bool m
     // A white rim keeps the diamond apart from the line through it.
     const QPen rim(Qt::white, 1.0 * u);
     const QPen ring(ink, 1.4 * u);
+    // A ring on a point at the plot's edge (the top of a fixed axis) is drawn whole.
+    double reach = 0;
+    for (const SignalMark& s : marks)
+        reach = std::max(reach, s.size / 2 + 2 * u);
+    p.save();
+    p.setClipRect(l.plot().adjusted(-reach, -reach, reach, reach));
     for (const SignalMark& s : marks) {
         SeriesStyle::drawMarker(p, s.centre, SeriesStyle::Marker::Diamond, s.size * kSignalDiamondShare, rim,
                                 QBrush(ink));
@@ -191,6 +197,7 @@ void paintSignals(QPainter& p, const ChartModel& m, const ChartLayout& l, bool m
         if (s.overLines) p.fillRect(s.textRect, Qt::white);
         p.drawText(s.textRect, Qt::AlignCenter, s.text);
     }
+    p.restore();
 }
 
 void paintLineSeries(QPainter& p, const ChartModel& m, const ChartLayout& l, const ChartFrame& f) {
