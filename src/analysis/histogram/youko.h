@@ -47,6 +47,10 @@ class youko : public SeriesGraphWindow {
     void buildMenus();
     void buildCapabilityBox();
     void showCapability();
+    // While the capability panel shows, the window cannot be made so low that
+    // it cuts the panel off: the client area is at least clientHeight high
+    // (0 = no such bound).
+    void keepInSight(int clientHeight);
     zel::HistogramInput input() const;
 
     QMenu* m_labels = nullptr;
