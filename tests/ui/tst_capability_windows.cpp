@@ -1,5 +1,5 @@
 // The process capability in the histogram window, driven as a user drives it:
-// "規格値の設定" at the end of the options menu, the limits dialog on the
+// "規格値の設定(&S)" at the end of the options menu, the limits dialog on the
 // limits in use, the lines and the fitted curve on the chart, the curve switch,
 // the capability panel, and refused limits that leave everything as it was.
 #include "analysis/CapabilityPanel.h"
@@ -38,7 +38,7 @@ void retype(QWidget* dialog, const char* field, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// "規格値の設定" from the menu, answered with the two limits and "OK".
+// "規格値の設定(&S)" from the menu, answered with the two limits and "OK".
 void setLimits(QWidget* w, const QString& upper, const QString& lower) {
     withModal(
         [&](QWidget* d) {
@@ -107,7 +107,7 @@ class TestCapabilityWindows : public QObject {
         QCOMPARE(entries.names.mid(entries.names.size() - 3),
                  QStringList({"pagriset", "kikakuti", "seikibunpu"}));
         QCOMPARE(entries.texts.mid(entries.texts.size() - 2),
-                 QStringList({"規格値の設定", "正規分布曲線の表示"}));
+                 QStringList({"規格値の設定(&S)", "正規分布曲線の表示(&N)"}));
         QAction* curve = findAction(w, "seikibunpu");
         QVERIFY(curve->isCheckable() && curve->isChecked());
         // Nothing to switch before limits are set.
@@ -239,7 +239,7 @@ class TestCapabilityWindows : public QObject {
         const uitest::MenuEntries entries =
             uitest::menuEntries(w->findChild<QMenu*>(QStringLiteral("xrbop")));
         QCOMPARE(entries.names.last(), QStringLiteral("kikakuti"));
-        QCOMPARE(entries.texts.last(), QStringLiteral("規格値の設定"));
+        QCOMPARE(entries.texts.last(), QStringLiteral("規格値の設定(&S)"));
         QVERIFY(!w->capabilityWindow()->isVisible());
 
         setLimits(w, QStringLiteral("16"), QStringLiteral("7"));

@@ -37,7 +37,8 @@ const ControlChartDesign kDesign{
 } // namespace
 
 xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {
-    QAction* limits = MenuFrame::addItem(optionsMenu(), limitsText(), QStringLiteral("kikakuti"));
+    QAction* limits =
+        MenuFrame::addItem(optionsMenu(), CapabilityDialog::menuText(), QStringLiteral("kikakuti"));
     connect(limits, &QAction::triggered, this, &xrkanri::openLimits);
 
     m_capabilityWindow = new QWidget(this, Qt::Tool);

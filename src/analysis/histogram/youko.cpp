@@ -78,7 +78,7 @@ void youko::buildMenus() {
 
     // The process capability ends the menu; the curve switch means something
     // only while limits are set.
-    m_limitsItem = MenuFrame::addItem(options, limitsText(), QStringLiteral("kikakuti"));
+    m_limitsItem = MenuFrame::addItem(options, CapabilityDialog::menuText(), QStringLiteral("kikakuti"));
     connect(m_limitsItem, &QAction::triggered, this, &youko::openLimits);
     m_curve = MenuFrame::addItem(options, curveText(), QStringLiteral("seikibunpu"));
     m_curve->setCheckable(true);
