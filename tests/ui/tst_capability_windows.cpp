@@ -26,25 +26,17 @@
 using uitest::button;
 using uitest::FakeContext;
 using uitest::findAction;
+using uitest::typeSpecificationLimits;
 using uitest::withModal;
 
 namespace {
-
-void retype(QWidget* dialog, const char* field, const QString& text) {
-    auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(field));
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
 
 // "規格値の設定(&S)" from the menu, answered with the two limits and "OK".
 void setLimits(QWidget* w, const QString& upper, const QString& lower) {
     withModal(
         [&](QWidget* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("規格値の設定"));
-            retype(d, "Text1", upper);
-            retype(d, "Text2", lower);
+            typeSpecificationLimits(d, upper, lower);
             button(d, QStringLiteral("Command1"))->click();
         },
         [&] { findAction(w, "kikakuti")->trigger(); });
@@ -165,8 +157,7 @@ class TestCapabilityWindows : public QObject {
         uitest::SeenBox box;
         withModal(
             [&](QWidget* d) {
-                retype(d, "Text1", QStringLiteral("0.5"));
-                retype(d, "Text2", QStringLiteral("3.5"));
+                typeSpecificationLimits(d, QStringLiteral("0.5"), QStringLiteral("3.5"));
                 box = uitest::answerBox([&] { button(d, QStringLiteral("Command1"))->click(); });
                 QVERIFY(d->isVisible());
                 button(d, QStringLiteral("Command2"))->click();
@@ -259,8 +250,7 @@ class TestCapabilityWindows : public QObject {
         uitest::SeenBox box;
         withModal(
             [&](QWidget* dlg) {
-                retype(dlg, "Text1", QStringLiteral("7"));
-                retype(dlg, "Text2", QStringLiteral("16"));
+                typeSpecificationLimits(dlg, QStringLiteral("7"), QStringLiteral("16"));
                 box = uitest::answerBox([&] { button(dlg, QStringLiteral("Command1"))->click(); });
                 button(dlg, QStringLiteral("Command2"))->click();
             },

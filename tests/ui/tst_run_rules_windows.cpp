@@ -18,16 +18,13 @@
 #include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHash>
 #include <QKeySequence>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 
 #include "AnalysisWindows.h"
@@ -80,19 +77,7 @@ QCheckBox* ruleBox(QWidget* dialog, int rule) {
 void chooseRules(QWidget* window, const std::function<void(QWidget*)>& body) {
     QAction* item = findAction(window, QStringLiteral("rulesset"));
     QVERIFY(item);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        body(dialog);
-        ran = true;
-        if (dialog && dialog->isVisible()) {
-            dialog->close();
-            QFAIL("the dialog was left open");
-        }
-    });
-    item->trigger();
-    QVERIFY(ran);
+    uitest::withModal(body, [item] { item->trigger(); });
 }
 
 // The flags of the chart's model on every series: (series, point, text).
