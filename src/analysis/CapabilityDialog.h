@@ -19,6 +19,8 @@ class CapabilityDialog : public ZelWindow {
   public:
     static QString objectNameText() { return QStringLiteral("CapabilityDialog"); }
     static QString captionText() { return QStringLiteral("規格値の設定"); }
+    // The options-menu item that opens it (histogram and Xbar-R windows).
+    static QString menuText() { return QStringLiteral("規格値の設定(&S)"); }
     static QString upperText() { return QStringLiteral("上限規格"); }
     static QString lowerText() { return QStringLiteral("下限規格"); }
     static QString targetText() { return QStringLiteral("目標値"); }

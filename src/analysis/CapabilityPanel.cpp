@@ -2,6 +2,7 @@
 #include "analysis/CapabilityPanel.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -11,8 +12,8 @@ CapabilityPanel::CapabilityPanel(QWidget* parent) : QTableWidget(0, 2, parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setShowGrid(false);
-    setWordWrap(true);
-    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -27,19 +28,36 @@ void CapabilityPanel::showRows(const std::vector<zel::CapabilityRow>& rows) {
     for (int r = 0; r < rowCount(); ++r) {
         const zel::CapabilityRow& row = rows[static_cast<std::size_t>(r)];
         auto* name = new QTableWidgetItem(QString::fromStdString(row.name));
-        name->setToolTip(name->text());
+        name->setToolTip(QString::fromStdString(row.longName.empty() ? row.name : row.longName));
         setItem(r, 0, name);
         auto* value = new QTableWidgetItem(QString::fromStdString(row.value));
         value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setItem(r, 1, value);
     }
-    resizeColumnToContents(1);
-    setColumnWidth(0, std::max(1, width() - 2 * frameWidth() - columnWidth(1)));
+    fitColumns();
     resizeRowsToContents();
+    resize(width(), fittedSize().height());
+}
+
+QSize CapabilityPanel::fittedSize() const {
     int height = 2 * frameWidth();
     for (int r = 0; r < rowCount(); ++r)
         height += rowHeight(r);
-    resize(width(), height);
+    const int width = 2 * frameWidth() + sizeHintForColumn(0) + sizeHintForColumn(1);
+    return {width, height};
+}
+
+void CapabilityPanel::fitColumns() {
+    const QScrollBar* bar = verticalScrollBar();
+    const int room = width() - 2 * frameWidth() - (bar->isVisibleTo(this) ? bar->width() : 0);
+    const int values = std::max(0, sizeHintForColumn(1));
+    setColumnWidth(1, values);
+    setColumnWidth(0, std::max(1, room - values));
+}
+
+void CapabilityPanel::resizeEvent(QResizeEvent* e) {
+    QTableWidget::resizeEvent(e);
+    fitColumns();
 }
 
 QString CapabilityPanel::rowsText() const {

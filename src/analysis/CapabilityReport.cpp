@@ -22,12 +22,7 @@ Result<SpecificationLimits> readSpecificationSettings(const ReportSettings& sett
     return limits;
 }
 
-Result<std::string> capabilitySummary(const std::vector<double>& values, const SpecificationLimits& limits,
-                                      std::optional<double> sigmaWithin) {
-    if (!limits.hasLimit()) return std::string();
-    const Result<Capability> computed = computeCapability(values, limits, sigmaWithin);
-    if (!computed) return computed.status();
-    const Capability& c = computed.value();
+std::string capabilitySummary(const Capability& c) {
     const std::pair<const char*, const std::optional<double>*> lines[] = {
         {"Cp", &c.cp},
         {"Cpk", &c.cpk},
@@ -44,6 +39,14 @@ Result<std::string> capabilitySummary(const std::vector<double>& values, const S
     for (const auto& [name, value] : lines)
         if (*value) summary += std::string(name) + " 1 " + generalNumberText(**value) + "\n";
     return summary;
+}
+
+Result<std::string> capabilitySummary(const std::vector<double>& values, const SpecificationLimits& limits,
+                                      std::optional<double> sigmaWithin) {
+    if (!limits.hasLimit()) return std::string();
+    const Result<Capability> computed = computeCapability(values, limits, sigmaWithin);
+    if (!computed) return computed.status();
+    return capabilitySummary(computed.value());
 }
 
 } // namespace zel

@@ -17,7 +17,9 @@ Result<SpecificationLimits> readSpecificationSettings(const ReportSettings& sett
 
 // summary.txt's capability lines of series 1, "Cp 1 1.33" ..., in the order Cp,
 // Cpk, Cpu, Cpl, Pp, Ppk, ppm-observed, ppm-expected, sigma-within,
-// sigma-overall, each only when it is defined; empty when no limit is given.
+// sigma-overall, each only when it is defined.
+std::string capabilitySummary(const Capability& capability);
+// The same for the values against the limits; empty when no limit is given.
 Result<std::string> capabilitySummary(const std::vector<double>& values, const SpecificationLimits& limits,
                                       std::optional<double> sigmaWithin);
 

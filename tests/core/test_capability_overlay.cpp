@@ -154,18 +154,23 @@ TEST(CapabilityOverlay, PanelRowsShowTheDefinedValuesInOrder) {
             out.push_back(r.name + "=" + r.value);
         return out;
     };
-    EXPECT_EQ(
-        texts(capabilityRows(c)),
-        (std::vector<std::string>{"n=7", "平均=1.85714", "全体の標準偏差=1.21499", "群内の標準偏差=0.443262",
-                                  "Cp=1.13", "Cpk=1.02", "Cpu=1.24", "Cpl=1.02", "Pp=0.41", "Ppk=0.37",
-                                  "不良率（実測）ppm=142857.1", "不良率（推定）ppm=220160.5"}));
+    EXPECT_EQ(texts(capabilityRows(c)),
+              (std::vector<std::string>{"n=7", "平均=1.85714", "σ（全体）=1.21499", "σ（群内）=0.443262",
+                                        "Cp=1.13", "Cpk=1.02", "Cpu=1.24", "Cpl=1.02", "Pp=0.41", "Ppk=0.37",
+                                        "実測ppm=142857.1", "推定ppm=220160.5"}));
+    // The short names carry the name written out (the panel's tool tip).
+    std::vector<std::string> longNames;
+    for (const CapabilityRow& r : capabilityRows(c))
+        if (!r.longName.empty()) longNames.push_back(r.name + "=" + r.longName);
+    EXPECT_EQ(longNames, (std::vector<std::string>{"σ（全体）=全体の標準偏差", "σ（群内）=群内の標準偏差",
+                                                   "実測ppm=規格外れの割合（実測）ppm",
+                                                   "推定ppm=規格外れの割合（正規分布による推定）ppm"}));
     // One limit and no within σ: only what is defined.
     Capability one;
     one.n = 1;
     one.mean = 2.5;
     one.ppmObserved = 0.0;
-    EXPECT_EQ(texts(capabilityRows(one)),
-              (std::vector<std::string>{"n=1", "平均=2.5", "不良率（実測）ppm=0.0"}));
+    EXPECT_EQ(texts(capabilityRows(one)), (std::vector<std::string>{"n=1", "平均=2.5", "実測ppm=0.0"}));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <optional>
 #include <vector>
 
 namespace uitest {
@@ -36,6 +37,15 @@ inline youko* openYouko(FakeContext& ctx, int series) {
     ctx.ws.classLabels = zel::classLabelTexts(ctx.ws.classTable, 2);
     ctx.ws.classFlags.clear();
     return openFrom<youko>(ctx, zel::WindowId::youko);
+}
+
+// Types the specification limits into the dialog "規格値の設定" of the
+// histogram and Xbar-R windows: upper and lower, and the target when given.
+inline void typeSpecificationLimits(QWidget* dialog, const QString& upper, const QString& lower,
+                                    const std::optional<QString>& target = std::nullopt) {
+    retype(dialog, "Text1", upper);
+    retype(dialog, "Text2", lower);
+    if (target) retype(dialog, "Text3", *target);
 }
 
 // Answers the limits dialog kgenin with the two texts, or cancels it when

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
@@ -295,17 +296,33 @@ inline QPoint cellCentre(DataGrid& g, int col, int row) {
 }
 
 // Runs body on the modal dialog that trigger opens (a dialog with its own event
-// loop: the body runs from inside it).
+// loop: the body runs from inside it); the body must close it. A dialog the
+// body left open (say, after a failed check) is closed, so that the test ends,
+// and fails the test.
 inline void withModal(const std::function<void(QWidget*)>& body, const std::function<void()>& trigger) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
         QVERIFY(modal);
         body(modal);
         ran = true;
+        if (modal && modal->isVisible()) {
+            modal->close();
+            QFAIL("the dialog was left open");
+        }
     });
     trigger();
     QVERIFY(ran);
+}
+
+// Replaces the text of the window's line edit of this object name as a user
+// does: select all, Delete, type.
+inline void retype(QWidget* window, const char* name, const QString& text) {
+    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY2(box, name);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
 }
 
 } // namespace uitest

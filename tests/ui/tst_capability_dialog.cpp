@@ -4,13 +4,13 @@
 // and the cancel.
 #include "analysis/CapabilityDialog.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
@@ -19,36 +19,17 @@
 using uitest::button;
 using uitest::labelText;
 using uitest::lineText;
+using uitest::retype;
+using uitest::typeSpecificationLimits;
 
 namespace {
-
-// Replaces the text of the dialog's field as a user does: select all, type.
-void retype(QWidget* dialog, const char* field, const QString& text) {
-    auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(field));
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
 
 // Asks the dialog on current, answering it with body from inside its own loop;
 // the body must close it.
 std::optional<zel::SpecificationLimits> ask(const zel::SpecificationLimits& current,
                                             const std::function<void(QWidget*)>& body) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        body(dialog);
-        ran = true;
-        // A body that stopped on a failed check leaves the dialog open: close it, so the test ends.
-        if (dialog && dialog->isVisible()) {
-            dialog->close();
-            QFAIL("the dialog was left open");
-        }
-    });
-    const std::optional<zel::SpecificationLimits> answer = CapabilityDialog::ask(current);
-    [&] { QVERIFY(ran); }();
+    std::optional<zel::SpecificationLimits> answer;
+    uitest::withModal(body, [&] { answer = CapabilityDialog::ask(current); });
     return answer;
 }
 
@@ -81,9 +62,7 @@ class TestCapabilityDialog : public QObject {
 
     void eitherLimitOrBothMayBeLeftEmpty() {
         const auto upperOnly = ask({10.5, 9.4, std::nullopt}, [](QWidget* d) {
-            retype(d, "Text1", QStringLiteral(" 12"));
-            retype(d, "Text2", QString());
-            retype(d, "Text3", QStringLiteral("11.25"));
+            typeSpecificationLimits(d, QStringLiteral(" 12"), QString(), QStringLiteral("11.25"));
             button(d, QStringLiteral("Command1"))->click();
         });
         QVERIFY(upperOnly);
@@ -122,9 +101,8 @@ class TestCapabilityDialog : public QObject {
             last = l;
         });
         const auto refusedOk = [&](const char* upper, const char* lower, const char* target) {
-            retype(dialog, "Text1", QString::fromUtf8(upper));
-            retype(dialog, "Text2", QString::fromUtf8(lower));
-            retype(dialog, "Text3", QString::fromUtf8(target));
+            typeSpecificationLimits(dialog, QString::fromUtf8(upper), QString::fromUtf8(lower),
+                                    QString::fromUtf8(target));
             const uitest::SeenBox box =
                 uitest::answerBox([&] { button(dialog, QStringLiteral("Command1"))->click(); });
             [&] {
@@ -145,9 +123,7 @@ class TestCapabilityDialog : public QObject {
         QCOMPARE(chosen, 0);
 
         // Put right, it is taken and the dialog closes.
-        retype(dialog, "Text1", QStringLiteral("10"));
-        retype(dialog, "Text2", QStringLiteral("8"));
-        retype(dialog, "Text3", QStringLiteral("8"));
+        typeSpecificationLimits(dialog, QStringLiteral("10"), QStringLiteral("8"), QStringLiteral("8"));
         button(dialog, QStringLiteral("Command1"))->click();
         QCOMPARE(chosen, 1);
         QCOMPARE(last.upper, std::optional<double>(10));

@@ -2,14 +2,22 @@
 // a user types it: the capability lines after the histogram's statistics and
 // after the Xbar-R chart's control lines, with both limits, one limit and
 // none, series 1 of several, values on a limit, and the limits refused, which
-// write nothing.
+// write nothing; the Xbar-R lines are the capability the window computes, and
+// the histogram's picture carries the limits given.
+#include "analysis/control/XbarR.h"
+#include "analysis/control/XbarRCapability.h"
+#include "dataset/Dataset.h"
+
 #include <QFile>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
 #include "ReportSupport.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
+#include <vector>
 
 using namespace uitest;
 
@@ -203,6 +211,55 @@ class TestCapabilityReports : public QObject {
         const QString plain =
             summaryOf(QStringLiteral("xbar-r-plain"), {QStringLiteral("--report=xbar-r")}, m_shaft);
         QCOMPARE(plain.count(QLatin1Char('\n')), 6);
+    }
+
+    // The report's lines are the capability the Xbar-R window shows: the
+    // window's own computation over the same samples (the masked one left
+    // out), for both limits with a target and for one limit.
+    void xbarRLinesAreTheWindowsCapability() {
+        const std::vector<std::vector<double>> rows = {
+            {9.8, 10.1, 10.0}, {10.3, 9.9, 10.2}, {50, 60, 70}, {9.7, 10.0, 10.4}, {10.1, 10.2, 9.6}};
+        zel::Dataset ds;
+        fillDataset(ds, rows, {"径1", "径2", "径3"}, {"s1", "s2", kMaskedLabel, "s4", "s5"});
+        const QString base = m_folder.path(QStringLiteral("rings"));
+        QVERIFY(zel::writeDataset(ds, base.toStdString()));
+        const QString path = base + QStringLiteral(".QCS");
+        const zel::ChartDataSet data = zel::computeXbarR(ds).value();
+
+        const struct {
+            const char* out;
+            QStringList sets;
+            zel::SpecificationLimits limits;
+        } cases[] = {
+            {"both", {"--set=usl=10.6", "--set=lsl=9.5", "--set=target=10"}, {10.6, 9.5, 10.0}},
+            {"upper", {"--set=usl=10.35"}, {10.35, std::nullopt, std::nullopt}},
+        };
+        for (const auto& c : cases) {
+            const zel::Result<zel::Capability> window = zel::xbarRCapability(data, c.limits);
+            QVERIFY(window);
+            const zel::Capability& w = window.value();
+            QCOMPARE(w.n, 12);
+            const std::pair<const char*, std::optional<double>> fields[] = {
+                {"Cp", w.cp},
+                {"Cpk", w.cpk},
+                {"Cpu", w.cpu},
+                {"Cpl", w.cpl},
+                {"Pp", w.pp},
+                {"Ppk", w.ppk},
+                {"ppm-observed", w.ppmObserved},
+                {"ppm-expected", w.ppmExpected},
+                {"sigma-within", w.sigmaWithin},
+                {"sigma-overall", w.sigmaOverall},
+            };
+            QStringList defined;
+            for (const auto& [name, value] : fields)
+                if (value) defined << QString::fromLatin1(name);
+            const auto lines = capabilityLines(summaryOf(
+                QString::fromLatin1(c.out), QStringList{QStringLiteral("--report=xbar-r")} + c.sets, path));
+            QCOMPARE(namesOf(lines), defined);
+            for (const auto& [name, value] : fields)
+                if (value) expectValue(lines, name, *value);
+        }
     }
 
     void limitsThatCannotBeUsedAreRefusedAndNothingIsWritten() {

@@ -1,5 +1,5 @@
 // The process capability in the histogram window, driven as a user drives it:
-// "規格値の設定" at the end of the options menu, the limits dialog on the
+// "規格値の設定(&S)" at the end of the options menu, the limits dialog on the
 // limits in use, the lines and the fitted curve on the chart, the curve switch,
 // the capability panel, and refused limits that leave everything as it was.
 #include "analysis/CapabilityPanel.h"
@@ -9,6 +9,7 @@
 #include "analysis/histogram/youko.h"
 #include "components/chart/ChartView.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,25 +26,17 @@
 using uitest::button;
 using uitest::FakeContext;
 using uitest::findAction;
+using uitest::typeSpecificationLimits;
 using uitest::withModal;
 
 namespace {
 
-void retype(QWidget* dialog, const char* field, const QString& text) {
-    auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(field));
-    QVERIFY(box);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-// "規格値の設定" from the menu, answered with the two limits and "OK".
+// "規格値の設定(&S)" from the menu, answered with the two limits and "OK".
 void setLimits(QWidget* w, const QString& upper, const QString& lower) {
     withModal(
         [&](QWidget* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("規格値の設定"));
-            retype(d, "Text1", upper);
-            retype(d, "Text2", lower);
+            typeSpecificationLimits(d, upper, lower);
             button(d, QStringLiteral("Command1"))->click();
         },
         [&] { findAction(w, "kikakuti")->trigger(); });
@@ -57,9 +50,35 @@ std::vector<std::string> lineTexts(const zel::ChartModel& m) {
 }
 
 // Series A = 0 1 1 2 3 3 3 against 0.5 .. 3.5, its within σ 0.5 / 1.128.
-const QString kPanelA = QStringLiteral("n=7\n平均=1.85714\n全体の標準偏差=1.21499\n群内の標準偏差=0.443262\n"
+const QString kPanelA = QStringLiteral("n=7\n平均=1.85714\nσ（全体）=1.21499\nσ（群内）=0.443262\n"
                                        "Cp=1.13\nCpk=1.02\nCpu=1.24\nCpl=1.02\nPp=0.41\nPpk=0.37\n"
-                                       "不良率（実測）ppm=142857.1\n不良率（推定）ppm=220158.3");
+                                       "実測ppm=142857.1\n推定ppm=220158.3");
+
+// Every row of the panel whole on one line and in sight: no name wrapped or
+// cut short, no value cut, each row inside the panel's viewport, and the
+// panel inside the area that shows it.
+void checkRowsWhole(const CapabilityPanel* panel, const QWidget* area) {
+    QVERIFY(panel->isVisible() && panel->rowCount() > 0);
+    const QRect shown(panel->mapTo(area, QPoint(0, 0)), panel->size());
+    QVERIFY2(area->rect().contains(shown), qPrintable(QStringLiteral("panel %1,%2 %3x%4 in %5x%6")
+                                                          .arg(shown.x())
+                                                          .arg(shown.y())
+                                                          .arg(shown.width())
+                                                          .arg(shown.height())
+                                                          .arg(area->width())
+                                                          .arg(area->height())));
+    const auto* view = static_cast<const QAbstractItemView*>(panel);
+    QVERIFY(panel->columnWidth(0) >= view->sizeHintForColumn(0));
+    QVERIFY(panel->columnWidth(1) >= view->sizeHintForColumn(1));
+    const int line = panel->fontMetrics().lineSpacing();
+    for (int r = 0; r < panel->rowCount(); ++r) {
+        const QByteArray name = panel->item(r, 0)->text().toUtf8();
+        QVERIFY2(panel->rowHeight(r) < 2 * line, name.constData());
+        for (int c = 0; c < 2; ++c)
+            QVERIFY2(panel->viewport()->rect().contains(panel->visualItemRect(panel->item(r, c))),
+                     name.constData());
+    }
+}
 
 // The panel as read: "name=value" a row.
 QString panelText(youko* w) {
@@ -80,7 +99,7 @@ class TestCapabilityWindows : public QObject {
         QCOMPARE(entries.names.mid(entries.names.size() - 3),
                  QStringList({"pagriset", "kikakuti", "seikibunpu"}));
         QCOMPARE(entries.texts.mid(entries.texts.size() - 2),
-                 QStringList({"規格値の設定", "正規分布曲線の表示"}));
+                 QStringList({"規格値の設定(&S)", "正規分布曲線の表示(&N)"}));
         QAction* curve = findAction(w, "seikibunpu");
         QVERIFY(curve->isCheckable() && curve->isChecked());
         // Nothing to switch before limits are set.
@@ -138,8 +157,7 @@ class TestCapabilityWindows : public QObject {
         uitest::SeenBox box;
         withModal(
             [&](QWidget* d) {
-                retype(d, "Text1", QStringLiteral("0.5"));
-                retype(d, "Text2", QStringLiteral("3.5"));
+                typeSpecificationLimits(d, QStringLiteral("0.5"), QStringLiteral("3.5"));
                 box = uitest::answerBox([&] { button(d, QStringLiteral("Command1"))->click(); });
                 QVERIFY(d->isVisible());
                 button(d, QStringLiteral("Command2"))->click();
@@ -164,6 +182,35 @@ class TestCapabilityWindows : public QObject {
         QVERIFY(!panel.contains(QStringLiteral("Cpu")) && !panel.contains(QStringLiteral("Cp=")));
     }
 
+    // The histogram's panel at the window's size on opening, then in a window
+    // made low: the window keeps the panel whole while it shows, and may be
+    // made low again once the limits are gone.
+    void histogramPanelRowsOnOneLineInAnyWindowHeight() {
+        youko* w = uitest::openYouko(*ctx, 1);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        setLimits(w, QStringLiteral("3.5"), QStringLiteral("0.5"));
+        QCOMPARE(w->capabilityBox()->rowCount(), 12);
+        checkRowsWhole(w->capabilityBox(), w->client());
+        QCOMPARE(w->capabilityBox()->item(11, 0)->toolTip(),
+                 QStringLiteral("規格外れの割合（正規分布による推定）ppm"));
+
+        constexpr int kLow = 300;
+        w->resize(w->width(), kLow);
+        QCoreApplication::processEvents();
+        QVERIFY(w->height() > kLow);
+        checkRowsWhole(w->capabilityBox(), w->client());
+
+        setLimits(w, QString(), QString());
+        w->resize(w->width(), kLow);
+        QCoreApplication::processEvents();
+        QCOMPARE(w->height(), kLow);
+        // Limits set in the low window make it grow to the panel.
+        setLimits(w, QStringLiteral("3.5"), QString());
+        QCoreApplication::processEvents();
+        checkRowsWhole(w->capabilityBox(), w->client());
+    }
+
     // Xbar-R, n = 2, the masked sample left out: 10 12 | 11 15 | 9 10 | 12 12,
     // R-bar 1.75, within σ 1.75 / 1.128.
     void xbarRPanelWithoutLinesOnTheCharts() {
@@ -183,16 +230,17 @@ class TestCapabilityWindows : public QObject {
         const uitest::MenuEntries entries =
             uitest::menuEntries(w->findChild<QMenu*>(QStringLiteral("xrbop")));
         QCOMPARE(entries.names.last(), QStringLiteral("kikakuti"));
-        QCOMPARE(entries.texts.last(), QStringLiteral("規格値の設定"));
+        QCOMPARE(entries.texts.last(), QStringLiteral("規格値の設定(&S)"));
         QVERIFY(!w->capabilityWindow()->isVisible());
 
         setLimits(w, QStringLiteral("16"), QStringLiteral("7"));
         QVERIFY(w->capabilityWindow()->isVisible());
         QCOMPARE(w->capabilityWindow()->windowTitle(), QStringLiteral("工程能力"));
+        checkRowsWhole(w->capabilityBox(), w->capabilityWindow());
         QCOMPARE(w->capabilityBox()->rowsText(),
-                 QStringLiteral("n=8\n平均=11.375\n全体の標準偏差=1.84681\n群内の標準偏差=1.55142\nCp=0.97\n"
-                                "Cpk=0.94\nCpu=0.99\nCpl=0.94\nPp=0.81\nPpk=0.79\n不良率（実測）ppm=0.0\n"
-                                "不良率（推定）ppm=15053.8"));
+                 QStringLiteral("n=8\n平均=11.375\nσ（全体）=1.84681\nσ（群内）=1.55142\nCp=0.97\n"
+                                "Cpk=0.94\nCpu=0.99\nCpl=0.94\nPp=0.81\nPpk=0.79\n実測ppm=0.0\n"
+                                "推定ppm=15053.8"));
         for (int i = 0; i < 2; ++i) {
             QVERIFY(w->chart(i)->model().referenceLines().empty());
             QVERIFY(w->chart(i)->model().curvePoints().empty());
@@ -202,8 +250,7 @@ class TestCapabilityWindows : public QObject {
         uitest::SeenBox box;
         withModal(
             [&](QWidget* dlg) {
-                retype(dlg, "Text1", QStringLiteral("7"));
-                retype(dlg, "Text2", QStringLiteral("16"));
+                typeSpecificationLimits(dlg, QStringLiteral("7"), QStringLiteral("16"));
                 box = uitest::answerBox([&] { button(dlg, QStringLiteral("Command1"))->click(); });
                 button(dlg, QStringLiteral("Command2"))->click();
             },

@@ -15,7 +15,6 @@
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -29,7 +28,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include "DatasetFixtures.h"
@@ -549,56 +547,50 @@ class TestControlTables : public QObject {
     void kgeninAnswersAndCancels() {
         // OK without typing gives 0 and 0.
         ctx->ws.enteredLimits = {7, 5, true};
+        zel::EnteredLimits got;
+        const auto ask = [&] { got = askEnteredLimits(*ctx, nullptr); };
         QString caption;
-        QTimer::singleShot(0, [&] {
-            QWidget* d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            caption = d->windowTitle();
-            QCOMPARE(d->objectName(), QString("kgenin"));
-            QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("上方規格"));
-            QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("下方規格"));
-            QCOMPARE(d->findChild<QLineEdit*>("Text1")->text(), QString());
-            button(d, "Command1")->click();
-        });
-        zel::EnteredLimits got = askEnteredLimits(*ctx, nullptr);
+        uitest::withModal(
+            [&](QWidget* d) {
+                caption = d->windowTitle();
+                QCOMPARE(d->objectName(), QString("kgenin"));
+                QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("上方規格"));
+                QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("下方規格"));
+                QCOMPARE(d->findChild<QLineEdit*>("Text1")->text(), QString());
+                button(d, "Command1")->click();
+            },
+            ask);
         QCOMPARE(caption, QString("管理限界"));
         QCOMPARE(got.upper, 0.0);
         QCOMPARE(got.lower, 0.0);
         QVERIFY(!got.cancelled);
 
         // Typed values are read leniently.
-        QTimer::singleShot(0, [&] {
-            QWidget* d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), " 1 2.5x");
-            QTest::keyClicks(d->findChild<QLineEdit*>("Text2"), "-3");
-            button(d, "Command1")->click();
-        });
-        got = askEnteredLimits(*ctx, nullptr);
+        uitest::withModal(
+            [&](QWidget* d) {
+                QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), " 1 2.5x");
+                QTest::keyClicks(d->findChild<QLineEdit*>("Text2"), "-3");
+                button(d, "Command1")->click();
+            },
+            ask);
         QCOMPARE(got.upper, 12.5);
         QCOMPARE(got.lower, -3.0);
         QVERIFY(!got.cancelled);
         QCOMPARE(ctx->ws.enteredLimits.upper, 12.5);
 
         // ｷｬﾝｾﾙ sets the cancelled flag; typed text is not taken.
-        QTimer::singleShot(0, [&] {
-            QWidget* d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), "9");
-            button(d, "Command2")->click();
-        });
-        got = askEnteredLimits(*ctx, nullptr);
+        uitest::withModal(
+            [&](QWidget* d) {
+                QTest::keyClicks(d->findChild<QLineEdit*>("Text1"), "9");
+                button(d, "Command2")->click();
+            },
+            ask);
         QVERIFY(got.cancelled);
         QCOMPARE(got.upper, 0.0);
         QVERIFY(ctx->ws.enteredLimits.cancelled);
 
         // Closing it by the close box is a cancel as well.
-        QTimer::singleShot(0, [&] {
-            QWidget* d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            d->close();
-        });
-        got = askEnteredLimits(*ctx, nullptr);
+        uitest::withModal([](QWidget* d) { d->close(); }, ask);
         QVERIFY(got.cancelled);
     }
 

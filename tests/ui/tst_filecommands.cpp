@@ -115,10 +115,7 @@ void click(QWidget* w, const char* name) {
 }
 
 void typeName(QWidget* dialog, const QString& text) {
-    auto* field = child<QLineEdit>(dialog, "Text1");
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    uitest::retype(dialog, "Text1", text);
 }
 
 QListWidgetItem* itemByText(QListWidget* list, const QString& text) {

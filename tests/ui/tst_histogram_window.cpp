@@ -107,7 +107,7 @@ class TestHistogramWindow : public QObject {
         QCOMPARE(entries.texts,
                  QStringList({"最大最小値指定(&M)", "タイトルの設定(&T)", "凡例", "３Ｄグラフの視点設定(&R)",
                               "ラベル表示(&L)", "データの分離", "区分データの指定(&K)",
-                              "グリッド線の設定(&G)", "規格値の設定", "正規分布曲線の表示"}));
+                              "グリッド線の設定(&G)", "規格値の設定(&S)", "正規分布曲線の表示(&N)"}));
         QCOMPARE(findAction(w, "hanari")->text(), QString("表示"));
         QCOMPARE(findAction(w, "hannasi")->text(), QString("非表示"));
         QCOMPARE(findAction(w, "pahei")->text(), QString("区間の平均値"));

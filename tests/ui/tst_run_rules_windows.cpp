@@ -1,5 +1,6 @@
 // The run rules in the control-chart windows, driven as a user drives them:
-// the options menu's "判定ルールの設定" on all four windows, the dialog's texts
+// the options menu's "判定ルールの設定(&J)" on all four windows (and the access
+// keys of the options menus it and the capability extend), the dialog's texts
 // and defaults, the choice kept in the settings store, the flags on the chart
 // models after each drawing, and a rule switched off taking its flags away.
 #include "analysis/control/ChartDataSet.h"
@@ -10,22 +11,23 @@
 #include "analysis/control/RunRulesDialog.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/histogram/youko.h"
 #include "components/chart/ChartView.h"
 #include "dataset/Dataset.h"
 #include "presentation/GraphWindow.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/Workspace.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QHash>
+#include <QKeySequence>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 
+#include "AnalysisWindows.h"
 #include "UiTestSupport.h"
 
 #include <functional>
@@ -70,24 +72,12 @@ QCheckBox* ruleBox(QWidget* dialog, int rule) {
     return dialog->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(rule));
 }
 
-// Chooses the window's "判定ルールの設定" and answers the dialog with body,
+// Chooses the window's "判定ルールの設定(&J)" and answers the dialog with body,
 // from inside its own loop; the body must close it.
 void chooseRules(QWidget* window, const std::function<void(QWidget*)>& body) {
     QAction* item = findAction(window, QStringLiteral("rulesset"));
     QVERIFY(item);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        body(dialog);
-        ran = true;
-        if (dialog && dialog->isVisible()) {
-            dialog->close();
-            QFAIL("the dialog was left open");
-        }
-    });
-    item->trigger();
-    QVERIFY(ran);
+    uitest::withModal(body, [item] { item->trigger(); });
 }
 
 // The flags of the chart's model on every series: (series, point, text).
@@ -100,6 +90,37 @@ std::vector<std::tuple<int, int, std::string>> allFlags(QWidget* window, int cha
         for (const auto& [point, text] : m.signalsOf(s))
             out.emplace_back(s, point, text);
     return out;
+}
+
+// The window of this kind over three small samples of its own: "xrkanri",
+// "xrskanri", "pkanri", "kanri1", or the histogram "youko".
+ZelWindow* openChartWindow(uitest::FakeContext& ctx, const QString& kind) {
+    if (kind == QStringLiteral("youko")) return uitest::openYouko(ctx, 1);
+    zel::Workspace& ws = ctx.ws;
+    if (kind == QStringLiteral("xrkanri")) {
+        ws.dataset = makeDataset({{10, 12}, {11, 15}, {9, 10}});
+        ws.chartData = zel::computeXbarR(ws.dataset).value();
+        return openXrkanri(ctx);
+    }
+    if (kind == QStringLiteral("xrskanri")) {
+        ws.dataset = makeDataset({{1}, {3}, {2}});
+        ws.chartData = zel::collectXRs(ws.dataset, 1).value();
+        zel::computeXRsLines(ws.chartData);
+        return openXrskanri(ctx);
+    }
+    if (kind == QStringLiteral("pkanri")) {
+        ws.dataset = makeDataset({{500, 31}, {800, 42}, {650, 39}});
+        ws.chartData = zel::collectPPn(ws.dataset, 1, 2).value();
+        zel::computePPnLines(ws.chartData);
+        zel::fillPPnPlotted(ws.chartData);
+        return openPkanri(ctx);
+    }
+    if (kind == QStringLiteral("kanri1")) {
+        ws.dataset = makeDataset({{2}, {4}, {6}});
+        ws.chartData = zel::computeDefectCount(ws.dataset, 1).value();
+        return openKanri1(ctx);
+    }
+    return nullptr;
 }
 
 std::vector<std::tuple<int, int, std::string>> onSeries(int series, const Flags& flags) {
@@ -128,7 +149,7 @@ class TestRunRulesWindows : public QObject {
             for (QAction* a : items)
                 if (a->objectName() == QStringLiteral("rulesset")) rules = a;
             QVERIFY(rules);
-            QCOMPARE(rules->text(), QStringLiteral("判定ルールの設定"));
+            QCOMPARE(rules->text(), QStringLiteral("判定ルールの設定(&J)"));
             // Only the other added item may follow it: the Xbar-R window's
             // specification limits.
             for (qsizetype i = items.indexOf(rules) + 1; i < items.size(); ++i)
@@ -136,24 +157,50 @@ class TestRunRulesWindows : public QObject {
             ZelWindow::closeAll();
             uitest::flushDeletes();
         };
-        ctx->ws.dataset = makeDataset({{10, 12}, {11, 15}, {9, 10}});
-        ctx->ws.chartData = zel::computeXbarR(ctx->ws.dataset).value();
-        check(openXrkanri(*ctx), "xrbop");
+        check(openChartWindow(*ctx, QStringLiteral("xrkanri")), "xrbop");
+        check(openChartWindow(*ctx, QStringLiteral("xrskanri")), "xrsop");
+        check(openChartWindow(*ctx, QStringLiteral("pkanri")), "pkanop");
+        check(openChartWindow(*ctx, QStringLiteral("kanri1")), "ketop");
+    }
 
-        ctx->ws.dataset = makeDataset({{1}, {3}, {2}});
-        ctx->ws.chartData = zel::collectXRs(ctx->ws.dataset, 1).value();
-        zel::computeXRsLines(ctx->ws.chartData);
-        check(openXrskanri(*ctx), "xrsop");
-
-        ctx->ws.dataset = makeDataset({{500, 31}, {800, 42}, {650, 39}});
-        ctx->ws.chartData = zel::collectPPn(ctx->ws.dataset, 1, 2).value();
-        zel::computePPnLines(ctx->ws.chartData);
-        zel::fillPPnPlotted(ctx->ws.chartData);
-        check(openPkanri(*ctx), "pkanop");
-
-        ctx->ws.dataset = makeDataset({{2}, {4}, {6}});
-        ctx->ws.chartData = zel::computeDefectCount(ctx->ws.dataset, 1).value();
-        check(openKanri1(*ctx), "ketop");
+    // The options menus that the run rules and the process capability extend:
+    // every item has an access key of its own (Alt and the letter reach one
+    // item only), but for the histogram's submenus "凡例" and "データの分離",
+    // which have none.
+    void optionsMenuItemsHaveDistinctAccessKeys_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("withoutKey");
+        QTest::newRow("youko") << "youko"
+                               << "gore" << QStringList{"hishan", "ybun"};
+        QTest::newRow("xrkanri") << "xrkanri"
+                                 << "xrbop" << QStringList{};
+        QTest::newRow("xrskanri") << "xrskanri"
+                                  << "xrsop" << QStringList{};
+        QTest::newRow("pkanri") << "pkanri"
+                                << "pkanop" << QStringList{};
+        QTest::newRow("kanri1") << "kanri1"
+                                << "ketop" << QStringList{};
+    }
+    void optionsMenuItemsHaveDistinctAccessKeys() {
+        QFETCH(QString, kind);
+        QFETCH(QString, menu);
+        QFETCH(QStringList, withoutKey);
+        ctx->analysis = kind == QStringLiteral("youko") ? QStringLiteral("ヒストグラム") : QString();
+        ZelWindow* w = openChartWindow(*ctx, kind);
+        QVERIFY(w);
+        auto* options = w->findChild<QMenu*>(menu);
+        QVERIFY(options);
+        const uitest::MenuEntries entries = uitest::menuEntries(options);
+        QHash<QKeySequence, QString> taken;
+        for (qsizetype i = 0; i < entries.texts.size(); ++i) {
+            const QString& text = entries.texts[i];
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            QVERIFY2(key.isEmpty() == withoutKey.contains(entries.names[i]), qPrintable(text));
+            if (key.isEmpty()) continue;
+            QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + QStringLiteral(" / ") + text));
+            taken.insert(key, text);
+        }
     }
 
     // Defect counts 2, 3, 2, 3 ... (fourteen points) and 30: c-bar 65/15, UCL

@@ -403,10 +403,15 @@ class TestShell : public QObject {
     }
 
     void modalWindowRunsAndGoesAway() {
-        QTimer::singleShot(0, [] {
-            if (auto* w = qobject_cast<ZelWindow*>(QApplication::activeModalWidget())) w->accept();
-        });
-        QCOMPARE(ZelWindow::openModal<TableWindow>(), int(QDialog::Accepted));
+        int result = 0;
+        uitest::withModal(
+            [](QWidget* modal) {
+                auto* w = qobject_cast<ZelWindow*>(modal);
+                QVERIFY(w);
+                w->accept();
+            },
+            [&] { result = ZelWindow::openModal<TableWindow>(); });
+        QCOMPARE(result, int(QDialog::Accepted));
         flushDeletes();
         QVERIFY(!ZelWindow::find(QStringLiteral("XR1")));
         QCOMPARE(m_store->read("Setting", "left_xr", ""), std::string(" 1500"));

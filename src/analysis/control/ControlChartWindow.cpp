@@ -60,7 +60,7 @@ ControlChartWindow::ControlChartWindow(MainContext& context, const ControlChartD
     }
     showLines();
     // The run rules: chosen in their dialog, judged at every drawing.
-    connect(MenuFrame::addItem(optionsMenu(), RunRulesDialog::captionText(), runRulesItemName()),
+    connect(MenuFrame::addItem(optionsMenu(), RunRulesDialog::menuText(), runRulesItemName()),
             &QAction::triggered, this, [this] {
                 if (RunRulesDialog::ask(this)) redraw();
             });

@@ -10,6 +10,7 @@
 #include "analysis/control/RunRules.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/control/XbarRCapability.h"
 #include "common/NumberText.h"
 #include "dataset/Dataset.h"
 
@@ -177,18 +178,16 @@ std::string summaryText(const std::vector<ControlChartInput>& inputs) {
     return summary;
 }
 
-// Process capability of the Xbar-R measurements (usl=, lsl=, target=): every
-// value subgroup by subgroup, with the within σ R̄ / d2(n) of the data's own
-// ranges (lines loaded by limits= do not change it).
-Result<std::string> xbarRCapability(const ChartDataSet& cds, const ReportSettings& settings) {
+// Process capability of the Xbar-R measurements (usl=, lsl=, target=), computed
+// as the window computes it (lines loaded by limits= do not change it); no
+// lines when no limit is given.
+Result<std::string> xbarRCapabilityLines(const ChartDataSet& cds, const ReportSettings& settings) {
     const Result<SpecificationLimits> limits = readSpecificationSettings(settings);
     if (!limits) return limits.status();
-    std::vector<double> values;
-    for (const std::vector<double>& subgroup : cds.x)
-        values.insert(values.end(), subgroup.begin(), subgroup.end());
-    const std::optional<double> within =
-        cds.m > 0 ? withinSigmaFromRanges(cds.sumOfRanges / cds.m, cds.n) : std::nullopt;
-    return capabilitySummary(values, limits.value(), within);
+    if (!limits.value().hasLimit()) return std::string();
+    const Result<Capability> capability = xbarRCapability(cds, limits.value());
+    if (!capability) return capability.status();
+    return capabilitySummary(capability.value());
 }
 
 // The run rules on every chart, whatever its kind: <chart window>-rules.csv
@@ -273,7 +272,7 @@ template <AnalysisId id> Result<ReportOutput> run(const ReportRequest& request) 
     }
     out.summary = summaryText(inputs);
     if constexpr (id == AnalysisId::XbarR) {
-        const Result<std::string> capability = xbarRCapability(cds, request.settings);
+        const Result<std::string> capability = xbarRCapabilityLines(cds, request.settings);
         if (!capability) return capability.status();
         out.summary += capability.value();
     }

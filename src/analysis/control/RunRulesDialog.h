@@ -31,6 +31,8 @@ class RunRulesDialog : public ZelWindow {
   public:
     static QString objectNameText() { return QStringLiteral("RunRulesDialog"); }
     static QString captionText() { return QStringLiteral("判定ルールの設定"); }
+    // The options-menu item that opens it (every control-chart window).
+    static QString menuText() { return QStringLiteral("判定ルールの設定(&J)"); }
     // The caption of a rule's check box: "1  管理限界の外に出た点".
     static QString ruleText(zel::RunRule rule);
 

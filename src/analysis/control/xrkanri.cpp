@@ -36,11 +36,9 @@ const ControlChartDesign kDesign{
 
 } // namespace
 
-// The capability tool window's width in pixels: the longest name wrapped once beside a ppm value.
-constexpr int kCapabilityWidth = 190;
-
 xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(context, kDesign, parent) {
-    QAction* limits = MenuFrame::addItem(optionsMenu(), limitsText(), QStringLiteral("kikakuti"));
+    QAction* limits =
+        MenuFrame::addItem(optionsMenu(), CapabilityDialog::menuText(), QStringLiteral("kikakuti"));
     connect(limits, &QAction::triggered, this, &xrkanri::openLimits);
 
     m_capabilityWindow = new QWidget(this, Qt::Tool);
@@ -49,7 +47,6 @@ xrkanri::xrkanri(MainContext& context, QWidget* parent) : ControlChartWindow(con
     auto* layout = new QVBoxLayout(m_capabilityWindow);
     layout->setContentsMargins(4, 4, 4, 4);
     m_capability = new CapabilityPanel(m_capabilityWindow);
-    m_capability->setFixedWidth(kCapabilityWidth);
     layout->addWidget(m_capability);
 }
 
@@ -69,10 +66,9 @@ void xrkanri::showCapability() {
         return;
     }
     const zel::Result<zel::Capability> c = zel::xbarRCapability(chartData(), m_limits);
-    m_capability->setMinimumHeight(0);
-    m_capability->setMaximumHeight(QWIDGETSIZE_MAX);
     m_capability->showRows(c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{});
-    m_capability->setFixedHeight(m_capability->height());
+    // The tool window is as large as the rows, each whole on one line.
+    m_capability->setFixedSize(m_capability->fittedSize());
     m_capabilityWindow->adjustSize();
     if (!m_capabilityWindow->isVisible()) {
         // Beside the window's right edge, level with its top (placed once

@@ -15,13 +15,12 @@ class xrkanri : public ControlChartWindow {
     static QString firstCopyText() { return QStringLiteral("Ｘｂｅｒ管理図(&X)"); }
     static QString secondCopyText() { return QStringLiteral("Ｒ管理図(&R)"); }
 
-    static QString limitsText() { return QStringLiteral("規格値の設定"); }
     static QString capabilityCaptionText() { return QStringLiteral("工程能力"); }
 
     explicit xrkanri(MainContext& context, QWidget* parent = nullptr);
     ~xrkanri() override;
 
-    // "規格値の設定": the limits dialog on the limits in use; chosen limits are
+    // "規格値の設定(&S)": the limits dialog on the limits in use; chosen limits are
     // kept for the window and shown in the capability panel (the control
     // charts draw no limit lines).
     void openLimits();

@@ -70,23 +70,24 @@ void drawCapability(ChartModel& model, const ClassTable& table, const HistogramK
 }
 
 std::vector<CapabilityRow> capabilityRows(const Capability& c) {
-    std::vector<CapabilityRow> rows{{"n", std::to_string(c.n)}};
-    const auto add = [&](const char* name, const std::optional<double>& value, auto text) {
-        if (value) rows.push_back({name, text(*value)});
+    std::vector<CapabilityRow> rows{{"n", std::to_string(c.n), ""}};
+    const auto add = [&](const char* name, const std::optional<double>& value, auto text,
+                         const char* longName = "") {
+        if (value) rows.push_back({name, text(*value), longName});
     };
     const auto index = [](double v) { return decimalsText(v, kIndexDecimals); };
     const auto ppm = [](double v) { return decimalsText(v, kPpmDecimals); };
     add("平均", c.mean, significantText);
-    add("全体の標準偏差", c.sigmaOverall, significantText);
-    add("群内の標準偏差", c.sigmaWithin, significantText);
+    add("σ（全体）", c.sigmaOverall, significantText, "全体の標準偏差");
+    add("σ（群内）", c.sigmaWithin, significantText, "群内の標準偏差");
     add("Cp", c.cp, index);
     add("Cpk", c.cpk, index);
     add("Cpu", c.cpu, index);
     add("Cpl", c.cpl, index);
     add("Pp", c.pp, index);
     add("Ppk", c.ppk, index);
-    add("不良率（実測）ppm", c.ppmObserved, ppm);
-    add("不良率（推定）ppm", c.ppmExpected, ppm);
+    add("実測ppm", c.ppmObserved, ppm, "規格外れの割合（実測）ppm");
+    add("推定ppm", c.ppmExpected, ppm, "規格外れの割合（正規分布による推定）ppm");
     return rows;
 }
 

@@ -39,16 +39,19 @@ Result<Capability> histogramCapability(const ClassTable& table, const Specificat
 void drawCapability(ChartModel& model, const ClassTable& table, const HistogramKind& kind,
                     const SpecificationLimits& limits, const Capability& capability, bool curveOn);
 
-// One line of the capability panel: the name and the value as shown.
+// One line of the capability panel: the name and the value as shown, and the
+// name written out where the shown one is short (the row's tool tip).
 struct CapabilityRow {
     std::string name;
     std::string value;
+    std::string longName;
 };
 
 // The panel's lines, each only when it is defined, in the order n, "平均",
-// "全体の標準偏差", "群内の標準偏差", Cp, Cpk, Cpu, Cpl, Pp, Ppk,
-// "不良率（実測）ppm", "不良率（推定）ppm". Mean and σ show six significant
-// digits, the indices two decimals, the ppm one.
+// "σ（全体）", "σ（群内）", Cp, Cpk, Cpu, Cpl, Pp, Ppk, "実測ppm", "推定ppm".
+// The names are short enough for one line of the narrow panel beside the
+// histogram. Mean and σ show six significant digits, the indices two
+// decimals, the ppm one.
 std::vector<CapabilityRow> capabilityRows(const Capability& capability);
 
 } // namespace zel

@@ -8,11 +8,13 @@
 #include "analysis/histogram/kikaku.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MenuFrame.h"
+#include "windowkit/WindowGeometry.h"
 #include "windowkit/Workspace.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLayout>
 #include <QMenu>
 #include <QTableWidget>
 
@@ -76,7 +78,7 @@ void youko::buildMenus() {
 
     // The process capability ends the menu; the curve switch means something
     // only while limits are set.
-    m_limitsItem = MenuFrame::addItem(options, limitsText(), QStringLiteral("kikakuti"));
+    m_limitsItem = MenuFrame::addItem(options, CapabilityDialog::menuText(), QStringLiteral("kikakuti"));
     connect(m_limitsItem, &QAction::triggered, this, &youko::openLimits);
     m_curve = MenuFrame::addItem(options, curveText(), QStringLiteral("seikibunpu"));
     m_curve->setCheckable(true);
@@ -99,12 +101,20 @@ void youko::showCapability() {
     if (!m_limits.hasLimit()) {
         m_capability->setRowCount(0);
         m_capability->hide();
+        keepInSight(0);
         return;
     }
     const zel::Result<zel::Capability> c =
         zel::histogramCapability(context().workspace().classTable, m_limits);
     m_capability->show();
     m_capability->showRows(c ? zel::capabilityRows(c.value()) : std::vector<zel::CapabilityRow>{});
+    keepInSight(m_capability->geometry().bottom() + 1 + zel::px(kPanelTop));
+}
+
+void youko::keepInSight(int clientHeight) {
+    client()->setMinimumHeight(clientHeight);
+    // The window's least size follows at once (a lower window grows to it).
+    if (layout()) layout()->activate();
 }
 
 void youko::openLimits() {

@@ -17,8 +17,7 @@ class youko : public SeriesGraphWindow {
     static QString labelMenuText() { return QStringLiteral("ラベル表示(&L)"); }
     static QString midLabelText() { return QStringLiteral("区間の平均値"); }
     static QString rangeLabelText() { return QStringLiteral("区間の上限値と下限値"); }
-    static QString limitsText() { return QStringLiteral("規格値の設定"); }
-    static QString curveText() { return QStringLiteral("正規分布曲線の表示"); }
+    static QString curveText() { return QStringLiteral("正規分布曲線の表示(&N)"); }
 
     explicit youko(MainContext& context, QWidget* parent = nullptr);
     ~youko() override;
@@ -28,7 +27,7 @@ class youko : public SeriesGraphWindow {
 
     // "区分データの指定(&K)".
     void openClassification();
-    // "規格値の設定": the limits dialog on the limits in use; chosen limits are
+    // "規格値の設定(&S)": the limits dialog on the limits in use; chosen limits are
     // kept for the window and redraw it.
     void openLimits();
     const zel::SpecificationLimits& limits() const { return m_limits; }
@@ -47,6 +46,10 @@ class youko : public SeriesGraphWindow {
     void buildMenus();
     void buildCapabilityBox();
     void showCapability();
+    // While the capability panel shows, the window cannot be made so low that
+    // it cuts the panel off: the client area is at least clientHeight high
+    // (0 = no such bound).
+    void keepInSight(int clientHeight);
     zel::HistogramInput input() const;
 
     QMenu* m_labels = nullptr;
