@@ -176,7 +176,9 @@ TEST_F(ConvertTest, MalformedCsvWritesNothingAndKeepsOldDataset) {
         {"データラベル,マスク,a\r\nL,0,1\r\n\r\nM,0,1\r\n", "3 行目が空行です"},
         {"データラベル,マスク,a\r\n\"L,0,1\r\n", "2 行目 1 列目の引用符が閉じていません"},
         {"データラベル,マスク,a\r\nL,0,1e999\r\n", "範囲外"},
-        {"Label,Mask,a\r\nL,0,1\r\n", "1 行目 1 列目"},
+        {"データラベル,Mask,a\r\nL,0,1\r\n", "1 行目 2 列目"},
+        // Without the two headings the header holds variable names only: "L" is a value.
+        {"Label,Mask,a\r\nL,0,1\r\n", "2 行目 1 列目が数値ではありません: L"},
     };
     for (const auto& [csv, needle] : cases) {
         writeBytes(path("bad.csv"), csv);
