@@ -155,6 +155,20 @@ struct SheetCell {
     std::string text;
 };
 
+// Appends UTF-16 text as UTF-8, the common all-ASCII text of numbers directly.
+void appendUtf8(std::string& out, QStringView text) {
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            out += text.toUtf8().toStdString();
+            return;
+        }
+    }
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[at + static_cast<std::size_t>(i)] = static_cast<char>(text[i].unicode());
+}
+
 // Walks the sheet's rows and hands them to the builder: the first row with any
 // text is the header; empty rows after the last data row are ignored, an empty
 // (or missing) row between data rows is an error.
@@ -186,7 +200,7 @@ class SheetReader {
 
   private:
     Status readRow(int row) {
-        m_cells.clear();
+        m_count = 0;
         int lastColumn = 0;
         while (!m_xml.atEnd()) {
             const QXmlStreamReader::TokenType t = m_xml.readNext();
@@ -203,50 +217,64 @@ class SheetReader {
                                        .arg(m_part, ref)
                                        .arg(row));
             lastColumn = column;
-            const QString type = a.value(QLatin1StringView("t")).toString();
-            std::string text;
-            if (Status s = readCell(type, row, column, text); !s) return s;
-            if (!text.empty()) m_cells.push_back({column, std::move(text)});
+            if (m_count == m_cells.size()) m_cells.push_back({});
+            SheetCell& cell = m_cells[m_count];
+            cell.column = column;
+            if (Status s = readCell(a.value(QLatin1StringView("t")), row, column, cell.text); !s) return s;
+            if (!cell.text.empty()) ++m_count; // the slot of an empty cell is used again
         }
         return Status::ok();
     }
 
     // The text of the current <c> element: a number, a boolean or an error as its
     // value text, a string as itself.
-    Status readCell(const QString& type, int row, int column, std::string& text) {
-        QString value;
-        bool inlineText = false;
-        while (!m_xml.atEnd()) {
-            const QXmlStreamReader::TokenType t = m_xml.readNext();
-            if (t == QXmlStreamReader::EndElement && m_xml.name() == u"c") break;
-            if (t != QXmlStreamReader::StartElement) continue;
-            if (m_xml.name() == u"v") {
-                value = m_xml.readElementText();
-            } else if (m_xml.name() == u"is") {
-                value = itemText(m_xml);
-                inlineText = true;
+    // The text of the current <c> element: a number, a boolean or an error as its
+    // value text, a string as itself.
+    Status readCell(QStringView type, int row, int column, std::string& text) {
+        text.clear();
+        const bool inlineString = type == u"inlineStr";
+        int depth = 1;
+        bool inValue = false;
+        while (depth > 0 && !m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (depth == 1 && m_xml.name() == u"v" && !inlineString) {
+                    inValue = true;
+                } else if (depth == 1 && m_xml.name() == u"is" && inlineString) {
+                    text = itemText(m_xml).toStdString();
+                    continue; // itemText read up to and including </is>
+                }
+                ++depth;
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                inValue = false;
+                break;
+            case QXmlStreamReader::Characters:
+                if (inValue) appendUtf8(text, m_xml.text());
+                break;
+            default:
+                break;
             }
         }
         if (type == u"s") {
+            const QString value = QString::fromStdString(text);
             bool ok = false;
             const qulonglong index = value.trimmed().toULongLong(&ok);
             if (!ok || index >= m_strings.size())
-                return Status::corruptInput(m_builder.place(row, column) + "の共有文字列の番号 " +
-                                            value.toStdString() + " がありません。");
+                return Status::corruptInput(m_builder.place(row, column) + "の共有文字列の番号 " + text +
+                                            " がありません。");
             text = m_strings[static_cast<std::size_t>(index)];
-            return Status::ok();
         }
-        if (type == u"inlineStr" && !inlineText) value.clear();
-        text = value.toStdString();
         return Status::ok();
     }
 
     Status takeRow(int row) {
-        if (m_cells.empty()) return Status::ok(); // judged by the next row with text
+        if (m_count == 0) return Status::ok(); // judged by the next row with text
         if (!m_headerRead) {
-            std::vector<std::string> header(static_cast<std::size_t>(m_cells.back().column));
-            for (SheetCell& c : m_cells)
-                header[static_cast<std::size_t>(c.column - 1)] = std::move(c.text);
+            std::vector<std::string> header(static_cast<std::size_t>(m_cells[m_count - 1].column));
+            for (std::size_t i = 0; i < m_count; ++i)
+                header[static_cast<std::size_t>(m_cells[i].column - 1)] = m_cells[i].text;
             m_headerRead = true;
             m_lastTextRow = row;
             return m_builder.setHeader(std::move(header), row);
@@ -256,8 +284,8 @@ class SheetReader {
                                         " 行目が空行です。データ行の間に空行は置けません。");
         m_lastTextRow = row;
         if (Status s = m_builder.beginRow(row); !s) return s;
-        for (const SheetCell& c : m_cells)
-            if (Status s = m_builder.cell(c.column, c.text, row); !s) return s;
+        for (std::size_t i = 0; i < m_count; ++i)
+            if (Status s = m_builder.cell(m_cells[i].column, m_cells[i].text, row); !s) return s;
         return m_builder.endRow();
     }
 
@@ -265,7 +293,8 @@ class SheetReader {
     QString m_part;
     const std::vector<std::string>& m_strings;
     SheetBuilder& m_builder;
-    std::vector<SheetCell> m_cells;
+    std::vector<SheetCell> m_cells; // the row's cells with text: the first m_count
+    std::size_t m_count = 0;
     int m_lastRow = 0;
     int m_lastTextRow = 0;
     bool m_headerRead = false;

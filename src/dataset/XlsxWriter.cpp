@@ -1,11 +1,18 @@
 // The workbook writer over libxlsxwriter. Rows go out in order through its
 // constant-memory mode, so a sheet of the largest dataset needs no more memory
 // than one row; texts are written as inline strings.
+//
+// libxlsxwriter zips the package with the minizip library, and QuaZip (the
+// workbook reader's zip library) exports minizip's function names too: in one
+// process the dynamic linker would bind both to whichever came first, and one of
+// them would crash. So the writer library is opened here with RTLD_DEEPBIND,
+// which binds its calls to its own minizip, and kept out of the global names.
 #include "dataset/XlsxWriter.h"
 
 #include <xlsxwriter.h>
 
 #include <cmath>
+#include <dlfcn.h>
 #include <memory>
 
 namespace zel {
@@ -16,12 +23,47 @@ constexpr const char* kLabelHeading = "データラベル";
 constexpr const char* kMaskHeading = "マスク";
 constexpr std::size_t kMaxCellText = 32767; // characters a cell holds
 
+// The functions of libxlsxwriter this writer calls.
+struct XlsxWriterLibrary {
+    decltype(&::workbook_new_opt) workbookNew = nullptr;
+    decltype(&::workbook_add_worksheet) addWorksheet = nullptr;
+    decltype(&::worksheet_write_string) writeString = nullptr;
+    decltype(&::worksheet_write_number) writeNumber = nullptr;
+    decltype(&::workbook_close) close = nullptr;
+    decltype(&::lxw_strerror) errorText = nullptr;
+    std::string failure; // why the library could not be loaded, or ""
+};
+
+template <class F> bool bind(void* handle, const char* name, F& f) {
+    f = reinterpret_cast<F>(::dlsym(handle, name));
+    return f != nullptr;
+}
+
+const XlsxWriterLibrary& library() {
+    static const XlsxWriterLibrary lib = [] {
+        XlsxWriterLibrary l;
+        void* h = ::dlopen(ZEL_XLSXWRITER_SONAME, RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
+        if (!h) {
+            const char* e = ::dlerror();
+            l.failure = std::string("XLSX を書くライブラリ（" ZEL_XLSXWRITER_SONAME "）を読み込めません: ") +
+                        (e ? e : "");
+            return l;
+        }
+        if (!bind(h, "workbook_new_opt", l.workbookNew) || !bind(h, "workbook_add_worksheet", l.addWorksheet) ||
+            !bind(h, "worksheet_write_string", l.writeString) || !bind(h, "worksheet_write_number", l.writeNumber) ||
+            !bind(h, "workbook_close", l.close) || !bind(h, "lxw_strerror", l.errorText))
+            l.failure = "XLSX を書くライブラリ（" ZEL_XLSXWRITER_SONAME "）に必要な関数がありません。";
+        return l;
+    }();
+    return lib;
+}
+
 struct WorkbookCloser {
-    void operator()(lxw_workbook* wb) const { workbook_close(wb); }
+    void operator()(lxw_workbook* wb) const { library().close(wb); }
 };
 
 Status writeError(const std::string& path, lxw_error e) {
-    return Status::ioError("「" + path + "」を書き込めません: " + lxw_strerror(e));
+    return Status::ioError("「" + path + "」を書き込めません: " + library().errorText(e));
 }
 
 // Characters of UTF-8 text (not bytes), as the cell limit counts them.
@@ -52,27 +94,29 @@ Status writeXlsx(const Dataset& ds, const std::string& path) {
                                                " の値が有限の数値ではありません。");
     }
 
+    const XlsxWriterLibrary& lxw = library();
+    if (!lxw.failure.empty()) return Status::ioError(lxw.failure);
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    std::unique_ptr<lxw_workbook, WorkbookCloser> wb(workbook_new_opt(path.c_str(), &options));
+    std::unique_ptr<lxw_workbook, WorkbookCloser> wb(lxw.workbookNew(path.c_str(), &options));
     if (!wb) return Status::ioError("「" + path + "」を作れません。");
-    lxw_worksheet* sheet = workbook_add_worksheet(wb.get(), nullptr);
+    lxw_worksheet* sheet = lxw.addWorksheet(wb.get(), nullptr);
     if (!sheet) return Status::ioError("「" + path + "」にシートを作れません。");
 
-    lxw_error e = worksheet_write_string(sheet, 0, 0, kLabelHeading, nullptr);
-    if (e == LXW_NO_ERROR) e = worksheet_write_string(sheet, 0, 1, kMaskHeading, nullptr);
+    lxw_error e = lxw.writeString(sheet, 0, 0, kLabelHeading, nullptr);
+    if (e == LXW_NO_ERROR) e = lxw.writeString(sheet, 0, 1, kMaskHeading, nullptr);
     for (int j = 1; j <= k && e == LXW_NO_ERROR; ++j)
         if (!ds.name(j).empty())
-            e = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(j + 1), ds.name(j).c_str(), nullptr);
+            e = lxw.writeString(sheet, 0, static_cast<lxw_col_t>(j + 1), ds.name(j).c_str(), nullptr);
     for (int i = 1; i <= n && e == LXW_NO_ERROR; ++i) {
         const auto row = static_cast<lxw_row_t>(i);
-        if (!ds.label(i).empty()) e = worksheet_write_string(sheet, row, 0, ds.label(i).c_str(), nullptr);
-        if (e == LXW_NO_ERROR) e = worksheet_write_number(sheet, row, 1, ds.mask(i), nullptr);
+        if (!ds.label(i).empty()) e = lxw.writeString(sheet, row, 0, ds.label(i).c_str(), nullptr);
+        if (e == LXW_NO_ERROR) e = lxw.writeNumber(sheet, row, 1, ds.mask(i), nullptr);
         for (int j = 1; j <= k && e == LXW_NO_ERROR; ++j)
-            e = worksheet_write_number(sheet, row, static_cast<lxw_col_t>(j + 1), ds.value(i, j), nullptr);
+            e = lxw.writeNumber(sheet, row, static_cast<lxw_col_t>(j + 1), ds.value(i, j), nullptr);
     }
     if (e != LXW_NO_ERROR) return writeError(path, e);
-    e = workbook_close(wb.release());
+    e = lxw.close(wb.release());
     if (e != LXW_NO_ERROR) return writeError(path, e);
     return Status::ok();
 }

@@ -281,3 +281,24 @@ TEST(SheetBuilder, LongTextInAValueCellIsShownCutAtACharacter) {
     EXPECT_EQ(msg.substr(msg.size() - 3), "…");
     EXPECT_TRUE(zel::isValidUtf8(msg));
 }
+
+TEST(CsvVariants, TheLargestDatasetRoundTripsInCodePage932WithTabs) {
+    Dataset ds;
+    ds.resize(Dataset::kMaxCount, 100);
+    ds.reserveValues();
+    for (int j = 1; j <= 100; ++j)
+        ds.setName(j, "測定値" + std::to_string(j));
+    for (int i = 1; i <= Dataset::kMaxCount; ++i) {
+        ds.setLabel(i, "ﾛｯﾄ" + std::to_string(i));
+        ds.setMask(i, static_cast<std::int16_t>(i % 3 == 0));
+        for (int j = 1; j <= 100; ++j)
+            ds.setValue(i, j, (i * 37 + j) % 1009 / 8.0 - 60);
+    }
+    const auto text = zel::datasetToCsv(ds, zel::CsvWriteOptions{CsvSeparator::Tab, TextEncoding::Cp932});
+    ASSERT_TRUE(text.isOk());
+    CsvReadInfo info;
+    const Dataset back = readAuto(*text, info);
+    EXPECT_EQ(info.encoding, TextEncoding::Cp932);
+    EXPECT_EQ(info.separator, CsvSeparator::Tab);
+    expectSame(back, ds);
+}
