@@ -9,6 +9,7 @@ zel_sources(zelcore
   src/dataset/SheetTable.h src/dataset/SheetTable.cpp
   src/dataset/CsvFile.h src/dataset/CsvFile.cpp
   src/dataset/XlsxWriter.h src/dataset/XlsxWriter.cpp
+  src/dataset/SafeFile.h src/dataset/SafeFile.cpp
   src/dataset/Convert.h src/dataset/Convert.cpp
   src/dataset/DatasetEdit.h src/dataset/DatasetEdit.cpp
   src/dataset/FileDialogRules.h src/dataset/FileDialogRules.cpp
