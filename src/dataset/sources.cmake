@@ -44,4 +44,5 @@ endif()
 # zelsheet (Qt Core and QuaZip, no widgets): the workbook reader.
 zel_sources(zelsheet
   src/dataset/XlsxReader.h src/dataset/XlsxReader.cpp
+  src/dataset/SheetFile.h src/dataset/SheetFile.cpp
 )
