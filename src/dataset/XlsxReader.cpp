@@ -91,6 +91,28 @@ QString resolveTarget(const QString& folder, const QString& target) {
     return parts.join(u'/');
 }
 
+// Text with the escapes of characters XML cannot hold ("_x000D_" for CR, "_x0001_"
+// for U+0001; "_x005F_" for the underscore that starts such a text) decoded.
+QString unescapeText(const QString& text) {
+    if (!text.contains(u"_x")) return text;
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
+            bool ok = false;
+            const ushort code = text.mid(i + 2, 4).toUShort(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 7;
+                continue;
+            }
+        }
+        out += text[i++];
+    }
+    return out;
+}
+
 // The text of the <t> elements inside the current element (a shared string item
 // or an inline string), leaving out phonetic runs (<rPh>), which hold the reading
 // of Japanese text and are not part of the cell's text.
@@ -117,7 +139,7 @@ QString itemText(QXmlStreamReader& xml) {
             break;
         }
     }
-    return text;
+    return unescapeText(text);
 }
 
 Status readSharedStrings(const QByteArray& bytes, const QString& part, std::vector<std::string>& strings) {

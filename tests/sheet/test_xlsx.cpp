@@ -151,7 +151,7 @@ Dataset japanese() {
     ds.setName(3, "a<b & \"c\"");
     ds.setLabel(1, "ロット１");
     ds.setLabel(2, "");
-    ds.setLabel(3, "二\n行");
+    ds.setLabel(3, "二\r\n行\t\x01"); // CR and U+0001 go into the sheet as "_x000D_" and "_x0001_"
     ds.setLabel(4, "  空白 ");
     ds.setMask(2, 1);
     ds.setMask(4, 1);
@@ -239,14 +239,16 @@ TEST_F(XlsxTest, PackageHasTheRequiredPartsAsWellFormedXmlWithTheirRoots) {
 TEST_F(XlsxTest, SharedAndInlineStringsPhoneticRunsBooleansAndGaps) {
     const std::string strings = "<si><t>データラベル</t></si><si><t>マスク</t></si>"
                                 "<si><r><t>長</t></r><r><t>さ</t></r><rPh sb=\"0\" eb=\"1\"><t>ナガ</t></rPh></si>"
-                                "<si><t xml:space=\"preserve\"> 検査 </t><rPh><t>ケンサ</t></rPh></si>";
+                                "<si><t xml:space=\"preserve\"> 検査 </t><rPh><t>ケンサ</t></rPh></si>"
+                                "<si><t>a_x000D_b_x005F_x0041_c_xZZZZ_</t></si>";
     const std::string sheet =
         "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c><c r=\"C1\" t=\"s\"><v>2</v></c>"
         "<c r=\"D1\" t=\"inlineStr\"><is><t>幅</t></is></c></row>"
         "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>3</v></c><c r=\"B2\" t=\"b\"><v>1</v></c><c r=\"D2\"><v>2.5E-3</v></c></row>"
         "<row r=\"3\" spans=\"1:4\"><c r=\"A3\"><v>12</v></c><c r=\"B3\"><v>0</v></c><c r=\"C3\" s=\"1\"/>"
         "<c r=\"D3\" t=\"str\"><f>1+1</f><v>2</v></c></row>"
-        "<row r=\"4\"></row>"; // a trailing empty row
+        "<row r=\"4\"></row>" // a trailing empty row
+        "<row r=\"5\"/>";
     zel::XlsxReadInfo info;
     const Dataset ds = read(workbook(sheet, strings), info);
     EXPECT_EQ(info.sheetName, "測定");
@@ -260,6 +262,11 @@ TEST_F(XlsxTest, SharedAndInlineStringsPhoneticRunsBooleansAndGaps) {
     EXPECT_EQ(ds.value(1, 1), 0); // the left-out cell C2
     EXPECT_EQ(ds.value(1, 2), 0.0025);
     EXPECT_EQ(ds.value(2, 2), 2);
+
+    // Escaped characters in strings are decoded.
+    const std::string escaped = "<row r=\"1\"><c t=\"s\"><v>4</v></c></row><row r=\"2\"><c><v>1</v></c></row>";
+    const Dataset e = read(workbook(escaped, strings), info);
+    EXPECT_EQ(e.name(1), "a\rb_x0041_c_xZZZZ_");
 }
 
 TEST_F(XlsxTest, PlainLayoutAndCellsWithoutReferences) {
