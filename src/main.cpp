@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/rip.h"
 #include "dataset/Convert.h"
+#include "dataset/XlsxReader.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/QSettingsStore.h"
 
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
         std::cerr << "zel32: " << cl.error << '\n' << zel::usageText();
         return zel::kExitUsage;
     case zel::CommandLine::Mode::Convert:
-        return zel::runConvert(cl.convertIn, cl.convertOut, std::cerr);
+        return zel::runConvert(cl.convertIn, cl.convertOut, std::cerr, &zel::xlsxToDataset);
     case zel::CommandLine::Mode::ChartGallery:
         return runChartGallery(argc, argv, cl.galleryDir);
     case zel::CommandLine::Mode::Report:

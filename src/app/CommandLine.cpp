@@ -202,7 +202,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 std::string usageText() {
     return "Usage:\n"
            "  zel32 [DATASET]          start ZEL, opening DATASET (.QCS, .QCN or .QCK)\n"
-           "  zel32 --convert IN OUT   convert between a dataset and a .csv file\n"
+           "  zel32 --convert IN OUT   convert between a dataset and a .csv or .xlsx file\n"
            "  zel32 --screenshot PNG [DATASET]\n"
            "                           start ZEL, save a picture of the screen to PNG and end\n"
            "  zel32 --chart-gallery DIR\n"

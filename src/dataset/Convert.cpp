@@ -1,5 +1,5 @@
-// The "--convert IN OUT" command: a dataset (names and values files) to CSV and
-// back. Every check is made before anything is written; outputs are written to
+// The "--convert IN OUT" command: a dataset (names and values files) to CSV or a
+// workbook and back. Every check is made before anything is written; outputs are written to
 // temporary files beside their targets and renamed into place, so a failure leaves
 // no partial file and any existing output as it was.
 #include "dataset/Convert.h"
@@ -8,22 +8,19 @@
 #include "dataset/CsvFile.h"
 #include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
+#include "dataset/SafeFile.h"
+#include "dataset/XlsxWriter.h"
 
-#include <atomic>
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
 #include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace zel {
 
 namespace {
 
-enum class PathKind { Dataset, Csv, Other };
+enum class PathKind { Dataset, Csv, Xlsx, Other };
 
 bool endsWithNoCase(std::string_view path, std::string_view ext) {
     if (path.size() < ext.size()) return false;
@@ -42,27 +39,8 @@ PathKind kindOf(const std::string& path) {
     if (endsWithNoCase(path, ".qcs") || endsWithNoCase(path, ".qcn") || endsWithNoCase(path, ".qck"))
         return PathKind::Dataset;
     if (endsWithNoCase(path, ".csv")) return PathKind::Csv;
+    if (endsWithNoCase(path, ".xlsx")) return PathKind::Xlsx;
     return PathKind::Other;
-}
-
-std::string errnoText(int e) {
-    switch (e) {
-    case ENOENT:
-        return "ファイルまたはフォルダーがありません。";
-    case EACCES:
-    case EPERM:
-        return "アクセスが拒否されました。";
-    case ENOSPC:
-        return "ディスクの空き容量が足りません。";
-    case EISDIR:
-        return "フォルダーです。";
-    case EROFS:
-        return "読み取り専用のファイルシステムです。";
-    case ENOTDIR:
-        return "パスの途中がフォルダーではありません。";
-    default:
-        return "入出力エラーです（errno " + std::to_string(e) + "）。";
-    }
 }
 
 // One line per message: the reason texts of other readers may hold line breaks.
@@ -73,95 +51,14 @@ void report(std::ostream& err, const std::string& message) {
     err << "zel32: " << line << '\n';
 }
 
-Status readWholeFile(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Status::ioError("「" + path + "」を開けません: " + errnoText(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return Status::ioError("「" + path + "」を開けません: " + errnoText(EISDIR));
-    }
-    bytes.clear();
-    char buf[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buf, sizeof buf);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            return Status::ioError("「" + path + "」を読み込めません: " + errnoText(e));
-        }
-        if (got == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return Status::ok();
-}
-
-// A file written beside its target under a fresh name, renamed into place by
-// commit() or removed when it goes out of scope uncommitted.
-class TempFile {
-  public:
-    TempFile() = default;
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile() {
-        if (!m_path.empty()) ::unlink(m_path.c_str());
-    }
-
-    const std::string& path() const { return m_path; }
-
-    Status write(const std::string& target, std::string_view bytes) {
-        static std::atomic<unsigned> counter{0};
-        int fd = -1;
-        std::string path;
-        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-            path = target + ".zelconv-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-            fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd < 0 && errno != EEXIST)
-                return Status::ioError("「" + target + "」を書き込めません: " + errnoText(errno));
-        }
-        if (fd < 0) return Status::ioError("「" + target + "」の一時ファイルを作れません。");
-        m_path = path;
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                const int e = errno;
-                ::close(fd);
-                return Status::ioError("「" + target + "」を書き込めません: " + errnoText(e));
-            }
-            done += static_cast<std::size_t>(put);
-        }
-        if (::fsync(fd) != 0 || ::close(fd) != 0)
-            return Status::ioError("「" + target + "」を書き込めません: " + errnoText(errno));
-        return Status::ok();
-    }
-
-    Status commit(const std::string& target) {
-        if (::rename(m_path.c_str(), target.c_str()) != 0)
-            return Status::ioError("「" + target + "」を書き込めません: " + errnoText(errno));
-        m_path.clear();
-        return Status::ok();
-    }
-
-  private:
-    std::string m_path;
-};
-
-bool isDirectory(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(path, ec);
-}
-
 int usage(std::ostream& err) {
     report(err, "使い方: zel32 --convert 入力 出力");
-    err << "zel32: 一方はデータセット（.QCS、.QCN、.QCK）、もう一方は CSV ファイル（.csv）を指定します。\n";
+    err << "zel32: 一方はデータセット（.QCS、.QCN、.QCK）、もう一方は CSV ファイル（.csv）または"
+           "XLSX ファイル（.xlsx）を指定します。\n";
     return 2;
 }
 
-int datasetToCsvFile(const std::string& in, const std::string& out, std::ostream& err) {
+int datasetToSheetFile(const std::string& in, const std::string& out, PathKind outKind, std::ostream& err) {
     const std::string base = in.substr(0, in.size() - 4);
     const std::string namesPath = base + ".QCN";
     const std::string valuesPath = base + ".QCS";
@@ -184,7 +81,7 @@ int datasetToCsvFile(const std::string& in, const std::string& out, std::ostream
         report(err, "データセット「" + base + "」にはサンプルまたは変数がありません。");
         return 2;
     }
-    // Only what the CSV reader takes back: masks 0 or 1 and finite values.
+    // Only what the sheet readers take back: masks 0 or 1 and finite values.
     for (int i = 1; i <= n; ++i) {
         if (ds.mask(i) != 0 && ds.mask(i) != 1) {
             report(err, "データセット「" + base + "」のサンプル " + std::to_string(i) +
@@ -204,7 +101,13 @@ int datasetToCsvFile(const std::string& in, const std::string& out, std::ostream
         return 2;
     }
     TempFile tmp;
-    Status s = tmp.write(out, datasetToCsv(ds));
+    Status s;
+    if (outKind == PathKind::Xlsx) {
+        s = tmp.create(out);
+        if (s) s = writeXlsx(ds, tmp.path());
+    } else {
+        s = tmp.write(out, datasetToCsv(ds));
+    }
     if (s) s = tmp.commit(out);
     if (!s) {
         report(err, s.message());
@@ -213,32 +116,50 @@ int datasetToCsvFile(const std::string& in, const std::string& out, std::ostream
     return 0;
 }
 
-std::string csvCell(int line, int column) {
-    return "CSV の " + std::to_string(line) + " 行目 " + std::to_string(column) + " 列目";
-}
-
-int csvFileToDataset(const std::string& in, const std::string& out, std::ostream& err) {
-    std::string csv;
-    if (Status s = readWholeFile(in, csv); !s) {
+int sheetFileToDataset(const std::string& in, PathKind inKind, const std::string& out,
+                       WorkbookReader readWorkbook, std::ostream& err) {
+    if (inKind == PathKind::Xlsx && !readWorkbook) {
+        report(err, "このプログラムは XLSX ファイルを読めません。");
+        return 2;
+    }
+    std::string bytes;
+    if (Status s = readWholeFile(in, bytes); !s) {
         report(err, s.message());
         return 2;
     }
     Dataset ds;
     std::vector<int> rowLines;
-    if (Status s = csvToDataset(csv, ds, rowLines); !s) {
-        report(err, in + ": " + s.message());
-        return 2;
+    SheetLayout layout = SheetLayout::Labelled;
+    if (inKind == PathKind::Xlsx) {
+        if (Status s = readWorkbook(bytes, ds, rowLines, layout); !s) {
+            report(err, in + ": " + s.message());
+            return 2;
+        }
+    } else {
+        CsvReadInfo info;
+        if (Status s = csvToDataset(bytes, ds, CsvReadOptions{}, info); !s) {
+            report(err, in + ": " + s.message());
+            return 2;
+        }
+        rowLines = std::move(info.rowLines);
+        layout = info.layout;
     }
-    csv.clear();
-    csv.shrink_to_fit();
+    bytes.clear();
+    bytes.shrink_to_fit();
     const int n = ds.sampleCount();
     const int k = ds.variableCount();
     const auto sampleLine = [&](int i) { return rowLines[static_cast<std::size_t>(i)]; };
+    const std::string source = inKind == PathKind::Xlsx ? "XLSX" : "CSV";
+    // A plain sheet has no label and mask columns (and every label is "").
+    const auto nameColumn = [&](int j) { return layout == SheetLayout::Labelled ? j + 2 : j; };
+    const auto csvCell = [&](int line, int column) {
+        return source + " の " + std::to_string(line) + " 行目 " + std::to_string(column) + " 列目";
+    };
 
     // Every name and label must have a code page 932 form.
     for (int j = 1; j <= k; ++j) {
         if (auto r = utf8ToCp932(ds.name(j)); !r) {
-            report(err, in + ": " + csvCell(sampleLine(0), j + 2) +
+            report(err, in + ": " + csvCell(sampleLine(0), nameColumn(j)) +
                             "の変数名をデータセットに保存できません: " + r.status().message());
             return 2;
         }
@@ -292,7 +213,7 @@ int csvFileToDataset(const std::string& in, const std::string& out, std::ostream
     if (read.headerRead && back.sampleCount() == n && back.variableCount() == k) {
         for (int j = 1; j <= k; ++j) {
             if (!sameText(back.name(j), ds.name(j))) {
-                report(err, in + ": " + csvCell(sampleLine(0), j + 2) + "の変数名" + cannotKeep);
+                report(err, in + ": " + csvCell(sampleLine(0), nameColumn(j)) + "の変数名" + cannotKeep);
                 return 2;
             }
         }
@@ -322,11 +243,13 @@ int csvFileToDataset(const std::string& in, const std::string& out, std::ostream
 
 } // namespace
 
-int runConvert(const std::string& in, const std::string& out, std::ostream& err) {
+int runConvert(const std::string& in, const std::string& out, std::ostream& err, WorkbookReader readWorkbook) {
     const PathKind inKind = kindOf(in);
     const PathKind outKind = kindOf(out);
-    if (inKind == PathKind::Dataset && outKind == PathKind::Csv) return datasetToCsvFile(in, out, err);
-    if (inKind == PathKind::Csv && outKind == PathKind::Dataset) return csvFileToDataset(in, out, err);
+    const auto isSheet = [](PathKind k) { return k == PathKind::Csv || k == PathKind::Xlsx; };
+    if (inKind == PathKind::Dataset && isSheet(outKind)) return datasetToSheetFile(in, out, outKind, err);
+    if (isSheet(inKind) && outKind == PathKind::Dataset)
+        return sheetFileToDataset(in, inKind, out, readWorkbook, err);
     return usage(err);
 }
 

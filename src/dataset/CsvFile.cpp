@@ -1,14 +1,12 @@
-// Writing a dataset as CSV text and reading it back. The reader works field by
-// field over the input and builds the new dataset aside, so a failure leaves the
-// caller's dataset as it was, and nothing is allocated beyond what the input fills.
+// Writing a dataset as CSV text and reading it back. The reader decodes the text,
+// then works field by field over it, handing each row to the sheet builder, so a
+// failure leaves the caller's dataset as it was.
 #include "dataset/CsvFile.h"
 
+#include "common/Cp932.h"
 #include "common/NumberText.h"
 
-#include <charconv>
-#include <cmath>
 #include <string>
-#include <system_error>
 #include <utility>
 
 namespace zel {
@@ -18,9 +16,12 @@ namespace {
 constexpr std::string_view kLabelHeading = "データラベル";
 constexpr std::string_view kMaskHeading = "マスク";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr char kComma = ',';
+constexpr char kTab = '\t';
 
-void appendField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+void appendField(std::string& out, std::string_view field, char separator) {
+    const char special[] = {separator, '"', '\r', '\n'};
+    if (field.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
         out += field;
         return;
     }
@@ -36,101 +37,12 @@ std::string at(int line, int column) {
     return "CSV の " + std::to_string(line) + " 行目 " + std::to_string(column) + " 列目";
 }
 
-// True when text is well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
-bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra;
-        unsigned lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            if (c == 0xE0)
-                lo = 0xA0;
-            else if (c == 0xED)
-                hi = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            if (c == 0xF0)
-                lo = 0x90;
-            else if (c == 0xF4)
-                hi = 0x8F;
-        } else {
-            return false;
-        }
-        if (n - i <= static_cast<std::size_t>(extra)) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(text[i + k]);
-            if (k == 1 ? (b < lo || b > hi) : (b < 0x80 || b > 0xBF)) return false;
-        }
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return true;
-}
-
-enum class NumberParse { Ok, NotANumber, OutOfRange };
-
-// Strict parse of a whole cell: blanks and tabs around it, then an optional sign,
-// digits with an optional decimal point (at least one digit), and an optional
-// exponent. An empty (or blank) cell reads 0 and sets empty.
-NumberParse parseNumber(std::string_view cell, double& value, bool& empty) {
-    std::size_t b = 0, e = cell.size();
-    while (b < e && (cell[b] == ' ' || cell[b] == '\t'))
-        ++b;
-    while (e > b && (cell[e - 1] == ' ' || cell[e - 1] == '\t'))
-        --e;
-    std::string_view t = cell.substr(b, e - b);
-    empty = t.empty();
-    if (empty) {
-        value = 0.0;
-        return NumberParse::Ok;
-    }
-    bool negative = false;
-    if (t[0] == '+' || t[0] == '-') {
-        negative = t[0] == '-';
-        t.remove_prefix(1);
-    }
-    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    std::size_t p = 0, digits = 0;
-    while (p < t.size() && isDigit(t[p]))
-        ++p, ++digits;
-    if (p < t.size() && t[p] == '.') {
-        ++p;
-        while (p < t.size() && isDigit(t[p]))
-            ++p, ++digits;
-    }
-    if (digits == 0) return NumberParse::NotANumber;
-    if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
-        ++p;
-        if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
-        std::size_t expDigits = 0;
-        while (p < t.size() && isDigit(t[p]))
-            ++p, ++expDigits;
-        if (expDigits == 0) return NumberParse::NotANumber;
-    }
-    if (p != t.size()) return NumberParse::NotANumber;
-    // from_chars takes no '+' sign; the sign was removed above. An exponent sign
-    // followed by digits is accepted by from_chars as is.
-    double v = 0.0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    if (r.ec == std::errc::result_out_of_range) return NumberParse::OutOfRange;
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-        return NumberParse::NotANumber;
-    value = negative ? -v : v;
-    return NumberParse::Ok;
-}
-
 // Reads one field at a time; lines are counted by LF.
 class CsvScanner {
   public:
-    explicit CsvScanner(std::string_view text) : m_text(text) {}
+    CsvScanner(std::string_view text, char separator) : m_text(text), m_separator(separator) {
+        m_stops[0] = separator;
+    }
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     int line() const { return m_line; }
@@ -179,7 +91,7 @@ class CsvScanner {
             }
             return endField(endOfRecord, fieldLine, column);
         }
-        const std::size_t stop = m_text.find_first_of(",\"\r\n", m_pos);
+        const std::size_t stop = m_text.find_first_of(std::string_view(m_stops, 4), m_pos);
         const std::size_t end = stop == std::string_view::npos ? m_text.size() : stop;
         field.assign(m_text.substr(m_pos, end - m_pos));
         m_pos = end;
@@ -197,7 +109,7 @@ class CsvScanner {
             return Status::ok();
         }
         const char c = m_text[m_pos];
-        if (c == ',') {
+        if (c == m_separator) {
             ++m_pos;
             return Status::ok();
         }
@@ -219,35 +131,65 @@ class CsvScanner {
     }
 
     std::string_view m_text;
+    char m_separator;
+    char m_stops[4] = {',', '"', '\r', '\n'};
     std::size_t m_pos = 0;
     int m_line = 1;
 };
 
-} // namespace
 
-std::string datasetToCsv(const Dataset& ds) {
+// The separator of the header row: a tab when it holds more tabs than commas
+// outside quotes, a comma otherwise.
+char detectSeparator(std::string_view text) {
+    int commas = 0, tabs = 0;
+    bool inQuotes = false;
+    for (char c : text) {
+        if (c == '"') inQuotes = !inQuotes;
+        if (inQuotes) continue;
+        if (c == '\n') break;
+        if (c == kComma) ++commas;
+        if (c == kTab) ++tabs;
+    }
+    return tabs > commas ? kTab : kComma;
+}
+
+std::string csvText(const Dataset& ds, char separator) {
     const int n = ds.sampleCount();
     const int k = ds.variableCount();
     std::string out;
     out += kLabelHeading;
-    out += ',';
+    out += separator;
     out += kMaskHeading;
     for (int j = 1; j <= k; ++j) {
-        out += ',';
-        appendField(out, ds.name(j));
+        out += separator;
+        appendField(out, ds.name(j), separator);
     }
     out += "\r\n";
+    char number[kNumberTextMax];
     for (int i = 1; i <= n; ++i) {
-        appendField(out, ds.label(i));
-        out += ',';
+        appendField(out, ds.label(i), separator);
+        out += separator;
         out += std::to_string(ds.mask(i));
         for (int j = 1; j <= k; ++j) {
-            out += ',';
-            out += generalNumberText(ds.value(i, j));
+            out += separator;
+            out.append(number, writeGeneralNumberText(number, ds.value(i, j)));
         }
         out += "\r\n";
     }
     return out;
+}
+
+} // namespace
+
+std::string datasetToCsv(const Dataset& ds) { return csvText(ds, kComma); }
+
+Result<std::string> datasetToCsv(const Dataset& ds, const CsvWriteOptions& options) {
+    std::string text = csvText(ds, options.separator == CsvSeparator::Tab ? kTab : kComma);
+    if (options.encoding == TextEncoding::Utf8) return text;
+    Result<std::string> cp932 = utf8ToCp932(text);
+    if (!cp932) return Status::invalidArgument("CSV をシフト JIS（コードページ 932）で書けません: " +
+                                               cp932.status().message());
+    return cp932;
 }
 
 Status csvToDataset(std::string_view csv, Dataset& ds) {
@@ -256,53 +198,65 @@ Status csvToDataset(std::string_view csv, Dataset& ds) {
 }
 
 Status csvToDataset(std::string_view csv, Dataset& ds, std::vector<int>& rowLines) {
-    if (csv.substr(0, kBom.size()) == kBom) csv.remove_prefix(kBom.size());
-    CsvScanner scan(csv);
-    if (scan.atEnd()) return Status::corruptInput("CSV が空です。");
+    CsvReadOptions options;
+    options.encoding = TextEncoding::Utf8;
+    options.separator = CsvSeparator::Comma;
+    options.layout = SheetLayout::Labelled;
+    CsvReadInfo info;
+    if (Status s = csvToDataset(csv, ds, options, info); !s) return s;
+    rowLines = std::move(info.rowLines);
+    return Status::ok();
+}
+
+Status csvToDataset(std::string_view csv, Dataset& ds, const CsvReadOptions& options, CsvReadInfo& info) {
+    bool bom = false;
+    if (csv.substr(0, kBom.size()) == kBom) {
+        csv.remove_prefix(kBom.size());
+        bom = true;
+    }
+    // Valid UTF-8 is read as UTF-8; anything else, when the caller leaves it open,
+    // as code page 932 (as a spreadsheet saving in the Japanese code page writes it).
+    TextEncoding encoding = TextEncoding::Utf8;
+    if (options.encoding)
+        encoding = *options.encoding;
+    else if (!bom && !isValidUtf8(csv))
+        encoding = TextEncoding::Cp932;
+    std::string decoded;
+    if (encoding == TextEncoding::Cp932) {
+        decoded = cp932ToUtf8(csv);
+        csv = decoded;
+    }
+    if (csv.empty()) return Status::corruptInput("CSV が空です。");
+    char separator = kComma;
+    if (options.separator)
+        separator = *options.separator == CsvSeparator::Tab ? kTab : kComma;
+    else
+        separator = detectSeparator(csv);
+
+    CsvScanner scan(csv, separator);
+    SheetBuilder sheet("CSV", options.layout, Dataset::kMaxCount);
 
     std::string field;
     bool endOfRecord = false;
     bool quoted = false;
     int fieldLine = 1;
 
-    // Header: the two fixed headings, then one name per variable.
-    std::vector<std::string> names;
-    std::vector<int> lines;
-    lines.push_back(scan.line());
+    // Header: the whole first row, checked by the builder.
+    std::vector<std::string> header;
+    const int headerLine = scan.line();
     int column = 0;
     do {
         ++column;
         if (Status s = scan.next(field, endOfRecord, quoted, fieldLine, column); !s) return s;
-        if (column == 1 && field != kLabelHeading) {
-            return Status::corruptInput("CSV の 1 行目 1 列目が「データラベル」ではありません。"
-                                        "1 行目は「データラベル」「マスク」と変数名の見出し行です。");
+        if (column - 2 > Dataset::kMaxCount) {
+            return Status::corruptInput("CSV の変数が多すぎます（" + std::to_string(Dataset::kMaxCount) +
+                                        " まで）。");
         }
-        if (column == 2 && field != kMaskHeading) {
-            return Status::corruptInput("CSV の 1 行目 2 列目が「マスク」ではありません。"
-                                        "1 行目は「データラベル」「マスク」と変数名の見出し行です。");
-        }
-        if (column >= 3) {
-            if (column - 2 > Dataset::kMaxCount) {
-                return Status::corruptInput("CSV の変数が多すぎます（" + std::to_string(Dataset::kMaxCount) +
-                                            " まで）。");
-            }
-            if (!isValidUtf8(field))
-                return Status::corruptInput(at(fieldLine, column) +
-                                            "の変数名が UTF-8 の文字ではありません。");
-            names.push_back(std::move(field));
-        }
+        header.push_back(std::move(field));
     } while (!endOfRecord);
-    if (column < 2) {
-        return Status::corruptInput("CSV の 1 行目 2 列目が「マスク」ではありません。"
-                                    "1 行目は「データラベル」「マスク」と変数名の見出し行です。");
-    }
-    if (names.empty()) return Status::corruptInput("CSV の見出し行に変数名がありません。");
-    const int k = static_cast<int>(names.size());
-    const int columns = k + 2;
+    if (Status s = sheet.setHeader(std::move(header), headerLine); !s) return s;
+    const int columns = sheet.columnCount();
 
-    std::vector<std::int16_t> masks;
-    std::vector<std::string> labels;
-    std::vector<double> values;
     bool trailingLines = false;
     while (!scan.atEnd() && !trailingLines) {
         const int rowLine = scan.line();
@@ -318,9 +272,8 @@ Status csvToDataset(std::string_view csv, Dataset& ds, std::vector<int>& rowLine
                 return Status::corruptInput("CSV の " + std::to_string(rowLine) +
                                             " 行目が空行です。データ行の間に空行は置けません。");
             }
-            if (column == 1 && masks.size() >= static_cast<std::size_t>(Dataset::kMaxCount)) {
-                return Status::corruptInput("CSV のデータ行が多すぎます（" +
-                                            std::to_string(Dataset::kMaxCount) + " 行まで）。");
+            if (column == 1) {
+                if (Status s = sheet.beginRow(rowLine); !s) return s;
             }
             if (column > columns || (endOfRecord && column < columns)) {
                 while (!endOfRecord) { // count the rest of a long row
@@ -331,43 +284,16 @@ Status csvToDataset(std::string_view csv, Dataset& ds, std::vector<int>& rowLine
                     "CSV の " + std::to_string(rowLine) + " 行目の列数が見出し行と違います（見出し行 " +
                     std::to_string(columns) + " 列、この行 " + std::to_string(column) + " 列）。");
             }
-            if (column == 1) {
-                if (!isValidUtf8(field))
-                    return Status::corruptInput(at(fieldLine, column) +
-                                                "のデータラベルが UTF-8 の文字ではありません。");
-                labels.push_back(std::move(field));
-                continue;
-            }
-            double v = 0.0;
-            bool empty = false;
-            const NumberParse r = parseNumber(field, v, empty);
-            if (column == 2) {
-                if (r != NumberParse::Ok || empty || (v != 0.0 && v != 1.0))
-                    return Status::corruptInput(at(fieldLine, column) +
-                                                "のマスクが 0 でも 1 でもありません。");
-                masks.push_back(v == 1.0 ? 1 : 0);
-                continue;
-            }
-            if (r == NumberParse::OutOfRange)
-                return Status::corruptInput(at(fieldLine, column) + "の数値が範囲外です。");
-            if (r != NumberParse::Ok)
-                return Status::corruptInput(at(fieldLine, column) + "が数値ではありません。");
-            values.push_back(v);
+            if (Status s = sheet.cell(column, field, fieldLine); !s) return s;
         } while (!endOfRecord);
-        if (!trailingLines) lines.push_back(rowLine);
+        if (!trailingLines) {
+            if (Status s = sheet.endRow(); !s) return s;
+        }
     }
-    if (masks.empty()) return Status::corruptInput("CSV にデータ行がありません。");
-
-    const int n = static_cast<int>(masks.size());
-    ds.resize(n, k);
-    for (int j = 1; j <= k; ++j)
-        ds.setName(j, std::move(names[static_cast<std::size_t>(j - 1)]));
-    for (int i = 1; i <= n; ++i) {
-        ds.setMask(i, masks[static_cast<std::size_t>(i - 1)]);
-        ds.setLabel(i, std::move(labels[static_cast<std::size_t>(i - 1)]));
-    }
-    ds.storedValues() = std::move(values);
-    rowLines = std::move(lines);
+    if (Status s = sheet.finish(ds, info.rowLines); !s) return s;
+    info.encoding = encoding;
+    info.separator = separator == kTab ? CsvSeparator::Tab : CsvSeparator::Comma;
+    info.layout = sheet.layout();
     return Status::ok();
 }
 

@@ -1,11 +1,16 @@
 // A dataset as CSV: UTF-8, comma-separated, RFC 4180 quoting, CR LF. Row 1 is the
 // header "データラベル", "マスク", then the variable names; each further row is one
 // sample: its label, its mask (0 or 1), then its values as general number text.
+// Spreadsheets also save tab-separated text and text in code page 932, and a
+// sheet may hold only the variable names and the values (SheetTable.h); the
+// functions with options read and write those too.
 #pragma once
 
 #include "common/Status.h"
 #include "dataset/Dataset.h"
+#include "dataset/SheetTable.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +38,40 @@ Status csvToDataset(std::string_view csv, Dataset& ds);
 // As above; on success rowLines[i] is the 1-based CSV line on which sample i's row
 // starts (rowLines[0] is the header's line), for callers that report on a sample.
 Status csvToDataset(std::string_view csv, Dataset& ds, std::vector<int>& rowLines);
+
+enum class TextEncoding { Utf8, Cp932 };
+enum class CsvSeparator { Comma, Tab };
+
+// What to read; an option left empty is detected from the input: the encoding
+// (UTF-8 when the text is valid UTF-8 or starts with a byte order mark, code page
+// 932 otherwise), the separator (a tab when the header row holds more tabs than
+// commas outside quotes) and the layout (labelled when the header's first cell is
+// "データラベル").
+struct CsvReadOptions {
+    std::optional<TextEncoding> encoding;
+    std::optional<CsvSeparator> separator;
+    std::optional<SheetLayout> layout;
+};
+
+// What a read found, for a preview and for callers that report on a sample.
+struct CsvReadInfo {
+    TextEncoding encoding = TextEncoding::Utf8;
+    CsvSeparator separator = CsvSeparator::Comma;
+    SheetLayout layout = SheetLayout::Labelled;
+    std::vector<int> rowLines; // as above
+};
+
+// The reader above with options; the two functions above read UTF-8, commas and
+// the labelled layout only.
+Status csvToDataset(std::string_view csv, Dataset& ds, const CsvReadOptions& options, CsvReadInfo& info);
+
+struct CsvWriteOptions {
+    CsvSeparator separator = CsvSeparator::Comma;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// The labelled layout with the given separator and encoding. Fails when a name or
+// label has no code page 932 form and that encoding is asked for.
+Result<std::string> datasetToCsv(const Dataset& ds, const CsvWriteOptions& options);
 
 } // namespace zel

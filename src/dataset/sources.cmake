@@ -6,7 +6,10 @@ zel_sources(zelcore
   src/dataset/Dataset.h src/dataset/Dataset.cpp
   src/dataset/DatasetFile.h src/dataset/DatasetFile.cpp
   src/dataset/StartupPath.h src/dataset/StartupPath.cpp
+  src/dataset/SheetTable.h src/dataset/SheetTable.cpp
   src/dataset/CsvFile.h src/dataset/CsvFile.cpp
+  src/dataset/XlsxWriter.h src/dataset/XlsxWriter.cpp
+  src/dataset/SafeFile.h src/dataset/SafeFile.cpp
   src/dataset/Convert.h src/dataset/Convert.cpp
   src/dataset/DatasetEdit.h src/dataset/DatasetEdit.cpp
   src/dataset/FileDialogRules.h src/dataset/FileDialogRules.cpp
@@ -37,3 +40,9 @@ if(ZEL_WITH_QT)
     src/dataset/inmode.h src/dataset/inmode.cpp
   )
 endif()
+
+# zelsheet (Qt Core and QuaZip, no widgets): the workbook reader.
+zel_sources(zelsheet
+  src/dataset/XlsxReader.h src/dataset/XlsxReader.cpp
+  src/dataset/SheetFile.h src/dataset/SheetFile.cpp
+)

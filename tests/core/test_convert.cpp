@@ -176,7 +176,9 @@ TEST_F(ConvertTest, MalformedCsvWritesNothingAndKeepsOldDataset) {
         {"データラベル,マスク,a\r\nL,0,1\r\n\r\nM,0,1\r\n", "3 行目が空行です"},
         {"データラベル,マスク,a\r\n\"L,0,1\r\n", "2 行目 1 列目の引用符が閉じていません"},
         {"データラベル,マスク,a\r\nL,0,1e999\r\n", "範囲外"},
-        {"Label,Mask,a\r\nL,0,1\r\n", "1 行目 1 列目"},
+        {"データラベル,Mask,a\r\nL,0,1\r\n", "1 行目 2 列目"},
+        // Without the two headings the header holds variable names only: "L" is a value.
+        {"Label,Mask,a\r\nL,0,1\r\n", "2 行目 1 列目が数値ではありません: L"},
     };
     for (const auto& [csv, needle] : cases) {
         writeBytes(path("bad.csv"), csv);
@@ -240,4 +242,24 @@ TEST_F(ConvertTest, OutputThatIsAFolderFails) {
     writeBytes(path("in.csv"), kCsv);
     fs::create_directory(path("x.QCS"));
     expectFailure(convert(path("in.csv"), path("x.QCN")), listing(), "x.QCS");
+}
+
+TEST_F(ConvertTest, CsvInCodePage932WithTabsAndOnlyNamesAndValuesIsTaken) {
+    // "長さ<TAB>幅" and two rows, as a spreadsheet saves text in the Japanese code page.
+    writeBytes(path("p.csv"), "\x92\xB7\x82\xB3\t\x95\x9D\r\n1.5\t2\r\n\t-3\r\n");
+    ASSERT_EQ(convert(path("p.csv"), path("p.QCS")), 0) << err();
+    ASSERT_EQ(convert(path("p.QCS"), path("back.csv")), 0) << err();
+    EXPECT_EQ(readBytes(path("back.csv")), "データラベル,マスク,長さ,幅\r\n,0,1.5,2\r\n,0,0,-3\r\n");
+
+    // A name without a code page 932 form is named by its column in the plain layout.
+    writeBytes(path("k.csv"), "a,길이\r\n1,2\r\n");
+    expectFailure(convert(path("k.csv"), path("k.QCS")), listing(), "1 行目 2 列目の変数名");
+}
+
+TEST_F(ConvertTest, WorkbookOutputNeedsNoReaderAndWorkbookInputDoes) {
+    ASSERT_TRUE(zel::writeDataset(sample(), path("d")).isOk());
+    ASSERT_EQ(convert(path("d.QCS"), path("d.XLSX")), 0) << err();
+    EXPECT_EQ(readBytes(path("d.XLSX")).substr(0, 2), "PK");
+    expectFailure(convert(path("d.XLSX"), path("e.QCS")), listing(), "XLSX ファイルを読めません");
+    expectFailure(convert(path("d.XLSX"), path("e.csv")), listing(), "使い方");
 }
