@@ -289,8 +289,8 @@ void form1::updateRecentFileItems() {
     m_fileMenu->insertAction(m_exit, m_recentSeparator);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QString path = QString::fromStdString(paths[i]);
-        auto* item = new QAction(QString::fromStdString(zel::recentFileMenuText(static_cast<int>(i), paths[i])),
-                                 m_fileMenu);
+        auto* item = new QAction(
+            QString::fromStdString(zel::recentFileMenuText(static_cast<int>(i), paths[i])), m_fileMenu);
         item->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         item->setToolTip(path);
         item->setStatusTip(path);
@@ -653,8 +653,10 @@ void form1::openStartupDataset(const QString& argument) {
     ds.basePath = path->basePath;
     setDatasetName(QString::fromStdString(ds.basePath));
     const zel::Status status = m_sheet->load(ds.namesPath, ds.valuesPath);
-    if (!status) MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
-    else datasetFileUsed(ds.valuesPath);
+    if (status)
+        datasetFileUsed(ds.valuesPath);
+    else
+        MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
     m_grid->setCurrentCol(1);
     m_grid->setCurrentRow(1);
     ds.saveInPlace = 0;

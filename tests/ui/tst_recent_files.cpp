@@ -31,7 +31,8 @@
 namespace {
 
 const QString kMissingText = QStringLiteral("ファイルが見つかりません。履歴から削除しました。");
-const QString kUnsavedText = QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？");
+const QString kUnsavedText =
+    QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？");
 
 // A dataset of one sample and one variable whose value tells it apart.
 void writeDataset(const QString& base, double value) {
@@ -62,8 +63,9 @@ void clickOk(QWidget* dialog) {
 QStringList recentTexts(form1& f) {
     QStringList texts;
     const QList<QAction*> actions = f.fileMenu()->actions();
-    const auto first = std::find_if(actions.begin(), actions.end(),
-                                    [](QAction* a) { return a->objectName() == QStringLiteral("SEPARATER"); });
+    const auto first = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+        return a->objectName() == QStringLiteral("SEPARATER");
+    });
     for (auto it = first + 1; it != actions.end() && !(*it)->isSeparator(); ++it)
         texts << (*it)->text();
     return texts;
@@ -154,8 +156,8 @@ class TestRecentFiles : public QObject {
         QStringList names;
         for (QAction* a : f().fileMenu()->actions())
             names << (a->isSeparator() ? QStringLiteral("-") + a->objectName() : a->objectName());
-        QCOMPARE(names, (QStringList{"SINKI", "YOMIKOMI", "HOZON", "DATAIN", "PRINSET", "-SEPARATER", "recentFile1",
-                                     "recentFile2", "-recentSeparator", "SYUURYOU"}));
+        QCOMPARE(names, (QStringList{"SINKI", "YOMIKOMI", "HOZON", "DATAIN", "PRINSET", "-SEPARATER",
+                                     "recentFile1", "recentFile2", "-recentSeparator", "SYUURYOU"}));
         QAction* older = recentItem(f(), QStringLiteral("&2 a.QCS"));
         QCOMPARE(older->toolTip(), path(QStringLiteral("a.QCS")));
         QCOMPARE(older->statusTip(), path(QStringLiteral("a.QCS")));
