@@ -259,21 +259,24 @@ class TestRecentFiles : public QObject {
         uitest::findAction(&f(), QStringLiteral("HOZON"))->trigger();
         QPointer<saveform> save = ZelWindow::findOpen<saveform>();
         QVERIFY(save);
-        typeName(save, QStringLiteral("copy"));
+        typeName(save, QStringLiteral("写し, 1"));
         clickOk(save);
         QTRY_VERIFY(!save);
-        QVERIFY(QFile::exists(path(QStringLiteral("copy.QCS"))));
+        QVERIFY(QFile::exists(path(QStringLiteral("写し, 1.QCS"))));
         const QStringList before = recentTexts(f());
-        QCOMPARE(before.front(), QStringLiteral("&1 copy.QCS"));
+        QCOMPARE(before.front(), QStringLiteral("&1 写し, 1.QCS"));
         QCOMPARE(before.back(), QStringLiteral("&8 d3.QCS"));
 
-        // The next run shows the same list, and choosing from it works.
+        // The next run shows the same list (Japanese and a comma kept through
+        // the settings file), and choosing from it works.
         restart();
         QCOMPARE(recentTexts(f()), before);
+        QCOMPARE(recentItem(f(), QStringLiteral("&1 写し, 1.QCS"))->toolTip(),
+                 path(QStringLiteral("写し, 1.QCS")));
         QCOMPARE(recentItem(f(), QStringLiteral("&2 d9.QCS"))->toolTip(), path(QStringLiteral("d9.QCS")));
         choose(QStringLiteral("&3 d8.QCS"));
         QCOMPARE(firstValue(), 8.0);
-        QCOMPARE(recentTexts(f()).mid(0, 3), (QStringList{"&1 d8.QCS", "&2 copy.QCS", "&3 d9.QCS"}));
+        QCOMPARE(recentTexts(f()).mid(0, 3), (QStringList{"&1 d8.QCS", "&2 写し, 1.QCS", "&3 d9.QCS"}));
 
         // A dataset named when the program starts counts as opened.
         m_form->close();
