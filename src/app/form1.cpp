@@ -6,6 +6,7 @@
 #include "analysis/Launch.h"
 #include "app/HelpWindow.h"
 #include "app/PopupCaption.h"
+#include "app/RecentFiles.h"
 #include "app/SIYOU.h"
 #include "app/ToolbarPictures.h"
 #include "app/endform.h"
@@ -17,6 +18,7 @@
 #include "dataset/Dataset.h"
 #include "dataset/EditCommands.h"
 #include "dataset/FileCommands.h"
+#include "dataset/FileDialogRules.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
 #include "presentation/GraphSettings.h"
@@ -33,6 +35,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -56,6 +59,7 @@ const QString kUnsavedQuestion =
     QStringLiteral("このファイルは保存されていません。終了してもよろしいですか？");
 const QString kUnsavedTitle = QStringLiteral("ファイルの保存");
 const QString kReadTitle = QStringLiteral("データの呼出し");
+const QString kRecentMissing = QStringLiteral("ファイルが見つかりません。履歴から削除しました。");
 
 // Places a child in twips.
 void place(QWidget* w, double left, double top, double width, double height) {
@@ -162,6 +166,13 @@ void form1::buildMenus() {
     connect(printItem, &QAction::triggered, this, [this] { DataPrintCommand::open(*this); });
     connect(printerItem, &QAction::triggered, this, &form1::openPrinterSetup);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    // The recent datasets go between the separator and "終了(&E)", with a
+    // separator of their own below them; without any the menu is as before.
+    m_recentSeparator = new QAction(m_fileMenu);
+    m_recentSeparator->setSeparator(true);
+    m_recentSeparator->setObjectName(QStringLiteral("recentSeparator"));
+    m_fileMenu->setToolTipsVisible(true);
+    updateRecentFileItems();
     addDatasetCommand(saveItem);
     addDatasetCommand(printItem);
     closeOnOpening(m_fileMenu, {zel::WindowId::LoadForm, zel::WindowId::saveform, zel::WindowId::sinkform,
@@ -263,6 +274,65 @@ void form1::buildMenus() {
     connect(versionItem, &QAction::triggered, this, [this] { ZelWindow::open<verj>(this); });
     connect(termsItem, &QAction::triggered, this, [this] { ZelWindow::open<SIYOU>(this); });
     closeOnOpening(m_helpMenu, {zel::WindowId::SIYOU});
+}
+
+void form1::updateRecentFileItems() {
+    for (QAction* a : std::as_const(m_recentItems)) {
+        m_fileMenu->removeAction(a);
+        a->deleteLater();
+    }
+    m_recentItems.clear();
+    m_fileMenu->removeAction(m_recentSeparator);
+    const zel::RecentFiles list = zel::RecentFiles::read(zel::appSettings());
+    const std::vector<std::string>& paths = list.paths();
+    if (paths.empty()) return;
+    m_fileMenu->insertAction(m_exit, m_recentSeparator);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const QString path = QString::fromStdString(paths[i]);
+        auto* item = new QAction(
+            QString::fromStdString(zel::recentFileMenuText(static_cast<int>(i), paths[i])), m_fileMenu);
+        item->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        item->setToolTip(path);
+        item->setStatusTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        m_fileMenu->insertAction(m_recentSeparator, item);
+        m_recentItems.append(item);
+    }
+}
+
+QStringList form1::recentFiles() const {
+    const zel::RecentFiles list = zel::RecentFiles::read(zel::appSettings());
+    QStringList paths;
+    for (const std::string& path : list.paths())
+        paths.append(QString::fromStdString(path));
+    return paths;
+}
+
+void form1::datasetFileUsed(const std::string& valuesPath) {
+    const QString absolute = QFileInfo(QString::fromStdString(valuesPath)).absoluteFilePath();
+    zel::RecentFiles list = zel::RecentFiles::read(zel::appSettings());
+    list.add(absolute.toStdString());
+    list.write(zel::appSettings());
+    updateRecentFileItems();
+}
+
+void form1::openRecentFile(const QString& valuesPath) {
+    const QFileInfo file(valuesPath);
+    if (!file.isFile()) {
+        zel::RecentFiles list = zel::RecentFiles::read(zel::appSettings());
+        list.remove(valuesPath.toStdString());
+        list.write(zel::appSettings());
+        updateRecentFileItems();
+        MessageBox::refusal(this, kRecentMissing + QLatin1Char('\n') + valuesPath, kReadTitle);
+        return;
+    }
+    // As "開く(&L)...": the unsaved question first, then the open dialog's read.
+    m_sheet->commitEdit();
+    if (!FileCommands::askUnsaved(*this)) return;
+    const QString folder = file.absolutePath();
+    const QString base = QDir(folder).filePath(file.completeBaseName());
+    FileCommands::openFiles(*this, base, zel::datasetName(file.fileName().toStdString()),
+                            zel::driveText(folder.toStdString()), folder.toStdString(), this);
 }
 
 void form1::openMenu(QMenu* menu) {
@@ -583,7 +653,10 @@ void form1::openStartupDataset(const QString& argument) {
     ds.basePath = path->basePath;
     setDatasetName(QString::fromStdString(ds.basePath));
     const zel::Status status = m_sheet->load(ds.namesPath, ds.valuesPath);
-    if (!status) MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
+    if (status)
+        datasetFileUsed(ds.valuesPath);
+    else
+        MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
     m_grid->setCurrentCol(1);
     m_grid->setCurrentRow(1);
     ds.saveInPlace = 0;

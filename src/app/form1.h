@@ -42,6 +42,7 @@ class form1 : public QMainWindow, public MainContext {
     int columnWidthChars() const override;
     QString currentAnalysisName() const override;
     void openParetoVariables() override { emit paretoVariablesRequested(); }
+    void datasetFileUsed(const std::string& valuesPath) override;
 
     // The version text V of this run ("100").
     const std::string& versionText() const { return m_version; }
@@ -68,6 +69,12 @@ class form1 : public QMainWindow, public MainContext {
     void setAnalysisWindowNames(const QStringList& names);
     QStringList analysisWindowNames() const;
     void closeAnalysisWindows();
+
+    // The File menu's recent datasets, newest first (full paths of the ".QCS" files).
+    QStringList recentFiles() const;
+    // Opens a recent dataset as the open dialog does, after the unsaved
+    // question; a file that is gone leaves the list with a message.
+    void openRecentFile(const QString& valuesPath);
 
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* editMenu() const { return m_editMenu; }
@@ -150,6 +157,8 @@ class form1 : public QMainWindow, public MainContext {
     void showEditPopup(const QPoint& globalPos);
     void setPopupItemsVisible(bool visible);
     void openInputMode();
+    // Rebuilds the File menu's recent entries from the stored list.
+    void updateRecentFileItems();
 
     zel::Workspace m_workspace;
     std::string m_version;
@@ -177,6 +186,9 @@ class form1 : public QMainWindow, public MainContext {
     QMenu* m_helpMenu = nullptr;
     QAction* m_toolbarAction = nullptr;
     QAction* m_exit = nullptr;
+    // The recent entries and the separator below them, just above "終了(&E)".
+    QList<QAction*> m_recentItems;
+    QAction* m_recentSeparator = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;
     QAction* m_cut = nullptr;

@@ -5,6 +5,7 @@
 zel_sources(zelcore
   src/app/Workspace.cpp
   src/app/CommandLine.h src/app/CommandLine.cpp
+  src/app/RecentFiles.h src/app/RecentFiles.cpp
 )
 
 # zelui (Qt).

@@ -1,6 +1,7 @@
 // The File menu's dataset commands.
 #include "dataset/FileCommands.h"
 
+#include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
@@ -14,11 +15,14 @@
 #include "windowkit/MessageBox.h"
 #include "windowkit/Workspace.h"
 
+#include <QDir>
+
 namespace {
 const QString kUnsavedQuestion =
     QStringLiteral("このファイルは保存されていません。このまま実行してもよろしいですか？");
 const QString kUnsavedTitle = QStringLiteral("ファイルの保存");
 const QString kSaveTitle = QStringLiteral("データの保存");
+const QString kReadTitle = QStringLiteral("データの呼出し");
 } // namespace
 
 namespace FileCommands {
@@ -44,6 +48,34 @@ void openDataset(MainContext& ctx) {
     ZelWindow::open<LoadForm>(ctx, ctx.mainWindow());
 }
 
+bool openFiles(MainContext& ctx, const QString& base, const std::string& fileName, const std::string& drive,
+               const std::string& folder, QWidget* boxParent) {
+    QDir::setCurrent(QString::fromStdString(folder));
+    zel::Dataset& ds = ctx.workspace().dataset;
+    ds.fileName = fileName;
+    ds.setBase(base.toStdString());
+    ctx.setDatasetName(base);
+
+    const zel::Status status = ctx.sheet().load(ds.namesPath, ds.valuesPath);
+    if (!status) {
+        // What was read stays and the name is the new dataset's, but its files
+        // are not what the sheet holds: a save must not go straight over them.
+        ds.saveInPlace = 0;
+        MessageBox::refusal(boxParent, QString::fromStdString(status.message()), kReadTitle);
+        return false;
+    }
+    DataGrid& grid = ctx.grid();
+    grid.setBlockMode(false);
+    grid.setCurrentCol(1);
+    grid.setCurrentRow(1);
+    grid.setFocus();
+    ds.saveInPlace = 0;
+    ds.drive = drive;
+    ds.folder = folder;
+    ctx.datasetFileUsed(ds.valuesPath);
+    return true;
+}
+
 void saveDataset(MainContext& ctx) {
     ctx.sheet().commitEdit();
     zel::Dataset& ds = ctx.workspace().dataset;
@@ -59,6 +91,7 @@ void saveDataset(MainContext& ctx) {
     }
     ds.unsaved = 0;
     ds.saveInPlace = 0;
+    ctx.datasetFileUsed(ds.valuesPath);
     MessageBox::refusal(ctx.mainWindow(), QString::fromStdString(zel::savedInPlaceNotice(ds.basePath)),
                         kSaveTitle);
 }

@@ -1,9 +1,9 @@
 // LoadForm: the open dialog with the delete command.
 #include "dataset/LoadForm.h"
 
-#include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "dataset/Dataset.h"
+#include "dataset/FileCommands.h"
 #include "dataset/FileDialogRules.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
@@ -19,7 +19,6 @@
 namespace {
 const QString kCaption = QStringLiteral("ファイルの呼出し");
 const QString kDelete = QStringLiteral("ファイルの削除");
-const QString kReadTitle = QStringLiteral("データの呼出し");
 
 // The existence test of the delete command: a file (not a folder) at the path.
 bool fileExists(const std::string& path) {
@@ -51,29 +50,9 @@ LoadForm::LoadForm(MainContext& ctx, QWidget* parent)
 void LoadForm::onOk() {
     const std::optional<QString> base = baseFromOk();
     if (!base) return;
-    makeFolderCurrent();
-
-    zel::Dataset& ds = m_ctx.workspace().dataset;
-    ds.fileName = nameText().toStdString();
-    ds.setBase(base->toStdString());
-    m_ctx.setDatasetName(*base);
-
-    const zel::Status status = m_ctx.sheet().load(ds.namesPath, ds.valuesPath);
-    if (!status) {
-        // What was read stays and the name is the new dataset's, but its files
-        // are not what the sheet holds: a save must not go straight over them.
-        ds.saveInPlace = 0;
-        MessageBox::refusal(this, QString::fromStdString(status.message()), kReadTitle);
+    if (!FileCommands::openFiles(m_ctx, *base, nameText().toStdString(), driveForDataset(), folderForDataset(),
+                                 this))
         return;
-    }
-    DataGrid& grid = m_ctx.grid();
-    grid.setBlockMode(false);
-    grid.setCurrentCol(1);
-    grid.setCurrentRow(1);
-    grid.setFocus();
-    ds.saveInPlace = 0;
-    ds.drive = driveForDataset();
-    ds.folder = folderForDataset();
     close();
 }
 

@@ -98,6 +98,7 @@ void rot::onOk() {
     created.unsaved = 0;
     created.saveInPlace = 1;
     ds = std::move(created);
+    m_ctx.datasetFileUsed(ds.valuesPath);
 
     close();
     m_ctx.sheet().fill();

@@ -42,5 +42,6 @@ void saveform::onOk() {
     m_ctx.setDatasetName(*base);
     ds.unsaved = 0;
     ds.saveInPlace = 0;
+    m_ctx.datasetFileUsed(ds.valuesPath);
     close();
 }

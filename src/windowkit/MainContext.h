@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class DataGrid;
 class DataSheet;
@@ -36,6 +37,9 @@ public:
     virtual QString currentAnalysisName() const = 0;
     // The data-label dialog's continuation into the Pareto analysis.
     virtual void openParetoVariables() = 0;
+    // A dataset's files were opened or saved; valuesPath is its ".QCS" file.
+    // The main window lists it among the recent files.
+    virtual void datasetFileUsed(const std::string& valuesPath) { (void)valuesPath; }
 };
 
 // The analysis the list shows, or nothing for a name that is not one.
