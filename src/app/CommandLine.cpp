@@ -153,6 +153,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             reportOptions = true;
             continue;
         }
+        if (auto v = optionValue(args, i, "--format")) {
+            if (c.reportFormat != CommandLine::ReportFormat::None)
+                return failure("--format は 1 つだけ指定できます。");
+            if (*v == "pdf")
+                c.reportFormat = CommandLine::ReportFormat::Pdf;
+            else if (*v == "html")
+                c.reportFormat = CommandLine::ReportFormat::Html;
+            else
+                return failure("不明な形式です: " + *v + "（pdf, html のいずれか）");
+            reportOptions = true;
+            continue;
+        }
         if (a == "--") {
             optionsEnded = true;
         } else if (a == "--help" || a == "-h") {
@@ -189,7 +201,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (positional.size() > 1) return failure("開けるデータセットは 1 つだけです。");
     if (!positional.empty()) c.dataset = positional.front();
     if (reportOptions && !report)
-        return failure("--var, --set, --output は --report と一緒に指定してください。");
+        return failure("--var, --set, --output, --format は --report と一緒に指定してください。");
     if (report) {
         if (!c.screenshot.empty()) return failure("--report と --screenshot は同時に指定できません。");
         if (c.reportOutput.empty()) return failure("--report には --output=DIR を指定してください。");
@@ -207,9 +219,10 @@ std::string usageText() {
            "                           start ZEL, save a picture of the screen to PNG and end\n"
            "  zel32 --chart-gallery DIR\n"
            "                           draw every chart kind into DIR as PNG files with index.html\n"
-           "  zel32 --report=ID [--var=V]... [--set=KEY=VALUE]... --output=DIR DATASET\n"
+           "  zel32 --report=ID [--var=V]... [--set=KEY=VALUE]... [--format=pdf|html] --output=DIR DATASET\n"
            "                           run an analysis without windows and write its tables (CSV),\n"
            "                           charts (PNG, SVG, PDF) and figures (summary.txt) into DIR;\n"
+           "                           --format also writes it all as one report.pdf or report.html;\n"
            "                           ID: " +
            reportIds() +
            "; V: a variable name or number\n"

@@ -28,6 +28,9 @@ struct CommandLine {
     std::vector<std::string> reportVariables;
     std::vector<std::pair<std::string, std::string>> reportSettings;
     std::string reportOutput;
+    // --format: the one-file document written beside the other files.
+    enum class ReportFormat { None, Pdf, Html };
+    ReportFormat reportFormat = ReportFormat::None;
 };
 
 // The analysis a report ID names (any letter case: "xbar-r", "X-RS"), or the

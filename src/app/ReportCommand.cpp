@@ -11,14 +11,18 @@
 #include "dataset/DatasetFile.h"
 #include "dataset/StartupPath.h"
 #include "presentation/GraphSettings.h"
+#include "presentation/ReportDocument.h"
 #include "presentation/TitleTable.h"
 #include "windowkit/AppSettings.h"
+#include "windowkit/MainContext.h"
 #include "windowkit/WindowGeometry.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -99,33 +103,43 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
     return std::nullopt;
 }
 
-// The table as its window shows it: tab-separated, numbers with the decimal places.
-QByteArray shownTableText(const zel::ReportTable& shown) {
+// The table as its window shows it: the headings and the shown text of each
+// cell, numbers with the decimal places.
+reportdoc::ShownTable shownTable(const zel::ReportTable& shown) {
     const zel::ResultTable& t = shown.table;
-    QString text;
-    for (int c = 0; c <= t.columns; ++c) {
-        if (c > 0) text += QLatin1Char('\t');
-        if (c < static_cast<int>(t.columnHeadings.size()))
-            text += QString::fromStdString(t.columnHeadings[static_cast<std::size_t>(c)]);
-    }
-    text += QLatin1Char('\n');
+    reportdoc::ShownTable out{windowName(shown.window), {}};
+    QStringList headings;
+    for (int c = 0; c <= t.columns; ++c)
+        headings << (c < static_cast<int>(t.columnHeadings.size())
+                         ? QString::fromStdString(t.columnHeadings[static_cast<std::size_t>(c)])
+                         : QString());
+    out.rows.push_back(headings);
     for (int r = 1; r <= t.rows; ++r) {
-        if (r < static_cast<int>(t.rowHeadings.size()))
-            text += QString::fromStdString(t.rowHeadings[static_cast<std::size_t>(r)]);
+        QStringList row;
+        row << (r < static_cast<int>(t.rowHeadings.size())
+                    ? QString::fromStdString(t.rowHeadings[static_cast<std::size_t>(r)])
+                    : QString());
         for (int c = 1; c <= t.columns; ++c) {
-            text += QLatin1Char('\t');
             const zel::ResultCell& cell = t.at(r, c);
             const std::optional<std::string> own =
                 cell.number && shown.shownNumber ? shown.shownNumber(c, *cell.number) : std::nullopt;
             if (own)
-                text += QString::fromStdString(*own);
+                row << QString::fromStdString(*own);
             else if (cell.number)
-                text += QString::fromStdString(zel::decimalsText(*cell.number, shown.decimals));
+                row << QString::fromStdString(zel::decimalsText(*cell.number, shown.decimals));
             else
-                text += QString::fromStdString(cell.text);
+                row << QString::fromStdString(cell.text);
         }
-        text += QLatin1Char('\n');
+        out.rows.push_back(row);
     }
+    return out;
+}
+
+// <window>.txt: the shown table, tab-separated.
+QByteArray shownTableText(const reportdoc::ShownTable& table) {
+    QString text;
+    for (const QStringList& row : table.rows)
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text.toUtf8();
 }
 
@@ -171,7 +185,7 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
         const QString name = windowName(t.window);
         out.files.emplace_back(name + QStringLiteral(".csv"),
                                QByteArray::fromStdString(zel::resultTableCsv(t.table)));
-        out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(t));
+        out.files.emplace_back(name + QStringLiteral(".txt"), shownTableText(shownTable(t)));
     }
 
     // The charts titled and drawn as their window does: the stored graph
@@ -206,6 +220,29 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
     }
     const std::string& summary = report.summary;
     out.files.emplace_back(QStringLiteral("summary.txt"), QByteArray::fromStdString(summary));
+    // The one-file document of everything above.
+    if (cl.reportFormat != zel::CommandLine::ReportFormat::None) {
+        reportdoc::Document doc;
+        doc.title = analysisListName(entry->analysis);
+        doc.datasetName = QFileInfo(QString::fromStdString(ds.basePath)).fileName();
+        doc.datasetPath = QString::fromStdString(ds.valuesPath);
+        doc.made = QDateTime::currentDateTime();
+        QStringList variables;
+        for (int p : positions)
+            variables << (p <= ds.variableCount() ? QString::fromStdString(ds.name(p))
+                                                  : QString::fromUtf8(entry->extraEntry.data(),
+                                                                      static_cast<qsizetype>(entry->extraEntry.size())));
+        doc.settings.emplace_back(QStringLiteral("変数"), variables.isEmpty() ? QStringLiteral("すべての変数")
+                                                                              : variables.join(QStringLiteral("、")));
+        for (const auto& [key, value] : cl.reportSettings)
+            doc.settings.emplace_back(QString::fromStdString(key), QString::fromStdString(value));
+        for (const zel::ReportTable& t : report.tables)
+            doc.tables.push_back(shownTable(t));
+        doc.charts = drawn;
+        const bool pdf = cl.reportFormat == zel::CommandLine::ReportFormat::Pdf;
+        out.files.emplace_back(pdf ? QStringLiteral("report.pdf") : QStringLiteral("report.html"),
+                               reportdoc::bytes(doc, pdf ? reportdoc::Format::Pdf : reportdoc::Format::Html));
+    }
     for (const auto& [name, bytes] : out.files)
         if (bytes.isEmpty())
             return Failure{ReportCommand::kExitWriteFailed, name.toStdString() + " を作成できませんでした。"};

@@ -18,5 +18,6 @@ if(ZEL_WITH_QT)
     src/presentation/grids.h src/presentation/grids.cpp
     src/presentation/rgset.h src/presentation/rgset.cpp
     src/presentation/ResultTableWindow.h src/presentation/ResultTableWindow.cpp
+    src/presentation/ReportDocument.h src/presentation/ReportDocument.cpp
   )
 endif()

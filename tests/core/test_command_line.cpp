@@ -161,3 +161,29 @@ TEST(CommandLine, ReportRefusesIncompleteOrMixedCommandLines) {
     EXPECT_EQ(parseCommandLine({"--report=x-rs", "--report=p-pn", "--output=o", "x.QCS"}).mode, Mode::Error);
     EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output=o", "--output=p", "x.QCS"}).mode, Mode::Error);
 }
+
+TEST(CommandLine, ReportFormatAddsOneDocumentAndRefusesUnknownOnes) {
+    using Format = CommandLine::ReportFormat;
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--output=o", "x.QCS"}).reportFormat, Format::None);
+    const CommandLine pdf = parseCommandLine({"--report=x-rs", "--format=pdf", "--output=o", "x.QCS"});
+    EXPECT_EQ(pdf.mode, Mode::Report);
+    EXPECT_EQ(pdf.reportFormat, Format::Pdf);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--format", "html", "--output=o", "x.QCS"}).reportFormat,
+              Format::Html);
+
+    const CommandLine unknown = parseCommandLine({"--report=x-rs", "--format=docx", "--output=o", "x.QCS"});
+    EXPECT_EQ(unknown.mode, Mode::Error);
+    EXPECT_EQ(unknown.error, "不明な形式です: docx（pdf, html のいずれか）");
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--format=PDF ", "--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(parseCommandLine({"--report=x-rs", "--format=", "--output=o", "x.QCS"}).mode, Mode::Error);
+    EXPECT_EQ(
+        parseCommandLine({"--report=x-rs", "--format=pdf", "--format=html", "--output=o", "x.QCS"}).mode,
+        Mode::Error);
+    const CommandLine alone = parseCommandLine({"--format=pdf", "x.QCS"});
+    EXPECT_EQ(alone.mode, Mode::Error);
+    EXPECT_EQ(alone.error, "--var, --set, --output, --format は --report と一緒に指定してください。");
+    EXPECT_NE(usageText().find("[--set=KEY=VALUE]... [--format=pdf|html] --output=DIR DATASET\n"),
+              std::string::npos);
+    EXPECT_NE(usageText().find("--format also writes it all as one report.pdf or report.html;\n"),
+              std::string::npos);
+}

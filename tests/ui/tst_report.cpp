@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -276,6 +277,51 @@ class TestReport : public QObject {
         QCOMPARE(run.err, std::string("X-Rs 管理図を作成するには１つ以上の変数が必要です。\n"));
         QVERIFY(!QFile::exists(out));
         QVERIFY(!QFile::exists(m_folder.path(QStringLiteral("novars.QCK"))));
+    }
+
+    // --format adds one document of the same run beside the other files: the
+    // analysis's name, the dataset, the table as XR1.txt shows it, both charts.
+    void formatWritesOneDocumentBesideTheFiles() {
+        const QString dataset = xbarRDataset();
+        const QString pdfOut = m_folder.path(QStringLiteral("out-doc-pdf"));
+        ReportRun run = runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--format=pdf"),
+                                   QStringLiteral("--output=") + pdfOut, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(entries(pdfOut).size(), 11);
+        QVERIFY(entries(pdfOut).contains(QStringLiteral("report.pdf")));
+        QVERIFY(!entries(pdfOut).contains(QStringLiteral("report.html")));
+        const QString pdf = pdfOut + QStringLiteral("/report.pdf");
+        QCOMPARE(uitest::pdfPageCount(pdf), 2);
+        const QString text = uitest::pdfText(pdf);
+        for (const QString& s : {QStringLiteral("Xbar-R 管理図"), QStringLiteral("shaft"), dataset,
+                                 QStringLiteral("すべての変数"), QStringLiteral("XR1"),
+                                 QStringLiteral("平均値"), QStringLiteral("範囲")})
+            QVERIFY2(text.contains(s), qPrintable(s));
+        // Every shown number of the table is in the document.
+        const QStringList shown = QString::fromUtf8(readAll(pdfOut + QStringLiteral("/XR1.txt")))
+                                      .split(QRegularExpression(QStringLiteral("[\\t\\n]")), Qt::SkipEmptyParts);
+        for (const QString& cell : shown)
+            QVERIFY2(text.contains(cell), qPrintable(cell));
+
+        const QString htmlOut = m_folder.path(QStringLiteral("out-doc-html"));
+        run = runReport({QStringLiteral("--report=xbar-r"), QStringLiteral("--format=html"),
+                         QStringLiteral("--output=") + htmlOut, dataset});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(!entries(htmlOut).contains(QStringLiteral("report.pdf")));
+        const QString html = QString::fromUtf8(readAll(htmlOut + QStringLiteral("/report.html")));
+        QCOMPARE(html.count(QStringLiteral("<svg")), 2);
+        QCOMPARE(html.count(QStringLiteral("<table>")), 1);
+        QVERIFY(html.contains(QStringLiteral("<h1>Xbar-R 管理図</h1>")));
+        QVERIFY(html.contains(QStringLiteral("<dt>データセット</dt><dd>shaft</dd>")));
+        for (const QString& cell : shown)
+            QVERIFY2(html.contains(QLatin1Char('>') + cell + QLatin1Char('<')), qPrintable(cell));
+
+        // A refused run writes no document either.
+        const QString refused = m_folder.path(QStringLiteral("out-doc-refused"));
+        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=なし"), QStringLiteral("--format=pdf"),
+                         QStringLiteral("--output=") + refused, dataset});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(refused));
     }
 
     // The mean chart's labels (about 12345.6) are wider than the range chart's (below 2):
