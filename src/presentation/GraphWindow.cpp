@@ -10,6 +10,7 @@
 #include "presentation/titlef.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
+#include "presentation/ReportDocument.h"
 #include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
@@ -58,6 +59,14 @@ void GraphWindow::buildMenus() {
             [this] { printCharts(true); });
     connect(addItem(print, monochromeText(), QStringLiteral("fmono")), &QAction::triggered, this,
             [this] { printCharts(false); });
+    // The window's charts as one report document.
+    connect(addItem(print, reportdoc::saveItemText(), QStringLiteral("reportsave")), &QAction::triggered, this,
+            [this] {
+                reportdoc::Document doc = reportdoc::windowDocument(m_context, windowTitle());
+                for (const zel::ChartModel* m : models())
+                    doc.charts.push_back(m);
+                reportdoc::saveAsPdf(this, doc);
+            });
 
     QMenu* edit = MenuFrame::addMenu(m_menuBar, editMenuText(), QStringLiteral("ghen"));
     if (chartCount() == 1) {

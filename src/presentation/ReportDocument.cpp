@@ -4,10 +4,16 @@
 
 #include "components/chart/ChartExport.h"
 #include "components/chart/ChartRenderer.h"
+#include "components/grid/DataGrid.h"
+#include "components/grid/GridModel.h"
+#include "dataset/Dataset.h"
+#include "windowkit/MainContext.h"
+#include "windowkit/Workspace.h"
 #include "windowkit/MessageBox.h"
 
 #include <QBuffer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -37,7 +43,6 @@ const QString kDatasetCaption = QStringLiteral("データセット");
 const QString kFileCaption = QStringLiteral("ファイル");
 const QString kMadeCaption = QStringLiteral("作成日時");
 const QString kSettingsCaption = QStringLiteral("設定");
-const QString kNoSettings = QStringLiteral("既定値");
 const QString kChartsCaption = QStringLiteral("グラフ");
 
 QString madeText(const QDateTime& t) { return t.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
@@ -46,7 +51,15 @@ QString settingsText(const Document& d) {
     QStringList parts;
     for (const auto& [k, v] : d.settings)
         parts << k + QStringLiteral(" = ") + v;
-    return parts.isEmpty() ? kNoSettings : parts.join(QStringLiteral("、"));
+    return parts.join(QStringLiteral("、"));
+}
+
+// The title block's rows: caption, value.
+std::vector<std::pair<QString, QString>> facts(const Document& d) {
+    std::vector<std::pair<QString, QString>> rows{
+        {kDatasetCaption, d.datasetName}, {kFileCaption, d.datasetPath}, {kMadeCaption, madeText(d.made)}};
+    if (!d.settings.empty()) rows.emplace_back(kSettingsCaption, settingsText(d));
+    return rows;
 }
 
 // A cell that holds a number is set flush right.
@@ -74,11 +87,7 @@ class PdfLayout {
         // The title block.
         text(d.title, kTitlePt, true);
         m_y += lineHeight(kTextPt) * 0.5;
-        const std::pair<QString, QString> facts[] = {{kDatasetCaption, d.datasetName},
-                                                     {kFileCaption, d.datasetPath},
-                                                     {kMadeCaption, madeText(d.made)},
-                                                     {kSettingsCaption, settingsText(d)}};
-        for (const auto& [caption, value] : facts)
+        for (const auto& [caption, value] : facts(d))
             fact(caption, value);
         m_y += lineHeight(kTextPt) * 0.3;
         m_p.setPen(QPen(Qt::black, pt(0.8)));
@@ -308,11 +317,7 @@ QByteArray html(const Document& d) {
                                            "@media print{h2{break-after:avoid}figure{break-inside:avoid}}\n"
                                            "</style>\n</head>\n<body>\n");
     h += QStringLiteral("<h1>") + escaped(d.title) + QStringLiteral("</h1>\n<dl class=\"facts\">\n");
-    const std::pair<QString, QString> facts[] = {{kDatasetCaption, d.datasetName},
-                                                 {kFileCaption, d.datasetPath},
-                                                 {kMadeCaption, madeText(d.made)},
-                                                 {kSettingsCaption, settingsText(d)}};
-    for (const auto& [caption, value] : facts)
+    for (const auto& [caption, value] : facts(d))
         h += QStringLiteral("<dt>") + escaped(caption) + QStringLiteral("</dt><dd>") + escaped(value) +
              QStringLiteral("</dd>\n");
     h += QStringLiteral("</dl>\n");
@@ -346,6 +351,29 @@ QByteArray html(const Document& d) {
 
 QByteArray bytes(const Document& document, Format format) {
     return format == Format::Pdf ? pdf(document) : html(document);
+}
+
+Document windowDocument(MainContext& context, const QString& caption) {
+    Document d;
+    const std::optional<zel::AnalysisId> analysis = currentAnalysis(context);
+    d.title = analysis ? analysisListName(*analysis) : caption;
+    const zel::Dataset& ds = context.workspace().dataset;
+    d.datasetName = QFileInfo(QString::fromStdString(ds.basePath)).fileName();
+    d.datasetPath = QString::fromStdString(ds.valuesPath);
+    d.made = QDateTime::currentDateTime();
+    return d;
+}
+
+ShownTable gridTable(const QString& heading, const DataGrid& grid) {
+    ShownTable t{heading, {}};
+    const GridModel* model = grid.gridModel();
+    for (int r = 0; r <= grid.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c <= grid.columnCount(); ++c)
+            row << model->displayText(c, r);
+        t.rows.push_back(row);
+    }
+    return t;
 }
 
 bool saveAsPdf(QWidget* parent, const Document& document) {

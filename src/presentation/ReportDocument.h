@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+class DataGrid;
+class MainContext;
 class QWidget;
 
 namespace reportdoc {
@@ -30,7 +32,7 @@ struct Document {
     QString datasetName; // the dataset's name and its file
     QString datasetPath;
     QDateTime made;
-    // The settings the results were made with: name, value.
+    // The settings the results were made with: name, value (none: no row).
     std::vector<std::pair<QString, QString>> settings;
     std::vector<ShownTable> tables;
     // Drawn one per block, each at the width of the text.
@@ -46,6 +48,13 @@ QByteArray bytes(const Document& document, Format format);
 
 // The pages of the PDF (the footer's "n / N" counts them).
 int pdfPageCount(const Document& document);
+
+// The document of an analysis window now: the current analysis's name (the
+// window's caption when none is current) and the open dataset; the window adds
+// its tables or charts.
+Document windowDocument(MainContext& context, const QString& caption);
+// A grid's cells as it shows them, headings included.
+ShownTable gridTable(const QString& heading, const DataGrid& grid);
 
 // The caption of the windows' menu item and of its file dialog.
 inline QString saveItemText() { return QStringLiteral("レポートの保存(&R)..."); }

@@ -5,6 +5,7 @@
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
 #include "windowkit/MainContext.h"
+#include "presentation/ReportDocument.h"
 #include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
@@ -78,6 +79,13 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     QMenu* file = MenuFrame::addMenu(m_menuBar, fileMenuText(), design.fileMenuName);
     connect(MenuFrame::addItem(file, printItemText(), design.printItemName), &QAction::triggered, this,
             &ResultTableWindow::print);
+    // The table as it is shown, as one report document.
+    connect(MenuFrame::addItem(file, reportdoc::saveItemText(), QStringLiteral("reportsave")), &QAction::triggered,
+            this, [this] {
+                reportdoc::Document doc = reportdoc::windowDocument(m_context, windowTitle());
+                doc.tables.push_back(reportdoc::gridTable(windowTitle(), *m_grid));
+                reportdoc::saveAsPdf(this, doc);
+            });
     connect(MenuFrame::addItem(file, endItemText(), design.endItemName), &QAction::triggered, this,
             [this] { ok(); });
     m_editMenu = MenuFrame::addMenu(m_menuBar, editMenuText(), design.editMenuName);
