@@ -6,7 +6,6 @@
 #include "components/chart/ChartRenderer.h"
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridModel.h"
-#include "dataset/Dataset.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/Workspace.h"
 #include "windowkit/MessageBox.h"
@@ -357,9 +356,9 @@ Document windowDocument(MainContext& context, const QString& caption) {
     Document d;
     const std::optional<zel::AnalysisId> analysis = currentAnalysis(context);
     d.title = analysis ? analysisListName(*analysis) : caption;
-    const zel::Dataset& ds = context.workspace().dataset;
-    d.datasetName = QFileInfo(QString::fromStdString(ds.basePath)).fileName();
-    d.datasetPath = QString::fromStdString(ds.valuesPath);
+    const QString base = QString::fromStdString(context.workspace().datasetBasePath());
+    d.datasetName = QFileInfo(base).fileName();
+    d.datasetPath = base.isEmpty() ? QString() : base + QStringLiteral(".QCS");
     d.made = QDateTime::currentDateTime();
     return d;
 }
