@@ -229,11 +229,13 @@ std::optional<Failure> buildReport(const zel::CommandLine& cl, ReportFiles& out,
         doc.made = QDateTime::currentDateTime();
         QStringList variables;
         for (int p : positions)
-            variables << (p <= ds.variableCount() ? QString::fromStdString(ds.name(p))
-                                                  : QString::fromUtf8(entry->extraEntry.data(),
-                                                                      static_cast<qsizetype>(entry->extraEntry.size())));
-        doc.settings.emplace_back(QStringLiteral("変数"), variables.isEmpty() ? QStringLiteral("すべての変数")
-                                                                              : variables.join(QStringLiteral("、")));
+            variables << (p <= ds.variableCount()
+                              ? QString::fromStdString(ds.name(p))
+                              : QString::fromUtf8(entry->extraEntry.data(),
+                                                  static_cast<qsizetype>(entry->extraEntry.size())));
+        doc.settings.emplace_back(QStringLiteral("変数"), variables.isEmpty()
+                                                              ? QStringLiteral("すべての変数")
+                                                              : variables.join(QStringLiteral("、")));
         for (const auto& [key, value] : cl.reportSettings)
             doc.settings.emplace_back(QString::fromStdString(key), QString::fromStdString(value));
         for (const zel::ReportTable& t : report.tables)

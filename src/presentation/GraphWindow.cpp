@@ -4,13 +4,13 @@
 
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
+#include "presentation/ReportDocument.h"
 #include "presentation/TitleTable.h"
 #include "presentation/grids.h"
 #include "presentation/rgset.h"
 #include "presentation/titlef.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
-#include "presentation/ReportDocument.h"
 #include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
@@ -60,8 +60,8 @@ void GraphWindow::buildMenus() {
     connect(addItem(print, monochromeText(), QStringLiteral("fmono")), &QAction::triggered, this,
             [this] { printCharts(false); });
     // The window's charts as one report document.
-    connect(addItem(print, reportdoc::saveItemText(), QStringLiteral("reportsave")), &QAction::triggered, this,
-            [this] {
+    connect(addItem(print, reportdoc::saveItemText(), QStringLiteral("reportsave")), &QAction::triggered,
+            this, [this] {
                 reportdoc::Document doc = reportdoc::windowDocument(m_context, windowTitle());
                 for (const zel::ChartModel* m : models())
                     doc.charts.push_back(m);

@@ -7,8 +7,8 @@
 #include "components/grid/DataGrid.h"
 #include "components/grid/GridModel.h"
 #include "windowkit/MainContext.h"
-#include "windowkit/Workspace.h"
 #include "windowkit/MessageBox.h"
+#include "windowkit/Workspace.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -44,7 +44,9 @@ const QString kMadeCaption = QStringLiteral("作成日時");
 const QString kSettingsCaption = QStringLiteral("設定");
 const QString kChartsCaption = QStringLiteral("グラフ");
 
-QString madeText(const QDateTime& t) { return t.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); }
+QString madeText(const QDateTime& t) {
+    return t.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+}
 
 QString settingsText(const Document& d) {
     QStringList parts;
@@ -86,8 +88,14 @@ class PdfLayout {
         // The title block.
         text(d.title, kTitlePt, true);
         m_y += lineHeight(kTextPt) * 0.5;
+        // The values line up right of the widest caption.
+        const QFontMetricsF fm(font(kTextPt), &m_writer);
+        double captionWidth = 0;
         for (const auto& [caption, value] : facts(d))
-            fact(caption, value);
+            captionWidth = std::max(captionWidth, fm.horizontalAdvance(caption));
+        captionWidth += 2 * fm.horizontalAdvance(QChar(0x3000));
+        for (const auto& [caption, value] : facts(d))
+            fact(caption, value, captionWidth);
         m_y += lineHeight(kTextPt) * 0.3;
         m_p.setPen(QPen(Qt::black, pt(0.8)));
         m_p.drawLine(QPointF(m_area.left(), m_y), QPointF(m_area.right(), m_y));
@@ -139,9 +147,8 @@ class PdfLayout {
         m_p.drawText(QRectF(m_area.left(), m_y, m_area.width(), h), Qt::AlignLeft | Qt::AlignVCenter, s);
         m_y += h;
     }
-    void fact(const QString& caption, const QString& value) {
+    void fact(const QString& caption, const QString& value, double captionWidth) {
         const QFont f = font(kTextPt);
-        const double captionWidth = QFontMetricsF(f, &m_writer).horizontalAdvance(QStringLiteral("作成日時　　"));
         const QRectF valueBox(m_area.left() + captionWidth, m_y, m_area.width() - captionWidth, m_bottom);
         m_p.setFont(f);
         const QRectF used = m_p.boundingRect(valueBox, Qt::TextWrapAnywhere, value);
@@ -206,11 +213,13 @@ class PdfLayout {
             if (headingCell) m_p.fillRect(cell, QColor(232, 236, 242));
             m_p.setPen(QPen(QColor(150, 150, 150), pt(0.4)));
             m_p.drawRect(cell);
-            const QString s = c < static_cast<std::size_t>(cells.size()) ? cells[static_cast<int>(c)] : QString();
+            const QString s =
+                c < static_cast<std::size_t>(cells.size()) ? cells[static_cast<int>(c)] : QString();
             m_p.setFont(font(points, headingCell));
             m_p.setPen(Qt::black);
-            const Qt::Alignment align =
-                !headingCell && isNumberText(s) ? Qt::AlignRight : (headingRow ? Qt::AlignHCenter : Qt::AlignLeft);
+            const Qt::Alignment align = !headingCell && isNumberText(s)
+                                            ? Qt::AlignRight
+                                            : (headingRow ? Qt::AlignHCenter : Qt::AlignLeft);
             m_p.drawText(cell.adjusted(padding, 0, -padding, 0), align | Qt::AlignVCenter, s);
             x += widths[c];
         }
@@ -262,7 +271,9 @@ int writePdf(const Document& d, QIODevice& out, int totalPages) {
     return layout.pages();
 }
 
-QString escaped(const QString& s) { return s.toHtmlEscaped(); }
+QString escaped(const QString& s) {
+    return s.toHtmlEscaped();
+}
 
 // The chart's SVG for inline use: no XML prologue, and every id (and what
 // refers to it) prefixed so that the charts of one page do not share one.
@@ -272,9 +283,12 @@ QString inlineSvg(const zel::ChartModel& model, const PlotInsets& insets, int in
     svg.remove(QRegularExpression(QStringLiteral("<\\?xml[^>]*\\?>\\s*")));
     svg.remove(QRegularExpression(QStringLiteral("<!DOCTYPE[^>]*>\\s*")));
     const QString prefix = QStringLiteral("chart%1-").arg(index);
-    svg.replace(QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")), QStringLiteral("id=\"") + prefix + "\\1\"");
-    svg.replace(QRegularExpression(QStringLiteral("url\\(#([^)]+)\\)")), QStringLiteral("url(#") + prefix + "\\1)");
-    svg.replace(QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")), QStringLiteral("href=\"#") + prefix + "\\1\"");
+    svg.replace(QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")),
+                QStringLiteral("id=\"") + prefix + "\\1\"");
+    svg.replace(QRegularExpression(QStringLiteral("url\\(#([^)]+)\\)")),
+                QStringLiteral("url(#") + prefix + "\\1)");
+    svg.replace(QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")),
+                QStringLiteral("href=\"#") + prefix + "\\1\"");
     return svg;
 }
 
@@ -300,21 +314,22 @@ QByteArray pdf(const Document& document) {
 QByteArray html(const Document& d) {
     QString h;
     h += QStringLiteral("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>") +
-         escaped(d.title) + QStringLiteral("</title>\n<style>\n"
-                                           "body{font-family:\"Noto Sans CJK JP\",sans-serif;margin:2em auto;"
-                                           "max-width:62em;color:#111;padding:0 1em}\n"
-                                           "h1{font-size:1.6em;margin-bottom:.3em}\n"
-                                           "h2{font-size:1.15em;margin:1.6em 0 .4em}\n"
-                                           "dl.facts{display:grid;grid-template-columns:auto 1fr;gap:.2em 1.2em;"
-                                           "border-bottom:1px solid #444;padding-bottom:.8em}\n"
-                                           "dl.facts dt{color:#555}dl.facts dd{margin:0;word-break:break-all}\n"
-                                           "table{border-collapse:collapse;font-size:.9em}\n"
-                                           "th,td{border:1px solid #999;padding:.2em .5em}\n"
-                                           "th{background:#e8ecf2;font-weight:bold}\n"
-                                           "td.num{text-align:right;font-variant-numeric:tabular-nums}\n"
-                                           "figure{margin:1em 0}figure svg{width:100%;height:auto}\n"
-                                           "@media print{h2{break-after:avoid}figure{break-inside:avoid}}\n"
-                                           "</style>\n</head>\n<body>\n");
+         escaped(d.title) +
+         QStringLiteral("</title>\n<style>\n"
+                        "body{font-family:\"Noto Sans CJK JP\",sans-serif;margin:2em auto;"
+                        "max-width:62em;color:#111;padding:0 1em}\n"
+                        "h1{font-size:1.6em;margin-bottom:.3em}\n"
+                        "h2{font-size:1.15em;margin:1.6em 0 .4em}\n"
+                        "dl.facts{display:grid;grid-template-columns:auto 1fr;gap:.2em 1.2em;"
+                        "border-bottom:1px solid #444;padding-bottom:.8em}\n"
+                        "dl.facts dt{color:#555}dl.facts dd{margin:0;word-break:break-all}\n"
+                        "table{border-collapse:collapse;font-size:.9em}\n"
+                        "th,td{border:1px solid #999;padding:.2em .5em}\n"
+                        "th{background:#e8ecf2;font-weight:bold}\n"
+                        "td.num{text-align:right;font-variant-numeric:tabular-nums}\n"
+                        "figure{margin:1em 0}figure svg{width:100%;height:auto}\n"
+                        "@media print{h2{break-after:avoid}figure{break-inside:avoid}}\n"
+                        "</style>\n</head>\n<body>\n");
     h += QStringLiteral("<h1>") + escaped(d.title) + QStringLiteral("</h1>\n<dl class=\"facts\">\n");
     for (const auto& [caption, value] : facts(d))
         h += QStringLiteral("<dt>") + escaped(caption) + QStringLiteral("</dt><dd>") + escaped(value) +
@@ -340,9 +355,10 @@ QByteArray html(const Document& d) {
         h += QStringLiteral("<h2>") + kChartsCaption + QStringLiteral("</h2>\n");
         const chartexport::FileInsets insets = chartexport::sharedFileInsets(d.charts, kSvgChartSize);
         for (std::size_t i = 0; i < d.charts.size(); ++i)
-            h += QStringLiteral("<figure>\n") +
-                 inlineSvg(*d.charts[i], insets.forFormat(chartexport::Format::Svg), static_cast<int>(i) + 1) +
-                 QStringLiteral("</figure>\n");
+            h +=
+                QStringLiteral("<figure>\n") +
+                inlineSvg(*d.charts[i], insets.forFormat(chartexport::Format::Svg), static_cast<int>(i) + 1) +
+                QStringLiteral("</figure>\n");
     }
     h += QStringLiteral("</body>\n</html>\n");
     return h.toUtf8();

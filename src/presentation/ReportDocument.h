@@ -57,7 +57,9 @@ Document windowDocument(MainContext& context, const QString& caption);
 ShownTable gridTable(const QString& heading, const DataGrid& grid);
 
 // The caption of the windows' menu item and of its file dialog.
-inline QString saveItemText() { return QStringLiteral("レポートの保存(&R)..."); }
+inline QString saveItemText() {
+    return QStringLiteral("レポートの保存(&R)...");
+}
 
 // Asks for a PDF file name under parent and writes the document there. False
 // when the user cancelled or the file could not be written; the latter is

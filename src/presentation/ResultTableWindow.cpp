@@ -4,8 +4,8 @@
 #include "common/NumberText.h"
 #include "components/grid/DataGrid.h"
 #include "presentation/GridPrinting.h"
-#include "windowkit/MainContext.h"
 #include "presentation/ReportDocument.h"
+#include "windowkit/MainContext.h"
 #include "windowkit/MenuFrame.h"
 #include "windowkit/Workspace.h"
 
@@ -80,8 +80,8 @@ ResultTableWindow::ResultTableWindow(MainContext& context, const ResultTableSpec
     connect(MenuFrame::addItem(file, printItemText(), design.printItemName), &QAction::triggered, this,
             &ResultTableWindow::print);
     // The table as it is shown, as one report document.
-    connect(MenuFrame::addItem(file, reportdoc::saveItemText(), QStringLiteral("reportsave")), &QAction::triggered,
-            this, [this] {
+    connect(MenuFrame::addItem(file, reportdoc::saveItemText(), QStringLiteral("reportsave")),
+            &QAction::triggered, this, [this] {
                 reportdoc::Document doc = reportdoc::windowDocument(m_context, windowTitle());
                 doc.tables.push_back(reportdoc::gridTable(windowTitle(), *m_grid));
                 reportdoc::saveAsPdf(this, doc);

@@ -298,8 +298,9 @@ class TestReport : public QObject {
                                  QStringLiteral("平均値"), QStringLiteral("範囲")})
             QVERIFY2(text.contains(s), qPrintable(s));
         // Every shown number of the table is in the document.
-        const QStringList shown = QString::fromUtf8(readAll(pdfOut + QStringLiteral("/XR1.txt")))
-                                      .split(QRegularExpression(QStringLiteral("[\\t\\n]")), Qt::SkipEmptyParts);
+        const QStringList shown =
+            QString::fromUtf8(readAll(pdfOut + QStringLiteral("/XR1.txt")))
+                .split(QRegularExpression(QStringLiteral("[\\t\\n]")), Qt::SkipEmptyParts);
         for (const QString& cell : shown)
             QVERIFY2(text.contains(cell), qPrintable(cell));
 
@@ -318,8 +319,8 @@ class TestReport : public QObject {
 
         // A refused run writes no document either.
         const QString refused = m_folder.path(QStringLiteral("out-doc-refused"));
-        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=なし"), QStringLiteral("--format=pdf"),
-                         QStringLiteral("--output=") + refused, dataset});
+        run = runReport({QStringLiteral("--report=x-rs"), QStringLiteral("--var=なし"),
+                         QStringLiteral("--format=pdf"), QStringLiteral("--output=") + refused, dataset});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(refused));
     }

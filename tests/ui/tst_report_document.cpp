@@ -20,7 +20,8 @@ namespace {
 reportdoc::ShownTable numberTable(const QString& heading, int rows) {
     reportdoc::ShownTable t{heading, {{QString(), QStringLiteral("平均"), QStringLiteral("範囲")}}};
     for (int r = 1; r <= rows; ++r)
-        t.rows.push_back({QStringLiteral("群%1").arg(r), QString::number(r * 1.25, 'f', 2), QString::number(r)});
+        t.rows.push_back(
+            {QStringLiteral("群%1").arg(r), QString::number(r * 1.25, 'f', 2), QString::number(r)});
     return t;
 }
 
@@ -40,7 +41,8 @@ reportdoc::Document document(int tableRows, const std::vector<const zel::ChartMo
     d.datasetName = QStringLiteral("軸径");
     d.datasetPath = QStringLiteral("/data/軸径.QCS");
     d.made = QDateTime(QDate(2026, 12, 10), QTime(9, 30, 5));
-    d.settings = {{QStringLiteral("変数"), QStringLiteral("外径1、外径2")}, {QStringLiteral("kind"), QStringLiteral("棒グラフ")}};
+    d.settings = {{QStringLiteral("変数"), QStringLiteral("外径1、外径2")},
+                  {QStringLiteral("kind"), QStringLiteral("棒グラフ")}};
     d.tables.push_back(numberTable(QStringLiteral("XR1"), tableRows));
     d.charts = charts;
     return d;
@@ -70,11 +72,11 @@ class TestReportDocument : public QObject {
         const int pages = uitest::pdfPageCount(path);
         QCOMPARE(pages, reportdoc::pdfPageCount(d));
         const QString text = uitest::pdfText(path);
-        for (const QString& s : {QStringLiteral("Xbar-R 管理図"), QStringLiteral("軸径"),
-                                 QStringLiteral("/data/軸径.QCS"), QStringLiteral("2026/12/10 09:30:05"),
-                                 QStringLiteral("外径1、外径2"), QStringLiteral("kind = 棒グラフ"),
-                                 QStringLiteral("群3"), QStringLiteral("3.75"), QStringLiteral("平均値の推移"),
-                                 QStringLiteral("範囲の推移")})
+        for (const QString& s :
+             {QStringLiteral("Xbar-R 管理図"), QStringLiteral("軸径"), QStringLiteral("/data/軸径.QCS"),
+              QStringLiteral("2026/12/10 09:30:05"), QStringLiteral("外径1、外径2"),
+              QStringLiteral("kind = 棒グラフ"), QStringLiteral("群3"), QStringLiteral("3.75"),
+              QStringLiteral("平均値の推移"), QStringLiteral("範囲の推移")})
             QVERIFY2(text.contains(s), qPrintable(s));
         for (int n = 1; n <= pages; ++n)
             QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%2\\b").arg(n).arg(pages))));
@@ -95,7 +97,8 @@ class TestReportDocument : public QObject {
         QCOMPARE(text.count(QStringLiteral("XR1（続き）")), pages - 1);
         QCOMPARE(text.count(QStringLiteral("範囲")), pages);
         for (int r = 1; r <= 200; ++r)
-            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("群%1\\b").arg(r))), qPrintable(QString::number(r)));
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("群%1\\b").arg(r))),
+                     qPrintable(QString::number(r)));
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%1\\b").arg(pages))));
     }
 

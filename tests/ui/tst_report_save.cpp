@@ -75,8 +75,8 @@ class TestReportSave : public QObject {
         QVERIFY(QFile::exists(pdf));
         QCOMPARE(pdfPageCount(pdf), 1);
         const QString text = pdfText(pdf);
-        for (const QString& s : {QStringLiteral("ヒストグラム"), QStringLiteral("軸径"), QStringLiteral("軸径.QCS"),
-                                 QStringLiteral("グラフ")})
+        for (const QString& s : {QStringLiteral("ヒストグラム"), QStringLiteral("軸径"),
+                                 QStringLiteral("軸径.QCS"), QStringLiteral("グラフ")})
             QVERIFY2(text.contains(s), qPrintable(s));
     }
 
@@ -95,7 +95,8 @@ class TestReportSave : public QObject {
         const QString pdf = dir.filePath(QStringLiteral("表.pdf"));
         QVERIFY(QFile::exists(pdf));
         const QString text = pdfText(pdf);
-        for (const QString& s : {QStringLiteral("Xbar-R 管理図"), QStringLiteral("外径"), QStringLiteral("外径.QCS")})
+        for (const QString& s :
+             {QStringLiteral("Xbar-R 管理図"), QStringLiteral("外径"), QStringLiteral("外径.QCS")})
             QVERIFY2(text.contains(s), qPrintable(s));
         QStringList shownCells = columnHeadings(w->grid()) + rowHeadings(w->grid());
         for (int r = 1; r <= w->grid().rowCount(); ++r)
