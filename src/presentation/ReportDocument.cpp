@@ -187,27 +187,44 @@ class PdfLayout {
             points = std::max(kSmallestTablePt, points * m_area.width() / total - 0.1);
         }
         const double rowHeight = QFontMetricsF(font(points), &m_writer).height() + 2 * pt(1.5);
-        const auto heading = [&](bool continued) {
+        // Columns that do not fit even in the smallest type go on in further
+        // bands below, each with the row headings again.
+        std::vector<std::vector<std::size_t>> bands;
+        double used = m_area.width();
+        for (std::size_t c = 1; c < widths.size(); ++c) {
+            if (bands.empty() || (used + widths[c] > m_area.width() && bands.back().size() > 1)) {
+                bands.push_back({0});
+                used = widths[0];
+            }
+            bands.back().push_back(c);
+            used += widths[c];
+        }
+        if (bands.empty()) bands.push_back({0});
+        bool continued = false;
+        const auto heading = [&](const std::vector<std::size_t>& band) {
             // The heading with at least the column headings and one row under it.
             need(lineHeight(kHeadingPt) + 2 * rowHeight);
             text(continued ? t.heading + kContinued : t.heading, kHeadingPt, true);
-            row(t.rows.front(), widths, rowHeight, points, true);
+            row(t.rows.front(), band, widths, rowHeight, points, true);
+            continued = true;
         };
-        heading(false);
-        for (std::size_t r = 1; r < t.rows.size(); ++r) {
-            if (m_y + rowHeight > m_bottom) {
-                newPage();
-                heading(true);
+        for (const std::vector<std::size_t>& band : bands) {
+            heading(band);
+            for (std::size_t r = 1; r < t.rows.size(); ++r) {
+                if (m_y + rowHeight > m_bottom) {
+                    newPage();
+                    heading(band);
+                }
+                row(t.rows[r], band, widths, rowHeight, points, false);
             }
-            row(t.rows[r], widths, rowHeight, points, false);
+            m_y += lineHeight(kTextPt);
         }
-        m_y += lineHeight(kTextPt);
     }
-    void row(const QStringList& cells, const std::vector<double>& widths, double height, double points,
-             bool headingRow) {
+    void row(const QStringList& cells, const std::vector<std::size_t>& band, const std::vector<double>& widths,
+             double height, double points, bool headingRow) {
         double x = m_area.left();
         const double padding = pt(3);
-        for (std::size_t c = 0; c < widths.size(); ++c) {
+        for (std::size_t c : band) {
             const QRectF cell(x, m_y, widths[c], height);
             const bool headingCell = headingRow || c == 0;
             if (headingCell) m_p.fillRect(cell, QColor(232, 236, 242));

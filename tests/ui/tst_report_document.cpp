@@ -102,6 +102,36 @@ class TestReportDocument : public QObject {
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%1\\b").arg(pages))));
     }
 
+    // A table too wide even for the smallest type goes on in a band below, the
+    // row headings again; every column is there once and no page is wider.
+    void wideTablesGoOnInBandsBelow() {
+        QTemporaryDir dir;
+        reportdoc::Document d = document(0, {});
+        reportdoc::ShownTable& wide = d.tables.front();
+        wide.rows = {{QString()}, {QStringLiteral("上限")}, {QStringLiteral("下限")}};
+        for (int c = 1; c <= 60; ++c) {
+            wide.rows[0] << QStringLiteral("変数%1").arg(c);
+            wide.rows[1] << QString::number(1000.0 + c, 'f', 3);
+            wide.rows[2] << QString::number(-c, 'f', 3);
+        }
+        const QString path = written(dir, QStringLiteral("wide.pdf"), reportdoc::pdf(d));
+        const QString text = uitest::pdfText(path);
+        const int bands = static_cast<int>(text.count(QStringLiteral("上限")));
+        QVERIFY(bands >= 2);
+        QCOMPARE(text.count(QStringLiteral("XR1（続き）")), bands - 1);
+        for (int c = 1; c <= 60; ++c) {
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("変数%1\\b").arg(c))), qPrintable(QString::number(c)));
+            QVERIFY(text.contains(QString::number(1000.0 + c, 'f', 3)));
+        }
+        // Nothing is drawn beyond the right margin: the page's right strip is white.
+        const QImage page = uitest::pdfPage(path, 1, 72);
+        QVERIFY(!page.isNull());
+        const int margin = static_cast<int>(15 / 25.4 * 72) - 2;
+        for (int x = page.width() - margin; x < page.width(); ++x)
+            for (int y = 0; y < page.height(); ++y)
+                QVERIFY2(page.pixelColor(x, y) == QColor(Qt::white), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+
     // One well-formed page: one <svg> per chart, no id twice, every reference
     // to an id of its own page, nothing fetched from outside.
     void htmlIsOnePageWithItsChartsInline() {
