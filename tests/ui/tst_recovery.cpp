@@ -17,7 +17,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -235,6 +237,45 @@ class TestRecovery : public QObject {
         QVERIFY(mine);
         QCOMPARE(mine->dataset.value(1, 1), 5.5);
         QCOMPARE(QDir(stateFolder()).entryList(QDir::Files).size(), 1);
+    }
+
+    // The box itself, as shown: its two buttons, and Escape keeps the work.
+    void theShownQuestionRestoresUnlessDiscardIsChosen() {
+        QDir().mkpath(stateFolder());
+        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 8), ::getppid(), 0));
+        start();
+        uitest::withModal(
+            [](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), kQuestionTitle);
+                QVERIFY(box->text().startsWith(QStringLiteral("前回、保存されていない変更が残ったまま終了しました。")));
+                QStringList buttons;
+                for (QAbstractButton* b : box->buttons())
+                    buttons << b->text();
+                buttons.sort();
+                QCOMPARE(buttons, (QStringList{QStringLiteral("復元"), QStringLiteral("破棄")}));
+                QCOMPARE(box->defaultButton()->text(), QStringLiteral("復元"));
+                QTest::keyClick(box, Qt::Key_Escape);
+            },
+            [this] { f().recovery().offerRestore(); });
+        QCOMPARE(f().workspace().dataset.value(1, 1), 8.0);
+        QCOMPARE(f().workspace().dataset.unsaved, 1);
+        stop();
+
+        // Discard: the file goes and nothing is read.
+        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 9), ::getppid(), 0));
+        start();
+        uitest::withModal(
+            [](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == QStringLiteral("破棄")) QTest::mouseClick(b, Qt::LeftButton);
+            },
+            [this] { f().recovery().offerRestore(); });
+        QVERIFY(!f().workspace().dataset.exists());
+        QVERIFY(!QFile::exists(fileOf(::getppid())));
     }
 
     void anUnreadableFileIsNamedAndRemovedAndNothingElseIsOffered() {
