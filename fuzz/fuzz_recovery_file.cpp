@@ -16,8 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const zel::Dataset& ds = read->dataset;
-    if (ds.sampleCount() > zel::Dataset::kMaxCount || ds.variableCount() > zel::Dataset::kMaxCount) std::abort();
-    if (ds.storedValues().size() > std::size_t(ds.sampleCount()) * std::size_t(ds.variableCount())) std::abort();
+    if (ds.sampleCount() > zel::Dataset::kMaxCount || ds.variableCount() > zel::Dataset::kMaxCount)
+        std::abort();
+    if (ds.storedValues().size() > std::size_t(ds.sampleCount()) * std::size_t(ds.variableCount()))
+        std::abort();
     if (zel::recoveryFileBytes(ds, read->pid, read->writtenAt) != bytes) std::abort();
     return 0;
 }

@@ -90,7 +90,8 @@ void Recovery::removeOwnFile() {
 }
 
 QString Recovery::questionText(const QString& datasetName, const QString& time) {
-    return QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\nデータ: %1\n時刻: %2\n\n復元しますか？")
+    return QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\n"
+                          "データ: %1\n時刻: %2\n\n復元しますか？")
         .arg(datasetName, time);
 }
 
@@ -127,8 +128,9 @@ void Recovery::offerRestore() {
         }
         left.push_back({path, std::move(*read)});
     }
-    std::stable_sort(left.begin(), left.end(),
-                     [](const LeftFile& a, const LeftFile& b) { return a.state.writtenAt > b.state.writtenAt; });
+    std::stable_sort(left.begin(), left.end(), [](const LeftFile& a, const LeftFile& b) {
+        return a.state.writtenAt > b.state.writtenAt;
+    });
 
     for (LeftFile& file : left) {
         zel::Dataset& restored = file.state.dataset;

@@ -70,11 +70,13 @@ class Reader {
 };
 
 Status corrupt(const Reader& r, const std::string& what) {
-    return Status::corruptInput("復元ファイルが壊れています (" + std::to_string(r.position()) + " バイト目: " +
-                                what + ")。");
+    return Status::corruptInput("復元ファイルが壊れています (" + std::to_string(r.position()) +
+                                " バイト目: " + what + ")。");
 }
 
-bool countInRange(std::int32_t count) { return count >= 0 && count <= Dataset::kMaxCount; }
+bool countInRange(std::int32_t count) {
+    return count >= 0 && count <= Dataset::kMaxCount;
+}
 
 } // namespace
 
@@ -113,7 +115,8 @@ Result<RecoveryState> readRecoveryBytes(std::string_view bytes) {
     if (!r.takeMagic()) return corrupt(r, "見出しが違います");
     std::uint32_t version = 0;
     if (!r.take(version)) return corrupt(r, "版がありません");
-    if (version != kRecoveryFormatVersion) return corrupt(r, "版 " + std::to_string(version) + " は読めません");
+    if (version != kRecoveryFormatVersion)
+        return corrupt(r, "版 " + std::to_string(version) + " は読めません");
 
     RecoveryState state;
     Dataset& ds = state.dataset;
@@ -144,9 +147,11 @@ Result<RecoveryState> readRecoveryBytes(std::string_view bytes) {
     }
     std::uint64_t count = 0;
     if (!r.take(count)) return corrupt(r, "途中で終わっています");
-    if (count > std::uint64_t(n) * std::uint64_t(k)) return corrupt(r, "値の数がデータの大きさを超えています");
+    if (count > std::uint64_t(n) * std::uint64_t(k))
+        return corrupt(r, "値の数がデータの大きさを超えています");
     std::vector<double> values(static_cast<std::size_t>(count));
-    if (!r.takeBytes(values.data(), values.size() * sizeof(double))) return corrupt(r, "途中で終わっています");
+    if (!r.takeBytes(values.data(), values.size() * sizeof(double)))
+        return corrupt(r, "途中で終わっています");
     for (double v : values)
         if (!std::isfinite(v)) return corrupt(r, "数でない値があります");
     if (!r.atEnd()) return corrupt(r, "余分なバイトがあります");
@@ -154,7 +159,8 @@ Result<RecoveryState> readRecoveryBytes(std::string_view bytes) {
     return state;
 }
 
-Status writeRecoveryFile(const std::string& path, const Dataset& ds, std::int64_t pid, std::int64_t writtenAt) {
+Status writeRecoveryFile(const std::string& path, const Dataset& ds, std::int64_t pid,
+                         std::int64_t writtenAt) {
     TempFile file;
     if (Status s = file.write(path, recoveryFileBytes(ds, pid, writtenAt)); !s) return s;
     return file.commit(path);

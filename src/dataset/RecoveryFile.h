@@ -43,7 +43,8 @@ std::string recoveryFileBytes(const Dataset& ds, std::int64_t pid, std::int64_t 
 Result<RecoveryState> readRecoveryBytes(std::string_view bytes);
 
 // Writes the file atomically (a temporary file beside it, renamed into place).
-Status writeRecoveryFile(const std::string& path, const Dataset& ds, std::int64_t pid, std::int64_t writtenAt);
+Status writeRecoveryFile(const std::string& path, const Dataset& ds, std::int64_t pid,
+                         std::int64_t writtenAt);
 Result<RecoveryState> readRecoveryFile(const std::string& path);
 
 // The folder of the recovery files: $XDG_STATE_HOME/zel when that is an

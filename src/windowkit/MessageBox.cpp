@@ -15,7 +15,8 @@ MessageBox::Answerer& answerer() {
 
 MessageBox::Answer show(QWidget* parent, MessageBox::Kind kind, const QString& text, const QString& title,
                         const QString& first = {}, const QString& second = {}) {
-    if (const MessageBox::Answerer answer = answerer()) return answer({kind, text, title, parent, first, second});
+    if (const MessageBox::Answerer answer = answerer())
+        return answer({kind, text, title, parent, first, second});
 
     const bool withCancel = kind == MessageBox::Kind::Confirm;
     const QMessageBox::Icon icon = kind == MessageBox::Kind::Refusal   ? QMessageBox::Warning

@@ -65,7 +65,8 @@ void expectSameDataset(const Dataset& a, const Dataset& b) {
 
 TEST(RecoveryFileTest, BytesKeepTheWholeDatasetExactly) {
     const Dataset ds = sampleDataset();
-    const zel::Result<zel::RecoveryState> back = zel::readRecoveryBytes(zel::recoveryFileBytes(ds, 4242, 1796871120));
+    const zel::Result<zel::RecoveryState> back =
+        zel::readRecoveryBytes(zel::recoveryFileBytes(ds, 4242, 1796871120));
     ASSERT_TRUE(back) << back.status().message();
     EXPECT_EQ(back->pid, 4242);
     EXPECT_EQ(back->writtenAt, 1796871120);
@@ -112,7 +113,9 @@ TEST(RecoveryFileTest, DamagedFieldsAreRefused) {
     ds.setValue(2, 2, 5.0);
     const std::string good = zel::recoveryFileBytes(ds, 1, 2);
     ASSERT_TRUE(zel::readRecoveryBytes(good));
-    const auto message = [](const std::string& bytes) { return zel::readRecoveryBytes(bytes).status().message(); };
+    const auto message = [](const std::string& bytes) {
+        return zel::readRecoveryBytes(bytes).status().message();
+    };
 
     std::string magic = good;
     magic[0] = 'X';
@@ -183,9 +186,9 @@ TEST(RecoveryFileTest, FolderNameAndOwner) {
 
     EXPECT_EQ(zel::recoveryFileName(1234), "recovery-1234.zel");
     EXPECT_EQ(zel::recoveryFilePid("recovery-1234.zel"), 1234);
-    for (const char* other : {"recovery-.zel", "recovery-0.zel", "recovery-012.zel", "recovery-12a.zel",
-                              "recovery--3.zel", "recovery-12.zel.tmp", "recovery-99999999999999999999.zel",
-                              "Recovery-12.zel", "x.zel"})
+    for (const char* other :
+         {"recovery-.zel", "recovery-0.zel", "recovery-012.zel", "recovery-12a.zel", "recovery--3.zel",
+          "recovery-12.zel.tmp", "recovery-99999999999999999999.zel", "Recovery-12.zel", "x.zel"})
         EXPECT_FALSE(zel::recoveryFilePid(other)) << other;
 
     // This test program runs under its own name, not the program's.

@@ -15,9 +15,9 @@
 #include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
-#include <QAbstractButton>
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
@@ -203,8 +203,8 @@ class TestRecovery : public QObject {
         QDir().mkpath(stateFolder());
         const QString older = m_dir->filePath(QStringLiteral("寸法"));
         const qint64 olderTime = QDateTime(QDate(2026, 12, 10), QTime(3, 12)).toSecsSinceEpoch();
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(older, 5.5), ::getppid(),
-                                       olderTime));
+        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(older, 5.5),
+                                       ::getppid(), olderTime));
         QVERIFY(zel::writeRecoveryFile(ownFile().toStdString(), leftDataset(base(), 6.5),
                                        QCoreApplication::applicationPid(), olderTime + 3600));
         start();
@@ -212,13 +212,15 @@ class TestRecovery : public QObject {
         // The newer is discarded, the older restored.
         const QList<SeenQuestion> seen = offer({false, true});
         QCOMPARE(seen.size(), 2);
-        QCOMPARE(seen[0].text, QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\nデータ: "
-                                              "shaft_diameter\n時刻: 2026-12-10 04:12\n\n復元しますか？"));
+        QCOMPARE(seen[0].text,
+                 QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\nデータ: "
+                                "shaft_diameter\n時刻: 2026-12-10 04:12\n\n復元しますか？"));
         QCOMPARE(seen[0].title, kQuestionTitle);
         QCOMPARE(seen[0].first, QStringLiteral("復元"));
         QCOMPARE(seen[0].second, QStringLiteral("破棄"));
-        QCOMPARE(seen[1].text, QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\nデータ: "
-                                              "寸法\n時刻: 2026-12-10 03:12\n\n復元しますか？"));
+        QCOMPARE(seen[1].text,
+                 QStringLiteral("前回、保存されていない変更が残ったまま終了しました。\n\nデータ: "
+                                "寸法\n時刻: 2026-12-10 03:12\n\n復元しますか？"));
 
         // The restored dataset: its name and files, unsaved, saved through the dialog.
         const zel::Dataset& ds = f().workspace().dataset;
@@ -242,14 +244,16 @@ class TestRecovery : public QObject {
     // The box itself, as shown: its two buttons, and Escape keeps the work.
     void theShownQuestionRestoresUnlessDiscardIsChosen() {
         QDir().mkpath(stateFolder());
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 8), ::getppid(), 0));
+        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 8), ::getppid(),
+                                       0));
         start();
         uitest::withModal(
             [](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 QVERIFY(box);
                 QCOMPARE(box->windowTitle(), kQuestionTitle);
-                QVERIFY(box->text().startsWith(QStringLiteral("前回、保存されていない変更が残ったまま終了しました。")));
+                QVERIFY(box->text().startsWith(
+                    QStringLiteral("前回、保存されていない変更が残ったまま終了しました。")));
                 QStringList buttons;
                 for (QAbstractButton* b : box->buttons())
                     buttons << b->text();
@@ -264,7 +268,8 @@ class TestRecovery : public QObject {
         stop();
 
         // Discard: the file goes and nothing is read.
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 9), ::getppid(), 0));
+        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 9), ::getppid(),
+                                       0));
         start();
         uitest::withModal(
             [](QWidget* modal) {
@@ -290,8 +295,9 @@ class TestRecovery : public QObject {
             const uitest::SeenBox box = boxes.take();
             QCOMPARE(box.kind, MessageBox::Kind::Refusal);
             QCOMPARE(box.title, kQuestionTitle);
-            QCOMPARE(box.text, QStringLiteral("復元ファイルを読めないため削除します。\n") + fileOf(::getppid()) +
-                                   QStringLiteral("\n復元ファイルが壊れています (12 バイト目: 版がありません)。"));
+            QCOMPARE(box.text,
+                     QStringLiteral("復元ファイルを読めないため削除します。\n") + fileOf(::getppid()) +
+                         QStringLiteral("\n復元ファイルが壊れています (12 バイト目: 版がありません)。"));
         }
         QVERIFY(!QFile::exists(fileOf(::getppid())));
         QVERIFY(QFile::exists(QDir(stateFolder()).filePath(QStringLiteral("notes.txt"))));
