@@ -95,18 +95,6 @@ QString Recovery::questionText(const QString& datasetName, const QString& time) 
         .arg(datasetName, time);
 }
 
-QString Recovery::questionTitle() {
-    return kTitle;
-}
-
-QString Recovery::restoreText() {
-    return kRestore;
-}
-
-QString Recovery::discardText() {
-    return kDiscard;
-}
-
 void Recovery::offerRestore() {
     if (m_folder.isEmpty()) return;
     const QDir dir(m_folder);

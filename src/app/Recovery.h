@@ -51,11 +51,8 @@ class Recovery : public QObject {
     // The test-only environment variables above.
     void applyTestEnvironment();
 
-    // The question's texts, for the tests.
+    // The restore question for a dataset left at a time ("2026-12-10 03:12").
     static QString questionText(const QString& datasetName, const QString& time);
-    static QString questionTitle();
-    static QString restoreText();
-    static QString discardText();
 
   private:
     MainContext& m_ctx;
