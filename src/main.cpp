@@ -1,6 +1,7 @@
 // zel32: the desktop program, and the headless --convert and --report commands.
 #include "analysis/control/ControlChartGallery.h"
 #include "app/CommandLine.h"
+#include "app/Recovery.h"
 #include "app/ReportCommand.h"
 #include "app/Translations.h"
 #include "app/form1.h"
@@ -71,6 +72,13 @@ int runProgram(int argc, char** argv, const std::string& dataset, const std::str
     QApplication::processEvents();
     main.show();
     splash->close();
+    if (screenshot.empty()) {
+        // Unsaved work a crash or a kill left behind is offered once the window shows.
+        QTimer::singleShot(0, &main, [&main] {
+            main.recovery().offerRestore();
+            main.recovery().applyTestEnvironment();
+        });
+    }
     if (!screenshot.empty()) {
         // For machines without a display: let the window settle, save a picture
         // of the whole screen, and end without touching the stored settings.

@@ -7,6 +7,7 @@
 #include "app/HelpWindow.h"
 #include "app/PopupCaption.h"
 #include "app/RecentFiles.h"
+#include "app/Recovery.h"
 #include "app/SIYOU.h"
 #include "app/ToolbarPictures.h"
 #include "app/endform.h"
@@ -84,6 +85,8 @@ form1::form1(const QString& startupArgument, QWidget* parent) : QMainWindow(pare
         if (const AnalysisLaunch::Opener open = AnalysisLaunch::opener(zel::WindowId::pare1)) open(*this);
     });
     runLoadSequence(startupArgument);
+    // Unsaved work goes to the recovery file while the window lives.
+    m_recovery = new Recovery(*this, this);
 }
 
 form1::~form1() = default;
@@ -314,6 +317,8 @@ void form1::datasetFileUsed(const std::string& valuesPath) {
     list.add(absolute.toStdString());
     list.write(zel::appSettings());
     updateRecentFileItems();
+    // Saved (or freshly read): nothing unsaved is left to recover.
+    if (m_recovery) m_recovery->removeOwnFile();
 }
 
 void form1::openRecentFile(const QString& valuesPath) {
@@ -766,6 +771,7 @@ void form1::closeEvent(QCloseEvent* e) {
     }
     // 2-4.
     ds.unsaved = 0;
+    m_recovery->removeOwnFile();
     zel::recordMainWindowClose(zel::appSettings(), ZelWindow::twipsGeometryOf(this), ZelWindow::stateOf(this),
                                m_version);
     // 5. Every other window closes, one after the other.

@@ -24,6 +24,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class PopupCaption;
+class Recovery;
 
 class form1 : public QMainWindow, public MainContext {
     Q_OBJECT
@@ -75,6 +76,9 @@ class form1 : public QMainWindow, public MainContext {
     // Opens a recent dataset as the open dialog does, after the unsaved
     // question; a file that is gone leaves the list with a message.
     void openRecentFile(const QString& valuesPath);
+
+    // The recovery of unsaved work (its file and the start-up offer).
+    Recovery& recovery() const { return *m_recovery; }
 
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* editMenu() const { return m_editMenu; }
@@ -201,4 +205,5 @@ class form1 : public QMainWindow, public MainContext {
     QList<QWidget*> m_datasetWidgets;
     QHash<QMenu*, QStringList> m_closedOnOpening;
     bool m_closing = false;
+    Recovery* m_recovery = nullptr;
 };

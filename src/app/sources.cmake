@@ -24,6 +24,7 @@ if(ZEL_WITH_QT)
     src/app/SIYOU.h src/app/SIYOU.cpp
     src/app/Translations.h src/app/Translations.cpp
     src/app/ReportCommand.h src/app/ReportCommand.cpp
+    src/app/Recovery.h src/app/Recovery.cpp
   )
   # The pop-up caption reads the KORU32 registry record and builds the control's
   # stored set with the pure hypertext-label code; the library itself is loaded at

@@ -13,6 +13,8 @@ zel_sources(zelcore
   src/dataset/Convert.h src/dataset/Convert.cpp
   src/dataset/DatasetEdit.h src/dataset/DatasetEdit.cpp
   src/dataset/FileDialogRules.h src/dataset/FileDialogRules.cpp
+  # The recovery file of unsaved work.
+  src/dataset/RecoveryFile.h src/dataset/RecoveryFile.cpp
 )
 
 # zelui (Qt).

@@ -13,8 +13,10 @@ MessageBox::Answerer& answerer() {
     return installed;
 }
 
-MessageBox::Answer show(QWidget* parent, MessageBox::Kind kind, const QString& text, const QString& title) {
-    if (const MessageBox::Answerer answer = answerer()) return answer({kind, text, title, parent});
+MessageBox::Answer show(QWidget* parent, MessageBox::Kind kind, const QString& text, const QString& title,
+                        const QString& first = {}, const QString& second = {}) {
+    if (const MessageBox::Answerer answer = answerer())
+        return answer({kind, text, title, parent, first, second});
 
     const bool withCancel = kind == MessageBox::Kind::Confirm;
     const QMessageBox::Icon icon = kind == MessageBox::Kind::Refusal   ? QMessageBox::Warning
@@ -24,7 +26,13 @@ MessageBox::Answer show(QWidget* parent, MessageBox::Kind kind, const QString& t
                     parent);
     box.setObjectName(QStringLiteral("zelMessageBox"));
     box.button(QMessageBox::Ok)->setText(MessageBox::okText());
-    if (withCancel) {
+    if (!first.isEmpty()) {
+        // Named choices: the first is the default and what closing the box means.
+        box.button(QMessageBox::Ok)->setText(first);
+        box.button(QMessageBox::Cancel)->setText(second);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    } else if (withCancel) {
         box.button(QMessageBox::Cancel)->setText(MessageBox::cancelText());
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -47,6 +55,11 @@ bool MessageBox::confirm(QWidget* parent, const QString& text, const QString& ti
 
 void MessageBox::info(QWidget* parent, const QString& text, const QString& title) {
     show(parent, Kind::Info, text, title);
+}
+
+bool MessageBox::choose(QWidget* parent, const QString& text, const QString& title, const QString& first,
+                        const QString& second) {
+    return show(parent, Kind::Confirm, text, title, first, second) == Answer::Ok;
 }
 
 MessageBox::Answerer MessageBox::setAnswerer(Answerer next) {

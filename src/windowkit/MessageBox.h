@@ -24,6 +24,9 @@ class MessageBox {
         QString text;
         QString title;
         QWidget* parent = nullptr;
+        // A question's own button texts (empty: "OK" and "キャンセル").
+        QString okButton;
+        QString cancelButton;
     };
     using Answerer = std::function<Answer(const Shown&)>;
 
@@ -35,6 +38,10 @@ class MessageBox {
     // True when the user chose OK.
     static bool confirm(QWidget* parent, const QString& text, const QString& title);
     static void info(QWidget* parent, const QString& text, const QString& title);
+    // A confirmation whose two buttons say what they do; the first is the
+    // default, and closing the box chooses it too. True for the first.
+    static bool choose(QWidget* parent, const QString& text, const QString& title, const QString& first,
+                       const QString& second);
 
     // Boxes go to answerer instead of the screen until it is replaced; an
     // empty one brings the real boxes back. Returns the answerer it replaces.
