@@ -161,7 +161,8 @@ void form1::buildMenus() {
         addItem(m_fileMenu, QStringLiteral("ﾌﾟﾘﾝﾀｰの設定(&R)..."), QStringLiteral("PRINSET"));
     // Spreadsheet files in and out, after the dataset's own files.
     QAction* importItem = addItem(m_fileMenu, QStringLiteral("インポート(&I)..."), QStringLiteral("IMPORT"));
-    QAction* exportItem = addItem(m_fileMenu, QStringLiteral("エクスポート(&X)..."), QStringLiteral("EXPORT"));
+    QAction* exportItem =
+        addItem(m_fileMenu, QStringLiteral("エクスポート(&X)..."), QStringLiteral("EXPORT"));
     connect(importItem, &QAction::triggered, this, [this] { SheetCommands::importSheet(*this); });
     connect(exportItem, &QAction::triggered, this, [this] { SheetCommands::exportSheet(*this); });
     addDatasetCommand(exportItem);

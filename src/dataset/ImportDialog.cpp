@@ -37,11 +37,12 @@ QString ImportDialog::separatorText(zel::CsvSeparator s) {
 }
 
 QString ImportDialog::layoutText(zel::SheetLayout l) {
-    return l == zel::SheetLayout::Plain ? QStringLiteral("変数名と数値のみ") : QStringLiteral("ラベル・マスク列あり");
+    return l == zel::SheetLayout::Plain ? QStringLiteral("変数名と数値のみ")
+                                        : QStringLiteral("ラベル・マスク列あり");
 }
 
-ImportDialog::ImportDialog(const QString& path, zel::SheetImport first, std::optional<zel::SheetFormat> format,
-                           QWidget* parent)
+ImportDialog::ImportDialog(const QString& path, zel::SheetImport first,
+                           std::optional<zel::SheetFormat> format, QWidget* parent)
     : QDialog(parent), m_path(path), m_format(format), m_reading(std::move(first)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("インポート"));

@@ -155,8 +155,9 @@ void exportSheet(MainContext& ctx) {
     dialog->setDirectory(startFolder(ds));
     dialog->selectFile(QString::fromStdString(ds.fileName) + QStringLiteral(".csv"));
     // The name's ending follows the chosen format.
-    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
-                     [dialog](const QString& filter) { dialog->setDefaultSuffix(exportKind(filter).suffix); });
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(exportKind(filter).suffix);
+    });
     dialog->setDefaultSuffix(exportKind(exportFilters().first()).suffix);
     const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
     const QString path = chosen ? dialog->selectedFiles().first() : QString();
@@ -170,7 +171,8 @@ bool exportFile(MainContext& ctx, const QString& path, const QString& filter) {
     const ExportKind kind = exportKind(filter);
     QString target = path;
     if (QFileInfo(target).suffix().isEmpty()) target += QLatin1Char('.') + kind.suffix;
-    if (QFileInfo(target).isFile() && !MessageBox::confirm(ctx.mainWindow(), kOverwriteQuestion, kExportTitle))
+    if (QFileInfo(target).isFile() &&
+        !MessageBox::confirm(ctx.mainWindow(), kOverwriteQuestion, kExportTitle))
         return false;
     const zel::Status written =
         zel::writeSheetFile(ctx.workspace().dataset, target.toStdString(), kind.format, kind.csv);

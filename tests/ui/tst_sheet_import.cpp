@@ -236,7 +236,7 @@ class TestSheetImport : public QObject {
         whenUp<ImportDialog>([&](ImportDialog* d) {
             step(d, "encoding", Qt::Key_Up); // to UTF-8
             asUtf8 = readPreview(d);
-            step(d, "encoding", Qt::Key_Down); // back to シフトJIS
+            step(d, "encoding", Qt::Key_Down);  // back to シフトJIS
             step(d, "separator", Qt::Key_Down); // to タブ
             asTab = readPreview(d);
             step(d, "separator", Qt::Key_Up);
@@ -357,7 +357,8 @@ class TestSheetImport : public QObject {
             exportThroughMenu(path(c.typed), c.filter);
             // A ".tsv" is read as the import reads it from the CSV filter.
             zel::SheetReadOptions as;
-            as.format = c.written.endsWith(QStringLiteral(".xlsx")) ? zel::SheetFormat::Xlsx : zel::SheetFormat::Csv;
+            as.format =
+                c.written.endsWith(QStringLiteral(".xlsx")) ? zel::SheetFormat::Xlsx : zel::SheetFormat::Csv;
             const zel::Result<zel::SheetImport> back = zel::readSheetFile(path(c.written).toStdString(), as);
             QVERIFY2(back, qPrintable(c.filter));
             QCOMPARE(back->dataset.name(1), std::string("長さ"));
