@@ -83,6 +83,20 @@ void adopt(MainContext& ctx, zel::SheetImport&& in, const QString& path) {
     ctx.grid().setFocus();
 }
 
+// The name the export writes: a name without an ending, or with the ending
+// of another of the export formats (the offered ".csv" kept while another
+// format was chosen), gets the chosen format's ending; any other ending stays.
+QString exportPath(const QString& path, const SheetCommands::ExportKind& kind) {
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().toLower();
+    if (suffix.isEmpty()) return path + QLatin1Char('.') + kind.suffix;
+    bool exportEnding = false;
+    for (const ExportFilter& f : kExportFilters)
+        exportEnding = exportEnding || suffix == QLatin1String(f.suffix);
+    if (!exportEnding || suffix == kind.suffix) return path;
+    return path.left(path.size() - file.suffix().size()) + kind.suffix;
+}
+
 } // namespace
 
 namespace SheetCommands {
@@ -169,8 +183,7 @@ void exportSheet(MainContext& ctx) {
 bool exportFile(MainContext& ctx, const QString& path, const QString& filter) {
     ctx.sheet().commitEdit();
     const ExportKind kind = exportKind(filter);
-    QString target = path;
-    if (QFileInfo(target).suffix().isEmpty()) target += QLatin1Char('.') + kind.suffix;
+    const QString target = exportPath(path, kind);
     if (QFileInfo(target).isFile() &&
         !MessageBox::confirm(ctx.mainWindow(), kOverwriteQuestion, kExportTitle))
         return false;

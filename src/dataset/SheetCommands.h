@@ -32,8 +32,9 @@ void exportSheet(MainContext& ctx); // "エクスポート(&X)..."
 // the new dataset. A file whose ending names no format is read as the chosen
 // filter's. True when the dataset was replaced.
 bool importFile(MainContext& ctx, const QString& path, const QString& filter);
-// The export to the chosen file on: the overwrite question, then the writing.
-// True when the file was written.
+// The export to the chosen file on: the name's ending made the chosen format's
+// (one without an ending or with another format's), the overwrite question,
+// then the writing. True when the file was written.
 bool exportFile(MainContext& ctx, const QString& path, const QString& filter);
 
 } // namespace SheetCommands

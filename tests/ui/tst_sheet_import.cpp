@@ -375,6 +375,21 @@ class TestSheetImport : public QObject {
         QCOMPARE(f().datasetName(), path("src"));
     }
 
+    void theNamesEndingFollowsTheChosenFormat() {
+        fixtures::writeBytes(path("src.csv").toStdString(), "x\r\n1\r\n");
+        importThroughMenu(path("src.csv"), kCsvFilter);
+        // The offered name ends in ".csv"; the user only picks another format.
+        exportThroughMenu(path("out.csv"), QStringLiteral("XLSX (*.xlsx)"));
+        QVERIFY(!QFileInfo::exists(path("out.csv")));
+        QVERIFY(zel::readSheetFile(path("out.xlsx").toStdString()));
+        exportThroughMenu(path("out.csv"), QStringLiteral("TSV (*.tsv)"));
+        QVERIFY(!QFileInfo::exists(path("out.csv")));
+        QVERIFY(QFileInfo::exists(path("out.tsv")));
+        // An ending of the user's own that names no format stays.
+        exportThroughMenu(path("out.txt"), QStringLiteral("TSV (*.tsv)"));
+        QVERIFY(QFileInfo::exists(path("out.txt")));
+    }
+
     void aFailedOrDeclinedExportLeavesTheFileWhole() {
         fixtures::writeBytes(path("src.csv").toStdString(), "x\r\n1\r\n");
         importThroughMenu(path("src.csv"), kCsvFilter);
