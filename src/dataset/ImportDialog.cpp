@@ -151,7 +151,9 @@ void ImportDialog::showReading() {
     m_problem->clear();
     m_problem->hide();
     m_ok->setEnabled(true);
-    m_formatText->setText(csv ? QStringLiteral("CSV") : QStringLiteral("XLSX"));
+    // A workbook is read from one sheet: the preview names it.
+    m_formatText->setText(csv ? QStringLiteral("CSV")
+                              : QStringLiteral("XLSX（シート「%1」）").arg(fromStd(in.sheetName)));
     m_encoding->setCurrentIndex(m_encoding->findData(int(in.encoding)));
     m_separator->setCurrentIndex(m_separator->findData(int(in.separator)));
     // A workbook has neither: its texts are always UTF-8.

@@ -271,7 +271,7 @@ class TestSheetImport : public QObject {
         whenFileDialog(path("lot.xlsx"), kXlsxFilter);
         whenPreview(seen, [](ImportDialog* d) { clickButton(d, "Command1"); });
         trigger("IMPORT");
-        QCOMPARE(seen.format, QStringLiteral("XLSX"));
+        QCOMPARE(seen.format, QStringLiteral("XLSX（シート「Sheet1」）"));
         QVERIFY(!seen.encodingEnabled);
         QCOMPARE(seen.layout, QStringLiteral("ラベル・マスク列あり"));
         QCOMPARE(seen.samples, QStringLiteral("25"));
