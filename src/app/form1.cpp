@@ -20,6 +20,7 @@
 #include "dataset/EditCommands.h"
 #include "dataset/FileCommands.h"
 #include "dataset/FileDialogRules.h"
+#include "dataset/SheetCommands.h"
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
 #include "presentation/GraphSettings.h"
@@ -161,6 +162,13 @@ void form1::buildMenus() {
     QAction* printItem = addItem(m_fileMenu, QStringLiteral("印刷(&P)..."), QStringLiteral("DATAIN"));
     QAction* printerItem =
         addItem(m_fileMenu, QStringLiteral("ﾌﾟﾘﾝﾀｰの設定(&R)..."), QStringLiteral("PRINSET"));
+    // Spreadsheet files in and out, after the dataset's own files.
+    QAction* importItem = addItem(m_fileMenu, QStringLiteral("インポート(&I)..."), QStringLiteral("IMPORT"));
+    QAction* exportItem =
+        addItem(m_fileMenu, QStringLiteral("エクスポート(&X)..."), QStringLiteral("EXPORT"));
+    connect(importItem, &QAction::triggered, this, [this] { SheetCommands::importSheet(*this); });
+    connect(exportItem, &QAction::triggered, this, [this] { SheetCommands::exportSheet(*this); });
+    addDatasetCommand(exportItem);
     m_fileMenu->addSeparator()->setObjectName(QStringLiteral("SEPARATER"));
     m_exit = addItem(m_fileMenu, QStringLiteral("終了(&E)"), QStringLiteral("SYUURYOU"));
     connect(newItem, &QAction::triggered, this, [this] { FileCommands::newDataset(*this); });

@@ -40,6 +40,9 @@ if(ZEL_WITH_QT)
     src/dataset/parekos.h src/dataset/parekos.cpp
     src/dataset/DataPrintCommand.h src/dataset/DataPrintCommand.cpp
     src/dataset/inmode.h src/dataset/inmode.cpp
+    # The spreadsheet import (with its preview) and export commands.
+    src/dataset/ImportDialog.h src/dataset/ImportDialog.cpp
+    src/dataset/SheetCommands.h src/dataset/SheetCommands.cpp
   )
 endif()
 

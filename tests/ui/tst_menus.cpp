@@ -94,9 +94,9 @@ void click(DataGrid* b) {
 
 const QStringList kDatasetCommands = {"BUNSAN",   "masuku_m", "HOZON", "DATAIN", "COPPY",
                                       "HARITUKE", "KIRITORI", "datal", "gyoui",  "gyoud",
-                                      "retui",    "retud",    "henhen"};
+                                      "retui",    "retud",    "henhen", "EXPORT"};
 const QStringList kAlwaysCommands = {"SINKI",   "YOMIKOMI", "PRINSET", "SYUURYOU", "msubes",
-                                     "TOLLBAR", "sitens",   "N_MODE",  "verjyo",   "siyouj"};
+                                     "TOLLBAR", "sitens",   "N_MODE",  "verjyo",   "siyouj", "IMPORT"};
 
 } // namespace
 
@@ -168,6 +168,8 @@ class TestMenus : public QObject {
                                     {"保存(&S)...", "HOZON", QKeySequence(Qt::Key_F4)},
                                     {"印刷(&P)...", "DATAIN", {}},
                                     {"ﾌﾟﾘﾝﾀｰの設定(&R)...", "PRINSET", {}},
+                                    {"インポート(&I)...", "IMPORT", {}},
+                                    {"エクスポート(&X)...", "EXPORT", {}},
                                     {nullptr, "SEPARATER", {}},
                                     {"終了(&E)", "SYUURYOU", {}}});
         checkItems(f().editMenu(), {{"コピー(&C)", "COPPY", QKeySequence(Qt::CTRL | Qt::Key_C)},

@@ -146,7 +146,7 @@ class TestRecentFiles : public QObject {
 
     void openedDatasetsAreListedNewestFirstAboveExit() {
         // None yet: the menu has only its own entries.
-        QCOMPARE(f().fileMenu()->actions().size(), 7);
+        QCOMPARE(f().fileMenu()->actions().size(), 9);
         writeDataset(path(QStringLiteral("a")), 1);
         writeDataset(path(QStringLiteral("b")), 2);
         openThroughDialog(QStringLiteral("a"));
@@ -156,7 +156,7 @@ class TestRecentFiles : public QObject {
         QStringList names;
         for (QAction* a : f().fileMenu()->actions())
             names << (a->isSeparator() ? QStringLiteral("-") + a->objectName() : a->objectName());
-        QCOMPARE(names, (QStringList{"SINKI", "YOMIKOMI", "HOZON", "DATAIN", "PRINSET", "-SEPARATER",
+        QCOMPARE(names, (QStringList{"SINKI", "YOMIKOMI", "HOZON", "DATAIN", "PRINSET", "IMPORT", "EXPORT", "-SEPARATER",
                                      "recentFile1", "recentFile2", "-recentSeparator", "SYUURYOU"}));
         QAction* older = recentItem(f(), QStringLiteral("&2 a.QCS"));
         QCOMPARE(older->toolTip(), path(QStringLiteral("a.QCS")));
@@ -240,7 +240,7 @@ class TestRecentFiles : public QObject {
             choose(QStringLiteral("&1 b.QCS"));
             QCOMPARE(boxes.take().text, kMissingText + QLatin1Char('\n') + path(QStringLiteral("b.QCS")));
         }
-        QCOMPARE(f().fileMenu()->actions().size(), 7);
+        QCOMPARE(f().fileMenu()->actions().size(), 9);
         QVERIFY(f().recentFiles().isEmpty());
     }
 
