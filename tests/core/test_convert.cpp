@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetCompare.h"
 #include "TestFiles.h"
 
 #include <filesystem>
@@ -25,23 +26,6 @@ namespace {
 
 using fixtures::readBytes;
 using fixtures::writeBytes;
-
-Dataset sample() {
-    Dataset ds;
-    ds.resize(3, 2);
-    ds.setName(1, "長さ");
-    ds.setName(2, "ﾊﾝｶｸ名");
-    ds.setLabel(1, "ロット1");
-    ds.setLabel(2, "");
-    ds.setLabel(3, "～");
-    ds.setMask(2, 1);
-    ds.setValue(1, 1, 0.5);
-    ds.setValue(1, 2, -0.25);
-    ds.setValue(2, 1, 1e15);
-    ds.setValue(2, 2, 1.5e-5);
-    ds.setValue(3, 1, 12);
-    return ds;
-}
 
 const std::string kCsv = "データラベル,マスク,長さ,幅\r\nA,0,1.5,2\r\nB,1,-3,4E+20\r\n";
 
@@ -88,7 +72,7 @@ class ConvertTest : public ::testing::Test {
 
 TEST_F(ConvertTest, UsageErrorsWhenNotOneDatasetAndOneCsv) {
     writeBytes(path("a.csv"), kCsv);
-    ASSERT_TRUE(zel::writeDataset(sample(), path("d")).isOk());
+    ASSERT_TRUE(zel::writeDataset(fixtures::japaneseDataset(), path("d")).isOk());
     const auto before = listing();
     expectFailure(convert(path("a.csv"), path("b.csv")), before, "使い方");
     expectFailure(convert(path("d.QCS"), path("e.QCN")), before, "使い方");
@@ -101,7 +85,7 @@ TEST_F(ConvertTest, UsageErrorsWhenNotOneDatasetAndOneCsv) {
 // ---- success ----------------------------------------------------------------
 
 TEST_F(ConvertTest, DatasetToCsvWritesTheCsvAndPrintsNothing) {
-    const Dataset ds = sample();
+    const Dataset ds = fixtures::japaneseDataset();
     ASSERT_TRUE(zel::writeDataset(ds, path("d")).isOk());
     for (const char* in : {"d.QCS", "d.QCN", "d.QCK", "d.qcs", "d.Qcn"}) {
         fs::remove(path("out.csv"));
@@ -136,7 +120,7 @@ TEST_F(ConvertTest, ReplacesExistingOutputOnSuccess) {
 }
 
 TEST_F(ConvertTest, RoundTripThroughCsvGivesByteIdenticalDatasetFiles) {
-    ASSERT_TRUE(zel::writeDataset(sample(), path("a")).isOk());
+    ASSERT_TRUE(zel::writeDataset(fixtures::japaneseDataset(), path("a")).isOk());
     ASSERT_EQ(convert(path("a.QCN"), path("a.csv")), 0) << err();
     ASSERT_EQ(convert(path("a.csv"), path("b.QCS")), 0) << err();
     EXPECT_EQ(readBytes(path("b.QCN")), readBytes(path("a.QCN")));
@@ -236,7 +220,7 @@ TEST_F(ConvertTest, MaskOutsideZeroOrOneIsNotWrittenToCsv) {
 }
 
 TEST_F(ConvertTest, OutputThatIsAFolderFails) {
-    ASSERT_TRUE(zel::writeDataset(sample(), path("d")).isOk());
+    ASSERT_TRUE(zel::writeDataset(fixtures::japaneseDataset(), path("d")).isOk());
     fs::create_directory(path("out.csv"));
     expectFailure(convert(path("d.QCS"), path("out.csv")), listing(), "out.csv");
     writeBytes(path("in.csv"), kCsv);
@@ -257,7 +241,7 @@ TEST_F(ConvertTest, CsvInCodePage932WithTabsAndOnlyNamesAndValuesIsTaken) {
 }
 
 TEST_F(ConvertTest, WorkbookOutputNeedsNoReaderAndWorkbookInputDoes) {
-    ASSERT_TRUE(zel::writeDataset(sample(), path("d")).isOk());
+    ASSERT_TRUE(zel::writeDataset(fixtures::japaneseDataset(), path("d")).isOk());
     ASSERT_EQ(convert(path("d.QCS"), path("d.XLSX")), 0) << err();
     EXPECT_EQ(readBytes(path("d.XLSX")).substr(0, 2), "PK");
     expectFailure(convert(path("d.XLSX"), path("e.QCS")), listing(), "XLSX ファイルを読めません");

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetCompare.h"
+
 #include <string>
 #include <vector>
 
@@ -21,36 +23,6 @@ using zel::SheetLayout;
 using zel::TextEncoding;
 
 namespace {
-
-Dataset japanese() {
-    Dataset ds;
-    ds.resize(3, 2);
-    ds.setName(1, "長さ（mm）");
-    ds.setName(2, "ﾊﾝｶｸ重量");
-    ds.setLabel(1, "ロット１");
-    ds.setLabel(2, "");
-    ds.setLabel(3, "検査，再");
-    ds.setMask(2, 1);
-    ds.setValue(1, 1, 0.5);
-    ds.setValue(1, 2, -0.25);
-    ds.setValue(2, 1, 1e15);
-    ds.setValue(2, 2, 1.5e-5);
-    ds.setValue(3, 1, 12);
-    return ds;
-}
-
-void expectSame(const Dataset& a, const Dataset& b) {
-    ASSERT_EQ(a.sampleCount(), b.sampleCount());
-    ASSERT_EQ(a.variableCount(), b.variableCount());
-    for (int j = 1; j <= a.variableCount(); ++j)
-        EXPECT_EQ(a.name(j), b.name(j));
-    for (int i = 1; i <= a.sampleCount(); ++i) {
-        EXPECT_EQ(a.label(i), b.label(i)) << i;
-        EXPECT_EQ(a.mask(i), b.mask(i)) << i;
-        for (int j = 1; j <= a.variableCount(); ++j)
-            EXPECT_EQ(a.value(i, j), b.value(i, j)) << i << "," << j;
-    }
-}
 
 Dataset sentinel() {
     Dataset ds;
@@ -85,7 +57,7 @@ std::string refusal(const std::string& csv) {
 // ---- encodings and separators, both ways ------------------------------------
 
 TEST(CsvVariants, EveryEncodingAndSeparatorRoundTripsJapaneseTextsAndDetectsItself) {
-    const Dataset ds = japanese();
+    const Dataset ds = fixtures::japaneseDataset();
     for (TextEncoding enc : {TextEncoding::Utf8, TextEncoding::Cp932}) {
         for (CsvSeparator sep : {CsvSeparator::Comma, CsvSeparator::Tab}) {
             const auto text = zel::datasetToCsv(ds, zel::CsvWriteOptions{sep, enc});
@@ -96,7 +68,7 @@ TEST(CsvVariants, EveryEncodingAndSeparatorRoundTripsJapaneseTextsAndDetectsItse
             EXPECT_NE(text->find(sep == CsvSeparator::Tab ? '\t' : ','), std::string::npos);
             CsvReadInfo info;
             const Dataset back = readAuto(*text, info);
-            expectSame(back, ds);
+            fixtures::expectSameDataset(back, ds);
             EXPECT_EQ(info.encoding, enc);
             EXPECT_EQ(info.separator, sep);
             EXPECT_EQ(info.layout, SheetLayout::Labelled);
@@ -108,9 +80,13 @@ TEST(CsvVariants, EveryEncodingAndSeparatorRoundTripsJapaneseTextsAndDetectsItse
 TEST(CsvVariants, ByteOrderMarkMeansUtf8AndFixedOptionsOverrideDetection) {
     CsvReadInfo info;
     // A comma inside a tab-separated cell is text, not a separator: here a bad number.
-    EXPECT_NE(refusal("\xEF\xBB\xBF" "データラベル\tマスク\t幅\r\nA\t0\t1,5\r\n").find("2 行目 3 列目が数値ではありません: 1,5"),
+    EXPECT_NE(refusal("\xEF\xBB\xBF"
+                      "データラベル\tマスク\t幅\r\nA\t0\t1,5\r\n")
+                  .find("2 行目 3 列目が数値ではありません: 1,5"),
               std::string::npos);
-    Dataset ds = readAuto("\xEF\xBB\xBF" "データラベル\tマスク\t幅\r\nA\t0\t1.5\r\n", info);
+    Dataset ds = readAuto("\xEF\xBB\xBF"
+                          "データラベル\tマスク\t幅\r\nA\t0\t1.5\r\n",
+                          info);
     EXPECT_EQ(info.encoding, TextEncoding::Utf8);
     EXPECT_EQ(info.separator, CsvSeparator::Tab);
     EXPECT_EQ(ds.value(1, 1), 1.5);
@@ -161,15 +137,17 @@ TEST(CsvVariants, PlainLayoutTakesNamesAndValuesWithEmptyLabelsAndNoMasks) {
 TEST(CsvVariants, PlainLayoutRefusesTextAndRaggedRowsWithTheirPlace) {
     EXPECT_NE(refusal("a,b\r\n1,2\r\n3,abc\r\n").find("CSV の 3 行目 2 列目が数値ではありません: abc"),
               std::string::npos);
-    EXPECT_NE(refusal("a,b\r\n1,2\r\n3\r\n").find("3 行目の列数が見出し行と違います（見出し行 2 列、この行 1 列）"),
-              std::string::npos);
+    EXPECT_NE(
+        refusal("a,b\r\n1,2\r\n3\r\n").find("3 行目の列数が見出し行と違います（見出し行 2 列、この行 1 列）"),
+        std::string::npos);
     EXPECT_NE(refusal("a,b\r\n1,2,3\r\n").find("2 行目の列数が見出し行と違います"), std::string::npos);
     EXPECT_NE(refusal("a,b\r\n").find("データ行がありません"), std::string::npos);
     // A header starting "データラベル" stays the labelled layout and must go on with "マスク".
     EXPECT_NE(refusal("データラベル,x\r\nL,1\r\n").find("1 行目 2 列目が「マスク」ではありません"),
               std::string::npos);
     // Code page 932 text in a value cell is shown as UTF-8.
-    EXPECT_NE(refusal(*zel::utf8ToCp932("a\r\n不良\r\n")).find("が数値ではありません: 不良"), std::string::npos);
+    EXPECT_NE(refusal(*zel::utf8ToCp932("a\r\n不良\r\n")).find("が数値ではありません: 不良"),
+              std::string::npos);
 }
 
 // ---- numbers at the general number text thresholds -------------------------
@@ -177,8 +155,9 @@ TEST(CsvVariants, PlainLayoutRefusesTextAndRaggedRowsWithTheirPlace) {
 TEST(CsvVariants, NumbersAtTheExponentThresholdsRoundTripInEveryVariant) {
     // Exponent form starts at 1E+15 and below 1E-04 in magnitude; values on both
     // sides of each threshold, with 15 significant digits.
-    const double values[] = {999999999999999.0, 1e15, 0.0001, 0.0000999999999999999, -0.0001,
-                             -1e15, 123456789012345.0, 1.23456789012345e-5, 0.1, 0};
+    const double values[] = {
+        999999999999999.0,   1e15, 0.0001, 0.0000999999999999999, -0.0001, -1e15, 123456789012345.0,
+        1.23456789012345e-5, 0.1,  0};
     Dataset ds;
     ds.resize(1, 10);
     for (int j = 1; j <= 10; ++j)
@@ -259,7 +238,8 @@ TEST(SheetBuilder, LimitsAndCellRightOfTheHeader) {
     EXPECT_TRUE(ok.setHeader(wide, 1).isOk());
     EXPECT_EQ(ok.layout(), SheetLayout::Plain);
     ASSERT_TRUE(ok.beginRow(2).isOk());
-    EXPECT_EQ(ok.cell(101, "x", 2).message(), "XLSX の 2 行目 101 列目は見出し行の列（100 列）より右にあります。");
+    EXPECT_EQ(ok.cell(101, "x", 2).message(),
+              "XLSX の 2 行目 101 列目は見出し行の列（100 列）より右にあります。");
 
     zel::SheetBuilder rows("CSV", SheetLayout::Plain, 100);
     ASSERT_TRUE(rows.setHeader({"a"}, 1).isOk());
@@ -300,5 +280,5 @@ TEST(CsvVariants, TheLargestDatasetRoundTripsInCodePage932WithTabs) {
     const Dataset back = readAuto(*text, info);
     EXPECT_EQ(info.encoding, TextEncoding::Cp932);
     EXPECT_EQ(info.separator, CsvSeparator::Tab);
-    expectSame(back, ds);
+    fixtures::expectSameDataset(back, ds);
 }

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DatasetCompare.h"
+
 #include "TestFiles.h"
 
 #include <QBuffer>
@@ -56,7 +58,8 @@ Parts unzip(const std::string& bytes) {
     if (!zip.open(QuaZip::mdUnzip)) return parts;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile f(&zip);
-        if (f.open(QIODevice::ReadOnly)) parts[zip.getCurrentFileName().toStdString()] = f.readAll().toStdString();
+        if (f.open(QIODevice::ReadOnly))
+            parts[zip.getCurrentFileName().toStdString()] = f.readAll().toStdString();
     }
     return parts;
 }
@@ -74,13 +77,17 @@ std::string workbook(const std::string& sheetData, const std::string& sharedStri
     p["xl/workbook.xml"] = "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel +
                            "\"><sheets><sheet name=\"測定\" sheetId=\"1\" r:id=\"rId7\"/>"
                            "<sheet name=\"二枚目\" sheetId=\"2\" r:id=\"rId8\"/></sheets></workbook>";
-    p["xl/_rels/workbook.xml.rels"] = "<Relationships xmlns=\"" + kPackageRel + "\"><Relationship Id=\"rId8\" Type=\"" +
-                                      kRel + "/worksheet\" Target=\"worksheets/other.xml\"/><Relationship Id=\"rId7\" Type=\"" +
-                                      kRel + "/worksheet\" Target=\"worksheets/../worksheets/first.xml\"/>"
-                                      "<Relationship Id=\"rId9\" Type=\"" + kRel +
-                                      "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
-    p["xl/worksheets/first.xml"] = "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData + "</sheetData></worksheet>";
-    p["xl/worksheets/other.xml"] = "<worksheet xmlns=\"" + kMain + "\"><sheetData><row r=\"1\"><c r=\"A1\"><v>9</v></c></row></sheetData></worksheet>";
+    p["xl/_rels/workbook.xml.rels"] =
+        "<Relationships xmlns=\"" + kPackageRel + "\"><Relationship Id=\"rId8\" Type=\"" + kRel +
+        "/worksheet\" Target=\"worksheets/other.xml\"/><Relationship Id=\"rId7\" Type=\"" + kRel +
+        "/worksheet\" Target=\"worksheets/../worksheets/first.xml\"/>"
+        "<Relationship Id=\"rId9\" Type=\"" +
+        kRel + "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
+    p["xl/worksheets/first.xml"] =
+        "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData + "</sheetData></worksheet>";
+    p["xl/worksheets/other.xml"] =
+        "<worksheet xmlns=\"" + kMain +
+        "\"><sheetData><row r=\"1\"><c r=\"A1\"><v>9</v></c></row></sheetData></worksheet>";
     if (!sharedStrings.empty())
         p["xl/sharedStrings.xml"] = "<sst xmlns=\"" + kMain + "\">" + sharedStrings + "</sst>";
     return zipOf(p);
@@ -115,19 +122,6 @@ std::string refusal(const std::string& bytes) {
     return s.message();
 }
 
-void expectSame(const Dataset& a, const Dataset& b) {
-    ASSERT_EQ(a.sampleCount(), b.sampleCount());
-    ASSERT_EQ(a.variableCount(), b.variableCount());
-    for (int j = 1; j <= a.variableCount(); ++j)
-        EXPECT_EQ(a.name(j), b.name(j));
-    for (int i = 1; i <= a.sampleCount(); ++i) {
-        ASSERT_EQ(a.label(i), b.label(i)) << i;
-        ASSERT_EQ(a.mask(i), b.mask(i)) << i;
-        for (int j = 1; j <= a.variableCount(); ++j)
-            ASSERT_EQ(a.value(i, j), b.value(i, j)) << i << "," << j;
-    }
-}
-
 class XlsxTest : public ::testing::Test {
   protected:
     void SetUp() override { m_dir = fixtures::freshTestFolder("zel-xlsx-"); }
@@ -156,8 +150,18 @@ Dataset japanese() {
     ds.setMask(2, 1);
     ds.setMask(4, 1);
     // Both sides of the exponent thresholds (1E+15, 1E-04), with 15 significant digits.
-    const double v[] = {999999999999999.0, 1e15,  0.0001, 0.0000999999999999999, -1e15, -0.0001,
-                        123456789012345.0, 1.5e-5, 0.5,   -3,                    0,     12.25};
+    const double v[] = {999999999999999.0,
+                        1e15,
+                        0.0001,
+                        0.0000999999999999999,
+                        -1e15,
+                        -0.0001,
+                        123456789012345.0,
+                        1.5e-5,
+                        0.5,
+                        -3,
+                        0,
+                        12.25};
     for (int i = 1; i <= 4; ++i)
         for (int j = 1; j <= 3; ++j)
             ds.setValue(i, j, v[(i - 1) * 3 + (j - 1)]);
@@ -172,7 +176,7 @@ TEST_F(XlsxTest, JapaneseTextsMasksAndThresholdNumbersRoundTrip) {
     const Dataset ds = japanese();
     zel::XlsxReadInfo info;
     const Dataset back = read(written(ds), info);
-    expectSame(back, ds);
+    fixtures::expectSameDataset(back, ds);
     EXPECT_EQ(info.layout, SheetLayout::Labelled);
     EXPECT_EQ(info.rowNumbers, (std::vector<int>{1, 2, 3, 4, 5}));
     for (int j = 1; j <= 3; ++j)
@@ -193,7 +197,7 @@ TEST_F(XlsxTest, TheLargestDatasetRoundTrips) {
         ds.setName(j, "変数" + std::to_string(j));
     zel::XlsxReadInfo info;
     const Dataset back = read(written(ds), info);
-    expectSame(back, ds);
+    fixtures::expectSameDataset(back, ds);
     EXPECT_EQ(info.rowNumbers.back(), Dataset::kMaxCount + 1);
 }
 
@@ -237,14 +241,17 @@ TEST_F(XlsxTest, PackageHasTheRequiredPartsAsWellFormedXmlWithTheirRoots) {
 // ---- cell forms of other programs -------------------------------------------
 
 TEST_F(XlsxTest, SharedAndInlineStringsPhoneticRunsBooleansAndGaps) {
-    const std::string strings = "<si><t>データラベル</t></si><si><t>マスク</t></si>"
-                                "<si><r><t>長</t></r><r><t>さ</t></r><rPh sb=\"0\" eb=\"1\"><t>ナガ</t></rPh></si>"
-                                "<si><t xml:space=\"preserve\"> 検査 </t><rPh><t>ケンサ</t></rPh></si>"
-                                "<si><t>a_x000D_b_x005F_x0041_c_xZZZZ_</t></si>";
+    const std::string strings =
+        "<si><t>データラベル</t></si><si><t>マスク</t></si>"
+        "<si><r><t>長</t></r><r><t>さ</t></r><rPh sb=\"0\" eb=\"1\"><t>ナガ</t></rPh></si>"
+        "<si><t xml:space=\"preserve\"> 検査 </t><rPh><t>ケンサ</t></rPh></si>"
+        "<si><t>a_x000D_b_x005F_x0041_c_xZZZZ_</t></si>";
     const std::string sheet =
-        "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c><c r=\"C1\" t=\"s\"><v>2</v></c>"
+        "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c><c r=\"C1\" "
+        "t=\"s\"><v>2</v></c>"
         "<c r=\"D1\" t=\"inlineStr\"><is><t>幅</t></is></c></row>"
-        "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>3</v></c><c r=\"B2\" t=\"b\"><v>1</v></c><c r=\"D2\"><v>2.5E-3</v></c></row>"
+        "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>3</v></c><c r=\"B2\" t=\"b\"><v>1</v></c><c "
+        "r=\"D2\"><v>2.5E-3</v></c></row>"
         "<row r=\"3\" spans=\"1:4\"><c r=\"A3\"><v>12</v></c><c r=\"B3\"><v>0</v></c><c r=\"C3\" s=\"1\"/>"
         "<c r=\"D3\" t=\"str\"><f>1+1</f><v>2</v></c></row>"
         "<row r=\"4\"></row>" // a trailing empty row
@@ -264,15 +271,17 @@ TEST_F(XlsxTest, SharedAndInlineStringsPhoneticRunsBooleansAndGaps) {
     EXPECT_EQ(ds.value(2, 2), 2);
 
     // Escaped characters in strings are decoded.
-    const std::string escaped = "<row r=\"1\"><c t=\"s\"><v>4</v></c></row><row r=\"2\"><c><v>1</v></c></row>";
+    const std::string escaped =
+        "<row r=\"1\"><c t=\"s\"><v>4</v></c></row><row r=\"2\"><c><v>1</v></c></row>";
     const Dataset e = read(workbook(escaped, strings), info);
     EXPECT_EQ(e.name(1), "a\rb_x0041_c_xZZZZ_");
 }
 
 TEST_F(XlsxTest, PlainLayoutAndCellsWithoutReferences) {
-    const std::string sheet = "<row><c t=\"inlineStr\"><is><t>温度</t></is></c><c t=\"inlineStr\"><is><t>圧力</t></is></c></row>"
-                              "<row><c><v>20.5</v></c><c><v>-1</v></c></row>"
-                              "<row><c r=\"B3\"><v>3</v></c></row>";
+    const std::string sheet =
+        "<row><c t=\"inlineStr\"><is><t>温度</t></is></c><c t=\"inlineStr\"><is><t>圧力</t></is></c></row>"
+        "<row><c><v>20.5</v></c><c><v>-1</v></c></row>"
+        "<row><c r=\"B3\"><v>3</v></c></row>";
     zel::XlsxReadInfo info;
     const Dataset ds = read(workbook(sheet), info);
     EXPECT_EQ(info.layout, SheetLayout::Plain);
@@ -295,7 +304,8 @@ TEST_F(XlsxTest, NotAZipAndAZipThatIsNoWorkbookAreRefused) {
               "ZIP ファイルですが、XLSX のブックではありません（「_rels/.rels」がありません）。");
     // A workbook cut short: the zip's directory is gone.
     const std::string whole = written(japanese());
-    EXPECT_NE(refusal(whole.substr(0, whole.size() / 2)).find("ZIP ファイルとして読めません"), std::string::npos);
+    EXPECT_NE(refusal(whole.substr(0, whole.size() / 2)).find("ZIP ファイルとして読めません"),
+              std::string::npos);
     // A sheet that is not XML.
     Parts parts = unzip(whole);
     parts["xl/worksheets/sheet1.xml"] = "<worksheet><sheetData><row r=\"1\"></sheetData>";
@@ -309,25 +319,34 @@ TEST_F(XlsxTest, TextInANumberCellAndOtherBadCellsAreRefusedWithTheirPlace) {
     const std::string head = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>データラベル</t></is></c>"
                              "<c r=\"B1\" t=\"inlineStr\"><is><t>マスク</t></is></c>"
                              "<c r=\"C1\" t=\"inlineStr\"><is><t>a</t></is></c></row>";
-    EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"C2\" t=\"inlineStr\"><is><t>abc</t></is></c></row>")),
+    EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"C2\" "
+                                      "t=\"inlineStr\"><is><t>abc</t></is></c></row>")),
               "XLSX の 2 行目 3 列目が数値ではありません: abc");
-    EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"C2\" t=\"e\"><v>#DIV/0!</v></c></row>")),
-              "XLSX の 2 行目 3 列目が数値ではありません: #DIV/0!");
+    EXPECT_EQ(
+        refusal(workbook(
+            head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"C2\" t=\"e\"><v>#DIV/0!</v></c></row>")),
+        "XLSX の 2 行目 3 列目が数値ではありません: #DIV/0!");
     EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>2</v></c></row>")),
               "XLSX の 2 行目 2 列目のマスクが 0 でも 1 でもありません。");
     EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"C2\"><v>2</v></c></row>")),
               "XLSX の 2 行目 2 列目のマスクが 0 でも 1 でもありません。");
     EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"E2\"><v>1</v></c></row>")),
               "XLSX の 2 行目 5 列目は見出し行の列（3 列）より右にあります。");
-    EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c></row><row r=\"4\"><c r=\"B4\"><v>0</v></c></row>")),
-              "XLSX の 3 行目が空行です。データ行の間に空行は置けません。");
-    EXPECT_EQ(refusal(workbook(head + "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>5</v></c></row>", "<si><t>x</t></si>")),
-              "XLSX の 2 行目 1 列目の共有文字列の番号 5 がありません。");
-    EXPECT_NE(refusal(workbook(head + "<row r=\"1\"/>")).find("1 行目が順序どおりに並んでいません"), std::string::npos);
-    EXPECT_NE(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"A2\"/></row>")).find("順序どおり"),
+    EXPECT_EQ(
+        refusal(workbook(
+            head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c></row><row r=\"4\"><c r=\"B4\"><v>0</v></c></row>")),
+        "XLSX の 3 行目が空行です。データ行の間に空行は置けません。");
+    EXPECT_EQ(
+        refusal(workbook(head + "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>5</v></c></row>", "<si><t>x</t></si>")),
+        "XLSX の 2 行目 1 列目の共有文字列の番号 5 がありません。");
+    EXPECT_NE(refusal(workbook(head + "<row r=\"1\"/>")).find("1 行目が順序どおりに並んでいません"),
               std::string::npos);
-    EXPECT_NE(refusal(workbook(head + "<row r=\"2\"><c r=\"2B\"/></row>")).find("セル番地 2B が正しくありません"),
+    EXPECT_NE(refusal(workbook(head + "<row r=\"2\"><c r=\"B2\"><v>0</v></c><c r=\"A2\"/></row>"))
+                  .find("順序どおり"),
               std::string::npos);
+    EXPECT_NE(
+        refusal(workbook(head + "<row r=\"2\"><c r=\"2B\"/></row>")).find("セル番地 2B が正しくありません"),
+        std::string::npos);
     EXPECT_EQ(refusal(workbook("")), "XLSX のシートが空です。");
     EXPECT_EQ(refusal(workbook(head)), "XLSX にデータ行がありません。");
 }
