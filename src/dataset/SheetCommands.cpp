@@ -83,9 +83,9 @@ void adopt(MainContext& ctx, zel::SheetImport&& in, const QString& path) {
     ctx.grid().setFocus();
 }
 
-// The name the export writes: a name without an ending, or with the ending
-// of another of the export formats (the offered ".csv" kept while another
-// format was chosen), gets the chosen format's ending; any other ending stays.
+// The name the export writes: a name without an ending, or with the offered
+// ".csv" kept while another format was chosen, gets the format's ending; any
+// other ending stays.
 QString exportPath(const QString& path, const SheetCommands::ExportKind& kind) {
     const QFileInfo file(path);
     const QString suffix = file.suffix().toLower();
@@ -95,6 +95,17 @@ QString exportPath(const QString& path, const SheetCommands::ExportKind& kind) {
         exportEnding = exportEnding || suffix == QLatin1String(f.suffix);
     if (!exportEnding || suffix == kind.suffix) return path;
     return path.left(path.size() - file.suffix().size()) + kind.suffix;
+}
+
+// The format the name asks for: a typed ".xlsx" or ".tsv" that the chosen
+// format does not have is the user's choice (the dialog only ever offers
+// ".csv"); otherwise the chosen format.
+SheetCommands::ExportKind exportKindFor(const QString& path, const SheetCommands::ExportKind& chosen) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == chosen.suffix || suffix == QLatin1String(kExportFilters.front().suffix)) return chosen;
+    for (const ExportFilter& f : kExportFilters)
+        if (suffix == QLatin1String(f.suffix)) return SheetCommands::exportKind(QString::fromUtf8(f.text));
+    return chosen;
 }
 
 } // namespace
@@ -182,7 +193,7 @@ void exportSheet(MainContext& ctx) {
 
 bool exportFile(MainContext& ctx, const QString& path, const QString& filter) {
     ctx.sheet().commitEdit();
-    const ExportKind kind = exportKind(filter);
+    const ExportKind kind = exportKindFor(path, exportKind(filter));
     const QString target = exportPath(path, kind);
     if (QFileInfo(target).isFile() &&
         !MessageBox::confirm(ctx.mainWindow(), kOverwriteQuestion, kExportTitle))

@@ -388,6 +388,15 @@ class TestSheetImport : public QObject {
         // An ending of the user's own that names no format stays.
         exportThroughMenu(path("out.txt"), QStringLiteral("TSV (*.tsv)"));
         QVERIFY(QFileInfo::exists(path("out.txt")));
+        // An ending of another format typed by the user chooses that format.
+        exportThroughMenu(path("typed.xlsx"), QStringLiteral("CSV (UTF-8) (*.csv)"));
+        QVERIFY(!QFileInfo::exists(path("typed.csv")));
+        zel::SheetReadOptions asWorkbook;
+        asWorkbook.format = zel::SheetFormat::Xlsx;
+        QVERIFY(zel::readSheetFile(path("typed.xlsx").toStdString(), asWorkbook));
+        exportThroughMenu(path("typed.tsv"), QStringLiteral("CSV (シフトJIS) (*.csv)"));
+        QVERIFY(!QFileInfo::exists(path("typed.csv")));
+        QVERIFY(fixtures::readBytes(path("typed.tsv").toStdString()).find('\t') != std::string::npos);
     }
 
     void aFailedOrDeclinedExportLeavesTheFileWhole() {
