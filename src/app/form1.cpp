@@ -780,7 +780,7 @@ void form1::selectSampleRow(int sample) {
 }
 
 GraphWindow* form1::chartForSelection() const {
-    return m_workspace.dataset.exists() && m_sheet->selectedSample() ? GraphWindow::lastActive() : nullptr;
+    return m_sheet->selectedSample() ? GraphWindow::lastActive() : nullptr;
 }
 
 void form1::prepareShowInChart(GraphWindow* chart) {

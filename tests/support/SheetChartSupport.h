@@ -46,9 +46,4 @@ inline bool rowVisible(DataGrid& grid, int sample) {
     return cell.isValid() && grid.viewport()->rect().intersects(cell);
 }
 
-// The sheet's cell (col, row) centre, in the grid's viewport.
-inline QPoint cellCentre(DataGrid& grid, int col, int row) {
-    return grid.visualRect(grid.model()->index(row - 1, col - 1)).center();
-}
-
 } // namespace uitest

@@ -3,6 +3,7 @@
 // item "グラフで表示" brings the chart forward with the selected row's point
 // chosen as a click would choose it.
 #include "analysis/AnalysisSet.h"
+#include "analysis/control/RunRules.h"
 #include "analysis/gantt/GanttChart.h"
 #include "analysis/gantt/gantog.h"
 #include "analysis/scatter/rsanpu.h"
@@ -90,14 +91,14 @@ class TestSheetChart : public QObject {
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QVERIFY(!uitest::rowVisible(f().grid(), 32));
-        QVERIFY(uitest::clickPoint(w->chart(0), 0, 30, 2));
+        QVERIFY(uitest::clickPoint(w->chart(0), zel::controlDataSeries(w->chart(0)->model()), 30, 2));
         QCOMPARE(f().sheet().selectedSample(), std::optional<int>(32));
         QCOMPARE(f().grid().selectedBlock(), QRect(QPoint(1, 32), QPoint(1, 32)));
         QVERIFY(uitest::rowVisible(f().grid(), 32));
         QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Textpoint"))->text(), valueText(32));
 
         // The moving-range chart's points are the same samples.
-        QVERIFY(uitest::clickPoint(w->chart(1), 0, 4, 2));
+        QVERIFY(uitest::clickPoint(w->chart(1), zel::controlDataSeries(w->chart(1)->model()), 4, 2));
         QCOMPARE(f().sheet().selectedSample(), std::optional<int>(5));
         QVERIFY(uitest::rowVisible(f().grid(), 5));
     }
@@ -144,14 +145,16 @@ class TestSheetChart : public QObject {
     void analysisSetChartsLinkTheirSamples_data() {
         QTest::addColumn<QString>("analysis");
         QTest::addColumn<int>("variables");
-        QTest::newRow("oresen") << QStringLiteral("変数別グラフ") << 1;
-        QTest::newRow("sanpuzu") << QStringLiteral("散布図") << 2;
-        QTest::newRow("rsanpu") << QStringLiteral("立体散布図") << 3;
-        QTest::newRow("gantog") << QStringLiteral("ガントチャート") << 2;
+        QTest::addColumn<int>("series"); // the series clicked (a Gantt chart's task 1 from 0 has no bar)
+        QTest::newRow("oresen") << QStringLiteral("変数別グラフ") << 1 << 1;
+        QTest::newRow("sanpuzu") << QStringLiteral("散布図") << 2 << 1;
+        QTest::newRow("rsanpu") << QStringLiteral("立体散布図") << 3 << 1;
+        QTest::newRow("gantog") << QStringLiteral("ガントチャート") << 2 << 2;
     }
     void analysisSetChartsLinkTheirSamples() {
         QFETCH(QString, analysis);
         QFETCH(int, variables);
+        QFETCH(int, series);
         uitest::fillLinkSheet(f(), 40, variables);
         uitest::chooseAnalysis(f(), analysis);
         const zel::Dataset& ds = f().workspace().dataset;
@@ -170,7 +173,7 @@ class TestSheetChart : public QObject {
         }
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QVERIFY(uitest::clickPoint(w->chart(0), 1, 30, 1));
+        QVERIFY(uitest::clickPoint(w->chart(0), series, 30, 2));
         QCOMPARE(f().sheet().selectedSample(), std::optional<int>(32));
 
         QVERIFY(f().sheet().selectSampleRow(12));
@@ -181,6 +184,27 @@ class TestSheetChart : public QObject {
         });
         QVERIFY(w->isVisible());
         QCOMPARE(w->chart(0)->model().currentPoint(), 10);
+    }
+
+    // Two chart windows open: the item acts on the one activated last.
+    void popupActsOnTheLastActivatedChart() {
+        QPointer<GraphWindow> control = uitest::openLinkChart(f());
+        QVERIFY(control);
+        f().workspace().analysisSet = zel::buildAnalysisSet(f().workspace().dataset, {1}).value();
+        QPointer<GraphWindow> graph = qobject_cast<GraphWindow*>(openOresen(f()));
+        QVERIFY(graph);
+        QVERIFY(QTest::qWaitForWindowExposed(graph));
+        QCOMPARE(GraphWindow::lastActive(), graph.data());
+        control->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(control));
+        QCOMPARE(GraphWindow::lastActive(), control.data());
+
+        QVERIFY(f().sheet().selectSampleRow(150));
+        QAction* item = f().findChild<QAction*>(QStringLiteral("showInChart"));
+        withSheetPopup(f(), [&](QMenu* menu) { choose(menu, item); });
+        QVERIFY(control);
+        QCOMPARE(control->chart(0)->model().currentPoint(), 148);
+        QVERIFY(graph->chart(0)->model().currentPoint() != 148);
     }
 
     // Several rows selected: no item either.

@@ -1,6 +1,7 @@
 // The chart <-> sheet link through the X server: a real click on a chart point
 // selects its sample's row, and a real right-click on a sheet row opens the
 // pop-up whose "グラフで表示" (clicked for real) chooses the row's point.
+#include "analysis/control/RunRules.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartView.h"
 #include "windowkit/AppSettings.h"
@@ -50,7 +51,7 @@ class TestSheetChartInput : public QObject {
         QVERIFY(x11input::activate(w));
 
         // A real left click on point 40 of the X chart: sample 42's row.
-        QVERIFY(x11input::clickPoint(w->chart(0), 0, 40));
+        QVERIFY(x11input::clickPoint(w->chart(0), zel::controlDataSeries(w->chart(0)->model()), 40));
         QTRY_COMPARE(f.sheet().selectedSample(), std::optional<int>(42));
         QVERIFY(uitest::rowVisible(f.grid(), 42));
 
@@ -65,14 +66,21 @@ class TestSheetChartInput : public QObject {
         QVERIFY(item);
         bool seen = false;
         bool enabled = false;
-        QTimer::singleShot(400, [&] {
+        // Waits for the pop-up (up to 5 s), then clicks the item through the X server.
+        QTimer poll;
+        int polls = 0;
+        poll.setInterval(100);
+        connect(&poll, &QTimer::timeout, this, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu && ++polls < 50) return;
+            poll.stop();
             if (!menu) return;
             seen = menu->actions().contains(item);
             enabled = item->isEnabled();
-            if (seen) x11input::click(menu, menu->actionGeometry(item).center());
+            if (seen && enabled) x11input::click(menu, menu->actionGeometry(item).center());
             if (menu->isVisible()) menu->close();
         });
+        poll.start();
         QVERIFY(x11input::click(f.grid().viewport(), cell, 3));
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QVERIFY(seen);
