@@ -214,7 +214,7 @@ void form1::buildMenus() {
     // Any other choice lets the kept chart window close as the pop-up closes
     // every analysis window, before that choice runs.
     connect(m_editMenu, &QMenu::aboutToHide, this, [this] {
-        if (m_popupChart && m_editMenu->activeAction() != m_showInChart) m_popupChart->close();
+        if (m_editMenu->activeAction() != m_showInChart) closeKeptChart();
     });
     connect(insertRowsItem, &QAction::triggered, this, [this] { EditCommands::insertRows(*this); });
     connect(deleteRowsItem, &QAction::triggered, this, [this] { EditCommands::deleteRows(*this); });
@@ -762,7 +762,7 @@ void form1::showEditPopup(const QPoint& globalPos) {
     // as well unless "グラフで表示" is chosen.
     GraphWindow* chart = chartForSelection();
     QStringList closing = analysisWindowNames();
-    if (chart) closing.removeAll(chart->objectName());
+    m_popupChartKept = chart && closing.removeAll(chart->objectName()) > 0;
     ZelWindow::closeWindows(closing);
     ZelWindow::closeWindows(m_closedOnOpening.value(m_editMenu));
     setPopupItemsVisible(true);
@@ -771,8 +771,13 @@ void form1::showEditPopup(const QPoint& globalPos) {
     QAction* chosen = m_editMenu->exec(globalPos);
     m_editMenu->removeAction(m_showInChart);
     setPopupItemsVisible(false);
-    if (m_popupChart && chosen != m_showInChart) m_popupChart->close();
+    if (chosen != m_showInChart) closeKeptChart();
     prepareShowInChart(nullptr);
+    m_popupChartKept = false;
+}
+
+void form1::closeKeptChart() {
+    if (m_popupChart && m_popupChartKept) m_popupChart->close();
 }
 
 void form1::selectSampleRow(int sample) {

@@ -9,8 +9,8 @@
 #include "windowkit/Workspace.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -172,6 +172,8 @@ class form1 : public QMainWindow, public MainContext {
     GraphWindow* chartForSelection() const;
     void prepareShowInChart(GraphWindow* chart);
     void showSelectionInChart();
+    // Closes the chart window the pop-up kept open, when the pop-up would have closed it.
+    void closeKeptChart();
     void openInputMode();
     // Rebuilds the File menu's recent entries from the stored list.
     void updateRecentFileItems();
@@ -212,7 +214,8 @@ class form1 : public QMainWindow, public MainContext {
     QAction* m_popupSeparator = nullptr;
     QAction* m_popupGraph = nullptr;
     QAction* m_showInChart = nullptr;
-    QPointer<GraphWindow> m_popupChart; // the chart window kept open by the pop-up
+    QPointer<GraphWindow> m_popupChart; // the chart window "グラフで表示" acts on
+    bool m_popupChartKept = false;      // an analysis window the pop-up closes afterwards
     QAction* m_inputMode = nullptr;
 
     QList<QAction*> m_datasetActions;

@@ -205,6 +205,21 @@ class TestSheetChart : public QObject {
         QVERIFY(control);
         QCOMPARE(control->chart(0)->model().currentPoint(), 148);
         QVERIFY(graph->chart(0)->model().currentPoint() != 148);
+
+        // A dismissed pop-up closes only the windows it always closes: the
+        // variable graph (not among them here) stays open although it was the
+        // chart the item offered; the X-Rs chart closes.
+        graph->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(graph));
+        QVERIFY(f().sheet().selectSampleRow(7));
+        withSheetPopup(f(), [&](QMenu* menu) {
+            QVERIFY(menu->actions().contains(item));
+            QVERIFY(!item->isEnabled());
+        });
+        uitest::flushDeletes();
+        QVERIFY(graph);
+        QVERIFY(graph->isVisible());
+        QVERIFY(!control);
     }
 
     // Several rows selected: no item either.
