@@ -179,6 +179,7 @@ class TestSheetChart : public QObject {
         QVERIFY(f().sheet().selectSampleRow(12));
         QAction* item = f().findChild<QAction*>(QStringLiteral("showInChart"));
         withSheetPopup(f(), [&](QMenu* menu) {
+            QVERIFY(menu->actions().contains(item));
             QVERIFY(item->isEnabled());
             choose(menu, item);
         });
@@ -201,7 +202,10 @@ class TestSheetChart : public QObject {
 
         QVERIFY(f().sheet().selectSampleRow(150));
         QAction* item = f().findChild<QAction*>(QStringLiteral("showInChart"));
-        withSheetPopup(f(), [&](QMenu* menu) { choose(menu, item); });
+        withSheetPopup(f(), [&](QMenu* menu) {
+            QVERIFY(menu->actions().contains(item));
+            choose(menu, item);
+        });
         QVERIFY(control);
         QCOMPARE(control->chart(0)->model().currentPoint(), 148);
         QVERIFY(graph->chart(0)->model().currentPoint() != 148);
