@@ -1,12 +1,12 @@
 // Which sample each chart point stands for: the analyses leave masked samples
 // out, so a point maps through the unmasked sample numbers, and back.
-#include "common/SamplePoints.h"
 #include "analysis/AnalysisSet.h"
 #include "analysis/control/DefectCount.h"
-#include "analysis/gantt/GanttChart.h"
 #include "analysis/control/PChart.h"
 #include "analysis/control/XRs.h"
 #include "analysis/control/XbarR.h"
+#include "analysis/gantt/GanttChart.h"
+#include "common/SamplePoints.h"
 
 #include "DatasetFixtures.h"
 
