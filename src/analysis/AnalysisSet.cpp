@@ -57,6 +57,7 @@ Result<AnalysisSet> buildAnalysisSet(const Dataset& data, const std::vector<int>
             for (int j = 1; j <= k; ++j) {
                 set.values[0].push_back(data.value(i, j));
                 set.labels.push_back(std::to_string(set.values[0].size()));
+                set.samples.push_back(i);
             }
         }
     } else {
@@ -73,6 +74,7 @@ Result<AnalysisSet> buildAnalysisSet(const Dataset& data, const std::vector<int>
             for (std::size_t s = 0; s < listPositions.size(); ++s)
                 set.values[s].push_back(data.value(i, listPositions[s]));
             set.labels.push_back(data.label(i));
+            set.samples.push_back(i);
         }
     }
     for (const auto& series : set.values)

@@ -4,6 +4,7 @@
 // scatter diagrams read it.
 #pragma once
 
+#include "common/SamplePoints.h"
 #include "common/Status.h"
 #include "dataset/Dataset.h"
 
@@ -31,6 +32,8 @@ struct AnalysisSet {
     std::vector<std::vector<double>> values;
     // labels[i]: data label of value i (for "全データ" the position "1", "2" ...).
     std::vector<std::string> labels;
+    // samples[i]: the sample number value i comes from (its point on the charts).
+    PointSamples samples;
     std::vector<SeriesStatistics> stats;
 };
 

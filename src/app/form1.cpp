@@ -24,6 +24,7 @@
 #include "dataset/StartupPath.h"
 #include "dataset/nymode.h"
 #include "presentation/GraphSettings.h"
+#include "presentation/GraphWindow.h"
 #include "presentation/rgset.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/MenuFrame.h"
@@ -215,6 +216,17 @@ void form1::buildMenus() {
     m_editMenu->addAction(m_popupSeparator);
     m_editMenu->addAction(m_popupGraph);
     connect(m_popupGraph, &QAction::triggered, this, &form1::graphCommandRequested);
+    // The chart <-> sheet link's pop-up item: in the Edit menu only while it
+    // shows as the sheet's pop-up (after its own items), so the menu bar's
+    // Edit menu stays as it is.
+    m_showInChart = new QAction(showInChartText(), this);
+    m_showInChart->setObjectName(QStringLiteral("showInChart"));
+    connect(m_showInChart, &QAction::triggered, this, &form1::showSelectionInChart);
+    // Any other choice lets the kept chart window close as the pop-up closes
+    // every analysis window, before that choice runs.
+    connect(m_editMenu, &QMenu::aboutToHide, this, [this] {
+        if (m_editMenu->activeAction() != m_showInChart) closeKeptChart();
+    });
     connect(insertRowsItem, &QAction::triggered, this, [this] { EditCommands::insertRows(*this); });
     connect(deleteRowsItem, &QAction::triggered, this, [this] { EditCommands::deleteRows(*this); });
     connect(insertColsItem, &QAction::triggered, this, [this] { EditCommands::insertColumns(*this); });
@@ -758,11 +770,46 @@ void form1::onSheetMouseUp(Qt::MouseButton button, const QPoint& globalPos) {
 }
 
 void form1::showEditPopup(const QPoint& globalPos) {
-    closeAnalysisWindows();
+    // The pop-up closes every analysis window, but the chart window that
+    // "グラフで表示" would show stays open while the pop-up is shown; it closes
+    // as well unless "グラフで表示" is chosen.
+    GraphWindow* chart = chartForSelection();
+    QStringList closing = analysisWindowNames();
+    m_popupChartKept = chart && closing.removeAll(chart->objectName()) > 0;
+    ZelWindow::closeWindows(closing);
     ZelWindow::closeWindows(m_closedOnOpening.value(m_editMenu));
     setPopupItemsVisible(true);
-    m_editMenu->exec(globalPos);
+    prepareShowInChart(chart);
+    if (chart) m_editMenu->addAction(m_showInChart);
+    QAction* chosen = m_editMenu->exec(globalPos);
+    m_editMenu->removeAction(m_showInChart);
     setPopupItemsVisible(false);
+    if (chosen != m_showInChart) closeKeptChart();
+    prepareShowInChart(nullptr);
+    m_popupChartKept = false;
+}
+
+void form1::closeKeptChart() {
+    if (m_popupChart && m_popupChartKept) m_popupChart->close();
+}
+
+void form1::selectSampleRow(int sample) {
+    m_sheet->selectSampleRow(sample);
+}
+
+GraphWindow* form1::chartForSelection() const {
+    return m_sheet->selectedSample() ? GraphWindow::lastActive() : nullptr;
+}
+
+void form1::prepareShowInChart(GraphWindow* chart) {
+    m_popupChart = chart;
+    const std::optional<int> sample = m_sheet->selectedSample();
+    m_showInChart->setEnabled(chart && sample && chart->showsSample(*sample));
+}
+
+void form1::showSelectionInChart() {
+    const std::optional<int> sample = m_sheet->selectedSample();
+    if (m_popupChart && sample) m_popupChart->showSample(*sample);
 }
 
 void form1::openInputMode() {

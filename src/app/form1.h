@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -24,6 +25,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class PopupCaption;
+class GraphWindow;
 class Recovery;
 
 class form1 : public QMainWindow, public MainContext {
@@ -44,6 +46,15 @@ class form1 : public QMainWindow, public MainContext {
     QString currentAnalysisName() const override;
     void openParetoVariables() override { emit paretoVariablesRequested(); }
     void datasetFileUsed(const std::string& valuesPath) override;
+
+    // The chart <-> sheet link: a chart point's click selects its sample's row
+    // in the sheet; the sheet's pop-up item "グラフで表示" (shown while a chart
+    // window is open and the selection is one row; disabled when that chart
+    // has no point for the row's sample) brings the chart window the user
+    // activated last forward and selects the sample's point as a click would.
+    void selectSampleRow(int sample) override;
+    static QString showInChartText() { return QStringLiteral("グラフで表示"); }
+    QAction* showInChartItem() const { return m_showInChart; }
 
     // The version text V of this run ("100").
     const std::string& versionText() const { return m_version; }
@@ -160,6 +171,13 @@ class form1 : public QMainWindow, public MainContext {
     void hidePopupCaption();
     void showEditPopup(const QPoint& globalPos);
     void setPopupItemsVisible(bool visible);
+    // The chart window "グラフで表示" acts on for the sheet's selection (the
+    // pop-up keeps it open while it shows), and the item's state for it.
+    GraphWindow* chartForSelection() const;
+    void prepareShowInChart(GraphWindow* chart);
+    void showSelectionInChart();
+    // Closes the chart window the pop-up kept open, when the pop-up would have closed it.
+    void closeKeptChart();
     void openInputMode();
     // Rebuilds the File menu's recent entries from the stored list.
     void updateRecentFileItems();
@@ -199,6 +217,9 @@ class form1 : public QMainWindow, public MainContext {
     QAction* m_selectAll = nullptr;
     QAction* m_popupSeparator = nullptr;
     QAction* m_popupGraph = nullptr;
+    QAction* m_showInChart = nullptr;
+    QPointer<GraphWindow> m_popupChart; // the chart window "グラフで表示" acts on
+    bool m_popupChartKept = false;      // an analysis window the pop-up closes afterwards
     QAction* m_inputMode = nullptr;
 
     QList<QAction*> m_datasetActions;

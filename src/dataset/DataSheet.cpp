@@ -9,7 +9,9 @@
 #include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 
+#include <QAbstractItemModel>
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 namespace {
@@ -167,6 +169,26 @@ void DataSheet::selectAll() {
     m_grid->setBlockCol2(k);
     m_grid->setBlockRow2(n);
     m_grid->doAction(DataGrid::Action::SelectBlock);
+}
+
+bool DataSheet::selectSampleRow(int sample) {
+    const int k = m_dataset.variableCount();
+    if (sample < 1 || sample > m_dataset.sampleCount() || k < 1) return false;
+    m_grid->setBlockMode(false);
+    m_grid->setCurrentCol(1);
+    m_grid->setCurrentRow(sample);
+    m_grid->setBlockCol2(k);
+    m_grid->setBlockRow2(sample);
+    m_grid->doAction(DataGrid::Action::SelectBlock);
+    m_grid->scrollTo(m_grid->model()->index(sample - 1, 0));
+    return true;
+}
+
+std::optional<int> DataSheet::selectedSample() const {
+    const QRect block = m_grid->selectedBlock();
+    if (block.isEmpty() || block.top() != block.bottom()) return std::nullopt;
+    if (block.top() < 1 || block.top() > m_dataset.sampleCount()) return std::nullopt;
+    return block.top();
 }
 
 void DataSheet::onCellChanged(int col, int row) {

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 class DataGrid;
@@ -66,6 +67,13 @@ class DataSheet : public QObject {
     void cut();
     void paste();
     void selectAll(); // columns 1..K, rows 1..N, never the headings
+
+    // The row of sample `sample` (columns 1..K) selected and scrolled into
+    // view, as a click on its chart point asks; false for no such sample.
+    bool selectSampleRow(int sample);
+    // The sample whose row the selection lies in when it lies in one row of
+    // samples; nothing for no selection or one over several rows.
+    std::optional<int> selectedSample() const;
 
   signals:
     // A cell edit reached the dataset (the unsaved flag is now 1).

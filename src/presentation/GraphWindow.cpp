@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include <vector>
 
@@ -46,6 +47,7 @@ GraphWindow::GraphWindow(MainContext& context, const GraphWindowSpec& design, QW
         view->setObjectName(QStringLiteral("Graph%1").arg(i + 1));
         view->setGeometry(px(100), px(100) + i * 240, 560, 240);
         m_charts.append(view);
+        connect(view, &ChartView::HotHit, this, [this, i](int, int point) { selectSampleOf(i, point); });
     }
     buildMenus();
     resize(800, 560);
@@ -291,6 +293,71 @@ void GraphWindow::applyTitlesToCurrent(MainContext& context, const zel::TitleInp
     if (window && redraw) window->drawCharts();
 }
 
+namespace {
+// The graph windows in the order the user activated them, the last one last.
+QList<QPointer<GraphWindow>>& activationOrder() {
+    static QList<QPointer<GraphWindow>> order;
+    return order;
+}
+} // namespace
+
+zel::PointSamples GraphWindow::pointSamples(int) const {
+    return {};
+}
+
+int GraphWindow::sampleSeries(int) const {
+    return 1;
+}
+
+void GraphWindow::selectSampleOf(int index, int point) {
+    // Only the click the panel answers (a press or double click of the left
+    // button): the right button's pop-ups stay what they are.
+    const ChartView* view = chart(index);
+    if (!view || view->model().hitKind() == 3) return;
+    if (const std::optional<int> sample = zel::sampleOfPoint(pointSamples(index), point))
+        m_context.selectSampleRow(*sample);
+}
+
+bool GraphWindow::showsSample(int sample) const {
+    for (int i = 0; i < chartCount(); ++i)
+        if (zel::pointOfSample(pointSamples(i), sample)) return true;
+    return false;
+}
+
+bool GraphWindow::showSample(int sample) {
+    for (int i = 0; i < chartCount(); ++i) {
+        const std::optional<int> point = zel::pointOfSample(pointSamples(i), sample);
+        if (!point) continue;
+        if (isMinimized()) showNormal();
+        raise();
+        activateWindow();
+        markActive();
+        ChartView* view = m_charts[i];
+        view->model().setHitKind(1);
+        emit view->HotHit(sampleSeries(i), *point);
+        return true;
+    }
+    return false;
+}
+
+void GraphWindow::markActive() {
+    QList<QPointer<GraphWindow>>& order = activationOrder();
+    order.removeIf([this](const QPointer<GraphWindow>& w) { return w.isNull() || w == this; });
+    order.append(this);
+}
+
+GraphWindow* GraphWindow::lastActive() {
+    const QList<QPointer<GraphWindow>>& order = activationOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if (*it && (*it)->isVisible()) return *it;
+    return nullptr;
+}
+
+void GraphWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) markActive();
+    ZelWindow::changeEvent(e);
+}
+
 void GraphWindow::layoutClient(QSizeF twips) {
     const double sw = twips.width();
     const double sh = twips.height();
@@ -311,6 +378,8 @@ void GraphWindow::layoutClient(QSizeF twips) {
 
 void GraphWindow::showEvent(QShowEvent* e) {
     ZelWindow::showEvent(e);
+    // A window just opened counts as activated, also where the platform activates none.
+    markActive();
     if (!m_titlesApplied) redraw();
 }
 

@@ -7,6 +7,7 @@
 // of the current analysis.
 #pragma once
 
+#include "common/SamplePoints.h"
 #include "components/chart/ChartModel.h"
 #include "presentation/GraphSettings.h"
 #include "presentation/TitleTable.h"
@@ -149,6 +150,22 @@ class GraphWindow : public ZelWindow {
     // rule says otherwise.
     static void applyTitlesToCurrent(MainContext& context, const zel::TitleInput& input);
 
+    // The link between the charts and the main window's data sheet. A click on
+    // a point that stands for a sample selects the sample's row in the sheet
+    // (MainContext::selectSampleRow); the sheet asks the other way round.
+    // The sample of each point of chart `index` (point 1 first); empty when its
+    // points are no samples (classes, items), the default.
+    virtual zel::PointSamples pointSamples(int index) const;
+    // The series whose point showSample() selects (the data series).
+    virtual int sampleSeries(int index) const;
+    // Whether a chart of the window has a point for the sample.
+    bool showsSample(int sample) const;
+    // Brings the window forward and selects the sample's point as a click on it
+    // would (the panel shows it); false, and nothing done, when no chart has it.
+    bool showSample(int sample);
+    // The open graph window the user activated last, or nullptr.
+    static GraphWindow* lastActive();
+
   protected:
     // What fills one chart with the window's data, after the frame has reset it.
     using ChartFill = std::function<void(zel::ChartModel&)>;
@@ -163,12 +180,17 @@ class GraphWindow : public ZelWindow {
     // Escape closes nothing: a graph window has no "ｷｬﾝｾﾙ" and lives until its
     // close box or "メニュー画面へ" (a dialog would close on it).
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void buildMenus();
     bool refill(int index);
     void applySettings();
+    // Chart index's point was clicked: its sample's row is selected in the sheet.
+    void selectSampleOf(int index, int point);
+    // This window becomes the last active one.
+    void markActive();
 
     MainContext& m_context;
     GraphWindowSpec m_spec;

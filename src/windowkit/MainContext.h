@@ -40,6 +40,9 @@ public:
     // A dataset's files were opened or saved; valuesPath is its ".QCS" file.
     // The main window lists it among the recent files.
     virtual void datasetFileUsed(const std::string& valuesPath) { (void)valuesPath; }
+    // A chart point of sample `sample` (1-based) was clicked: the data sheet
+    // selects the sample's row and scrolls to it.
+    virtual void selectSampleRow(int sample) { (void)sample; }
 };
 
 // The analysis the list shows, or nothing for a name that is not one.

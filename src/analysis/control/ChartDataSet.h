@@ -4,6 +4,7 @@
 // tables; the vectors are 0-based (subgroup i is element i - 1).
 #pragma once
 
+#include "common/SamplePoints.h"
 #include "common/Status.h"
 
 #include <array>
@@ -23,6 +24,7 @@ struct ChartDataSet {
     // one value; P-Pn: {size, defectives}, plus rows m (totals) and m + 1 (averages).
     std::vector<std::vector<double>> x;
     std::vector<std::string> labels; // data label of each subgroup's sample
+    PointSamples samples;            // sample number of each subgroup (its point on the charts)
 
     // Xbar-R: subgroup mean and range with low/high. X-Rs: mean = X(i), range = Rs(i).
     std::vector<double> mean;

@@ -169,6 +169,15 @@ void ControlChartWindow::onHit(int chartIndex, int series, int point) {
     if (m_design.redrawOnClick) redrawChart(chartIndex);
 }
 
+zel::PointSamples ControlChartWindow::pointSamples(int index) const {
+    return index >= 0 && index < chartCount() ? chartData().samples : zel::PointSamples{};
+}
+
+int ControlChartWindow::sampleSeries(int index) const {
+    const ChartView* view = chart(index);
+    return view ? zel::controlDataSeries(view->model()) : 1;
+}
+
 void ControlChartWindow::buildRuleList() {
     m_ruleWindow = new QWidget(this, Qt::Tool);
     m_ruleWindow->setObjectName(QStringLiteral("ruleWindow"));

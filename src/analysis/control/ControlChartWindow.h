@@ -61,6 +61,10 @@ class ControlChartWindow : public GraphWindow {
     QWidget* ruleListWindow() const { return m_ruleWindow; }
     QTableWidget* ruleList() const { return m_ruleList; }
 
+    // A point of either chart is a subgroup, one unmasked sample.
+    zel::PointSamples pointSamples(int index) const override;
+    int sampleSeries(int index) const override;
+
   protected:
     // The fill input of a chart from the current chart data set.
     virtual zel::ControlChartInput inputFor(int chart) const = 0;

@@ -15,6 +15,7 @@ Result<ChartDataSet> computeDefectCount(const Dataset& data, int variable) {
         cds.x.push_back({v});
         cds.mean.push_back(v);
         cds.labels.push_back(data.label(s));
+        cds.samples.push_back(s);
         cds.sumOfMeans += v;
     }
     cds.m = static_cast<int>(cds.x.size());

@@ -23,6 +23,7 @@ Result<ChartDataSet> collectPPn(const Dataset& data, int sizeVariable, int defec
         if (!valid) return Status::invalidArgument(kPInvalidLot);
         cds.x.push_back({size, defectives});
         cds.labels.push_back(data.label(s));
+        cds.samples.push_back(s);
     }
     cds.m = static_cast<int>(cds.x.size());
     return cds;

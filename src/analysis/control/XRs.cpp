@@ -23,6 +23,7 @@ Result<ChartDataSet> collectXRs(const Dataset& data, int listPosition) {
         }
         cds.x.push_back({v});
         cds.labels.push_back(data.label(s));
+        cds.samples.push_back(s);
     }
     if (xbar) {
         for (auto& row : cds.x) {

@@ -32,6 +32,7 @@ Result<ChartDataSet> computeXbarR(const Dataset& data) {
             row[static_cast<std::size_t>(j - 1)] = data.value(s, j);
         cds.x.push_back(std::move(row));
         cds.labels.push_back(data.label(s));
+        cds.samples.push_back(s);
     }
     cds.m = static_cast<int>(cds.x.size());
 

@@ -52,6 +52,7 @@ AnalysisSet ganttAnalysisSet(const Dataset& data) {
         for (int j = 1; j <= k; ++j)
             set.values[static_cast<std::size_t>(j - 1)].push_back(data.value(i, j));
         set.labels.push_back(data.label(i));
+        set.samples.push_back(i);
     }
     return set;
 }

@@ -111,3 +111,7 @@ void gantog::onHit(int series, int point) {
 ZelWindow* openGantog(MainContext& context) {
     return ZelWindow::open<gantog>(context);
 }
+
+zel::PointSamples gantog::pointSamples(int index) const {
+    return index == 0 ? context().workspace().analysisSet.samples : zel::PointSamples{};
+}

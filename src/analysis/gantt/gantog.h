@@ -36,6 +36,10 @@ class gantog : public GraphWindow {
     // A click on a data element, as the chart reports it.
     void onHit(int series, int point);
 
+
+    // A point is a sample (its value of each series).
+    zel::PointSamples pointSamples(int index) const override;
+
   protected:
     std::optional<ChartFill> chartFill(int index) override;
 

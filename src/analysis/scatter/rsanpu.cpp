@@ -100,3 +100,7 @@ void rsanpu::onHit(int series, int point) {
 ZelWindow* openRsanpu(MainContext& context) {
     return ZelWindow::open<rsanpu>(context);
 }
+
+zel::PointSamples rsanpu::pointSamples(int index) const {
+    return index == 0 ? context().workspace().analysisSet.samples : zel::PointSamples{};
+}

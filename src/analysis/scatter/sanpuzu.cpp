@@ -247,3 +247,7 @@ ZelWindow* openSanpuzu(MainContext& context) {
     }
     return ZelWindow::open<sanpuzu>(context);
 }
+
+zel::PointSamples sanpuzu::pointSamples(int index) const {
+    return index == 0 ? context().workspace().analysisSet.samples : zel::PointSamples{};
+}

@@ -43,6 +43,10 @@ class sanpuzu : public GraphWindow {
 
     zel::TitleContext titleContext() const override;
 
+
+    // A point is a sample (its value of each series).
+    zel::PointSamples pointSamples(int index) const override;
+
   protected:
     std::optional<ChartFill> chartFill(int index) override;
     void closeEvent(QCloseEvent* e) override;

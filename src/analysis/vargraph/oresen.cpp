@@ -163,3 +163,11 @@ void oresen::openClassification() {
 ZelWindow* openOresen(MainContext& context) {
     return ZelWindow::open<oresen>(context);
 }
+
+zel::PointSamples oresen::pointSamples(int index) const {
+    // The Pareto analysis's items and its kind "パレート図" are no samples.
+    if (index != 0 || analysis() == zel::AnalysisId::Pareto ||
+        kindList()->currentText() == QString::fromUtf8(zel::kParetoKind))
+        return {};
+    return context().workspace().analysisSet.samples;
+}

@@ -28,6 +28,10 @@ class oresen : public SeriesGraphWindow {
 
     zel::TitleContext titleContext() const override;
 
+
+    // A point is a sample (its value of each series).
+    zel::PointSamples pointSamples(int index) const override;
+
   protected:
     std::optional<ChartFill> chartFill(int index) override;
     const std::vector<zel::SeriesStatistics>& seriesStatistics() const override;
