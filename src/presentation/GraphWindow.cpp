@@ -335,6 +335,7 @@ bool GraphWindow::showSample(int sample) {
         ChartView* view = m_charts[i];
         view->model().setHitKind(1);
         emit view->HotHit(sampleSeries(i), *point);
+        view->highlightPoint(sampleSeries(i), *point);
         return true;
     }
     return false;

@@ -10,6 +10,7 @@
 #include "analysis/scatter/sanpuzu.h"
 #include "analysis/vargraph/oresen.h"
 #include "common/NumberText.h"
+#include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/QSettingsStore.h"
@@ -28,6 +29,7 @@
 #include "SheetChartSupport.h"
 #include "UiTestSupport.h"
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -124,6 +126,28 @@ class TestSheetChart : public QObject {
         QCOMPARE(w->chart(0)->model().currentPoint(), 148);
         QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Textpoint"))->text(), valueText(150));
         QVERIFY(!f().editMenu()->actions().contains(item));
+        // The point is ringed on the screen until the next click on the chart.
+        ChartView* view = w->chart(0);
+        const auto ringed = view->highlightedPoint();
+        QVERIFY(ringed && ringed->second == 148);
+        const std::optional<QPointF> centre = ChartRenderer::pointCentre(
+            view->model(), QRectF(view->rect()), ringed->first, ringed->second, view->renderOptions());
+        QVERIFY(centre);
+        const auto orangeOnRing = [&] {
+            const QImage img = view->grab().toImage();
+            int orange = 0;
+            for (int a = 0; a < 360; a += 15) {
+                const QPointF at =
+                    *centre + 11.0 * QPointF(std::cos(a * M_PI / 180), std::sin(a * M_PI / 180));
+                const QRgb c = img.pixel(at.toPoint());
+                orange += qRed(c) > 220 && qGreen(c) > 100 && qGreen(c) < 180 && qBlue(c) < 80 ? 1 : 0;
+            }
+            return orange;
+        };
+        QVERIFY(orangeOnRing() > 12);
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!view->highlightedPoint());
+        QCOMPARE(orangeOnRing(), 0);
 
         // A masked row has no point: the item is there but disabled, and the
         // pop-up closes the chart window as it closes every analysis window.

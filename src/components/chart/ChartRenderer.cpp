@@ -311,4 +311,18 @@ std::optional<ChartHit> hitTest(const ChartModel& model, const QRectF& target, Q
     return painterFor(model.chartType()).hitTest(model, pr.frame, pos);
 }
 
+std::optional<QPointF> pointCentre(const ChartModel& model, const QRectF& target, int series, int point,
+                                   const Options& options) {
+    if (target.width() <= 0 || target.height() <= 0 || !model.isPlotted(series, point)) return std::nullopt;
+    const ChartLayout::Family family = ChartLayout::familyOf(model);
+    const bool stackedArea =
+        model.chartType() == zel::ChartType::Area && model.chartStyle() == zel::chartstyles::kAreaStacked;
+    if ((family != ChartLayout::Family::Line && family != ChartLayout::Family::Scatter) || stackedArea)
+        return std::nullopt;
+    const ChartLayout l = prepare(model, nullptr, target, options).layout;
+    const double v = model.value(series, point);
+    if (!std::isfinite(v)) return std::nullopt;
+    return l.at(l.alongOf(model, series, point), l.valuePos(v));
+}
+
 } // namespace ChartRenderer

@@ -32,11 +32,18 @@ struct Options {
     PlotInsets insets;
 };
 
-void render(const zel::ChartModel& model, QPainter* painter, const QRectF& target, const Options& options = {});
+void render(const zel::ChartModel& model, QPainter* painter, const QRectF& target,
+            const Options& options = {});
 
 // The point drawn under pos when the chart is rendered into target.
 std::optional<ChartHit> hitTest(const zel::ChartModel& model, const QRectF& target, QPointF pos,
                                 const Options& options = {});
+
+// The centre of a point as drawn into target, where hitTest finds it: on line
+// charts (but stacked areas) and scatter diagrams; none on the other kinds or
+// for a point not drawn.
+std::optional<QPointF> pointCentre(const zel::ChartModel& model, const QRectF& target, int series, int point,
+                                   const Options& options = {});
 
 // The layout render() uses for this model and target (axes, plot area, label boxes),
 // measured as on screen, or as on device (printer, PDF, SVG) when one is given.

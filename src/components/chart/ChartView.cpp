@@ -5,6 +5,7 @@
 #include "components/chart/ChartExport.h"
 #include "components/chart/ChartLayout.h"
 #include "components/chart/ChartRenderer.h"
+#include "components/chart/SeriesStyle.h"
 #include "components/print/SharedPrinter.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ void ChartView::paintEvent(QPaintEvent*) {
     if (m_model.resetSwitchTwo() == 1) {
         m_picture = QImage();
         ChartRenderer::render(m_model, &p, QRectF(rect()), options);
+        paintHighlight(p);
         return;
     }
     const qreal dpr = devicePixelRatioF();
@@ -184,9 +186,38 @@ void ChartView::paintEvent(QPaintEvent*) {
         m_pictureStale = false;
     }
     p.drawImage(QPointF(0, 0), m_picture);
+    paintHighlight(p);
+}
+
+void ChartView::highlightPoint(int series, int point) {
+    m_highlight = std::make_pair(series, point);
+    update();
+}
+
+void ChartView::clearHighlight() {
+    if (!m_highlight) return;
+    m_highlight.reset();
+    update();
+}
+
+void ChartView::paintHighlight(QPainter& p) const {
+    if (!m_highlight) return;
+    const std::optional<QPointF> centre = ChartRenderer::pointCentre(
+        m_model, QRectF(rect()), m_highlight->first, m_highlight->second, renderOptions());
+    if (!centre) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(Qt::NoBrush);
+    constexpr double kRadius = 11.0;
+    p.setPen(QPen(Qt::white, 5.0));
+    p.drawEllipse(*centre, kRadius, kRadius);
+    p.setPen(QPen(SeriesStyle::highlightInk(), 2.5));
+    p.drawEllipse(*centre, kRadius, kRadius);
+    p.restore();
 }
 
 void ChartView::mousePressEvent(QMouseEvent* e) {
+    clearHighlight();
     if (m_model.hitReporting() != 1 || (e->button() != Qt::LeftButton && e->button() != Qt::RightButton))
         return QWidget::mousePressEvent(e);
     const auto hit = ChartRenderer::hitTest(m_model, QRectF(rect()), e->position(), renderOptions());

@@ -12,7 +12,11 @@
 
 #include <QWidget>
 
+class QPainter;
+
 #include <functional>
+#include <optional>
+#include <utility>
 
 class ChartView : public QWidget {
     Q_OBJECT
@@ -52,6 +56,13 @@ class ChartView : public QWidget {
     // The result of the last print(): true when a page was written.
     bool lastPrintOk() const { return m_lastPrintOk; }
 
+    // A ring around one point the program shows the user (a sample chosen in the
+    // data sheet), over the chart until the next click on it or another point.
+    // Drawn on line charts and scatter diagrams (see ChartRenderer::pointCentre).
+    void highlightPoint(int series, int point);
+    void clearHighlight();
+    std::optional<std::pair<int, int>> highlightedPoint() const { return m_highlight; }
+
   signals:
     // A click on a point while HitReporting is 1; the model's HitKind tells the
     // pointer action (3 = right button).
@@ -64,6 +75,7 @@ class ChartView : public QWidget {
 
   private:
     void perform(const zel::ChartAction& action);
+    void paintHighlight(QPainter& p) const;
     QSize exportSize() const;
 
     zel::ChartModel m_model;
@@ -73,4 +85,5 @@ class ChartView : public QWidget {
     QByteArray m_preparedSvg;
     bool m_lastPrintOk = false;
     PlotInsets m_insets;
+    std::optional<std::pair<int, int>> m_highlight; // series, point
 };

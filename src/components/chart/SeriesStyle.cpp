@@ -205,6 +205,10 @@ QColor SeriesStyle::signalInk(bool mono) {
     return mono ? QColor(Qt::black) : QColor(0xe0, 0x10, 0x10);
 }
 
+QColor SeriesStyle::highlightInk() {
+    return QColor(0xff, 0x8c, 0x00);
+}
+
 QPen SeriesStyle::referenceLinePen(bool mono, double unit) {
     QPen pen(mono ? QColor(Qt::black) : QColor(0xcc2222), 1.6 * unit);
     pen.setCapStyle(Qt::FlatCap);

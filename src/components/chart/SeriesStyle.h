@@ -45,6 +45,9 @@ class SeriesStyle {
     // A point flagged as a signal: a clear red, black in monochrome (where the
     // signal marker's shape tells it apart).
     static QColor signalInk(bool mono);
+    // The ring the screen draws around a point shown to the user (never printed):
+    // an orange apart from the series colours and the signal red.
+    static QColor highlightInk();
     // A vertical reference line (a specification limit on a histogram) and its tag:
     // solid red, dash-dot black in monochrome.
     static QPen referenceLinePen(bool mono, double unit);
