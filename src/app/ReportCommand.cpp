@@ -2,6 +2,15 @@
 #include "app/ReportCommand.h"
 
 #include "analysis/ReportEntry.h"
+#include "analysis/control/XR1.h"
+#include "analysis/control/XRS1.h"
+#include "analysis/control/p1.h"
+#include "analysis/histogram/dobun.h"
+#include "analysis/pareto/pareko.h"
+#include "analysis/scatter/kaibun.h"
+#include "analysis/scatter/kaityo.h"
+#include "analysis/statistics/hakoh.h"
+#include "analysis/statistics/hakohso.h"
 #include "app/CommandLine.h"
 #include "common/NumberText.h"
 #include "common/ResultTable.h"
@@ -103,11 +112,39 @@ std::optional<Failure> resolveVariables(const zel::ReportEntry& entry, const zel
     return std::nullopt;
 }
 
+// The caption of a table's window: the table's heading in the one-file report,
+// as the window's title bar shows it.
+QString tableCaption(zel::WindowId window) {
+    using W = zel::WindowId;
+    switch (window) {
+    case W::XR1:
+        return XR1::captionText();
+    case W::XRS1:
+        return XRS1::captionText();
+    case W::p1:
+        return p1::captionText();
+    case W::dobun:
+        return dobun::captionText();
+    case W::pareko:
+        return pareko::captionText();
+    case W::kaibun:
+        return kaibun::captionText();
+    case W::kaityo:
+        return kaityo::captionText();
+    case W::hakoh:
+        return hakoh::captionText();
+    case W::hakohso:
+        return hakohso::captionText();
+    default:
+        return windowName(window);
+    }
+}
+
 // The table as its window shows it: the headings and the shown text of each
 // cell, numbers with the decimal places.
 reportdoc::ShownTable shownTable(const zel::ReportTable& shown) {
     const zel::ResultTable& t = shown.table;
-    reportdoc::ShownTable out{windowName(shown.window), {}};
+    reportdoc::ShownTable out{tableCaption(shown.window), {}};
     QStringList headings;
     for (int c = 0; c <= t.columns; ++c)
         headings << (c < static_cast<int>(t.columnHeadings.size())

@@ -280,7 +280,8 @@ class TestReport : public QObject {
     }
 
     // --format adds one document of the same run beside the other files: the
-    // analysis's name, the dataset, the table as XR1.txt shows it, both charts.
+    // analysis's name, the dataset, the table as XR1.txt shows it under its window's
+    // caption, both charts.
     void formatWritesOneDocumentBesideTheFiles() {
         const QString dataset = xbarRDataset();
         const QString pdfOut = m_folder.path(QStringLiteral("out-doc-pdf"));
@@ -294,7 +295,7 @@ class TestReport : public QObject {
         QCOMPARE(uitest::pdfPageCount(pdf), 2);
         const QString text = uitest::pdfText(pdf);
         for (const QString& s : {QStringLiteral("Xbar-R 管理図"), QStringLiteral("shaft"), dataset,
-                                 QStringLiteral("すべての変数"), QStringLiteral("XR1"),
+                                 QStringLiteral("すべての変数"), QStringLiteral("Xbar-R管理図"),
                                  QStringLiteral("平均値"), QStringLiteral("範囲")})
             QVERIFY2(text.contains(s), qPrintable(s));
         // Every shown number of the table is in the document.
@@ -313,6 +314,9 @@ class TestReport : public QObject {
         QCOMPARE(html.count(QStringLiteral("<svg")), 2);
         QCOMPARE(html.count(QStringLiteral("<table>")), 1);
         QVERIFY(html.contains(QStringLiteral("<h1>Xbar-R 管理図</h1>")));
+        // The table is headed by its window's caption, not the window's name.
+        QVERIFY(html.contains(QStringLiteral("<h2>Xbar-R管理図</h2>")));
+        QVERIFY(!html.contains(QStringLiteral("XR1")));
         QVERIFY(html.contains(QStringLiteral("<dt>データセット</dt><dd>shaft</dd>")));
         for (const QString& cell : shown)
             QVERIFY2(html.contains(QLatin1Char('>') + cell + QLatin1Char('<')), qPrintable(cell));
@@ -328,6 +332,47 @@ class TestReport : public QObject {
     // The mean chart's labels (about 12345.6) are wider than the range chart's (below 2):
     // the two pictures, and the two PDF pages, still have one plot-area left and right
     // edge, and name the data's mean and sigma lines.
+    // In the one-file report each table is headed by the caption of the window
+    // that shows it; the window's own name (XR1, kaibun ...) is the files' name only.
+    void documentTablesAreHeadedByTheirWindowCaptions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("lots");
+        QTest::addColumn<QStringList>("headings");
+        QTest::newRow("xbar-r") << QStringList{"--report=xbar-r"} << false << QStringList{"Xbar-R管理図"};
+        QTest::newRow("x-rs") << QStringList{"--report=x-rs", "--var=1"} << false
+                              << QStringList{"X-Rs管理図"};
+        QTest::newRow("p-pn") << QStringList{"--report=p-pn"} << true << QStringList{"P-Pn 管理図"};
+        QTest::newRow("histogram") << QStringList{"--report=histogram", "--var=1"} << false
+                                   << QStringList{"度数分布表"};
+        QTest::newRow("variable-stats")
+            << QStringList{"--report=variable-stats"} << false << QStringList{"変数別統計量"};
+        QTest::newRow("stratified-stats") << QStringList{"--report=stratified-stats", "--var=1", "--var=2"}
+                                          << false << QStringList{"層別統計量"};
+        QTest::newRow("pareto") << QStringList{"--report=pareto"} << false << QStringList{"パレート図"};
+        QTest::newRow("scatter") << QStringList{"--report=scatter", "--var=1", "--var=2"} << false
+                                 << QStringList{"回帰分析－分散分析表", "回帰直線"};
+    }
+    void documentTablesAreHeadedByTheirWindowCaptions() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, lots);
+        QFETCH(QStringList, headings);
+        const QString dataset = lots
+                                    ? QStringLiteral(ZEL_TEST_DATA_DIR "/report-golden/lots.QCS")
+                                    : m_folder.writeDataset(QStringLiteral("captions"), {"外径", "内径"},
+                                                            {{1, 3}, {2, 6}, {4, 4}, {1, 5}, {2, 2}, {4, 7}});
+        QString out;
+        const ReportRun run =
+            m_folder.run(QStringLiteral("captions-") + QString::fromLatin1(QTest::currentDataTag()),
+                         options << QStringLiteral("--format=html"), dataset, &out);
+        QCOMPARE(run.exitCode, 0);
+        const QString html = QString::fromUtf8(readAll(out + QStringLiteral("/report.html")));
+        const QRegularExpression heading(QStringLiteral("<h2>([^<]*)</h2>\\n<table>"));
+        QStringList found;
+        for (const QRegularExpressionMatch& m : heading.globalMatch(html))
+            found << m.captured(1);
+        QCOMPARE(found, headings);
+    }
+
     void twoChartsShareThePlotEdgesInEveryFile() {
         const QString dataset =
             m_folder.writeDataset(QStringLiteral("aligned"), {"外径1", "外径2"},
