@@ -220,8 +220,8 @@ class PdfLayout {
             m_y += lineHeight(kTextPt);
         }
     }
-    void row(const QStringList& cells, const std::vector<std::size_t>& band, const std::vector<double>& widths,
-             double height, double points, bool headingRow) {
+    void row(const QStringList& cells, const std::vector<std::size_t>& band,
+             const std::vector<double>& widths, double height, double points, bool headingRow) {
         double x = m_area.left();
         const double padding = pt(3);
         for (std::size_t c : band) {
@@ -408,12 +408,26 @@ ShownTable gridTable(const QString& heading, const DataGrid& grid) {
     return t;
 }
 
+QString proposedFileName(const Document& document) {
+    QString name = document.datasetName.isEmpty() ? document.title
+                                                  : document.datasetName + QLatin1Char('_') + document.title;
+    // A folder separator or a character that file managers refuse would make
+    // the name another place or no name at all.
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    name.replace(unsafe, QStringLiteral("_"));
+    name = name.trimmed();
+    return (name.isEmpty() ? QStringLiteral("report") : name) + QStringLiteral(".pdf");
+}
+
 bool saveAsPdf(QWidget* parent, const Document& document) {
     QFileDialog dialog(parent, QStringLiteral("レポートの保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Proposed: "<dataset>_<analysis>.pdf" beside the dataset.
+    if (!document.datasetPath.isEmpty()) dialog.setDirectory(QFileInfo(document.datasetPath).absolutePath());
+    dialog.selectFile(proposedFileName(document));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString path = dialog.selectedFiles().constFirst();
     const QByteArray content = pdf(document);

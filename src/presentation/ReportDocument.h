@@ -61,7 +61,12 @@ inline QString saveItemText() {
     return QStringLiteral("レポートの保存(&R)...");
 }
 
-// Asks for a PDF file name under parent and writes the document there. False
+// The file name the save dialog proposes: "<dataset>_<title>.pdf", with the
+// characters a file name cannot hold as "_".
+QString proposedFileName(const Document& document);
+
+// Asks for a PDF file name under parent (proposing one beside the dataset) and
+// writes the document there. False
 // when the user cancelled or the file could not be written; the latter is
 // told in a message.
 bool saveAsPdf(QWidget* parent, const Document& document);

@@ -120,7 +120,8 @@ class TestReportDocument : public QObject {
         QVERIFY(bands >= 2);
         QCOMPARE(text.count(QStringLiteral("XR1（続き）")), bands - 1);
         for (int c = 1; c <= 60; ++c) {
-            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("変数%1\\b").arg(c))), qPrintable(QString::number(c)));
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("変数%1\\b").arg(c))),
+                     qPrintable(QString::number(c)));
             QVERIFY(text.contains(QString::number(1000.0 + c, 'f', 3)));
         }
         // Nothing is drawn beyond the right margin: the page's right strip is white.
@@ -129,7 +130,24 @@ class TestReportDocument : public QObject {
         const int margin = static_cast<int>(15 / 25.4 * 72) - 2;
         for (int x = page.width() - margin; x < page.width(); ++x)
             for (int y = 0; y < page.height(); ++y)
-                QVERIFY2(page.pixelColor(x, y) == QColor(Qt::white), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(page.pixelColor(x, y) == QColor(Qt::white),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+
+    // The save dialog's proposed name: the dataset and the analysis, with what a
+    // file name cannot hold replaced, so that it never names another folder.
+    void proposedFileNameIsOneSafeName() {
+        reportdoc::Document d;
+        d.title = QStringLiteral("Xbar-R 管理図");
+        d.datasetName = QStringLiteral("軸径");
+        QCOMPARE(reportdoc::proposedFileName(d), QStringLiteral("軸径_Xbar-R 管理図.pdf"));
+        d.title = QStringLiteral("P/Pn: a*b?\"c\"<d>|e\\f");
+        QCOMPARE(reportdoc::proposedFileName(d), QStringLiteral("軸径_P_Pn_ a_b__c__d__e_f.pdf"));
+        d.datasetName.clear();
+        d.title = QStringLiteral("散布図");
+        QCOMPARE(reportdoc::proposedFileName(d), QStringLiteral("散布図.pdf"));
+        d.title = QStringLiteral("  ");
+        QCOMPARE(reportdoc::proposedFileName(d), QStringLiteral("report.pdf"));
     }
 
     // One well-formed page: one <svg> per chart, no id twice, every reference

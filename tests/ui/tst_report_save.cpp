@@ -31,7 +31,7 @@ QMenu* menuTitled(QWidget* window, const QString& title) {
 }
 
 // Chooses the item and answers the file dialog with name (typed without .pdf).
-void saveReportAs(QMenu* menu, const QString& path) {
+void saveReportAs(QMenu* menu, const QString& path, const QString& proposed = QString()) {
     QAction* item = nullptr;
     for (QAction* a : menu->actions())
         if (a->text() == kSaveItem) item = a;
@@ -44,6 +44,11 @@ void saveReportAs(QMenu* menu, const QString& path) {
             QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("PDF (*.pdf)")});
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
+            if (!proposed.isEmpty()) {
+                // Beside the dataset, named after it and the analysis.
+                QCOMPARE(dialog->directory().absolutePath(), QFileInfo(proposed).absolutePath());
+                QCOMPARE(name->text(), QFileInfo(proposed).fileName());
+            }
             name->setText(path);
             QTest::keyClick(name, Qt::Key_Return);
         },
@@ -91,7 +96,8 @@ class TestReportSave : public QObject {
         QVERIFY(file);
         QCOMPARE(menuEntries(file).texts,
                  (QStringList{QStringLiteral("印刷(&P)"), kSaveItem, QStringLiteral("終了(&E)")}));
-        saveReportAs(file, dir.filePath(QStringLiteral("表")));
+        saveReportAs(file, dir.filePath(QStringLiteral("表")),
+                     dir.filePath(QStringLiteral("外径_Xbar-R 管理図.pdf")));
         const QString pdf = dir.filePath(QStringLiteral("表.pdf"));
         QVERIFY(QFile::exists(pdf));
         const QString text = pdfText(pdf);
