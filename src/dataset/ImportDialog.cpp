@@ -5,6 +5,7 @@
 #include "components/grid/DataGrid.h"
 #include "dataset/DataSheet.h"
 #include "windowkit/MessageBox.h"
+#include "windowkit/WaitCursor.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -128,7 +129,10 @@ void ImportDialog::readAgain() {
     options.format = m_format;
     options.encoding = static_cast<zel::TextEncoding>(m_encoding->currentData().toInt());
     options.separator = static_cast<zel::CsvSeparator>(m_separator->currentData().toInt());
-    zel::Result<zel::SheetImport> read = zel::readSheetFile(m_path.toStdString(), options);
+    zel::Result<zel::SheetImport> read = [&] {
+        const WaitCursor busy;
+        return zel::readSheetFile(m_path.toStdString(), options);
+    }();
     if (!read) {
         // The choices stay as the user set them, so that another can be tried.
         m_problem->setText(fromStd(read.status().message()));

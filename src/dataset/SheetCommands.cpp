@@ -9,6 +9,7 @@
 #include "dataset/ImportDialog.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
+#include "windowkit/WaitCursor.h"
 #include "windowkit/Workspace.h"
 
 #include <QDir>
@@ -154,7 +155,10 @@ bool importFile(MainContext& ctx, const QString& path, const QString& filter) {
     if (!format) format = filter == kXlsxFilter ? zel::SheetFormat::Xlsx : zel::SheetFormat::Csv;
     zel::SheetReadOptions options;
     options.format = format;
-    zel::Result<zel::SheetImport> read = zel::readSheetFile(path.toStdString(), options);
+    zel::Result<zel::SheetImport> read = [&] {
+        const WaitCursor busy;
+        return zel::readSheetFile(path.toStdString(), options);
+    }();
     if (!read) {
         MessageBox::refusal(ctx.mainWindow(), QString::fromStdString(read.status().message()), kImportTitle);
         return false;
@@ -198,8 +202,10 @@ bool exportFile(MainContext& ctx, const QString& path, const QString& filter) {
     if (QFileInfo(target).isFile() &&
         !MessageBox::confirm(ctx.mainWindow(), kOverwriteQuestion, kExportTitle))
         return false;
-    const zel::Status written =
-        zel::writeSheetFile(ctx.workspace().dataset, target.toStdString(), kind.format, kind.csv);
+    const zel::Status written = [&] {
+        const WaitCursor busy;
+        return zel::writeSheetFile(ctx.workspace().dataset, target.toStdString(), kind.format, kind.csv);
+    }();
     if (!written) {
         MessageBox::refusal(ctx.mainWindow(), QString::fromStdString(written.message()), kExportTitle);
         return false;

@@ -17,5 +17,6 @@ if(ZEL_WITH_QT)
     src/windowkit/ZelWindow.h src/windowkit/ZelWindow.cpp
     src/windowkit/MessageBox.h src/windowkit/MessageBox.cpp
     src/windowkit/MenuFrame.h src/windowkit/MenuFrame.cpp
+    src/windowkit/WaitCursor.h
   )
 endif()
