@@ -160,10 +160,14 @@ void ImportDialog::showReading() {
                               : QStringLiteral("XLSX（シート「%1」）").arg(fromStd(in.sheetName)));
     m_encoding->setCurrentIndex(m_encoding->findData(int(in.encoding)));
     m_separator->setCurrentIndex(m_separator->findData(int(in.separator)));
-    // A workbook has neither: its texts are always UTF-8.
+    // A workbook has neither (its texts are always UTF-8): the boxes stay empty
+    // rather than show a choice that does nothing.
     m_encoding->setEnabled(csv);
     m_separator->setEnabled(csv);
-    if (!csv) m_separator->setCurrentIndex(-1);
+    if (!csv) {
+        m_encoding->setCurrentIndex(-1);
+        m_separator->setCurrentIndex(-1);
+    }
     m_layoutText->setText(layoutText(in.layout));
     const zel::Dataset& ds = in.dataset;
     m_samples->setText(QString::number(ds.sampleCount()));
