@@ -16,6 +16,8 @@ constexpr std::string_view kMaskHeading = "マスク";
 constexpr int kLabelColumn = 1;
 constexpr int kMaskColumn = 2;
 constexpr std::string_view kHeaderRule = "1 行目は「データラベル」「マスク」と変数名の見出し行です。";
+constexpr std::string_view kLabelHint =
+    "（1 列目がデータラベルであれば、1 行目の見出しを「データラベル」「マスク」で始めてください。）";
 
 } // namespace
 
@@ -145,8 +147,9 @@ Status SheetBuilder::setHeader(std::vector<std::string> cells, int row) {
 
 Status SheetBuilder::beginRow(int row) {
     if (m_masks.size() >= static_cast<std::size_t>(Dataset::kMaxCount))
-        return Status::corruptInput(m_source + " のデータ行が多すぎます（" + std::to_string(Dataset::kMaxCount) +
-                                    " 行まで）。" + std::to_string(row) + " 行目は読み込めません。");
+        return Status::corruptInput(m_source + " のデータ行が多すぎます（" +
+                                    std::to_string(Dataset::kMaxCount) + " 行まで）。" + std::to_string(row) +
+                                    " 行目は読み込めません。");
     m_rows.push_back(row);
     m_masks.push_back(0);
     m_labels.emplace_back();
@@ -179,7 +182,8 @@ Status SheetBuilder::cell(int column, std::string_view text, int row) {
         m_maskSeen = true;
         return Status::ok();
     }
-    if (r == NumberParse::OutOfRange) return Status::corruptInput(place(row, column) + "の数値が範囲外です。");
+    if (r == NumberParse::OutOfRange)
+        return Status::corruptInput(place(row, column) + "の数値が範囲外です。");
     if (r != NumberParse::Ok) {
         // Show the text, cut to a readable length at a character boundary.
         constexpr std::size_t kShown = 40;
@@ -189,7 +193,11 @@ Status SheetBuilder::cell(int column, std::string_view text, int row) {
         std::string shown(text.substr(0, cut));
         if (cut < text.size()) shown += "…";
         if (!isValidUtf8(shown)) shown = "?";
-        return Status::corruptInput(place(row, column) + "が数値ではありません: " + shown);
+        std::string message = place(row, column) + "が数値ではありません: " + shown;
+        // Text in the first column of a sheet taken as variables only is most
+        // likely a label column under another heading: say how it is read.
+        if (column == 1 && m_layout == SheetLayout::Plain && !m_requested) message += std::string(kLabelHint);
+        return Status::corruptInput(message);
     }
     const std::size_t k = m_names.size();
     m_values[m_values.size() - k + static_cast<std::size_t>(column - m_firstValueColumn)] = v;
@@ -198,7 +206,8 @@ Status SheetBuilder::cell(int column, std::string_view text, int row) {
 
 Status SheetBuilder::endRow() {
     if (!m_maskSeen)
-        return Status::corruptInput(place(m_rows.back(), kMaskColumn) + "のマスクが 0 でも 1 でもありません。");
+        return Status::corruptInput(place(m_rows.back(), kMaskColumn) +
+                                    "のマスクが 0 でも 1 でもありません。");
     return Status::ok();
 }
 

@@ -162,7 +162,8 @@ TEST_F(ConvertTest, MalformedCsvWritesNothingAndKeepsOldDataset) {
         {"データラベル,マスク,a\r\nL,0,1e999\r\n", "範囲外"},
         {"データラベル,Mask,a\r\nL,0,1\r\n", "1 行目 2 列目"},
         // Without the two headings the header holds variable names only: "L" is a value.
-        {"Label,Mask,a\r\nL,0,1\r\n", "2 行目 1 列目が数値ではありません: L"},
+        {"Label,Mask,a\r\nL,0,1\r\n", "2 行目 1 列目が数値ではありません: L（1 列目がデータラベルであれば、1 "
+                                      "行目の見出しを「データラベル」「マスク」で始めてください。）"},
     };
     for (const auto& [csv, needle] : cases) {
         writeBytes(path("bad.csv"), csv);

@@ -262,6 +262,22 @@ TEST(SheetBuilder, LongTextInAValueCellIsShownCutAtACharacter) {
     EXPECT_TRUE(zel::isValidUtf8(msg));
 }
 
+// Text in the first column of a sheet read as variables only gets the hint of
+// the label headings; a layout the caller chose, or another column, does not.
+TEST(SheetBuilder, TextInTheFirstColumnOfAPlainSheetHintsAtTheLabelHeadings) {
+    const std::string hint =
+        "（1 列目がデータラベルであれば、1 行目の見出しを「データラベル」「マスク」で始めてください。）";
+    const auto refusal = [](std::optional<SheetLayout> layout, int column) {
+        zel::SheetBuilder b("CSV", layout, 100);
+        EXPECT_TRUE(b.setHeader({"ラベル", "温度"}, 1).isOk());
+        EXPECT_TRUE(b.beginRow(2).isOk());
+        return b.cell(column, "ロット１", 2).message();
+    };
+    EXPECT_EQ(refusal(std::nullopt, 1), "CSV の 2 行目 1 列目が数値ではありません: ロット１" + hint);
+    EXPECT_EQ(refusal(std::nullopt, 2), "CSV の 2 行目 2 列目が数値ではありません: ロット１");
+    EXPECT_EQ(refusal(SheetLayout::Plain, 1), "CSV の 2 行目 1 列目が数値ではありません: ロット１");
+}
+
 TEST(CsvVariants, TheLargestDatasetRoundTripsInCodePage932WithTabs) {
     Dataset ds;
     ds.resize(Dataset::kMaxCount, 100);
