@@ -53,7 +53,7 @@ void report(std::ostream& err, const std::string& message) {
 
 int usage(std::ostream& err) {
     report(err, "使い方: zel32 --convert 入力 出力");
-    err << "zel32: 一方はデータセット（.QCS、.QCN、.QCK）、もう一方は CSV ファイル（.csv）または"
+    err << "zel32: 一方はデータセット（.QCS、.QCN、.QCK）、もう一方は CSV ファイル（.csv）または "
            "XLSX ファイル（.xlsx）を指定します。\n";
     return 2;
 }

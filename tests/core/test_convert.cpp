@@ -80,6 +80,9 @@ TEST_F(ConvertTest, UsageErrorsWhenNotOneDatasetAndOneCsv) {
     expectFailure(convert(path("a.txt"), path("d.QCS")), before, "使い方");
     expectFailure(convert(path("a.csv"), ".QCS"), before, "使い方");
     expectFailure(convert("", ""), before, "使い方");
+    EXPECT_NE(err().find("もう一方は CSV ファイル（.csv）または XLSX ファイル（.xlsx）を指定します。"),
+              std::string::npos)
+        << err();
 }
 
 // ---- success ----------------------------------------------------------------
