@@ -25,13 +25,18 @@ namespace {
 
 constexpr int kMaxSheetColumns = 16384; // column XFD
 constexpr int kMaxSheetRows = 1048576;
+constexpr std::size_t kMaxChunkBytes = std::size_t(1) << 26; // a piece's length must fit expat's int
 
 const QString kNotWorkbook = QStringLiteral("ZIP ファイルですが、XLSX のブックではありません");
 
-Status notWorkbook(const QString& why) { return Status::corruptInput((kNotWorkbook + QStringLiteral("（") + why + QStringLiteral("）。")).toStdString()); }
+Status notWorkbook(const QString& why) {
+    return Status::corruptInput(
+        (kNotWorkbook + QStringLiteral("（") + why + QStringLiteral("）。")).toStdString());
+}
 
 Status xmlProblem(const QString& part, qulonglong line, const QString& why) {
-    return notWorkbook(QStringLiteral("「%1」の %2 行目の XML が正しくありません: %3").arg(part).arg(line).arg(why));
+    return notWorkbook(
+        QStringLiteral("「%1」の %2 行目の XML が正しくありません: %3").arg(part).arg(line).arg(why));
 }
 
 Status xmlError(const QString& part, const QXmlStreamReader& xml) {
@@ -42,13 +47,13 @@ Status xmlError(const QString& part, const QXmlStreamReader& xml) {
 // to consume (std::string_view -> Status). found is false when the package has
 // no such part.
 template <class Consume>
-Status streamPart(QuaZip& zip, const QString& name, const XlsxReadLimits& limits, bool& found, Consume&& consume) {
+Status streamPart(QuaZip& zip, const QString& name, const XlsxReadLimits& limits, bool& found,
+                  Consume&& consume) {
     found = zip.setCurrentFile(name, QuaZip::csInsensitive);
     if (!found) return Status::ok();
     QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly))
-        return notWorkbook(QStringLiteral("「%1」を開けません").arg(name));
-    std::vector<char> piece(std::max<std::size_t>(limits.chunkBytes, 1));
+    if (!file.open(QIODevice::ReadOnly)) return notWorkbook(QStringLiteral("「%1」を開けません").arg(name));
+    std::vector<char> piece(std::clamp<std::size_t>(limits.chunkBytes, 1, kMaxChunkBytes));
     std::int64_t total = 0;
     for (;;) {
         const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
@@ -64,7 +69,8 @@ Status streamPart(QuaZip& zip, const QString& name, const XlsxReadLimits& limits
 }
 
 // Reads one small part whole.
-Status readPart(QuaZip& zip, const QString& name, const XlsxReadLimits& limits, QByteArray& out, bool& found) {
+Status readPart(QuaZip& zip, const QString& name, const XlsxReadLimits& limits, QByteArray& out,
+                bool& found) {
     out.clear();
     return streamPart(zip, name, limits, found, [&out](std::string_view piece) {
         out.append(piece.data(), static_cast<qsizetype>(piece.size()));
@@ -83,7 +89,9 @@ Status readRelationships(const QByteArray& bytes, const QString& part, std::vect
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Relationship") {
             const QXmlStreamAttributes a = xml.attributes();
-            rels.push_back({a.value(QLatin1StringView("Id")).toString(), a.value(QLatin1StringView("Type")).toString(), a.value(QLatin1StringView("Target")).toString()});
+            rels.push_back({a.value(QLatin1StringView("Id")).toString(),
+                            a.value(QLatin1StringView("Type")).toString(),
+                            a.value(QLatin1StringView("Target")).toString()});
         }
     }
     if (xml.hasError()) return xmlError(part, xml);
@@ -91,7 +99,9 @@ Status readRelationships(const QByteArray& bytes, const QString& part, std::vect
 }
 
 // The folder of a part name ("xl/workbook.xml" -> "xl/").
-QString folderOf(const QString& part) { return part.left(part.lastIndexOf(u'/') + 1); }
+QString folderOf(const QString& part) {
+    return part.left(part.lastIndexOf(u'/') + 1);
+}
 
 // A relationship's target as a part name: absolute targets start at the package
 // root, others at the folder of the part that names them; "." and ".." resolved.
@@ -178,8 +188,7 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // A whole number with an optional '+' and whitespace around it.
-template <class T>
-bool parseWhole(std::string_view text, T& value) {
+template <class T> bool parseWhole(std::string_view text, T& value) {
     text = trimmed(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -200,9 +209,13 @@ bool parseCellReference(std::string_view ref, int& column, int& row) {
     return p == ref.size() && p > digitsFrom && row >= 1 && row <= kMaxSheetRows;
 }
 
-bool parseRowNumber(std::string_view text, int& row) { return parseWhole(text, row) && row >= 1 && row <= kMaxSheetRows; }
+bool parseRowNumber(std::string_view text, int& row) {
+    return parseWhole(text, row) && row >= 1 && row <= kMaxSheetRows;
+}
 
-QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The namespace-aware parser names an element "namespace|local", or "local"
 // when it has no namespace; elements are matched on their local names, so that
@@ -304,8 +317,10 @@ class SheetReader {
         } else if (m_itemDepth != 0 && m_depth > m_itemDepth) {
             // The item's text is that of its <t> elements, phonetic runs (<rPh>,
             // the reading of Japanese text) left out.
-            if (local == "rPh") ++m_phonetic;
-            else if (local == "t" && m_phonetic == 0 && m_textDepth == 0) m_textDepth = m_depth;
+            if (local == "rPh")
+                ++m_phonetic;
+            else if (local == "t" && m_phonetic == 0 && m_textDepth == 0)
+                m_textDepth = m_depth;
         }
     }
 
@@ -345,7 +360,8 @@ class SheetReader {
         if (!r.empty() && !parseRowNumber(r, row))
             return notWorkbook(QStringLiteral("「%1」の行番号 %2 が正しくありません").arg(m_part, qtext(r)));
         if (row <= m_lastRow)
-            return notWorkbook(QStringLiteral("「%1」の %2 行目が順序どおりに並んでいません").arg(m_part).arg(row));
+            return notWorkbook(
+                QStringLiteral("「%1」の %2 行目が順序どおりに並んでいません").arg(m_part).arg(row));
         m_row = row;
         m_rowDepth = m_depth;
         m_count = 0;
@@ -357,7 +373,8 @@ class SheetReader {
         int column = m_lastColumn + 1;
         int cellRow = m_row;
         if (!ref.empty() && !parseCellReference(ref, column, cellRow))
-            return notWorkbook(QStringLiteral("「%1」のセル番地 %2 が正しくありません").arg(m_part, qtext(ref)));
+            return notWorkbook(
+                QStringLiteral("「%1」のセル番地 %2 が正しくありません").arg(m_part, qtext(ref)));
         if (cellRow != m_row || column <= m_lastColumn || column > kMaxSheetColumns)
             return notWorkbook(QStringLiteral("「%1」のセル %2 が %3 行目の中で順序どおりに並んでいません")
                                    .arg(m_part, qtext(ref))
@@ -415,13 +432,13 @@ class SheetReader {
     Status m_status;                // the first error, which stopped the parser
     std::vector<SheetCell> m_cells; // the row's cells with text: the first m_count, then the open one
     std::size_t m_count = 0;
-    int m_depth = 0;                // of the open element; the open row's, cell's, ... below (0: none)
+    int m_depth = 0; // of the open element; the open row's, cell's, ... below (0: none)
     int m_rowDepth = 0;
     int m_cellDepth = 0;
     int m_valueDepth = 0;
     int m_itemDepth = 0;
     int m_textDepth = 0;
-    int m_phonetic = 0;             // open phonetic runs in the inline string
+    int m_phonetic = 0; // open phonetic runs in the inline string
     bool m_inlineString = false;
     bool m_sharedString = false;
     int m_row = 0;
@@ -470,7 +487,8 @@ Status xlsxToDataset(std::string_view bytes, Dataset& ds, std::optional<SheetLay
             if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet") continue;
             for (const QXmlStreamAttribute& a : xml.attributes()) {
                 if (a.name() == u"id" && !a.namespaceUri().isEmpty()) sheetId = a.value().toString();
-                if (a.name() == u"name" && a.namespaceUri().isEmpty()) info.sheetName = a.value().toString().toStdString();
+                if (a.name() == u"name" && a.namespaceUri().isEmpty())
+                    info.sheetName = a.value().toString().toStdString();
             }
         }
         if (xml.hasError()) return xmlError(workbookPart, xml);
@@ -478,7 +496,8 @@ Status xlsxToDataset(std::string_view bytes, Dataset& ds, std::optional<SheetLay
     if (sheetId.isEmpty()) return notWorkbook(QStringLiteral("「%1」にシートがありません").arg(workbookPart));
 
     const QString folder = folderOf(workbookPart);
-    const QString workbookRels = folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
+    const QString workbookRels =
+        folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
     if (Status s = readPart(zip, workbookRels, limits, part, found); !s) return s;
     if (!found) return notWorkbook(QStringLiteral("「%1」がありません").arg(workbookRels));
     rels.clear();

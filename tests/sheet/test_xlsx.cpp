@@ -95,7 +95,8 @@ std::string workbookWithSheet(const std::string& sheetPart, const std::string& s
 
 // The same with the sheet's rows given.
 std::string workbook(const std::string& sheetData, const std::string& sharedStrings = "") {
-    return workbookWithSheet("<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData + "</sheetData></worksheet>",
+    return workbookWithSheet("<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData +
+                                 "</sheetData></worksheet>",
                              sharedStrings);
 }
 
@@ -415,9 +416,10 @@ std::string measuredRows(int samples) {
                        "<rPh sb=\"0\" eb=\"1\"><t>じゅうりょう</t></rPh></is></c></row>\n";
     for (int i = 1; i <= samples; ++i) {
         const std::string r = std::to_string(i + 1);
-        rows += "<row r=\"" + r + "\"><c r=\"A" + r + "\" t=\"inlineStr\"><is><t>試料ロット" + std::to_string(i) +
-                "</t></is></c><c r=\"B" + r + "\"><v>" + std::to_string(i % 2) + "</v></c><c r=\"C" + r +
-                "\"><v>" + std::to_string(i) + ".125</v></c><c r=\"D" + r + "\"><v>-1234567.5E-3</v></c></row>\n";
+        rows += "<row r=\"" + r + "\"><c r=\"A" + r + "\" t=\"inlineStr\"><is><t>試料ロット" +
+                std::to_string(i) + "</t></is></c><c r=\"B" + r + "\"><v>" + std::to_string(i % 2) +
+                "</v></c><c r=\"C" + r + "\"><v>" + std::to_string(i) + ".125</v></c><c r=\"D" + r +
+                "\"><v>-1234567.5E-3</v></c></row>\n";
     }
     return rows;
 }
@@ -445,15 +447,19 @@ TEST_F(XlsxTest, SheetsWithANamespacePrefixReadAsWithout) {
     for (const char* name : {"row", "c", "v", "is", "r", "t", "rPh"}) {
         const std::string n = name;
         for (const std::string& from : {"<" + n + " ", "<" + n + ">", "</" + n + ">"}) {
-            const std::string to = from.substr(0, from[1] == '/' ? 2 : 1) + "x:" + from.substr(from[1] == '/' ? 2 : 1);
-            for (std::size_t at = rows.find(from); at != std::string::npos; at = rows.find(from, at + to.size()))
+            const std::string to =
+                from.substr(0, from[1] == '/' ? 2 : 1) + "x:" + from.substr(from[1] == '/' ? 2 : 1);
+            for (std::size_t at = rows.find(from); at != std::string::npos;
+                 at = rows.find(from, at + to.size()))
                 rows.replace(at, from.size(), to);
         }
     }
     for (std::size_t at = rows.find('<'); at != std::string::npos; at = rows.find('<', at + 1))
-        ASSERT_TRUE(rows.compare(at, 3, "<x:") == 0 || rows.compare(at, 4, "</x:") == 0) << rows.substr(at, 9);
-    const std::string sheet = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<x:worksheet xmlns:x=\"" +
-                              kMain + "\"><x:sheetData>" + rows + "</x:sheetData></x:worksheet>";
+        ASSERT_TRUE(rows.compare(at, 3, "<x:") == 0 || rows.compare(at, 4, "</x:") == 0)
+            << rows.substr(at, 9);
+    const std::string sheet =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<x:worksheet xmlns:x=\"" + kMain +
+        "\"><x:sheetData>" + rows + "</x:sheetData></x:worksheet>";
     zel::XlsxReadInfo info;
     expectMeasured(read(workbookWithSheet(sheet, kStrings), info), 3);
     EXPECT_EQ(info.rowNumbers, (std::vector<int>{1, 2, 3, 4}));
@@ -481,12 +487,14 @@ TEST_F(XlsxTest, MalformedXmlOrABadCellFarIntoTheSheetIsRefusedWithItsLine) {
     std::string broken = rows;
     const std::size_t row2500 = broken.find("<row r=\"2501\"");
     broken.replace(broken.find("</c>", row2500), 4, "</d>");
-    EXPECT_EQ(refusal(workbook(broken, kStrings), limits),
-              "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2501 行目の XML "
-              "が正しくありません: mismatched tag）。");
+    EXPECT_EQ(
+        refusal(workbook(broken, kStrings), limits),
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2501 行目の XML "
+        "が正しくありません: mismatched tag）。");
     // The first fault found is the one told, the rest of the sheet left unread.
     broken.replace(broken.find("<v>1.125</v>"), 12, "<v>1.1.25</v>");
-    EXPECT_EQ(refusal(workbook(broken, kStrings), limits), "XLSX の 2 行目 3 列目が数値ではありません: 1.1.25");
+    EXPECT_EQ(refusal(workbook(broken, kStrings), limits),
+              "XLSX の 2 行目 3 列目が数値ではありません: 1.1.25");
     broken = rows;
     broken.replace(broken.find("<row r=\"1000\""), 13, "<row r=\"x\"");
     EXPECT_EQ(refusal(workbook(broken, kStrings), limits),
@@ -495,12 +503,14 @@ TEST_F(XlsxTest, MalformedXmlOrABadCellFarIntoTheSheetIsRefusedWithItsLine) {
 }
 
 TEST_F(XlsxTest, DocumentTypesWithTheirEntitiesAreRefusedAndNothingIsLoaded) {
-    const std::string refused = "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2 "
-                                "行目の XML が正しくありません: 文書型宣言（DOCTYPE）は使えません）。";
-    const std::string rows = "<row><c t=\"inlineStr\"><is><t>x</t></is></c></row><row><c><v>&e;</v></c></row>";
+    const std::string refused =
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2 "
+        "行目の XML が正しくありません: 文書型宣言（DOCTYPE）は使えません）。";
+    const std::string rows =
+        "<row><c t=\"inlineStr\"><is><t>x</t></is></c></row><row><c><v>&e;</v></c></row>";
     const auto sheet = [&rows](const std::string& entities) {
-        return "<?xml version=\"1.0\"?>\n<!DOCTYPE worksheet [" + entities + "]>\n<worksheet xmlns=\"" + kMain +
-               "\"><sheetData>" + rows + "</sheetData></worksheet>";
+        return "<?xml version=\"1.0\"?>\n<!DOCTYPE worksheet [" + entities + "]>\n<worksheet xmlns=\"" +
+               kMain + "\"><sheetData>" + rows + "</sheetData></worksheet>";
     };
     // Entities that expand into a thousand million characters.
     std::string bomb = "<!ENTITY e0 \"1234567890\">";
@@ -522,7 +532,8 @@ TEST_F(XlsxTest, DocumentTypesWithTheirEntitiesAreRefusedAndNothingIsLoaded) {
 
 TEST_F(XlsxTest, APartLargerThanTheLimitIsRefused) {
     const std::string rows = measuredRows(200);
-    const std::string sheet = "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + rows + "</sheetData></worksheet>";
+    const std::string sheet =
+        "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + rows + "</sheetData></worksheet>";
     const std::string bytes = workbookWithSheet(sheet, kStrings);
     zel::XlsxReadLimits limits;
     limits.chunkBytes = 1000;
@@ -530,6 +541,7 @@ TEST_F(XlsxTest, APartLargerThanTheLimitIsRefused) {
     zel::XlsxReadInfo info;
     expectMeasured(read(bytes, info, limits), 200);
     limits.maxPartBytes -= 1;
-    EXPECT_EQ(refusal(bytes, limits),
-              "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」が大きすぎます）。");
+    EXPECT_EQ(
+        refusal(bytes, limits),
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」が大きすぎます）。");
 }
