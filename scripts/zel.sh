@@ -15,7 +15,7 @@ SAMPLE=$ROOT/examples/shaft_diameter.QCS
 PACKAGES=(build-essential pkg-config cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libboost-dev fonts-noto-cjk fonts-ipafont-gothic
           xvfb xauth xdotool poppler-utils qt6-translations-l10n clang libclang-rt-14-dev python3
-          libxlsxwriter-dev libquazip1-qt6-dev desktop-file-utils)
+          libxlsxwriter-dev libquazip1-qt6-dev desktop-file-utils libexpat1-dev)
 
 install_missing() {
     local missing=()

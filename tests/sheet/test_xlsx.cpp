@@ -68,8 +68,9 @@ const std::string kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/
 const std::string kRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const std::string kPackageRel = "http://schemas.openxmlformats.org/package/2006/relationships";
 
-// A workbook as another program might write it: shared strings (if any) and one sheet.
-std::string workbook(const std::string& sheetData, const std::string& sharedStrings = "") {
+// A workbook as another program might write it: shared strings (if any) and the
+// first sheet's part as given.
+std::string workbookWithSheet(const std::string& sheetPart, const std::string& sharedStrings = "") {
     Parts p;
     p["_rels/.rels"] = "<?xml version=\"1.0\"?><Relationships xmlns=\"" + kPackageRel +
                        "\"><Relationship Id=\"rId1\" Type=\"" + kRel +
@@ -83,14 +84,20 @@ std::string workbook(const std::string& sheetData, const std::string& sharedStri
         "/worksheet\" Target=\"worksheets/../worksheets/first.xml\"/>"
         "<Relationship Id=\"rId9\" Type=\"" +
         kRel + "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
-    p["xl/worksheets/first.xml"] =
-        "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData + "</sheetData></worksheet>";
+    p["xl/worksheets/first.xml"] = sheetPart;
     p["xl/worksheets/other.xml"] =
         "<worksheet xmlns=\"" + kMain +
         "\"><sheetData><row r=\"1\"><c r=\"A1\"><v>9</v></c></row></sheetData></worksheet>";
     if (!sharedStrings.empty())
         p["xl/sharedStrings.xml"] = "<sst xmlns=\"" + kMain + "\">" + sharedStrings + "</sst>";
     return zipOf(p);
+}
+
+// The same with the sheet's rows given.
+std::string workbook(const std::string& sheetData, const std::string& sharedStrings = "") {
+    return workbookWithSheet("<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheetData +
+                                 "</sheetData></worksheet>",
+                             sharedStrings);
 }
 
 Dataset sentinel() {
@@ -102,18 +109,18 @@ Dataset sentinel() {
 }
 
 // Reads expecting success.
-Dataset read(const std::string& bytes, zel::XlsxReadInfo& info) {
+Dataset read(const std::string& bytes, zel::XlsxReadInfo& info, const zel::XlsxReadLimits& limits = {}) {
     Dataset ds;
-    const zel::Status s = zel::xlsxToDataset(bytes, ds, std::nullopt, info);
+    const zel::Status s = zel::xlsxToDataset(bytes, ds, std::nullopt, info, limits);
     EXPECT_TRUE(s.isOk()) << s.message();
     return ds;
 }
 
 // Reads expecting failure; the dataset must be left alone.
-std::string refusal(const std::string& bytes) {
+std::string refusal(const std::string& bytes, const zel::XlsxReadLimits& limits = {}) {
     Dataset ds = sentinel();
     zel::XlsxReadInfo info;
-    const zel::Status s = zel::xlsxToDataset(bytes, ds, std::nullopt, info);
+    const zel::Status s = zel::xlsxToDataset(bytes, ds, std::nullopt, info, limits);
     EXPECT_FALSE(s.isOk());
     EXPECT_EQ(ds.sampleCount(), 1);
     EXPECT_EQ(ds.variableCount(), 1);
@@ -393,4 +400,148 @@ TEST_F(XlsxTest, ConvertTakesWorkbooksBothWaysAndRefusesBadOnesWritingNothing) {
     std::ostringstream none;
     EXPECT_EQ(zel::runConvert(path("a.xlsx"), path("d.QCS"), none), 2);
     EXPECT_NE(none.str().find("XLSX ファイルを読めません"), std::string::npos);
+}
+
+// ---- the sheet's parser -----------------------------------------------------
+
+namespace {
+
+// A labelled sheet with Japanese texts, escapes, phonetic runs and numbers, one
+// row a line; row 1 is the header.
+std::string measuredRows(int samples) {
+    std::string rows = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>データラベル</t></is></c>"
+                       "<c r=\"B1\" t=\"inlineStr\"><is><t>マスク</t></is></c>"
+                       "<c r=\"C1\" t=\"s\"><v>0</v></c>"
+                       "<c r=\"D1\" t=\"inlineStr\"><is><r><t>重</t></r><r><t>量_x000D_</t></r>"
+                       "<rPh sb=\"0\" eb=\"1\"><t>じゅうりょう</t></rPh></is></c></row>\n";
+    for (int i = 1; i <= samples; ++i) {
+        const std::string r = std::to_string(i + 1);
+        rows += "<row r=\"" + r + "\"><c r=\"A" + r + "\" t=\"inlineStr\"><is><t>試料ロット" +
+                std::to_string(i) + "</t></is></c><c r=\"B" + r + "\"><v>" + std::to_string(i % 2) +
+                "</v></c><c r=\"C" + r + "\"><v>" + std::to_string(i) + ".125</v></c><c r=\"D" + r +
+                "\"><v>-1234567.5E-3</v></c></row>\n";
+    }
+    return rows;
+}
+
+const std::string kStrings = "<si><t>長さ</t><rPh><t>ながさ</t></rPh></si>";
+
+void expectMeasured(const Dataset& ds, int samples) {
+    ASSERT_EQ(ds.sampleCount(), samples);
+    ASSERT_EQ(ds.variableCount(), 2);
+    EXPECT_EQ(ds.name(1), "長さ");
+    EXPECT_EQ(ds.name(2), "重量\r");
+    for (int i = 1; i <= samples; ++i) {
+        EXPECT_EQ(ds.label(i), "試料ロット" + std::to_string(i));
+        EXPECT_EQ(ds.mask(i), i % 2);
+        EXPECT_EQ(ds.value(i, 1), i + 0.125);
+        EXPECT_EQ(ds.value(i, 2), -1234.5675);
+    }
+}
+
+} // namespace
+
+TEST_F(XlsxTest, SheetsWithANamespacePrefixReadAsWithout) {
+    // The same sheet as some writers put it: every element with the prefix x.
+    std::string rows = measuredRows(3);
+    for (const char* name : {"row", "c", "v", "is", "r", "t", "rPh"}) {
+        const std::string n = name;
+        for (const std::string& from : {"<" + n + " ", "<" + n + ">", "</" + n + ">"}) {
+            const std::string to =
+                from.substr(0, from[1] == '/' ? 2 : 1) + "x:" + from.substr(from[1] == '/' ? 2 : 1);
+            for (std::size_t at = rows.find(from); at != std::string::npos;
+                 at = rows.find(from, at + to.size()))
+                rows.replace(at, from.size(), to);
+        }
+    }
+    for (std::size_t at = rows.find('<'); at != std::string::npos; at = rows.find('<', at + 1))
+        ASSERT_TRUE(rows.compare(at, 3, "<x:") == 0 || rows.compare(at, 4, "</x:") == 0)
+            << rows.substr(at, 9);
+    const std::string sheet =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<x:worksheet xmlns:x=\"" + kMain +
+        "\"><x:sheetData>" + rows + "</x:sheetData></x:worksheet>";
+    zel::XlsxReadInfo info;
+    expectMeasured(read(workbookWithSheet(sheet, kStrings), info), 3);
+    EXPECT_EQ(info.rowNumbers, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(XlsxTest, TheSheetReadsTheSameInPiecesOfAnySize) {
+    // Pieces of a few bytes end inside names, numbers and Japanese characters.
+    const std::string bytes = workbook(measuredRows(40), kStrings);
+    for (const std::size_t chunk : {1, 2, 3, 5, 7, 16, 100, 4096}) {
+        SCOPED_TRACE(chunk);
+        zel::XlsxReadInfo info;
+        zel::XlsxReadLimits limits;
+        limits.chunkBytes = chunk;
+        expectMeasured(read(bytes, info, limits), 40);
+        EXPECT_EQ(info.rowNumbers.back(), 41);
+    }
+}
+
+TEST_F(XlsxTest, MalformedXmlOrABadCellFarIntoTheSheetIsRefusedWithItsLine) {
+    std::string rows = measuredRows(3000);
+    zel::XlsxReadLimits limits;
+    limits.chunkBytes = 4096;
+    ASSERT_GT(rows.size(), 40 * limits.chunkBytes);
+    // Line 1 holds the root and the header row; sample i's row is line i + 1.
+    std::string broken = rows;
+    const std::size_t row2500 = broken.find("<row r=\"2501\"");
+    broken.replace(broken.find("</c>", row2500), 4, "</d>");
+    EXPECT_EQ(
+        refusal(workbook(broken, kStrings), limits),
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2501 行目の XML "
+        "が正しくありません: mismatched tag）。");
+    // The first fault found is the one told, the rest of the sheet left unread.
+    broken.replace(broken.find("<v>1.125</v>"), 12, "<v>1.1.25</v>");
+    EXPECT_EQ(refusal(workbook(broken, kStrings), limits),
+              "XLSX の 2 行目 3 列目が数値ではありません: 1.1.25");
+    broken = rows;
+    broken.replace(broken.find("<row r=\"1000\""), 13, "<row r=\"x\"");
+    EXPECT_EQ(refusal(workbook(broken, kStrings), limits),
+              "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の行番号 x "
+              "が正しくありません）。");
+}
+
+TEST_F(XlsxTest, DocumentTypesWithTheirEntitiesAreRefusedAndNothingIsLoaded) {
+    const std::string refused =
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」の 2 "
+        "行目の XML が正しくありません: 文書型宣言（DOCTYPE）は使えません）。";
+    const std::string rows =
+        "<row><c t=\"inlineStr\"><is><t>x</t></is></c></row><row><c><v>&e;</v></c></row>";
+    const auto sheet = [&rows](const std::string& entities) {
+        return "<?xml version=\"1.0\"?>\n<!DOCTYPE worksheet [" + entities + "]>\n<worksheet xmlns=\"" +
+               kMain + "\"><sheetData>" + rows + "</sheetData></worksheet>";
+    };
+    // Entities that expand into a thousand million characters.
+    std::string bomb = "<!ENTITY e0 \"1234567890\">";
+    for (int level = 1; level <= 9; ++level) {
+        bomb += "<!ENTITY e" + std::to_string(level) + " \"";
+        for (int k = 0; k < 10; ++k)
+            bomb += "&e" + std::to_string(level - 1) + ";";
+        bomb += "\">";
+    }
+    bomb += "<!ENTITY e \"&e9;\">";
+    EXPECT_EQ(refusal(workbookWithSheet(sheet(bomb))), refused);
+
+    // An entity naming a file of this computer: the file is not read.
+    fixtures::writeBytes(path("secret.txt"), "4242");
+    const std::string external = "<!ENTITY e SYSTEM \"file://" + path("secret.txt") + "\">";
+    EXPECT_EQ(refusal(workbookWithSheet(sheet(external))), refused);
+    EXPECT_EQ(refusal(workbookWithSheet(sheet("<!ENTITY e \"5\">"))), refused);
+}
+
+TEST_F(XlsxTest, APartLargerThanTheLimitIsRefused) {
+    const std::string rows = measuredRows(200);
+    const std::string sheet =
+        "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + rows + "</sheetData></worksheet>";
+    const std::string bytes = workbookWithSheet(sheet, kStrings);
+    zel::XlsxReadLimits limits;
+    limits.chunkBytes = 1000;
+    limits.maxPartBytes = static_cast<std::int64_t>(sheet.size());
+    zel::XlsxReadInfo info;
+    expectMeasured(read(bytes, info, limits), 200);
+    limits.maxPartBytes -= 1;
+    EXPECT_EQ(
+        refusal(bytes, limits),
+        "ZIP ファイルですが、XLSX のブックではありません（「xl/worksheets/first.xml」が大きすぎます）。");
 }
