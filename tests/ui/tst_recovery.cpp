@@ -11,8 +11,6 @@
 #include "dataset/DatasetFile.h"
 #include "dataset/RecoveryFile.h"
 #include "dataset/saveform.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAbstractButton>
@@ -23,10 +21,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "MessageBoxRecorder.h"
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <csignal>
@@ -80,28 +78,18 @@ struct SeenQuestion {
 class TestRecovery : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<form1> m_form;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_form; }
-    QString stateFolder() const { return m_xdg.filePath(QStringLiteral("state/zel")); }
+    form1& f() { return m_main.window(); }
+    QString stateFolder() const { return m_main.stateFolder() + QStringLiteral("/zel"); }
     QString fileOf(qint64 pid) const {
         return QDir(stateFolder()).filePath(QString::fromStdString(zel::recoveryFileName(pid)));
     }
     QString ownFile() const { return fileOf(QCoreApplication::applicationPid()); }
-    QString base() const { return m_dir->filePath(QStringLiteral("shaft_diameter")); }
+    QString base() const { return m_main.dataPath(QStringLiteral("shaft_diameter")); }
 
-    void start(const QString& argument = QString()) {
-        m_form = std::make_unique<form1>(argument);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void stop() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        m_form.reset();
-    }
+    void start(const QString& argument = QString()) { m_main.start(argument); }
+    void stop() { m_main.stop(); }
     // Runs the start-up offer, answering every question with restore (or not),
     // and gives back what each question showed.
     QList<SeenQuestion> offer(QList<bool> answers) {
@@ -118,22 +106,14 @@ class TestRecovery : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.filePath(QStringLiteral("config")).toUtf8());
-        qputenv("XDG_STATE_HOME", m_xdg.filePath(QStringLiteral("state")).toUtf8());
-    }
+    void initTestCase() { m_main.useOwnHome(); }
     void init() {
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
         QDir(stateFolder()).removeRecursively();
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+        m_main.newDataFolder();
         writeDataset(base());
     }
-    void cleanup() {
-        stop();
-        m_dir.reset();
-    }
+    void cleanup() { m_main.tearDown(); }
 
     void aTypedValueIsWrittenOnTheTimerAndASaveRemovesIt() {
         start(base() + QStringLiteral(".QCS"));
@@ -160,8 +140,7 @@ class TestRecovery : public QObject {
 
         // "保存(&S)..." with the offered name, over the old files.
         f().recovery().setInterval(30000);
-        emit f().fileMenu()->aboutToShow();
-        uitest::findAction(&f(), QStringLiteral("HOZON"))->trigger();
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QStringLiteral("HOZON"));
         QPointer<saveform> save = ZelWindow::findOpen<saveform>();
         QVERIFY(save);
         {
@@ -201,7 +180,7 @@ class TestRecovery : public QObject {
         // Two programs that ended without saving (the parent of this test runs,
         // but not as zel32; the pid of this test is an earlier program's).
         QDir().mkpath(stateFolder());
-        const QString older = m_dir->filePath(QStringLiteral("寸法"));
+        const QString older = m_main.dataPath(QStringLiteral("寸法"));
         const qint64 olderTime = QDateTime(QDate(2026, 12, 10), QTime(3, 12)).toSecsSinceEpoch();
         QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(older, 5.5),
                                        ::getppid(), olderTime));
@@ -309,8 +288,8 @@ class TestRecovery : public QObject {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_STATE_HOME"), m_xdg.filePath(QStringLiteral("state")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_xdg.filePath(QStringLiteral("config-killed")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_main.stateFolder());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_main.homePath(QStringLiteral("config-killed")));
         env.insert(QStringLiteral("ZEL_TEST_RECOVERY_INTERVAL_MS"), QStringLiteral("100"));
         env.insert(QStringLiteral("ZEL_TEST_PASTE"), QStringLiteral("12.5\t-3"));
         program.setProcessEnvironment(env);
