@@ -1,8 +1,8 @@
 // Recovery of unsaved work, driven as a user drives it: a typed value goes to
 // the recovery file on the timer, a save or the end of the program removes it,
 // and the next start offers what a crash left, with its exact texts. Last, the
-// built program itself is killed (SIGKILL) while it holds unsaved changes, and
-// the next start restores them.
+// program, started as zel32 starts, is killed (SIGKILL) while it holds unsaved
+// changes, and the next start restores them.
 #include "app/Recovery.h"
 #include "app/endform.h"
 #include "app/form1.h"
@@ -283,7 +283,8 @@ class TestRecovery : public QObject {
         QVERIFY(!f().workspace().dataset.exists());
     }
 
-    // The built program, killed while it holds unsaved changes.
+    // The program, killed while it holds unsaved changes: the recovery probe is
+    // zel32's start with a short interval and a paste from the environment.
     void theFileSurvivesAKillAndTheNextStartRestoresIt() {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -294,7 +295,7 @@ class TestRecovery : public QObject {
         env.insert(QStringLiteral("ZEL_TEST_PASTE"), QStringLiteral("12.5\t-3"));
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(ZEL32_PATH), {base() + QStringLiteral(".QCS")});
+        program.start(QStringLiteral(RECOVERY_PROBE_PATH), {base() + QStringLiteral(".QCS")});
         QVERIFY(program.waitForStarted());
         const QString file = fileOf(program.processId());
         const auto pastedValues = [&file] {
