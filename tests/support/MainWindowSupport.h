@@ -20,9 +20,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <initializer_list>
 #include <memory>
 
 namespace uitest {
+
+// Copies the dataset files of the base path `from` (no ending) with these
+// endings to the base path `to`; false when one of them was not copied.
+inline bool copyDatasetFiles(const QString& from, const QString& to,
+                             std::initializer_list<const char*> endings = {".QCN", ".QCS"}) {
+    for (const char* ending : endings)
+        if (!QFile::copy(from + QLatin1String(ending), to + QLatin1String(ending))) return false;
+    return true;
+}
 
 // The main window of a test and everything around it. A test class holds one:
 // useOwnHome() from initTestCase, installStore() where the test wants a fresh
@@ -45,18 +55,16 @@ class MainWindowFixture {
     QString homePath(const QString& name) const { return m_home.filePath(name); }
 
     // Installs a store of this kind as the program's (a file store reads the
-    // file that is there).
-    void installStore(Store kind) {
+    // file that is there) and gives it back.
+    zel::SettingsStore& installStore(Store kind) {
         m_store = kind;
-        if (kind == Store::File)
-            zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
-        else
-            zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
+        if (kind == Store::File) return zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        return zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
     }
     // The settings of an earlier test forgotten: the file removed, a store installed.
-    void freshStore(Store kind) {
+    zel::SettingsStore& freshStore(Store kind) {
         QFile::remove(zel::QSettingsStore::defaultPath());
-        installStore(kind);
+        return installStore(kind);
     }
 
     // A fresh, empty folder for the test's datasets; current too when asked.

@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include "MessageBoxRecorder.h"
+#include "DatasetFixtures.h"
 #include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
@@ -34,10 +35,7 @@ const QString kUnsavedText =
 // A dataset of one sample and one variable whose value tells it apart.
 void writeDataset(const QString& base, double value) {
     zel::Dataset ds;
-    ds.resize(1, 1);
-    ds.setName(1, "長さ");
-    ds.setLabel(1, "1");
-    ds.setValue(1, 1, value);
+    uitest::fillDataset(ds, {{value}}, {"長さ"}, {"1"});
     QVERIFY(zel::writeDataset(ds, base.toStdString()).isOk());
 }
 

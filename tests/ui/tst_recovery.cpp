@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include "MessageBoxRecorder.h"
+#include "DatasetFixtures.h"
 #include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
@@ -40,15 +41,7 @@ const QString kQuestionTitle = QStringLiteral("データの復元");
 // Two samples of two variables, values 1 2 / 3 4.
 void writeDataset(const QString& base) {
     zel::Dataset ds;
-    ds.resize(2, 2);
-    ds.setName(1, "軸径");
-    ds.setName(2, "長さ");
-    ds.setLabel(1, "A");
-    ds.setLabel(2, "B");
-    ds.setValue(1, 1, 1);
-    ds.setValue(1, 2, 2);
-    ds.setValue(2, 1, 3);
-    ds.setValue(2, 2, 4);
+    uitest::fillDataset(ds, {{1, 2}, {3, 4}}, {"軸径", "長さ"}, {"A", "B"});
     QVERIFY(zel::writeDataset(ds, base.toStdString()).isOk());
 }
 
