@@ -23,9 +23,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "MessageBoxRecorder.h"
 #include "DatasetFixtures.h"
 #include "MainWindowSupport.h"
+#include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
 #include <csignal>

@@ -18,8 +18,8 @@
 #include <QtTest>
 
 #include "FileBytes.h"
-#include "MessageBoxRecorder.h"
 #include "MainWindowSupport.h"
+#include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
 #include <memory>
@@ -140,7 +140,9 @@ class TestSheetImport : public QObject {
     zel::Dataset& ds() { return f().workspace().dataset; }
     QString path(const QString& name) const { return m_main.dataPath(name); }
 
-    void trigger(const char* name) { uitest::chooseFromMenu(&f(), f().fileMenu(), QString::fromLatin1(name)); }
+    void trigger(const char* name) {
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QString::fromLatin1(name));
+    }
     // Imports file through the menu, the dialog and the preview's OK.
     void importThroughMenu(const QString& file, const QString& filter) {
         Preview seen;

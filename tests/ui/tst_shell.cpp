@@ -485,8 +485,8 @@ class TestShell : public QObject {
 
     void startupOpenWithAMissingValuesFile() {
         QTemporaryDir dir;
-        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"), dir.path() + QStringLiteral("/lot"),
-                                         {".QCN"}));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot"), {".QCN"}));
         const QString arg = dir.path() + QStringLiteral("/lot.QCS");
         uitest::MessageBoxRecorder boxes;
         form1 f(arg);
@@ -527,7 +527,8 @@ class TestShell : public QObject {
 
     void startupOpenOfACompleteDataset() {
         QTemporaryDir dir;
-        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"), dir.path() + QStringLiteral("/lot")));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot")));
         uitest::MessageBoxRecorder boxes;
         form1 f(dir.path() + QStringLiteral("/lot.QCN"));
         QCoreApplication::processEvents();
@@ -552,7 +553,8 @@ class TestShell : public QObject {
     // own files, also when the user types the name with its ending.
     void commandsTakeTheValueInTheEditorAndSaveKeepsTheFiles() {
         QTemporaryDir dir;
-        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"), dir.path() + QStringLiteral("/lot")));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot")));
         form1 f(dir.path() + QStringLiteral("/lot.QCS"));
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
