@@ -1,22 +1,15 @@
 // zel32: the desktop program, and the headless --convert and --report commands.
 #include "analysis/control/ControlChartGallery.h"
 #include "app/CommandLine.h"
-#include "app/Recovery.h"
+#include "app/ProgramStart.h"
 #include "app/ReportCommand.h"
-#include "app/Translations.h"
-#include "app/form1.h"
-#include "app/rip.h"
 #include "dataset/Convert.h"
 #include "dataset/XlsxReader.h"
 #include "windowkit/AppSettings.h"
 #include "windowkit/QSettingsStore.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
-#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -50,52 +43,6 @@ int runReport(int argc, char** argv, const zel::CommandLine& cl) {
     return ReportCommand::run(cl, std::cerr);
 }
 
-int runProgram(int argc, char** argv, const std::string& dataset, const std::string& screenshot) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ZEL"));
-    // The program ends through its closing window, never by a window count.
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (!Translations::installJapanese(app))
-        std::cerr << "zel32: Qt の日本語訳が見つかりません (qt6-translations-l10n)。\n";
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPointSize(9);
-    QApplication::setFont(font);
-
-    zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
-
-    auto* splash = new rip;
-    splash->show();
-    QApplication::processEvents();
-    form1 main(QString::fromLocal8Bit(dataset.c_str()));
-    QApplication::processEvents();
-    main.show();
-    splash->close();
-    if (screenshot.empty()) {
-        // Unsaved work a crash or a kill left behind is offered once the window shows.
-        QTimer::singleShot(0, &main, [&main] {
-            main.recovery().offerRestore();
-            main.recovery().applyTestEnvironment();
-        });
-    }
-    if (!screenshot.empty()) {
-        // For machines without a display: let the window settle, save a picture
-        // of the whole screen, and end without touching the stored settings.
-        QTimer::singleShot(1500, &app, [&main, screenshot] {
-            main.raise();
-            main.activateWindow();
-            QPixmap shot = main.screen()->grabWindow(0);
-            if (shot.isNull() || !shot.save(QString::fromStdString(screenshot), "PNG")) {
-                std::cerr << "zel32: 画面を保存できませんでした: " << screenshot << '\n';
-                std::_Exit(1);
-            }
-            std::_Exit(0);
-        });
-    }
-    return app.exec();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,5 +73,5 @@ int main(int argc, char** argv) {
     // The open moves the current folder to the dataset's: fix the picture's path first.
     const std::string screenshot =
         cl.screenshot.empty() ? std::string() : std::filesystem::absolute(cl.screenshot).string();
-    return runProgram(argc, argv, cl.dataset, screenshot);
+    return ProgramStart::run(argc, argv, cl.dataset, screenshot);
 }

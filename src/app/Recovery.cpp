@@ -10,7 +10,6 @@
 #include "windowkit/Workspace.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -148,16 +147,5 @@ void Recovery::offerRestore() {
         update();
         if (m_fileWritten && file.path != ownFilePath()) QFile::remove(file.path);
         return;
-    }
-}
-
-void Recovery::applyTestEnvironment() {
-    bool ok = false;
-    const int ms = qEnvironmentVariableIntValue("ZEL_TEST_RECOVERY_INTERVAL_MS", &ok);
-    if (ok && ms > 0) setInterval(ms);
-    const QString paste = qEnvironmentVariable("ZEL_TEST_PASTE");
-    if (!paste.isEmpty() && m_ctx.workspace().dataset.exists()) {
-        QApplication::clipboard()->setText(paste);
-        m_ctx.sheet().paste();
     }
 }

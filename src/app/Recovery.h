@@ -6,11 +6,6 @@
 //
 // Each running program writes only its own file (named after its process id),
 // so a second program never takes over the file of one that still runs.
-//
-// Two environment variables serve only the tests that start the built program
-// and kill it: ZEL_TEST_RECOVERY_INTERVAL_MS shortens the interval, and
-// ZEL_TEST_PASTE is pasted into the sheet (tab-separated, at the active cell)
-// once the window shows, as the paste command would, to leave unsaved changes.
 #pragma once
 
 #include <QObject>
@@ -47,9 +42,6 @@ class Recovery : public QObject {
     // stay for the next start); discarding removes it. A file that cannot be
     // read is named in a box and removed.
     void offerRestore();
-
-    // The test-only environment variables above.
-    void applyTestEnvironment();
 
     // The restore question for a dataset left at a time ("2026-12-10 03:12").
     static QString questionText(const QString& datasetName, const QString& time);

@@ -25,6 +25,7 @@ if(ZEL_WITH_QT)
     src/app/Translations.h src/app/Translations.cpp
     src/app/ReportCommand.h src/app/ReportCommand.cpp
     src/app/Recovery.h src/app/Recovery.cpp
+    src/app/ProgramStart.h src/app/ProgramStart.cpp
   )
   # The pop-up caption reads the KORU32 registry record and builds the control's
   # stored set with the pure hypertext-label code; the library itself is loaded at

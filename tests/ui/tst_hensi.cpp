@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <memory>
@@ -56,10 +57,10 @@ class TestHensi : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<form1> m_main;
+    uitest::MainWindowFixture m_main;
     zel::MemorySettingsStore* m_store = nullptr;
 
-    form1& f() { return *m_main; }
+    form1& f() { return m_main.window(); }
 
     // The analysis shown in the main window's list (entries whose windows are
     // not in the program yet are set directly; a user cannot choose them).
@@ -93,14 +94,13 @@ class TestHensi : public QObject {
 
   private slots:
     void initTestCase() {
+        m_main.useOwnHome();
         m_store = static_cast<zel::MemorySettingsStore*>(
-            &zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>()));
+            &m_main.installStore(uitest::MainWindowFixture::Store::Memory));
     }
 
     void init() {
-        m_main = std::make_unique<form1>();
-        f().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f()));
+        m_main.start();
         setDataset();
     }
 
@@ -108,7 +108,7 @@ class TestHensi : public QObject {
         using zel::WindowId;
         for (WindowId w : {WindowId::oresen, WindowId::sanpuzu, WindowId::bunform, WindowId::rsanpu})
             AnalysisLaunch::registerOpener(w, {});
-        uitest::closeWindows(m_main);
+        m_main.stop();
     }
 
     void captionsFollowTheCurrentAnalysis() {

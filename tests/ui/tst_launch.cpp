@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "MainWindowSupport.h"
@@ -43,10 +42,9 @@ class TestLaunch : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<form1> m_main;
-    QTemporaryDir m_dir;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_main; }
+    form1& f() { return m_main.window(); }
     QComboBox* analysisList() { return f().findChild<QComboBox*>(QStringLiteral("Combo1")); }
     QAction* graphItem() { return f().findChild<QAction*>(QStringLiteral("BUNSAN")); }
 
@@ -59,7 +57,7 @@ class TestLaunch : public QObject {
         for (int i = 1; i <= n; ++i)
             for (int j = 1; j <= k; ++j)
                 ds.setValue(i, j, i + j / 10.0 + (i * j % 3));
-        ds.setBase(m_dir.filePath(QStringLiteral("lot")).toStdString());
+        ds.setBase(m_main.dataPath(QStringLiteral("lot")).toStdString());
         f().setDatasetName(QString::fromStdString(ds.basePath));
     }
 
@@ -68,17 +66,14 @@ class TestLaunch : public QObject {
 
   private slots:
     void initTestCase() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        QVERIFY(m_dir.isValid());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::Memory);
+        m_main.newDataFolder();
     }
 
-    void init() {
-        m_main = std::make_unique<form1>();
-        f().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f()));
-    }
+    void init() { m_main.start(); }
 
-    void cleanup() { uitest::closeWindows(m_main); }
+    void cleanup() { m_main.stop(); }
 
     void analysisListOffersTheAnalysesThatHaveWindows() {
         QComboBox* list = analysisList();
@@ -205,14 +200,14 @@ class TestLaunch : public QObject {
 
     void xRsNeedsAVariable() {
         setDataset(3, 0);
-        QFile::remove(m_dir.filePath(QStringLiteral("lot.QCK"))); // left by the tests before
+        QFile::remove(m_main.dataPath(QStringLiteral("lot.QCK"))); // left by the tests before
         choose(QStringLiteral("X-Rs 管理図"));
         const SeenBox box = answerBox([&] { graphCommand(); });
         QCOMPARE(box.text, QStringLiteral("X-Rs 管理図を作成するには１つ以上の変数が必要です。"));
         QCOMPARE(box.title, QStringLiteral("データの入力"));
         QCOMPARE(box.kind, MessageBox::Kind::Refusal);
         QVERIFY(ZelWindow::openWindows().isEmpty());
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("lot.QCK"))));
+        QVERIFY(!QFile::exists(m_main.dataPath(QStringLiteral("lot.QCK"))));
     }
 
     void graphCommandTwiceBringsTheWindowForward() {

@@ -12,10 +12,8 @@
 #include "app/form1.h"
 #include "app/verj.h"
 #include "components/grid/DataGrid.h"
-#include "windowkit/AppSettings.h"
 #include "windowkit/MainContext.h"
 #include "windowkit/MessageBox.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAction>
@@ -34,11 +32,11 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <functional>
@@ -103,13 +101,12 @@ const QStringList kAlwaysCommands = {"SINKI",   "YOMIKOMI", "PRINSET", "SYUURYOU
 class TestMenus : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<form1> m_form;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_form; }
-    QAction* action(const QString& name) { return m_form->findChild<QAction*>(name); }
+    form1& f() { return m_main.window(); }
+    QAction* action(const QString& name) { return f().findChild<QAction*>(name); }
     QAction* helpItem(int index) {
-        for (QAction* a : m_form->helpMenu()->actions())
+        for (QAction* a : f().helpMenu()->actions())
             if (a->objectName() == QStringLiteral("HELP_M") && a->property("index").toInt() == index)
                 return a;
         return nullptr;
@@ -131,7 +128,7 @@ class TestMenus : public QObject {
         QList<QPair<QRect, bool>> out;
         for (const char* name :
              {"leftPanel", "rightPanel", "HScroll1", "Label3", "Label2", "Panel3D1", "grid1"}) {
-            auto* w = m_form->findChild<QWidget*>(QString::fromLatin1(name));
+            auto* w = f().findChild<QWidget*>(QString::fromLatin1(name));
             out.append({w->geometry(), w->isVisible()});
         }
         for (int i = 0; i < form1::kToolbarButtons; ++i)
@@ -141,19 +138,12 @@ class TestMenus : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
     }
-    void init() {
-        m_form = std::make_unique<form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
+    void init() { m_main.start(); }
     void cleanup() {
-        ZelWindow::closeAll();
-        flushDeletes();
-        m_form.reset();
+        m_main.stop();
         QVERIFY(ZelWindow::openWindows().isEmpty());
     }
 

@@ -25,7 +25,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "DatasetFixtures.h"
@@ -61,10 +60,9 @@ class TestPareto : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<form1> m_main;
-    QTemporaryDir m_dir;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_main; }
+    form1& f() { return m_main.window(); }
     zel::Workspace& ws() { return f().workspace(); }
 
     void choose(const QString& analysis) { uitest::chooseAnalysis(f(), analysis); }
@@ -95,23 +93,24 @@ class TestPareto : public QObject {
 
   private slots:
     void initTestCase() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        QVERIFY(m_dir.isValid());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::Memory);
+        m_main.newDataFolder();
     }
 
     void init() {
         // Every window of the chain is there, the graph window included.
         QVERIFY(AnalysisLaunch::isAvailable(QStringLiteral("パレート図")));
-        m_main = std::make_unique<form1>();
+        m_main.start();
         // Items A..D: 件数 5, 20, 10, 15 and 手直し 1, 1, 12, 0; a masked sample of 100.
         uitest::fillDataset(ws().dataset, {{5, 1}, {20, 1}, {100, 100}, {10, 12}, {15, 0}},
                             {"件数", "手直し"}, {"A", "B", uitest::kMaskedLabel, "C", "D"});
-        ws().dataset.setBase(m_dir.filePath(QStringLiteral("lot")).toStdString());
+        ws().dataset.setBase(m_main.dataPath(QStringLiteral("lot")).toStdString());
         f().setDatasetName(QString::fromStdString(ws().dataset.basePath));
         choose(QStringLiteral("パレート図"));
     }
 
-    void cleanup() { uitest::closeWindows(m_main); }
+    void cleanup() { m_main.stop(); }
 
     void labelsFromTheOptionMenuOpenNoAnalysisDialog() {
         labelsFromOptionMenu();

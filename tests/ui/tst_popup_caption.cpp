@@ -5,15 +5,14 @@
 #include "app/form1.h"
 #include "components/grid/DataGrid.h"
 #include "korutext/KoruRegistration.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include "MainWindowSupport.h"
 
 #include <dlfcn.h>
 
@@ -38,9 +37,8 @@ class TestPopupCaption : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
     }
     void cleanup() {
         ZelWindow::closeAll();
@@ -160,7 +158,7 @@ class TestPopupCaption : public QObject {
         QCOMPARE(f.popupCaption().text(), QStringLiteral("データの新規作成"));
     }
 
-    QTemporaryDir m_xdg;
+    uitest::MainWindowFixture m_main;
 };
 
 QTEST_MAIN(TestPopupCaption)

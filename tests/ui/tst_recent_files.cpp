@@ -2,15 +2,12 @@
 // through "開く(&L)..." and saved through "保存(&S)...", the numbered entries
 // above "終了(&E)", choosing one, a file that is gone, and the list kept in the
 // settings store from one run to the next.
-#include "app/endform.h"
 #include "app/form1.h"
 #include "components/grid/DataGrid.h"
 #include "dataset/Dataset.h"
 #include "dataset/DatasetFile.h"
 #include "dataset/LoadForm.h"
 #include "dataset/saveform.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAction>
@@ -20,9 +17,10 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
+#include "MainWindowSupport.h"
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
@@ -37,10 +35,7 @@ const QString kUnsavedText =
 // A dataset of one sample and one variable whose value tells it apart.
 void writeDataset(const QString& base, double value) {
     zel::Dataset ds;
-    ds.resize(1, 1);
-    ds.setName(1, "長さ");
-    ds.setLabel(1, "1");
-    ds.setValue(1, 1, value);
+    uitest::fillDataset(ds, {{value}}, {"長さ"}, {"1"});
     QVERIFY(zel::writeDataset(ds, base.toStdString()).isOk());
 }
 
@@ -72,9 +67,7 @@ QStringList recentTexts(form1& f) {
 }
 
 QAction* recentItem(form1& f, const QString& text) {
-    for (QAction* a : f.fileMenu()->actions())
-        if (a->text() == text) return a;
-    return nullptr;
+    return uitest::entryByText(f.fileMenu(), text);
 }
 
 } // namespace
@@ -82,31 +75,14 @@ QAction* recentItem(form1& f, const QString& text) {
 class TestRecentFiles : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<form1> m_form;
+    uitest::MainWindowFixture m_main;
 
-    QString path(const QString& name) const { return m_dir->filePath(name); }
-    form1& f() { return *m_form; }
+    QString path(const QString& name) const { return m_main.dataPath(name); }
+    form1& f() { return m_main.window(); }
 
-    void start() {
-        m_form = std::make_unique<form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    // The program ends and starts again with a store read from its file.
-    void restart() {
-        m_form->close();
-        delete ZelWindow::findOpen<endform>();
-        m_form.reset();
-        uitest::flushDeletes();
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
-        start();
-    }
     // "開く(&L)...", the name typed, OK.
     void openThroughDialog(const QString& name) {
-        emit f().fileMenu()->aboutToShow();
-        uitest::findAction(&f(), QStringLiteral("YOMIKOMI"))->trigger();
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QStringLiteral("YOMIKOMI"));
         QPointer<LoadForm> load = ZelWindow::findOpen<LoadForm>();
         QVERIFY(load);
         typeName(load, name);
@@ -125,24 +101,13 @@ class TestRecentFiles : public QObject {
     double firstValue() { return f().workspace().dataset.value(1, 1); }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-    }
+    void initTestCase() { m_main.useOwnHome(); }
     void init() {
-        QFile::remove(m_xdg.filePath(QStringLiteral("ZEL/ZEL.ini")));
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        QDir::setCurrent(m_dir->path());
-        start();
+        m_main.freshStore(uitest::MainWindowFixture::Store::File);
+        m_main.newDataFolder(true);
+        m_main.start();
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_main.tearDown(); }
 
     void openedDatasetsAreListedNewestFirstAboveExit() {
         // None yet: the menu has only its own entries.
@@ -204,8 +169,8 @@ class TestRecentFiles : public QObject {
         QCOMPARE(f().windowTitle(), QStringLiteral("[ZEL] ") + path(QStringLiteral("寸法")));
         QCOMPARE(QString::fromStdString(ds.valuesPath), path(QStringLiteral("寸法.QCS")));
         QCOMPARE(QString::fromStdString(ds.fileName), QStringLiteral("寸法"));
-        QCOMPARE(QString::fromStdString(ds.folder), m_dir->path());
-        QCOMPARE(QDir::currentPath(), m_dir->path());
+        QCOMPARE(QString::fromStdString(ds.folder), m_main.dataFolder());
+        QCOMPARE(QDir::currentPath(), m_main.dataFolder());
         QCOMPARE(f().grid().text(1, 1), QStringLiteral("2"));
         QVERIFY(f().grid().isEnabled());
         QCOMPARE(recentTexts(f()), (QStringList{"&1 寸法.QCS", "&2 a.QCS"}));
@@ -255,8 +220,7 @@ class TestRecentFiles : public QObject {
         QCOMPARE(recentTexts(f()).back(), QStringLiteral("&8 d2.QCS"));
 
         // "保存(&S)..." under a new name lists the saved dataset first.
-        emit f().fileMenu()->aboutToShow();
-        uitest::findAction(&f(), QStringLiteral("HOZON"))->trigger();
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QStringLiteral("HOZON"));
         QPointer<saveform> save = ZelWindow::findOpen<saveform>();
         QVERIFY(save);
         typeName(save, QStringLiteral("写し, 1"));
@@ -269,7 +233,7 @@ class TestRecentFiles : public QObject {
 
         // The next run shows the same list (Japanese and a comma kept through
         // the settings file), and choosing from it works.
-        restart();
+        m_main.restart();
         QCOMPARE(recentTexts(f()), before);
         QCOMPARE(recentItem(f(), QStringLiteral("&1 写し, 1.QCS"))->toolTip(),
                  path(QStringLiteral("写し, 1.QCS")));
@@ -279,9 +243,7 @@ class TestRecentFiles : public QObject {
         QCOMPARE(recentTexts(f()).mid(0, 3), (QStringList{"&1 d8.QCS", "&2 写し, 1.QCS", "&3 d9.QCS"}));
 
         // A dataset named when the program starts counts as opened.
-        m_form->close();
-        delete ZelWindow::findOpen<endform>();
-        m_form = std::make_unique<form1>(path(QStringLiteral("d1.QCN")));
+        m_main.restart(path(QStringLiteral("d1.QCN")));
         QCOMPARE(firstValue(), 1.0);
         QCOMPARE(recentTexts(f()).front(), QStringLiteral("&1 d1.QCS"));
         QCOMPARE(recentTexts(f()).size(), 8);

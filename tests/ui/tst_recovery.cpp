@@ -1,8 +1,8 @@
 // Recovery of unsaved work, driven as a user drives it: a typed value goes to
 // the recovery file on the timer, a save or the end of the program removes it,
 // and the next start offers what a crash left, with its exact texts. Last, the
-// built program itself is killed (SIGKILL) while it holds unsaved changes, and
-// the next start restores them.
+// program, started as zel32 starts, is killed (SIGKILL) while it holds unsaved
+// changes, and the next start restores them.
 #include "app/Recovery.h"
 #include "app/endform.h"
 #include "app/form1.h"
@@ -11,8 +11,6 @@
 #include "dataset/DatasetFile.h"
 #include "dataset/RecoveryFile.h"
 #include "dataset/saveform.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAbstractButton>
@@ -23,9 +21,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "DatasetFixtures.h"
+#include "MainWindowSupport.h"
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
@@ -42,15 +41,7 @@ const QString kQuestionTitle = QStringLiteral("データの復元");
 // Two samples of two variables, values 1 2 / 3 4.
 void writeDataset(const QString& base) {
     zel::Dataset ds;
-    ds.resize(2, 2);
-    ds.setName(1, "軸径");
-    ds.setName(2, "長さ");
-    ds.setLabel(1, "A");
-    ds.setLabel(2, "B");
-    ds.setValue(1, 1, 1);
-    ds.setValue(1, 2, 2);
-    ds.setValue(2, 1, 3);
-    ds.setValue(2, 2, 4);
+    uitest::fillDataset(ds, {{1, 2}, {3, 4}}, {"軸径", "長さ"}, {"A", "B"});
     QVERIFY(zel::writeDataset(ds, base.toStdString()).isOk());
 }
 
@@ -80,28 +71,18 @@ struct SeenQuestion {
 class TestRecovery : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<form1> m_form;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_form; }
-    QString stateFolder() const { return m_xdg.filePath(QStringLiteral("state/zel")); }
+    form1& f() { return m_main.window(); }
+    QString stateFolder() const { return m_main.stateFolder() + QStringLiteral("/zel"); }
     QString fileOf(qint64 pid) const {
         return QDir(stateFolder()).filePath(QString::fromStdString(zel::recoveryFileName(pid)));
     }
     QString ownFile() const { return fileOf(QCoreApplication::applicationPid()); }
-    QString base() const { return m_dir->filePath(QStringLiteral("shaft_diameter")); }
+    QString base() const { return m_main.dataPath(QStringLiteral("shaft_diameter")); }
 
-    void start(const QString& argument = QString()) {
-        m_form = std::make_unique<form1>(argument);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void stop() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        m_form.reset();
-    }
+    void start(const QString& argument = QString()) { m_main.start(argument); }
+    void stop() { m_main.stop(); }
     // Runs the start-up offer, answering every question with restore (or not),
     // and gives back what each question showed.
     QList<SeenQuestion> offer(QList<bool> answers) {
@@ -118,22 +99,14 @@ class TestRecovery : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.filePath(QStringLiteral("config")).toUtf8());
-        qputenv("XDG_STATE_HOME", m_xdg.filePath(QStringLiteral("state")).toUtf8());
-    }
+    void initTestCase() { m_main.useOwnHome(); }
     void init() {
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
         QDir(stateFolder()).removeRecursively();
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+        m_main.newDataFolder();
         writeDataset(base());
     }
-    void cleanup() {
-        stop();
-        m_dir.reset();
-    }
+    void cleanup() { m_main.tearDown(); }
 
     void aTypedValueIsWrittenOnTheTimerAndASaveRemovesIt() {
         start(base() + QStringLiteral(".QCS"));
@@ -160,8 +133,7 @@ class TestRecovery : public QObject {
 
         // "保存(&S)..." with the offered name, over the old files.
         f().recovery().setInterval(30000);
-        emit f().fileMenu()->aboutToShow();
-        uitest::findAction(&f(), QStringLiteral("HOZON"))->trigger();
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QStringLiteral("HOZON"));
         QPointer<saveform> save = ZelWindow::findOpen<saveform>();
         QVERIFY(save);
         {
@@ -201,7 +173,7 @@ class TestRecovery : public QObject {
         // Two programs that ended without saving (the parent of this test runs,
         // but not as zel32; the pid of this test is an earlier program's).
         QDir().mkpath(stateFolder());
-        const QString older = m_dir->filePath(QStringLiteral("寸法"));
+        const QString older = m_main.dataPath(QStringLiteral("寸法"));
         const qint64 olderTime = QDateTime(QDate(2026, 12, 10), QTime(3, 12)).toSecsSinceEpoch();
         QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(older, 5.5),
                                        ::getppid(), olderTime));
@@ -304,18 +276,19 @@ class TestRecovery : public QObject {
         QVERIFY(!f().workspace().dataset.exists());
     }
 
-    // The built program, killed while it holds unsaved changes.
+    // The program, killed while it holds unsaved changes: the recovery probe is
+    // zel32's start with a short interval and a paste from the environment.
     void theFileSurvivesAKillAndTheNextStartRestoresIt() {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_STATE_HOME"), m_xdg.filePath(QStringLiteral("state")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_xdg.filePath(QStringLiteral("config-killed")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_main.stateFolder());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_main.homePath(QStringLiteral("config-killed")));
         env.insert(QStringLiteral("ZEL_TEST_RECOVERY_INTERVAL_MS"), QStringLiteral("100"));
         env.insert(QStringLiteral("ZEL_TEST_PASTE"), QStringLiteral("12.5\t-3"));
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(ZEL32_PATH), {base() + QStringLiteral(".QCS")});
+        program.start(QStringLiteral(RECOVERY_PROBE_PATH), {base() + QStringLiteral(".QCS")});
         QVERIFY(program.waitForStarted());
         const QString file = fileOf(program.processId());
         const auto pastedValues = [&file] {

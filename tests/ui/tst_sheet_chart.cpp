@@ -12,8 +12,6 @@
 #include "common/NumberText.h"
 #include "components/chart/ChartRenderer.h"
 #include "components/chart/ChartView.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAction>
@@ -21,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -63,27 +60,19 @@ void choose(QMenu* menu, QAction* item) {
 class TestSheetChart : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<form1> m_form;
-    form1& f() { return *m_form; }
+    uitest::MainWindowFixture m_main;
+    form1& f() { return m_main.window(); }
 
   private slots:
     void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
     }
     void init() {
-        m_form = std::make_unique<form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_main.start();
         uitest::fillLinkSheet(f());
     }
-    void cleanup() {
-        ZelWindow::closeAll();
-        uitest::flushDeletes();
-        m_form.reset();
-    }
+    void cleanup() { m_main.stop(); }
 
     // A click on point 30 of either chart selects sample 32's row (samples 3
     // and 7 are not on the charts) and scrolls the sheet to it; the panel

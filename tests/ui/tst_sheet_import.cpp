@@ -15,10 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "FileBytes.h"
+#include "MainWindowSupport.h"
 #include "MessageBoxRecorder.h"
 #include "UiTestSupport.h"
 
@@ -134,21 +134,14 @@ void step(ImportDialog* d, const char* box, Qt::Key key) {
 class TestSheetImport : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<form1> m_form;
+    uitest::MainWindowFixture m_main;
 
-    form1& f() { return *m_form; }
+    form1& f() { return m_main.window(); }
     zel::Dataset& ds() { return f().workspace().dataset; }
-    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString path(const QString& name) const { return m_main.dataPath(name); }
 
     void trigger(const char* name) {
-        emit f().fileMenu()->aboutToShow();
-        QAction* a = uitest::findAction(&f(), QString::fromLatin1(name));
-        QVERIFY(a);
-        QVERIFY(a->isEnabled());
-        a->trigger();
-        QCoreApplication::processEvents();
+        uitest::chooseFromMenu(&f(), f().fileMenu(), QString::fromLatin1(name));
     }
     // Imports file through the menu, the dialog and the preview's OK.
     void importThroughMenu(const QString& file, const QString& filter) {
@@ -164,21 +157,15 @@ class TestSheetImport : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-        qputenv("XDG_STATE_HOME", m_xdg.path().toUtf8());
-    }
+    void initTestCase() { m_main.useOwnHome(); }
     void init() {
-        zel::installAppSettings(std::make_unique<zel::MemorySettingsStore>());
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_form = std::make_unique<form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_main.installStore(uitest::MainWindowFixture::Store::Memory);
+        m_main.newDataFolder();
+        m_main.start();
     }
     void cleanup() {
         ds().unsaved = 0;
-        uitest::closeWindows(m_form);
-        m_dir.reset();
+        m_main.tearDown();
     }
 
     void menuItemsAreBetweenThePrinterSetupAndTheSeparator() {
@@ -421,7 +408,7 @@ class TestSheetImport : public QObject {
             QVERIFY(!failed.text.isEmpty());
         }
         QCOMPARE(fixtures::readBytes(path("keep.csv").toStdString()), std::string("old"));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no leftover
+        QCOMPARE(QDir(m_main.dataFolder()).entryList(QDir::Files).size(), 2); // no leftover
     }
 };
 

@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 
 #include <functional>
@@ -100,9 +101,9 @@ using uitest::flushDeletes;
 class TestShell : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
+    uitest::MainWindowFixture m_main;
     zel::SettingsStore* m_store = nullptr;
-    QString iniPath() const { return m_xdg.path() + QStringLiteral("/ZEL/ZEL.ini"); }
+    QString iniPath() const { return m_main.configFolder() + QStringLiteral("/ZEL/ZEL.ini"); }
     QSizeF screen() const { return ZelWindow::screenTwips(); }
     // A store where the current version closed last with the given geometry.
     void storeMainGeometry(const QString& l, const QString& t, const QString& w, const QString& h) {
@@ -122,14 +123,8 @@ class TestShell : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-    }
-    void init() {
-        QFile::remove(iniPath());
-        m_store = &zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
-    }
+    void initTestCase() { m_main.useOwnHome(); }
+    void init() { m_store = &m_main.freshStore(uitest::MainWindowFixture::Store::File); }
     void cleanup() {
         ZelWindow::closeAll();
         flushDeletes();
@@ -490,8 +485,8 @@ class TestShell : public QObject {
 
     void startupOpenWithAMissingValuesFile() {
         QTemporaryDir dir;
-        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCN"),
-                            dir.path() + QStringLiteral("/lot.QCN")));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot"), {".QCN"}));
         const QString arg = dir.path() + QStringLiteral("/lot.QCS");
         uitest::MessageBoxRecorder boxes;
         form1 f(arg);
@@ -532,10 +527,8 @@ class TestShell : public QObject {
 
     void startupOpenOfACompleteDataset() {
         QTemporaryDir dir;
-        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCN"),
-                            dir.path() + QStringLiteral("/lot.QCN")));
-        QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot.QCS"),
-                            dir.path() + QStringLiteral("/lot.QCS")));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot")));
         uitest::MessageBoxRecorder boxes;
         form1 f(dir.path() + QStringLiteral("/lot.QCN"));
         QCoreApplication::processEvents();
@@ -560,9 +553,8 @@ class TestShell : public QObject {
     // own files, also when the user types the name with its ending.
     void commandsTakeTheValueInTheEditorAndSaveKeepsTheFiles() {
         QTemporaryDir dir;
-        for (const char* ext : {".QCN", ".QCS"})
-            QVERIFY(QFile::copy(QStringLiteral(ZEL_TEST_DATA_DIR "/lot") + QLatin1String(ext),
-                                dir.path() + QStringLiteral("/lot") + QLatin1String(ext)));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_TEST_DATA_DIR "/lot"),
+                                         dir.path() + QStringLiteral("/lot")));
         form1 f(dir.path() + QStringLiteral("/lot.QCS"));
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));

@@ -4,8 +4,6 @@
 #include "analysis/control/RunRules.h"
 #include "common/NumberText.h"
 #include "components/chart/ChartView.h"
-#include "windowkit/AppSettings.h"
-#include "windowkit/QSettingsStore.h"
 #include "windowkit/ZelWindow.h"
 
 #include <QAction>
@@ -13,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,14 +24,13 @@
 class TestSheetChartInput : public QObject {
     Q_OBJECT
   private:
-    QTemporaryDir m_xdg;
+    uitest::MainWindowFixture m_main;
 
   private slots:
     void initTestCase() {
         if (!x11input::onX11()) QSKIP("needs the X11 platform (xcb)");
-        QVERIFY(m_xdg.isValid());
-        qputenv("XDG_CONFIG_HOME", m_xdg.path().toUtf8());
-        zel::installAppSettings(std::make_unique<zel::QSettingsStore>());
+        m_main.useOwnHome();
+        m_main.installStore(uitest::MainWindowFixture::Store::File);
     }
     void cleanup() {
         ZelWindow::closeAll();

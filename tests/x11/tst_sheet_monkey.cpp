@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "MainWindowSupport.h"
 #include "UiTestSupport.h"
 #include "X11Input.h"
 
@@ -47,9 +48,8 @@ class TestSheetMonkey : public QObject {
 
     void randomKeysAndClicksInTheSheet() {
         QTemporaryDir dir;
-        for (const char* ext : {".QCN", ".QCS"})
-            QVERIFY(QFile::copy(QStringLiteral(ZEL_EXAMPLES_DIR "/shaft_diameter") + QLatin1String(ext),
-                                dir.path() + QStringLiteral("/shaft") + QLatin1String(ext)));
+        QVERIFY(uitest::copyDatasetFiles(QStringLiteral(ZEL_EXAMPLES_DIR "/shaft_diameter"),
+                                         dir.path() + QStringLiteral("/shaft")));
         form1 f(dir.path() + QStringLiteral("/shaft.QCS"));
         QVERIFY(x11input::activate(&f));
         DataGrid& sheet = f.grid();
