@@ -8,6 +8,7 @@
 
 #include "windowkit/MessageBox.h"
 
+#include <QGuiApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -20,9 +21,12 @@
 // Readable names of the box kinds in QCOMPARE failures.
 inline char* toString(MessageBox::Kind kind) {
     switch (kind) {
-    case MessageBox::Kind::Refusal: return qstrdup("Refusal");
-    case MessageBox::Kind::Confirm: return qstrdup("Confirm");
-    case MessageBox::Kind::Info: return qstrdup("Info");
+    case MessageBox::Kind::Refusal:
+        return qstrdup("Refusal");
+    case MessageBox::Kind::Confirm:
+        return qstrdup("Confirm");
+    case MessageBox::Kind::Info:
+        return qstrdup("Info");
     }
     return qstrdup("?");
 }
@@ -37,6 +41,8 @@ struct SeenBox {
     QPointer<QWidget> parent;
     MessageBox::Answer answer = MessageBox::Answer::Ok;
     bool seen = false;
+    // A wait cursor was over the program when the box came up.
+    bool busyCursor = false;
 };
 
 class MessageBoxRecorder {
@@ -74,7 +80,8 @@ class MessageBoxRecorder {
             answer = m_planned.front();
             m_planned.pop_front();
         }
-        m_boxes.append({box.title, box.text, box.kind, box.parent, answer, true});
+        m_boxes.append({box.title, box.text, box.kind, box.parent, answer, true,
+                        QGuiApplication::overrideCursor() != nullptr});
         return answer;
     }
 
@@ -90,9 +97,10 @@ template <class F> SeenBox answerBox(F act) {
     act();
     const SeenBox first = boxes.take();
     if (boxes.count() > 0)
-        QTest::qFail(qPrintable(QStringLiteral("more than one message box; the second: \"%1\"")
-                                    .arg(boxes.take().text)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("more than one message box; the second: \"%1\"").arg(boxes.take().text)),
+            __FILE__, __LINE__);
     boxes.clear();
     return first;
 }

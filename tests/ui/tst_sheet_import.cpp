@@ -260,6 +260,9 @@ class TestSheetImport : public QObject {
         trigger("IMPORT");
         QCOMPARE(seen.format, QStringLiteral("XLSX（シート「Sheet1」）"));
         QVERIFY(!seen.encodingEnabled);
+        // A workbook has no text code or separator to show.
+        QCOMPARE(seen.encoding, QString());
+        QCOMPARE(seen.separator, QString());
         QCOMPARE(seen.layout, QStringLiteral("ラベル・マスク列あり"));
         QCOMPARE(seen.samples, QStringLiteral("25"));
         QCOMPARE(seen.headings, (QStringList{"データラベル", "マスク", "外径", "内径"}));
@@ -289,6 +292,8 @@ class TestSheetImport : public QObject {
             const uitest::SeenBox box = boxes.take();
             QCOMPARE(box.title, QStringLiteral("インポート"));
             QCOMPARE(box.kind, MessageBox::Kind::Refusal);
+            // The reading's wait cursor has gone before the box comes up.
+            QVERIFY(!box.busyCursor);
             QVERIFY2(box.text.contains(file), qPrintable(box.text));
             if (file.endsWith(QStringLiteral(".csv"))) {
                 QVERIFY2(box.text.contains(QStringLiteral("3 行目 3 列目")), qPrintable(box.text));
@@ -405,6 +410,7 @@ class TestSheetImport : public QObject {
             const uitest::SeenBox failed = boxes.take();
             QCOMPARE(failed.title, QStringLiteral("エクスポート"));
             QCOMPARE(failed.kind, MessageBox::Kind::Refusal);
+            QVERIFY(!failed.busyCursor);
             QVERIFY(!failed.text.isEmpty());
         }
         QCOMPARE(fixtures::readBytes(path("keep.csv").toStdString()), std::string("old"));
