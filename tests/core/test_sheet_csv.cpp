@@ -24,14 +24,6 @@ using zel::TextEncoding;
 
 namespace {
 
-Dataset sentinel() {
-    Dataset ds;
-    ds.resize(1, 1);
-    ds.setName(1, "元");
-    ds.setValue(1, 1, 7);
-    return ds;
-}
-
 // Reads with every option detected; expects success.
 Dataset readAuto(const std::string& csv, CsvReadInfo& info) {
     Dataset ds;
@@ -42,13 +34,11 @@ Dataset readAuto(const std::string& csv, CsvReadInfo& info) {
 
 // Reads with every option detected; expects failure that leaves the dataset alone.
 std::string refusal(const std::string& csv) {
-    Dataset ds = sentinel();
+    Dataset ds = fixtures::sentinelDataset();
     CsvReadInfo info;
     const zel::Status s = zel::csvToDataset(csv, ds, CsvReadOptions{}, info);
     EXPECT_FALSE(s.isOk()) << csv;
-    EXPECT_EQ(ds.sampleCount(), 1);
-    EXPECT_EQ(ds.name(1), "元");
-    EXPECT_EQ(ds.value(1, 1), 7);
+    fixtures::expectSentinelUntouched(ds);
     return s.message();
 }
 

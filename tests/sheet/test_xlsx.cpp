@@ -100,14 +100,6 @@ std::string workbook(const std::string& sheetData, const std::string& sharedStri
                              sharedStrings);
 }
 
-Dataset sentinel() {
-    Dataset ds;
-    ds.resize(1, 1);
-    ds.setName(1, "元");
-    ds.setValue(1, 1, 7);
-    return ds;
-}
-
 // Reads expecting success.
 Dataset read(const std::string& bytes, zel::XlsxReadInfo& info, const zel::XlsxReadLimits& limits = {}) {
     Dataset ds;
@@ -118,14 +110,11 @@ Dataset read(const std::string& bytes, zel::XlsxReadInfo& info, const zel::XlsxR
 
 // Reads expecting failure; the dataset must be left alone.
 std::string refusal(const std::string& bytes, const zel::XlsxReadLimits& limits = {}) {
-    Dataset ds = sentinel();
+    Dataset ds = fixtures::sentinelDataset();
     zel::XlsxReadInfo info;
     const zel::Status s = zel::xlsxToDataset(bytes, ds, std::nullopt, info, limits);
     EXPECT_FALSE(s.isOk());
-    EXPECT_EQ(ds.sampleCount(), 1);
-    EXPECT_EQ(ds.variableCount(), 1);
-    EXPECT_EQ(ds.name(1), "元");
-    EXPECT_EQ(ds.value(1, 1), 7);
+    fixtures::expectSentinelUntouched(ds);
     return s.message();
 }
 

@@ -42,4 +42,22 @@ inline void expectSameDataset(const zel::Dataset& actual, const zel::Dataset& ex
     }
 }
 
+// The dataset a reader is handed before a read that must fail: one value
+// under one name, so that any change the failed read made shows.
+inline zel::Dataset sentinelDataset() {
+    zel::Dataset ds;
+    ds.resize(1, 1);
+    ds.setName(1, "元");
+    ds.setValue(1, 1, 7);
+    return ds;
+}
+
+// The sentinel as it was handed over.
+inline void expectSentinelUntouched(const zel::Dataset& ds) {
+    EXPECT_EQ(ds.sampleCount(), 1);
+    EXPECT_EQ(ds.variableCount(), 1);
+    EXPECT_EQ(ds.name(1), "元");
+    EXPECT_EQ(ds.value(1, 1), 7);
+}
+
 } // namespace fixtures

@@ -79,6 +79,12 @@ class TestRecovery : public QObject {
         return QDir(stateFolder()).filePath(QString::fromStdString(zel::recoveryFileName(pid)));
     }
     QString ownFile() const { return fileOf(QCoreApplication::applicationPid()); }
+    // A file left by a program that no longer runs as zel32 (this test's parent):
+    // the dataset at base with first as its first value, written at the given time.
+    zel::Status leaveGoneProgramsFile(const QString& base, double first, qint64 writtenAt = 0) const {
+        return zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base, first),
+                                      ::getppid(), writtenAt);
+    }
     QString base() const { return m_main.dataPath(QStringLiteral("shaft_diameter")); }
 
     void start(const QString& argument = QString()) { m_main.start(argument); }
@@ -175,8 +181,7 @@ class TestRecovery : public QObject {
         QDir().mkpath(stateFolder());
         const QString older = m_main.dataPath(QStringLiteral("寸法"));
         const qint64 olderTime = QDateTime(QDate(2026, 12, 10), QTime(3, 12)).toSecsSinceEpoch();
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(older, 5.5),
-                                       ::getppid(), olderTime));
+        QVERIFY(leaveGoneProgramsFile(older, 5.5, olderTime));
         QVERIFY(zel::writeRecoveryFile(ownFile().toStdString(), leftDataset(base(), 6.5),
                                        QCoreApplication::applicationPid(), olderTime + 3600));
         start();
@@ -216,8 +221,7 @@ class TestRecovery : public QObject {
     // The box itself, as shown: its two buttons, and Escape keeps the work.
     void theShownQuestionRestoresUnlessDiscardIsChosen() {
         QDir().mkpath(stateFolder());
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 8), ::getppid(),
-                                       0));
+        QVERIFY(leaveGoneProgramsFile(base(), 8));
         start();
         uitest::withModal(
             [](QWidget* modal) {
@@ -240,8 +244,7 @@ class TestRecovery : public QObject {
         stop();
 
         // Discard: the file goes and nothing is read.
-        QVERIFY(zel::writeRecoveryFile(fileOf(::getppid()).toStdString(), leftDataset(base(), 9), ::getppid(),
-                                       0));
+        QVERIFY(leaveGoneProgramsFile(base(), 9));
         start();
         uitest::withModal(
             [](QWidget* modal) {
